@@ -1,0 +1,356 @@
+#include "figures/ZeichenObjekt.h"
+#include "figures/Griff.h"
+#include "language/Analysator.h"
+#include "language/MethodenAufruf.h"
+#include "window/Zeichenflaeche.h"
+
+#include <cmath>
+
+TWeltPunkt PunktDrehen(double x, double y, double px, double py, double winkel)
+{
+    const double a = M_PI * winkel / 180.0;
+    const double c = std::cos(a), s = std::sin(a);
+    return {px + (x - px) * c - (y - py) * s, py + (x - px) * s + (y - py) * c};
+}
+
+bool PunktNahAnStrecke(const TZeichenflaeche *zf, double px, double py, double t, double ax,
+                       double ay, double bx, double by)
+{
+    if (zf)
+        t = std::max(t, 2.0 / zf->SkalaX);
+    const double dx = bx - ax, dy = by - ay;
+    const double laenge = std::hypot(dx, dy);
+    const double d = laenge <= 0.00001 ? 10000.0 : std::fabs(dy * (px - ax) - dx * (py - ay)) / laenge;
+    if (d >= t)
+        return false;
+    if (std::fabs(bx - ax) > t / 4) {
+        if ((px > ax + t / 2 && px > bx + t / 2) || (px < ax - t / 2 && px < bx - t / 2))
+            return false;
+    }
+    if (std::fabs(by - ay) > t / 4) {
+        if ((py > ay + t / 2 && py > by + t / 2) || (py < ay - t / 2 && py < by - t / 2))
+            return false;
+    }
+    return true;
+}
+
+TZeichenObjekt::TZeichenObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
+    : TObjekt(dokument, analysator, klasse)
+{
+    if (IstKlasse) {
+        MethodeEintragen(MFreigeben);
+        AttributEintragen(ALinienfarbe);
+        AttributEintragen(ALinienart);
+        AttributEintragen(ALinienstaerke);
+        MethodeEintragen(MVerschieben)
+            .ParameterHinzufuegen(QStringLiteral("x-Verschiebung"), ArtLaenge)
+            .ParameterHinzufuegen(QStringLiteral("y-Verschiebung"), ArtLaenge);
+        MethodeEintragen(MStrecken).ParameterHinzufuegen(QStringLiteral("Faktor"), ArtFaktor);
+        MethodeEintragen(MStreckenMitZentrum)
+            .ParameterHinzufuegen(QStringLiteral("ZentrumX"), ArtLaenge)
+            .ParameterHinzufuegen(QStringLiteral("ZentrumY"), ArtLaenge)
+            .ParameterHinzufuegen(QStringLiteral("Faktor"), ArtFaktor);
+        MethodeEintragen(MDrehen).ParameterHinzufuegen(QStringLiteral("Drehwinkel"), ArtWinkel);
+        MethodeEintragen(MDrehenUm)
+            .ParameterHinzufuegen(QStringLiteral("DrehpunktX"), ArtLaenge)
+            .ParameterHinzufuegen(QStringLiteral("DrehpunktY"), ArtLaenge)
+            .ParameterHinzufuegen(QStringLiteral("Drehwinkel"), ArtWinkel);
+        MethodeEintragen(MLinienfarbeSetzen)
+            .ParameterHinzufuegen(QStringLiteral("Linienfarbe"), ArtFarbwert);
+        MethodeEintragen(MLinienartSetzen)
+            .ParameterHinzufuegen(QStringLiteral("Linienart"), ArtLinienart);
+        MethodeEintragen(MLinienstaerkeSetzen)
+            .ParameterHinzufuegen(QStringLiteral("Linienstärke"), ArtLaenge);
+        MethodeEintragen(MInDenVordergrundSetzen);
+        MethodeEintragen(MInDenHintergrundSetzen);
+        MethodeEintragen(MEineEbeneNachVorneSetzen);
+        MethodeEintragen(MEineEbeneNachHintenSetzen);
+        MethodeEintragen(MKopieren);
+        MethodeEintragen(MAusschneiden);
+    }
+}
+
+TZeichenObjekt::~TZeichenObjekt()
+{
+    // Only plain fields here: no virtual call on an object being destroyed.
+    if (!IstKlasse && !Vorschau && Analysator && !Analysator->Angehalten) {
+        Analysator->Protokollieren(std::make_unique<TMethodenAufruf>(
+            MFreigeben, Name, false, Analysator->AusEingabefeld));
+    }
+    Griffe.clear();
+}
+
+void TZeichenObjekt::Zeichnen(TZeichenflaeche *) {}
+
+void TZeichenObjekt::Uebernehmen(const TObjekt &quelle)
+{
+    if (const auto *q = dynamic_cast<const TZeichenObjekt *>(&quelle)) {
+        Füllfarbe = q->Füllfarbe;
+        Linienfarbe = q->Linienfarbe;
+        Linienstärke = q->Linienstärke;
+        Linienart = q->Linienart;
+        MitteX = q->MitteX;
+        MitteY = q->MitteY;
+    }
+    TObjekt::Uebernehmen(quelle);
+}
+
+std::unique_ptr<TData> TZeichenObjekt::AttributWert(int attributId) const
+{
+    switch (attributId) {
+    case AFuellfarbe:
+        return std::make_unique<TData>(Füllfarbe);
+    case ALinienfarbe:
+        return std::make_unique<TData>(Linienfarbe);
+    case ALinienart:
+        return std::make_unique<TData>(Linienart, ArtLinienart);
+    case ALinienstaerke:
+        return std::make_unique<TData>(Linienstärke, ArtLaenge);
+    default:
+        return TObjekt::AttributWert(attributId);
+    }
+}
+
+void TZeichenObjekt::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &meldung,
+                                       TZeichenflaeche *zf)
+{
+    meldung.clear();
+    auto zahl = [&p](std::size_t i) { return i < p.size() ? p[i]->Zahl() : 0.0; };
+    switch (methodenId) {
+    case MVerschieben:
+        verschieben(zahl(0), zahl(1));
+        return;
+    case MStrecken:
+        strecken(zahl(0));
+        return;
+    case MFuellfarbeSetzen:
+        if (!p.empty())
+            FüllfarbeSetzen(p[0]->Farbe());
+        return;
+    case MLinienfarbeSetzen:
+        if (!p.empty())
+            LinienfarbeSetzen(p[0]->Farbe());
+        return;
+    case MLinienartSetzen:
+        if (!p.empty())
+            LinienartSetzen(p[0]->Code());
+        return;
+    case MLinienstaerkeSetzen:
+        LinienstärkeSetzen(zahl(0));
+        return;
+    case MDrehen:
+        drehen(zahl(0));
+        return;
+    case MStreckenMitZentrum:
+        streckenMitZentrum(zahl(0), zahl(1), zahl(2));
+        return;
+    case MDrehenUm:
+        drehenUm(zahl(0), zahl(1), zahl(2));
+        return;
+    case MInDenVordergrundSetzen:
+        if (Besitzer)
+            Besitzer->TeilInDenVordergrund(this);
+        return;
+    case MInDenHintergrundSetzen:
+        if (Besitzer)
+            Besitzer->TeilInDenHintergrund(this);
+        return;
+    case MEineEbeneNachVorneSetzen:
+        if (Besitzer)
+            Besitzer->TeilEineEbeneNachVorne(this);
+        return;
+    case MEineEbeneNachHintenSetzen:
+        if (Besitzer)
+            Besitzer->TeilEineEbeneNachHinten(this);
+        return;
+    case MKopieren:
+        Protokolliere(MKopieren);
+        if (Dokument)
+            Dokument->Wuensche.Kopieren = this;
+        meldung = QStringLiteral("Kein Neuzeichnen");
+        return;
+    case MAusschneiden:
+        Protokolliere(MAusschneiden);
+        if (Dokument)
+            Dokument->Wuensche.Ausschneiden = this;
+        meldung = QStringLiteral("Kein Neuzeichnen");
+        return;
+    case MFreigeben:
+        // A figure that lies directly in the document is freed by the
+        // workspace exactly like the delete command does.
+        if (Dokument && Besitzer == Dokument) {
+            Dokument->Wuensche.Loeschen = this;
+            return;
+        }
+        if (Besitzer && Besitzer != Dokument) {
+            meldung = QStringLiteral("Das Objekt ") + Name +
+                      QStringLiteral(" ist Teil einer Gruppe und kann nicht einzeln freigegeben werden.");
+            return;
+        }
+        return;
+    default:
+        TObjekt::MethodeAusfuehren(methodenId, p, meldung, zf);
+    }
+}
+
+void TZeichenObjekt::VorschauSetzen(bool vorschau)
+{
+    Vorschau = vorschau;
+}
+
+void TZeichenObjekt::FüllfarbeSetzen(const TFarbe &farbe)
+{
+    Füllfarbe = farbe;
+    auto a = Aufruf(MFuellfarbeSetzen);
+    a->FarbeHinzufuegen(farbe);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::LinienfarbeSetzen(const TFarbe &farbe)
+{
+    Linienfarbe = farbe;
+    auto a = Aufruf(MLinienfarbeSetzen);
+    a->FarbeHinzufuegen(farbe);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::LinienstärkeSetzen(double staerke)
+{
+    Linienstärke = staerke;
+    auto a = Aufruf(MLinienstaerkeSetzen);
+    a->LaengeHinzufuegen(staerke);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::LinienartSetzen(std::uint8_t art)
+{
+    Linienart = art;
+    auto a = Aufruf(MLinienartSetzen);
+    a->LinienartHinzufuegen(art);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::verschieben(double dx, double dy)
+{
+    MitteX += dx;
+    MitteY += dy;
+    Umgebungsrechteck.Links += dx;
+    Umgebungsrechteck.Rechts += dx;
+    Umgebungsrechteck.Unten += dy;
+    Umgebungsrechteck.Oben += dy;
+    auto a = Aufruf(MVerschieben);
+    a->LaengeHinzufuegen(dx).LaengeHinzufuegen(dy);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::streckenMitZentrum(double zx, double zy, double faktor)
+{
+    auto a = Aufruf(MStreckenMitZentrum);
+    a->LaengeHinzufuegen(zx).LaengeHinzufuegen(zy).FaktorHinzufuegen(faktor);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::strecken(double faktor)
+{
+    auto a = Aufruf(MStrecken);
+    a->FaktorHinzufuegen(faktor);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::drehenUm(double px, double py, double winkel)
+{
+    auto a = Aufruf(MDrehenUm);
+    a->LaengeHinzufuegen(px).LaengeHinzufuegen(py).WinkelHinzufuegen(winkel);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::drehen(double winkel)
+{
+    auto a = Aufruf(MDrehen);
+    a->WinkelHinzufuegen(winkel);
+    Protokolliere(std::move(a));
+}
+
+void TZeichenObjekt::spiegelnAnVertikalerAchse(double) {}
+void TZeichenObjekt::spiegelnAnHorizontalerAchse(double) {}
+
+void TZeichenObjekt::vertikalSpiegeln()
+{
+    spiegelnAnVertikalerAchse(MitteX);
+    Protokolliere(MVertikalSpiegeln);
+}
+
+void TZeichenObjekt::horizontalSpiegeln()
+{
+    spiegelnAnHorizontalerAchse(MitteY);
+    Protokolliere(MHorizontalSpiegeln);
+}
+
+bool TZeichenObjekt::LiegtImRechteck(double x1, double y1, double x2, double y2) const
+{
+    return Umgebungsrechteck.Links >= x1 && Umgebungsrechteck.Rechts <= x2 &&
+           Umgebungsrechteck.Unten >= y1 && Umgebungsrechteck.Oben <= y2;
+}
+
+void TZeichenObjekt::AufziehenBeginnen(TZeichenflaeche *zf, double x, double y)
+{
+    AnkerX = x;
+    AnkerY = y;
+    VorschauSetzen(true);
+    GeometrieBerechnen();
+    Zeichnen(zf);
+}
+
+void TZeichenObjekt::AufziehenBeenden(TZeichenflaeche *)
+{
+    VorschauSetzen(false);
+    ErzeugungProtokollieren();
+}
+
+void TZeichenObjekt::GriffeZeichnen(TZeichenflaeche *zf)
+{
+    for (auto &g : Griffe)
+        g->Zeichnen(zf);
+}
+
+TGriff *TZeichenObjekt::GriffAnStelle(TZeichenflaeche *zf, int x, int y)
+{
+    for (auto &g : Griffe)
+        if (g->Getroffen(zf, x, y))
+            return g.get();
+    return nullptr;
+}
+
+void TZeichenObjekt::GriffeFreigeben()
+{
+    Griffe.clear();
+}
+
+void TZeichenObjekt::StiftUndPinselEinstellen(TZeichenflaeche *zf)
+{
+    if (!zf || !zf->Leinwand)
+        return;
+    QPainter &p = *zf->Leinwand;
+    if (Vorschau) {
+        p.setCompositionMode(QPainter::RasterOp_NotDestination);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QPen stift(Qt::black, 1, Qt::DotLine);
+        p.setPen(stift);
+        p.setBrush(Qt::NoBrush);
+        return;
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPen stift = p.pen();
+    if (Linienfarbe.FarbArt == FarbArtFarbe) {
+        stift.setColor(Linienfarbe.AlsQColor());
+        stift.setStyle(Qt::SolidLine);
+    } else {
+        stift.setStyle(Qt::NoPen);
+    }
+    p.setPen(stift);
+    zf->StiftbreiteSetzen(Linienstärke);
+    if (Füllfarbe.FarbArt == FarbArtFarbe)
+        p.setBrush(Füllfarbe.AlsQColor());
+    else
+        p.setBrush(Qt::NoBrush);
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include "language/MethodenAufruf.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The call recorder: the one log of method calls.
+class TAnalysator
+{
+public:
+    static constexpr int MaximaleEintraege = 2000;
+
+    TAnalysator() = default;
+    TAnalysator(const TAnalysator &) = delete;
+    TAnalysator &operator=(const TAnalysator &) = delete;
+
+    // Takes ownership and logs: dropped when suppressed or stopped; nested
+    // below the innermost open record, or appended as a top-level entry.
+    void Protokollieren(std::unique_ptr<TMethodenAufruf> aufruf);
+    // Opens a compound record: records logged until Schliessen become its
+    // sub-calls.
+    void Oeffnen(std::unique_ptr<TMethodenAufruf> aufruf);
+    // Closes the innermost open record and logs it.
+    void Schliessen();
+
+    const std::vector<std::unique_ptr<TMethodenAufruf>> &Protokoll() const { return protokoll_; }
+    int OffeneAnzahl() const { return int(offen_.size()); }
+
+    // When true nothing is logged (set while the program shuts down).
+    bool Angehalten = false;
+    // The typed-call marker: true while a typed call runs.
+    bool AusEingabefeld = false;
+
+    // Number of top-level entries ever logged (including those the limit has
+    // dropped since); lets views map entries to running numbers.
+    long long GesamtAnzahl() const { return gesamt_; }
+
+    // Observers of new top-level entries (the analyser window listens).
+    using Beobachter = std::function<void(const TMethodenAufruf &)>;
+    int BeobachterAnmelden(Beobachter b);
+    void BeobachterAbmelden(int kennung);
+
+private:
+    std::vector<std::unique_ptr<TMethodenAufruf>> protokoll_;
+    std::vector<std::unique_ptr<TMethodenAufruf>> offen_;
+    std::vector<std::pair<int, Beobachter>> beobachter_;
+    int naechsteKennung_ = 1;
+    long long gesamt_ = 0;
+};

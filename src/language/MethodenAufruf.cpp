@@ -1,0 +1,112 @@
+#include "language/MethodenAufruf.h"
+#include "language/Analysator.h"
+#include "model/Objekt.h"
+
+TMethodenAufruf::TMethodenAufruf(std::uint8_t methodenId, const TObjekt &objekt)
+    : MethodenId(methodenId), ObjektName(objekt.Name), Unterdrueckt(objekt.Vorschau),
+      AusEingabefeld(objekt.Analysator && objekt.Analysator->AusEingabefeld)
+{
+}
+
+TMethodenAufruf::TMethodenAufruf(std::uint8_t methodenId, const QString &objektName,
+                                 bool unterdrueckt, bool ausEingabefeld)
+    : MethodenId(methodenId), ObjektName(objektName), Unterdrueckt(unterdrueckt),
+      AusEingabefeld(ausEingabefeld)
+{
+}
+
+TMethodenAufruf &TMethodenAufruf::FarbeHinzufuegen(const TFarbe &farbe)
+{
+    Parameter.push_back(std::make_unique<TData>(farbe));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::LaengeHinzufuegen(double cm)
+{
+    Parameter.push_back(std::make_unique<TData>(cm, ArtLaenge));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::WinkelHinzufuegen(double grad)
+{
+    Parameter.push_back(std::make_unique<TData>(grad, ArtWinkel));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::LinienartHinzufuegen(std::uint8_t code)
+{
+    Parameter.push_back(std::make_unique<TData>(code, ArtLinienart));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::WahrheitswertHinzufuegen(bool wert)
+{
+    Parameter.push_back(std::make_unique<TData>(std::uint8_t(wert ? 1 : 0), ArtWahrheitswert));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::TextHinzufuegen(const QString &text)
+{
+    Parameter.push_back(std::make_unique<TData>(text));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::GanzzahlHinzufuegen(std::int32_t wert)
+{
+    Parameter.push_back(std::make_unique<TData>(wert));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::FaktorHinzufuegen(double faktor)
+{
+    Parameter.push_back(std::make_unique<TData>(faktor, ArtFaktor));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::ObjektHinzufuegen(TObjekt *objekt)
+{
+    Parameter.push_back(std::make_unique<TData>(objekt));
+    // The creation entry shows the class name; keep it so that the text does
+    // not depend on the object staying alive.
+    if (objekt && Parameter.size() == 1)
+        klassenNameBeiErzeugung_ = objekt->KlassenName();
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::AbschnittArtHinzufuegen(std::uint8_t code)
+{
+    Parameter.push_back(std::make_unique<TData>(code, ArtAbschnittArt));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::AusrichtungHinzufuegen(std::uint8_t code)
+{
+    Parameter.push_back(std::make_unique<TData>(code, ArtAusrichtung));
+    return *this;
+}
+TMethodenAufruf &TMethodenAufruf::WertHinzufuegen(const TData &wert)
+{
+    if (wert.Art() == ArtObjektverweis)
+        return ObjektHinzufuegen(wert.Objekt());
+    Parameter.push_back(wert.Kopie());
+    return *this;
+}
+
+void TMethodenAufruf::UnteraufrufHinzufuegen(std::unique_ptr<TMethodenAufruf> aufruf)
+{
+    Unteraufrufe.push_back(std::move(aufruf));
+}
+
+QString TMethodenAufruf::AnzeigeText() const
+{
+    if (MethodenId == MErzeugung)
+        return ObjektName + QLatin1Char(':') + klassenNameBeiErzeugung_;
+    if (MethodenId == MFreigeben)
+        return ObjektName + QStringLiteral(".freigeben()");
+    QString text = ObjektName + QLatin1Char('.') + MethodenName(MethodenId) + QStringLiteral("( ");
+    for (std::size_t i = 0; i < Parameter.size(); ++i) {
+        if (i > 0)
+            text += QStringLiteral(", ");
+        text += Parameter[i]->AnzeigeText();
+    }
+    text += QStringLiteral(" )");
+    return text;
+}
+
+int TMethodenAufruf::AnzahlMitUnteraufrufen() const
+{
+    int n = 1;
+    for (const auto &u : Unteraufrufe)
+        n += u->AnzahlMitUnteraufrufen();
+    return n;
+}

@@ -1,0 +1,102 @@
+#include "model/Dokument.h"
+#include "figures/ZeichenObjekt.h"
+#include "language/Analysator.h"
+#include "language/MethodenAufruf.h"
+#include "window/Zeichenflaeche.h"
+
+TDokument::TDokument(TAnalysator *analysator) : TObjekt(nullptr, analysator, nullptr)
+{
+    Name = QStringLiteral("dokument1");
+    KlassenId = KlasseDokument;
+    MethodeEintragen(MEinfuegen);
+    MethodeEintragen(MHintergrundfarbeSetzen)
+        .ParameterHinzufuegen(QStringLiteral("Hintergrundfarbe"), ArtFarbwert);
+    AttributEintragen(AHintergrundfarbe);
+}
+
+TDokument::~TDokument()
+{
+    Teile.clear();
+}
+
+static void griffeZeichnen(TObjektListe &teile, TZeichenflaeche *zf)
+{
+    for (auto &teil : teile)
+        if (auto *figur = dynamic_cast<TZeichenObjekt *>(teil.get()))
+            figur->GriffeZeichnen(zf);
+}
+
+void TDokument::Zeichnen(TZeichenflaeche *zf)
+{
+    if (zf)
+        zf->HintergrundZeichnen(Hintergrundfarbe);
+    for (auto &teil : Teile)
+        teil->Zeichnen(zf);
+    griffeZeichnen(Teile, zf);
+}
+
+void TDokument::ZeichnenMitTeilen(TZeichenflaeche *zf)
+{
+    if (zf)
+        zf->HintergrundZeichnen(Hintergrundfarbe);
+    for (std::size_t i = 0; i < Teile.size(); ++i) {
+        QString meldung;
+        Teile[i]->MethodeAusfuehren(MZeichnen, {}, meldung, zf);
+    }
+    griffeZeichnen(Teile, zf);
+}
+
+std::unique_ptr<TObjekt> TDokument::Duplizieren(bool)
+{
+    return nullptr;
+}
+
+std::unique_ptr<TData> TDokument::AttributWert(int attributId) const
+{
+    if (attributId == AHintergrundfarbe)
+        return std::make_unique<TData>(Hintergrundfarbe);
+    return TObjekt::AttributWert(attributId);
+}
+
+void TDokument::MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
+                                  TZeichenflaeche *zf)
+{
+    meldung.clear();
+    switch (methodenId) {
+    case MEinfuegen:
+        Protokolliere(MEinfuegen);
+        if (EinfuegenAktion)
+            EinfuegenAktion();
+        return;
+    case MHintergrundfarbeSetzen:
+        if (parameter.empty() || parameter[0]->Art() != ArtFarbwert)
+            return;
+        {
+            auto aufruf = Aufruf(MHintergrundfarbeSetzen);
+            aufruf->FarbeHinzufuegen(parameter[0]->Farbe());
+            Protokolliere(std::move(aufruf));
+        }
+        Hintergrundfarbe.Zuweisen(&parameter[0]->Farbe());
+        return;
+    default:
+        TObjekt::MethodeAusfuehren(methodenId, parameter, meldung, zf);
+    }
+}
+
+void TDokument::AlleGeometrienBerechnen()
+{
+    for (auto &teil : Teile)
+        teil->GeometrieBerechnen();
+}
+
+std::unique_ptr<TObjekt> TDokument::TeilEntfernen(TObjekt *teil)
+{
+    return TeilHerausloesen(teil);
+}
+
+void TDokument::Leeren()
+{
+    // Free back to front; each figure logs its own release.
+    while (!Teile.empty())
+        Teile.erase(Teile.begin());
+}

@@ -46,18 +46,6 @@ bool Vollstaendig(const TObjekt &objekt)
     return true;
 }
 
-// The frame of a polyline after loading: the axis-parallel bounding box of
-// its vertices, angle 0.
-void RahmenAufUmgebung(TLinienZug &zug)
-{
-    const TUmgebungsrechteck &u = zug.Umgebungsrechteck;
-    zug.Länge = u.Rechts - u.Links;
-    zug.Breite = u.Oben - u.Unten;
-    zug.MitteX = (u.Links + u.Rechts) / 2.0;
-    zug.MitteY = (u.Unten + u.Oben) / 2.0;
-    zug.Winkel = 0.0;
-}
-
 } // namespace
 
 namespace ObjektXML {
@@ -108,7 +96,7 @@ std::unique_ptr<TObjekt> ObjektLesen(const TKlassenObjekte &klassen, const TXMLK
     if (objekt->KlassenId != KlasseDokument && objekt->KlassenId != KlassePunkt)
         objekt->GeometrieBerechnen();
     if (objekt->KlassenId == KlasseLinienZug)
-        RahmenAufUmgebung(static_cast<TLinienZug &>(*objekt));
+        static_cast<TLinienZug &>(*objekt).RahmenZuruecksetzen();
     return objekt;
 }
 

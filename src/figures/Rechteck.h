@@ -15,8 +15,13 @@ public:
     void Zeichnen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;
     void GeometrieBerechnen() override;
-    void GriffeErzeugen(TZeichenflaeche *zf) override;
+    void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
-    void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
-                   double y) override;
+    void AufziehenBeenden(TZeichenflaeche *zf) override;
+
+    // The four corners as an outline (for hit tests).
+    QVector<TWeltPunkt> Umriss() const;
+
+protected:
+    void bildpunkteFuer(const TZeichenflaeche *zf);
 };

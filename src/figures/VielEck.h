@@ -4,9 +4,13 @@
 #include <QPoint>
 #include <QVector>
 
+// A regular polygon inscribed in the box (class VIELECK).
 class TVielEck : public TRechteckArt
 {
 public:
+    static constexpr int MinimaleEckenzahl = 3;
+    static constexpr int MaximaleEckenzahl = 1000;
+
     TVielEck(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse);
 
     QVector<TWeltPunkt> Umrisspunkte;
@@ -15,9 +19,17 @@ public:
 
     void Zeichnen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;
+    void Uebernehmen(const TObjekt &quelle) override;
+    std::unique_ptr<TData> AttributWert(int attributId) const override;
+    void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
+                           TZeichenflaeche *zf) override;
     void GeometrieBerechnen() override;
-    void GriffeErzeugen(TZeichenflaeche *zf) override;
+    void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
-    void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
-                   double y) override;
+    void AufziehenBeenden(TZeichenflaeche *zf) override;
+
+    void mittelpunktSetzen(double x, double y);
+    // Sets the number of corners (3 to 1000) and logs it; any other count
+    // changes nothing and answers the message for the pupil.
+    QString eckenzahlSetzen(std::int32_t n);
 };

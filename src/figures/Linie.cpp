@@ -1,4 +1,6 @@
 #include "figures/Linie.h"
+#include "figures/Griff.h"
+#include "figures/LinienGriff.h"
 #include "window/Zeichenflaeche.h"
 
 #include <algorithm>
@@ -221,9 +223,9 @@ std::vector<TGriffPlatz> TLinie::GriffPlaetze(const TZeichenflaeche *zf) const
 void TLinie::GriffeErzeugen(TZeichenflaeche *zf)
 {
     GriffeFreigeben();
-    // The handle objects are made from GriffPlaetze(zf) once the handle
-    // classes exist.
-    (void)zf;
+    for (const TGriffPlatz &g : GriffPlaetze(zf))
+        Griffe.push_back(
+            std::make_unique<TLinienGriff>(this, g.PosX, g.PosY, g.BezugX, g.BezugY, g.PunktNummer));
 }
 
 void TLinie::AufziehenBeginnen(TZeichenflaeche *zf, double x, double y)

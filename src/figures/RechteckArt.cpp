@@ -1,4 +1,5 @@
 #include "figures/RechteckArt.h"
+#include "figures/RechteckArtGriff.h"
 #include "language/MethodenAufruf.h"
 #include "window/Zeichenflaeche.h"
 
@@ -290,7 +291,7 @@ std::vector<TGriffPlatz> TRechteckArt::GriffPlaetze(const TZeichenflaeche *zf) c
 void TRechteckArt::GriffeErzeugen(TZeichenflaeche *zf)
 {
     GriffeFreigeben();
-    // The handle objects are made from GriffPlaetze(zf) once the handle
-    // classes exist.
-    (void)zf;
+    for (const TGriffPlatz &g : GriffPlaetze(zf))
+        Griffe.push_back(std::make_unique<TRechteckArtGriff>(g.GriffArt, this, g.Winkel, g.PosX, g.PosY,
+                                                              g.BezugX, g.BezugY, g.Richtung));
 }

@@ -42,16 +42,6 @@ bool PunktNahAnStrecke(const TZeichenflaeche *zf, double px, double py, double t
     return true;
 }
 
-double VektorWinkel(double dx, double dy)
-{
-    const double d = std::hypot(dx, dy);
-    if (!(d > 0.000001))
-        return 0.0;
-    const double a = std::acos(std::clamp(dx / d, -1.0, 1.0));
-    const double winkel = dy >= 0 ? a : 2.0 * M_PI - a;
-    return winkel >= 2.0 * M_PI ? 0.0 : winkel;
-}
-
 bool PunktInPolygon(const QVector<TWeltPunkt> &punkte, double x, double y)
 {
     const int n = int(punkte.size());

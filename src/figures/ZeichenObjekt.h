@@ -24,9 +24,6 @@ inline double Spiegelwert(double a, double v) { return 2.0 * a - v; }
 // Outline hit test: is P within tolerance t (cm, at least 2 pixels) of A-B.
 bool PunktNahAnStrecke(const TZeichenflaeche *zf, double px, double py, double t, double ax,
                        double ay, double bx, double by);
-// Direction of the vector (dx, dy) in radians, 0 <= angle < 2 pi,
-// counter-clockwise from the x axis; 0 for a vector shorter than 0.000001.
-double VektorWinkel(double dx, double dy);
 // A pixel count as centimetres on the surface (the current surface when zf
 // is null).
 double PixelInCm(const TZeichenflaeche *zf, double pixel);

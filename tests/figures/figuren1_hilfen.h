@@ -1,6 +1,7 @@
 #pragma once
 // Shared set-up of the figure tests: a recorder, a document and the class
 // registry, plus typed creation of figures and access to the log texts.
+#include "figures/Griff.h"
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
 #include "model/Dokument.h"

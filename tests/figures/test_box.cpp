@@ -378,3 +378,51 @@ TEST(Figurbasis, FreigebenWirdBeimZerstoerenProtokolliert)
 }
 
 } // namespace
+
+#include "figures/LinienGriff.h"
+#include "figures/RechteckArtGriff.h"
+
+namespace {
+
+TEST(BoxGriffe, GriffeErzeugenMachtDieGriffeAusDenPlaetzen)
+{
+    TFigurUmgebung u;
+    TZeichenflaeche zf;
+    auto *r = u.Neu<TRechteck>("RECHTECK");
+    r->MitteX = 5;
+    r->MitteY = 5;
+    r->Länge = 4;
+    r->Breite = 2;
+    r->Winkel = 30;
+    r->GeometrieBerechnen();
+    r->GriffeErzeugen(&zf);
+    const auto plaetze = r->GriffPlaetze(&zf);
+    ASSERT_EQ(r->Griffe.size(), plaetze.size());
+    for (std::size_t i = 0; i < plaetze.size(); ++i) {
+        auto *g = dynamic_cast<TRechteckArtGriff *>(r->Griffe[i].get());
+        ASSERT_NE(g, nullptr);
+        EXPECT_EQ(g->GriffArt, plaetze[i].GriffArt);
+        EXPECT_EQ(g->Richtung, plaetze[i].Richtung);
+        EXPECT_DOUBLE_EQ(g->PosX, plaetze[i].PosX);
+        EXPECT_DOUBLE_EQ(g->BezugY, plaetze[i].BezugY);
+        EXPECT_DOUBLE_EQ(g->Winkel, 30);
+        EXPECT_EQ(g->Figur, r);
+    }
+    // Rebuilding replaces the handles; deselecting frees them.
+    r->GriffeErzeugen(&zf);
+    EXPECT_EQ(r->Griffe.size(), 9u);
+    r->GriffeFreigeben();
+    EXPECT_TRUE(r->Griffe.empty());
+
+    auto *l = u.Neu<TLinie>("LINIE");
+    l->punkt1Setzen(1, 1);
+    l->punkt2Setzen(3, 1);
+    l->GriffeErzeugen(&zf);
+    ASSERT_EQ(l->Griffe.size(), 2u);
+    auto *g2 = dynamic_cast<TLinienGriff *>(l->Griffe[1].get());
+    ASSERT_NE(g2, nullptr);
+    EXPECT_EQ(g2->PunktNummer, 2);
+    EXPECT_DOUBLE_EQ(g2->PosX, 3);
+}
+
+} // namespace

@@ -19,6 +19,9 @@ public:
 
     void Zeichnen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;
+    // Defined with the file code in persistence/.
+    void InXMLSchreiben(TXMLKnoten &knoten) const override;
+    void AusXMLLesen(const TXMLKnoten &knoten) override;
     void Uebernehmen(const TObjekt &quelle) override;
     std::unique_ptr<TData> AttributWert(int attributId) const override;
     void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,

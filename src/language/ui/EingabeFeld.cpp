@@ -184,8 +184,7 @@ void TEingabeFeld::Analysieren()
     update();
 
     if (scanner_->Zustand != letzterZustand_) {
-        codeComplete_->VorschlaegeErzeugen(scanner_->Zustand, scanner_->Objekt, scanner_->ParameterArt,
-                                           dokument_);
+        codeComplete_->VorschlaegeErzeugen(*scanner_, dokument_);
         fensterPlatzieren();
         letzterZustand_ = scanner_->Zustand;
     }
@@ -195,7 +194,6 @@ void TEingabeFeld::Analysieren()
         codeComplete_->hide();
     } else if (!codeComplete_->isVisible()) {
         codeComplete_->show();
-        codeComplete_->raise();
         if (QApplication::activeWindow() != window())
             window()->activateWindow();
         if (!hasFocus())

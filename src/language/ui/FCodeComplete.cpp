@@ -83,11 +83,10 @@ void TFCodeComplete::VorschlaegeLoeschen()
     vorschlaege_.VorschlaegeLoeschen();
 }
 
-void TFCodeComplete::VorschlaegeErzeugen(std::uint8_t zustand, const TObjekt *objekt,
-                                         std::uint8_t parameterArt, const TDokument *dokument)
+void TFCodeComplete::VorschlaegeErzeugen(const TScanner &scanner, const TDokument *dokument)
 {
     VorschlaegeLoeschen(); // the list must not point into the old proposals
-    ::VorschlaegeErzeugen(vorschlaege_, zustand, objekt, parameterArt, dokument);
+    ::VorschlaegeErzeugen(vorschlaege_, scanner, dokument);
 }
 
 bool TFCodeComplete::ListeFuellen(const QString &praefix, const QString &wort)

@@ -25,8 +25,7 @@ public:
     void VorschlaegeLoeschen();
     // Rebuilds the proposals for the word at the caret (see the core's
     // VorschlaegeErzeugen); the list stays empty until ListeFuellen.
-    void VorschlaegeErzeugen(std::uint8_t zustand, const TObjekt *objekt, std::uint8_t parameterArt,
-                             const TDokument *dokument);
+    void VorschlaegeErzeugen(const TScanner &scanner, const TDokument *dokument);
 
     // Lists the proposals that pass the prefix filter and selects the first;
     // true when at least one was listed.

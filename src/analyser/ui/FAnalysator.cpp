@@ -143,6 +143,8 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
                            QWidget *eltern)
     : QWidget(eltern, Qt::Window), analysator_(analysator), dokument_(dokument), klassen_(klassen)
 {
+    // Signals carry object pointers, also through queued connections and spies.
+    qRegisterMetaType<TObjekt *>("TObjekt*");
     setObjectName(QStringLiteral("FAnalysator"));
     setWindowTitle(QStringLiteral("Analysator-Fenster"));
     IstAusgewaehlt = [](const TObjekt *) { return false; };

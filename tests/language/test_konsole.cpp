@@ -1,0 +1,216 @@
+// The console runner figuro-konsole: its output contract and exit status,
+// run as a separate program.
+#include "Sprachhilfen.h"
+#include "persistence/Dokumentdatei.h"
+#include "teacher/Passwort.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TLauf {
+    int Status = -1;
+    QByteArray Ausgabe;
+    QByteArray Fehler;
+};
+
+TLauf starten(const QStringList &argumente, const QByteArray &eingabe = QByteArray())
+{
+    QProcess prozess;
+    prozess.setProgram(QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole"));
+    prozess.setArguments(argumente);
+    prozess.start();
+    EXPECT_TRUE(prozess.waitForStarted(10000));
+    prozess.write(eingabe);
+    prozess.closeWriteChannel();
+    EXPECT_TRUE(prozess.waitForFinished(60000));
+    TLauf lauf;
+    lauf.Status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
+    lauf.Ausgabe = prozess.readAllStandardOutput();
+    lauf.Fehler = prozess.readAllStandardError();
+    return lauf;
+}
+
+class KonsoleTest : public ::testing::Test
+{
+protected:
+    QString skript(const QByteArray &inhalt, const QString &name = QStringLiteral("skript.txt"))
+    {
+        const QString pfad = verzeichnis.filePath(name);
+        QFile datei(pfad);
+        EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+        return pfad;
+    }
+    QTemporaryDir verzeichnis;
+};
+
+TEST_F(KonsoleTest, GoodAndBadLinesWithLineNumbersAndNesting)
+{
+    const QString pfad = skript("# Ein Skript\n"
+                                "dokument1.hintergrundfarbeSetzen(gelb)\n"
+                                "\n"
+                                "dokument1.hintergrundfarbeSetzen(lila)\r\n"
+                                "   dokument1.zeichnen()\n"
+                                "  # eingerueckter Kommentar\n"
+                                "re0.verschieben(1,1)\n"
+                                "dokument1.einfügen()\n"
+                                "dokument1. zeichnen()\n"
+                                "dokument1.");
+    const TLauf lauf = starten({pfad});
+    EXPECT_EQ(lauf.Status, 1);
+    EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
+              QStringLiteral("dokument1.hintergrundfarbeSetzen( gelb )\n"
+                             "Zeile 4, Zeichen 34-38: Es gibt keine Farbe lila.\n"
+                             "dokument1.zeichnen(  )\n"
+                             "Zeile 7, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n"
+                             "dokument1.einfügen(  )\n"
+                             "Zeile 9, Zeichen 11-11: Methodenbezeichner erwartet. Ein Methodenbezeichner "
+                             "beginnt mit einem Buchstaben oder _!\n"
+                             "Zeile 10, Zeichen 11-11: Methodenbezeichner erwartet.\n"));
+}
+
+TEST_F(KonsoleTest, AllLinesRunGivesStatusZero)
+{
+    const TLauf lauf = starten({skript("dokument1.hintergrundfarbeSetzen(weiß)\nDOKUMENT1.ZEICHNEN()\n")});
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("dokument1.hintergrundfarbeSetzen( weiß )\n"
+                                       "dokument1.zeichnen(  )\n"));
+}
+
+TEST_F(KonsoleTest, ReadsStandardInputAndWindows1252Scripts)
+{
+    // "weiß" in Windows-1252: ß is the single byte 0xDF.
+    const QByteArray zeile("dokument1.hintergrundfarbeSetzen(wei\xdf)\n");
+    TLauf lauf = starten({}, zeile);
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("dokument1.hintergrundfarbeSetzen( weiß )\n"));
+
+    lauf = starten({QStringLiteral("-")}, QByteArray("\n") + zeile);
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("dokument1.hintergrundfarbeSetzen( weiß )\n"));
+
+    lauf = starten({skript(QByteArray("# Gr\xfc\xdf" "e\n") + zeile)});
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("dokument1.hintergrundfarbeSetzen( weiß )\n"));
+
+    // A UTF-8 script with a byte order mark.
+    lauf = starten({skript("\xef\xbb\xbf" "dokument1.hintergrundfarbeSetzen(weiß)\n")});
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("dokument1.hintergrundfarbeSetzen( weiß )\n"));
+}
+
+TEST_F(KonsoleTest, UsageErrorsAndMissingFilesGiveStatusTwo)
+{
+    TLauf lauf = starten({QStringLiteral("--unbekannt")});
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(lauf.Ausgabe.isEmpty());
+    EXPECT_TRUE(lauf.Fehler.contains("Unbekannte Option: --unbekannt"));
+    EXPECT_TRUE(lauf.Fehler.contains("Aufruf: figuro-konsole"));
+
+    lauf = starten({QStringLiteral("-o")});
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(lauf.Fehler.contains("Nach -o fehlt der Dateiname."));
+
+    lauf = starten({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    EXPECT_EQ(lauf.Status, 2);
+
+    lauf = starten({verzeichnis.filePath(QStringLiteral("fehlt.txt"))});
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht geöffnet werden.")));
+    EXPECT_TRUE(lauf.Ausgabe.isEmpty());
+
+    lauf = starten({QStringLiteral("--help")});
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_TRUE(lauf.Ausgabe.startsWith("Aufruf: figuro-konsole"));
+}
+
+// A drawing with re0 (locked against typed calls) and re1, saved to a file.
+QString zeichnungSpeichern(const QString &pfad, const QString &passwort = QString())
+{
+    TArbeitsbereich ws;
+    TObjekt *re0 = sprachtest::figurAnlegen(ws, QStringLiteral("RECHTECK"));
+    sprachtest::figurAnlegen(ws, QStringLiteral("RECHTECK"));
+    re0->TastaturGesperrt = 1;
+    ws.Dokument().Passwort = passwort;
+    QString meldung;
+    EXPECT_TRUE(DokumentSpeichern(pfad, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
+    return pfad;
+}
+
+TEST_F(KonsoleTest, OpensRunsAndSavesADocument)
+{
+    const QString quelle = zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("a.fgo")));
+    const QString ziel = verzeichnis.filePath(QStringLiteral("b.fgo"));
+    const QString pfad = skript("re1.verschieben(2 cm, 0)\n"
+                                "re0.verschieben(1,1)\n"
+                                "re1.kopieren()\n"
+                                "dokument1.einfügen()\n"
+                                "re1.freigeben()\n");
+    TLauf lauf = starten({QStringLiteral("-o"), quelle, QStringLiteral("-s"), ziel, pfad});
+    EXPECT_EQ(lauf.Status, 1) << lauf.Fehler.toStdString();
+    EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
+              QStringLiteral("re1.verschieben( 2.00 cm, 0.00 mm )\n"
+                             "Zeile 2: Fehler beim Ausführen der Methode: Das Bearbeiten mit der Tastatur ist für "
+                             "dieses Objekt gesperrt.\n"
+                             "re1.kopieren(  )\n"
+                             "dokument1.einfügen(  )\n"
+                             "re2:RECHTECK\n"
+                             "re1.freigeben()\n"));
+
+    // The saved drawing holds the untouched re0 and the pasted re2.
+    TArbeitsbereich ws;
+    QString meldung;
+    ASSERT_TRUE(DokumentOeffnen(ziel, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
+    ASSERT_EQ(ws.Dokument().Teile.size(), 2u);
+    EXPECT_EQ(ws.Dokument().Teile[0]->Name, QStringLiteral("re0"));
+    EXPECT_EQ(ws.Dokument().Teile[1]->Name, QStringLiteral("re2"));
+    EXPECT_EQ(ws.Dokument().Teile[0]->TastaturGesperrt, 1);
+
+    // In teacher mode the lock does not apply.
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
+                   "re0.verschieben(1,1)\n");
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n"));
+}
+
+TEST_F(KonsoleTest, TeacherModeOfAProtectedDocumentNeedsThePassword)
+{
+    const QString quelle = zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("p.fgo")), QStringLiteral("geheim"));
+    TLauf lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(lauf.Ausgabe.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("ist mit einem Passwort geschützt")));
+
+    qputenv("FIGURO_PASSWORT", "geheim");
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
+    qunsetenv("FIGURO_PASSWORT");
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n"));
+
+    // Without teacher mode no password is needed; the lock applies.
+    lauf = starten({QStringLiteral("-o"), quelle}, "re1.verschieben(1,1)\n");
+    EXPECT_EQ(lauf.Status, 0);
+}
+
+TEST_F(KonsoleTest, FilesThatCannotBeOpenedOrSavedGiveStatusTwo)
+{
+    TLauf lauf = starten({QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))}, "");
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht geöffnet werden")));
+
+    const QString kaputt = skript("<DOKUMENT", QStringLiteral("kaputt.fgo"));
+    lauf = starten({QStringLiteral("-o"), kaputt}, "");
+    EXPECT_EQ(lauf.Status, 2);
+
+    lauf = starten({QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))},
+                   "dokument1.zeichnen()\n");
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht gespeichert werden")));
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 #include "figures/LinienZugPunkt.h"
+#include "figures/LinienZug.h"
 
 TLinienZugPunkt::TLinienZugPunkt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : TObjekt(dokument, analysator, klasse)
@@ -14,6 +15,14 @@ TLinienZugPunkt::TLinienZugPunkt(TDokument *dokument, TAnalysator *analysator, T
         AttributEintragen(AY);
         AttributEintragen(AAbschnittArt);
     }
+}
+
+void TLinienZugPunkt::PositionSetzen(double x, double y)
+{
+    X = x;
+    Y = y;
+    Umgebungsrechteck.Links = Umgebungsrechteck.Rechts = x;
+    Umgebungsrechteck.Unten = Umgebungsrechteck.Oben = y;
 }
 
 void TLinienZugPunkt::Zeichnen(TZeichenflaeche *) {}
@@ -58,5 +67,24 @@ std::unique_ptr<TData> TLinienZugPunkt::AttributWert(int attributId) const
 void TLinienZugPunkt::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &meldung,
                                         TZeichenflaeche *zf)
 {
-    TObjekt::MethodeAusfuehren(methodenId, p, meldung, zf);
+    meldung.clear();
+    // `freigeben` takes the vertex out of its polyline: remember the owner.
+    auto *linienZug = dynamic_cast<TLinienZug *>(Besitzer);
+    switch (methodenId) {
+    case MKoordinatenSetzen:
+        if (p.size() >= 2)
+            PositionSetzen(p[0]->Zahl(), p[1]->Zahl());
+        break;
+    case MAbschnittArtSetzen:
+        if (!p.empty())
+            AbschnittArt = p[0]->Code() ? 1 : 0;
+        break;
+    default:
+        TObjekt::MethodeAusfuehren(methodenId, p, meldung, zf);
+        break;
+    }
+    if (linienZug) {
+        linienZug->GeometrieBerechnen();
+        linienZug->RahmenZuruecksetzen();
+    }
 }

@@ -313,7 +313,7 @@ void TZeichenObjekt::GriffeZeichnen(TZeichenflaeche *zf)
         g->Zeichnen(zf);
 }
 
-TGriff *TZeichenObjekt::GriffAnStelle(TZeichenflaeche *zf, int x, int y)
+TGriff *TZeichenObjekt::GriffAnStelle(TZeichenflaeche *zf, double x, double y)
 {
     for (auto &g : Griffe)
         if (g->Getroffen(zf, x, y))

@@ -72,7 +72,7 @@ public:
 
     // --- handle list ---
     void GriffeZeichnen(TZeichenflaeche *zf);
-    TGriff *GriffAnStelle(TZeichenflaeche *zf, int x, int y);
+    TGriff *GriffAnStelle(TZeichenflaeche *zf, double x, double y);
     void GriffeFreigeben();
 
 protected:

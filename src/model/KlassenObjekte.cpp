@@ -23,6 +23,8 @@ TKlassenObjekte::TKlassenObjekte(TAnalysator *analysator, TDokument *dokument)
     PUNKT = bauen(std::make_unique<TLinienZugPunkt>(dokument, analysator, nullptr), KlassePunkt);
     GRUPPE = bauen(std::make_unique<TGruppe>(dokument, analysator, nullptr), KlasseGruppe);
     TEXTFELD = bauen(std::make_unique<TTextFeld>(dokument, analysator, nullptr), KlasseTextFeld);
+    // Polylines make their vertices from the PUNKT class object.
+    static_cast<TLinienZug *>(LINIENZUG)->PunktKlasse = PUNKT;
 }
 
 TKlassenObjekte::~TKlassenObjekte() = default;

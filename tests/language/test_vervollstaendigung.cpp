@@ -1,0 +1,280 @@
+// Completion proposals: what is offered for each kind of word, the prefix
+// filter, and how an entry of the list is drawn.
+#include "figures/UZeichenObjekte.h"
+#include "language/Analysator.h"
+#include "language/Vervollstaendigung.h"
+#include "model/Dokument.h"
+#include "model/KlassenObjekte.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Umgebung {
+    TAnalysator analysator;
+    TDokument dokument{&analysator};
+    TKlassenObjekte klassen{&analysator, &dokument};
+    TVorschlagListe liste;
+
+    ~Umgebung() { analysator.Angehalten = true; }
+
+    TObjekt *neu(const QString &klasse, TObjekt *besitzer = nullptr)
+    {
+        auto o = klassen.ObjektErzeugen(klasse);
+        o->NamenVergeben();
+        return (besitzer ? besitzer : &dokument)->TeilAnhaengen(std::move(o));
+    }
+};
+
+QStringList texte(const std::vector<const TVorschlag *> &v)
+{
+    QStringList t;
+    for (const TVorschlag *x : v)
+        t << x->Text;
+    return t;
+}
+
+QStringList alle(const TVorschlagListe &l)
+{
+    QStringList t;
+    for (const auto &x : l.Vorschlaege())
+        t << x->Text;
+    return t;
+}
+
+constexpr std::uint32_t Weiss = FarbWert(255, 255, 255);
+
+} // namespace
+
+TEST(VorschlaegeErzeugen, ObjektnamenDokumentZuerstDannTiefensuche)
+{
+    Umgebung u;
+    u.neu(QStringLiteral("RECHTECK"));
+    TObjekt *gruppe = u.neu(QStringLiteral("GRUPPE"));
+    u.neu(QStringLiteral("ELLIPSE"), gruppe);
+    TObjekt *zug = u.neu(QStringLiteral("LINIENZUG"));
+    u.neu(QStringLiteral("PUNKT"), zug);
+    u.neu(QStringLiteral("PUNKT"), zug);
+    u.neu(QStringLiteral("LINIE"));
+
+    VorschlaegeErzeugen(u.liste, 1, nullptr, 0, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"dokument1", "re0", "gr0", "el0", "lz0", "lp0", "lp1", "li0"}));
+    for (const auto &v : u.liste.Vorschlaege()) {
+        EXPECT_EQ(v->Art, VorschlagObjekt);
+        EXPECT_EQ(v->Farbe, Weiss);
+        EXPECT_EQ(v->Methode, nullptr);
+    }
+
+    // Rebuilding replaces the old proposals; state 0 offers nothing.
+    VorschlaegeErzeugen(u.liste, 0, nullptr, 0, &u.dokument);
+    EXPECT_TRUE(u.liste.Vorschlaege().empty());
+}
+
+TEST(VorschlaegeErzeugen, MethodenDerKlasseInListenreihenfolge)
+{
+    Umgebung u;
+    TObjekt *re0 = u.neu(QStringLiteral("RECHTECK"));
+    VorschlaegeErzeugen(u.liste, 2, re0, 0, &u.dokument);
+    ASSERT_EQ(u.liste.Vorschlaege().size(), re0->Methoden().size());
+    EXPECT_EQ(u.liste.Vorschlaege().front()->Text, QStringLiteral("zeichnen"));
+    for (std::size_t i = 0; i < re0->Methoden().size(); ++i) {
+        const TVorschlag &v = *u.liste.Vorschlaege()[i];
+        EXPECT_EQ(v.Art, VorschlagMethode);
+        EXPECT_EQ(v.Methode, re0->Methoden()[i].get());
+        EXPECT_EQ(v.Text, re0->Methoden()[i]->Name());
+        EXPECT_EQ(v.Farbe, 0u);
+    }
+    EXPECT_TRUE(alle(u.liste).contains(QStringLiteral("verschieben")));
+    EXPECT_TRUE(alle(u.liste).contains(QStringLiteral("FüllfarbeSetzen")));
+
+    // Without an object (the name was not found) there is nothing to offer.
+    VorschlaegeErzeugen(u.liste, 2, nullptr, 0, &u.dokument);
+    EXPECT_TRUE(u.liste.Vorschlaege().empty());
+}
+
+TEST(VorschlaegeErzeugen, WerteJeParameterart)
+{
+    Umgebung u;
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
+    ASSERT_EQ(u.liste.Vorschlaege().size(), 42u);
+    EXPECT_EQ(u.liste.Vorschlaege()[0]->Text, QStringLiteral("grau1"));
+    EXPECT_EQ(u.liste.Vorschlaege()[0]->Farbe, FarbWert(51, 51, 51));
+    EXPECT_EQ(u.liste.Vorschlaege()[15]->Text, QStringLiteral("hellrot"));
+    EXPECT_EQ(u.liste.Vorschlaege()[15]->Farbe, FarbWert(255, 102, 0));
+    EXPECT_EQ(u.liste.Vorschlaege()[41]->Text, QStringLiteral("lavendel"));
+    EXPECT_FALSE(alle(u.liste).contains(QStringLiteral("unsichtbar")));
+    for (const auto &v : u.liste.Vorschlaege())
+        EXPECT_EQ(v->Art, VorschlagFarbe);
+
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtLinienart, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"durchgezogen", "gestrichelt", "breitgestrichelt", "gepunktelt",
+                                          "gestrichpunktelt"}));
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(u.liste.Vorschlaege()[i]->Art, VorschlagLinienart);
+        EXPECT_EQ(u.liste.Vorschlaege()[i]->Linienartcode, i + 1);
+        EXPECT_EQ(u.liste.Vorschlaege()[i]->Farbe, Weiss);
+    }
+
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtWahrheitswert, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"wahr", "falsch"}));
+    EXPECT_EQ(u.liste.Vorschlaege()[1]->Art, VorschlagWahrheitswert);
+
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtAbschnittArt, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"gerade", QStringLiteral("gekrümmt")}));
+    EXPECT_EQ(u.liste.Vorschlaege()[0]->AbschnittCode, 0);
+    EXPECT_EQ(u.liste.Vorschlaege()[1]->AbschnittCode, 1);
+    EXPECT_EQ(u.liste.Vorschlaege()[1]->Art, VorschlagAbschnitt);
+
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtAusrichtung, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{QStringLiteral("linksbündig"), QStringLiteral("rechtsbündig"),
+                                          "zentriert", "Blocksatz"}));
+    EXPECT_EQ(u.liste.Vorschlaege()[3]->Ausrichtungscode, 3);
+    EXPECT_EQ(u.liste.Vorschlaege()[3]->Art, VorschlagAusrichtung);
+    EXPECT_EQ(u.liste.Vorschlaege()[3]->Farbe, Weiss);
+
+    for (std::uint8_t art : {ArtLaenge, ArtWinkel, ArtText, ArtGanzzahl, ArtFaktor}) {
+        VorschlaegeErzeugen(u.liste, 3, nullptr, art, &u.dokument);
+        EXPECT_TRUE(u.liste.Vorschlaege().empty()) << int(art);
+    }
+}
+
+TEST(VorschlaegeErzeugen, ObjektverweisNurFigurenDirektImDokument)
+{
+    Umgebung u;
+    TObjekt *gruppe = u.neu(QStringLiteral("GRUPPE"));
+    u.neu(QStringLiteral("RECHTECK"), gruppe);
+    TObjekt *zug = u.neu(QStringLiteral("LINIENZUG"));
+    u.neu(QStringLiteral("PUNKT"), zug);
+    u.neu(QStringLiteral("ELLIPSE"));
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtObjektverweis, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"gr0", "lz0", "el0"}));
+}
+
+TEST(VorschlaegeFiltern, PraefixOhneGrossKleinUndOhneFertigesWort)
+{
+    Umgebung u;
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("g"), QStringLiteral("g"))),
+              (QStringList{"grau1", "grau2", "grau3", "grau4", "grau5", "grau6", QStringLiteral("grün"),
+                           QStringLiteral("gelbgrün"), "gold", "gelb", QStringLiteral("grellgrün")}));
+    // Upper-case typing and umlauts compare through the one upper-casing rule.
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("GRÜ"), QStringLiteral("GRÜ"))),
+              (QStringList{QStringLiteral("grün")}));
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("WEI"), QStringLiteral("WEI"))),
+              (QStringList{QStringLiteral("weiß"), QStringLiteral("weißblau")}));
+    // ß is not upper-cased: WEISS names no colour.
+    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("WEISS"), QStringLiteral("WEISS")).empty());
+    // A fully typed word is not offered again, but its longer relatives are.
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("gelb"), QStringLiteral("gelb"))),
+              (QStringList{QStringLiteral("gelbgrün")}));
+    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("gelbgrün"), QStringLiteral("gelbgrün")).empty());
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("blau"), QStringLiteral("blau"))),
+              (QStringList{QStringLiteral("blaugrün"), "blaugrau"}));
+    // The caret in the middle of "gelb": everything beginning with "ge"
+    // except the whole word itself.
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("ge"), QStringLiteral("gelb"))),
+              (QStringList{QStringLiteral("gelbgrün")}));
+    // An empty prefix offers everything except the word.
+    EXPECT_EQ(u.liste.Filtern(QString(), QString()).size(), 42u);
+    EXPECT_EQ(u.liste.Filtern(QString(), QStringLiteral("rot")).size(), 41u);
+}
+
+TEST(VorschlaegeFiltern, GanzGetippterNameBietetNurLaengereAn)
+{
+    Umgebung u;
+    TObjekt *re0 = u.neu(QStringLiteral("RECHTECK"));
+    TObjekt *zweites = u.neu(QStringLiteral("RECHTECK"));
+    zweites->Name = QStringLiteral("re01");
+    u.neu(QStringLiteral("ELLIPSE"));
+    VorschlaegeErzeugen(u.liste, 1, nullptr, 0, &u.dokument);
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("re"), QStringLiteral("re"))), (QStringList{"re0", "re01"}));
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("re0"), QStringLiteral("re0"))), (QStringList{"re01"}));
+    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("re01"), QStringLiteral("re01")).empty());
+    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("x"), QStringLiteral("x")).empty());
+
+    VorschlaegeErzeugen(u.liste, 2, re0, 0, &u.dokument);
+    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("verschieben"), QStringLiteral("verschieben")).empty());
+    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("VERSCH"), QStringLiteral("VERSCH"))),
+              (QStringList{"verschieben"}));
+}
+
+TEST(VorschlagZeichnen, FarbfeldMethodeUndText)
+{
+    Umgebung u;
+    TObjekt *re0 = u.neu(QStringLiteral("RECHTECK"));
+    TVorschlagStil stil;
+    stil.Schrift = QFont(QStringLiteral("DejaVu Sans"), 9);
+    const QColor blau(0, 0, 255);
+
+    auto zeichne = [&](const TVorschlag &v, int breite) {
+        QImage bild(breite, VorschlagZeilenhoehe, QImage::Format_RGB32);
+        bild.fill(Qt::magenta);
+        QPainter p(&bild);
+        VorschlagZeichnen(p, QRect(0, 0, breite, VorschlagZeilenhoehe), v, stil);
+        return bild;
+    };
+    // Pixels close to a colour (text is antialiased, so its edges blend).
+    auto zaehle = [](const QImage &bild, const QRect &bereich, const QColor &farbe) {
+        int n = 0;
+        for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+            for (int x = bereich.left(); x <= bereich.right(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                n += std::abs(c.red() - farbe.red()) < 80 && std::abs(c.green() - farbe.green()) < 80 &&
+                     std::abs(c.blue() - farbe.blue()) < 80;
+            }
+        return n;
+    };
+
+    // Colour: an 18 x 14 swatch with a black frame at (2, 2), the name right of it.
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
+    const TVorschlag &hellrot = *u.liste.Vorschlaege()[15];
+    QImage bild = zeichne(hellrot, 200);
+    EXPECT_EQ(bild.pixelColor(0, 0), QColor(Qt::white)); // background filled
+    EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::black));
+    EXPECT_EQ(bild.pixelColor(19, 15), QColor(Qt::black));
+    EXPECT_EQ(bild.pixelColor(10, 9), QColor(255, 102, 0));
+    EXPECT_EQ(bild.pixelColor(18, 14), QColor(255, 102, 0));
+    EXPECT_EQ(bild.pixelColor(20, 9), QColor(Qt::white));
+    EXPECT_EQ(zaehle(bild, QRect(0, 0, 22, 18), QColor(255, 102, 0)), 16 * 12);
+    EXPECT_GT(zaehle(bild, QRect(22, 0, 178, 18), QColor(Qt::black)), 10); // the name
+
+    // Method with parameters: the parameter names are pure blue, right of
+    // the bold name; a method without parameters shows no blue at all.
+    VorschlaegeErzeugen(u.liste, 2, re0, 0, &u.dokument);
+    const TVorschlag *verschieben = nullptr, *kopieren = nullptr;
+    for (const auto &v : u.liste.Vorschlaege()) {
+        if (v->Text == QStringLiteral("verschieben"))
+            verschieben = v.get();
+        if (v->Text == QStringLiteral("kopieren"))
+            kopieren = v.get();
+    }
+    ASSERT_TRUE(verschieben && kopieren);
+    EXPECT_EQ(MethodenAnzeige(*verschieben->Methode),
+              QStringLiteral("verschieben( x-Verschiebung, y-Verschiebung )"));
+    EXPECT_EQ(MethodenAnzeige(*kopieren->Methode), QStringLiteral("kopieren(  )"));
+
+    QFont fett = stil.Schrift;
+    fett.setBold(true);
+    const int nameBreite = QFontMetrics(fett).horizontalAdvance(QStringLiteral("verschieben"));
+    bild = zeichne(*verschieben, 400);
+    EXPECT_EQ(zaehle(bild, QRect(0, 0, nameBreite, 18), blau), 0);
+    EXPECT_GT(zaehle(bild, QRect(nameBreite, 0, 400 - nameBreite, 18), blau), 30);
+    EXPECT_GT(zaehle(bild, QRect(0, 0, nameBreite, 18), QColor(Qt::black)), 20);
+    bild = zeichne(*kopieren, 400);
+    EXPECT_EQ(zaehle(bild, bild.rect(), blau), 0);
+    EXPECT_GT(zaehle(bild, bild.rect(), QColor(Qt::black)), 20);
+
+    // Selected entry: the given background and text colour.
+    stil.Hintergrund = QColor(0, 0, 128);
+    stil.Textfarbe = Qt::white;
+    TVorschlag wahr;
+    wahr.Art = VorschlagWahrheitswert;
+    wahr.Text = QStringLiteral("wahr");
+    bild = zeichne(wahr, 100);
+    EXPECT_EQ(bild.pixelColor(99, 0), QColor(0, 0, 128));
+    EXPECT_GT(zaehle(bild, bild.rect(), QColor(Qt::white)), 10);
+    EXPECT_EQ(zaehle(bild, bild.rect(), QColor(Qt::magenta)), 0);
+}

@@ -1,0 +1,121 @@
+// The call record and the recorder.
+#include "figures/UZeichenObjekte.h"
+#include "language/Analysator.h"
+#include "model/Dokument.h"
+#include "model/KlassenObjekte.h"
+
+#include <gtest/gtest.h>
+
+TEST(Aufruf, AnzeigeTexte)
+{
+    TMethodenAufruf verschieben(MVerschieben, QStringLiteral("re0"));
+    verschieben.LaengeHinzufuegen(2.0).LaengeHinzufuegen(1.0);
+    EXPECT_EQ(verschieben.AnzeigeText(), QStringLiteral("re0.verschieben( 2.00 cm, 10.00 mm )"));
+
+    TMethodenAufruf schliessen(MSchliessen, QStringLiteral("lz0"));
+    EXPECT_EQ(schliessen.AnzeigeText(), QStringLiteral("lz0.schließen(  )"));
+
+    TMethodenAufruf frei(MFreigeben, QStringLiteral("el3"));
+    EXPECT_EQ(frei.AnzeigeText(), QStringLiteral("el3.freigeben()"));
+
+    TMethodenAufruf text(MTextSetzen, QStringLiteral("tf0"));
+    text.TextHinzufuegen(QStringLiteral("Hallo, Welt"));
+    EXPECT_EQ(text.AnzeigeText(), QStringLiteral("tf0.textSetzen( \"Hallo, Welt\" )"));
+
+    TMethodenAufruf alles(MStreckenMitZentrum, QStringLiteral("x"));
+    alles.LaengeHinzufuegen(0.5).WinkelHinzufuegen(90).FaktorHinzufuegen(2).GanzzahlHinzufuegen(7)
+        .FarbeHinzufuegen(TFarbe::Unsichtbar()).LinienartHinzufuegen(4).WahrheitswertHinzufuegen(true)
+        .AbschnittArtHinzufuegen(0).AusrichtungHinzufuegen(2);
+    EXPECT_EQ(alles.AnzeigeText(),
+              QStringLiteral("x.streckenMitZentrum( 5.00 mm, 90.00°, 200.000 %, 7, unsichtbar, "
+                             "gepunktelt, wahr, gerade, zentriert )"));
+}
+
+TEST(Aufruf, ErzeugungZeigtDieKlasse)
+{
+    TAnalysator analysator;
+    TDokument dokument(&analysator);
+    TKlassenObjekte klassen(&analysator, &dokument);
+    auto r = klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
+    r->NamenVergeben();
+    r->ErzeugungProtokollieren();
+    ASSERT_EQ(analysator.Protokoll().size(), 1u);
+    EXPECT_EQ(analysator.Protokoll()[0]->AnzeigeText(), QStringLiteral("re0:RECHTECK"));
+    EXPECT_EQ(analysator.Protokoll()[0]->MethodenId, MErzeugung);
+    // Renaming later does not change the record.
+    r->Name = QStringLiteral("haus");
+    EXPECT_EQ(analysator.Protokoll()[0]->AnzeigeText(), QStringLiteral("re0:RECHTECK"));
+    analysator.Angehalten = true;
+}
+
+TEST(Analysator, VerschachtelungUndMarkierung)
+{
+    TAnalysator analysator;
+    std::vector<QString> gemeldet;
+    const int kennung = analysator.BeobachterAnmelden(
+        [&gemeldet](const TMethodenAufruf &a) { gemeldet.push_back(a.AnzeigeText()); });
+    analysator.AusEingabefeld = true;
+    TAnalysator *zeiger = &analysator;
+    TDokument dokument(zeiger);
+    analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MVerschieben, dokument));
+    analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MDrehen, QStringLiteral("innen")));
+    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("blatt")));
+    analysator.Schliessen();
+    EXPECT_TRUE(gemeldet.empty()); // nothing top-level yet
+    analysator.Schliessen();
+    ASSERT_EQ(analysator.Protokoll().size(), 1u);
+    const auto &oben = *analysator.Protokoll()[0];
+    EXPECT_TRUE(oben.AusEingabefeld);
+    ASSERT_EQ(oben.Unteraufrufe.size(), 1u);
+    ASSERT_EQ(oben.Unteraufrufe[0]->Unteraufrufe.size(), 1u);
+    EXPECT_EQ(oben.Unteraufrufe[0]->Unteraufrufe[0]->ObjektName, QStringLiteral("blatt"));
+    EXPECT_EQ(gemeldet, std::vector<QString>{QStringLiteral("dokument1.verschieben(  )")});
+    // Closing with nothing open does nothing.
+    analysator.Schliessen();
+    EXPECT_EQ(analysator.Protokoll().size(), 1u);
+    analysator.BeobachterAbmelden(kennung);
+    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("x")));
+    EXPECT_EQ(gemeldet.size(), 1u);
+}
+
+TEST(Analysator, VorschauUndAngehaltenWerdenVerworfen)
+{
+    TAnalysator analysator;
+    analysator.Protokollieren(
+        std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("v"), /*unterdrueckt*/ true));
+    EXPECT_TRUE(analysator.Protokoll().empty());
+    analysator.Angehalten = true;
+    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("a")));
+    EXPECT_TRUE(analysator.Protokoll().empty());
+
+    // A preview figure's operations log nothing.
+    analysator.Angehalten = false;
+    TDokument dokument(&analysator);
+    TKlassenObjekte klassen(&analysator, &dokument);
+    auto r = klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
+    auto *figur = static_cast<TZeichenObjekt *>(r.get());
+    figur->VorschauSetzen(true);
+    figur->verschieben(1, 1);
+    figur->LinienartSetzen(2);
+    EXPECT_TRUE(analysator.Protokoll().empty());
+    r.reset(); // a preview logs no release either
+    EXPECT_TRUE(analysator.Protokoll().empty());
+}
+
+TEST(Analysator, HoechstensZweitausendEintraege)
+{
+    TAnalysator analysator;
+    long long gemeldet = 0;
+    analysator.BeobachterAnmelden([&](const TMethodenAufruf &) {
+        ++gemeldet;
+        EXPECT_LE(analysator.Protokoll().size(), 2000u);
+    });
+    for (int i = 0; i < 2001; ++i)
+        analysator.Protokollieren(
+            std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("o%1").arg(i)));
+    ASSERT_EQ(analysator.Protokoll().size(), 2000u);
+    EXPECT_EQ(analysator.Protokoll().front()->ObjektName, QStringLiteral("o1"));
+    EXPECT_EQ(analysator.Protokoll().back()->ObjektName, QStringLiteral("o2000"));
+    EXPECT_EQ(analysator.GesamtAnzahl(), 2001);
+    EXPECT_EQ(gemeldet, 2001);
+}

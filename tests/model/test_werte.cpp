@@ -1,0 +1,149 @@
+// Values, colours, the upper-casing rule and the Windows-1252 codec.
+#include "model/Codec1252.h"
+#include "model/Data.h"
+#include "model/Farbe.h"
+#include "model/Grossschreibung.h"
+#include "model/Werte.h"
+
+#include <gtest/gtest.h>
+
+TEST(Grossschreibung, NurAbisZundDieDreiUmlaute)
+{
+    EXPECT_EQ(Grossschreibung(QStringLiteral("Gekrümmt")), QStringLiteral("GEKRÜMMT"));
+    EXPECT_EQ(Grossschreibung(QStringLiteral("weiß")), QStringLiteral("WEIß"));
+    EXPECT_EQ(Grossschreibung(QStringLiteral("äöüé1_z")), QStringLiteral("ÄÖÜé1_Z"));
+    // WEISS does not name the colour weiß.
+    EXPECT_FALSE(GleichOhneGross(QStringLiteral("WEISS"), QStringLiteral("weiß")));
+    EXPECT_EQ(FarbIndexZuName(QStringLiteral("WEISS")), -1);
+    EXPECT_EQ(FarbIndexZuName(QStringLiteral("WEIß")), 6);
+    EXPECT_TRUE(GleichOhneGross(QStringLiteral("re0"), QStringLiteral("RE0")));
+    EXPECT_TRUE(BeginntMitOhneGross(QStringLiteral("Rechteck"), QStringLiteral("REC")));
+    EXPECT_FALSE(BeginntMitOhneGross(QStringLiteral("Re"), QStringLiteral("REC")));
+}
+
+TEST(Codec1252, JedesByteHinUndZurueck)
+{
+    QByteArray alle;
+    for (int b = 0; b < 256; ++b)
+        alle.append(char(b));
+    const QString text = Codec1252::Dekodieren(alle);
+    ASSERT_EQ(text.size(), 256);
+    QByteArray zurueck;
+    ASSERT_TRUE(Codec1252::Kodieren(text, zurueck));
+    EXPECT_EQ(zurueck, alle);
+    // A few well-known mappings.
+    EXPECT_EQ(text[0x80], QChar(0x20AC)); // euro sign
+    EXPECT_EQ(text[0xE4], QChar(u'ä'));
+    EXPECT_EQ(text[0xDF], QChar(u'ß'));
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(text[0x81], QChar(0x0081));
+}
+
+TEST(Codec1252, NichtDarstellbaresWirdGemeldet)
+{
+    QByteArray bytes = "alt";
+    qsizetype fehler = 0;
+    EXPECT_FALSE(Codec1252::Kodieren(QStringLiteral("ab\u0100c"), bytes, &fehler));
+    EXPECT_EQ(fehler, 2);
+    EXPECT_TRUE(bytes.isEmpty());
+    EXPECT_EQ(Codec1252::ErstesNichtDarstellbares(QStringLiteral("Grüße €")), -1);
+    EXPECT_EQ(Codec1252::ErstesNichtDarstellbares(QString::fromUtf8("x\xF0\x9F\x98\x80")), 1);
+    EXPECT_FALSE(Codec1252::Darstellbar(QChar(0x3A9)));
+}
+
+TEST(AnzeigeText, Laengen)
+{
+    EXPECT_EQ(TData(-0.3, ArtLaenge).AnzeigeText(), QStringLiteral("-3.00 mm"));
+    EXPECT_EQ(TData(0.0, ArtLaenge).AnzeigeText(), QStringLiteral("0.00 mm"));
+    EXPECT_EQ(TData(1.01, ArtLaenge).AnzeigeText(), QStringLiteral("1.01 cm"));
+    EXPECT_EQ(TData(2.5, ArtLaenge).AnzeigeText(), QStringLiteral("2.50 cm"));
+    EXPECT_EQ(TData(0.5, ArtLaenge).AnzeigeText(), QStringLiteral("5.00 mm"));
+    EXPECT_EQ(TData(1.0, ArtLaenge).AnzeigeText(), QStringLiteral("10.00 mm"));
+    EXPECT_EQ(TData(-1.5, ArtLaenge).AnzeigeText(), QStringLiteral("-1.50 cm"));
+}
+
+TEST(AnzeigeText, WinkelFaktorUndWoerter)
+{
+    EXPECT_EQ(TData(45.0, ArtWinkel).AnzeigeText(), QStringLiteral("45.00°"));
+    EXPECT_EQ(TData(1.5, ArtFaktor).AnzeigeText(), QStringLiteral("150.000 %"));
+    EXPECT_EQ(TData(0.5, ArtFaktor).AnzeigeText(), QStringLiteral("50.000 %"));
+    EXPECT_EQ(TData(std::uint8_t(2), ArtLinienart).AnzeigeText(), QStringLiteral("gestrichelt"));
+    EXPECT_EQ(TData(std::uint8_t(1), ArtWahrheitswert).AnzeigeText(), QStringLiteral("wahr"));
+    EXPECT_EQ(TData(std::uint8_t(0), ArtWahrheitswert).AnzeigeText(), QStringLiteral("falsch"));
+    EXPECT_EQ(TData(std::uint8_t(1), ArtAbschnittArt).AnzeigeText(), QStringLiteral("gekrümmt"));
+    EXPECT_EQ(TData(std::uint8_t(3), ArtAusrichtung).AnzeigeText(), QStringLiteral("Blocksatz"));
+    EXPECT_EQ(TData(std::int32_t(-42)).AnzeigeText(), QStringLiteral("-42"));
+    EXPECT_EQ(TData(static_cast<TObjekt *>(nullptr)).AnzeigeText(), QString());
+    EXPECT_EQ(TData(TFarbe::Echt(FarbWert(255, 0, 0))).AnzeigeText(), QStringLiteral("rot"));
+}
+
+TEST(AnzeigeText, TexteBis35Zeichen)
+{
+    const QString fuenfunddreissig(35, QLatin1Char('a'));
+    EXPECT_EQ(TData(fuenfunddreissig).AnzeigeText(), QLatin1Char('"') + fuenfunddreissig + QLatin1Char('"'));
+    const QString sechsunddreissig = fuenfunddreissig + QLatin1Char('b');
+    EXPECT_EQ(TData(sechsunddreissig).AnzeigeText(),
+              QLatin1Char('"') + fuenfunddreissig + QStringLiteral(" ...\""));
+    EXPECT_EQ(TData(QString()).AnzeigeText(), QStringLiteral("\"\""));
+}
+
+TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
+{
+    // Rounded to 5 significant digits, then 2 decimals.
+    EXPECT_EQ(ZahlFormatieren(1234.567, 5, 2), QStringLiteral("1234.60"));
+    EXPECT_EQ(ZahlFormatieren(12345.0, 5, 2), QStringLiteral("12345.00"));
+    // More integer digits than the precision: scientific notation.
+    const QString gross = ZahlFormatieren(123456.0, 5, 2);
+    EXPECT_TRUE(gross.contains(QLatin1Char('E'))) << gross.toStdString();
+    EXPECT_TRUE(gross.startsWith(QStringLiteral("1.2346"))) << gross.toStdString();
+    // Rounding that carries into a sixth digit also switches.
+    EXPECT_TRUE(ZahlFormatieren(99999.9, 5, 2).contains(QLatin1Char('E')));
+    EXPECT_EQ(TData(123456.0, ArtLaenge).AnzeigeText(), gross + QStringLiteral(" cm"));
+    // Factors have precision 6: 12345.6 % stays fixed, 1234567 % does not.
+    EXPECT_EQ(TData(123.456, ArtFaktor).AnzeigeText(), QStringLiteral("12345.600 %"));
+    EXPECT_TRUE(TData(12345.67, ArtFaktor).AnzeigeText().contains(QLatin1Char('E')));
+    // No negative zero.
+    EXPECT_EQ(ZahlFormatieren(-0.0001, 5, 2), QStringLiteral("0.00"));
+}
+
+TEST(Farbe, NamenUndTabellenIndex)
+{
+    EXPECT_EQ(BenannteFarben.size(), 42u);
+    TFarbe neu;
+    EXPECT_EQ(neu.FarbArt, FarbArtNichtEinheitlich);
+    EXPECT_EQ(neu.Wert, 0u);
+    EXPECT_EQ(neu.TabellenIndex(), 0);
+    EXPECT_EQ(neu.FarbName(), QStringLiteral("nicht_einheitlich"));
+    EXPECT_EQ(TFarbe::Unsichtbar().FarbName(), QStringLiteral("unsichtbar"));
+    EXPECT_EQ(TFarbe::Unsichtbar().TabellenIndex(), 0);
+    const TFarbe unbenannt = TFarbe::Echt(FarbWert(1, 2, 3));
+    EXPECT_FALSE(unbenannt.TabellenIndex().has_value());
+    EXPECT_EQ(unbenannt.FarbName(), QString());
+    EXPECT_EQ(TFarbe::Echt(FarbWert(255, 255, 255)).FarbName(), QStringLiteral("weiß"));
+    EXPECT_EQ(TFarbe::Echt(FarbWert(204, 153, 255)).TabellenIndex(), 41);
+    // Red lives in the lowest byte.
+    EXPECT_EQ(FarbWert(255, 0, 0), 0x0000FFu);
+    EXPECT_EQ(TFarbe::Echt(FarbWert(255, 102, 0)).AlsQColor(), QColor(255, 102, 0));
+    TFarbe ziel;
+    ziel.Zuweisen(nullptr);
+    EXPECT_EQ(ziel.FarbArt, FarbArtNichtEinheitlich);
+    const TFarbe quelle = TFarbe::Echt(7);
+    ziel.Zuweisen(&quelle);
+    EXPECT_EQ(ziel, quelle);
+}
+
+TEST(Werte, WoerterUndEinheiten)
+{
+    EXPECT_EQ(Werte::WortIndex(Werte::Linienarten(), QStringLiteral("GESTRICHPUNKTELT")), 5);
+    EXPECT_EQ(Werte::WortIndex(Werte::Ausrichtungen(), QStringLiteral("blocksatz")), 3);
+    EXPECT_EQ(Werte::WortIndex(Werte::AbschnittArten(), QStringLiteral("GEKRÜMMT")), 1);
+    EXPECT_EQ(Werte::WortIndex(Werte::Sperrzustaende(), QStringLiteral("nicht_erlaubt")), 1);
+    EXPECT_EQ(Werte::WortIndex(Werte::Wahrheitswerte(), QStringLiteral("Wahr")), 1);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("um")), 0.0001);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("mm")), 0.1);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("Cm")), 1.0);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("dm")), 10.0);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("m")), 100.0);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("km")), 100000.0);
+    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("zoll")), 0.0);
+}

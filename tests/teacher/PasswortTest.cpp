@@ -1,0 +1,131 @@
+// The scrambled form of document passwords.
+#include "teacher/Passwort.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <set>
+
+TEST(Passwort, TabelleIstEinePermutation)
+{
+    std::set<int> werte(Passwort::Verschluesselungstabelle.begin(), Passwort::Verschluesselungstabelle.end());
+    EXPECT_EQ(werte.size(), 256u);
+}
+
+TEST(Passwort, ZweiKleineHexziffernJeZeichen)
+{
+    const QRegularExpression nurKleinHex(QStringLiteral("^[0-9a-f]*$"));
+    EXPECT_EQ(PasswortVerschluesseln(QString()), QString());
+    EXPECT_EQ(PasswortVerschluesseln(QStringLiteral("A")).size(), 2);
+    for (const QString &p : {QStringLiteral("A"), QStringLiteral("geheim"), QStringLiteral("ÄÖÜäöüß€"),
+                             QString(300, QChar(u'Z'))}) {
+        const QString v = PasswortVerschluesseln(p);
+        EXPECT_EQ(v.size(), 2 * p.size());
+        EXPECT_TRUE(nurKleinHex.match(v).hasMatch()) << v.toStdString();
+        EXPECT_NE(v, p);
+    }
+}
+
+TEST(Passwort, EinzelnesZeichenNachDemVerfahren)
+{
+    // One character: the bit planes give the byte itself, no chaining, then
+    // its position in the table.
+    for (int c = 1; c < 128; ++c) {
+        int position = -1;
+        for (int i = 0; i < 256; ++i)
+            if (Passwort::Verschluesselungstabelle[i] == c)
+                position = i;
+        EXPECT_EQ(PasswortVerschluesseln(QString(QChar(c))), QStringLiteral("%1").arg(position, 2, 16, QLatin1Char('0')));
+    }
+}
+
+TEST(Passwort, ZweiZeichenMitBitebenenUndVerkettung)
+{
+    // "AB" = 0x41 0x42: planes bit0 (1,0) bit1 (0,1) bit2..5 (0,0) bit6 (1,1)
+    // bit7 (0,0) give the stream 1 0 0 1 0 0 0 0 | 0 0 0 0 1 1 0 0, i.e. the
+    // bytes 0x09 and 0x30; chained: 0x39, 0x30.
+    const auto position = [](int b) {
+        for (int i = 0; i < 256; ++i)
+            if (Passwort::Verschluesselungstabelle[i] == b)
+                return i;
+        return -1;
+    };
+    const QString erwartet =
+        QStringLiteral("%1%2").arg(position(0x39), 2, 16, QLatin1Char('0')).arg(position(0x30), 2, 16, QLatin1Char('0'));
+    EXPECT_EQ(PasswortVerschluesseln(QStringLiteral("AB")), erwartet);
+}
+
+TEST(Passwort, RundreiseMitUmlautenUndHohenBytes)
+{
+    const QStringList proben = {QStringLiteral("a"),
+                                QStringLiteral("Lehrerzimmer"),
+                                QStringLiteral("Größe über Maß"),
+                                QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"),
+                                QStringLiteral(" \t\r\n\"#<>&"),
+                                QString(QChar(0)) + QStringLiteral("x") + QString(QChar(0xFF))};
+    for (const QString &p : proben)
+        EXPECT_EQ(PasswortEntschluesseln(PasswortVerschluesseln(p)), p) << p.toStdString();
+
+    // Every byte value in every position, and random texts up to 400 characters.
+    QString alle;
+    for (int b = 0; b < 256; ++b)
+        alle.append(QChar(b >= 0x80 && b <= 0x9F ? u'?' : char16_t(b)));
+    EXPECT_EQ(PasswortEntschluesseln(PasswortVerschluesseln(alle)), alle);
+    QRandomGenerator zufall(99);
+    for (int runde = 0; runde < 200; ++runde) {
+        QString p;
+        const int n = zufall.bounded(1, 401);
+        for (int i = 0; i < n; ++i) {
+            int b = zufall.bounded(256);
+            if (b >= 0x80 && b <= 0x9F)
+                b = 0xE4;
+            p.append(QChar(b));
+        }
+        ASSERT_EQ(PasswortEntschluesseln(PasswortVerschluesseln(p)), p) << runde;
+    }
+}
+
+TEST(Passwort, UmkehrungFuerJedenHextext)
+{
+    // The two routines are inverses in the other direction as well.
+    QRandomGenerator zufall(7);
+    for (int runde = 0; runde < 200; ++runde) {
+        QString hex;
+        const int n = zufall.bounded(1, 50);
+        for (int i = 0; i < 2 * n; ++i)
+            hex.append(QLatin1Char("0123456789abcdef"[zufall.bounded(16)]));
+        ASSERT_EQ(PasswortVerschluesseln(PasswortEntschluesseln(hex)), hex) << hex.toStdString();
+    }
+}
+
+TEST(Passwort, BeschaedigteTexteLesenFalscheZiffernAlsNull)
+{
+    // "0" and any bad digit give the same character.
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("zz")), PasswortEntschluesseln(QStringLiteral("00")));
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9G")), PasswortEntschluesseln(QStringLiteral("90")));
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("ÿA")), PasswortEntschluesseln(QStringLiteral("00")));
+    // Upper-case hex digits are not hex digits of the format.
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("AB")), PasswortEntschluesseln(QStringLiteral("00")));
+    // An odd last digit is ignored.
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9d0")), PasswortEntschluesseln(QStringLiteral("9d")));
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9")), QString());
+    EXPECT_EQ(PasswortEntschluesseln(QString()), QString());
+}
+
+TEST(Passwort, MasterPasswort)
+{
+    const QString master = MasterPasswort();
+    EXPECT_EQ(master, PasswortEntschluesseln(QStringLiteral("9d04c7be2a61")));
+    EXPECT_EQ(master, QStringLiteral("Kreide"));
+    EXPECT_EQ(PasswortVerschluesseln(master), QStringLiteral("9d04c7be2a61"));
+}
+
+TEST(Passwort, AkzeptiertDokumentpasswortUndMasterpasswort)
+{
+    EXPECT_TRUE(PasswortAkzeptiert(QStringLiteral("geheim"), QStringLiteral("geheim")));
+    EXPECT_TRUE(PasswortAkzeptiert(MasterPasswort(), QStringLiteral("geheim")));
+    EXPECT_FALSE(PasswortAkzeptiert(QStringLiteral("Geheim"), QStringLiteral("geheim")));
+    EXPECT_FALSE(PasswortAkzeptiert(QStringLiteral("kreide"), QStringLiteral("geheim")));
+    EXPECT_FALSE(PasswortAkzeptiert(QString(), QStringLiteral("geheim")));
+    EXPECT_FALSE(PasswortAkzeptiert(QString(), QString()));
+}

@@ -438,7 +438,7 @@ void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
         if (markiert && markiert->KlassenId != KlasseDokument)
-            markiert->FokusrahmenZeichnen(zf);
+            (void)markiert; // FOKUSRAHMEN: restore once TObjekt::FokusrahmenZeichnen lands
     }
 }
 
@@ -618,6 +618,9 @@ void TFMain::ObjektMenueZeigen(QPoint global)
 
 void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
 {
+    // Nothing that is deleted may stay part of a running gesture.
+    if (Steuerung->GesteLaeuft())
+        Steuerung->GesteAbbrechen();
     for (TZeichenObjekt *o : liste) {
         auswahl_.erase(std::remove(auswahl_.begin(), auswahl_.end(), o), auswahl_.end());
         if (analysator_fenster_ && analysator_fenster_->FokusObjekt() == o)

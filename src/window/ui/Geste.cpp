@@ -1,4 +1,5 @@
 #include "window/ui/Geste.h"
+#include "figures/Griff.h"
 #include "figures/ZeichenObjekt.h"
 #include "window/Zeichenflaeche.h"
 #include "window/ui/FensterKontext.h"
@@ -79,4 +80,45 @@ void TFigurAufziehen::Nachzeichnen(TZeichenflaeche *zf)
 {
     if (begonnen_ && figur_)
         figur_->Zeichnen(zf);
+}
+
+// ---------------------------------------------------------------------------
+
+TGriffZiehen::TGriffZiehen(TFensterKontext *kontext, TGriff *griff) : TGeste(kontext), griff_(griff)
+{
+}
+
+TGriffZiehen::~TGriffZiehen()
+{
+    // Cancelled: the copy goes, the figure stays untouched.
+    if (griff_ && griff_->ZiehtGerade())
+        griff_->ZiehenAbbrechen();
+}
+
+void TGriffZiehen::Beginnen(bool shift, bool strg, double x, double y)
+{
+    kontext_->VorschauMalen([&](TZeichenflaeche *zf) {
+        griff_->ZiehenBeginnen(zf, x, y);
+        griff_->Ziehen(shift, strg, x, y, zf);
+    });
+}
+
+void TGriffZiehen::Ziehen(bool shift, bool strg, double x, double y)
+{
+    if (griff_->ZiehtGerade())
+        kontext_->VorschauMalen([&](TZeichenflaeche *zf) { griff_->Ziehen(shift, strg, x, y, zf); });
+}
+
+void TGriffZiehen::Beenden()
+{
+    TGriff *g = griff_;
+    griff_ = nullptr;
+    if (g && g->ZiehtGerade())
+        g->ZiehenBeenden();
+}
+
+void TGriffZiehen::Nachzeichnen(TZeichenflaeche *zf)
+{
+    if (griff_ && griff_->VorschauKopie)
+        griff_->VorschauKopie->Zeichnen(zf);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 class TFensterKontext;
+class TGriff;
 class TZeichenflaeche;
 class TZeichenObjekt;
 
@@ -71,4 +72,23 @@ public:
 private:
     std::unique_ptr<TZeichenObjekt> figur_;
     bool begonnen_ = false;
+};
+
+// Dragging a handle: the handle itself holds the preview copy; the gesture
+// draws its steps onto the cached sheet image.
+class TGriffZiehen : public TGeste
+{
+public:
+    TGriffZiehen(TFensterKontext *kontext, TGriff *griff);
+    ~TGriffZiehen() override;
+
+    TGriff *Griff() const { return griff_; }
+    void Beginnen(bool shift, bool strg, double x, double y);
+    void Ziehen(bool shift, bool strg, double x, double y);
+    // Applies the drag to the figure (the handle is gone afterwards).
+    void Beenden();
+    void Nachzeichnen(TZeichenflaeche *zf) override;
+
+private:
+    TGriff *griff_;
 };

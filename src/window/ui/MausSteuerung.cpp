@@ -20,6 +20,29 @@ bool istLinienzug(const TObjekt *o)
 
 } // namespace
 
+TMauszeiger ZeigerFuerCursorArt(TCursorArt art)
+{
+    switch (art) {
+    case TCursorArt::GroesseHorizontal:
+        return TMauszeiger::GroesseHorizontal;
+    case TCursorArt::GroesseDiagonalSteigend:
+        return TMauszeiger::GroesseDiagonalSteigend;
+    case TCursorArt::GroesseVertikal:
+        return TMauszeiger::GroesseVertikal;
+    case TCursorArt::GroesseDiagonalFallend:
+        return TMauszeiger::GroesseDiagonalFallend;
+    case TCursorArt::Drehen:
+        return TMauszeiger::Drehen;
+    case TCursorArt::PunktVerschieben:
+        return TMauszeiger::PunktVerschieben;
+    case TCursorArt::LinienAbschnitt:
+        return TMauszeiger::LinienAbschnitt;
+    case TCursorArt::Pfeil:
+        break;
+    }
+    return TMauszeiger::Standard;
+}
+
 TMausSteuerung::TMausSteuerung(TFensterKontext *kontext) : Bereichsrahmen(kontext), k_(kontext) {}
 
 TMausSteuerung::~TMausSteuerung() = default;
@@ -92,7 +115,7 @@ void TMausSteuerung::UeberpruefeMausposition(int px, int py)
         auto *figur = dynamic_cast<TZeichenObjekt *>(it->get());
         if (!figur)
             continue;
-        TGriff *griff = figur->GriffAnStelle(zf, px, py);
+        TGriff *griff = figur->GriffAnStelle(zf, x, y);
         if (!griff)
             continue;
         griffGefunden = true;
@@ -100,7 +123,7 @@ void TMausSteuerung::UeberpruefeMausposition(int px, int py)
             break; // a locked figure's handles are not hovered
         AktuellerGriff = griff;
         Mauszustand = TMauszustand::UeberGriff;
-        k_->ZeigerSetzen(TMauszeiger::Kreuz);
+        k_->ZeigerSetzen(ZeigerFuerCursorArt(griff->CursorArt()));
     }
     if (!griffGefunden) {
         for (auto it = teile.rbegin(); it != teile.rend(); ++it) {
@@ -194,9 +217,16 @@ void TMausSteuerung::linksRunter(const TMausEreignis &m, double x, double y)
         break;
     }
 
-    case TMauszustand::UeberGriff:
-        // The handle drag arrives with the handle classes.
+    case TMauszustand::UeberGriff: {
+        TGriff *g = AktuellerGriff;
+        if (g && (k_->Lehrermodus() || !g->Figur->MausGesperrt)) {
+            k_->ZeigerSetzen(TMauszeiger::Standard);
+            griffZiehen_ = std::make_unique<TGriffZiehen>(k_, g);
+            griffZiehen_->Beginnen(m.Shift, m.Strg, x, y);
+            ZustandSetzen(TMauszustand::GriffGedrueckt);
+        }
         break;
+    }
 
     case TMauszustand::WerkzeugBereit: {
         AlleGriffeEntfernen();
@@ -230,7 +260,13 @@ void TMausSteuerung::linksRunter(const TMausEreignis &m, double x, double y)
     }
 
     case TMauszustand::FigurAufziehen:
-        // Polylines are clicked point by point (with the polyline classes).
+        if (TLinienZug *n = neuerLinienzug()) {
+            aufziehen_->Aufziehen(m.Shift, m.Strg, x, y);
+            bool fertig = false;
+            aufziehen_->MitVorschau([&](TZeichenflaeche *zf) { fertig = n->PunktAnklicken(zf); });
+            if (fertig)
+                AufziehenAbschliessen();
+        }
         break;
 
     default:
@@ -328,7 +364,10 @@ void TMausSteuerung::MausBewegung(const TMausEreignis &m)
 
     case TMauszustand::GriffGedrueckt:
     case TMauszustand::GriffZiehen:
-        // The handle drag arrives with the handle classes.
+        if (!griffZiehen_)
+            break;
+        griffZiehen_->Ziehen(m.Shift, m.Strg, x, y);
+        Mauszustand = TMauszustand::GriffZiehen;
         break;
 
     case TMauszustand::AufziehenBegonnen:
@@ -337,6 +376,8 @@ void TMausSteuerung::MausBewegung(const TMausEreignis &m)
             break;
         Mauszustand = TMauszustand::FigurAufziehen;
         aufziehen_->Aufziehen(m.Shift, m.Strg, x, y);
+        if (neuerLinienzug())
+            linienzugZeigerSetzen(x, y);
         break;
 
     default:
@@ -383,6 +424,21 @@ void TMausSteuerung::MausHoch(const TMausEreignis &m)
         }
     } else if (m.Taste == Qt::LeftButton) {
         switch (Mauszustand) {
+        case TMauszustand::GriffGedrueckt:
+        case TMauszustand::GriffZiehen:
+            if (griffZiehen_) {
+                griffZiehen_->Beenden();
+                griffZiehen_.reset();
+            }
+            AktuellerGriff = nullptr;
+            GriffeNeuErzeugen();
+            k_->Neuzeichnen();
+            Mauszustand = TMauszustand::Frei;
+            mausBewegungOhneTasten(m.X, m.Y);
+            k_->AnalysatorAktualisieren();
+            k_->GeaendertSetzen();
+            break;
+
         case TMauszustand::RahmenZiehen:
             Bereichsrahmen.RahmenBeenden(m.Shift, false);
             k_->AttributanzeigeAktualisieren();
@@ -414,7 +470,11 @@ void TMausSteuerung::MausHoch(const TMausEreignis &m)
         }
 
         case TMauszustand::FigurAufziehen: {
-            const bool fertig = !istLinienzug(NeueFigur());
+            bool fertig = true;
+            if (TLinienZug *n = neuerLinienzug()) {
+                aufziehen_->Aufziehen(m.Shift, m.Strg, x, y);
+                aufziehen_->MitVorschau([&](TZeichenflaeche *zf) { fertig = n->PunktAnklicken(zf); });
+            }
             if (fertig) {
                 AufziehenAbschliessen();
                 k_->AttributanzeigeAktualisieren();
@@ -437,7 +497,32 @@ void TMausSteuerung::MausHoch(const TMausEreignis &m)
 
 bool TMausSteuerung::Doppelklick(const TMausEreignis &)
 {
-    return false;
+    TLinienZug *n = Mauszustand == TMauszustand::FigurAufziehen ? neuerLinienzug() : nullptr;
+    if (!n)
+        return false; // counts as a second press
+    bool fertig = false;
+    aufziehen_->MitVorschau([&](TZeichenflaeche *zf) { fertig = n->LinienzugAbschliessen(zf); });
+    if (fertig)
+        AufziehenAbschliessen();
+    else
+        GesteAbbrechen();
+    return true;
+}
+
+TLinienZug *TMausSteuerung::neuerLinienzug() const
+{
+    TZeichenObjekt *n = NeueFigur();
+    return istLinienzug(n) ? static_cast<TLinienZug *>(n) : nullptr;
+}
+
+void TMausSteuerung::linienzugZeigerSetzen(double x, double y)
+{
+    TLinienZug *n = neuerLinienzug();
+    if (!n || n->PunktAnzahl() < 1)
+        return;
+    const TLinienZugPunkt *erster = n->Punkt(0);
+    const double abstand = std::hypot(x - erster->X, y - erster->Y) * k_->Flaeche()->SkalaX;
+    k_->ZeigerSetzen(abstand < 3.0 ? TMauszeiger::Schliessen : TMauszeiger::Kreuz);
 }
 
 // --- tools -----------------------------------------------------------------------
@@ -525,9 +610,11 @@ void TMausSteuerung::GesteAbbrechen()
     k_->WerkzeugeLoesen();
     bool neuzeichnen = false;
     if (AktuellerGriff) {
-        // The handle drag arrives with the handle classes.
+        if (AktuellerGriff->ZiehtGerade())
+            AktuellerGriff->ZiehenAbbrechen();
         neuzeichnen = true;
     }
+    griffZiehen_.reset();
     if (Mauszustand == TMauszustand::WerkzeugBereit ||
         Mauszustand == TMauszustand::AufziehenBegonnen ||
         Mauszustand == TMauszustand::FigurAufziehen) {
@@ -557,6 +644,8 @@ void TMausSteuerung::MausNeuBewerten()
 
 void TMausSteuerung::AlleGriffeEntfernen()
 {
+    // A handle drag cannot outlive its handle.
+    griffZiehen_.reset();
     for (auto &teil : k_->Dokument()->Teile)
         if (auto *figur = dynamic_cast<TZeichenObjekt *>(teil.get()))
             figur->GriffeFreigeben();
@@ -576,6 +665,16 @@ void TMausSteuerung::ObjektVergessen(const TObjekt *objekt)
 {
     if (AktuellesObjekt == objekt)
         AktuellesObjekt = nullptr;
+    if (AktuellerGriff && AktuellerGriff->Figur == objekt)
+        AktuellerGriff = nullptr;
+    if (KontextGriff && KontextGriff->Figur == objekt)
+        KontextGriff = nullptr;
+}
+
+bool TMausSteuerung::GesteLaeuft() const
+{
+    return Mauszustand != TMauszustand::Frei && Mauszustand != TMauszustand::UeberObjekt &&
+           Mauszustand != TMauszustand::UeberGriff;
 }
 
 // --- keyboard ------------------------------------------------------------------
@@ -724,6 +823,8 @@ void TMausSteuerung::VorschauenNachzeichnen(TZeichenflaeche *zf)
         ziehen_->Nachzeichnen(zf);
     if (aufziehen_)
         aufziehen_->Nachzeichnen(zf);
+    if (griffZiehen_)
+        griffZiehen_->Nachzeichnen(zf);
 }
 
 QStringList TMausSteuerung::Tipps(int situation)

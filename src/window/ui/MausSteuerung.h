@@ -1,4 +1,5 @@
 #pragma once
+#include "figures/Griff.h"
 #include "figures/ZeichenObjekt.h"
 #include "window/ui/BereichsRechteck.h"
 #include "window/ui/FensterKontext.h"
@@ -10,6 +11,7 @@
 #include <memory>
 
 class TGriff;
+class TLinienZug;
 
 // The states of the mouse state machine.
 enum class TMauszustand : std::uint8_t {
@@ -83,10 +85,13 @@ public:
 
     // Draws the running previews again (after the sheet image was rebuilt).
     void VorschauenNachzeichnen(TZeichenflaeche *zf);
+    // A gesture runs (anything beyond hovering).
+    bool GesteLaeuft() const;
     // Forgets a figure that is about to be freed.
     void ObjektVergessen(const TObjekt *objekt);
 
     const TObjekteZiehen *Verschiebekopien() const { return ziehen_.get(); }
+    const TGriffZiehen *GriffGeste() const { return griffZiehen_.get(); }
     TZeichenObjekt *NeueFigur() const;
 
 private:
@@ -98,9 +103,15 @@ private:
     void mausBewegungOhneTasten(int x, int y);
     void linksRunter(const TMausEreignis &m, double x, double y);
     void rechtsRunter(double x, double y);
+    TLinienZug *neuerLinienzug() const;
+    void linienzugZeigerSetzen(double x, double y);
     std::unique_ptr<TZeichenObjekt> neueFigur(TWerkzeug werkzeug) const;
 
     TFensterKontext *k_;
     std::unique_ptr<TObjekteZiehen> ziehen_;
     std::unique_ptr<TFigurAufziehen> aufziehen_;
+    std::unique_ptr<TGriffZiehen> griffZiehen_;
 };
+
+// The pointer for a handle's cursor kind.
+TMauszeiger ZeigerFuerCursorArt(TCursorArt art);

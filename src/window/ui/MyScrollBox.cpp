@@ -1,4 +1,5 @@
 #include "window/ui/MyScrollBox.h"
+#include "window/ui/Bereichsmesser.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -271,24 +272,30 @@ QRect TMyScrollBox::VorschauMalen(const std::function<void(TZeichenflaeche *)> &
 {
     if (!pufferBereich_.isValid() || pufferBereich_ != SichtbarerTeil())
         pufferAufbauen();
-    // Recorded first, so that the rectangle it touches is known exactly.
+    // Recorded first, on a device of the cached image's size and with its
+    // mapping, so that the figures clip exactly as on the image itself;
+    // then measured, then played onto the image.
+    const QSize geraet = pufferBereich_.isEmpty() ? QSize(1, 1) : puffer_.size();
     QPicture bild;
+    bild.setBoundingRect(QRect(QPoint(0, 0), geraet));
     {
         QPainter aufnahme(&bild);
         aufnahme.setRenderHint(QPainter::Antialiasing, false);
+        aufnahme.translate(-pufferBereich_.x(), -pufferBereich_.y());
         Flaeche.Leinwand = &aufnahme;
         malen(&Flaeche);
         Flaeche.Leinwand = ruheMaler_.get();
     }
-    QRect bereich = bild.boundingRect();
+    if (pufferBereich_.isEmpty())
+        return {};
+    QRect bereich = TBereichsmesser::Messen(bild, geraet);
     if (bereich.isEmpty())
         return {};
-    bereich.adjust(-2, -2, 2, 2);
-    if (!pufferBereich_.isEmpty()) {
+    {
         QPainter maler(&puffer_);
-        maler.translate(-pufferBereich_.x(), -pufferBereich_.y());
         bild.play(&maler);
     }
+    bereich = bereich.translated(pufferBereich_.topLeft()).adjusted(-1, -1, 1, 1);
     const QRect sichtbar = bereich & pufferBereich_;
     if (!sichtbar.isEmpty())
         Seite->update(sichtbar);

@@ -1,19 +1,71 @@
 #pragma once
 #include "figures/RechteckArt.h"
 
+#include <vector>
+
+// A group (class GRUPPE) bundles figures into one figure. The members are
+// its Teile; every operation is forwarded to them and logged as one compound
+// entry (Oeffnen ... Schliessen on the recorder) with the members' entries
+// inside. Its box is always the axis-parallel union of the members' boxes;
+// turning accumulates in Zusatzwinkel and leaves Winkel alone.
 class TGruppe : public TRechteckArt
 {
 public:
     TGruppe(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse);
 
+    TZeichenObjekt *Mitglied(int index) const;
+    int MitgliedAnzahl() const { return int(Teile.size()); }
+
+    // Moves the figures of `liste` that lie directly in the document into the
+    // new, empty group `gruppe`, in drawing order, and puts the group where
+    // the rearmost of them was. Returns the group, now owned by the document.
+    static TGruppe *Gruppieren(std::unique_ptr<TGruppe> gruppe,
+                               const std::vector<TZeichenObjekt *> &liste);
+    // Puts the members into the document at the group's place in their
+    // order and appends them to `auswahl`; removes the group from the
+    // document and from `auswahl` and hands it to the caller to free.
+    std::unique_ptr<TObjekt> GruppierungAufloesen(std::vector<TZeichenObjekt *> &auswahl);
+    // Takes a figure of the document into the group: in front of the other
+    // members when it lay in front of the group, behind them otherwise.
+    // Returns an error text, or an empty text on success (nothing logged).
+    QString Schlucken(TObjekt *objekt);
+
     void Zeichnen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;
     void Uebernehmen(const TObjekt &quelle) override;
+    // Defined with the file code in persistence/.
+    void InXMLSchreiben(TXMLKnoten &knoten) const override;
+    void AusXMLLesen(const TXMLKnoten &knoten) override;
     void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
                            TZeichenflaeche *zf) override;
     void GeometrieBerechnen() override;
+    void BildpunkteBerechnen() override;
     void GriffeErzeugen(TZeichenflaeche *zf) override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
     void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
                    double y) override;
+
+    void VorschauSetzen(bool vorschau) override;
+    void FüllfarbeSetzen(const TFarbe &farbe) override;
+    void LinienfarbeSetzen(const TFarbe &farbe) override;
+    void LinienstärkeSetzen(double staerke) override;
+    void LinienartSetzen(std::uint8_t art) override;
+    void verschieben(double dx, double dy) override;
+    void streckenMitZentrum(double zx, double zy, double faktor) override;
+    void strecken(double faktor) override;
+    void drehenUm(double px, double py, double winkel) override;
+    void drehen(double winkel) override;
+    void spiegelnAnVertikalerAchse(double x0) override;
+    void spiegelnAnHorizontalerAchse(double y0) override;
+    void vertikalSpiegeln() override;
+    void horizontalSpiegeln() override;
+
+private:
+    std::vector<TZeichenObjekt *> mitglieder() const;
+    // Opens a compound entry for the group; Schliessen closes it.
+    void oeffnen(std::unique_ptr<TMethodenAufruf> aufruf);
+    void schliessen();
+    void gemeinsameWerteUebernehmen(bool mitSperren);
+    template <typename F> void spiegeln(std::uint8_t kompositum, std::uint8_t einzeln, double achse,
+                                        F mitgliedSpiegeln);
 };

@@ -15,6 +15,9 @@ public:
 
     void Zeichnen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;
+    // Defined with the file code in persistence/.
+    void InXMLSchreiben(TXMLKnoten &knoten) const override;
+    void AusXMLLesen(const TXMLKnoten &knoten) override;
     void GeometrieBerechnen() override;
     void GriffeErzeugen(TZeichenflaeche *zf) override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;

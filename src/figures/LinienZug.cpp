@@ -2,6 +2,7 @@
 #include "figures/LinienZugPunkt.h"
 #include "figures/LinienZugPunktGriff.h"
 #include "figures/LinienZugSegmentGriff.h"
+#include "language/MethodenAufruf.h"
 #include "window/Zeichenflaeche.h"
 
 #include <QPainter>
@@ -373,7 +374,10 @@ void TLinienZug::MethodeAusfuehren(int methodenId, const TDataListe &p, QString 
             x = q.X;
             y = q.Y;
         });
-        TRechteckArt::MethodeAusfuehren(methodenId, p, meldung, zf);
+        Winkel = w;
+        auto aufruf = Aufruf(MWinkelSetzen);
+        aufruf->WinkelHinzufuegen(w);
+        Protokolliere(std::move(aufruf));
         break;
     }
     default:

@@ -19,6 +19,9 @@ public:
     void Zeichnen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;
     void Uebernehmen(const TObjekt &quelle) override;
+    // Defined with the file code in persistence/.
+    void InXMLSchreiben(TXMLKnoten &knoten) const override;
+    void AusXMLLesen(const TXMLKnoten &knoten) override;
     std::unique_ptr<TData> AttributWert(int attributId) const override;
     // koordinatenSetzen and abschnittArtSetzen; afterwards the polyline
     // recomputes its outline and resets its frame. Vertices log nothing.

@@ -1,4 +1,119 @@
 #include "figures/TextFeld.h"
+#include "language/MethodenAufruf.h"
+#include "window/Zeichenflaeche.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+const QChar Wagenruecklauf(13);
+const QChar Zeilenvorschub(10);
+} // namespace
+
+TWortliste WortlisteBilden(const QString &text)
+{
+    TWortliste liste;
+    QString wort;
+    int leer = 0;
+    for (const QChar c : text) {
+        if (c == Zeilenvorschub)
+            continue;
+        if (c == QLatin1Char(' ')) {
+            if (wort.isEmpty()) {
+                ++leer;
+            } else {
+                // The ending space counts for the next word.
+                liste.Woerter.push_back({wort, leer});
+                wort.clear();
+                leer = 1;
+            }
+            continue;
+        }
+        wort += c;
+        if (c == Wagenruecklauf) {
+            liste.Woerter.push_back({wort, leer});
+            wort.clear();
+            leer = 0;
+        }
+    }
+    if (!wort.isEmpty()) {
+        liste.Woerter.push_back({wort, leer});
+        leer = 0;
+    }
+    liste.Nachleerzeichen = leer;
+    return liste;
+}
+
+std::vector<TGesetztesWort> TextUmbrechen(TWortliste liste, std::uint8_t ausrichtung,
+                                       const TTextMasse &m,
+                                       const std::function<double(const QString &)> &breite)
+{
+    enum { Links = 0, Rechts = 1, Zentriert = 2, Blocksatz = 3 };
+    std::vector<TTextWort> &w = liste.Woerter;
+    const int anzahl = int(w.size());
+    std::vector<TGesetztesWort> ergebnis;
+    ergebnis.reserve(w.size());
+    const double sw = m.Leerzeichenbreite;
+    auto leerVor = [&](int k) { return k < anzahl ? w[k].Leerzeichen : 0; };
+
+    double y = m.Oben;
+    int zeile = 0;
+    int erstes = 0;
+    while (erstes < anzahl) {
+        // Fill one line.
+        int letztes = erstes - 1;
+        double zeilenbreite = 0.0;
+        bool umbruch = false;
+        for (;;) {
+            const int k = letztes + 1;
+            double wb = breite(w[k].Text);
+            if (ausrichtung == Blocksatz)
+                wb += sw;
+            else if (k != erstes)
+                wb += w[k].Leerzeichen * sw;
+            bool gesetzt = false;
+            if (std::fabs(zeilenbreite) < 0.000001 || zeilenbreite + wb < m.Nutzbreite) {
+                zeilenbreite += wb;
+                letztes = k;
+                gesetzt = true;
+            }
+            if (gesetzt && w[letztes].Text.endsWith(Wagenruecklauf)) {
+                w[letztes].Text.chop(1);
+                umbruch = true;
+            }
+            if (!gesetzt || zeilenbreite + wb > m.Nutzbreite || letztes == anzahl - 1 || umbruch)
+                break;
+        }
+
+        // Place the words of the line.
+        double x = m.Links;
+        if (ausrichtung == Zentriert) {
+            x = m.Links + (m.Nutzbreite - zeilenbreite) / 2.0;
+        } else if (ausrichtung == Rechts) {
+            const int e = letztes + 1 < anzahl ? std::max(0, leerVor(letztes + 1) - 1)
+                                               : liste.Nachleerzeichen;
+            x = m.Links + m.Nutzbreite - zeilenbreite - e * sw;
+        }
+        const int luecken = letztes - erstes;
+        const bool letzteZeile = letztes == anzahl - 1;
+        const double g = (ausrichtung == Blocksatz && luecken > 0)
+                             ? (m.Nutzbreite - zeilenbreite + luecken * sw) / luecken
+                             : 0.0;
+        for (int k = erstes; k <= letztes; ++k) {
+            ergebnis.push_back({w[k].Text, x, y, zeile});
+            x += breite(w[k].Text);
+            if (ausrichtung == Blocksatz && !letzteZeile && !umbruch)
+                x += g;
+            else if (k + 1 < anzahl)
+                x += leerVor(k + 1) * sw;
+        }
+        erstes = letztes + 1;
+        y -= m.Zeilenhoehe;
+        ++zeile;
+    }
+    return ergebnis;
+}
 
 TTextFeld::TTextFeld(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : TRechteck(dokument, analysator, klasse)
@@ -29,10 +144,153 @@ TTextFeld::TTextFeld(TDokument *dokument, TAnalysator *analysator, TObjekt *klas
     }
 }
 
+// ---------------------------------------------------------------- setters
+
+void TTextFeld::AusrichtungSetzen(std::uint8_t ausrichtung)
+{
+    Ausrichtung = ausrichtung;
+    auto a = Aufruf(MAusrichtungSetzen);
+    a->AusrichtungHinzufuegen(ausrichtung);
+    Protokolliere(std::move(a));
+}
+
+void TTextFeld::SchriftfarbeSetzen(const TFarbe &farbe)
+{
+    Schriftfarbe = farbe;
+    auto a = Aufruf(MSchriftfarbeSetzen);
+    a->FarbeHinzufuegen(farbe);
+    Protokolliere(std::move(a));
+}
+
+void TTextFeld::TextSetzen(const QString &text)
+{
+    Text = text;
+    auto a = Aufruf(MTextSetzen);
+    a->TextHinzufuegen(text);
+    Protokolliere(std::move(a));
+}
+
+void TTextFeld::ZeileHinzufuegen(const QString &zeile)
+{
+    Text += Zeilenvorschub;
+    Text += Wagenruecklauf;
+    Text += zeile;
+    auto a = Aufruf(MZeileHinzufuegen);
+    a->TextHinzufuegen(zeile);
+    Protokolliere(std::move(a));
+}
+
+void TTextFeld::SchriftartSetzen(const QString &schriftart)
+{
+    Schriftart = schriftart;
+    auto a = Aufruf(MSchriftartSetzen);
+    a->TextHinzufuegen(schriftart);
+    Protokolliere(std::move(a));
+}
+
+QString TTextFeld::SchriftgroesseSetzen(int groesse)
+{
+    if (groesse < KleinsteSchriftgroesse || groesse > GroessteSchriftgroesse)
+        return QStringLiteral("Die Schriftgröße muss zwischen 1 und 1000 liegen.");
+    Schriftgröße = groesse;
+    auto a = Aufruf(MSchriftgroesseSetzen);
+    a->GanzzahlHinzufuegen(groesse);
+    Protokolliere(std::move(a));
+    return {};
+}
+
+void TTextFeld::FettSetzen(bool fett)
+{
+    Fett = fett ? 1 : 0;
+    auto a = Aufruf(MFettSetzen);
+    a->WahrheitswertHinzufuegen(fett);
+    Protokolliere(std::move(a));
+}
+
+void TTextFeld::KursivSetzen(bool kursiv)
+{
+    Kursiv = kursiv ? 1 : 0;
+    auto a = Aufruf(MKursivSetzen);
+    a->WahrheitswertHinzufuegen(kursiv);
+    Protokolliere(std::move(a));
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TTextFeld::schriftEinstellen(TZeichenflaeche *zf)
+{
+    QPainter &p = *zf->Leinwand;
+    QFont schrift(Schriftart);
+    schrift.setBold(Fett != 0);
+    schrift.setItalic(Kursiv != 0);
+    schrift.setPointSize(std::max(1, int(Schriftgröße)));
+    schrift.setStyleStrategy(QFont::PreferAntialias);
+    p.setFont(schrift);
+    zf->SchriftAnpassen(Schriftgröße);
+}
+
+TTextMasse TTextFeld::masse(TZeichenflaeche *zf) const
+{
+    const QFontMetricsF fm(zf->Leinwand->font(), zf->Leinwand->device());
+    const double s = zf->LaengePixel(1.0);
+    TTextMasse m;
+    m.Zeilenhoehe = 1.05 * fm.height() / s;
+    m.Leerzeichenbreite = fm.horizontalAdvance(QLatin1Char(' ')) / s;
+    const double rand = fm.horizontalAdvance(QLatin1Char('k')) / s + Linienstärke / 2.0;
+    m.Nutzbreite = Länge - 2.0 * rand;
+    m.Links = MitteX - Länge / 2.0 + rand;
+    m.Oben = MitteY + Breite / 2.0 - rand;
+    return m;
+}
+
+std::vector<TGesetztesWort> TTextFeld::satzMitSchrift(TZeichenflaeche *zf) const
+{
+    const QFontMetricsF fm(zf->Leinwand->font(), zf->Leinwand->device());
+    const double s = zf->LaengePixel(1.0);
+    return TextUmbrechen(WortlisteBilden(Text), Ausrichtung, masse(zf),
+                         [&fm, s](const QString &wort) { return fm.horizontalAdvance(wort) / s; });
+}
+
+std::vector<TGesetztesWort> TTextFeld::Textsatz(TZeichenflaeche *zf)
+{
+    if (!zf || !zf->Leinwand)
+        return {};
+    zf->Leinwand->save();
+    schriftEinstellen(zf);
+    auto satz = satzMitSchrift(zf);
+    zf->Leinwand->restore();
+    return satz;
+}
+
 void TTextFeld::Zeichnen(TZeichenflaeche *zf)
 {
     TRechteck::Zeichnen(zf);
+    if (!zf || !zf->Leinwand || Vorschau || Schriftfarbe.FarbArt == FarbArtUnsichtbar)
+        return;
+    QPainter &p = *zf->Leinwand;
+    p.save();
+    schriftEinstellen(zf);
+    const QFontMetricsF fm(p.font(), p.device());
+    const auto satz = satzMitSchrift(zf);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setPen(Schriftfarbe.AlsQColor());
+    p.setBrush(Qt::NoBrush);
+    // Each word turns with the box about its own top-left corner.
+    for (const TGesetztesWort &wort : satz) {
+        if (wort.Text.isEmpty())
+            continue;
+        const TWeltPunkt a = PunktDrehen(wort.X, wort.Y, MitteX, MitteY, Winkel);
+        p.save();
+        p.translate(zf->XPixel(a.X), zf->YPixel(a.Y));
+        p.rotate(-Winkel);
+        p.drawText(QPointF(0.0, fm.ascent()), wort.Text);
+        p.restore();
+    }
+    p.restore();
 }
+
+// ---------------------------------------------------------------- copies, attributes, methods
 
 std::unique_ptr<TObjekt> TTextFeld::Duplizieren(bool neuerName)
 {
@@ -47,16 +305,16 @@ std::unique_ptr<TObjekt> TTextFeld::Duplizieren(bool neuerName)
 
 void TTextFeld::Uebernehmen(const TObjekt &quelle)
 {
+    TRechteck::Uebernehmen(quelle);
     if (const auto *q = dynamic_cast<const TTextFeld *>(&quelle)) {
         Text = q->Text;
         Schriftart = q->Schriftart;
         Schriftgröße = q->Schriftgröße;
-        Ausrichtung = q->Ausrichtung;
         Schriftfarbe = q->Schriftfarbe;
+        Ausrichtung = q->Ausrichtung;
         Fett = q->Fett;
         Kursiv = q->Kursiv;
     }
-    TRechteck::Uebernehmen(quelle);
 }
 
 std::unique_ptr<TData> TTextFeld::AttributWert(int attributId) const
@@ -84,5 +342,42 @@ std::unique_ptr<TData> TTextFeld::AttributWert(int attributId) const
 void TTextFeld::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &meldung,
                                   TZeichenflaeche *zf)
 {
-    TRechteck::MethodeAusfuehren(methodenId, p, meldung, zf);
+    meldung.clear();
+    const TData *wert = p.empty() ? nullptr : p[0].get();
+    switch (methodenId) {
+    case MAusrichtungSetzen:
+        if (wert)
+            AusrichtungSetzen(std::min<std::uint8_t>(wert->Code(), 3));
+        return;
+    case MSchriftfarbeSetzen:
+        if (wert)
+            SchriftfarbeSetzen(wert->Farbe());
+        return;
+    case MTextSetzen:
+        if (wert)
+            TextSetzen(wert->Text());
+        return;
+    case MZeileHinzufuegen:
+        if (wert)
+            ZeileHinzufuegen(wert->Text());
+        return;
+    case MSchriftartSetzen:
+        if (wert)
+            SchriftartSetzen(wert->Text());
+        return;
+    case MSchriftgroesseSetzen:
+        if (wert)
+            meldung = SchriftgroesseSetzen(wert->Ganzzahl());
+        return;
+    case MFettSetzen:
+        if (wert)
+            FettSetzen(wert->Wahrheitswert());
+        return;
+    case MKursivSetzen:
+        if (wert)
+            KursivSetzen(wert->Wahrheitswert());
+        return;
+    default:
+        TRechteck::MethodeAusfuehren(methodenId, p, meldung, zf);
+    }
 }

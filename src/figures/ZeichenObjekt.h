@@ -42,6 +42,9 @@ public:
     // --- operations of the object base ---
     void Zeichnen(TZeichenflaeche *zf) override;
     void Uebernehmen(const TObjekt &quelle) override;
+    // Defined with the file code in persistence/.
+    void InXMLSchreiben(TXMLKnoten &knoten) const override;
+    void AusXMLLesen(const TXMLKnoten &knoten) override;
     std::unique_ptr<TData> AttributWert(int attributId) const override;
     void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
                            TZeichenflaeche *zf) override;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+class QRect;
 class TObjekt;
 
 // One logged method call with its argument values and the calls made while
@@ -45,6 +47,11 @@ public:
     // "re0:RECHTECK", "re0.freigeben()", "re0.verschieben( 2.00 cm, 10.00 mm )",
     // "lz0.schließen(  )".
     QString AnzeigeText() const;
+
+    // Draws AnzeigeText syntax-coloured from its first character at (x, y),
+    // clipped at the rectangle's right edge, without error or selection
+    // marks (the analyser's list).
+    void Zeichnen(const QRect &rechteck, int x, QPainter *leinwand, int y) const;
 
     // Number of records in this subtree including this one.
     int AnzahlMitUnteraufrufen() const;

@@ -3,6 +3,8 @@
 #include "persistence/XMLDOM.h"
 
 #include <QTemporaryDir>
+#include "Drucken.h"
+
 #include <gtest/gtest.h>
 
 namespace {

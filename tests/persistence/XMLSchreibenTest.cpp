@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "Drucken.h"
+
 #include <gtest/gtest.h>
 
 namespace {

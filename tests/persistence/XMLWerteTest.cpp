@@ -6,6 +6,8 @@
 
 #include <QRandomGenerator>
 #include <cmath>
+#include "Drucken.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 

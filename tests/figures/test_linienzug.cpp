@@ -1,0 +1,519 @@
+// Polylines and curves: tangents, flattening, hit tests, operations on the
+// vertices, drawing point by point, the vertices' own methods, rendering.
+#include "test_figuren2_hilfen.h"
+
+#include <gtest/gtest.h>
+
+using namespace figuren2;
+
+namespace {
+constexpr double Eps = 1e-9;
+
+bool enthaelt(const QVector<TWeltPunkt> &punkte, double x, double y, double tol = 1e-9)
+{
+    for (const TWeltPunkt &p : punkte)
+        if (std::fabs(p.X - x) <= tol && std::fabs(p.Y - y) <= tol)
+            return true;
+    return false;
+}
+
+TDataListe werte(std::initializer_list<TData> liste)
+{
+    TDataListe l;
+    for (const TData &d : liste)
+        l.push_back(std::make_unique<TData>(d));
+    return l;
+}
+} // namespace
+
+TEST(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 2}, {0, 2}}, 1, true);
+    // Control points at one sixth of the distance between the neighbours.
+    const TLinienZugPunkt *p0 = lz->Punkt(0);
+    EXPECT_NEAR(p0->NachTangenteX, 1.0 / 3, Eps);
+    EXPECT_NEAR(p0->NachTangenteY, -1.0 / 3, Eps);
+    EXPECT_NEAR(p0->VorTangenteX, -1.0 / 3, Eps);
+    EXPECT_NEAR(p0->VorTangenteY, 1.0 / 3, Eps);
+    const TLinienZugPunkt *p2 = lz->Punkt(2);
+    EXPECT_NEAR(p2->NachTangenteX, 2 - 1.0 / 3, Eps);
+    EXPECT_NEAR(p2->NachTangenteY, 2 + 1.0 / 3, Eps);
+
+    // At the default 96 dpi, 100 %: about 7.56 outline points per cm, so 15
+    // per side; the closing side leaves out the first point again.
+    ASSERT_EQ(lz->Umrisspunkte.size(), 60);
+    EXPECT_EQ(lz->Punkt(0)->ErsterUmrissIndex, 0);
+    EXPECT_EQ(lz->Punkt(0)->LetzterUmrissIndex, 15);
+    EXPECT_EQ(lz->Punkt(3)->ErsterUmrissIndex, 45);
+    EXPECT_EQ(lz->Punkt(3)->LetzterUmrissIndex, 59);
+    EXPECT_NEAR(lz->Umrisspunkte[15].X, 2.0, Eps);
+    EXPECT_NEAR(lz->Umrisspunkte[30].Y, 2.0, Eps);
+    for (const TWeltPunkt &p : lz->Umrisspunkte) {
+        EXPECT_TRUE(enthaelt(lz->Umrisspunkte, 2 - p.X, p.Y)) << p.X << " " << p.Y;
+        EXPECT_TRUE(enthaelt(lz->Umrisspunkte, p.X, 2 - p.Y)) << p.X << " " << p.Y;
+    }
+    // The curve bulges outward by a quarter at the middle of each side; the
+    // sample nearest the middle lies at t = 7/15.
+    EXPECT_NEAR(lz->Umgebungsrechteck.Unten, -56.0 / 225, 1e-9);
+    EXPECT_NEAR(lz->Umgebungsrechteck.Links, -56.0 / 225, 1e-9);
+    EXPECT_NEAR(lz->Umgebungsrechteck.Oben, 2 + 56.0 / 225, 1e-9);
+    EXPECT_NEAR(lz->MitteX, 1.0, Eps);
+    EXPECT_NEAR(lz->MitteY, 1.0, Eps);
+}
+
+TEST(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {3, 1}, {4, 0}}, 1, false);
+    lz->Punkt(0)->AbschnittArt = 0; // straight from P0 to P1
+    lz->Punkt(2)->AbschnittArt = 0; // straight from P2 to P3
+    lz->GeometrieBerechnen();
+    // P1: incoming straight, so its tangent runs along P0 -> P1.
+    const TLinienZugPunkt *p1 = lz->Punkt(1);
+    EXPECT_NEAR(p1->NachTangenteX, 2 + 2.0 / 6, Eps);
+    EXPECT_NEAR(p1->NachTangenteY, 0.0, Eps);
+    EXPECT_NEAR(p1->VorTangenteX, 2 - 2.0 / 6, Eps);
+    // P2: own segment straight, so its tangent runs along P2 -> P3.
+    const TLinienZugPunkt *p2 = lz->Punkt(2);
+    EXPECT_NEAR(p2->VorTangenteX, 3 - 1.0 / 6, Eps);
+    EXPECT_NEAR(p2->VorTangenteY, 1 + 1.0 / 6, Eps);
+    // The straight segments are single outline edges.
+    EXPECT_EQ(lz->Punkt(0)->LetzterUmrissIndex - lz->Punkt(0)->ErsterUmrissIndex, 1);
+    EXPECT_EQ(lz->Punkt(2)->LetzterUmrissIndex - lz->Punkt(2)->ErsterUmrissIndex, 1);
+    EXPECT_EQ(lz->Punkt(3)->ErsterUmrissIndex, -1);
+    EXPECT_EQ(lz->Punkt(3)->LetzterUmrissIndex, -1);
+    // The curve leaves P1 nearly horizontally, although the chord to P2
+    // rises at 45 degrees.
+    const TWeltPunkt &erster = lz->Umrisspunkte[lz->Punkt(1)->ErsterUmrissIndex + 1];
+    ASSERT_GT(erster.X, 2.0);
+    EXPECT_LT(erster.Y / (erster.X - 2.0), 0.3);
+}
+
+TEST(LinienZugTangenten, OffeneKurveHatGespiegelteEndtangenten)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {1, 1}, {2, 0}}, 1, false);
+    const TLinienZugPunkt *p1 = lz->Punkt(1);
+    EXPECT_NEAR(p1->VorTangenteX, 2.0 / 3, Eps);
+    EXPECT_NEAR(p1->VorTangenteY, 1.0, Eps);
+    // The middle point's tangent mirrored at the perpendicular of each end chord.
+    EXPECT_NEAR(lz->Punkt(0)->NachTangenteX, 0.0, Eps);
+    EXPECT_NEAR(lz->Punkt(0)->NachTangenteY, 1.0 / 3, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->VorTangenteX, 2.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->VorTangenteY, 1.0 / 3, Eps);
+    // The open curve is symmetric about x = 1.
+    for (const TWeltPunkt &p : lz->Umrisspunkte)
+        EXPECT_TRUE(enthaelt(lz->Umrisspunkte, 2 - p.X, p.Y));
+}
+
+TEST(LinienZugTangenten, ZweiPunkteBleibenGerade)
+{
+    Umgebung u;
+    TLinienZug *offen = u.linienZug({{0, 0}, {3, 1}}, 1, false);
+    ASSERT_EQ(offen->Umrisspunkte.size(), 2);
+    EXPECT_NEAR(offen->Umrisspunkte[1].X, 3.0, Eps);
+    EXPECT_EQ(offen->Punkt(0)->ErsterUmrissIndex, 0);
+    EXPECT_EQ(offen->Punkt(0)->LetzterUmrissIndex, 1);
+    TLinienZug *zu = u.linienZug({{0, 0}, {3, 1}}, 1, true);
+    EXPECT_EQ(zu->Umrisspunkte.size(), 2);
+    EXPECT_EQ(zu->Punkt(1)->ErsterUmrissIndex, 1);
+    EXPECT_EQ(zu->Punkt(1)->LetzterUmrissIndex, 1);
+}
+
+TEST(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {1e6, 0}, {1e6, 1e6}}, 1, false);
+    EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 2 * TLinienZug::MaximaleBogenpunkte);
+    // A non-finite coordinate yields one point per segment, never a hang.
+    lz->Punkt(1)->PositionSetzen(std::numeric_limits<double>::infinity(), 0);
+    lz->GeometrieBerechnen();
+    EXPECT_LE(lz->Umrisspunkte.size(), 1 + 2 * TLinienZug::MaximaleBogenpunkte);
+}
+
+TEST(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
+{
+    Umgebung u;
+    Bild b;
+    TLinienZug *lz = u.linienZug({{1, 1}, {3, 1}, {3, 3}}, 1, false);
+    b.zf.ZoomSetzen(2.0);
+    lz->Zeichnen(&b.zf);
+    // 2 cm chords at 75.6 px/cm: one point per 5 pixels, 30 per segment.
+    EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 30 + 30);
+    EXPECT_EQ(lz->Bildpunkte.size(), lz->Umrisspunkte.size());
+    b.zf.Drucken = true;
+    lz->Zeichnen(&b.zf);
+    // Printing: one point per 2 printer pixels (236.22 px/cm): 236 per segment.
+    EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 236 + 236);
+}
+
+TEST(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {5, 4}}, 0, false);
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1), 0);
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1.04), 0); // within 2 pixels
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 5, 2.5), 1);
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 2.5), -1);
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 9, 1), -1); // outside the box
+    lz->Geschlossen = 1;
+    lz->GeometrieBerechnen();
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 2.5), 2); // the closing segment
+    EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1), 0);
+
+    // Curved segments: the index range of the outline decides.
+    TLinienZug *kurve = u.linienZug({{0, 0}, {2, 0}, {2, 2}, {0, 2}}, 1, true);
+    EXPECT_EQ(kurve->AbschnittAnStelle(&zf, 1, -0.24), 0);
+    EXPECT_EQ(kurve->AbschnittAnStelle(&zf, 2.24, 1), 1);
+    EXPECT_EQ(kurve->AbschnittAnStelle(&zf, 1, 2.24), 2);
+    EXPECT_EQ(kurve->AbschnittAnStelle(&zf, -0.24, 1), 3);
+    EXPECT_EQ(kurve->AbschnittAnStelle(&zf, 1, 1), -1);
+}
+
+TEST(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {3, 4}}, 0, true);
+    EXPECT_FALSE(lz->Getroffen(&zf, 3, 2)); // unfilled: only the outline counts
+    EXPECT_TRUE(lz->Getroffen(&zf, 3, 1));
+    lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
+    EXPECT_TRUE(lz->Getroffen(&zf, 3, 2));
+    EXPECT_FALSE(lz->Getroffen(&zf, 1.2, 3.5));
+    lz->Geschlossen = 0; // an open polyline is never filled
+    lz->GeometrieBerechnen();
+    EXPECT_FALSE(lz->Getroffen(&zf, 3, 2));
+
+    // A horizontal line has a box without height: only its exact height hits.
+    TLinienZug *waagrecht = u.linienZug({{1, 2}, {4, 2}}, 0, false);
+    EXPECT_TRUE(waagrecht->Getroffen(&zf, 2, 2));
+    EXPECT_FALSE(waagrecht->Getroffen(&zf, 2, 2.01));
+}
+
+TEST(LinienZugOperationen, PunkteFolgenUndRahmenWirdZurueckgesetzt)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
+    QString meldung;
+    const int vorher = u.eintraege();
+    lz->MethodeAusfuehren(MVerschieben, werte({TData(1.0, ArtLaenge), TData(2.0, ArtLaenge)}),
+                          meldung, nullptr);
+    EXPECT_TRUE(meldung.isEmpty());
+    EXPECT_NEAR(lz->Punkt(2)->X, 3.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Y, 3.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Umgebungsrechteck.Links, 3.0, Eps);
+    EXPECT_NEAR(lz->MitteX, 2.0, Eps);
+    EXPECT_NEAR(lz->MitteY, 2.5, Eps);
+    EXPECT_EQ(u.protokoll(vorher), QStringList{QStringLiteral("lz0.verschieben( 10.00 mm, 2.00 cm )")});
+
+    lz->MethodeAusfuehren(MStrecken, werte({TData(2.0, ArtFaktor)}), meldung, nullptr);
+    EXPECT_NEAR(lz->Punkt(0)->X, 0.0, Eps); // (1 - 2) * 2 + 2
+    EXPECT_NEAR(lz->Punkt(0)->Y, 1.5, Eps);
+    EXPECT_NEAR(lz->Länge, 4.0, Eps);
+    EXPECT_NEAR(lz->Breite, 2.0, Eps);
+
+    lz->MethodeAusfuehren(MDrehen, werte({TData(90.0, ArtWinkel)}), meldung, nullptr);
+    EXPECT_NEAR(lz->Winkel, 0.0, Eps); // the frame is reset after every method
+    EXPECT_NEAR(lz->Länge, 2.0, Eps);
+    EXPECT_NEAR(lz->Breite, 4.0, Eps);
+    EXPECT_NEAR(lz->Punkt(0)->X, 3.0, Eps); // (0, 1.5) turned about (2, 2.5)
+    EXPECT_NEAR(lz->Punkt(0)->Y, 0.5, Eps);
+
+    lz->vertikalSpiegeln();
+    EXPECT_NEAR(lz->Punkt(0)->X, 1.0, Eps);
+    EXPECT_EQ(u.letzter().AnzeigeText(), QStringLiteral("lz0.vertikalSpiegeln(  )"));
+    lz->spiegelnAnHorizontalerAchse(0.0);
+    EXPECT_NEAR(lz->Punkt(0)->Y, -0.5, Eps);
+}
+
+TEST(LinienZugOperationen, NegativerFaktorSpiegeltDiePunkte)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
+    lz->streckenMitZentrum(0, 0, -1);
+    EXPECT_NEAR(lz->Punkt(2)->X, -2.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Y, -1.0, Eps);
+    lz->streckenMitZentrumLB(0, 0, 2, 1);
+    EXPECT_NEAR(lz->Punkt(2)->X, -4.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Y, -1.0, Eps);
+    lz->drehenUm(0, 0, 180);
+    EXPECT_NEAR(lz->Punkt(2)->X, 4.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Y, 1.0, Eps);
+}
+
+TEST(LinienZugOperationen, LaengeUndBreiteSetzenSkalierenUmDieMitte)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
+    lz->LängeSetzen(4.0);
+    EXPECT_NEAR(lz->Punkt(0)->X, -1.0, Eps);
+    EXPECT_NEAR(lz->Punkt(1)->X, 3.0, Eps);
+    lz->BreiteSetzen(3.0);
+    EXPECT_NEAR(lz->Punkt(0)->Y, -1.0, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Y, 2.0, Eps);
+    // A line without height cannot be given one by scaling.
+    TLinienZug *flach = u.linienZug({{0, 1}, {2, 1}}, 0, false);
+    flach->BreiteSetzen(2.0);
+    EXPECT_NEAR(flach->Punkt(0)->Y, 1.0, Eps);
+}
+
+TEST(LinienZugOperationen, WinkelSetzenDrehtDiePunkteUmDieRahmenmitte)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
+    const int vorher = u.eintraege();
+    QString meldung;
+    lz->MethodeAusfuehren(MWinkelSetzen, werte({TData(90.0, ArtWinkel)}), meldung, nullptr);
+    EXPECT_TRUE(meldung.isEmpty());
+    EXPECT_EQ(u.protokoll(vorher), QStringList{QStringLiteral("lz0.winkelSetzen( 90.00° )")});
+    EXPECT_NEAR(lz->Punkt(0)->X, 1.5, Eps);
+    EXPECT_NEAR(lz->Punkt(0)->Y, -0.5, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->X, 0.5, Eps);
+    EXPECT_NEAR(lz->Punkt(2)->Y, 1.5, Eps);
+    EXPECT_NEAR(lz->Winkel, 0.0, Eps);
+    EXPECT_NEAR(lz->Länge, 1.0, Eps);
+    EXPECT_NEAR(lz->Breite, 2.0, Eps);
+}
+
+TEST(LinienZugMethoden, OeffnenUndSchliessenOhneProtokoll)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}}, 0, false);
+    const int vorher = u.eintraege();
+    QString meldung;
+    lz->MethodeAusfuehren(MSchliessen, {}, meldung, nullptr);
+    EXPECT_EQ(lz->Geschlossen, 1); // even with 2 points
+    auto wert = lz->AttributWert(AGeschlossen);
+    EXPECT_EQ(wert->AnzeigeText(), QStringLiteral("wahr"));
+    lz->MethodeAusfuehren(MOeffnen, {}, meldung, nullptr);
+    EXPECT_EQ(lz->Geschlossen, 0);
+    EXPECT_EQ(u.eintraege(), vorher);
+    // The class offers schließen and öffnen after the box methods.
+    const auto &m = u.k.LINIENZUG->Methoden();
+    ASSERT_GE(m.size(), 2u);
+    EXPECT_EQ(m[m.size() - 2]->Name(), QStringLiteral("schließen"));
+    EXPECT_EQ(m.back()->Name(), QStringLiteral("öffnen"));
+}
+
+TEST(LinienZugMethoden, PunktMethodenAendernDenLinienzugOhneProtokoll)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
+    const int vorher = u.eintraege();
+    TLinienZugPunkt *p = lz->Punkt(2);
+    EXPECT_EQ(p->Name, QStringLiteral("lp2"));
+    EXPECT_EQ(p->Besitzer, lz);
+    QString meldung;
+    p->MethodeAusfuehren(MKoordinatenSetzen, werte({TData(4.0, ArtLaenge), TData(3.0, ArtLaenge)}),
+                         meldung, nullptr);
+    EXPECT_NEAR(lz->Länge, 4.0, Eps);
+    EXPECT_NEAR(lz->Breite, 3.0, Eps);
+    EXPECT_NEAR(lz->MitteY, 1.5, Eps);
+    p->MethodeAusfuehren(MAbschnittArtSetzen, werte({TData(std::uint8_t(1), ArtAbschnittArt)}),
+                         meldung, nullptr);
+    EXPECT_EQ(p->AbschnittArt, 1);
+    EXPECT_EQ(p->AttributWert(AAbschnittArt)->AnzeigeText(), QStringLiteral("gekrümmt"));
+    EXPECT_EQ(p->AttributWert(AX)->AnzeigeText(), QStringLiteral("4.00 cm"));
+    EXPECT_EQ(u.eintraege(), vorher);
+}
+
+TEST(LinienZugMethoden, PunktFreigebenNurBeiMehrAlsZweiPunkten)
+{
+    Umgebung u;
+    TLinienZug *zwei = u.linienZug({{0, 0}, {2, 0}}, 0, false);
+    QString meldung;
+    zwei->Punkt(1)->MethodeAusfuehren(MFreigeben, {}, meldung, nullptr);
+    EXPECT_EQ(zwei->PunktAnzahl(), 2);
+    EXPECT_EQ(u.d.Wuensche.Loeschen, nullptr);
+
+    TLinienZug *drei = u.linienZug({{0, 0}, {2, 0}, {2, 3}}, 0, false);
+    TLinienZugPunkt *p = drei->Punkt(2);
+    p->MethodeAusfuehren(MFreigeben, {}, meldung, nullptr);
+    EXPECT_EQ(drei->PunktAnzahl(), 2);
+    EXPECT_EQ(u.d.Wuensche.Loeschen, p);
+    EXPECT_NEAR(drei->Breite, 0.0, Eps); // outline and frame follow at once
+    EXPECT_FALSE(drei->PunktLoeschen(0));
+}
+
+TEST(LinienZugKopie, DuplizierenBenenntUndProtokolliertPunkte)
+{
+    Umgebung u;
+    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 1, true);
+    const int vorher = u.eintraege();
+    auto kopie = lz->Duplizieren(true);
+    auto *k = static_cast<TLinienZug *>(kopie.get());
+    EXPECT_EQ(k->Name, QStringLiteral("lz1"));
+    ASSERT_EQ(k->PunktAnzahl(), 3);
+    EXPECT_EQ(k->Punkt(0)->Name, QStringLiteral("lp3"));
+    EXPECT_EQ(k->Punkt(0)->Besitzer, k);
+    EXPECT_NE(k->Punkt(0), lz->Punkt(0));
+    EXPECT_EQ(k->Geschlossen, 1);
+    EXPECT_EQ(k->Punkt(1)->AbschnittArt, 1);
+    EXPECT_EQ(u.protokoll(vorher), (QStringList{QStringLiteral("lz1:LINIENZUG"),
+                                                QStringLiteral("lp3:PUNKT"),
+                                                QStringLiteral("lp4:PUNKT"),
+                                                QStringLiteral("lp5:PUNKT")}));
+    auto ohneNamen = lz->Duplizieren(false);
+    EXPECT_TRUE(ohneNamen->Name.isEmpty());
+    EXPECT_TRUE(ohneNamen->Teile[0]->Name.isEmpty());
+    EXPECT_EQ(u.eintraege(), vorher + 4);
+    EXPECT_EQ(lz->Punkt(0)->Name, QStringLiteral("lp0")); // the source stays
+}
+
+// ---------------------------------------------------------------- drawing point by point
+
+namespace {
+// A polyline being drawn with the mouse, as the main window starts it.
+TLinienZug *neuerZug(Umgebung &u, std::unique_ptr<TLinienZug> &halter, std::uint8_t art)
+{
+    halter = u.neu<TLinienZug>("LINIENZUG");
+    halter->NeueAbschnittArt = art;
+    halter->Linienfarbe = TFarbe::Echt(0);
+    halter->Füllfarbe = TFarbe::Unsichtbar();
+    halter->Linienart = 1;
+    return halter.get();
+}
+} // namespace
+
+TEST(LinienZugAufziehen, SchliessenNurMitMindestensVierPunkten)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    std::unique_ptr<TLinienZug> halter;
+    TLinienZug *lz = neuerZug(u, halter, 1);
+    lz->AufziehenBeginnen(&zf, 1, 1);
+    EXPECT_TRUE(lz->Vorschau);
+    ASSERT_EQ(lz->PunktAnzahl(), 2);
+    EXPECT_EQ(lz->Punkt(1)->AbschnittArt, 1);
+    lz->Aufziehen(&zf, false, false, 3, 1);
+    EXPECT_FALSE(lz->PunktAnklicken(&zf));
+    EXPECT_EQ(lz->PunktAnzahl(), 3);
+    // Back on the first point with 3 points: no close, no new point.
+    lz->Aufziehen(&zf, false, false, 1.0, 1.02);
+    EXPECT_FALSE(lz->PunktAnklicken(&zf));
+    EXPECT_EQ(lz->PunktAnzahl(), 3);
+    EXPECT_EQ(lz->Geschlossen, 0);
+    // Another corner, then back to the first point: closes.
+    lz->Aufziehen(&zf, false, false, 3, 3);
+    EXPECT_FALSE(lz->PunktAnklicken(&zf));
+    EXPECT_EQ(lz->PunktAnzahl(), 4);
+    lz->Aufziehen(&zf, false, false, 1.05, 0.99); // within 3 pixels
+    EXPECT_TRUE(lz->PunktAnklicken(&zf));
+    EXPECT_EQ(lz->PunktAnzahl(), 3);
+    EXPECT_EQ(lz->Geschlossen, 1);
+    EXPECT_FALSE(lz->Vorschau);
+    EXPECT_NEAR(lz->MitteX, 2.0, 0.3);
+    EXPECT_EQ(u.eintraege(), 0); // nothing is logged while drawing
+}
+
+TEST(LinienZugAufziehen, KlickOhneBewegungFuegtKeinenPunktHinzu)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    std::unique_ptr<TLinienZug> halter;
+    TLinienZug *lz = neuerZug(u, halter, 0);
+    lz->AufziehenBeginnen(&zf, 1, 1);
+    EXPECT_FALSE(lz->PunktAnklicken(&zf));
+    EXPECT_EQ(lz->PunktAnzahl(), 2);
+}
+
+TEST(LinienZugAufziehen, ShiftRundetDieRichtungAuf15Grad)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    std::unique_ptr<TLinienZug> halter;
+    TLinienZug *lz = neuerZug(u, halter, 0);
+    lz->AufziehenBeginnen(&zf, 1, 1);
+    lz->Aufziehen(&zf, true, false, 3, 1.3);
+    const double d = std::hypot(2.0, 0.3);
+    EXPECT_NEAR(lz->Punkt(1)->X, 1 + d * std::cos(M_PI / 12), Eps);
+    EXPECT_NEAR(lz->Punkt(1)->Y, 1 + d * std::sin(M_PI / 12), Eps);
+    lz->Aufziehen(&zf, true, false, 1.1, 3);
+    EXPECT_NEAR(lz->Punkt(1)->X, 1.0, Eps);
+    EXPECT_NEAR(lz->Punkt(1)->Y, 1 + std::hypot(0.1, 2.0), Eps);
+}
+
+TEST(LinienZugAufziehen, DoppelklickBeendetOffenenLinienzug)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    std::unique_ptr<TLinienZug> halter;
+    TLinienZug *lz = neuerZug(u, halter, 0);
+    lz->AufziehenBeginnen(&zf, 1, 1);
+    lz->Aufziehen(&zf, false, false, 4, 2);
+    lz->PunktAnklicken(&zf);
+    lz->PunktAnklicken(&zf); // the double click's second click: no new point
+    ASSERT_EQ(lz->PunktAnzahl(), 3);
+    EXPECT_TRUE(lz->LinienzugAbschliessen(&zf));
+    EXPECT_EQ(lz->PunktAnzahl(), 2);
+    EXPECT_FALSE(lz->Vorschau);
+    EXPECT_NEAR(lz->Länge, 3.0, Eps);
+    EXPECT_NEAR(lz->MitteY, 1.5, Eps);
+    lz->NamenVergeben();
+    lz->AufziehenBeenden(&zf);
+    EXPECT_EQ(u.protokoll(), QStringList{QStringLiteral("lz0:LINIENZUG")});
+    EXPECT_EQ(lz->Punkt(1)->Name, QStringLiteral("lp1"));
+
+    // A double click right at the start leaves too few points.
+    std::unique_ptr<TLinienZug> halter2;
+    TLinienZug *kurz = neuerZug(u, halter2, 0);
+    kurz->AufziehenBeginnen(&zf, 1, 1);
+    EXPECT_FALSE(kurz->LinienzugAbschliessen(&zf));
+}
+
+// ---------------------------------------------------------------- rendering
+
+TEST(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
+{
+    Umgebung u;
+    Bild b;
+    TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}, {2, 6}}, 1, true);
+    lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
+    lz->Linienstärke = 0.05;
+    lz->Zeichnen(&b.zf);
+    b.fertig();
+    EXPECT_EQ(b.bei(4, 4), QColor(255, 0, 0));
+    // Outside the square but inside the curve, which bulges by 1 cm / 4 ... 0.5 cm.
+    EXPECT_EQ(b.bei(4, 1.7), QColor(255, 0, 0));
+    EXPECT_EQ(b.bei(6.3, 4), QColor(255, 0, 0));
+    EXPECT_EQ(b.bei(4, 1.2), QColor(Qt::white));
+    // The curve runs through the corners, diagonally.
+    EXPECT_EQ(b.bei(1.7, 1.7), QColor(Qt::white));
+    EXPECT_EQ(b.bei(2.2, 2.2), QColor(255, 0, 0));
+    // The outline is black at the bottom of the bulge.
+    bool schwarz = false;
+    for (int dy = -2; dy <= 2; ++dy)
+        schwarz |= b.bild.pixelColor(b.pixelSpalte(4), b.pixelZeile(1.5) + dy) == QColor(Qt::black);
+    EXPECT_TRUE(schwarz);
+}
+
+TEST(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
+{
+    Umgebung u;
+    Bild b;
+    TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 0, false);
+    lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
+    lz->Zeichnen(&b.zf);
+    b.fertig();
+    EXPECT_EQ(b.bei(5.5, 3), QColor(Qt::white));
+    EXPECT_EQ(b.bei(4, 2), QColor(Qt::black));
+    EXPECT_EQ(b.bei(6, 4), QColor(Qt::black));
+}
+
+TEST(LinienZugZeichnen, VorschauZweimalGezeichnetStelltDasBildWiederHer)
+{
+    Umgebung u;
+    Bild b;
+    TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 1, false);
+    lz->VorschauSetzen(true);
+    const QImage vorher = b.bild.copy();
+    lz->Zeichnen(&b.zf);
+    b.maler.end();
+    EXPECT_NE(b.bild, vorher);
+    b.maler.begin(&b.bild);
+    lz->Zeichnen(&b.zf);
+    b.fertig();
+    EXPECT_EQ(b.bild, vorher);
+}

@@ -2,6 +2,7 @@
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
+#include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "window/ui/Glyphen.h"
@@ -82,11 +83,26 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     // drawing area with the zoom box.
     komponentenBauen();
     menuesBauen();
-    // 7. Call log, document, paint handler, class registry.
-    analysator_ = std::make_unique<TAnalysator>();
-    dokument_ = std::make_unique<TDokument>(analysator_.get());
+    // 7. Call log, document and class registry (the workspace makes them in
+    // this order), the paint handler.
+    Arbeitsbereich = std::make_unique<TArbeitsbereich>();
     Zeichenbereich->OnZeichnen = [this](TZeichenflaeche *zf) { OnDokumentPaint(zf); };
-    klassen_ = std::make_unique<TKlassenObjekte>(analysator_.get(), dokument_.get());
+    Arbeitsbereich->AuswahlGeaendert = [this] {
+        if (Steuerung)
+            GriffeNeuErzeugen();
+    };
+    Arbeitsbereich->DokumentGeaendert = [this] {
+        if (Steuerung && !Steuerung->GesteLaeuft())
+            Steuerung->MausNeuBewerten();
+        Neuzeichnen();
+        AnalysatorNeuAufbauen();
+    };
+    Arbeitsbereich->AnalysatorZuruecksetzen = [this](TObjekt *o) {
+        if (Steuerung)
+            Steuerung->ObjektVergessen(o);
+        if (analysator_fenster_ && analysator_fenster_->FokusObjekt() == o)
+            analysator_fenster_->FokusSetzen(Dokument());
+    };
     // 8. Selection, rubber band and the mouse state machine.
     Steuerung = std::make_unique<TMausSteuerung>(this);
     Zeichenbereich->OnVorschauenNachzeichnen = [this](TZeichenflaeche *zf) {
@@ -94,7 +110,7 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
             Steuerung->VorschauenNachzeichnen(zf);
     };
     Zeichenbereich->OnZoomGeaendert = [this] {
-        dokument_->AlleGeometrienBerechnen();
+        Dokument()->AlleGeometrienBerechnen();
         // Handle positions depend on the zoom: make them anew.
         GriffeNeuErzeugen();
         Neuzeichnen();
@@ -109,8 +125,8 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     // 10. (The input field is set into PMethodenEingabe by its own part.)
     // 12./13.
     OberflaecheAktualisieren();
-    Geaendert = false;
-    Dateiname.clear();
+    Arbeitsbereich->Geaendert = false;
+    Arbeitsbereich->Dateiname.clear();
     TitelAktualisieren();
     HinweisSetzen(StartHinweis());
 
@@ -138,12 +154,42 @@ TFMain::~TFMain()
     Zeichenbereich->OnMausHoch = nullptr;
     Zeichenbereich->OnDoppelklick = nullptr;
     Zeichenbereich->OnZoomGeaendert = nullptr;
-    analysator_->Angehalten = true;
+    Arbeitsbereich->Analysator().Angehalten = true;
     Steuerung.reset();
-    auswahl_.clear();
-    dokument_.reset();
-    klassen_.reset();
-    analysator_.reset();
+    Arbeitsbereich->AuswahlGeaendert = nullptr;
+    Arbeitsbereich->DokumentGeaendert = nullptr;
+    Arbeitsbereich->AnalysatorZuruecksetzen = nullptr;
+    Arbeitsbereich.reset(); // clipboard, document, registry, call log
+}
+
+TAnalysator *TFMain::Analysator()
+{
+    return &Arbeitsbereich->Analysator();
+}
+
+TDokument *TFMain::Dokument()
+{
+    return &Arbeitsbereich->Dokument();
+}
+
+TKlassenObjekte *TFMain::Klassen()
+{
+    return &Arbeitsbereich->Klassen();
+}
+
+std::vector<TZeichenObjekt *> &TFMain::Auswahl()
+{
+    return Arbeitsbereich->Auswahl;
+}
+
+bool TFMain::Lehrermodus() const
+{
+    return Arbeitsbereich->Lehrermodus;
+}
+
+void TFMain::GeaendertSetzen()
+{
+    Arbeitsbereich->Geaendert = true;
 }
 
 void TFMain::komponentenBauen()
@@ -425,16 +471,17 @@ TZeichenflaeche *TFMain::Flaeche()
 
 void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
 {
-    if (!dokument_)
+    if (!Arbeitsbereich)
         return;
+    TDokument *dok = Dokument();
     if (zf->Drucken) {
         // Paper shows the drawing only: no handles, no focus frame.
-        zf->HintergrundZeichnen(dokument_->Hintergrundfarbe);
-        for (auto &teil : dokument_->Teile)
+        zf->HintergrundZeichnen(dok->Hintergrundfarbe);
+        for (auto &teil : dok->Teile)
             teil->Zeichnen(zf);
         return;
     }
-    dokument_->Zeichnen(zf);
+    dok->Zeichnen(zf);
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
         if (markiert && markiert->KlassenId != KlasseDokument)
@@ -581,7 +628,8 @@ void TFMain::TextBearbeitenKlicken()
 
 void TFMain::OberflaecheAktualisieren()
 {
-    const bool einTextfeld = auswahl_.size() == 1 && auswahl_.front()->KlassenId == KlasseTextFeld;
+    const auto &auswahl = Auswahl();
+    const bool einTextfeld = auswahl.size() == 1 && auswahl.front()->KlassenId == KlasseTextFeld;
     for (QToolButton *k : {SBSchriftart, SBLinksbuendig, SBRechtsbuendig, SBZentriert, SBBlocksatz,
                            SBTextBearbeiten})
         k->setEnabled(einTextfeld);
@@ -596,10 +644,11 @@ void TFMain::AttributanzeigeAktualisieren()
 void TFMain::TitelAktualisieren()
 {
     QString titel = QStringLiteral("Figuro 1.4");
-    if (!Dateiname.isEmpty()) {
-        const int schnitt = std::max(Dateiname.lastIndexOf(QLatin1Char('/')),
-                                     Dateiname.lastIndexOf(QLatin1Char('\\')));
-        titel += QStringLiteral(": ") + Dateiname.mid(schnitt + 1);
+    const QString &datei = Arbeitsbereich->Dateiname;
+    if (!datei.isEmpty()) {
+        const int schnitt = std::max(datei.lastIndexOf(QLatin1Char('/')),
+                                     datei.lastIndexOf(QLatin1Char('\\')));
+        titel += QStringLiteral(": ") + datei.mid(schnitt + 1);
     }
     setWindowTitle(titel);
 }
@@ -621,20 +670,7 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
     // Nothing that is deleted may stay part of a running gesture.
     if (Steuerung->GesteLaeuft())
         Steuerung->GesteAbbrechen();
-    for (TZeichenObjekt *o : liste) {
-        auswahl_.erase(std::remove(auswahl_.begin(), auswahl_.end(), o), auswahl_.end());
-        if (analysator_fenster_ && analysator_fenster_->FokusObjekt() == o)
-            analysator_fenster_->FokusSetzen(dokument_.get());
-        Steuerung->ObjektVergessen(o);
-        o->GriffeFreigeben();
-        std::unique_ptr<TObjekt> weg = dokument_->TeilEntfernen(o);
-        weg.reset(); // records `freigeben`
-    }
-    GriffeNeuErzeugen();
-    Steuerung->MausNeuBewerten();
-    Neuzeichnen();
-    AnalysatorNeuAufbauen();
-    Geaendert = true;
+    Arbeitsbereich->ObjekteLoeschen(liste);
 }
 
 // --- the analyser window -------------------------------------------------------------

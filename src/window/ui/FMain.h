@@ -16,16 +16,17 @@ class QPrinter;
 class QTimer;
 class QToolButton;
 class TAnalysator;
+class TArbeitsbereich;
 class TDokument;
 class TFInformation;
 class TKlassenObjekte;
 class TMyScrollBox;
 
 // The main window: the drawing area between the tool and attribute panels
-// above and the input panel and hint bar below. It owns the document, the
-// call log, the class registry and the selection for the whole run, and
-// turns mouse and keyboard input on the drawing into calls on the figures
-// (through TMausSteuerung).
+// above and the input panel and hint bar below. Through its workspace it
+// owns the document, the call log, the class registry, the selection and the
+// clipboard for the whole run; it turns mouse and keyboard input on the
+// drawing into calls on the figures (through TMausSteuerung).
 class TFMain : public QMainWindow, public TFensterKontext
 {
     Q_OBJECT
@@ -77,18 +78,18 @@ public:
     TFInformation *FInformation = nullptr;
 
     // --- state beyond the components ---
+    // Document, call log, registry, selection, clipboard, teacher mode,
+    // modified flag and file name.
+    std::unique_ptr<TArbeitsbereich> Arbeitsbereich;
     TPickerWerte Picker;
-    bool Geaendert = false;
-    QString Dateiname;
     QString Hinweistext;
-    bool LehrermodusAn = false;
     std::unique_ptr<TMausSteuerung> Steuerung;
 
     // --- the model ---
-    TAnalysator *Analysator() override { return analysator_.get(); }
-    TDokument *Dokument() override { return dokument_.get(); }
-    TKlassenObjekte *Klassen() override { return klassen_.get(); }
-    std::vector<TZeichenObjekt *> &Auswahl() override { return auswahl_; }
+    TAnalysator *Analysator() override;
+    TDokument *Dokument() override;
+    TKlassenObjekte *Klassen() override;
+    std::vector<TZeichenObjekt *> &Auswahl() override;
 
     // --- operations ---
     void HinweisSetzen(const QString &text) override;
@@ -129,8 +130,8 @@ public:
 
     // --- TFensterKontext ---
     TZeichenflaeche *Flaeche() override;
-    bool Lehrermodus() const override { return LehrermodusAn; }
-    void GeaendertSetzen() override { Geaendert = true; }
+    bool Lehrermodus() const override;
+    void GeaendertSetzen() override;
     const TPickerWerte &PickerWerte() const override { return Picker; }
     void Neuzeichnen() override;
     void VorschauMalen(const std::function<void(TZeichenflaeche *)> &malen) override;
@@ -172,10 +173,6 @@ private:
     void formShow();
     bool tasteBehandeln(QKeyEvent *ereignis, bool gedrueckt);
 
-    std::unique_ptr<TAnalysator> analysator_;
-    std::unique_ptr<TDokument> dokument_;
-    std::unique_ptr<TKlassenObjekte> klassen_;
-    std::vector<TZeichenObjekt *> auswahl_;
     TAnalysatorAnschluss *analysator_fenster_ = nullptr;
     TMauszeiger zeiger_ = TMauszeiger::Standard;
     bool mitSplash_ = true;

@@ -1,4 +1,32 @@
 #include "figures/Ellipse.h"
+#include "language/MethodenAufruf.h"
+#include "window/Zeichenflaeche.h"
+
+#include <algorithm>
+#include <cmath>
+
+QVector<QPoint> BildpunkteAus(const TZeichenflaeche *zf, const QVector<TWeltPunkt> &punkte)
+{
+    QVector<QPoint> bild;
+    bild.reserve(punkte.size());
+    for (const TWeltPunkt &p : punkte)
+        bild.append(QPoint(zf->XPixel(p.X), zf->YPixel(p.Y)));
+    return bild;
+}
+
+TUmgebungsrechteck UmgebungAus(const QVector<TWeltPunkt> &punkte)
+{
+    if (punkte.isEmpty())
+        return {};
+    TUmgebungsrechteck u{punkte[0].X, punkte[0].X, punkte[0].Y, punkte[0].Y};
+    for (const TWeltPunkt &p : punkte) {
+        u.Links = std::min(u.Links, p.X);
+        u.Rechts = std::max(u.Rechts, p.X);
+        u.Unten = std::min(u.Unten, p.Y);
+        u.Oben = std::max(u.Oben, p.Y);
+    }
+    return u;
+}
 
 TEllipse::TEllipse(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : TRechteckArt(dokument, analysator, klasse)
@@ -16,8 +44,6 @@ TEllipse::TEllipse(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse
     }
 }
 
-void TEllipse::Zeichnen(TZeichenflaeche *) {}
-
 std::unique_ptr<TObjekt> TEllipse::Duplizieren(bool neuerName)
 {
     auto neu = std::make_unique<TEllipse>(Dokument, Analysator, Klasse);
@@ -29,7 +55,140 @@ std::unique_ptr<TObjekt> TEllipse::Duplizieren(bool neuerName)
     return neu;
 }
 
-void TEllipse::GeometrieBerechnen() {}
-void TEllipse::GriffeErzeugen(TZeichenflaeche *) {}
-bool TEllipse::Getroffen(TZeichenflaeche *, double, double) { return false; }
-void TEllipse::Aufziehen(TZeichenflaeche *, bool, bool, double, double) {}
+std::unique_ptr<TData> TEllipse::AttributWert(int attributId) const
+{
+    switch (attributId) {
+    case ARadiusX:
+        return std::make_unique<TData>(Länge / 2, ArtLaenge);
+    case ARadiusY:
+        return std::make_unique<TData>(Breite / 2, ArtLaenge);
+    case AMittelpunktX:
+        return std::make_unique<TData>(MitteX, ArtLaenge);
+    case AMittelpunktY:
+        return std::make_unique<TData>(MitteY, ArtLaenge);
+    default:
+        return TRechteckArt::AttributWert(attributId);
+    }
+}
+
+void TEllipse::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &meldung,
+                                 TZeichenflaeche *zf)
+{
+    meldung.clear();
+    auto zahl = [&p](std::size_t i) { return i < p.size() ? p[i]->Zahl() : 0.0; };
+    switch (methodenId) {
+    case MRadiusXSetzen:
+        radiusXSetzen(zahl(0));
+        return;
+    case MRadiusYSetzen:
+        radiusYSetzen(zahl(0));
+        return;
+    case MMittelpunktSetzen:
+        mittelpunktSetzen(zahl(0), zahl(1));
+        return;
+    default:
+        TRechteckArt::MethodeAusfuehren(methodenId, p, meldung, zf);
+    }
+}
+
+void TEllipse::radiusXSetzen(double r)
+{
+    Länge = 2 * r;
+    GeometrieBerechnen();
+    auto a = Aufruf(MRadiusXSetzen);
+    a->LaengeHinzufuegen(r);
+    Protokolliere(std::move(a));
+}
+
+void TEllipse::radiusYSetzen(double r)
+{
+    Breite = 2 * r;
+    GeometrieBerechnen();
+    auto a = Aufruf(MRadiusYSetzen);
+    a->LaengeHinzufuegen(r);
+    Protokolliere(std::move(a));
+}
+
+void TEllipse::mittelpunktSetzen(double x, double y)
+{
+    MitteX = x;
+    MitteY = y;
+    GeometrieBerechnen();
+    auto a = Aufruf(MMittelpunktSetzen);
+    a->LaengeHinzufuegen(x).LaengeHinzufuegen(y);
+    Protokolliere(std::move(a));
+}
+
+int TEllipse::Punktzahl(const TZeichenflaeche *zf, double radius)
+{
+    const double s = std::nearbyint(zf->SkalaXAktuell());
+    const double schritt = zf->Drucken ? 3.0 : 10.0;
+    const double hoechstens = zf->Drucken ? 3000.0 : 500.0;
+    const double n = std::nearbyint(s * 2.0 * M_PI * std::fabs(radius) / schritt);
+    if (!(n >= 4.0)) // also NaN
+        return 4;
+    return int(std::min(n, hoechstens));
+}
+
+void TEllipse::GeometrieBerechnen()
+{
+    const double rx = Länge / 2, ry = Breite / 2;
+    const int n = Punktzahl(TZeichenflaeche::Aktuell(), std::max(std::fabs(rx), std::fabs(ry)));
+    Umrisspunkte.resize(n);
+    const double a = M_PI * Winkel / 180.0;
+    const double c = std::cos(a), s = std::sin(a);
+    for (int i = 0; i < n; ++i) {
+        const double t = i * 2.0 * M_PI / n;
+        const double ux = rx * std::cos(t), uy = ry * std::sin(t);
+        // The point turned by Winkel about the centre.
+        Umrisspunkte[i] = {MitteX + ux * c - uy * s, MitteY + ux * s + uy * c};
+    }
+    BildpunkteBerechnen();
+    Umgebungsrechteck = UmgebungAus(Umrisspunkte);
+}
+
+void TEllipse::BildpunkteBerechnen()
+{
+    Bildpunkte = BildpunkteAus(TZeichenflaeche::Aktuell(), Umrisspunkte);
+}
+
+void TEllipse::Zeichnen(TZeichenflaeche *zf)
+{
+    if (!zf || !zf->Leinwand)
+        return;
+    StiftUndPinselEinstellen(zf);
+    Bildpunkte = BildpunkteAus(zf, Umrisspunkte);
+    if (Vorschau)
+        zf->LinienZugZeichnen(Bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());
+    else
+        zf->LinienZugZeichnen(Bildpunkte, Linienart, true, Linienstärke);
+}
+
+bool TEllipse::Getroffen(TZeichenflaeche *zf, double x, double y)
+{
+    const TUmgebungsrechteck &u = Umgebungsrechteck;
+    const double s = Linienstärke;
+    if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
+        return false;
+    const double rx = Länge / 2, ry = Breite / 2;
+    // A flat ellipse (a radius of 0) has no area to hit: test its outline.
+    if (!(std::fabs(rx) > 0) || !(std::fabs(ry) > 0))
+        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
+    if (Füllfarbe.FarbArt == FarbArtUnsichtbar) {
+        if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
+            return false;
+        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
+    }
+    const TWeltPunkt p = PunktDrehen(x, y, MitteX, MitteY, -Winkel);
+    const double dx = (p.X - MitteX) / rx, dy = (p.Y - MitteY) / ry;
+    return std::sqrt(dx * dx + dy * dy) <= 1.0;
+}
+
+void TEllipse::AufziehenBeenden(TZeichenflaeche *zf)
+{
+    TRechteckArt::AufziehenBeenden(zf);
+    mittelpunktSetzen(MitteX, MitteY);
+    radiusXSetzen(Länge / 2);
+    radiusYSetzen(Breite / 2);
+    Zeichnen(zf);
+}

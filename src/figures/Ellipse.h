@@ -17,9 +17,26 @@ public:
     // Defined with the file code in persistence/.
     void InXMLSchreiben(TXMLKnoten &knoten) const override;
     void AusXMLLesen(const TXMLKnoten &knoten) override;
+    std::unique_ptr<TData> AttributWert(int attributId) const override;
+    void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
+                           TZeichenflaeche *zf) override;
     void GeometrieBerechnen() override;
-    void GriffeErzeugen(TZeichenflaeche *zf) override;
+    void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
-    void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
-                   double y) override;
+    void AufziehenBeenden(TZeichenflaeche *zf) override;
+
+    // The setters of the class, each logged with its value.
+    void radiusXSetzen(double r);
+    void radiusYSetzen(double r);
+    void mittelpunktSetzen(double x, double y);
+
+    // Number of outline points for the larger radius at the zoom (or the
+    // printer) of zf: about one point per 10 pixels of the circumscribed
+    // circle, 4 to 500 on screen, 4 to 3000 when printing.
+    static int Punktzahl(const TZeichenflaeche *zf, double radius);
 };
+
+// Shared by ellipse and polygon: the world points turned to pixels, and the
+// bounding box of a point list.
+QVector<QPoint> BildpunkteAus(const TZeichenflaeche *zf, const QVector<TWeltPunkt> &punkte);
+TUmgebungsrechteck UmgebungAus(const QVector<TWeltPunkt> &punkte);

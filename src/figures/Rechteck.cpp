@@ -1,4 +1,7 @@
 #include "figures/Rechteck.h"
+#include "window/Zeichenflaeche.h"
+
+#include <algorithm>
 
 TRechteck::TRechteck(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : TRechteckArt(dokument, analysator, klasse)
@@ -16,8 +19,6 @@ TRechteck::TRechteck(TDokument *dokument, TAnalysator *analysator, TObjekt *klas
     }
 }
 
-void TRechteck::Zeichnen(TZeichenflaeche *) {}
-
 std::unique_ptr<TObjekt> TRechteck::Duplizieren(bool neuerName)
 {
     auto neu = std::make_unique<TRechteck>(Dokument, Analysator, Klasse);
@@ -29,7 +30,73 @@ std::unique_ptr<TObjekt> TRechteck::Duplizieren(bool neuerName)
     return neu;
 }
 
-void TRechteck::GeometrieBerechnen() {}
-void TRechteck::GriffeErzeugen(TZeichenflaeche *) {}
-bool TRechteck::Getroffen(TZeichenflaeche *, double, double) { return false; }
-void TRechteck::Aufziehen(TZeichenflaeche *, bool, bool, double, double) {}
+QVector<TWeltPunkt> TRechteck::Umriss() const
+{
+    return QVector<TWeltPunkt>(Ecken.begin(), Ecken.end());
+}
+
+void TRechteck::GeometrieBerechnen()
+{
+    const double l = Länge / 2, b = Breite / 2;
+    const TWeltPunkt box[4] = {{l, b}, {-l, b}, {-l, -b}, {l, -b}};
+    for (int i = 0; i < 4; ++i)
+        Ecken[i] = PunktDrehen(MitteX + box[i].X, MitteY + box[i].Y, MitteX, MitteY, Winkel);
+    // The box starts at the first corner, so figures far out (beyond
+    // +-10000 cm) still get their true bounding box.
+    Umgebungsrechteck = {Ecken[0].X, Ecken[0].X, Ecken[0].Y, Ecken[0].Y};
+    for (const TWeltPunkt &e : Ecken) {
+        Umgebungsrechteck.Links = std::min(Umgebungsrechteck.Links, e.X);
+        Umgebungsrechteck.Rechts = std::max(Umgebungsrechteck.Rechts, e.X);
+        Umgebungsrechteck.Unten = std::min(Umgebungsrechteck.Unten, e.Y);
+        Umgebungsrechteck.Oben = std::max(Umgebungsrechteck.Oben, e.Y);
+    }
+    BildpunkteBerechnen();
+}
+
+void TRechteck::BildpunkteBerechnen()
+{
+    bildpunkteFuer(TZeichenflaeche::Aktuell());
+}
+
+void TRechteck::bildpunkteFuer(const TZeichenflaeche *zf)
+{
+    for (int i = 0; i < 4; ++i)
+        Bildpunkte[i] = QPoint(zf->XPixel(Ecken[i].X), zf->YPixel(Ecken[i].Y));
+}
+
+void TRechteck::Zeichnen(TZeichenflaeche *zf)
+{
+    if (!zf || !zf->Leinwand)
+        return;
+    StiftUndPinselEinstellen(zf);
+    bildpunkteFuer(zf);
+    const QVector<QPoint> punkte(Bildpunkte.begin(), Bildpunkte.end());
+    if (Vorschau)
+        zf->PolygonZeichnen(punkte, true);
+    else
+        zf->LinienZugZeichnen(punkte, Linienart, true, Linienstärke);
+}
+
+bool TRechteck::Getroffen(TZeichenflaeche *zf, double x, double y)
+{
+    const TUmgebungsrechteck &u = Umgebungsrechteck;
+    const double s = Linienstärke;
+    if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
+        return false;
+    // A text field is hit anywhere inside, whatever its fill.
+    if (Füllfarbe.FarbArt == FarbArtUnsichtbar && KlassenId != KlasseTextFeld) {
+        if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
+            return false;
+        return PunktNahAnUmriss(zf, Umriss(), x, y, s);
+    }
+    return PunktInPolygon(Umriss(), x, y);
+}
+
+void TRechteck::AufziehenBeenden(TZeichenflaeche *zf)
+{
+    TRechteckArt::AufziehenBeenden(zf);
+    DiagonalenschnittpunktSetzen(MitteX, MitteY);
+    BreiteSetzen(Breite);
+    LängeSetzen(Länge);
+    Zeichnen(zf);
+}

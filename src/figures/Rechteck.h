@@ -18,8 +18,13 @@ public:
     void InXMLSchreiben(TXMLKnoten &knoten) const override;
     void AusXMLLesen(const TXMLKnoten &knoten) override;
     void GeometrieBerechnen() override;
-    void GriffeErzeugen(TZeichenflaeche *zf) override;
+    void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
-    void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
-                   double y) override;
+    void AufziehenBeenden(TZeichenflaeche *zf) override;
+
+    // The four corners as an outline (for hit tests).
+    QVector<TWeltPunkt> Umriss() const;
+
+protected:
+    void bildpunkteFuer(const TZeichenflaeche *zf);
 };

@@ -1,4 +1,9 @@
 #include "figures/VielEck.h"
+#include "figures/Ellipse.h"
+#include "language/MethodenAufruf.h"
+#include "window/Zeichenflaeche.h"
+
+#include <cmath>
 
 TVielEck::TVielEck(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : TRechteckArt(dokument, analysator, klasse)
@@ -16,8 +21,6 @@ TVielEck::TVielEck(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse
     }
 }
 
-void TVielEck::Zeichnen(TZeichenflaeche *) {}
-
 std::unique_ptr<TObjekt> TVielEck::Duplizieren(bool neuerName)
 {
     auto neu = std::make_unique<TVielEck>(Dokument, Analysator, Klasse);
@@ -29,7 +32,119 @@ std::unique_ptr<TObjekt> TVielEck::Duplizieren(bool neuerName)
     return neu;
 }
 
-void TVielEck::GeometrieBerechnen() {}
-void TVielEck::GriffeErzeugen(TZeichenflaeche *) {}
-bool TVielEck::Getroffen(TZeichenflaeche *, double, double) { return false; }
-void TVielEck::Aufziehen(TZeichenflaeche *, bool, bool, double, double) {}
+void TVielEck::Uebernehmen(const TObjekt &quelle)
+{
+    TRechteckArt::Uebernehmen(quelle);
+    if (const auto *q = dynamic_cast<const TVielEck *>(&quelle))
+        Eckenzahl = q->Eckenzahl;
+}
+
+std::unique_ptr<TData> TVielEck::AttributWert(int attributId) const
+{
+    switch (attributId) {
+    case AMittelpunktX:
+        return std::make_unique<TData>(MitteX, ArtLaenge);
+    case AMittelpunktY:
+        return std::make_unique<TData>(MitteY, ArtLaenge);
+    case AEckenzahl:
+        return std::make_unique<TData>(std::int32_t(Eckenzahl));
+    default:
+        return TRechteckArt::AttributWert(attributId);
+    }
+}
+
+void TVielEck::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &meldung,
+                                 TZeichenflaeche *zf)
+{
+    meldung.clear();
+    switch (methodenId) {
+    case MMittelpunktSetzen:
+        mittelpunktSetzen(p.size() > 0 ? p[0]->Zahl() : 0.0, p.size() > 1 ? p[1]->Zahl() : 0.0);
+        return;
+    case MEckenzahlSetzen:
+        if (!p.empty())
+            meldung = eckenzahlSetzen(p[0]->Ganzzahl());
+        return;
+    default:
+        TRechteckArt::MethodeAusfuehren(methodenId, p, meldung, zf);
+    }
+}
+
+void TVielEck::mittelpunktSetzen(double x, double y)
+{
+    MitteX = x;
+    MitteY = y;
+    GeometrieBerechnen();
+    auto a = Aufruf(MMittelpunktSetzen);
+    a->LaengeHinzufuegen(x).LaengeHinzufuegen(y);
+    Protokolliere(std::move(a));
+}
+
+QString TVielEck::eckenzahlSetzen(std::int32_t n)
+{
+    if (n < MinimaleEckenzahl || n > MaximaleEckenzahl)
+        return QStringLiteral("Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
+    Eckenzahl = n;
+    GeometrieBerechnen();
+    auto a = Aufruf(MEckenzahlSetzen);
+    a->GanzzahlHinzufuegen(n);
+    Protokolliere(std::move(a));
+    return {};
+}
+
+void TVielEck::GeometrieBerechnen()
+{
+    // A count from a damaged file is kept within what can be drawn.
+    const int n = std::clamp<int>(Eckenzahl, MinimaleEckenzahl, MaximaleEckenzahl);
+    Umrisspunkte.resize(n);
+    const double a = M_PI * Winkel / 180.0;
+    const double c = std::cos(a), s = std::sin(a);
+    for (int i = 0; i < n; ++i) {
+        const double t = i * 2.0 * M_PI / n;
+        const double ux = Länge / 2 * std::cos(t), uy = Breite / 2 * std::sin(t);
+        Umrisspunkte[i] = {MitteX + ux * c - uy * s, MitteY + ux * s + uy * c};
+    }
+    BildpunkteBerechnen();
+    Umgebungsrechteck = UmgebungAus(Umrisspunkte);
+}
+
+void TVielEck::BildpunkteBerechnen()
+{
+    Bildpunkte = BildpunkteAus(TZeichenflaeche::Aktuell(), Umrisspunkte);
+}
+
+void TVielEck::Zeichnen(TZeichenflaeche *zf)
+{
+    if (!zf || !zf->Leinwand)
+        return;
+    StiftUndPinselEinstellen(zf);
+    Bildpunkte = BildpunkteAus(zf, Umrisspunkte);
+    if (Vorschau)
+        zf->LinienZugZeichnen(Bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());
+    else
+        zf->LinienZugZeichnen(Bildpunkte, Linienart, true, Linienstärke);
+}
+
+bool TVielEck::Getroffen(TZeichenflaeche *zf, double x, double y)
+{
+    const TUmgebungsrechteck &u = Umgebungsrechteck;
+    const double s = Linienstärke;
+    if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
+        return false;
+    if (Füllfarbe.FarbArt == FarbArtUnsichtbar) {
+        if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
+            return false;
+        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
+    }
+    return PunktInPolygon(Umrisspunkte, x, y);
+}
+
+void TVielEck::AufziehenBeenden(TZeichenflaeche *zf)
+{
+    TRechteckArt::AufziehenBeenden(zf);
+    mittelpunktSetzen(MitteX, MitteY);
+    LängeSetzen(Länge);
+    BreiteSetzen(Breite);
+    eckenzahlSetzen(Eckenzahl);
+    Zeichnen(zf);
+}

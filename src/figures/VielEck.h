@@ -4,9 +4,13 @@
 #include <QPoint>
 #include <QVector>
 
+// A regular polygon inscribed in the box (class VIELECK).
 class TVielEck : public TRechteckArt
 {
 public:
+    static constexpr int MinimaleEckenzahl = 3;
+    static constexpr int MaximaleEckenzahl = 1000;
+
     TVielEck(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse);
 
     QVector<TWeltPunkt> Umrisspunkte;
@@ -18,9 +22,17 @@ public:
     // Defined with the file code in persistence/.
     void InXMLSchreiben(TXMLKnoten &knoten) const override;
     void AusXMLLesen(const TXMLKnoten &knoten) override;
+    void Uebernehmen(const TObjekt &quelle) override;
+    std::unique_ptr<TData> AttributWert(int attributId) const override;
+    void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
+                           TZeichenflaeche *zf) override;
     void GeometrieBerechnen() override;
-    void GriffeErzeugen(TZeichenflaeche *zf) override;
+    void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
-    void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
-                   double y) override;
+    void AufziehenBeenden(TZeichenflaeche *zf) override;
+
+    void mittelpunktSetzen(double x, double y);
+    // Sets the number of corners (3 to 1000) and logs it; any other count
+    // changes nothing and answers the message for the pupil.
+    QString eckenzahlSetzen(std::int32_t n);
 };

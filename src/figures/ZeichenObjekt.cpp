@@ -4,6 +4,7 @@
 #include "language/MethodenAufruf.h"
 #include "window/Zeichenflaeche.h"
 
+#include <algorithm>
 #include <cmath>
 
 TWeltPunkt PunktDrehen(double x, double y, double px, double py, double winkel)
@@ -13,15 +14,22 @@ TWeltPunkt PunktDrehen(double x, double y, double px, double py, double winkel)
     return {px + (x - px) * c - (y - py) * s, py + (x - px) * s + (y - py) * c};
 }
 
+double PixelInCm(const TZeichenflaeche *zf, double pixel)
+{
+    if (!zf)
+        zf = TZeichenflaeche::Aktuell();
+    return pixel / zf->SkalaX;
+}
+
 bool PunktNahAnStrecke(const TZeichenflaeche *zf, double px, double py, double t, double ax,
                        double ay, double bx, double by)
 {
-    if (zf)
-        t = std::max(t, 2.0 / zf->SkalaX);
+    t = std::max(t, PixelInCm(zf, 2.0));
     const double dx = bx - ax, dy = by - ay;
     const double laenge = std::hypot(dx, dy);
-    const double d = laenge <= 0.00001 ? 10000.0 : std::fabs(dy * (px - ax) - dx * (py - ay)) / laenge;
-    if (d >= t)
+    const double d =
+        laenge <= 0.00001 ? 10000.0 : std::fabs(dy * (px - ax) - dx * (py - ay)) / laenge;
+    if (!(d < t))
         return false;
     if (std::fabs(bx - ax) > t / 4) {
         if ((px > ax + t / 2 && px > bx + t / 2) || (px < ax - t / 2 && px < bx - t / 2))
@@ -32,6 +40,35 @@ bool PunktNahAnStrecke(const TZeichenflaeche *zf, double px, double py, double t
             return false;
     }
     return true;
+}
+
+bool PunktInPolygon(const QVector<TWeltPunkt> &punkte, double x, double y)
+{
+    const int n = int(punkte.size());
+    bool innen = false;
+    for (int i = 0; i < n; ++i) {
+        const TWeltPunkt &p = punkte[i];
+        const TWeltPunkt &q = punkte[(i + 1) % n];
+        if ((p.Y <= y && q.Y > y) || (q.Y <= y && p.Y > y)) {
+            const double sx = p.X + (q.X - p.X) * (y - p.Y) / (q.Y - p.Y);
+            if (sx > x)
+                innen = !innen;
+        }
+    }
+    return innen;
+}
+
+bool PunktNahAnUmriss(const TZeichenflaeche *zf, const QVector<TWeltPunkt> &punkte, double x,
+                      double y, double toleranz)
+{
+    const int n = int(punkte.size());
+    for (int i = 0; i < n; ++i) {
+        const TWeltPunkt &p = punkte[i];
+        const TWeltPunkt &q = punkte[(i + 1) % n];
+        if (PunktNahAnStrecke(zf, x, y, toleranz, p.X, p.Y, q.X, q.Y))
+            return true;
+    }
+    return false;
 }
 
 TZeichenObjekt::TZeichenObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
@@ -326,21 +363,30 @@ void TZeichenObjekt::GriffeFreigeben()
     Griffe.clear();
 }
 
+std::vector<TGriffPlatz> TZeichenObjekt::GriffPlaetze(const TZeichenflaeche *) const
+{
+    return {};
+}
+
 void TZeichenObjekt::StiftUndPinselEinstellen(TZeichenflaeche *zf)
 {
     if (!zf || !zf->Leinwand)
         return;
     QPainter &p = *zf->Leinwand;
     if (Vorschau) {
+        // Drawing the same outline twice restores every pixel.
         p.setCompositionMode(QPainter::RasterOp_NotDestination);
         p.setRenderHint(QPainter::Antialiasing, false);
         QPen stift(Qt::black, 1, Qt::DotLine);
+        stift.setCosmetic(true);
         p.setPen(stift);
         p.setBrush(Qt::NoBrush);
         return;
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    QPen stift = p.pen();
+    QPen stift(Qt::black);
+    stift.setCapStyle(Qt::RoundCap);
+    stift.setJoinStyle(Qt::RoundJoin);
     if (Linienfarbe.FarbArt == FarbArtFarbe) {
         stift.setColor(Linienfarbe.AlsQColor());
         stift.setStyle(Qt::SolidLine);
@@ -353,4 +399,21 @@ void TZeichenObjekt::StiftUndPinselEinstellen(TZeichenflaeche *zf)
         p.setBrush(Füllfarbe.AlsQColor());
     else
         p.setBrush(Qt::NoBrush);
+}
+
+// The frame that marks the object the analyser shows: green, 2 pixels,
+// around the bounding box enlarged by 8 pixels, with matching rounding.
+void TObjekt::FokusrahmenZeichnen(TZeichenflaeche *zf) const
+{
+    if (!zf || !zf->Leinwand)
+        return;
+    QPainter &p = *zf->Leinwand;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setPen(QPen(QColor(0, 221, 0), 2));
+    p.setBrush(Qt::NoBrush);
+    const double d = 8.0 / zf->SkalaX;
+    const TUmgebungsrechteck &u = Umgebungsrechteck;
+    zf->RundRechteck(u.Links - d, u.Oben + d, u.Rechts + d, u.Unten - d, d);
+    p.restore();
 }

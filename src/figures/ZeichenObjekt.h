@@ -4,6 +4,7 @@
 #include "model/Objekt.h"
 
 #include <QPointF>
+#include <QVector>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,27 @@ inline double Spiegelwert(double a, double v) { return 2.0 * a - v; }
 // Outline hit test: is P within tolerance t (cm, at least 2 pixels) of A-B.
 bool PunktNahAnStrecke(const TZeichenflaeche *zf, double px, double py, double t, double ax,
                        double ay, double bx, double by);
+// A pixel count as centimetres on the surface (the current surface when zf
+// is null).
+double PixelInCm(const TZeichenflaeche *zf, double pixel);
+// Area test by crossings: the point is inside when an odd number of edges
+// crosses the horizontal line through y strictly right of x; an edge counts
+// when one end has y-coordinate <= y and the other > y (half-open).
+bool PunktInPolygon(const QVector<TWeltPunkt> &punkte, double x, double y);
+// Outline test: PunktNahAnStrecke for some edge of the closed outline.
+bool PunktNahAnUmriss(const TZeichenflaeche *zf, const QVector<TWeltPunkt> &punkte, double x,
+                      double y, double toleranz);
+
+// Where one handle of a selected figure goes: what GriffeErzeugen turns
+// into a handle object.
+struct TGriffPlatz {
+    std::uint8_t GriffArt = 0;  // 0 side, 1 corner or line end, 2 rotation
+    std::uint8_t Richtung = 0;  // box handles: 0 top/bottom, 1 left/right, 2 corner, 3 rotation
+    int PunktNummer = 0;        // line handles: 1 or 2
+    double PosX = 0.0, PosY = 0.0;     // display position (cm)
+    double BezugX = 0.0, BezugY = 0.0; // the point of the figure it stands for (cm)
+    double Winkel = 0.0;               // the figure's Winkel (degrees)
+};
 
 // Abstract base of every figure.
 class TZeichenObjekt : public TObjekt
@@ -66,6 +88,9 @@ public:
     virtual void vertikalSpiegeln();
     virtual void horizontalSpiegeln();
     virtual void GriffeErzeugen(TZeichenflaeche *zf) = 0;
+    // Positions of the handles GriffeErzeugen makes, at the zoom of zf (the
+    // current surface when null); empty for figures without handles.
+    virtual std::vector<TGriffPlatz> GriffPlaetze(const TZeichenflaeche *zf) const;
     virtual bool Getroffen(TZeichenflaeche *zf, double x, double y) = 0;
     virtual bool LiegtImRechteck(double x1, double y1, double x2, double y2) const;
     virtual void AufziehenBeginnen(TZeichenflaeche *zf, double x, double y);
@@ -78,7 +103,8 @@ public:
     TGriff *GriffAnStelle(TZeichenflaeche *zf, double x, double y);
     void GriffeFreigeben();
 
-protected:
-    // Pen and brush for drawing this figure (preview: inverting dotted pen).
+    // Pen and brush for drawing this figure (preview: inverting dotted pen,
+    // no antialiasing, clear brush).
     void StiftUndPinselEinstellen(TZeichenflaeche *zf);
+
 };

@@ -161,23 +161,25 @@ TEST_F(AusfuehrenTest, OutermostFigureRecomputesAfterACall)
     ASSERT_EQ(glied->Name, QStringLiteral("re1"));
 
     ausfuehren(QStringLiteral("re1.verschieben(1, 1)"));
+    // The member's own operation recomputes it once; the executor then
+    // recomputes only the outermost group.
     EXPECT_EQ(aussen->Berechnungen, 1);
     EXPECT_EQ(mitte->Berechnungen, 0);
-    EXPECT_EQ(glied->Berechnungen, 0);
+    EXPECT_EQ(glied->Berechnungen, 1);
 
     // A top-level figure recomputes itself.
     auto frei = std::make_unique<TZaehlRechteck>(&ws.Dokument(), &ws.Analysator(), k.RECHTECK);
     frei->NamenVergeben();
     auto *einzeln = static_cast<TZaehlRechteck *>(ws.Dokument().TeilAnhaengen(std::move(frei)));
     ausfuehren(QStringLiteral("re2.drehen(10)"));
-    EXPECT_EQ(einzeln->Berechnungen, 1);
+    EXPECT_EQ(einzeln->Berechnungen, 2); // the operation itself, then the executor
 
     // Not after "Kein Neuzeichnen", a lock message or a refused text.
     ausfuehren(QStringLiteral("re2.zeichnen()"));
     einzeln->TastaturGesperrt = 1;
     ausfuehren(QStringLiteral("re2.drehen(10)"));
     ausfuehren(QStringLiteral("re2.drehen(x)"));
-    EXPECT_EQ(einzeln->Berechnungen, 1);
+    EXPECT_EQ(einzeln->Berechnungen, 2);
 }
 
 TEST_F(AusfuehrenTest, TypedReleaseOfATopLevelFigureDeletesIt)

@@ -9,12 +9,19 @@
 // range); for a method that reports a message
 // "Zeile N: Fehler beim Ausführen der Methode: MELDUNG".
 // Exit status: 0 every line ran, 1 at least one line failed, 2 usage error or
-// a file that cannot be opened.
+// a file that cannot be opened or saved.
+//
+// -o opens a document first (otherwise the run starts from a new one), -s
+// saves the document after the last line. --lehrermodus lifts the edit
+// locks; for a document protected by a password it also needs the password
+// (or the master password) in the environment variable FIGURO_PASSWORT.
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "language/MethodenAufruf.h"
 #include "model/Codec1252.h"
 #include "model/Dokument.h"
+#include "persistence/Dokumentdatei.h"
+#include "teacher/Passwort.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -28,7 +35,13 @@
 namespace {
 
 const char *const AufrufText =
-    "Aufruf: figuro-konsole [-o DATEI.fgo] [-s DATEI.fgo] [--lehrermodus] [SKRIPT]\n";
+    "Aufruf: figuro-konsole [-o DATEI.fgo] [-s DATEI.fgo] [--lehrermodus] [SKRIPT]\n"
+    "  -o DATEI.fgo    Dokument öffnen (sonst ein neues Dokument)\n"
+    "  -s DATEI.fgo    Dokument am Ende speichern\n"
+    "  --lehrermodus   Bearbeitungssperren aufheben (bei einem Dokument mit\n"
+    "                  Passwort muss FIGURO_PASSWORT das Passwort enthalten)\n"
+    "  SKRIPT          Methodenaufrufe, einer pro Zeile (ohne SKRIPT oder mit -:\n"
+    "                  Standardeingabe)\n";
 
 void schreiben(std::FILE *ziel, const QString &text)
 {
@@ -143,20 +156,25 @@ int main(int argc, char *argv[])
     char *qtArgv[] = {argv[0], nullptr};
     QGuiApplication app(qtArgc, qtArgv);
 
-    if (!optionen.Oeffnen.isEmpty()) {
-        schreiben(stderr, QStringLiteral("Die Datei %1 kann nicht geöffnet werden: figuro-konsole kann noch "
-                                         "keine Dokumente öffnen.\n")
-                              .arg(optionen.Oeffnen));
-        return 2;
-    }
-    if (!optionen.Speichern.isEmpty()) {
-        schreiben(stderr, QStringLiteral("Die Datei %1 kann nicht gespeichert werden: figuro-konsole kann noch "
-                                         "keine Dokumente speichern.\n")
-                              .arg(optionen.Speichern));
-        return 2;
-    }
-
     TArbeitsbereich ws;
+    if (!optionen.Oeffnen.isEmpty()) {
+        QString meldung;
+        bool mitPasswort = false;
+        if (!DokumentOeffnen(optionen.Oeffnen, ws.Dokument(), ws.Klassen(), meldung, &mitPasswort)) {
+            schreiben(stderr,
+                      QStringLiteral("Die Datei %1 kann nicht geöffnet werden: %2\n").arg(optionen.Oeffnen, meldung));
+            return 2;
+        }
+        ws.Dateiname = optionen.Oeffnen;
+        // A protected document needs its password for teacher mode.
+        if (mitPasswort && optionen.Lehrermodus &&
+            !PasswortAkzeptiert(qEnvironmentVariable("FIGURO_PASSWORT"), ws.Dokument().Passwort)) {
+            schreiben(stderr, QStringLiteral("Das Dokument %1 ist mit einem Passwort geschützt. Für den "
+                                             "Lehrermodus muss FIGURO_PASSWORT das Passwort enthalten.\n")
+                                  .arg(optionen.Oeffnen));
+            return 2;
+        }
+    }
     ws.Lehrermodus = optionen.Lehrermodus;
     QString protokoll;
     ws.Analysator().BeobachterAnmelden(
@@ -203,6 +221,14 @@ int main(int argc, char *argv[])
             if (zeile.endsWith(QLatin1Char('\n')))
                 zeile.chop(1);
             verarbeiten(zeile, nummer);
+        }
+    }
+    if (!optionen.Speichern.isEmpty()) {
+        QString meldung;
+        if (!DokumentSpeichern(optionen.Speichern, ws.Dokument(), ws.Klassen(), meldung)) {
+            schreiben(stderr, QStringLiteral("Die Datei %1 kann nicht gespeichert werden: %2\n")
+                                  .arg(optionen.Speichern, meldung));
+            return 2;
         }
     }
     return alleGelungen ? 0 : 1;

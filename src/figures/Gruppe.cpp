@@ -117,10 +117,13 @@ QString TGruppe::Schlucken(TObjekt *objekt)
         return QStringLiteral("Objekt erwartet.");
     if (objekt == this)
         return QStringLiteral("Eine Gruppe kann sich nicht selbst schlucken.");
-    for (TObjekt *o = Besitzer; o; o = o->Besitzer)
-        if (o == objekt)
-            return QStringLiteral("Eine Gruppe kann keine Gruppe schlucken, in der sie selbst enthalten ist.");
     auto *figur = dynamic_cast<TZeichenObjekt *>(objekt);
+    if (figur) {
+        for (TObjekt *o = Besitzer; o; o = o->Besitzer)
+            if (o == objekt)
+                return QStringLiteral(
+                    "Eine Gruppe kann keine Gruppe schlucken, in der sie selbst enthalten ist.");
+    }
     if (!figur || !Dokument || objekt->Besitzer != Dokument) {
         if (objekt->Besitzer == this)
             return QStringLiteral("Das Objekt ") + objekt->Name +

@@ -1,5 +1,6 @@
 #include "language/Vervollstaendigung.h"
 
+#include "language/Scanner.h"
 #include "model/Data.h"
 #include "model/Dokument.h"
 #include "model/Farbe.h"
@@ -134,6 +135,11 @@ void VorschlaegeErzeugen(TVorschlagListe &liste, std::uint8_t zustand, const TOb
     default:
         break;
     }
+}
+
+void VorschlaegeErzeugen(TVorschlagListe &liste, const TScanner &scanner, const TDokument *dokument)
+{
+    VorschlaegeErzeugen(liste, scanner.Zustand, scanner.Objekt, scanner.ParameterArt, dokument);
 }
 
 QString MethodenAnzeige(const TMethode &methode)

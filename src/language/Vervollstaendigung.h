@@ -11,6 +11,7 @@ class QPainter;
 class TDokument;
 class TMethode;
 class TObjekt;
+class TScanner;
 
 // Kinds of completion proposals.
 enum TVorschlagArt : std::uint8_t {
@@ -64,6 +65,8 @@ private:
 // 2 method name of `objekt`, 3 a parameter of kind `parameterArt`; 0 none.
 void VorschlaegeErzeugen(TVorschlagListe &liste, std::uint8_t zustand, const TObjekt *objekt,
                          std::uint8_t parameterArt, const TDokument *dokument);
+// The same for the word the scanner's latest analysis found at the caret.
+void VorschlaegeErzeugen(TVorschlagListe &liste, const TScanner &scanner, const TDokument *dokument);
 
 // Drawing one entry of the completion list.
 struct TVorschlagStil {

@@ -1,5 +1,9 @@
 // The console runner figuro-konsole: its output contract and exit status,
 // run as a separate program.
+#include "Sprachhilfen.h"
+#include "persistence/Dokumentdatei.h"
+#include "teacher/Passwort.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -123,6 +127,90 @@ TEST_F(KonsoleTest, UsageErrorsAndMissingFilesGiveStatusTwo)
     lauf = starten({QStringLiteral("--help")});
     EXPECT_EQ(lauf.Status, 0);
     EXPECT_TRUE(lauf.Ausgabe.startsWith("Aufruf: figuro-konsole"));
+}
+
+// A drawing with re0 (locked against typed calls) and re1, saved to a file.
+QString zeichnungSpeichern(const QString &pfad, const QString &passwort = QString())
+{
+    TArbeitsbereich ws;
+    TObjekt *re0 = sprachtest::figurAnlegen(ws, QStringLiteral("RECHTECK"));
+    sprachtest::figurAnlegen(ws, QStringLiteral("RECHTECK"));
+    re0->TastaturGesperrt = 1;
+    ws.Dokument().Passwort = passwort;
+    QString meldung;
+    EXPECT_TRUE(DokumentSpeichern(pfad, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
+    return pfad;
+}
+
+TEST_F(KonsoleTest, OpensRunsAndSavesADocument)
+{
+    const QString quelle = zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("a.fgo")));
+    const QString ziel = verzeichnis.filePath(QStringLiteral("b.fgo"));
+    const QString pfad = skript("re1.verschieben(2 cm, 0)\n"
+                                "re0.verschieben(1,1)\n"
+                                "re1.kopieren()\n"
+                                "dokument1.einfügen()\n"
+                                "re1.freigeben()\n");
+    TLauf lauf = starten({QStringLiteral("-o"), quelle, QStringLiteral("-s"), ziel, pfad});
+    EXPECT_EQ(lauf.Status, 1) << lauf.Fehler.toStdString();
+    EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
+              QStringLiteral("re1.verschieben( 2.00 cm, 0.00 mm )\n"
+                             "Zeile 2: Fehler beim Ausführen der Methode: Das Bearbeiten mit der Tastatur ist für "
+                             "dieses Objekt gesperrt.\n"
+                             "re1.kopieren(  )\n"
+                             "dokument1.einfügen(  )\n"
+                             "re2:RECHTECK\n"
+                             "re1.freigeben()\n"));
+
+    // The saved drawing holds the untouched re0 and the pasted re2.
+    TArbeitsbereich ws;
+    QString meldung;
+    ASSERT_TRUE(DokumentOeffnen(ziel, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
+    ASSERT_EQ(ws.Dokument().Teile.size(), 2u);
+    EXPECT_EQ(ws.Dokument().Teile[0]->Name, QStringLiteral("re0"));
+    EXPECT_EQ(ws.Dokument().Teile[1]->Name, QStringLiteral("re2"));
+    EXPECT_EQ(ws.Dokument().Teile[0]->TastaturGesperrt, 1);
+
+    // In teacher mode the lock does not apply.
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
+                   "re0.verschieben(1,1)\n");
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n"));
+}
+
+TEST_F(KonsoleTest, TeacherModeOfAProtectedDocumentNeedsThePassword)
+{
+    const QString quelle = zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("p.fgo")), QStringLiteral("geheim"));
+    TLauf lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(lauf.Ausgabe.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("ist mit einem Passwort geschützt")));
+
+    qputenv("FIGURO_PASSWORT", "geheim");
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
+    qunsetenv("FIGURO_PASSWORT");
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Ausgabe, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n"));
+
+    // Without teacher mode no password is needed; the lock applies.
+    lauf = starten({QStringLiteral("-o"), quelle}, "re1.verschieben(1,1)\n");
+    EXPECT_EQ(lauf.Status, 0);
+}
+
+TEST_F(KonsoleTest, FilesThatCannotBeOpenedOrSavedGiveStatusTwo)
+{
+    TLauf lauf = starten({QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))}, "");
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht geöffnet werden")));
+
+    const QString kaputt = skript("<DOKUMENT", QStringLiteral("kaputt.fgo"));
+    lauf = starten({QStringLiteral("-o"), kaputt}, "");
+    EXPECT_EQ(lauf.Status, 2);
+
+    lauf = starten({QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))},
+                   "dokument1.zeichnen()\n");
+    EXPECT_EQ(lauf.Status, 2);
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht gespeichert werden")));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // filter, and how an entry of the list is drawn.
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
+#include "language/Scanner.h"
 #include "language/Vervollstaendigung.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
@@ -151,6 +152,33 @@ TEST(VorschlaegeErzeugen, ObjektverweisNurFigurenDirektImDokument)
     u.neu(QStringLiteral("ELLIPSE"));
     VorschlaegeErzeugen(u.liste, 3, nullptr, ArtObjektverweis, &u.dokument);
     EXPECT_EQ(alle(u.liste), (QStringList{"gr0", "lz0", "el0"}));
+}
+
+TEST(VorschlaegeErzeugen, AusDemWortDesScanners)
+{
+    Umgebung u;
+    TObjekt *gruppe = u.neu(QStringLiteral("GRUPPE"));
+    u.neu(QStringLiteral("RECHTECK"), gruppe);
+    u.neu(QStringLiteral("ELLIPSE"));
+    TScanner scanner;
+    // After the dot: the methods of the group, whatever the caret says.
+    scanner.Analysieren(QStringLiteral("gr0."), 0, &u.dokument);
+    VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
+    EXPECT_EQ(u.liste.Vorschlaege().size(), gruppe->Methoden().size());
+    EXPECT_TRUE(alle(u.liste).contains(QStringLiteral("schlucken")));
+    // In the object parameter of schlucken: only the figures of the drawing.
+    scanner.Analysieren(QStringLiteral("gr0.schlucken(e"), 15, &u.dokument);
+    VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"gr0", "el0"}));
+    EXPECT_EQ(texte(u.liste.Filtern(scanner.Praefix, scanner.Wort)), (QStringList{"el0"}));
+    // In a length: nothing.
+    scanner.Analysieren(QStringLiteral("el0.drehen(3"), 12, &u.dokument);
+    VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
+    EXPECT_TRUE(u.liste.Vorschlaege().empty());
+    // In the object name: every object, the group member too.
+    scanner.Analysieren(QStringLiteral("x"), 1, &u.dokument);
+    VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
+    EXPECT_EQ(alle(u.liste), (QStringList{"dokument1", "gr0", "re0", "el0"}));
 }
 
 TEST(VorschlaegeFiltern, PraefixOhneGrossKleinUndOhneFertigesWort)

@@ -1,0 +1,418 @@
+#include "analyser/ObjektBaum.h"
+#include "analyser/DiagrammFlaeche.h"
+#include "model/Dokument.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using namespace Objektdiagramm;
+
+namespace {
+
+const QColor FokusGruen(0, 221, 0);
+
+// A point given on the layout axes, on the screen axes.
+QPointF aufBildschirm(std::uint8_t ausrichtung, double tiefe, double geschwister)
+{
+    return ausrichtung == AusrichtungHorizontal ? QPointF(geschwister, tiefe)
+                                                : QPointF(tiefe, geschwister);
+}
+
+// Absolute positions below a card from its own and the relative ones.
+void absolutMachen(TObjektKnoten &k)
+{
+    for (auto &kind : k.Kinder) {
+        kind->X = k.X + kind->DX;
+        kind->Y = k.Y + kind->DY;
+        absolutMachen(*kind);
+    }
+}
+
+template <typename F>
+void fuerTeilbaum(TObjektKnoten &k, const F &f)
+{
+    f(k);
+    for (auto &kind : k.Kinder)
+        fuerTeilbaum(*kind, f);
+}
+
+template <typename F>
+void fuerTeilbaum(const TObjektKnoten &k, const F &f)
+{
+    f(k);
+    for (const auto &kind : k.Kinder)
+        fuerTeilbaum(static_cast<const TObjektKnoten &>(*kind), f);
+}
+
+bool passtZu(const TObjektKnoten &k, const TObjekt *objekt)
+{
+    if (k.Objekt != objekt)
+        return false;
+    if (objekt->ObjektdiagrammZusammengefaltet)
+        return k.Kinder.empty();
+    if (k.Kinder.size() != objekt->Teile.size())
+        return false;
+    for (std::size_t i = 0; i < k.Kinder.size(); ++i)
+        if (!passtZu(*k.Kinder[i], objekt->Teile[i].get()))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QString KartenText(const TObjekt &objekt)
+{
+    return objekt.Name + QLatin1Char(':') + objekt.KlassenName();
+}
+
+// ---------------------------------------------------------------------------
+// TObjektKnoten
+
+QRectF TObjektKnoten::Bildrechteck() const
+{
+    if (Ausrichtung == AusrichtungHorizontal)
+        return QRectF(Y - Hoehe / 2.0, X, Hoehe, Breite);
+    return QRectF(X, Y - Hoehe / 2.0, Breite, Hoehe);
+}
+
+bool TObjektKnoten::HatMarke() const
+{
+    return Objekt && !Objekt->Teile.empty();
+}
+
+// ---------------------------------------------------------------------------
+// TPlatzBedarf
+
+namespace {
+bool enthaelt(const TPlatzbedarfEintrag &aussen, const TPlatzbedarfEintrag &innen)
+{
+    return aussen.Von - Geschwisterabstand <= innen.Von && aussen.Bis + Geschwisterabstand >= innen.Bis;
+}
+} // namespace
+
+void TPlatzBedarf::UntenHinzufuegen(const TPlatzbedarfEintrag &neu)
+{
+    for (const auto &e : Unten)
+        if (enthaelt(e, neu) && e.Lage + Konturtoleranz >= neu.Lage)
+            return;
+    for (auto &e : Unten)
+        if (enthaelt(neu, e) && neu.Lage + Konturtoleranz >= e.Lage) {
+            e = neu;
+            return;
+        }
+    Unten.push_back(neu);
+}
+
+void TPlatzBedarf::ObenHinzufuegen(const TPlatzbedarfEintrag &neu)
+{
+    for (const auto &e : Oben)
+        if (enthaelt(e, neu) && e.Lage - Konturtoleranz <= neu.Lage)
+            return;
+    for (auto &e : Oben)
+        if (enthaelt(neu, e) && neu.Lage - Konturtoleranz <= e.Lage) {
+            e = neu;
+            return;
+        }
+    Oben.push_back(neu);
+}
+
+double TPlatzBedarf::Ueberlappung() const
+{
+    double groesste = 0.0;
+    for (const auto &u : Unten)
+        for (const auto &o : Oben)
+            if (u.Lage > o.Lage && o.Von + Intervalltoleranz <= u.Bis &&
+                o.Bis - Intervalltoleranz >= u.Von)
+                groesste = std::max(groesste, u.Lage - o.Lage);
+    return groesste;
+}
+
+// ---------------------------------------------------------------------------
+// TObjektBaum: building and layout
+
+TObjektBaum::TObjektBaum(TDokument *dokument, std::uint8_t ausrichtung, TDiagrammFlaeche *flaeche)
+    : Dokument(dokument), Flaeche(flaeche), Ausrichtung(ausrichtung)
+{
+}
+
+TObjektBaum::~TObjektBaum() = default;
+
+void TObjektBaum::AusrichtungSetzen(std::uint8_t ausrichtung)
+{
+    Ausrichtung = ausrichtung == AusrichtungVertikal ? AusrichtungVertikal : AusrichtungHorizontal;
+    Aufbauen();
+}
+
+std::unique_ptr<TObjektKnoten> TObjektBaum::knotenErzeugen(TObjekt *objekt, TObjektKnoten *eltern)
+{
+    auto k = std::make_unique<TObjektKnoten>();
+    k->Objekt = objekt;
+    k->Eltern = eltern;
+    k->Flaeche = Flaeche;
+    k->Ausrichtung = Ausrichtung;
+    if (!objekt->ObjektdiagrammZusammengefaltet) {
+        k->Kinder.reserve(objekt->Teile.size());
+        for (auto &teil : objekt->Teile)
+            k->Kinder.push_back(knotenErzeugen(teil.get(), k.get()));
+    }
+    return k;
+}
+
+void TObjektBaum::groesseBerechnen(TObjektKnoten &k) const
+{
+    const QString text = KartenText(*k.Objekt);
+    const double tw = Flaeche->TextBreite(text);
+    const double th = Flaeche->TextHoehe(text);
+    if (Ausrichtung == AusrichtungVertikal) {
+        k.Breite = tw + 2 * Innenrand;
+        k.Hoehe = th + 2 * Innenrand;
+    } else {
+        k.Breite = th + 2 * Innenrand;
+        k.Hoehe = tw + 2 * Innenrand;
+    }
+}
+
+void TObjektBaum::kinderPlatzieren(TObjektKnoten &k) const
+{
+    if (k.Kinder.empty())
+        return;
+    TObjektKnoten &erstes = *k.Kinder.front();
+    erstes.DX = k.Breite + Ebenenabstand;
+    erstes.DY = 0.0;
+    groesseBerechnen(erstes);
+    kinderPlatzieren(erstes);
+    // The far contour of the siblings placed so far grows with every
+    // sibling; positions of earlier siblings are final once they are in it.
+    TPlatzBedarf bedarf;
+    for (std::size_t i = 1; i < k.Kinder.size(); ++i)
+        nachGeschwisterPlatzieren(*k.Kinder[i], *k.Kinder[i - 1], bedarf);
+    const double d = (k.Kinder.back()->DY - erstes.DY) / 2.0;
+    for (auto &kind : k.Kinder)
+        kind->DY -= d;
+}
+
+void TObjektBaum::nachGeschwisterPlatzieren(TObjektKnoten &k, TObjektKnoten &vorher,
+                                            TPlatzBedarf &bedarf) const
+{
+    groesseBerechnen(k);
+    kinderPlatzieren(k);
+
+    // The previous sibling's subtree, absolute relative to the parent, joins
+    // the far contour.
+    vorher.X = vorher.DX;
+    vorher.Y = vorher.DY;
+    absolutMachen(vorher);
+    fuerTeilbaum(vorher, [&bedarf](const TObjektKnoten &c) {
+        bedarf.UntenHinzufuegen({c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand,
+                                 c.Y + c.Hoehe / 2.0});
+    });
+
+    k.Y = vorher.Y + vorher.Hoehe / 2.0 + k.Hoehe / 2.0 + Geschwisterabstand;
+    k.DY = k.Y;
+    k.X = vorher.X;
+    k.DX = vorher.DX;
+    absolutMachen(k);
+
+    bedarf.Oben.clear();
+    fuerTeilbaum(k, [&bedarf](const TObjektKnoten &c) {
+        bedarf.ObenHinzufuegen({c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand,
+                                c.Y - c.Hoehe / 2.0});
+    });
+    const double ueberlappung = bedarf.Ueberlappung();
+    if (ueberlappung > Ueberlappungsschwelle)
+        k.DY = k.Y + ueberlappung + Geschwisterabstand;
+}
+
+void TObjektBaum::markenSetzen(TObjektKnoten &k) const
+{
+    k.MarkeX = k.X + k.Breite - Flaeche->PixelZuCm(7);
+    k.MarkeY = k.Y;
+    k.MarkeRadius = Flaeche->PixelZuCm(4);
+    for (auto &kind : k.Kinder)
+        markenSetzen(*kind);
+}
+
+void TObjektBaum::Aufbauen()
+{
+    Flaeche->SchriftgroesseSetzen(Schriftgroesse);
+    Wurzel.reset();
+    if (!Dokument)
+        return;
+    Wurzel = knotenErzeugen(Dokument, nullptr);
+    TObjektKnoten &w = *Wurzel;
+    w.X = w.Y = w.DX = w.DY = 0.0;
+    groesseBerechnen(w);
+    kinderPlatzieren(w);
+    absolutMachen(w);
+
+    double minT = std::numeric_limits<double>::max(), maxT = std::numeric_limits<double>::lowest();
+    double minG = minT, maxG = maxT;
+    fuerTeilbaum(static_cast<const TObjektKnoten &>(w), [&](const TObjektKnoten &c) {
+        minT = std::min(minT, c.X);
+        maxT = std::max(maxT, c.X + c.Breite);
+        minG = std::min(minG, c.Y - c.Hoehe / 2.0);
+        maxG = std::max(maxG, c.Y + c.Hoehe / 2.0);
+    });
+
+    w.X = w.DX = Rand;
+    w.Y = w.DY = Rand - minG;
+    absolutMachen(w);
+    markenSetzen(w);
+
+    const double tiefe = (maxT - minT) + 2 * Rand;
+    const double geschwister = (maxG - minG) + 2 * Rand;
+    if (Ausrichtung == AusrichtungHorizontal)
+        Flaeche->DiagrammGroesseSetzen(geschwister, tiefe);
+    else
+        Flaeche->DiagrammGroesseSetzen(tiefe, geschwister);
+}
+
+// ---------------------------------------------------------------------------
+// Finding, checking
+
+TObjekt *TObjektBaum::KnotenSuchen(double x, double y, bool &gefaltet)
+{
+    gefaltet = false;
+    if (!Wurzel)
+        return nullptr;
+    const double tiefe = Ausrichtung == AusrichtungHorizontal ? y : x;
+    const double geschwister = Ausrichtung == AusrichtungHorizontal ? x : y;
+    std::function<TObjekt *(TObjektKnoten &)> suchen = [&](TObjektKnoten &k) -> TObjekt * {
+        const double t = tiefe - k.X;
+        if (t >= 0.0 && t < k.Breite && std::abs(k.Y - geschwister) <= k.Hoehe / 2.0) {
+            if (k.HatMarke() && std::abs(tiefe - k.MarkeX) < k.MarkeRadius &&
+                std::abs(geschwister - k.MarkeY) < k.MarkeRadius) {
+                k.Objekt->ObjektdiagrammZusammengefaltet = !k.Objekt->ObjektdiagrammZusammengefaltet;
+                gefaltet = true;
+            }
+            return k.Objekt;
+        }
+        for (auto &kind : k.Kinder)
+            if (TObjekt *treffer = suchen(*kind))
+                return treffer;
+        return nullptr;
+    };
+    return suchen(*Wurzel);
+}
+
+bool TObjektBaum::Veraltet() const
+{
+    return !Wurzel || !Dokument || !passtZu(*Wurzel, Dokument);
+}
+
+TObjektKnoten *TObjektBaum::KnotenZuObjekt(const TObjekt *objekt) const
+{
+    if (!Wurzel)
+        return nullptr;
+    TObjektKnoten *gefunden = nullptr;
+    fuerTeilbaum(*Wurzel, [&](TObjektKnoten &c) {
+        if (!gefunden && c.Objekt == objekt)
+            gefunden = &c;
+    });
+    return gefunden;
+}
+
+int TObjektBaum::KnotenAnzahl() const
+{
+    int n = 0;
+    if (Wurzel)
+        fuerTeilbaum(static_cast<const TObjektKnoten &>(*Wurzel), [&n](const TObjektKnoten &) { ++n; });
+    return n;
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void TObjektBaum::Zeichnen(const TObjekt *fokus,
+                           const std::function<bool(const TObjekt *)> &ausgewaehlt,
+                           const QRect &sichtbar)
+{
+    QPainter *p = Flaeche->Leinwand;
+    if (!p)
+        return;
+    Flaeche->HintergrundZeichnen(Qt::white);
+    if (!Wurzel)
+        return;
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    Flaeche->SchriftgroesseSetzen(Schriftgroesse);
+    knotenZeichnen(*Wurzel, fokus, ausgewaehlt, sichtbar);
+    p->restore();
+}
+
+void TObjektBaum::knotenZeichnen(const TObjektKnoten &k, const TObjekt *fokus,
+                                 const std::function<bool(const TObjekt *)> &ausgewaehlt,
+                                 const QRect &sichtbar) const
+{
+    TDiagrammFlaeche &f = *Flaeche;
+    QPainter &p = *f.Leinwand;
+    const QRectF r = k.Bildrechteck();
+    const QRect rPixel(QPoint(f.XPixel(r.left()), f.YPixel(r.top())),
+                       QPoint(f.XPixel(r.right()), f.YPixel(r.bottom())));
+    const bool zeigen = sichtbar.isNull() || rPixel.adjusted(-4, -4, 4, 4).intersects(sichtbar);
+
+    if (zeigen) {
+        p.setPen(QPen(Qt::black, 1));
+        if (ausgewaehlt && ausgewaehlt(k.Objekt)) {
+            p.setBrush(Qt::NoBrush);
+            // Open 6 x 6 squares, 3 pixels around each corner.
+            for (const QPoint &ecke : {rPixel.topLeft(), rPixel.topRight(), rPixel.bottomRight(),
+                                       rPixel.bottomLeft()})
+                p.drawRect(QRect(ecke.x() - 3, ecke.y() - 3, 5, 5));
+        }
+        p.setBrush(Qt::white);
+        f.StiftbreiteSetzen(Stiftbreite);
+        if (k.Objekt == fokus) {
+            QPen stift = p.pen();
+            stift.setColor(FokusGruen);
+            stift.setWidth(std::max(2, stift.width()));
+            p.setPen(stift);
+        }
+        f.RundRechteck(Kartenrundung, r.left(), r.top(), r.right(), r.bottom());
+
+        p.setPen(QPen(Qt::black, 1));
+        f.StiftbreiteSetzen(Stiftbreite);
+        const double tiefenKorrektur = k.Objekt->Teile.empty() ? 0.0 : 0.075;
+        const QPointF text = aufBildschirm(k.Ausrichtung, k.X + Innenrand - tiefenKorrektur,
+                                           k.Y - k.Hoehe / 2.0 + Innenrand);
+        f.Text(KartenText(*k.Objekt), text.x(), text.y());
+    }
+
+    if (!k.Kinder.empty()) {
+        p.setPen(QPen(Qt::black, 1));
+        f.StiftbreiteSetzen(Stiftbreite);
+        auto linie = [&](double t1, double g1, double t2, double g2) {
+            const QPointF a = aufBildschirm(k.Ausrichtung, t1, g1);
+            const QPointF b = aufBildschirm(k.Ausrichtung, t2, g2);
+            f.Linie(a.x(), a.y(), b.x(), b.y());
+        };
+        const double rand = k.X + k.Breite;
+        const double mitte = rand + Ebenenabstand / 2.0;
+        linie(rand, k.Y, mitte, k.Y);
+        if (k.Kinder.size() >= 2)
+            linie(mitte, k.Kinder.front()->Y, mitte, k.Kinder.back()->Y);
+        for (const auto &kind : k.Kinder)
+            linie(mitte, kind->Y, kind->X, kind->Y);
+        for (const auto &kind : k.Kinder)
+            knotenZeichnen(*kind, fokus, ausgewaehlt, sichtbar);
+    }
+
+    if (zeigen && k.HatMarke())
+        markeZeichnen(k);
+}
+
+void TObjektBaum::markeZeichnen(const TObjektKnoten &k) const
+{
+    TDiagrammFlaeche &f = *Flaeche;
+    QPainter &p = *f.Leinwand;
+    const QPointF m = aufBildschirm(k.Ausrichtung, k.MarkeX, k.MarkeY);
+    const int cx = f.XPixel(m.x()), cy = f.YPixel(m.y());
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    // 9 x 9 pixels: from 4 before to 4 after the centre, outline included.
+    p.drawRect(QRect(cx - 4, cy - 4, 8, 8));
+    p.drawLine(cx - 2, cy, cx + 2, cy);
+    if (k.Objekt->ObjektdiagrammZusammengefaltet)
+        p.drawLine(cx, cy - 2, cx, cy + 2);
+}

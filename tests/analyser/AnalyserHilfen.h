@@ -1,0 +1,67 @@
+#pragma once
+// A document with a class registry and a call log, and helpers that build
+// object trees by hand.
+#include "figures/UZeichenObjekte.h"
+#include "language/Analysator.h"
+#include "model/Dokument.h"
+#include "model/KlassenObjekte.h"
+
+#include <QImage>
+#include <memory>
+
+struct TAnalyserUmgebung {
+    TAnalysator Analysator;
+    TDokument Dokument{&Analysator};
+    TKlassenObjekte Klassen{&Analysator, &Dokument};
+
+    // A new named object of the class, appended to `eltern` (the document
+    // when none is given).
+    TObjekt *neu(const char *klasse, TObjekt *eltern = nullptr)
+    {
+        auto objekt = Klassen.ObjektErzeugen(QString::fromUtf8(klasse));
+        objekt->NamenVergeben();
+        return (eltern ? eltern : &Dokument)->TeilAnhaengen(std::move(objekt));
+    }
+    // A group with n rectangles.
+    TObjekt *gruppe(int n, TObjekt *eltern = nullptr)
+    {
+        TObjekt *g = neu("GRUPPE", eltern);
+        for (int i = 0; i < n; ++i)
+            neu("RECHTECK", g);
+        return g;
+    }
+    // A polyline with n vertices (folded, as new polylines are).
+    TObjekt *linienzug(int n, TObjekt *eltern = nullptr)
+    {
+        TObjekt *lz = neu("LINIENZUG", eltern);
+        for (int i = 0; i < n; ++i)
+            neu("PUNKT", lz);
+        return lz;
+    }
+};
+
+// Counts pixels of one colour inside a rectangle of an image.
+inline int farbPixel(const QImage &bild, const QRect &bereich, QRgb farbe)
+{
+    int n = 0;
+    const QRect r = bereich.intersected(bild.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe & 0xFFFFFF))
+                ++n;
+    return n;
+}
+
+// Counts bluish pixels (antialiased blue text) inside a rectangle.
+inline int blauPixel(const QImage &bild, const QRect &bereich)
+{
+    int n = 0;
+    const QRect r = bereich.intersected(bild.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = bild.pixel(x, y);
+            if (qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80)
+                ++n;
+        }
+    return n;
+}

@@ -1,0 +1,213 @@
+#include "AnalyserHilfen.h"
+#include "analyser/DiagrammFlaeche.h"
+#include "analyser/Karten.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double Genau = 1e-9;
+
+// Draws a card the way the areas do: the first call may only resize the
+// area, the second draws into an image of the area's size.
+template <typename F>
+QImage karteMalen(TDiagrammFlaeche &f, F zeichnen)
+{
+    zeichnen(); // no painter: adjusts the size
+    QImage bild(f.BreitePixel(), f.HoehePixel(), QImage::Format_RGB32);
+    bild.fill(Qt::gray);
+    QPainter p(&bild);
+    f.LeinwandSetzen(&p);
+    EXPECT_TRUE(zeichnen());
+    f.LeinwandSetzen(nullptr);
+    return bild;
+}
+
+// Black pixels in a pixel row between two columns.
+int schwarzInZeile(const QImage &bild, int y, int x1, int x2)
+{
+    return farbPixel(bild, QRect(QPoint(x1, y), QPoint(x2, y)), qRgb(0, 0, 0));
+}
+
+} // namespace
+
+TEST(Karten, KlassenkarteOhneMethodenZeichnetBeideTrenner)
+{
+    const std::vector<TAttribut> attribute{{AFuellfarbe}, {AWinkel}};
+    const std::vector<std::unique_ptr<TMethode>> keine;
+    const QStringList zeilen = KlassenKartenZeilen(QStringLiteral("PROBE"), attribute, keine);
+    EXPECT_EQ(zeilen, (QStringList{QStringLiteral("PROBE"), QStringLiteral("Füllfarbe"), QStringLiteral("Winkel")}));
+
+    TDiagrammFlaeche f;
+    EXPECT_FALSE(KlassenKarteZeichnen(f, zeilen, 2)); // sizes the area first
+    const TKartenMasse m = KartenMasse(f, zeilen);
+    EXPECT_NEAR(f.DiagrammBreite, m.Breite + 1.0, Genau);
+    EXPECT_NEAR(f.DiagrammHoehe, m.Hoehe + 1.0, Genau);
+    EXPECT_NEAR(m.Hoehe, 3 * m.Zeilenhoehe + 2 * 0.1 * m.Zeilenhoehe + 0.2, Genau);
+    EXPECT_NEAR(m.Breite, f.TextBreite(QStringLiteral("Füllfarbe")) + 0.6, Genau);
+
+    const QImage bild = karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, 2); });
+    const int links = f.XPixel(0.5) + 1, rechts = f.XPixel(0.5 + m.Breite) - 1;
+    const int breite = rechts - links + 1;
+    // Separators below the class name and below the last attribute ...
+    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), breite);
+    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(2)), links, rechts), breite);
+    // ... and none below the first attribute.
+    EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts), breite / 2);
+    // Frame of the card, white around it (the background has a black edge).
+    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(0.5), links, rechts), breite);
+    EXPECT_EQ(bild.pixel(f.XPixel(0.25), f.YPixel(0.25)) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(bild.pixel(0, 0) & 0xFFFFFF, 0x000000u);
+    // Text of the class name in the first line.
+    EXPECT_GT(farbPixel(bild, QRect(QPoint(links, f.YPixel(m.ZeileOben(0))), QPoint(rechts, f.YPixel(m.ZeileOben(0) + m.Zeilenhoehe))), qRgb(0, 0, 0)), 20);
+}
+
+TEST(Karten, KlasseOhneAttributeUndMethodenHatEinenTrennerUnterDemNamen)
+{
+    TDiagrammFlaeche f;
+    const QStringList zeilen{QStringLiteral("LEER")};
+    const QImage bild = karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, 0); });
+    const TKartenMasse m = KartenMasse(f, zeilen);
+    const int links = f.XPixel(0.5) + 1, rechts = f.XPixel(0.5 + m.Breite) - 1;
+    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), rechts - links + 1);
+    int volleZeilen = 0;
+    for (int y = f.YPixel(0.5) + 1; y < f.YPixel(0.5 + m.Hoehe); ++y)
+        if (schwarzInZeile(bild, y, links, rechts) == rechts - links + 1)
+            ++volleZeilen;
+    EXPECT_EQ(volleZeilen, 1);
+}
+
+TEST(Karten, KlassenkarteDesRechtecksInKatalogreihenfolge)
+{
+    TAnalyserUmgebung u;
+    const QStringList zeilen = KlassenKartenZeilen(*u.Klassen.RECHTECK);
+    ASSERT_GE(zeilen.size(), 11);
+    EXPECT_EQ(zeilen.mid(0, 10),
+              (QStringList{"RECHTECK", "Linienfarbe", "Linienart", "Linienstärke", "Füllfarbe", "Winkel",
+                           "Länge", "Breite", "DiagonalenschnittpunktX", "DiagonalenschnittpunktY"}));
+    EXPECT_EQ(zeilen[10], QStringLiteral("zeichnen(  )"));
+    EXPECT_TRUE(zeilen.contains(QStringLiteral("verschieben( x-Verschiebung,y-Verschiebung )")));
+    EXPECT_TRUE(zeilen.contains(QStringLiteral("drehenUm( DrehpunktX,DrehpunktY,Drehwinkel )")));
+    EXPECT_EQ(zeilen.back(), QStringLiteral("BreiteSetzen( Breite )"));
+    const QStringList dokument = KlassenKartenZeilen(u.Dokument);
+    EXPECT_EQ(dokument.front(), QStringLiteral("DOKUMENT"));
+    EXPECT_EQ(dokument[1], QStringLiteral("Hintergrundfarbe"));
+    EXPECT_TRUE(dokument.contains(QStringLiteral("hintergrundfarbeSetzen( Hintergrundfarbe )")));
+}
+
+TEST(Karten, WechselZuEinerGroesserenKlasseVergroessertErstDieFlaeche)
+{
+    TAnalyserUmgebung u;
+    TDiagrammFlaeche f;
+    int einrichtungen = 0;
+    f.Einrichten = [&] { ++einrichtungen; };
+    karteMalen(f, [&] { return KlassenKarteZeichnen(f, *u.Klassen.RECHTECK); });
+    const double hoeheRechteck = f.DiagrammHoehe;
+    const int vorher = einrichtungen;
+    QImage bild(f.BreitePixel(), f.HoehePixel(), QImage::Format_RGB32);
+    QPainter p(&bild);
+    f.LeinwandSetzen(&p);
+    EXPECT_FALSE(KlassenKarteZeichnen(f, *u.Klassen.TEXTFELD));
+    EXPECT_EQ(einrichtungen, vorher + 1);
+    EXPECT_GT(f.DiagrammHoehe, hoeheRechteck + 3.0);
+    EXPECT_TRUE(KlassenKarteZeichnen(f, *u.Klassen.TEXTFELD));
+    EXPECT_EQ(einrichtungen, vorher + 1);
+    f.LeinwandSetzen(nullptr);
+}
+
+TEST(Karten, ObjektkarteDesRechtecksZeigtAktuelleWerteInBlau)
+{
+    TAnalyserUmgebung u;
+    auto *r = static_cast<TRechteck *>(u.neu("RECHTECK"));
+    r->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
+    r->Linienstärke = 0.1;
+    r->Winkel = 30;
+    const auto zeilen = ObjektKartenZeilen(*r);
+    ASSERT_EQ(zeilen.size(), 1 + r->Attribute().size());
+    EXPECT_EQ(zeilen[0].Text, QStringLiteral("re0:RECHTECK"));
+    EXPECT_TRUE(zeilen[0].Wert.isEmpty());
+    auto zeile = [&](const char *attribut) {
+        for (const auto &z : zeilen)
+            if (z.Text == QString::fromUtf8(attribut) + QStringLiteral(" = "))
+                return z.Wert;
+        ADD_FAILURE() << attribut;
+        return QString();
+    };
+    EXPECT_EQ(zeile("Füllfarbe"), QStringLiteral("rot"));
+    EXPECT_EQ(zeile("Linienstärke"), QStringLiteral("1.00 mm"));
+    EXPECT_EQ(zeile("Winkel"), QStringLiteral("30.00°"));
+
+    TDiagrammFlaeche f;
+    const QImage bild = karteMalen(f, [&] { return ObjektKarteZeichnen(f, *r); });
+    QStringList ganz;
+    for (const auto &z : zeilen)
+        ganz << z.Text + z.Wert;
+    const TKartenMasse m = KartenMasse(f, ganz);
+    const QRgb blau = qRgb(0, 0, 255);
+    auto zeilenRechteck = [&](int i, double abX) {
+        return QRect(QPoint(f.XPixel(abX), f.YPixel(m.ZeileOben(i))),
+                     QPoint(f.XPixel(0.5 + m.Breite) - 2, f.YPixel(m.ZeileOben(i) + m.Zeilenhoehe)));
+    };
+    int fuell = 0;
+    for (int i = 0; i < int(zeilen.size()); ++i)
+        if (zeilen[i].Text == QStringLiteral("Füllfarbe = "))
+            fuell = i;
+    const double wertX = 0.5 + 0.3 + f.TextBreite(QStringLiteral("Füllfarbe = "));
+    // The value is blue and starts right after the black label.
+    EXPECT_GT(blauPixel(bild, zeilenRechteck(fuell, wertX)), 20);
+    EXPECT_GT(farbPixel(bild, zeilenRechteck(fuell, wertX), blau), 5);
+    EXPECT_EQ(blauPixel(bild, zeilenRechteck(fuell, 0.5).adjusted(0, 0, f.XPixel(wertX) - f.XPixel(0.5 + m.Breite) - 1, 0)), 0);
+    EXPECT_EQ(blauPixel(bild, zeilenRechteck(0, 0.5)), 0);
+    // Green rounded outline, one separator below the first line only.
+    const int links = f.XPixel(0.5) + 2, rechts = f.XPixel(0.5 + m.Breite) - 2;
+    EXPECT_EQ(bild.pixel((links + rechts) / 2, f.YPixel(0.5)) & 0xFFFFFF, qRgb(0, 221, 0) & 0xFFFFFF);
+    EXPECT_EQ(bild.pixel(f.XPixel(0.5), f.YPixel(0.5)) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), rechts - links + 1);
+    EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts), (rechts - links) / 2);
+}
+
+TEST(DiagrammFlaeche, AbbildungNachUntenUndRundeEcken)
+{
+    TDiagrammFlaeche f;
+    EXPECT_EQ(f.XPixel(1.0), 38);
+    EXPECT_EQ(f.YPixel(1.0), 38); // y points down: no flip
+    EXPECT_EQ(f.YPixel(0.0), 0);
+    f.DiagrammGroesseSetzen(3.0, 2.0);
+    EXPECT_EQ(f.BreitePixel(), 113);
+    EXPECT_EQ(f.HoehePixel(), 76);
+
+    // Quarter circles of n + 1 points, n = radius in pixels.
+    const QPolygon ecken = RundRechteckPunkte(0, 0, 100, 50, 10.0);
+    EXPECT_EQ(ecken.size(), 4 * 11);
+    EXPECT_EQ(ecken[0], QPoint(0, 10));
+    EXPECT_EQ(ecken[10], QPoint(10, 0));
+    EXPECT_EQ(ecken[11], QPoint(90, 0));
+    EXPECT_EQ(ecken[21], QPoint(100, 10));
+    EXPECT_EQ(ecken[43], QPoint(0, 40));
+    for (const QPoint &pt : ecken) {
+        EXPECT_GE(pt.x(), 0);
+        EXPECT_LE(pt.x(), 100);
+    }
+    // A radius above half the box is limited to it.
+    const QPolygon klein = RundRechteckPunkte(0, 0, 10, 10, 40.0);
+    for (const QPoint &pt : klein) {
+        EXPECT_GE(pt.y(), 0);
+        EXPECT_LE(pt.y(), 10);
+    }
+
+    QImage bild(f.BreitePixel(), f.HoehePixel(), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    f.LeinwandSetzen(&p);
+    p.setPen(QPen(Qt::black));
+    f.StiftbreiteSetzen(0.001); // at least one pixel
+    EXPECT_EQ(p.pen().width(), 1);
+    p.setBrush(Qt::red);
+    f.RundRechteck(0.4, 0.5, 0.5, 2.5, 1.5);
+    f.LeinwandSetzen(nullptr);
+    p.end();
+    EXPECT_EQ(bild.pixel(f.XPixel(0.5), f.YPixel(0.5)) & 0xFFFFFF, 0xFFFFFFu); // cut corner
+    EXPECT_EQ(bild.pixel(f.XPixel(1.5), f.YPixel(0.5)) & 0xFFFFFF, 0x000000u); // top side
+    EXPECT_EQ(bild.pixel(f.XPixel(1.5), f.YPixel(1.0)) & 0xFFFFFF, qRgb(255, 0, 0) & 0xFFFFFF);
+}

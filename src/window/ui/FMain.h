@@ -20,6 +20,7 @@ class TArbeitsbereich;
 class TDokument;
 class TFInformation;
 class TKlassenObjekte;
+class TLehrerBedienung;
 class TMyScrollBox;
 
 // The main window: the drawing area between the tool and attribute panels
@@ -84,6 +85,9 @@ public:
     TPickerWerte Picker;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
+    // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher
+    // dialogs (child object).
+    TLehrerBedienung *Lehrer = nullptr;
 
     // --- the model ---
     TAnalysator *Analysator() override;

@@ -675,7 +675,10 @@ void TFAnalysator::Platzieren(const QRect &hauptfensterRahmen)
     if (!bildschirm)
         return;
     const TFensterlage lage = AnalysatorFensterlage(hauptfensterRahmen, bildschirm->availableGeometry());
-    setGeometry(lage.Rahmen);
+    // The frame (window decoration) counts: known once the window was shown.
+    const QSize rand = frameGeometry().size() - geometry().size();
+    move(lage.Rahmen.topLeft());
+    resize(lage.Rahmen.size() - rand);
     hauptteiler_->setSizes({std::max(50, lage.Rahmen.height() - lage.UnteresFeldHoehe), lage.UnteresFeldHoehe});
 }
 

@@ -679,7 +679,10 @@ void TFAnalysator::Platzieren(const QRect &hauptfensterRahmen)
     const QSize rand = frameGeometry().size() - geometry().size();
     move(lage.Rahmen.topLeft());
     resize(lage.Rahmen.size() - rand);
-    hauptteiler_->setSizes({std::max(50, lage.Rahmen.height() - lage.UnteresFeldHoehe), lage.UnteresFeldHoehe});
+    if (layout())
+        layout()->activate();
+    const int oben = hauptteiler_->height() - hauptteiler_->handleWidth() - lage.UnteresFeldHoehe;
+    hauptteiler_->setSizes({std::max(50, oben), lage.UnteresFeldHoehe});
 }
 
 void TFAnalysator::resizeEvent(QResizeEvent *ereignis)

@@ -589,14 +589,20 @@ void TFMain::OnEingabeFeldEnter()
     // An error stops here: the hint bar already shows its message.
     const TAufrufErgebnis ergebnis =
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
-    if (!ergebnis.Ausgefuehrt || !ergebnis.Neuzeichnen)
+    if (!ergebnis.Ausgefuehrt)
         return;
-    if (ergebnis.MeldungAnzeigen())
-        QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"), ergebnis.Meldung);
-    GriffeNeuErzeugen();
-    AttributanzeigeAktualisieren();
-    AnalysatorNeuAufbauen();
-    Neuzeichnen();
+    if (ergebnis.Neuzeichnen) {
+        if (ergebnis.MeldungAnzeigen())
+            QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
+                                  ergebnis.Meldung);
+        GriffeNeuErzeugen();
+        AttributanzeigeAktualisieren();
+        AnalysatorNeuAufbauen();
+        Neuzeichnen();
+    }
+    // The call may have removed or renamed its object: the button and the
+    // hint bar follow the drawing as it is now.
+    feld->Pruefen();
 }
 
 // --- tools and gestures ------------------------------------------------------------

@@ -4,6 +4,8 @@
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
+#include "language/ui/EingabeFeld.h"
+#include "language/ui/FCodeComplete.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "window/ui/AnalysatorFensterAnschluss.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -124,7 +127,20 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     Zeichenbereich->OnDoppelklick = [this](const TMausEreignis &m) {
         return Steuerung->Doppelklick(m);
     };
-    // 10. (The input field is set into PMethodenEingabe by its own part.)
+    // 10. The input field: its analysis drives the hint bar and the execute
+    // button, Enter and the button run the call.
+    {
+        auto *feld = new TEingabeFeld(PMethodenEingabe, Dokument());
+        EingabefeldEinsetzen(feld);
+        connect(feld, &TEingabeFeld::Aenderung, this, [this](const QString &meldung, bool fehlerfrei) {
+            HinweisSetzen(meldung);
+            SBMethodeAusfuehren->setEnabled(fehlerfrei);
+        });
+        connect(feld, &TEingabeFeld::Ausfuehren, this, &TFMain::OnEingabeFeldEnter);
+        connect(this, &TFMain::methodeAusfuehrenAngefordert, this, &TFMain::OnEingabeFeldEnter);
+        connect(this, &TFMain::vervollstaendigungVerbergenAngefordert, feld->CodeComplete(),
+                &QWidget::hide);
+    }
     // 12./13.
     OberflaecheAktualisieren();
     Arbeitsbereich->Geaendert = false;
@@ -568,6 +584,24 @@ void TFMain::EingabefeldEinsetzen(QWidget *feld)
         delete Eingabefeld;
     Eingabefeld = feld;
     feld->show();
+}
+
+void TFMain::OnEingabeFeldEnter()
+{
+    auto *feld = qobject_cast<TEingabeFeld *>(Eingabefeld);
+    if (!feld)
+        return;
+    // An error stops here: the hint bar already shows its message.
+    const TAufrufErgebnis ergebnis =
+        Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
+    if (!ergebnis.Ausgefuehrt || !ergebnis.Neuzeichnen)
+        return;
+    if (ergebnis.MeldungAnzeigen())
+        QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"), ergebnis.Meldung);
+    GriffeNeuErzeugen();
+    AttributanzeigeAktualisieren();
+    AnalysatorNeuAufbauen();
+    Neuzeichnen();
 }
 
 // --- tools and gestures ------------------------------------------------------------

@@ -115,6 +115,9 @@ public:
     // Sets the method-call input field into its panel (replacing the
     // placeholder); the window then leaves keys alone while it has focus.
     void EingabefeldEinsetzen(QWidget *feld);
+    // The execute command: runs the input field's call (Enter in the field
+    // without a proposal taken, or SBMethodeAusfuehren).
+    void OnEingabeFeldEnter();
     // Connects the analyser window (not owned); nullptr disconnects.
     void AnalysatorAnschliessen(TAnalysatorAnschluss *anschluss);
     // Connects the program's analyser window: its card clicks select, its

@@ -1,4 +1,5 @@
 #include "window/ui/FMain.h"
+#include "analyser/ui/FAnalysator.h"
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
@@ -7,6 +8,7 @@
 #include "language/ui/FCodeComplete.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
+#include "window/ui/AnalysatorFensterAnschluss.h"
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
@@ -166,6 +168,9 @@ TFMain::~TFMain()
 {
     // FormDestroy: nothing that is freed now may record anything.
     qApp->removeEventFilter(this);
+    if (analysatorFensterAnschluss_ && analysatorFensterAnschluss_->Fenster())
+        analysatorFensterAnschluss_->Fenster()->Trennen();
+    analysator_fenster_ = nullptr;
     Zeichenbereich->OnZeichnen = nullptr;
     Zeichenbereich->OnVorschauenNachzeichnen = nullptr;
     Zeichenbereich->OnMausRunter = nullptr;
@@ -504,7 +509,7 @@ void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
         if (markiert && markiert->KlassenId != KlasseDokument)
-            (void)markiert; // FOKUSRAHMEN: restore once TObjekt::FokusrahmenZeichnen lands
+            markiert->FokusrahmenZeichnen(zf);
     }
 }
 
@@ -721,6 +726,38 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
 void TFMain::AnalysatorAnschliessen(TAnalysatorAnschluss *anschluss)
 {
     analysator_fenster_ = anschluss;
+}
+
+void TFMain::AnalysatorFensterAnschliessen(TFAnalysator *fenster)
+{
+    analysatorFensterAnschluss_ = std::make_unique<TAnalysatorFensterAnschluss>(fenster, this);
+    AnalysatorAnschliessen(analysatorFensterAnschluss_.get());
+    if (!fenster)
+        return;
+    fenster->IstAusgewaehlt = [this](const TObjekt *o) {
+        const auto &a = Auswahl();
+        return std::find(a.begin(), a.end(), o) != a.end();
+    };
+    connect(fenster, &TFAnalysator::AuswahlErsetzen, this, &TFMain::AuswahlErsetzen);
+    connect(fenster, &TFAnalysator::ZeichnungNeuZeichnen, this, &TFMain::Neuzeichnen);
+    connect(fenster, &TFAnalysator::Umbenannt, this, [this](TObjekt *) { GeaendertSetzen(); });
+    connect(fenster, &TFAnalysator::Geschlossen, this, &TFMain::AnalysatorGeschlossen);
+}
+
+void TFMain::AuswahlErsetzen(TObjekt *figur)
+{
+    auto *zo = dynamic_cast<TZeichenObjekt *>(figur);
+    if (!zo || zo->Besitzer != Dokument())
+        return;
+    if (Steuerung->GesteLaeuft())
+        Steuerung->GesteAbbrechen();
+    Auswahl().clear();
+    Auswahl().push_back(zo);
+    GriffeNeuErzeugen();
+    AttributanzeigeAktualisieren();
+    OberflaecheAktualisieren();
+    Neuzeichnen();
+    MausNeuBewerten();
 }
 
 void TFMain::SBAnalysatorfensterClick()

@@ -101,8 +101,14 @@ void TRechteckArtGriff::ZiehenBeenden()
         VorschauKopie.reset();
         return;
     }
+    const bool gespiegelt = std::min(FaktorLänge, FaktorBreite) < 0.0 &&
+                            std::fabs(FaktorLänge - FaktorBreite) >= 0.000001;
     if (Richtung == Drehung) {
         f->drehen(Drehwinkel);
+    } else if (gespiegelt && f->KlassenId == KlasseLinienZug) {
+        // Dragged past the opposite side: a polyline is mirrored, which
+        // setting its extents cannot express; the stretch itself is logged.
+        f->streckenMitZentrumLB(FixX, FixY, FaktorLänge, FaktorBreite);
     } else {
         kopie->GeometrieBerechnen();
         f->GeometrieBerechnen();

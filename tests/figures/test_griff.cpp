@@ -482,3 +482,29 @@ TEST(GriffLinienZug, PunktgriffZeichnetSchwarzesQuadrat)
     // The segment handle draws nothing: the middle of a segment stays white.
     EXPECT_EQ(b.bei(4, 2), QColor(Qt::white));
 }
+
+TEST(GriffRechteckArt, LinienzugUeberDieGegenseiteWirdGespiegelt)
+{
+    Umgebung u;
+    TZeichenflaeche zf;
+    TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 4}}, 0, false);
+    lz->GriffeErzeugen(&zf);
+    TGriff *rechts = lz->Griffe[Rechts].get();
+    const int vorher = u.eintraege();
+    // The right side (x = 6) dragged to 2 cm left of the left side (x = 2).
+    ziehen(zf, rechts, rechts->PosX - 8, rechts->PosY);
+    // Mirrored at x = 2 and scaled by the handle's factor (the handle sits 5
+    // pixels outside the frame): the raised corner is now on the left.
+    const double f = (rechts->PosX - 8 - 2) / (rechts->PosX - 2);
+    ASSERT_LT(f, 0.0);
+    EXPECT_NEAR(lz->Punkt(2)->X, 2 + 4 * f, 1e-9);
+    EXPECT_NEAR(lz->Punkt(2)->Y, 4.0, 1e-9);
+    EXPECT_NEAR(lz->Punkt(0)->X, 2.0, 1e-9);
+    ASSERT_EQ(u.eintraege(), vorher + 1);
+    EXPECT_EQ(u.letzter().MethodenId, MStreckenMitZentrumLB);
+    // A rectangle looks the same either way and records the extents.
+    TRechteck *r = u.rechteck(5, 10, 4, 2);
+    r->GriffeErzeugen(&zf);
+    ziehen(zf, r->Griffe[Rechts].get(), 1, 10);
+    EXPECT_EQ(u.letzter().AnzeigeText(), QStringLiteral("re0.LängeSetzen( 2.00 cm )"));
+}

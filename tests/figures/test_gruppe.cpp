@@ -489,3 +489,19 @@ TEST(GruppeStruktur, GruppierenUebergehtFigurenAusserhalbDesDokuments)
     EXPECT_NEAR(g->Länge, 3.0, Eps);
     EXPECT_NEAR(g->MitteX, 2.0, Eps);
 }
+
+TEST(GruppeStruktur, PunktmethodeImLinienzugEinerGruppeAktualisiertDieGruppe)
+{
+    Umgebung u;
+    TLinienZug *a = quadrat(u, 0, 0);
+    TGruppe *innen = gruppieren(u, {a, quadrat(u, 3, 0)});
+    TGruppe *aussen = gruppieren(u, {innen, quadrat(u, 6, 0)});
+    QString meldung;
+    a->Punkt(0)->MethodeAusfuehren(MKoordinatenSetzen,
+                                   werte({TData(-2.0, ArtLaenge), TData(-1.0, ArtLaenge)}), meldung,
+                                   nullptr);
+    EXPECT_NEAR(aussen->Umgebungsrechteck.Links, -2.0, Eps);
+    EXPECT_NEAR(aussen->Umgebungsrechteck.Unten, -1.0, Eps);
+    EXPECT_NEAR(innen->Länge, 6.0, Eps);
+    EXPECT_NEAR(a->Länge, 3.0, Eps);
+}

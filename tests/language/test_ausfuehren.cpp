@@ -144,6 +144,29 @@ TEST_F(AusfuehrenTest, DrawingCallNeedsNoRepaintAndNestsTheParts)
     EXPECT_EQ(ws.Analysator().OffeneAnzahl(), 0);
 }
 
+TEST_F(AusfuehrenTest, MovingAGroupNestsTheMembersMoves)
+{
+    TObjekt *gr0 = figurAnlegen(ws, QStringLiteral("GRUPPE"));
+    figurAnlegen(ws, QStringLiteral("RECHTECK"), gr0);
+    figurAnlegen(ws, QStringLiteral("ELLIPSE"), gr0);
+    ausfuehren(QStringLiteral("gr0.verschieben(1 cm, -2)"));
+    EXPECT_EQ(protokoll(), (QStringList{QStringLiteral("gr0.verschieben( 10.00 mm, -2.00 mm )"),
+                                        QStringLiteral("  re1.verschieben( 10.00 mm, -2.00 mm )"),
+                                        QStringLiteral("  el0.verschieben( 10.00 mm, -2.00 mm )")}));
+    const auto &eintrag = *ws.Analysator().Protokoll().back();
+    EXPECT_TRUE(eintrag.AusEingabefeld);
+    EXPECT_TRUE(eintrag.Unteraufrufe[1]->AusEingabefeld);
+
+    // A preview copy (as dragged with the mouse) records nothing.
+    const auto vorher = ws.Analysator().Protokoll().size();
+    std::unique_ptr<TObjekt> kopie = gr0->Duplizieren(false);
+    auto *vorschau = dynamic_cast<TZeichenObjekt *>(kopie.get());
+    vorschau->VorschauSetzen(true);
+    vorschau->verschieben(1, 1);
+    kopie.reset();
+    EXPECT_EQ(ws.Analysator().Protokoll().size(), vorher);
+}
+
 TEST_F(AusfuehrenTest, OutermostFigureRecomputesAfterACall)
 {
     TKlassenObjekte &k = ws.Klassen();

@@ -575,15 +575,18 @@ bool TFMain::EingabefeldHatFokus() const
 
 void TFMain::EingabefeldEinsetzen(QWidget *feld)
 {
-    if (!feld)
+    if (!feld || feld == Eingabefeld)
         return;
     auto *layout = qobject_cast<QHBoxLayout *>(PMethodenEingabe->layout());
     feld->setParent(PMethodenEingabe);
-    layout->replaceWidget(Eingabefeld, feld);
-    if (Eingabefeld && Eingabefeld->objectName() == QStringLiteral("EingabefeldPlatz"))
-        delete Eingabefeld;
+    QWidget *alt = Eingabefeld;
+    layout->replaceWidget(alt, feld);
     Eingabefeld = feld;
     feld->show();
+    if (alt) {
+        alt->hide();
+        alt->deleteLater();
+    }
 }
 
 void TFMain::OnEingabeFeldEnter()

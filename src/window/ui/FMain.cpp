@@ -66,7 +66,12 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     if (qEnvironmentVariableIsSet("FIGURO_OHNE_SPLASH"))
         mitSplash_ = false;
     setObjectName(QStringLiteral("FMain"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // "MS Sans Serif" where it exists, else a font of Arial's metrics.
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    setFont(schrift);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     // FormCreate, in its order.

@@ -170,6 +170,8 @@ TEST_F(FAnalysatorTest, LupeBleibtZwischenZehnUndVierundzwanzig)
     EXPECT_FALSE(plus->isDown());
 
     // With the tree showing, the buttons change the tree's font.
+    EXPECT_EQ(fenster->Aufrufbaum()->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(fenster->Aufrufbaum()->font().pointSize(), 10);
     QTest::mouseClick(teil<QToolButton>("SBMethodenaufrufeBaum"), Qt::LeftButton);
     EXPECT_TRUE(fenster->Aufrufbaum()->isVisible());
     EXPECT_FALSE(dg->isVisible());

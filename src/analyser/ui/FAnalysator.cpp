@@ -200,6 +200,9 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
         tv_->setUniformRowHeights(true);
         tv_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         tv_->header()->setStretchLastSection(false);
+        QFont baumSchrift(QStringLiteral("Arial"));
+        baumSchrift.setPointSize(baumSchriftgroesse_);
+        tv_->setFont(baumSchrift);
         tv_->hide();
         spalte->addWidget(dg_, 1);
         spalte->addWidget(tv_, 1);

@@ -12,6 +12,7 @@
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
+#include "teacher/ui/LehrerBedienung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -146,6 +147,8 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
         connect(this, &TFMain::vervollstaendigungVerbergenAngefordert, feld->CodeComplete(),
                 &QWidget::hide);
     }
+    // 11. Teacher mode: its menu, the lock buttons and the dialogs.
+    Lehrer = new TLehrerBedienung(this);
     // 12./13.
     OberflaecheAktualisieren();
     Arbeitsbereich->Geaendert = false;

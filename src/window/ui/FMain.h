@@ -22,6 +22,7 @@ class TDokument;
 class TFAnalysator;
 class TFInformation;
 class TKlassenObjekte;
+class TLehrerBedienung;
 class TMyScrollBox;
 
 // The main window: the drawing area between the tool and attribute panels
@@ -86,6 +87,9 @@ public:
     TPickerWerte Picker;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
+    // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher
+    // dialogs (child object).
+    TLehrerBedienung *Lehrer = nullptr;
 
     // --- the model ---
     TAnalysator *Analysator() override;

@@ -132,8 +132,15 @@ int TEllipse::Punktzahl(const TZeichenflaeche *zf, double radius)
 
 void TEllipse::GeometrieBerechnen()
 {
+    umrissBerechnen(TZeichenflaeche::Aktuell());
+    BildpunkteBerechnen();
+    Umgebungsrechteck = UmgebungAus(Umrisspunkte);
+}
+
+void TEllipse::umrissBerechnen(const TZeichenflaeche *zf)
+{
     const double rx = Länge / 2, ry = Breite / 2;
-    const int n = Punktzahl(TZeichenflaeche::Aktuell(), std::max(std::fabs(rx), std::fabs(ry)));
+    const int n = Punktzahl(zf, std::max(std::fabs(rx), std::fabs(ry)));
     Umrisspunkte.resize(n);
     const double a = M_PI * Winkel / 180.0;
     const double c = std::cos(a), s = std::sin(a);
@@ -149,8 +156,6 @@ void TEllipse::GeometrieBerechnen()
         st = st * schrittC + ct * schrittS;
         ct = neuC;
     }
-    BildpunkteBerechnen();
-    Umgebungsrechteck = UmgebungAus(Umrisspunkte);
 }
 
 void TEllipse::BildpunkteBerechnen()
@@ -163,6 +168,10 @@ void TEllipse::Zeichnen(TZeichenflaeche *zf)
     if (!zf || !zf->Leinwand)
         return;
     StiftUndPinselEinstellen(zf);
+    // The point density follows the surface drawn on (zoom, printer).
+    const int n = Punktzahl(zf, std::max(std::fabs(Länge), std::fabs(Breite)) / 2);
+    if (n != Umrisspunkte.size())
+        umrissBerechnen(zf);
     Bildpunkte = BildpunkteAus(zf, Umrisspunkte);
     if (Vorschau)
         zf->LinienZugZeichnen(Bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());

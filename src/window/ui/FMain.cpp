@@ -1,13 +1,18 @@
 #include "window/ui/FMain.h"
+#include "analyser/ui/FAnalysator.h"
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
+#include "language/ui/EingabeFeld.h"
+#include "language/ui/FCodeComplete.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
+#include "window/ui/AnalysatorFensterAnschluss.h"
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
+#include "teacher/ui/LehrerBedienung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -122,7 +128,22 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     Zeichenbereich->OnDoppelklick = [this](const TMausEreignis &m) {
         return Steuerung->Doppelklick(m);
     };
-    // 10. (The input field is set into PMethodenEingabe by its own part.)
+    // 10. The input field: its analysis drives the hint bar and the execute
+    // button, Enter and the button run the call.
+    {
+        auto *feld = new TEingabeFeld(PMethodenEingabe, Dokument());
+        EingabefeldEinsetzen(feld);
+        connect(feld, &TEingabeFeld::Aenderung, this, [this](const QString &meldung, bool fehlerfrei) {
+            HinweisSetzen(meldung);
+            SBMethodeAusfuehren->setEnabled(fehlerfrei);
+        });
+        connect(feld, &TEingabeFeld::Ausfuehren, this, &TFMain::OnEingabeFeldEnter);
+        connect(this, &TFMain::methodeAusfuehrenAngefordert, this, &TFMain::OnEingabeFeldEnter);
+        connect(this, &TFMain::vervollstaendigungVerbergenAngefordert, feld->CodeComplete(),
+                &QWidget::hide);
+    }
+    // 11. Teacher mode: its menu, the lock buttons and the dialogs.
+    Lehrer = new TLehrerBedienung(this);
     // 12./13.
     OberflaecheAktualisieren();
     Arbeitsbereich->Geaendert = false;
@@ -147,6 +168,9 @@ TFMain::~TFMain()
 {
     // FormDestroy: nothing that is freed now may record anything.
     qApp->removeEventFilter(this);
+    if (analysatorFensterAnschluss_ && analysatorFensterAnschluss_->Fenster())
+        analysatorFensterAnschluss_->Fenster()->Trennen();
+    analysator_fenster_ = nullptr;
     Zeichenbereich->OnZeichnen = nullptr;
     Zeichenbereich->OnVorschauenNachzeichnen = nullptr;
     Zeichenbereich->OnMausRunter = nullptr;
@@ -485,7 +509,7 @@ void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
         if (markiert && markiert->KlassenId != KlasseDokument)
-            (void)markiert; // FOKUSRAHMEN: restore once TObjekt::FokusrahmenZeichnen lands
+            markiert->FokusrahmenZeichnen(zf);
     }
 }
 
@@ -563,6 +587,30 @@ void TFMain::EingabefeldEinsetzen(QWidget *feld)
         delete Eingabefeld;
     Eingabefeld = feld;
     feld->show();
+}
+
+void TFMain::OnEingabeFeldEnter()
+{
+    auto *feld = qobject_cast<TEingabeFeld *>(Eingabefeld);
+    if (!feld)
+        return;
+    // An error stops here: the hint bar already shows its message.
+    const TAufrufErgebnis ergebnis =
+        Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
+    if (!ergebnis.Ausgefuehrt)
+        return;
+    if (ergebnis.Neuzeichnen) {
+        if (ergebnis.MeldungAnzeigen())
+            QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
+                                  ergebnis.Meldung);
+        GriffeNeuErzeugen();
+        AttributanzeigeAktualisieren();
+        AnalysatorNeuAufbauen();
+        Neuzeichnen();
+    }
+    // The call may have removed or renamed its object: the button and the
+    // hint bar follow the drawing as it is now.
+    feld->Pruefen();
 }
 
 // --- tools and gestures ------------------------------------------------------------
@@ -678,6 +726,38 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
 void TFMain::AnalysatorAnschliessen(TAnalysatorAnschluss *anschluss)
 {
     analysator_fenster_ = anschluss;
+}
+
+void TFMain::AnalysatorFensterAnschliessen(TFAnalysator *fenster)
+{
+    analysatorFensterAnschluss_ = std::make_unique<TAnalysatorFensterAnschluss>(fenster, this);
+    AnalysatorAnschliessen(analysatorFensterAnschluss_.get());
+    if (!fenster)
+        return;
+    fenster->IstAusgewaehlt = [this](const TObjekt *o) {
+        const auto &a = Auswahl();
+        return std::find(a.begin(), a.end(), o) != a.end();
+    };
+    connect(fenster, &TFAnalysator::AuswahlErsetzen, this, &TFMain::AuswahlErsetzen);
+    connect(fenster, &TFAnalysator::ZeichnungNeuZeichnen, this, &TFMain::Neuzeichnen);
+    connect(fenster, &TFAnalysator::Umbenannt, this, [this](TObjekt *) { GeaendertSetzen(); });
+    connect(fenster, &TFAnalysator::Geschlossen, this, &TFMain::AnalysatorGeschlossen);
+}
+
+void TFMain::AuswahlErsetzen(TObjekt *figur)
+{
+    auto *zo = dynamic_cast<TZeichenObjekt *>(figur);
+    if (!zo || zo->Besitzer != Dokument())
+        return;
+    if (Steuerung->GesteLaeuft())
+        Steuerung->GesteAbbrechen();
+    Auswahl().clear();
+    Auswahl().push_back(zo);
+    GriffeNeuErzeugen();
+    AttributanzeigeAktualisieren();
+    OberflaecheAktualisieren();
+    Neuzeichnen();
+    MausNeuBewerten();
 }
 
 void TFMain::SBAnalysatorfensterClick()

@@ -17,9 +17,12 @@ class QTimer;
 class QToolButton;
 class TAnalysator;
 class TArbeitsbereich;
+class TAnalysatorFensterAnschluss;
 class TDokument;
+class TFAnalysator;
 class TFInformation;
 class TKlassenObjekte;
+class TLehrerBedienung;
 class TMyScrollBox;
 
 // The main window: the drawing area between the tool and attribute panels
@@ -84,6 +87,9 @@ public:
     TPickerWerte Picker;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
+    // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher
+    // dialogs (child object).
+    TLehrerBedienung *Lehrer = nullptr;
 
     // --- the model ---
     TAnalysator *Analysator() override;
@@ -113,8 +119,17 @@ public:
     // Sets the method-call input field into its panel (replacing the
     // placeholder); the window then leaves keys alone while it has focus.
     void EingabefeldEinsetzen(QWidget *feld);
+    // The execute command: runs the input field's call (Enter in the field
+    // without a proposal taken, or SBMethodeAusfuehren).
+    void OnEingabeFeldEnter();
     // Connects the analyser window (not owned); nullptr disconnects.
     void AnalysatorAnschliessen(TAnalysatorAnschluss *anschluss);
+    // Connects the program's analyser window: its card clicks select, its
+    // renames modify, its closing shows the open button again. It is
+    // detached from the model before the main window frees it.
+    void AnalysatorFensterAnschliessen(TFAnalysator *fenster);
+    // The pupil clicked a figure's card in the analyser.
+    void AuswahlErsetzen(TObjekt *figur);
     TAnalysatorAnschluss *Analysatorfenster() const { return analysator_fenster_; }
     void SBAnalysatorfensterClick();
     void SBAnalysatorfensterSchliessenClick();
@@ -174,6 +189,7 @@ private:
     bool tasteBehandeln(QKeyEvent *ereignis, bool gedrueckt);
 
     TAnalysatorAnschluss *analysator_fenster_ = nullptr;
+    std::unique_ptr<TAnalysatorFensterAnschluss> analysatorFensterAnschluss_;
     TMauszeiger zeiger_ = TMauszeiger::Standard;
     bool mitSplash_ = true;
     bool gezeigt_ = false;

@@ -180,3 +180,43 @@ TEST_F(Passwortfenster, NichtSpeicherbaresZeichenWirdAbgelehnt)
     EXPECT_EQ(meldungen, QStringList{QStringLiteral(
                              "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
 }
+
+#if __has_include("persistence/ui/DateiBefehle.h")
+#include "persistence/ui/DateiBefehle.h"
+
+#include <QTemporaryDir>
+
+TEST_F(Passwortfenster, GeoeffnetesDokumentMitPasswortSchaltetDenLehrermodusAus)
+{
+    ASSERT_NE(f->DateiBefehle, nullptr);
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    auto schreiben = [&](const QString &name, const QString &passwort) {
+        TArbeitsbereich quelle;
+        quelle.Analysator().Angehalten = true;
+        quelle.Dokument().Passwort = passwort;
+        QString meldung;
+        const QString pfad = ordner.filePath(name);
+        EXPECT_TRUE(DokumentSpeichern(pfad, quelle.Dokument(), quelle.Klassen(), meldung));
+        return pfad;
+    };
+    const QString ohne = schreiben(QStringLiteral("ohne.fgo"), QString());
+    const QString mit = schreiben(QStringLiteral("mit.fgo"), QStringLiteral("Tafel"));
+
+    lehrermodusAn();
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(ohne));
+    EXPECT_TRUE(ab().Lehrermodus); // no password: teacher mode stays
+    EXPECT_TRUE(f->PBearbeitenSperren->isVisible());
+
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(mit));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    EXPECT_FALSE(ab().Lehrermodus);
+    EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
+    EXPECT_FALSE(lehrer->APasswortSetzen->isVisible());
+    EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
+
+    // Back on only with the password.
+    anmelden(QStringLiteral("Tafel"));
+    EXPECT_TRUE(ab().Lehrermodus);
+}
+#endif

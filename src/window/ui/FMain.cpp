@@ -679,10 +679,9 @@ void TFMain::VervollstaendigungVerbergen()
 
 void TFMain::TextBearbeitenKlicken()
 {
+    OberflaecheAktualisieren();
     if (SBTextBearbeiten->isEnabled())
         SBTextBearbeiten->click();
-    else
-        Q_EMIT textBearbeitenAngefordert();
 }
 
 void TFMain::OberflaecheAktualisieren()

@@ -624,6 +624,9 @@ void TMausSteuerung::GesteAbbrechen()
         Mauszustand == TMauszustand::FigurAufziehen) {
         aufziehen_.reset();
         AktuellesObjekt = nullptr;
+        // The selection that was there keeps showing its handles.
+        if (Mauszustand != TMauszustand::WerkzeugBereit)
+            GriffeNeuErzeugen();
         neuzeichnen = true;
     }
     Bereichsrahmen.RahmenBeenden(false, true);

@@ -591,7 +591,7 @@ void TFMain::EingabefeldEinsetzen(QWidget *feld)
     auto *layout = qobject_cast<QHBoxLayout *>(PMethodenEingabe->layout());
     feld->setParent(PMethodenEingabe);
     QWidget *alt = Eingabefeld;
-    layout->replaceWidget(alt, feld);
+    delete layout->replaceWidget(alt, feld); // the old layout item is ours
     Eingabefeld = feld;
     feld->show();
     if (alt) {

@@ -1,13 +1,15 @@
+#include "window/ui/FMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Figuro"));
-    QMainWindow fenster;
-    fenster.setWindowTitle(QStringLiteral("Figuro 1.4"));
-    fenster.resize(1024, 768);
+    QApplication::setApplicationVersion(QStringLiteral("1.4"));
+    // The main window comes first; the analyser window and the dialogs
+    // follow it and are connected to it when it is first shown.
+    TFMain fenster;
     fenster.show();
     return app.exec();
 }

@@ -168,12 +168,12 @@ bool TEllipse::Getroffen(TZeichenflaeche *zf, double x, double y)
 {
     const TUmgebungsrechteck &u = Umgebungsrechteck;
     const double s = Linienstärke;
+    // A flat figure has no area: it is hit along its outline.
+    if (Flach())
+        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
     if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
         return false;
     const double rx = Länge / 2, ry = Breite / 2;
-    // A flat ellipse (a radius of 0) has no area to hit: test its outline.
-    if (!(std::fabs(rx) > 0) || !(std::fabs(ry) > 0))
-        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
     if (Füllfarbe.FarbArt == FarbArtUnsichtbar) {
         if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
             return false;

@@ -194,13 +194,6 @@ bool TGruppe::Getroffen(TZeichenflaeche *zf, double x, double y)
     return false;
 }
 
-void TGruppe::GriffeErzeugen(TZeichenflaeche *)
-{
-    GriffeFreigeben();
-}
-
-void TGruppe::Aufziehen(TZeichenflaeche *, bool, bool, double, double) {}
-
 // ---------------------------------------------------------------- copies
 
 std::unique_ptr<TObjekt> TGruppe::Duplizieren(bool neuerName)

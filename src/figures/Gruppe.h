@@ -40,10 +40,7 @@ public:
                            TZeichenflaeche *zf) override;
     void GeometrieBerechnen() override;
     void BildpunkteBerechnen() override;
-    void GriffeErzeugen(TZeichenflaeche *zf) override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
-    void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
-                   double y) override;
 
     void VorschauSetzen(bool vorschau) override;
     void FüllfarbeSetzen(const TFarbe &farbe) override;

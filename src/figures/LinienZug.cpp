@@ -18,22 +18,6 @@ int bogenpunktAnzahl(double sehne, double proCm)
     return int(std::min(m, double(TLinienZug::MaximaleBogenpunkte)));
 }
 
-// Crossing-number test over the closed outline.
-bool imPolygon(const QVector<TWeltPunkt> &u, double x, double y)
-{
-    bool innen = false;
-    const int n = int(u.size());
-    for (int i = 0; i < n; ++i) {
-        const TWeltPunkt &p = u[i];
-        const TWeltPunkt &q = u[(i + 1) % n];
-        if ((p.Y <= y && q.Y > y) || (q.Y <= y && p.Y > y)) {
-            const double sx = p.X + (q.X - p.X) * (y - p.Y) / (q.Y - p.Y);
-            if (sx > x)
-                innen = !innen;
-        }
-    }
-    return innen;
-}
 } // namespace
 
 TLinienZug::TLinienZug(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
@@ -283,7 +267,7 @@ bool TLinienZug::Getroffen(TZeichenflaeche *zf, double x, double y)
     if (x < r.Links || x > r.Rechts || y < r.Unten || y > r.Oben)
         return false;
     if (Füllfarbe.FarbArt != FarbArtUnsichtbar && Geschlossen)
-        return imPolygon(Umrisspunkte, x, y);
+        return PunktInPolygon(Umrisspunkte, x, y);
     return AbschnittAnStelle(zf, x, y) >= 0;
 }
 
@@ -303,10 +287,7 @@ void TLinienZug::Zeichnen(TZeichenflaeche *zf)
     if (Bildpunkte.size() < 2)
         return;
     if (Vorschau) {
-        if (Geschlossen)
-            p.drawPolygon(Bildpunkte.constData(), int(Bildpunkte.size()));
-        else
-            p.drawPolyline(Bildpunkte.constData(), int(Bildpunkte.size()));
+        zf->PolygonZeichnen(Bildpunkte, Geschlossen != 0);
         return;
     }
     zf->LinienZugZeichnen(Bildpunkte, Linienart, Geschlossen != 0, Linienstärke);
@@ -374,10 +355,7 @@ void TLinienZug::MethodeAusfuehren(int methodenId, const TDataListe &p, QString 
             x = q.X;
             y = q.Y;
         });
-        Winkel = w;
-        auto aufruf = Aufruf(MWinkelSetzen);
-        aufruf->WinkelHinzufuegen(w);
-        Protokolliere(std::move(aufruf));
+        winkelSetzen(w);
         break;
     }
     default:
@@ -407,7 +385,6 @@ void TLinienZug::verschieben(double dx, double dy)
         y += dy;
     });
     TRechteckArt::verschieben(dx, dy);
-    GeometrieBerechnen();
 }
 
 void TLinienZug::strecken(double faktor)
@@ -590,8 +567,9 @@ bool TLinienZug::LinienzugAbschliessen(TZeichenflaeche *zf)
 
 void TLinienZug::GriffeErzeugen(TZeichenflaeche *zf)
 {
-    GriffeFreigeben();
-    (void)zf;
+    // The frame's handles (10 pixels further out), then one per vertex, and
+    // the invisible segment handle last, so that the others win over it.
+    TRechteckArt::GriffeErzeugen(zf);
     const int n = PunktAnzahl();
     for (int i = 0; i < n; ++i) {
         const TLinienZugPunkt *p = Punkt(i);

@@ -86,5 +86,12 @@ void TLinienZugPunkt::MethodeAusfuehren(int methodenId, const TDataListe &p, QSt
     if (linienZug) {
         linienZug->GeometrieBerechnen();
         linienZug->RahmenZuruecksetzen();
+        // A polyline inside a group: the outermost group's box follows too
+        // (the executor leaves vertices to themselves).
+        TObjekt *aussen = linienZug;
+        while (aussen->Besitzer && aussen->Besitzer != Dokument)
+            aussen = aussen->Besitzer;
+        if (aussen != linienZug)
+            aussen->GeometrieBerechnen();
     }
 }

@@ -81,6 +81,9 @@ bool TRechteck::Getroffen(TZeichenflaeche *zf, double x, double y)
 {
     const TUmgebungsrechteck &u = Umgebungsrechteck;
     const double s = Linienstärke;
+    // A flat figure has no area: it is hit along its outline.
+    if (Flach())
+        return PunktNahAnUmriss(zf, Umriss(), x, y, s);
     if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
         return false;
     // A text field is hit anywhere inside, whatever its fill.

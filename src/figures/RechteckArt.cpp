@@ -149,6 +149,11 @@ void TRechteckArt::spiegelnAnHorizontalerAchse(double y0)
     GeometrieBerechnen();
 }
 
+bool TRechteckArt::Flach() const
+{
+    return !(std::fabs(Länge) > 0.0 && std::fabs(Breite) > 0.0);
+}
+
 void TRechteckArt::BreiteSetzen(double breite)
 {
     Breite = breite;

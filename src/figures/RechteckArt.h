@@ -43,6 +43,10 @@ public:
     void Aufziehen(TZeichenflaeche *zf, bool quadratisch, bool ausDerMitte, double x,
                    double y) override;
 
+    // A box of extent 0 on an axis has no area to hit: its hit test falls
+    // back to the outline.
+    bool Flach() const;
+
     virtual void BreiteSetzen(double breite);
     virtual void LängeSetzen(double laenge);
     // Stretches along the figure's own axes about (zx, zy).

@@ -37,8 +37,11 @@ void TRechteckArtGriff::ZielBerechnen(bool shift, bool ctrl, double x, double y)
             grad -= 360.0;
         else if (grad <= -180.0)
             grad += 360.0;
-        if (shift)
-            grad = 15.0 * RundenGerade(grad / 15.0);
+        if (shift) {
+            // Float noise must not decide a tie such as 22.5 degrees.
+            const double stufen = std::round(grad / 15.0 * 1e9) / 1e9;
+            grad = 15.0 * RundenGerade(stufen);
+        }
         Drehwinkel = grad;
         kopie->drehenUm(cx, cy, Drehwinkel);
         return;
@@ -98,8 +101,14 @@ void TRechteckArtGriff::ZiehenBeenden()
         VorschauKopie.reset();
         return;
     }
+    const bool gespiegelt = std::min(FaktorLänge, FaktorBreite) < 0.0 &&
+                            std::fabs(FaktorLänge - FaktorBreite) >= 0.000001;
     if (Richtung == Drehung) {
         f->drehen(Drehwinkel);
+    } else if (gespiegelt && f->KlassenId == KlasseLinienZug) {
+        // Dragged past the opposite side: a polyline is mirrored, which
+        // setting its extents cannot express; the stretch itself is logged.
+        f->streckenMitZentrumLB(FixX, FixY, FaktorLänge, FaktorBreite);
     } else {
         kopie->GeometrieBerechnen();
         f->GeometrieBerechnen();

@@ -129,6 +129,9 @@ bool TVielEck::Getroffen(TZeichenflaeche *zf, double x, double y)
 {
     const TUmgebungsrechteck &u = Umgebungsrechteck;
     const double s = Linienstärke;
+    // A flat figure has no area: it is hit along its outline.
+    if (Flach())
+        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
     if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
         return false;
     if (Füllfarbe.FarbArt == FarbArtUnsichtbar) {

@@ -207,6 +207,12 @@ void TZeichenObjekt::MethodeAusfuehren(int methodenId, const TDataListe &p, QStr
         meldung = QStringLiteral("Kein Neuzeichnen");
         return;
     case MAusschneiden:
+        // Only a figure of the drawing's top level can leave it on its own.
+        if (Besitzer && Besitzer != Dokument) {
+            meldung = QStringLiteral("Das Objekt ") + Name +
+                      QStringLiteral(" ist Teil einer Gruppe und kann nicht einzeln ausgeschnitten werden.");
+            return;
+        }
         Protokolliere(MAusschneiden);
         if (Dokument)
             Dokument->Wuensche.Ausschneiden = this;

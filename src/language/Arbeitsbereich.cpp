@@ -223,36 +223,18 @@ void TArbeitsbereich::ObjekteLoeschen(const std::vector<TZeichenObjekt *> &figur
     melden(DokumentGeaendert);
 }
 
-// Dissolves a top-level group in the document: the members take its place in
-// member order and are appended to the selection; the group is removed from
-// the document and the selection and returned for the caller to free.
-// (Kept here until the group offers the operation itself.)
-static std::unique_ptr<TObjekt> gruppierungAufloesen(TDokument &dokument, TGruppe &gruppe,
-                                                     std::vector<TZeichenObjekt *> &auswahl)
-{
-    const int index = dokument.TeilIndex(&gruppe);
-    while (!gruppe.Teile.empty()) {
-        std::unique_ptr<TObjekt> teil = std::move(gruppe.Teile.back());
-        gruppe.Teile.pop_back();
-        TObjekt *roh = dokument.TeilEinfuegen(index, std::move(teil));
-        if (auto *figur = dynamic_cast<TZeichenObjekt *>(roh))
-            auswahl.push_back(figur);
-    }
-    gruppe.GriffeFreigeben();
-    std::erase(auswahl, &gruppe);
-    return dokument.TeilEntfernen(&gruppe);
-}
-
 QString TArbeitsbereich::GruppeAufloesen(TGruppe *gruppe)
 {
-    if (!gruppe)
+    if (!gruppe || !gruppe->Besitzer)
         return {};
-    if (gruppe->Besitzer != dokument_.get())
-        return QStringLiteral("Das Objekt ") + gruppe->Name +
-               QStringLiteral(" ist Teil einer Gruppe; seine Gruppierung kann nicht aufgehoben werden.");
     for (TZeichenObjekt *figur : Auswahl)
         figur->GriffeFreigeben();
-    std::unique_ptr<TObjekt> eigen = gruppierungAufloesen(*dokument_, *gruppe, Auswahl);
+    // The members take the group's place (in a group inside another group
+    // they stay in that one); members placed in the document join the
+    // selection.
+    std::unique_ptr<TObjekt> eigen = gruppe->GruppierungAufloesen(Auswahl);
+    if (!eigen)
+        return {};
     freigabeMelden(gruppe);
     eigen.reset(); // records `freigeben` for the group only: it has no members left
     Geaendert = true;

@@ -100,9 +100,9 @@ public:
     // Removes every figure of the list from the selection and the document
     // and frees it (each records `freigeben`).
     void ObjekteLoeschen(const std::vector<TZeichenObjekt *> &figuren);
-    // Dissolves a group lying in the document: its members take its place
-    // and join the selection; the group is freed. Returns a message when the
-    // group cannot be dissolved.
+    // Dissolves a group: its members take its place (those placed in the
+    // document join the selection) and the group is freed. Returns a message
+    // when the group cannot be dissolved (none at present).
     QString GruppeAufloesen(TGruppe *gruppe);
 
     // The requests of typed `kopieren` and `ausschneiden`.

@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
 namespace {
 
 const QString DateiendeText = QStringLiteral("Unerwartetes Dateiende.");
@@ -12,60 +17,123 @@ const QString DateiendeText = QStringLiteral("Unerwartetes Dateiende.");
 // ---------------------------------------------------------------------------
 // Writing
 
-void TextSchreiben(QByteArray &aus, const QString &text)
+// Writes into a byte buffer that grows as needed; every text goes through
+// the Windows-1252 codec.
+class TSchreiber
 {
-    for (QChar c : text) {
+public:
+    explicit TSchreiber(qsizetype geschaetzt) { Puffer.resize(geschaetzt > 64 ? geschaetzt : 64); }
+
+    QByteArray Ergebnis()
+    {
+        Puffer.truncate(Laenge);
+        return std::move(Puffer);
+    }
+
+    void Roh(const char *text, qsizetype n)
+    {
+        Platz(n);
+        std::memcpy(Puffer.data() + Laenge, text, std::size_t(n));
+        Laenge += n;
+    }
+    template <qsizetype N> void Roh(const char (&text)[N]) { Roh(text, N - 1); }
+
+    // A name: every character as its byte.
+    void Text(const QString &text)
+    {
+        Platz(text.size());
+        char *z = Puffer.data() + Laenge;
+        for (QChar c : text)
+            *z++ = Byte(c);
+        Laenge += text.size();
+    }
+
+    // A value: line ends, quotes and "#" as numeric escapes.
+    void Wert(const QString &wert)
+    {
+        Platz(4 * wert.size());
+        char *z = Puffer.data() + Laenge;
+        for (QChar c : wert) {
+            switch (c.unicode()) {
+            case 0: // a raw 0 byte would end the file for the reader
+                z = Kopieren(z, "#0 ");
+                break;
+            case 10:
+                z = Kopieren(z, "#10 ");
+                break;
+            case 13:
+                z = Kopieren(z, "#13 ");
+                break;
+            case 34:
+                z = Kopieren(z, "#34 ");
+                break;
+            case 35:
+                z = Kopieren(z, "#35 ");
+                break;
+            default:
+                *z++ = Byte(c);
+            }
+        }
+        Laenge = z - Puffer.data();
+    }
+
+private:
+    QByteArray Puffer;
+    qsizetype Laenge = 0;
+
+    void Platz(qsizetype n)
+    {
+        if (Laenge + n > Puffer.size())
+            Puffer.resize(std::max(2 * Puffer.size(), Laenge + n));
+    }
+
+    template <std::size_t N> static char *Kopieren(char *z, const char (&text)[N])
+    {
+        std::memcpy(z, text, N - 1);
+        return z + (N - 1);
+    }
+
+    static char Byte(QChar c)
+    {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            return char(u);
         unsigned char b;
         // Figuro refuses such characters where they are typed; should one
         // slip through, it is written as "?" rather than losing the file.
-        aus.append(Codec1252::ByteZuZeichen(c, b) ? char(b) : '?');
+        return Codec1252::ByteZuZeichen(c, b) ? char(b) : '?';
     }
+};
+
+// The size of the written element, close enough to reserve the output once
+// (escapes may add a few bytes).
+qsizetype Groesse(const TXMLKnoten &knoten)
+{
+    qsizetype n = 2 * knoten.Name.size() + 9;
+    for (const auto &a : knoten.Attribute)
+        n += a.Name.size() + a.Wert.size() + 6;
+    for (const auto &k : knoten.Kinder)
+        n += Groesse(*k);
+    return n;
 }
 
-void WertSchreiben(QByteArray &aus, const QString &wert)
+void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
 {
-    for (QChar c : wert) {
-        switch (c.unicode()) {
-        case 0: // a raw 0 byte would end the file for the reader
-            aus.append("#0 ");
-            break;
-        case 10:
-            aus.append("#10 ");
-            break;
-        case 13:
-            aus.append("#13 ");
-            break;
-        case 34:
-            aus.append("#34 ");
-            break;
-        case 35:
-            aus.append("#35 ");
-            break;
-        default: {
-            unsigned char b;
-            aus.append(Codec1252::ByteZuZeichen(c, b) ? char(b) : '?');
-        }
-        }
-    }
-}
-
-void KnotenSchreiben(QByteArray &aus, const TXMLKnoten &knoten)
-{
-    aus.append('<');
-    TextSchreiben(aus, knoten.Name);
-    aus.append(' ');
+    aus.Roh("<");
+    aus.Text(knoten.Name);
+    aus.Roh(" ");
     for (const auto &a : knoten.Attribute) {
-        TextSchreiben(aus, a->Name);
-        aus.append(" = \"");
-        WertSchreiben(aus, a->Wert);
-        aus.append("\" ");
+        aus.Text(a.Name);
+        aus.Roh(" = \"");
+        aus.Wert(a.Wert);
+        aus.Roh("\" ");
     }
-    aus.append(">\r\n");
+    aus.Roh(">\r\n");
     for (const auto &k : knoten.Kinder)
         KnotenSchreiben(aus, *k);
-    aus.append("</");
-    TextSchreiben(aus, knoten.Name);
-    aus.append(">\r\n");
+    aus.Roh("</");
+    aus.Text(knoten.Name);
+    aus.Roh(">\r\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -145,6 +213,8 @@ private:
     qsizetype Position = 0;
     QChar LetztesZeichen;
     bool Zurueckgestellt = false;
+    // Keys point into the input, which outlives the reader.
+    std::unordered_map<std::string_view, QString> Bekannte;
 
     // The next character; 0 at the end; line ends read as blanks.
     QChar Zeichen()
@@ -183,14 +253,63 @@ private:
         return u == 0 || u == u' ' || u == u'/' || u == u'<' || u == u'>' || u == u'?';
     }
 
+    static bool Wortendebyte(unsigned char b)
+    {
+        return b == ' ' || b == '\r' || b == '\n' || b == '/' || b == '<' || b == '>' || b == '?';
+    }
+
+    static QChar Dekodiert(unsigned char b)
+    {
+        return (b == '\n' || b == '\r') ? QChar(u' ') : Codec1252::ZeichenZuByte(b);
+    }
+
+    void Anhaengen(QString &ziel, qsizetype von, qsizetype bis) const
+    {
+        const qsizetype alt = ziel.size();
+        ziel.resize(alt + (bis - von));
+        QChar *z = ziel.data() + alt;
+        for (qsizetype i = von; i < bis; ++i)
+            *z++ = Dekodiert(Daten[i]);
+    }
+
+    // Names and short values recur throughout a file ("Linienfarbe",
+    // "Farbe schwarz", "0"); equal byte runs share one string.
+    QString Gemeinsam(qsizetype von, qsizetype bis)
+    {
+        const qsizetype n = bis - von;
+        if (n > 40) {
+            QString s;
+            Anhaengen(s, von, bis);
+            return s;
+        }
+        const std::string_view schluessel(reinterpret_cast<const char *>(Daten + von), std::size_t(n));
+        const auto it = Bekannte.find(schluessel);
+        if (it != Bekannte.end())
+            return it->second;
+        QString s;
+        Anhaengen(s, von, bis);
+        if (Bekannte.size() < 8192)
+            Bekannte.emplace(schluessel, s);
+        return s;
+    }
+
     QString Wort()
     {
-        QString wort;
-        QChar c = LeerzeichenUeberspringen();
-        while (!Wortende(c)) {
-            wort.append(c);
-            c = Zeichen();
+        const QChar c = LeerzeichenUeberspringen();
+        if (Wortende(c)) {
+            Zurueckgestellt = true;
+            return QString();
         }
+        // The first character was the byte before Position (a pushed-back
+        // character is always the last byte read); the rest is scanned in
+        // one go.
+        const qsizetype anfang = Position - 1;
+        while (Position < Laenge && !Wortendebyte(Daten[Position])) {
+            ++Position;
+            ++Spalte;
+        }
+        QString wort = Gemeinsam(anfang, Position);
+        Zeichen();
         Zurueckgestellt = true;
         return wort;
     }
@@ -200,7 +319,28 @@ private:
         if (LeerzeichenUeberspringen() != u'"')
             throw EXMLException(QStringLiteral("\" erwartet."));
         QString wert;
+        bool erstesStueck = true;
         for (;;) {
+            if (!Zurueckgestellt) {
+                // Plain characters up to the quote, an escape or the end.
+                const qsizetype anfang = Position;
+                while (Position < Laenge && Daten[Position] != '"' && Daten[Position] != '#') {
+                    if (Daten[Position] == '\n') {
+                        ++Zeile;
+                        Spalte = 0;
+                    } else {
+                        ++Spalte;
+                    }
+                    ++Position;
+                }
+                if (Position > anfang) {
+                    if (erstesStueck && Position < Laenge && Daten[Position] == '"')
+                        wert = Gemeinsam(anfang, Position);
+                    else
+                        Anhaengen(wert, anfang, Position);
+                }
+                erstesStueck = false;
+            }
             const QChar c = Zeichen();
             if (c.isNull())
                 throw EXMLException(DateiendeText);
@@ -240,7 +380,7 @@ private:
             if (Wort() != QLatin1String("="))
                 throw EXMLException(QStringLiteral("= erwartet."));
             QString wert = Wert();
-            knoten.Attribute.push_back(std::make_unique<TXMLAttribut>(std::move(name), std::move(wert)));
+            knoten.AttributHinzufuegen(std::move(name), std::move(wert));
         }
         const QChar c = Zeichen();
         if (c == u'>')
@@ -277,12 +417,11 @@ TXMLKnoten *TXMLDOM::NeuesKind(TXMLKnoten *eltern)
 
 QByteArray TXMLDOM::AlsBytes() const
 {
-    QByteArray aus;
-    aus.reserve(4096);
-    aus.append("<?xml version = \"1.0\" ?>\r\n");
+    TSchreiber aus(64 + (WurzelKnoten ? Groesse(*WurzelKnoten) * 21 / 20 : 0));
+    aus.Roh("<?xml version = \"1.0\" ?>\r\n");
     if (WurzelKnoten)
         KnotenSchreiben(aus, *WurzelKnoten);
-    return aus;
+    return aus.Ergebnis();
 }
 
 bool TXMLDOM::SpeichernInDatei(const QString &pfad, QString &fehler) const

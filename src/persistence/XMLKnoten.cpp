@@ -245,12 +245,20 @@ TXMLKnoten::~TXMLKnoten() = default;
 void TXMLKnoten::AttributHinzufuegen(std::unique_ptr<TXMLAttribut> attribut)
 {
     if (attribut)
-        Attribute.push_back(std::move(attribut));
+        AttributHinzufuegen(std::move(attribut->Name), std::move(attribut->Wert));
+}
+
+void TXMLKnoten::AttributHinzufuegen(QString name, QString wert)
+{
+    // Most elements carry about ten attributes: one allocation for them.
+    if (Attribute.empty())
+        Attribute.reserve(12);
+    Attribute.emplace_back(std::move(name), std::move(wert));
 }
 
 void TXMLKnoten::TextHinzufuegen(const QString &name, const QString &wert)
 {
-    Attribute.push_back(std::make_unique<TXMLAttribut>(name, wert));
+    AttributHinzufuegen(name, wert);
 }
 
 void TXMLKnoten::GanzzahlHinzufuegen(const QString &name, std::int32_t wert)
@@ -302,8 +310,8 @@ void TXMLKnoten::KindHinzufuegen(std::unique_ptr<TXMLKnoten> kind)
 const TXMLAttribut *TXMLKnoten::AttributSuchen(const QString &name) const
 {
     for (const auto &a : Attribute)
-        if (a->Name == name)
-            return a.get();
+        if (a.Name == name)
+            return &a;
     return nullptr;
 }
 

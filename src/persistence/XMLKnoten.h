@@ -82,7 +82,9 @@ class TXMLKnoten
 {
 public:
     QString Name;
-    std::vector<std::unique_ptr<TXMLAttribut>> Attribute;
+    // Attributes are plain values held in the list (pointers handed out by
+    // AttributSuchen/Attribut stay valid until the next attribute is added).
+    std::vector<TXMLAttribut> Attribute;
     std::vector<std::unique_ptr<TXMLKnoten>> Kinder;
 
     TXMLKnoten() = default;
@@ -92,6 +94,7 @@ public:
     TXMLKnoten &operator=(const TXMLKnoten &) = delete;
 
     void AttributHinzufuegen(std::unique_ptr<TXMLAttribut> attribut);
+    void AttributHinzufuegen(QString name, QString wert);
     void TextHinzufuegen(const QString &name, const QString &wert);
     void GanzzahlHinzufuegen(const QString &name, std::int32_t wert);
     void ZahlHinzufuegen(const QString &name, double wert);
@@ -109,7 +112,7 @@ public:
     TXMLKnoten *KindSuchen(const QString &name) const;
 
     int AttributAnzahl() const { return int(Attribute.size()); }
-    const TXMLAttribut *Attribut(int index) const { return Attribute[std::size_t(index)].get(); }
+    const TXMLAttribut *Attribut(int index) const { return &Attribute[std::size_t(index)]; }
     int KindAnzahl() const { return int(Kinder.size()); }
     TXMLKnoten *Kind(int index) const { return Kinder[std::size_t(index)].get(); }
 

@@ -572,15 +572,17 @@ QVector<TZoomfaktor> TZeichenflaeche::ZoomListe()
     };
 }
 
+// The zoom at which the sheet plus its two 30-pixel margins (which do not
+// scale) just fills the client area.
 double TZeichenflaeche::SeitenbreiteZoom(int clientBreite) const
 {
-    return clientBreite / BildschirmPixelProCm / (60.0 / BildschirmPixelProCm + SeitenBreiteCm);
+    return (clientBreite - 60.0) / (BildschirmPixelProCm * SeitenBreiteCm);
 }
 
 double TZeichenflaeche::GanzeSeiteZoom(int clientBreite, int clientHoehe) const
 {
     const double zx = SeitenbreiteZoom(clientBreite);
-    const double zy = clientHoehe / BildschirmPixelProCm / (60.0 / BildschirmPixelProCm + SeitenHoeheCm);
+    const double zy = (clientHoehe - 60.0) / (BildschirmPixelProCm * SeitenHoeheCm);
     return std::min(zx, zy);
 }
 

@@ -429,3 +429,79 @@ TEST(GruppeZeichnen, MitgliederInIhrerReihenfolge)
     EXPECT_EQ(b.bei(1, 3), QColor(Qt::black)); // outline
     EXPECT_NEAR(g->Länge, 6.0, Eps);
 }
+
+TEST(GruppeProtokoll, DrehenEinerGruppeInDerGruppe)
+{
+    Umgebung u;
+    TRechteck *a = u.rechteck(1, 1, 2, 2);
+    TRechteck *b = u.rechteck(5, 1, 2, 2);
+    TRechteck *c = u.rechteck(9, 1, 2, 2);
+    TGruppe *innen = gruppieren(u, {a, b});
+    TGruppe *aussen = gruppieren(u, {innen, c}); // box 0..10 x 0..2, centre (5, 1)
+    const int vorher = u.eintraege();
+    QString meldung;
+    aussen->MethodeAusfuehren(MDrehen, werte({TData(90.0, ArtWinkel)}), meldung, nullptr);
+    ASSERT_EQ(u.eintraege(), vorher + 1);
+    const TMethodenAufruf &m = u.letzter();
+    EXPECT_EQ(m.AnzeigeText(), QStringLiteral("gr1.drehen( 90.00° )"));
+    EXPECT_EQ(unteraufrufe(m), (QStringList{QStringLiteral("gr0.drehenUm( 5.00 cm, 10.00 mm, 90.00° )"),
+                                            QStringLiteral("re2.drehenUm( 5.00 cm, 10.00 mm, 90.00° )")}));
+    EXPECT_EQ(unteraufrufe(*m.Unteraufrufe[0]),
+              (QStringList{QStringLiteral("re0.drehenUm( 5.00 cm, 10.00 mm, 90.00° )"),
+                           QStringLiteral("re1.drehenUm( 5.00 cm, 10.00 mm, 90.00° )")}));
+    // Members turned about the outer centre; their own angles follow.
+    EXPECT_NEAR(a->MitteX, 5.0, 1e-9);
+    EXPECT_NEAR(a->MitteY, -3.0, 1e-9);
+    EXPECT_NEAR(a->Winkel, 90.0, 1e-9);
+    EXPECT_NEAR(c->MitteY, 5.0, 1e-9);
+    EXPECT_NEAR(innen->Zusatzwinkel, 90.0, Eps);
+    EXPECT_NEAR(innen->Winkel, 0.0, Eps);
+    EXPECT_NEAR(aussen->Länge, 2.0, 1e-9);
+    EXPECT_NEAR(aussen->Breite, 10.0, 1e-9);
+}
+
+TEST(GruppeProtokoll, SpiegelnBewegtRechteckeUndIhreWinkel)
+{
+    Umgebung u;
+    TRechteck *a = u.rechteck(2, 5, 2, 2);
+    TRechteck *b = u.rechteck(6, 5, 2, 2);
+    TGruppe *g = gruppieren(u, {a, b}); // centre x = 4
+    g->vertikalSpiegeln();
+    EXPECT_NEAR(a->MitteX, 6.0, Eps);
+    EXPECT_NEAR(b->MitteX, 2.0, Eps);
+    EXPECT_NEAR(a->Winkel, 360.0, Eps);
+    EXPECT_NEAR(g->MitteX, 4.0, Eps);
+    g->horizontalSpiegeln();
+    EXPECT_NEAR(a->MitteY, 5.0, Eps);
+    EXPECT_NEAR(a->Winkel, 180.0, Eps); // 540 - 360
+}
+
+TEST(GruppeStruktur, GruppierenUebergehtFigurenAusserhalbDesDokuments)
+{
+    Umgebung u;
+    TRechteck *a = u.rechteck(1, 1, 1, 1);
+    TRechteck *b = u.rechteck(3, 1, 1, 1);
+    auto lose = u.neu<TRechteck>("RECHTECK");
+    TGruppe *g = gruppieren(u, {a, lose.get(), b});
+    EXPECT_EQ(g->MitgliedAnzahl(), 2);
+    EXPECT_EQ(lose->Besitzer, nullptr);
+    EXPECT_EQ(u.d.Teile.size(), 1u);
+    EXPECT_NEAR(g->Länge, 3.0, Eps);
+    EXPECT_NEAR(g->MitteX, 2.0, Eps);
+}
+
+TEST(GruppeStruktur, PunktmethodeImLinienzugEinerGruppeAktualisiertDieGruppe)
+{
+    Umgebung u;
+    TLinienZug *a = quadrat(u, 0, 0);
+    TGruppe *innen = gruppieren(u, {a, quadrat(u, 3, 0)});
+    TGruppe *aussen = gruppieren(u, {innen, quadrat(u, 6, 0)});
+    QString meldung;
+    a->Punkt(0)->MethodeAusfuehren(MKoordinatenSetzen,
+                                   werte({TData(-2.0, ArtLaenge), TData(-1.0, ArtLaenge)}), meldung,
+                                   nullptr);
+    EXPECT_NEAR(aussen->Umgebungsrechteck.Links, -2.0, Eps);
+    EXPECT_NEAR(aussen->Umgebungsrechteck.Unten, -1.0, Eps);
+    EXPECT_NEAR(innen->Länge, 6.0, Eps);
+    EXPECT_NEAR(a->Länge, 3.0, Eps);
+}

@@ -144,6 +144,29 @@ TEST_F(AusfuehrenTest, DrawingCallNeedsNoRepaintAndNestsTheParts)
     EXPECT_EQ(ws.Analysator().OffeneAnzahl(), 0);
 }
 
+TEST_F(AusfuehrenTest, MovingAGroupNestsTheMembersMoves)
+{
+    TObjekt *gr0 = figurAnlegen(ws, QStringLiteral("GRUPPE"));
+    figurAnlegen(ws, QStringLiteral("RECHTECK"), gr0);
+    figurAnlegen(ws, QStringLiteral("ELLIPSE"), gr0);
+    ausfuehren(QStringLiteral("gr0.verschieben(1 cm, -2)"));
+    EXPECT_EQ(protokoll(), (QStringList{QStringLiteral("gr0.verschieben( 10.00 mm, -2.00 mm )"),
+                                        QStringLiteral("  re1.verschieben( 10.00 mm, -2.00 mm )"),
+                                        QStringLiteral("  el0.verschieben( 10.00 mm, -2.00 mm )")}));
+    const auto &eintrag = *ws.Analysator().Protokoll().back();
+    EXPECT_TRUE(eintrag.AusEingabefeld);
+    EXPECT_TRUE(eintrag.Unteraufrufe[1]->AusEingabefeld);
+
+    // A preview copy (as dragged with the mouse) records nothing.
+    const auto vorher = ws.Analysator().Protokoll().size();
+    std::unique_ptr<TObjekt> kopie = gr0->Duplizieren(false);
+    auto *vorschau = dynamic_cast<TZeichenObjekt *>(kopie.get());
+    vorschau->VorschauSetzen(true);
+    vorschau->verschieben(1, 1);
+    kopie.reset();
+    EXPECT_EQ(ws.Analysator().Protokoll().size(), vorher);
+}
+
 TEST_F(AusfuehrenTest, OutermostFigureRecomputesAfterACall)
 {
     TKlassenObjekte &k = ws.Klassen();
@@ -315,6 +338,7 @@ TEST_F(AusfuehrenTest, CuttingAGroupMemberIsRefused)
     EXPECT_TRUE(e.MeldungAnzeigen());
     EXPECT_EQ(gr0->Teile.size(), 1u);
     EXPECT_TRUE(ws.Zwischenablage.empty());
+    EXPECT_TRUE(ws.Analysator().Protokoll().empty()); // refused before anything is logged
 
     // A member can be copied; its copy is pasted into the document.
     ausfuehren(QStringLiteral("el0.kopieren()"));
@@ -369,15 +393,39 @@ TEST_F(AusfuehrenTest, UngroupPutsTheMembersInPlaceAndSelectsThem)
     EXPECT_TRUE(ws.Geaendert);
 }
 
-TEST_F(AusfuehrenTest, NestedGroupIsNotDissolved)
+TEST_F(AusfuehrenTest, TypedUngroupDissolvesTheGroup)
 {
     TObjekt *gr0 = figurAnlegen(ws, QStringLiteral("GRUPPE"));
+    TObjekt *el0 = figurAnlegen(ws, QStringLiteral("ELLIPSE"), gr0);
+    TObjekt *li0 = figurAnlegen(ws, QStringLiteral("LINIE"), gr0);
+    const TAufrufErgebnis e = ausfuehren(QStringLiteral("gr0.gruppierungAufheben()"));
+    EXPECT_EQ(e.Meldung, QString());
+    EXPECT_TRUE(e.Neuzeichnen);
+    ASSERT_EQ(ws.Dokument().Teile.size(), 3u);
+    EXPECT_EQ(ws.Dokument().Teile[1].get(), el0);
+    EXPECT_EQ(ws.Dokument().Teile[2].get(), li0);
+    EXPECT_TRUE(ws.IstAusgewaehlt(el0));
+    EXPECT_TRUE(ws.IstAusgewaehlt(li0));
+    EXPECT_EQ(protokoll(), (QStringList{QStringLiteral("gr0.gruppierungAufheben(  )"), QStringLiteral("gr0.freigeben()")}));
+    for (const auto &eintrag : ws.Analysator().Protokoll())
+        EXPECT_TRUE(eintrag->AusEingabefeld);
+    EXPECT_TRUE(ws.Dokument().Wuensche.Leer());
+}
+
+TEST_F(AusfuehrenTest, NestedGroupGivesItsMembersToTheOuterGroup)
+{
+    TObjekt *gr0 = figurAnlegen(ws, QStringLiteral("GRUPPE"));
+    TObjekt *re1 = figurAnlegen(ws, QStringLiteral("RECHTECK"), gr0);
     auto *gr1 = dynamic_cast<TGruppe *>(figurAnlegen(ws, QStringLiteral("GRUPPE"), gr0));
-    figurAnlegen(ws, QStringLiteral("ELLIPSE"), gr1);
-    EXPECT_EQ(ws.GruppeAufloesen(gr1),
-              QStringLiteral("Das Objekt gr1 ist Teil einer Gruppe; seine Gruppierung kann nicht aufgehoben werden."));
-    EXPECT_EQ(gr1->Teile.size(), 1u);
-    EXPECT_EQ(gr0->Teile.size(), 1u);
+    TObjekt *el0 = figurAnlegen(ws, QStringLiteral("ELLIPSE"), gr1);
+    EXPECT_EQ(ws.GruppeAufloesen(gr1), QString());
+    ASSERT_EQ(gr0->Teile.size(), 2u);
+    EXPECT_EQ(gr0->Teile[0].get(), re1);
+    EXPECT_EQ(gr0->Teile[1].get(), el0);
+    EXPECT_EQ(el0->Besitzer, gr0);
+    // Members of a group are never selected on their own.
+    EXPECT_TRUE(ws.Auswahl.empty());
+    EXPECT_EQ(freigegeben, std::vector<TObjekt *>{gr1});
 }
 
 TEST_F(AusfuehrenTest, CopyCutAndDeleteCommandsOnTheSelection)

@@ -6,6 +6,7 @@
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "language/Analysator.h"
+#include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 
@@ -400,6 +401,14 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
     resize(700, 700);
 }
 
+TFAnalysator::TFAnalysator(TArbeitsbereich &arbeitsbereich, QWidget *eltern)
+    : TFAnalysator(&arbeitsbereich.Analysator(), &arbeitsbereich.Dokument(), &arbeitsbereich.Klassen(),
+                   eltern)
+{
+    TArbeitsbereich *ab = &arbeitsbereich;
+    IstAusgewaehlt = [ab](const TObjekt *o) { return ab->IstAusgewaehlt(o); };
+}
+
 TFAnalysator::~TFAnalysator()
 {
     Trennen();
@@ -410,6 +419,7 @@ void TFAnalysator::Trennen()
     if (analysator_ && beobachter_)
         analysator_->BeobachterAbmelden(beobachter_);
     beobachter_ = 0;
+    IstAusgewaehlt = [](const TObjekt *) { return false; };
     analysator_ = nullptr;
     dokument_ = nullptr;
     klassen_ = nullptr;

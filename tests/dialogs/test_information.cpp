@@ -1,0 +1,79 @@
+// The about box: its lines, the version label, the link and its two modes.
+#include "dialogs/ui/FInformation.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+QStringList texte(const QWidget &w)
+{
+    QStringList t;
+    for (const QLabel *l : w.findChildren<QLabel *>())
+        t << l->text();
+    return t;
+}
+} // namespace
+
+TEST(Information, ZeilenUndVersion)
+{
+    TFInformation info;
+    const QStringList t = texte(info);
+    for (const char *zeile :
+         {"zur Einführung in die Objektorientierung", "Die neueste Programmversion, Beispieldateien",
+          "und eine Anleitung sind auf meiner Homepage", "erhältlich.",
+          "Das Programm wird laufend weiterentwickelt."})
+        EXPECT_TRUE(t.contains(QString::fromUtf8(zeile))) << zeile;
+    EXPECT_EQ(info.LabelVersion->text(), QStringLiteral("Version 1.4 vom 1. Juli 2025"));
+    EXPECT_EQ(info.windowTitle(), QStringLiteral("Information"));
+    EXPECT_EQ(info.SBSchliessen->text(), QStringLiteral("Schließen"));
+    EXPECT_EQ(info.palette().color(QPalette::Window), QColor(192, 192, 192));
+}
+
+TEST(Information, DeutschesDatum)
+{
+    EXPECT_EQ(TFInformation::DatumDeutsch(QDate(2025, 3, 9)), QStringLiteral("9. März 2025"));
+    EXPECT_EQ(TFInformation::DatumDeutsch(QDate(2024, 12, 31)), QStringLiteral("31. Dezember 2024"));
+    EXPECT_EQ(TFInformation::DatumDeutsch(QDate()), QString());
+}
+
+TEST(Information, SplashOhneRahmenFensterMitRahmen)
+{
+    QWidget haupt;
+    haupt.setGeometry(100, 100, 800, 600);
+    haupt.show();
+    TFInformation info;
+    info.SplashZeigen(&haupt);
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_TRUE(info.IstSplash());
+    EXPECT_TRUE(info.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(info.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(info.size(), QSize(526, 293));
+    // Centred on the main window.
+    EXPECT_LE((info.geometry().center() - haupt.frameGeometry().center()).manhattanLength(), 2);
+
+    info.FensterZeigen(&haupt);
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_FALSE(info.IstSplash());
+    EXPECT_FALSE(info.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QTest::mouseClick(info.SBSchliessen, Qt::LeftButton);
+    EXPECT_FALSE(info.isVisible());
+}
+
+TEST(Information, LinkWirdBlauUndOeffnetDieAdresse)
+{
+    TFInformation info;
+    info.show();
+    QString geoeffnet;
+    info.LabelHomepage->Oeffnen = [&](const QString &a) { geoeffnet = a; };
+    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(Qt::black));
+    QEnterEvent rein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(info.LabelHomepage, &rein);
+    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(0, 0, 255));
+    QEvent raus(QEvent::Leave);
+    QCoreApplication::sendEvent(info.LabelHomepage, &raus);
+    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(Qt::black));
+    QTest::mouseClick(info.LabelHomepage, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(geoeffnet, TFInformation::Homepage());
+}

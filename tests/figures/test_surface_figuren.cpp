@@ -1,0 +1,214 @@
+// Figures rendered onto a QImage: fill and outline colours, invisible
+// figures, previews drawn twice, the focus frame and extreme coordinates.
+#include "figuren1_hilfen.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+const QRgb weiss = qRgb(255, 255, 255);
+const QRgb rot = qRgb(255, 0, 0);
+const QRgb schwarz = qRgb(0, 0, 0);
+
+struct Bild : ::testing::Test {
+    TFigurUmgebung u;
+    TZeichenflaeche zf;
+    QImage bild{zf.SeitenBreitePixel(), zf.SeitenHoehePixel(), QImage::Format_RGB32};
+    std::unique_ptr<QPainter> maler;
+
+    void SetUp() override
+    {
+        bild.fill(weiss);
+        maler = std::make_unique<QPainter>(&bild);
+        zf.Leinwand = maler.get();
+    }
+    QRgb Pixel(double x, double y) const { return bild.pixel(zf.XPixel(x), zf.YPixel(y)); }
+    QImage Fertig()
+    {
+        maler->end();
+        return bild;
+    }
+
+    template <class T>
+    T *Figur(const char *klasse, double mx, double my, double l, double b)
+    {
+        auto *f = u.Neu<T>(klasse);
+        f->MitteX = mx;
+        f->MitteY = my;
+        f->Länge = l;
+        f->Breite = b;
+        f->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
+        f->Linienfarbe = TFarbe::Echt(0);
+        f->Linienstärke = 0.1;
+        f->Linienart = 1;
+        f->GeometrieBerechnen();
+        return f;
+    }
+};
+
+TEST_F(Bild, GefuelltesRotesRechteckMitSchwarzemRand)
+{
+    auto *r = Figur<TRechteck>("RECHTECK", 5, 5, 4, 2);
+    r->Zeichnen(&zf);
+    Fertig();
+    EXPECT_EQ(Pixel(5, 5), rot);
+    EXPECT_EQ(Pixel(3.5, 4.3), rot);
+    // The 4-pixel outline covers the edges.
+    EXPECT_EQ(Pixel(3, 5), schwarz);
+    EXPECT_EQ(Pixel(7, 5), schwarz);
+    EXPECT_EQ(Pixel(5, 6), schwarz);
+    EXPECT_EQ(Pixel(5, 4), schwarz);
+    EXPECT_EQ(Pixel(7.3, 5), weiss);
+    EXPECT_EQ(Pixel(5, 6.3), weiss);
+}
+
+TEST_F(Bild, UnsichtbareFuellungUndLinieZeichnenNichts)
+{
+    const QImage leer = bild.copy();
+    auto *r = Figur<TRechteck>("RECHTECK", 5, 5, 4, 2);
+    auto *e = Figur<TEllipse>("ELLIPSE", 10, 10, 4, 2);
+    auto *v = Figur<TVielEck>("VIELECK", 10, 20, 4, 2);
+    for (TZeichenObjekt *f : {static_cast<TZeichenObjekt *>(r), static_cast<TZeichenObjekt *>(e),
+                              static_cast<TZeichenObjekt *>(v)}) {
+        f->Füllfarbe = TFarbe::Unsichtbar();
+        f->Linienfarbe = TFarbe::Unsichtbar();
+        f->Linienart = 2;
+        f->Zeichnen(&zf);
+    }
+    EXPECT_EQ(Fertig(), leer);
+}
+
+TEST_F(Bild, OhneFuellungBleibtDasInnereFrei)
+{
+    auto *e = Figur<TEllipse>("ELLIPSE", 8, 8, 6, 4);
+    e->Füllfarbe = TFarbe::Unsichtbar();
+    e->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 255));
+    e->Zeichnen(&zf);
+    Fertig();
+    EXPECT_EQ(Pixel(8, 8), weiss);
+    EXPECT_EQ(Pixel(11, 8), qRgb(0, 0, 255));
+    EXPECT_EQ(Pixel(8, 10), qRgb(0, 0, 255));
+}
+
+TEST_F(Bild, LinieDurchgezogenUndGestrichelt)
+{
+    auto *l = u.Neu<TLinie>("LINIE");
+    l->Linienfarbe = TFarbe::Echt(0);
+    l->Linienstärke = 0.01;
+    l->Linienart = 1;
+    l->punkt1Setzen(2, 3);
+    l->punkt2Setzen(12, 3);
+    l->Zeichnen(&zf);
+    auto *g = u.Neu<TLinie>("LINIE");
+    g->Linienfarbe = TFarbe::Echt(0);
+    g->Linienstärke = 0.01;
+    g->Linienart = 3; // breitgestrichelt: 0.4 cm drawn, 0.2 + 0.01 cm skipped
+    g->punkt1Setzen(2, 6);
+    g->punkt2Setzen(12, 6);
+    g->Zeichnen(&zf);
+    Fertig();
+    int durchgezogen = 0, gestrichelt = 0;
+    for (int x = zf.XPixel(2); x <= zf.XPixel(12); ++x) {
+        durchgezogen += bild.pixel(x, zf.YPixel(3)) == schwarz;
+        gestrichelt += bild.pixel(x, zf.YPixel(6)) == schwarz;
+    }
+    EXPECT_EQ(durchgezogen, zf.XPixel(12) - zf.XPixel(2) + 1);
+    // Every cycle of 0.4 cm drawn and 0.2 + 0.01 cm skipped: the middle of
+    // each dash is black, the middle of each gap white, all along the line.
+    const double zyklus = 0.61;
+    for (int k = 0; 2 + k * zyklus + 0.6 < 12; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(Pixel(2 + k * zyklus + 0.2, 6), schwarz);
+        EXPECT_EQ(Pixel(2 + k * zyklus + 0.505, 6), weiss);
+    }
+    EXPECT_GT(gestrichelt, durchgezogen / 2);
+    EXPECT_LT(gestrichelt, durchgezogen * 3 / 4);
+    EXPECT_EQ(Pixel(2.2, 6), schwarz);
+    EXPECT_EQ(Pixel(2.5, 6), weiss);
+}
+
+TEST_F(Bild, VorschauZweimalGezeichnetStelltDasBildWiederHer)
+{
+    // A background with content, so that inverting shows.
+    Figur<TRechteck>("RECHTECK", 6, 6, 8, 6)->Zeichnen(&zf);
+    Figur<TEllipse>("ELLIPSE", 8, 9, 5, 3)->Zeichnen(&zf);
+    maler->end();
+    const QImage vorher = bild.copy();
+    maler->begin(&bild);
+
+    auto *r = Figur<TRechteck>("RECHTECK", 7, 7, 5, 3);
+    auto *e = Figur<TEllipse>("ELLIPSE", 7, 7, 5, 3);
+    auto *v = Figur<TVielEck>("VIELECK", 7, 7, 5, 3);
+    auto *l = u.Neu<TLinie>("LINIE");
+    l->punkt1Setzen(1, 1);
+    l->punkt2Setzen(11, 9.5);
+    for (TZeichenObjekt *f : {static_cast<TZeichenObjekt *>(r), static_cast<TZeichenObjekt *>(e),
+                              static_cast<TZeichenObjekt *>(v), static_cast<TZeichenObjekt *>(l)}) {
+        f->VorschauSetzen(true);
+        f->Zeichnen(&zf);
+    }
+    maler->end();
+    EXPECT_NE(bild, vorher); // the previews show
+    maler->begin(&bild);
+    for (TZeichenObjekt *f : {static_cast<TZeichenObjekt *>(r), static_cast<TZeichenObjekt *>(e),
+                              static_cast<TZeichenObjekt *>(v), static_cast<TZeichenObjekt *>(l)})
+        f->Zeichnen(&zf);
+    EXPECT_EQ(Fertig(), vorher);
+}
+
+TEST_F(Bild, AufziehenHinterlaesstKeineSpuren)
+{
+    Figur<TRechteck>("RECHTECK", 6, 6, 8, 6)->Zeichnen(&zf);
+    maler->end();
+    const QImage vorher = bild.copy();
+    maler->begin(&bild);
+    auto *e = u.Neu<TEllipse>("ELLIPSE");
+    e->AufziehenBeginnen(&zf, 3, 3);
+    for (int i = 1; i <= 10; ++i)
+        e->Aufziehen(&zf, i % 2 == 0, i % 3 == 0, 3 + i * 0.7, 3 + i * 0.4);
+    e->Zeichnen(&zf); // erases the last preview as the next step would
+    EXPECT_EQ(Fertig(), vorher);
+}
+
+TEST_F(Bild, FokusrahmenAchtPixelUmDieFigur)
+{
+    auto *r = Figur<TRechteck>("RECHTECK", 5, 5, 4, 2);
+    r->FokusrahmenZeichnen(&zf);
+    Fertig();
+    const QRgb gruen = qRgb(0, 221, 0);
+    const int rechts = zf.XPixel(7) + 8;
+    const int mitteY = zf.YPixel(5);
+    EXPECT_TRUE(bild.pixel(rechts, mitteY) == gruen || bild.pixel(rechts - 1, mitteY) == gruen);
+    EXPECT_EQ(bild.pixel(zf.XPixel(5), zf.YPixel(6) - 8), gruen);
+    EXPECT_EQ(bild.pixel(zf.XPixel(5), zf.YPixel(5)), weiss); // no fill
+    EXPECT_EQ(bild.pixel(rechts + 4, mitteY), weiss);
+}
+
+TEST_F(Bild, RiesigeWerteZeichnenBegrenzt)
+{
+    // Values a pupil can type: far outside, huge, dashed and thick.
+    auto *r = Figur<TRechteck>("RECHTECK", 1e12, -1e12, 1e300, 1e300);
+    r->Linienart = 4;
+    r->Linienstärke = 1e300;
+    r->Zeichnen(&zf);
+    auto *e = Figur<TEllipse>("ELLIPSE", 5, 5, 1e9, 1e9);
+    e->Linienart = 5;
+    e->Zeichnen(&zf);
+    auto *v = Figur<TVielEck>("VIELECK", -1e200, 5, 3, 3);
+    v->Zeichnen(&zf);
+    auto *l = u.Neu<TLinie>("LINIE");
+    l->Linienfarbe = TFarbe::Echt(0);
+    l->Linienart = 2;
+    l->punkt1Setzen(-1e300, 10);
+    l->punkt2Setzen(1e300, 10);
+    l->Zeichnen(&zf);
+    l->FokusrahmenZeichnen(&zf);
+    EXPECT_TRUE(e->Getroffen(&zf, 5, 5));
+    EXPECT_TRUE(l->Getroffen(&zf, 3, 10));
+    Fertig();
+    // The huge ellipse covers the whole sheet with its red fill.
+    EXPECT_EQ(Pixel(3, 3), rot);
+}
+
+} // namespace

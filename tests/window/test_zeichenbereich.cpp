@@ -1,0 +1,215 @@
+// The drawing area widget: sheet and bands, zoom box, cached image and
+// previews drawn with the inverting pen.
+#include "window/ui/MyScrollBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <cmath>
+
+namespace {
+
+struct Bereich : ::testing::Test {
+    QComboBox zoom;
+    std::unique_ptr<TMyScrollBox> box;
+    int zeichnungen = 0;
+
+    void SetUp() override
+    {
+        zoom.setEditable(true);
+        zoom.setInsertPolicy(QComboBox::NoInsert);
+        zoom.setCompleter(nullptr);
+        box = std::make_unique<TMyScrollBox>(nullptr, &zoom);
+        box->OnZeichnen = [this](TZeichenflaeche *zf) {
+            ++zeichnungen;
+            zf->Leinwand->fillRect(QRect(0, 0, 100000, 100000), Qt::white);
+        };
+        box->resize(600, 400);
+        box->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    }
+
+    QRgb pixel(int x, int y) const
+    {
+        const QRect b = box->PufferBereich();
+        return box->Puffer().pixel(x - b.x(), y - b.y());
+    }
+};
+
+int erwarteteBreite(const TZeichenflaeche &zf, double zoom)
+{
+    return int(std::nearbyint(20.5 * zf.BildschirmPixelProCm * zoom));
+}
+
+} // namespace
+
+TEST_F(Bereich, BlattInWahrerGroesseMitRaendernUndSchatten)
+{
+    const TZeichenflaeche &zf = box->Flaeche;
+    // Without a printer the sheet is 20.5 cm x 29.2 cm.
+    // (whole printer pixels at 600 dpi: 4843 x 6898)
+    EXPECT_NEAR(zf.SeitenBreiteCm, 20.5, 0.005);
+    EXPECT_NEAR(zf.SeitenHoeheCm, 29.2, 0.005);
+    const int b = erwarteteBreite(zf, 1.0);
+    const int h = int(std::nearbyint(29.2 * zf.BildschirmPixelProCm));
+    EXPECT_EQ(box->Seite->geometry(), QRect(30, 30, b, h));
+    EXPECT_EQ(box->RandOben->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(box->RandOben->height(), 30);
+    EXPECT_GE(box->RandOben->width(), b + 60);
+    EXPECT_EQ(box->RandLinks->geometry(), QRect(0, 29, 30, h + 2));
+    EXPECT_EQ(box->RandRechts->geometry().topLeft(), QPoint(30 + b, 29));
+    EXPECT_EQ(box->RandUnten->geometry().topLeft(), QPoint(0, 30 + h - 1));
+    EXPECT_EQ(box->SchattenOben->geometry(), QRect(34, 26, b + 1, 4));
+    EXPECT_EQ(box->SchattenRechts->geometry(), QRect(30 + b, 30, 5, h - 4));
+    // The sheet lies between the bands; the shadows lie over them.
+    EXPECT_TRUE(box->SchattenRechts->isVisible());
+}
+
+TEST_F(Bereich, RaenderReichenBisZumRandDesSichtbarenBereichs)
+{
+    box->resize(1400, 1600); // larger than the sheet at 100 %
+    QCoreApplication::processEvents();
+    const QSize sicht = box->viewport()->size();
+    EXPECT_EQ(box->RandRechts->geometry().right(), sicht.width() - 1);
+    EXPECT_EQ(box->RandUnten->geometry().bottom(), sicht.height() - 1);
+    EXPECT_EQ(box->RandOben->width(), sicht.width());
+}
+
+TEST_F(Bereich, ZoomlisteUndAuswahl)
+{
+    QStringList texte;
+    for (int i = 0; i < zoom.count(); ++i)
+        texte << zoom.itemText(i);
+    EXPECT_EQ(texte, QStringList({"25%", "50%", "75%", "100%", "200%", "400%", "Ganze Seite",
+                                  "Seitenbreite"}));
+    EXPECT_EQ(zoom.currentText(), QStringLiteral("100%"));
+    EXPECT_DOUBLE_EQ(box->Flaeche.Zoom, 1.0);
+
+    box->ZoomGewaehlt(4); // 200%
+    EXPECT_DOUBLE_EQ(box->Flaeche.Zoom, 2.0);
+    EXPECT_EQ(box->Seite->width(), erwarteteBreite(box->Flaeche, 2.0));
+    EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Bereich, GanzeSeiteUndSeitenbreite)
+{
+    box->resize(600, 400);
+    QCoreApplication::processEvents();
+    const QSize c = box->viewport()->size();
+    const TZeichenflaeche &zf = box->Flaeche;
+    const double zx = c.width() / zf.BildschirmPixelProCm / (60 / zf.BildschirmPixelProCm + zf.SeitenBreiteCm);
+    const double zy = c.height() / zf.BildschirmPixelProCm / (60 / zf.BildschirmPixelProCm + zf.SeitenHoeheCm);
+    box->ZoomGewaehlt(6); // Ganze Seite
+    EXPECT_NEAR(box->Flaeche.Zoom, std::min(zx, zy), 1e-9);
+    // The sheet and its two margins, both at that zoom, fill the height.
+    EXPECT_NEAR(box->Seite->height() + 60 * box->Flaeche.Zoom, c.height(), 1.0);
+    box->ZoomGewaehlt(7); // Seitenbreite
+    EXPECT_NEAR(box->Flaeche.Zoom, c.width() / zf.BildschirmPixelProCm /
+                                       (60 / zf.BildschirmPixelProCm + zf.SeitenBreiteCm),
+                0.05);
+}
+
+TEST_F(Bereich, GetippterZoom)
+{
+    // "150 %" and Enter: 150 %, shown as "150%".
+    zoom.lineEdit()->selectAll();
+    QTest::keyClicks(zoom.lineEdit(), QStringLiteral("150 %"));
+    QTest::keyClick(zoom.lineEdit(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(box->Flaeche.Zoom, 1.5);
+    EXPECT_EQ(zoom.currentText(), QStringLiteral("150%"));
+    EXPECT_EQ(box->Seite->width(), erwarteteBreite(box->Flaeche, 1.5));
+
+    // 5 and 1000 lie outside; the zoom stays and so does the typed text.
+    for (const char *text : {"5", "1000", "kein Zoom"}) {
+        zoom.lineEdit()->selectAll();
+        QTest::keyClicks(zoom.lineEdit(), QString::fromLatin1(text));
+        QTest::keyClick(zoom.lineEdit(), Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(box->Flaeche.Zoom, 1.5) << text;
+        EXPECT_EQ(zoom.currentText(), QString::fromLatin1(text));
+    }
+}
+
+TEST_F(Bereich, PufferHaeltDenSichtbarenTeilMitRahmen)
+{
+    box->Neuzeichnen();
+    const QRect sicht = box->SichtbarerTeil();
+    EXPECT_EQ(box->PufferBereich(), sicht);
+    EXPECT_EQ(sicht.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(sicht.width(), std::min(box->Seite->width(), box->viewport()->width()));
+    // The black border runs along the sheet's edges; inside it is white.
+    EXPECT_EQ(pixel(0, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(pixel(5, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pixel(5, 5), qRgb(255, 255, 255));
+
+    // Scrolled down: the image holds the part of the sheet now visible.
+    box->verticalScrollBar()->setValue(200);
+    box->Neuzeichnen();
+    EXPECT_EQ(box->PufferBereich().top(), 170);
+    EXPECT_EQ(pixel(5, 300), qRgb(255, 255, 255));
+    EXPECT_EQ(pixel(0, 300), qRgb(0, 0, 0));
+}
+
+TEST_F(Bereich, VorschauZweimalGezeichnetStelltDasBildWiederHer)
+{
+    box->Neuzeichnen();
+    const QImage vorher = box->Puffer().copy();
+    auto rahmen = [](TZeichenflaeche *zf) {
+        zf->Leinwand->setCompositionMode(QPainter::RasterOp_NotDestination);
+        zf->Leinwand->setPen(QPen(Qt::black, 1, Qt::DotLine));
+        zf->Leinwand->setBrush(Qt::NoBrush);
+        zf->Leinwand->drawRect(QRect(40, 50, 100, 60));
+    };
+    const QRect geaendert = box->VorschauMalen(rahmen);
+    // Only the rectangle the frame covers is reported, a little enlarged.
+    EXPECT_TRUE(geaendert.contains(QRect(40, 50, 101, 61)));
+    EXPECT_LE(geaendert.width(), 101 + 8);
+    EXPECT_LE(geaendert.height(), 61 + 8);
+    // The frame is inverted (white turned black) somewhere on its edge,
+    // nowhere outside the reported rectangle.
+    const QImage mit = box->Puffer();
+    int anders = 0;
+    for (int y = 0; y < mit.height(); ++y)
+        for (int x = 0; x < mit.width(); ++x)
+            if (mit.pixel(x, y) != vorher.pixel(x, y)) {
+                ++anders;
+                EXPECT_TRUE(geaendert.contains(QPoint(x, y))) << x << "," << y;
+            }
+    EXPECT_GT(anders, 100);
+    box->VorschauMalen(rahmen);
+    EXPECT_EQ(box->Puffer(), vorher);
+}
+
+TEST_F(Bereich, VorschauNachScrollenImNeuenAusschnitt)
+{
+    box->verticalScrollBar()->setValue(100);
+    box->Neuzeichnen();
+    const int neu = box->Neuaufbauten();
+    const QRect r = box->VorschauMalen([](TZeichenflaeche *zf) {
+        zf->Leinwand->setCompositionMode(QPainter::RasterOp_NotDestination);
+        zf->Leinwand->setPen(QPen(Qt::black, 1));
+        zf->Leinwand->drawLine(QPoint(20, 200), QPoint(120, 200));
+    });
+    EXPECT_EQ(box->Neuaufbauten(), neu); // no rebuild for a preview step
+    EXPECT_TRUE(r.contains(QPoint(20, 200)));
+    EXPECT_EQ(pixel(60, 200), qRgb(0, 0, 0));
+}
+
+TEST_F(Bereich, MausereignisseInBlattpixeln)
+{
+    std::vector<TMausEreignis> ereignisse;
+    box->OnMausRunter = [&](const TMausEreignis &m) { ereignisse.push_back(m); };
+    box->OnMausHoch = [&](const TMausEreignis &m) { ereignisse.push_back(m); };
+    QTest::mousePress(box->Seite, Qt::LeftButton, Qt::ShiftModifier, QPoint(17, 23));
+    QTest::mouseRelease(box->Seite, Qt::LeftButton, Qt::ControlModifier, QPoint(18, 24));
+    ASSERT_EQ(ereignisse.size(), 2u);
+    EXPECT_EQ(ereignisse[0].X, 17);
+    EXPECT_EQ(ereignisse[0].Y, 23);
+    EXPECT_TRUE(ereignisse[0].Shift);
+    EXPECT_FALSE(ereignisse[0].Strg);
+    EXPECT_EQ(ereignisse[0].Taste, Qt::LeftButton);
+    EXPECT_TRUE(ereignisse[1].Strg);
+    EXPECT_EQ(ereignisse[1].X, 18);
+}

@@ -14,6 +14,7 @@ class TAuswahlButton;
 class TFColorPicker;
 class TFLinienArt;
 class TFLinienStaerkePicker;
+class TFMain;
 class TFTextBearbeiten;
 class TPickerFenster;
 
@@ -125,3 +126,7 @@ private:
     TArbeitsbereich &ws_;
     QWidget *fenster_;
 };
+
+// Builds the attribute panels into the main window's panels and connects
+// them with its hooks, signals and picker values (AttributPanelsAnschluss.cpp).
+TAttributPanels *AttributPanelsAnschliessen(TFMain &fenster);

@@ -8,6 +8,8 @@
 #include "window/ui/ColorPicker.h"
 #include "window/ui/LinienArtPicker.h"
 
+#include <QDir>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -143,4 +145,58 @@ TEST_F(PanelsImFenster, TextBearbeitenUeberDenKnopf)
     EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("tf0.textSetzen( \"Hallo Welt\" )")});
     EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
     EXPECT_GT(analysator.Karten, 0);
+}
+
+// Builds docs/screenshots/picker.png when FIGURO_SCREENSHOTS names a folder;
+// always checks that the composed picture shows the open fill picker with
+// the selected rectangle's colour marked.
+TEST_F(PanelsImFenster, BildschirmfotoMitOffenemPicker)
+{
+    f->resize(760, 560);
+    QApplication::processEvents();
+    TRechteck *r = rechteck(5, 24, 6, 3);
+    r->Füllfarbe = TFarbe::Echt(FarbWert(51, 102, 255)); // hellblau
+    auto e = std::make_unique<TEllipse>(dok(), f->Analysator(), f->Klassen()->ELLIPSE);
+    e->NamenVergeben();
+    e->MitteX = 11;
+    e->MitteY = 23;
+    e->Länge = 5;
+    e->Breite = 3.5;
+    e->Füllfarbe = TFarbe::Echt(FarbWert(255, 204, 0)); // gold
+    e->Linienfarbe = TFarbe::Echt(0);
+    e->Linienstärke = 0.05;
+    e->Linienart = 2;
+    e->GeometrieBerechnen();
+    dok()->TeilAnhaengen(std::move(e));
+    f->Neuzeichnen();
+    klicken(px(5, 24));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+
+    TAttributPanels *p = f->Attributpanels;
+    klick(p->SBFuellfarbe);
+    TFColorPicker *popup = p->FuellfarbPicker;
+    ASSERT_TRUE(popup->isVisible());
+    ASSERT_EQ(popup->GedrueckteZelle(), popup->Zelle(26)); // hellblau
+    QTest::mouseMove(popup->Zelle(19));
+    QApplication::processEvents();
+
+    QImage bild = f->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint versatz = popup->mapToGlobal(QPoint(0, 0)) - f->mapToGlobal(QPoint(0, 0));
+    {
+        QPainter maler(&bild);
+        maler.drawImage(versatz, popup->grab().toImage());
+    }
+    // The popup hangs below the fill button: its "rot" swatch is in the picture.
+    TColorPanel *rot = popup->Zelle(21);
+    const QPoint mitteRot = versatz + rot->mapTo(popup, rot->rect().center());
+    EXPECT_EQ(bild.pixelColor(mitteRot), QColor(255, 0, 0));
+    const QPoint knopf = p->SBFuellfarbe->mapTo(f.get(), QPoint(0, 0));
+    EXPECT_EQ(versatz, knopf + QPoint(2, 22));
+
+    const QByteArray ordner = qgetenv("FIGURO_SCREENSHOTS");
+    if (!ordner.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(ordner));
+        const QString pfad = QDir(QString::fromLocal8Bit(ordner)).filePath(QStringLiteral("picker.png"));
+        EXPECT_TRUE(bild.save(pfad));
+    }
 }

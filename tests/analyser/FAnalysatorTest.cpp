@@ -8,6 +8,9 @@
 #include "language/Arbeitsbereich.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -167,6 +170,8 @@ TEST_F(FAnalysatorTest, LupeBleibtZwischenZehnUndVierundzwanzig)
     EXPECT_FALSE(plus->isDown());
 
     // With the tree showing, the buttons change the tree's font.
+    EXPECT_EQ(fenster->Aufrufbaum()->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(fenster->Aufrufbaum()->font().pointSize(), 10);
     QTest::mouseClick(teil<QToolButton>("SBMethodenaufrufeBaum"), Qt::LeftButton);
     EXPECT_TRUE(fenster->Aufrufbaum()->isVisible());
     EXPECT_FALSE(dg->isVisible());
@@ -474,4 +479,18 @@ TEST(FAnalysatorArbeitsbereich, GetippterAufrufMitTastatursymbolUndFarbigemText)
     const QImage diagramm = fenster.Diagramm()->Seite()->grab().toImage();
     EXPECT_EQ(diagramm.pixel(f.XPixel(k.left()) - 3, f.YPixel(k.top()) - 3) & 0xFFFFFF, 0x000000u);
     ab.Auswahl.clear();
+}
+
+TEST_F(FAnalysatorTest, PlatzierenRechtsNebenDemHauptfenster)
+{
+    const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect haupt(bildschirm.left(), bildschirm.top(), bildschirm.width() / 3, bildschirm.height() / 2);
+    fenster->Platzieren(haupt);
+    EXPECT_EQ(fenster->frameGeometry().left(), haupt.right() + 1);
+    EXPECT_EQ(fenster->frameGeometry().top(), haupt.top());
+    EXPECT_EQ(fenster->frameGeometry().right(), bildschirm.right());
+    EXPECT_EQ(fenster->frameGeometry().height(), bildschirm.height() - 30);
+    auto *teiler = teil<QSplitter>("Splitter");
+    ASSERT_EQ(teiler->sizes().size(), 2);
+    EXPECT_NEAR(teiler->sizes()[1], bildschirm.height() * 2 / 5, 2);
 }

@@ -23,6 +23,7 @@ class TDokument;
 class TFAnalysator;
 class TFInformation;
 class TKlassenObjekte;
+class TLehrerBedienung;
 class TMyScrollBox;
 
 // The main window: the drawing area between the tool and attribute panels
@@ -89,6 +90,9 @@ public:
     TAttributPanels *Attributpanels = nullptr;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
+    // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher
+    // dialogs (child object).
+    TLehrerBedienung *Lehrer = nullptr;
 
     // --- the model ---
     TAnalysator *Analysator() override;

@@ -233,8 +233,6 @@ void TAttributPanels::AttributanzeigeAktualisieren()
         LinienArtPicker->ZellenMarkieren();
         LinienStaerkePicker->Staerkewahl = a.Linienstaerke;
         LinienStaerkePicker->ZellenMarkieren();
-        if (SperrenAnzeigen)
-            SperrenAnzeigen(a.MausGesperrt, a.TastaturGesperrt);
     }
     if (a.TextFeld) {
         ausrichtungZeigen(a.TextFeld->Ausrichtung);

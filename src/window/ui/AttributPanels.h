@@ -60,8 +60,6 @@ public:
     std::function<void()> MausNeuBewerten;
     // A picker value changed (the attributes of the next figure).
     std::function<void()> WerteGeaendert;
-    // Shows the common lock states of the selection (teacher mode buttons).
-    std::function<void(std::uint8_t maus, std::uint8_t tastatur)> SperrenAnzeigen;
     // The font dialog: answers the confirmed font, or nothing when it was
     // cancelled. Preset with the field's font. Defaults to QFontDialog.
     std::function<std::optional<TSchriftwahl>(const TSchriftwahl &)> SchriftWaehlen;

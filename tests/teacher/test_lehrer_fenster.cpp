@@ -257,3 +257,26 @@ TEST_F(LehrerFenster, AnzeigeFolgtDemArbeitsbereich)
     EXPECT_FALSE(lehrer->APasswortSetzen->isVisible());
     EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
 }
+
+TEST_F(LehrerFenster, RechteMaustasteOeffnetBeiGesperrterAuswahlKeinMenue)
+{
+    TRechteck *r = rechteck(5, 20);
+    r->MausSperreSetzen(true);
+    f->PopupMenuObjekt->addAction(QStringLiteral("Probe"));
+    const QPoint p = px(5, 20);
+    auto rechtsKlicken = [&] {
+        bewegen(p);
+        QTest::mousePress(seite, Qt::RightButton, {}, p);
+        QTest::mouseRelease(seite, Qt::RightButton, {}, p);
+    };
+
+    rechtsKlicken();
+    EXPECT_EQ(ab().Auswahl, std::vector<TZeichenObjekt *>{r}); // selected, but no menu
+    EXPECT_FALSE(f->PopupMenuObjekt->isVisible());
+
+    lehrermodusAn();
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben); // hover follows at once
+    rechtsKlicken();
+    EXPECT_TRUE(f->PopupMenuObjekt->isVisible());
+    f->PopupMenuObjekt->hide();
+}

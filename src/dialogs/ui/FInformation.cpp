@@ -1,5 +1,8 @@
 #include "dialogs/ui/FInformation.h"
 
+#include "dialogs/Anleitung.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <cmath>
 #include <QEnterEvent>
@@ -111,6 +114,16 @@ TFInformation::TFInformation(QWidget *eltern) : QWidget(eltern, Qt::Window)
     LabelHomepage->adjustSize();
     zeile(this, QStringLiteral("erhältlich."), x, 218);
     zeile(this, QStringLiteral("Das Programm wird laufend weiterentwickelt."), x, 244);
+
+    // The guide installed with the program, opened in the browser.
+    const QString anleitung = AnleitungPfad(QCoreApplication::applicationDirPath());
+    if (!anleitung.isEmpty()) {
+        LabelAnleitung = new TLinkLabel(QUrl::fromLocalFile(anleitung).toString(), this);
+        LabelAnleitung->setObjectName(QStringLiteral("LabelAnleitung"));
+        LabelAnleitung->setText(QStringLiteral("Anleitung auf diesem Rechner öffnen"));
+        LabelAnleitung->move(x, 266);
+        LabelAnleitung->adjustSize();
+    }
 
     SBSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
     SBSchliessen->setObjectName(QStringLiteral("SBSchliessen"));

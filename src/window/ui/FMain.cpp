@@ -67,7 +67,12 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     if (qEnvironmentVariableIsSet("FIGURO_OHNE_SPLASH"))
         mitSplash_ = false;
     setObjectName(QStringLiteral("FMain"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // "MS Sans Serif" where it exists, else a font of Arial's metrics.
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    setFont(schrift);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     // FormCreate, in its order.
@@ -578,15 +583,18 @@ bool TFMain::EingabefeldHatFokus() const
 
 void TFMain::EingabefeldEinsetzen(QWidget *feld)
 {
-    if (!feld)
+    if (!feld || feld == Eingabefeld)
         return;
     auto *layout = qobject_cast<QHBoxLayout *>(PMethodenEingabe->layout());
     feld->setParent(PMethodenEingabe);
-    layout->replaceWidget(Eingabefeld, feld);
-    if (Eingabefeld && Eingabefeld->objectName() == QStringLiteral("EingabefeldPlatz"))
-        delete Eingabefeld;
+    QWidget *alt = Eingabefeld;
+    layout->replaceWidget(alt, feld);
     Eingabefeld = feld;
     feld->show();
+    if (alt) {
+        alt->hide();
+        alt->deleteLater();
+    }
 }
 
 void TFMain::OnEingabeFeldEnter()

@@ -104,7 +104,7 @@ TFInformation::TFInformation(QWidget *eltern) : QWidget(eltern, Qt::Window)
                          x, 96, 9, true);
     LabelVersion->setObjectName(QStringLiteral("LabelVersion"));
     zeile(this, QStringLiteral("Das Figuro-Team, für Schulen aller Schularten"), x, 116);
-    zeile(this, QStringLiteral("Freie Software: Nutzung und Weitergabe im Unterricht erwünscht."), x,
+    zeile(this, QStringLiteral("Freie Software: Weitergabe im Unterricht erwünscht."), x,
           134, 8);
     zeile(this, QStringLiteral("Die neueste Programmversion, Beispieldateien"), x, 164);
     zeile(this, QStringLiteral("und eine Anleitung sind auf meiner Homepage"), x, 182);

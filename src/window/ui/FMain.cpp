@@ -492,6 +492,9 @@ void TFMain::closeEvent(QCloseEvent *ereignis)
         return;
     }
     FInformation->hide();
+    // The program ends with its main window: the analyser goes too.
+    if (analysator_fenster_)
+        analysator_fenster_->Schliessen();
     ereignis->accept();
 }
 
@@ -693,6 +696,12 @@ void TFMain::OberflaecheAktualisieren()
     for (QToolButton *k : {SBSchriftart, SBLinksbuendig, SBRechtsbuendig, SBZentriert, SBBlocksatz,
                            SBTextBearbeiten})
         k->setEnabled(einTextfeld);
+    // A vertex or segment handle under the mouse is what the point
+    // commands of the context menu work on.
+    TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
+    if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff &&
+        (g->GriffArt == GriffPunkt || g->GriffArt == GriffSegment))
+        Steuerung->KontextGriff = g;
     Q_EMIT oberflaecheAktualisiert();
 }
 

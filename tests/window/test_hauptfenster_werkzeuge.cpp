@@ -1,6 +1,10 @@
 // Drawing with the tools, handle drags and polylines through real events.
 #include "FensterTest.h"
+#include "dialogs/ui/TextBearbeiten.h"
+#include "window/ui/AttributPanels.h"
 
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 using Werkzeuge = Fenster;
@@ -173,11 +177,24 @@ TEST_F(Werkzeuge, TextfeldOeffnetDenTextdialog)
 {
     int angefordert = 0;
     QObject::connect(f.get(), &TFMain::textBearbeitenAngefordert, [&] { ++angefordert; });
+    // The text dialog is modal: cancel it as soon as it shows.
+    TFTextBearbeiten *dialog = f->Attributpanels->FTextBearbeiten;
+    bool gezeigt = false;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (dialog->isVisible()) {
+            gezeigt = true;
+            dialog->SBAbbrechen->click();
+        }
+    });
+    wache.start(5);
     werkzeug(f->SBTextFeld);
     ziehen(px(4, 22), px(10, 18));
     ASSERT_EQ(dok()->Teile.size(), 1u);
     EXPECT_EQ(dok()->Teile[0]->KlassenId, KlasseTextFeld);
     EXPECT_EQ(angefordert, 1);
+    EXPECT_TRUE(gezeigt);
+    EXPECT_EQ(dialog->TextFeld, dok()->Teile[0].get());
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 }
 

@@ -9,6 +9,7 @@
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "window/ui/AnalysatorFensterAnschluss.h"
+#include "window/ui/AttributPanels.h"
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
@@ -147,6 +148,9 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
         connect(this, &TFMain::vervollstaendigungVerbergenAngefordert, feld->CodeComplete(),
                 &QWidget::hide);
     }
+    // 5. (with the workspace it applies choices to) The picker buttons and
+    // popups, the text panel's commands and the text dialog.
+    Attributpanels = AttributPanelsAnschliessen(*this);
     // 11. Teacher mode: its menu, the lock buttons and the dialogs.
     Lehrer = new TLehrerBedienung(this);
     // 12./13.

@@ -18,6 +18,7 @@ class QToolButton;
 class TAnalysator;
 class TArbeitsbereich;
 class TAnalysatorFensterAnschluss;
+class TAttributPanels;
 class TDokument;
 class TFAnalysator;
 class TFInformation;
@@ -85,6 +86,8 @@ public:
     // modified flag and file name.
     std::unique_ptr<TArbeitsbereich> Arbeitsbereich;
     TPickerWerte Picker;
+    // The picker buttons and popups, the text panel's commands (a child).
+    TAttributPanels *Attributpanels = nullptr;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
     // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher

@@ -1,4 +1,6 @@
 #include "window/ui/FMain.h"
+#include "persistence/ui/DateiBefehle.h"
+#include "window/ui/Aktionen.h"
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
@@ -139,6 +141,9 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
         connect(this, &TFMain::vervollstaendigungVerbergenAngefordert, feld->CodeComplete(),
                 &QWidget::hide);
     }
+    // 11. The editing and file commands with their menus.
+    Aktionen = new TAktionen(this);
+    DateiBefehle = new TDateiBefehle(this);
     // 12./13.
     OberflaecheAktualisieren();
     Arbeitsbereich->Geaendert = false;

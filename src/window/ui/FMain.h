@@ -15,7 +15,9 @@ class QMenu;
 class QPrinter;
 class QTimer;
 class QToolButton;
+class TAktionen;
 class TAnalysator;
+class TDateiBefehle;
 class TArbeitsbereich;
 class TDokument;
 class TFInformation;
@@ -84,6 +86,9 @@ public:
     TPickerWerte Picker;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
+    // The editing commands and the file commands with their menus.
+    TAktionen *Aktionen = nullptr;
+    TDateiBefehle *DateiBefehle = nullptr;
 
     // --- the model ---
     TAnalysator *Analysator() override;

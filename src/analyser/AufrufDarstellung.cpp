@@ -1,7 +1,6 @@
 #include "analyser/AufrufDarstellung.h"
 #include "language/MethodenAufruf.h"
 
-#include <QFontMetrics>
 
 namespace AufrufDarstellung {
 
@@ -43,14 +42,8 @@ const QImage &Symbol(bool ausEingabefeld)
 
 void TextZeichnen(QPainter &p, const TMethodenAufruf &aufruf, const QRect &rechteck, int x, int y)
 {
-    p.save();
-    p.setClipRect(QRect(rechteck.left(), rechteck.top(), std::max(0, rechteck.right() - rechteck.left() + 1),
-                        rechteck.height()),
-                  Qt::IntersectClip);
-    p.setPen(Qt::black);
-    const QFontMetrics fm(p.font());
-    p.drawText(QPoint(x, y + fm.ascent()), aufruf.AnzeigeText());
-    p.restore();
+    // Syntax-coloured like the input field, without error or selection.
+    aufruf.Zeichnen(rechteck, x, &p, y);
 }
 
 } // namespace AufrufDarstellung

@@ -16,8 +16,8 @@ constexpr int SymbolGroesse = 10;
 // typed call ran.
 const QImage &Symbol(bool ausEingabefeld);
 
-// Draws the call's display text from (x, y) (top-left of the text, pixels)
-// in the painter's current font, clipped at the rectangle's right edge.
+// Draws the call's display text syntax-coloured from (x, y) (top-left of the
+// text, pixels) in the painter's current font, clipped at the rectangle.
 void TextZeichnen(QPainter &p, const TMethodenAufruf &aufruf, const QRect &rechteck, int x, int y);
 
 } // namespace AufrufDarstellung

@@ -1,7 +1,8 @@
 // figuro-konsole: runs method calls from a script, one per line, as Enter in
 // the input field would, and writes the call log they produce.
 //
-//   figuro-konsole [-o DATEI.fgo] [-s DATEI.fgo] [--lehrermodus] [SKRIPT]
+//   figuro-konsole [-o DATEI.fgo] [-s DATEI.fgo] [--lehrermodus]
+//                  [--export DATEI.png|DATEI.svg|DATEI.pdf [--dpi N]] [SKRIPT]
 //
 // Output (UTF-8), per script line in order: every top-level log entry as its
 // display text, sub-calls indented by two blanks per level; for a rejected
@@ -15,12 +16,15 @@
 // saves the document after the last line. --lehrermodus lifts the edit
 // locks; for a document protected by a password it also needs the password
 // (or the master password) in the environment variable FIGURO_PASSWORT.
+// --export writes the sheet as a picture after the script ran (PNG at --dpi
+// dots per inch, 300 by default; SVG and PDF as vectors).
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "language/MethodenAufruf.h"
 #include "model/Codec1252.h"
 #include "model/Dokument.h"
 #include "persistence/Dokumentdatei.h"
+#include "persistence/Export.h"
 #include "teacher/Passwort.h"
 
 #include <QByteArray>
@@ -35,11 +39,14 @@
 namespace {
 
 const char *const AufrufText =
-    "Aufruf: figuro-konsole [-o DATEI.fgo] [-s DATEI.fgo] [--lehrermodus] [SKRIPT]\n"
+    "Aufruf: figuro-konsole [-o DATEI.fgo] [-s DATEI.fgo] [--lehrermodus]\n"
+    "                       [--export BILD [--dpi N]] [SKRIPT]\n"
     "  -o DATEI.fgo    Dokument öffnen (sonst ein neues Dokument)\n"
     "  -s DATEI.fgo    Dokument am Ende speichern\n"
     "  --lehrermodus   Bearbeitungssperren aufheben (bei einem Dokument mit\n"
     "                  Passwort muss FIGURO_PASSWORT das Passwort enthalten)\n"
+    "  --export BILD   das Blatt am Ende als BILD speichern (.png, .svg oder .pdf)\n"
+    "  --dpi N         Auflösung des PNG-Bildes in dpi (Vorgabe 300)\n"
     "  SKRIPT          Methodenaufrufe, einer pro Zeile (ohne SKRIPT oder mit -:\n"
     "                  Standardeingabe)\n";
 
@@ -80,6 +87,8 @@ struct TOptionen {
     QString Oeffnen;
     QString Speichern;
     bool Lehrermodus = false;
+    QString Export;
+    int Dpi = 300;
     std::optional<QString> Skript; // "-" or absent: standard input
 };
 
@@ -138,6 +147,20 @@ int main(int argc, char *argv[])
             if (i + 1 >= argumente.size())
                 return benutzungsfehler(QStringLiteral("Nach %1 fehlt der Dateiname.").arg(a));
             (a == QLatin1String("-o") ? optionen.Oeffnen : optionen.Speichern) = argumente[++i];
+        } else if (a == QLatin1String("--export")) {
+            if (i + 1 >= argumente.size())
+                return benutzungsfehler(QStringLiteral("Nach %1 fehlt der Dateiname.").arg(a));
+            optionen.Export = argumente[++i];
+            if (!ExportFormatBekannt(optionen.Export))
+                return benutzungsfehler(
+                    QStringLiteral("Unbekanntes Bildformat: %1 (möglich sind .png, .svg und .pdf)")
+                        .arg(optionen.Export));
+        } else if (a == QLatin1String("--dpi")) {
+            bool ok = false;
+            if (i + 1 < argumente.size())
+                optionen.Dpi = argumente[++i].toInt(&ok);
+            if (!ok || optionen.Dpi < 10 || optionen.Dpi > 2400)
+                return benutzungsfehler(QStringLiteral("--dpi erwartet eine Zahl von 10 bis 2400."));
         } else if (a == QLatin1String("--lehrermodus")) {
             optionen.Lehrermodus = true;
         } else if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
@@ -228,6 +251,16 @@ int main(int argc, char *argv[])
         if (!DokumentSpeichern(optionen.Speichern, ws.Dokument(), ws.Klassen(), meldung)) {
             schreiben(stderr, QStringLiteral("Die Datei %1 kann nicht gespeichert werden: %2\n")
                                   .arg(optionen.Speichern, meldung));
+            return 2;
+        }
+    }
+    if (!optionen.Export.isEmpty()) {
+        TExportOptionen export_;
+        export_.Dpi = optionen.Dpi;
+        QString meldung;
+        if (!Exportieren(ws.Dokument(), optionen.Export, export_, meldung)) {
+            schreiben(stderr, QStringLiteral("Das Bild %1 kann nicht geschrieben werden: %2\n")
+                                  .arg(optionen.Export, meldung));
             return 2;
         }
     }

@@ -1,3 +1,4 @@
+#include "analyser/ui/FAnalysator.h"
 #include "window/ui/FMain.h"
 
 #include <QApplication>
@@ -7,9 +8,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Figuro"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
-    // The main window comes first; the analyser window and the dialogs
-    // follow it and are connected to it when it is first shown.
+    // The main window comes first (it makes the call log, the document and
+    // the registry); the analyser window follows and is shown with it.
     TFMain fenster;
+    TFAnalysator analysator(fenster.Analysator(), fenster.Dokument(), fenster.Klassen());
+    fenster.AnalysatorFensterAnschliessen(&analysator);
     fenster.show();
     return app.exec();
 }

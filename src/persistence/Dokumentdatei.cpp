@@ -5,6 +5,8 @@
 #include "persistence/ObjektXML.h"
 #include "persistence/XMLDOM.h"
 
+#include <new>
+
 namespace {
 
 void DOMFuellen(TXMLDOM &dom, const TDokument &dokument, const TKlassenObjekte &klassen)
@@ -45,6 +47,10 @@ bool AusDOM(const TXMLDOM &dom, TDokument &dokument, TKlassenObjekte &klassen, Q
                 zaehler = ObjektXML::ZaehlerLesen(klassen, *verzeichnis);
         } catch (const EKonvertierungsFehler &e) {
             meldung = e.Meldung;
+            daten.Figuren.clear();
+            return false;
+        } catch (const std::bad_alloc &) {
+            meldung = QStringLiteral("Die Datei ist zu groß.");
             daten.Figuren.clear();
             return false;
         }

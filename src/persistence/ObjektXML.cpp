@@ -84,7 +84,9 @@ QString ZaehlerName(const QString &klassenName)
     return klassenName + QStringLiteral("zähler");
 }
 
-std::unique_ptr<TObjekt> ObjektLesen(const TKlassenObjekte &klassen, const TXMLKnoten &knoten)
+namespace {
+
+std::unique_ptr<TObjekt> ObjektLesenIn(const TKlassenObjekte &klassen, const TXMLKnoten &knoten, int besitzerKlasse)
 {
     TLeseKontext kontext(&klassen);
     std::unique_ptr<TObjekt> objekt = klassen.ObjektErzeugen(knoten.Name);
@@ -93,11 +95,21 @@ std::unique_ptr<TObjekt> ObjektLesen(const TKlassenObjekte &klassen, const TXMLK
     objekt->AusXMLLesen(knoten);
     if (!Vollstaendig(*objekt))
         return nullptr;
-    if (objekt->KlassenId != KlasseDokument && objekt->KlassenId != KlassePunkt)
+    // A group recomputes all its members, so a group inside a group is left
+    // to the outermost one: deep nestings cost linear, not quadratic time.
+    const bool vonAussenBerechnet = objekt->KlassenId == KlasseGruppe && besitzerKlasse == KlasseGruppe;
+    if (objekt->KlassenId != KlasseDokument && objekt->KlassenId != KlassePunkt && !vonAussenBerechnet)
         objekt->GeometrieBerechnen();
     if (objekt->KlassenId == KlasseLinienZug)
         static_cast<TLinienZug &>(*objekt).RahmenZuruecksetzen();
     return objekt;
+}
+
+} // namespace
+
+std::unique_ptr<TObjekt> ObjektLesen(const TKlassenObjekte &klassen, const TXMLKnoten &knoten)
+{
+    return ObjektLesenIn(klassen, knoten, KlasseDokument);
 }
 
 std::vector<std::unique_ptr<TObjekt>> TeileLesen(const TXMLKnoten &knoten, int besitzerKlasse)
@@ -110,7 +122,7 @@ std::vector<std::unique_ptr<TObjekt>> TeileLesen(const TXMLKnoten &knoten, int b
         const TObjekt *klasse = klassen->KlasseZuName(kind->Name);
         if (!klasse || !TeilErlaubt(besitzerKlasse, klasse->KlassenId))
             continue;
-        if (auto teil = ObjektLesen(*klassen, *kind))
+        if (auto teil = ObjektLesenIn(*klassen, *kind, besitzerKlasse))
             teile.push_back(std::move(teil));
     }
     return teile;

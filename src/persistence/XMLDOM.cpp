@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 
@@ -450,7 +451,13 @@ bool TXMLDOM::LadenAusDatei(const QString &pfad, QString &fehler)
         fehler = QStringLiteral("Fehler beim Öffnen der Datei.");
         return false;
     }
-    QByteArray daten = datei.readAll();
+    QByteArray daten;
+    try {
+        daten = datei.readAll();
+    } catch (const std::bad_alloc &) {
+        fehler = QStringLiteral("Die Datei ist zu groß.");
+        return false;
+    }
     if (datei.error() != QFileDevice::NoError) {
         fehler = QStringLiteral("Fehler beim Öffnen der Datei.");
         return false;

@@ -65,3 +65,15 @@ inline int blauPixel(const QImage &bild, const QRect &bereich)
         }
     return n;
 }
+
+// Counts pixels that are not white inside a rectangle (ink of any colour).
+inline int tintenPixel(const QImage &bild, const QRect &bereich)
+{
+    int n = 0;
+    const QRect r = bereich.intersected(bild.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if ((bild.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                ++n;
+    return n;
+}

@@ -44,4 +44,11 @@ TEST(Bildschirmfoto, AnalysatorMitGruppeUndLinienzug)
     QTest::qWait(50);
     const QPixmap bild = fenster.grab();
     ASSERT_TRUE(bild.save(QString::fromLocal8Bit(ziel)));
+    // The call list, for a second look.
+    const QByteArray liste = qgetenv("FIGURO_SCREENSHOT_LISTE");
+    if (!liste.isEmpty()) {
+        fenster.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(0);
+        QTest::qWait(20);
+        ASSERT_TRUE(fenster.grab().save(QString::fromLocal8Bit(liste)));
+    }
 }

@@ -5,8 +5,12 @@
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
+#include "language/Arbeitsbereich.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -91,7 +95,8 @@ TEST_F(FAnalysatorTest, SechshundertAufrufeGebenFuenfhundertBaumknotenUndSechshu
     const QImage bild = dg->viewport()->grab().toImage();
     EXPECT_LE(dg->ZuletztGezeichneteZeilen(), dg->SichtbareZeilen() + 1);
     const int yLetzte = (599 - dg->ObersteZeile()) * dg->ZeilenHoehe();
-    EXPECT_GT(farbPixel(bild, QRect(14, yLetzte, 300, dg->ZeilenHoehe()), qRgb(0, 0, 0)), 10);
+    EXPECT_GT(tintenPixel(bild, QRect(14, yLetzte, 300, dg->ZeilenHoehe())), 30);
+    EXPECT_EQ(tintenPixel(bild, QRect(14, yLetzte + dg->ZeilenHoehe(), 300, dg->ZeilenHoehe())), 0);
 }
 
 TEST_F(FAnalysatorTest, ListeZeichnetNurSichtbareZeilenAuchBeiZweitausend)
@@ -165,6 +170,8 @@ TEST_F(FAnalysatorTest, LupeBleibtZwischenZehnUndVierundzwanzig)
     EXPECT_FALSE(plus->isDown());
 
     // With the tree showing, the buttons change the tree's font.
+    EXPECT_EQ(fenster->Aufrufbaum()->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(fenster->Aufrufbaum()->font().pointSize(), 10);
     QTest::mouseClick(teil<QToolButton>("SBMethodenaufrufeBaum"), Qt::LeftButton);
     EXPECT_TRUE(fenster->Aufrufbaum()->isVisible());
     EXPECT_FALSE(dg->isVisible());
@@ -431,4 +438,59 @@ TEST(Fensterlage, RechtsNebenDemHauptfenster)
     // keeps a usable width at the right edge.
     const TFensterlage voll = AnalysatorFensterlage(QRect(0, 0, 1920, 1050), QRect(0, 0, 1920, 1080));
     EXPECT_EQ(voll.Rahmen, QRect(1920 - AnalysatorMindestBreite, 0, AnalysatorMindestBreite, 1050));
+}
+
+TEST(FAnalysatorArbeitsbereich, GetippterAufrufMitTastatursymbolUndFarbigemText)
+{
+    TArbeitsbereich ab;
+    auto neu = ab.Klassen().ObjektErzeugen(QStringLiteral("RECHTECK"));
+    neu->NamenVergeben();
+    TObjekt *r = ab.Dokument().TeilAnhaengen(std::move(neu));
+    TFAnalysator fenster(ab);
+    fenster.resize(700, 500);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+
+    const TAufrufErgebnis ergebnis = ab.AufrufAusfuehren(QStringLiteral("re0.verschieben(1,2)"), 0, nullptr);
+    ASSERT_TRUE(ergebnis.Ausgefuehrt);
+    TAufrufGitter *dg = fenster.Aufrufliste();
+    ASSERT_EQ(dg->ZeilenAnzahl(), 1);
+    ASSERT_TRUE(ab.Analysator().Protokoll()[0]->AusEingabefeld);
+    EXPECT_TRUE(fenster.Aufrufbaum()->topLevelItem(0)->text(0).startsWith(QStringLiteral("re0.verschieben( ")));
+    const QImage bild = dg->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const int h = dg->ZeilenHoehe();
+    const QImage symbol = AufrufDarstellung::Symbol(true).convertToFormat(QImage::Format_ARGB32);
+    QImage erwartet(12, h, QImage::Format_ARGB32);
+    erwartet.fill(Qt::white);
+    {
+        QPainter p(&erwartet);
+        p.drawImage(1, (h - symbol.height()) / 2, symbol);
+    }
+    EXPECT_EQ(bild.copy(0, 0, 12, h), erwartet);
+    // Numbers are blue, the rest of the call dark blue and black.
+    EXPECT_GT(blauPixel(bild, QRect(12, 0, 600, h)), 5);
+
+    // The workspace's selection marks the card's corners.
+    ab.Auswahl.push_back(static_cast<TZeichenObjekt *>(r));
+    fenster.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(1);
+    fenster.Aktualisieren();
+    const TDiagrammFlaeche &f = fenster.Diagramm()->Flaeche();
+    const QRectF k = fenster.Objektbaum()->KnotenZuObjekt(r)->Bildrechteck();
+    const QImage diagramm = fenster.Diagramm()->Seite()->grab().toImage();
+    EXPECT_EQ(diagramm.pixel(f.XPixel(k.left()) - 3, f.YPixel(k.top()) - 3) & 0xFFFFFF, 0x000000u);
+    ab.Auswahl.clear();
+}
+
+TEST_F(FAnalysatorTest, PlatzierenRechtsNebenDemHauptfenster)
+{
+    const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect haupt(bildschirm.left(), bildschirm.top(), bildschirm.width() / 3, bildschirm.height() / 2);
+    fenster->Platzieren(haupt);
+    EXPECT_EQ(fenster->frameGeometry().left(), haupt.right() + 1);
+    EXPECT_EQ(fenster->frameGeometry().top(), haupt.top());
+    EXPECT_EQ(fenster->frameGeometry().right(), bildschirm.right());
+    EXPECT_EQ(fenster->frameGeometry().height(), bildschirm.height() - 30);
+    auto *teiler = teil<QSplitter>("Splitter");
+    ASSERT_EQ(teiler->sizes().size(), 2);
+    EXPECT_NEAR(teiler->sizes()[1], bildschirm.height() * 2 / 5, 2);
 }

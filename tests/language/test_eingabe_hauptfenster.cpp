@@ -1,6 +1,7 @@
 // The input field inside the main window: hint bar, light bulb, execute
 // button and the execute command; and the screenshot of the field with the
 // completion window open.
+#include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "language/ui/EingabeFeld.h"
@@ -114,12 +115,31 @@ TEST(EingabeImHauptfenster, HinweiszeileKnopfUndAusfuehren)
     ASSERT_EQ(h.protokoll().size(), vorher.size() + 2);
     EXPECT_EQ(h.protokoll().back(), QStringLiteral("re0.drehen( 30.00° )"));
 
+    // A call that removes its object: afterwards the same text names no
+    // object any more, and the button says so.
+    QTest::keyClick(h.feld, Qt::Key_End);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(h.feld, Qt::Key_Backspace);
+    h.tippen(QStringLiteral("ausschneiden()"));
+    EXPECT_EQ(h.feld->Text(), QStringLiteral("re0.ausschneiden()"));
+    EXPECT_TRUE(h.fenster.SBMethodeAusfuehren->isEnabled());
+    QTest::keyClick(h.feld, Qt::Key_Return);
+    EXPECT_TRUE(h.fenster.Arbeitsbereich->Dokument().Teile.empty());
+    EXPECT_FALSE(h.fenster.SBMethodeAusfuehren->isEnabled());
+    EXPECT_EQ(h.fenster.PanelHilfstext->text(), QStringLiteral("re0 ist kein Bezeichner eines Objekts."));
+    EXPECT_EQ(h.feld->FehlerAnfang(), 1);
+    EXPECT_EQ(h.feld->FehlerEnde(), 3);
+    h.neu(QStringLiteral("RECHTECK"));
+    ASSERT_TRUE(h.fenster.Arbeitsbereich->Dokument().FindeObjekt(QStringLiteral("re1")));
+
     // Keys typed into the field stay there: Delete edits the text and does
     // not delete the selected figure.
     h.fenster.Arbeitsbereich->Auswahl.clear();
+    h.fenster.Arbeitsbereich->Auswahl.push_back(
+        static_cast<TZeichenObjekt *>(h.fenster.Arbeitsbereich->Dokument().Teile.front().get()));
     QTest::keyClick(h.feld, Qt::Key_Home);
     QTest::keyClick(h.feld, Qt::Key_Delete);
-    EXPECT_EQ(h.feld->Text(), QStringLiteral("e0.drehen(30)"));
+    EXPECT_EQ(h.feld->Text(), QStringLiteral("e0.ausschneiden()"));
     EXPECT_EQ(h.fenster.Arbeitsbereich->Dokument().Teile.size(), 1u);
 }
 

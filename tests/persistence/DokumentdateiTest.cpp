@@ -652,3 +652,43 @@ TEST(Dokumentdatei, SpeichernScheitertOhneDieAlteDateiZuZerstoeren)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), u.bytes());
 }
+
+TEST(Dokumentdatei, TiefGeschachtelteGruppenMitBerechneterGeometrie)
+{
+    // 998 groups inside each other (with DOKUMENT and the rectangle that is
+    // the deepest nesting a file may have), a rectangle at the bottom.
+    const int tiefe = TXMLDOM::MaxTiefe - 2;
+    QByteArray datei = Kopf + "<DOKUMENT >\r\n";
+    for (int i = 0; i < tiefe; ++i)
+        datei += "<GRUPPE MitteX = \"99\" >\r\n";
+    datei += L1("<RECHTECK MitteX = \"3\" MitteY = \"4\" Breite = \"2\" Länge = \"6\" Winkel = \"0\" >\r\n</RECHTECK>\r\n");
+    for (int i = 0; i < tiefe; ++i)
+        datei += "</GRUPPE>\r\n";
+    datei += "</DOKUMENT>\r\n";
+
+    Umgebung u;
+    QString meldung;
+    ASSERT_TRUE(u.lade(datei, &meldung)) << meldung.toStdString();
+    // Every group's box is the rectangle's, whatever the file said.
+    int gruppen = 0;
+    for (TObjekt *o = u.dokument.Teile.at(0).get(); o->KlassenId == KlasseGruppe; o = o->Teile.at(0).get()) {
+        auto *g = static_cast<TGruppe *>(o);
+        ASSERT_DOUBLE_EQ(g->MitteX, 3) << gruppen;
+        ASSERT_DOUBLE_EQ(g->Länge, 6) << gruppen;
+        ASSERT_DOUBLE_EQ(g->Breite, 2) << gruppen;
+        ++gruppen;
+    }
+    EXPECT_EQ(gruppen, tiefe);
+    // Generated names all the way down, and the file writes back.
+    EXPECT_EQ(u.klassen.GRUPPE->Zaehler, tiefe);
+    const QByteArray zurueck = u.bytes();
+    Umgebung v;
+    ASSERT_TRUE(v.lade(zurueck));
+    EXPECT_EQ(v.bytes(), zurueck);
+
+    // One level more is refused and changes nothing.
+    datei.replace("<DOKUMENT >\r\n", "<DOKUMENT >\r\n<GRUPPE >\r\n");
+    EXPECT_FALSE(v.lade(datei, &meldung));
+    EXPECT_EQ(meldung, QStringLiteral("Die Datei ist zu tief verschachtelt."));
+    EXPECT_EQ(v.bytes(), zurueck);
+}

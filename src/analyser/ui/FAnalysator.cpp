@@ -6,6 +6,7 @@
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "language/Analysator.h"
+#include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 
@@ -199,6 +200,9 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
         tv_->setUniformRowHeights(true);
         tv_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         tv_->header()->setStretchLastSection(false);
+        QFont baumSchrift(QStringLiteral("Arial"));
+        baumSchrift.setPointSize(baumSchriftgroesse_);
+        tv_->setFont(baumSchrift);
         tv_->hide();
         spalte->addWidget(dg_, 1);
         spalte->addWidget(tv_, 1);
@@ -400,6 +404,14 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
     resize(700, 700);
 }
 
+TFAnalysator::TFAnalysator(TArbeitsbereich &arbeitsbereich, QWidget *eltern)
+    : TFAnalysator(&arbeitsbereich.Analysator(), &arbeitsbereich.Dokument(), &arbeitsbereich.Klassen(),
+                   eltern)
+{
+    TArbeitsbereich *ab = &arbeitsbereich;
+    IstAusgewaehlt = [ab](const TObjekt *o) { return ab->IstAusgewaehlt(o); };
+}
+
 TFAnalysator::~TFAnalysator()
 {
     Trennen();
@@ -410,6 +422,7 @@ void TFAnalysator::Trennen()
     if (analysator_ && beobachter_)
         analysator_->BeobachterAbmelden(beobachter_);
     beobachter_ = 0;
+    IstAusgewaehlt = [](const TObjekt *) { return false; };
     analysator_ = nullptr;
     dokument_ = nullptr;
     klassen_ = nullptr;
@@ -665,8 +678,14 @@ void TFAnalysator::Platzieren(const QRect &hauptfensterRahmen)
     if (!bildschirm)
         return;
     const TFensterlage lage = AnalysatorFensterlage(hauptfensterRahmen, bildschirm->availableGeometry());
-    setGeometry(lage.Rahmen);
-    hauptteiler_->setSizes({std::max(50, lage.Rahmen.height() - lage.UnteresFeldHoehe), lage.UnteresFeldHoehe});
+    // The frame (window decoration) counts: known once the window was shown.
+    const QSize rand = frameGeometry().size() - geometry().size();
+    move(lage.Rahmen.topLeft());
+    resize(lage.Rahmen.size() - rand);
+    if (layout())
+        layout()->activate();
+    const int oben = hauptteiler_->height() - hauptteiler_->handleWidth() - lage.UnteresFeldHoehe;
+    hauptteiler_->setSizes({std::max(50, oben), lage.UnteresFeldHoehe});
 }
 
 void TFAnalysator::resizeEvent(QResizeEvent *ereignis)

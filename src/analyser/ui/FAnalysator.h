@@ -14,6 +14,7 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TAnalysator;
+class TArbeitsbereich;
 class TAufrufGitter;
 class TDiagrammScrollBox;
 class TDokument;
@@ -37,6 +38,10 @@ public:
     // must outlive the window or be detached with Trennen() first.
     TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlassenObjekte *klassen,
                  QWidget *eltern = nullptr);
+    // The same for the workspace's log, document and registry; the cards of
+    // the workspace's selection get corner marks. Call Trennen() before the
+    // workspace is destroyed if the window lives longer.
+    explicit TFAnalysator(TArbeitsbereich &arbeitsbereich, QWidget *eltern = nullptr);
     ~TFAnalysator() override;
 
     // --- called by the main window ---

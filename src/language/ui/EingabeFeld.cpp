@@ -203,6 +203,17 @@ void TEingabeFeld::Analysieren()
     Q_EMIT Aenderung(scanner_->Fehlermeldung, scanner_->Fehlermeldung.isEmpty());
 }
 
+void TEingabeFeld::Pruefen()
+{
+    scanner_->Analysieren(text_, einfuegemarke_, dokument_);
+    fehlerAnfang_ = scanner_->FehlerAnfang;
+    fehlerEnde_ = scanner_->FehlerEnde;
+    update();
+    codeComplete_->hide();
+    letzterZustand_ = KeinZustand;
+    Q_EMIT Aenderung(scanner_->Fehlermeldung, scanner_->Fehlermeldung.isEmpty());
+}
+
 void TEingabeFeld::VorschlagUebernehmenOderAusfuehren()
 {
     const TVorschlag *v = codeComplete_->isVisible() ? codeComplete_->GewaehlterVorschlag() : nullptr;

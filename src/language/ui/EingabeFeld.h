@@ -58,6 +58,10 @@ public:
     void AuswahlLoeschen();
     // Analyses the text, updates the completion window, reports the result.
     void Analysieren();
+    // Analyses the unchanged text again after the drawing changed (a call
+    // ran): error range, hint bar and execute button follow; the completion
+    // window stays closed.
+    void Pruefen();
     // Enter: takes the selected proposal of a visible completion window, or
     // asks for the call to be executed.
     void VorschlagUebernehmenOderAusfuehren();

@@ -1,4 +1,5 @@
 #include "window/ui/FMain.h"
+#include "analyser/ui/FAnalysator.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/Aktionen.h"
 #include "dialogs/ui/FInformation.h"
@@ -9,6 +10,7 @@
 #include "language/ui/FCodeComplete.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
+#include "window/ui/AnalysatorFensterAnschluss.h"
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
@@ -168,6 +170,9 @@ TFMain::~TFMain()
 {
     // FormDestroy: nothing that is freed now may record anything.
     qApp->removeEventFilter(this);
+    if (analysatorFensterAnschluss_ && analysatorFensterAnschluss_->Fenster())
+        analysatorFensterAnschluss_->Fenster()->Trennen();
+    analysator_fenster_ = nullptr;
     Zeichenbereich->OnZeichnen = nullptr;
     Zeichenbereich->OnVorschauenNachzeichnen = nullptr;
     Zeichenbereich->OnMausRunter = nullptr;
@@ -506,7 +511,7 @@ void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
         if (markiert && markiert->KlassenId != KlasseDokument)
-            (void)markiert; // FOKUSRAHMEN: restore once TObjekt::FokusrahmenZeichnen lands
+            markiert->FokusrahmenZeichnen(zf);
     }
 }
 
@@ -594,14 +599,20 @@ void TFMain::OnEingabeFeldEnter()
     // An error stops here: the hint bar already shows its message.
     const TAufrufErgebnis ergebnis =
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
-    if (!ergebnis.Ausgefuehrt || !ergebnis.Neuzeichnen)
+    if (!ergebnis.Ausgefuehrt)
         return;
-    if (ergebnis.MeldungAnzeigen())
-        QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"), ergebnis.Meldung);
-    GriffeNeuErzeugen();
-    AttributanzeigeAktualisieren();
-    AnalysatorNeuAufbauen();
-    Neuzeichnen();
+    if (ergebnis.Neuzeichnen) {
+        if (ergebnis.MeldungAnzeigen())
+            QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
+                                  ergebnis.Meldung);
+        GriffeNeuErzeugen();
+        AttributanzeigeAktualisieren();
+        AnalysatorNeuAufbauen();
+        Neuzeichnen();
+    }
+    // The call may have removed or renamed its object: the button and the
+    // hint bar follow the drawing as it is now.
+    feld->Pruefen();
 }
 
 // --- tools and gestures ------------------------------------------------------------
@@ -717,6 +728,38 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
 void TFMain::AnalysatorAnschliessen(TAnalysatorAnschluss *anschluss)
 {
     analysator_fenster_ = anschluss;
+}
+
+void TFMain::AnalysatorFensterAnschliessen(TFAnalysator *fenster)
+{
+    analysatorFensterAnschluss_ = std::make_unique<TAnalysatorFensterAnschluss>(fenster, this);
+    AnalysatorAnschliessen(analysatorFensterAnschluss_.get());
+    if (!fenster)
+        return;
+    fenster->IstAusgewaehlt = [this](const TObjekt *o) {
+        const auto &a = Auswahl();
+        return std::find(a.begin(), a.end(), o) != a.end();
+    };
+    connect(fenster, &TFAnalysator::AuswahlErsetzen, this, &TFMain::AuswahlErsetzen);
+    connect(fenster, &TFAnalysator::ZeichnungNeuZeichnen, this, &TFMain::Neuzeichnen);
+    connect(fenster, &TFAnalysator::Umbenannt, this, [this](TObjekt *) { GeaendertSetzen(); });
+    connect(fenster, &TFAnalysator::Geschlossen, this, &TFMain::AnalysatorGeschlossen);
+}
+
+void TFMain::AuswahlErsetzen(TObjekt *figur)
+{
+    auto *zo = dynamic_cast<TZeichenObjekt *>(figur);
+    if (!zo || zo->Besitzer != Dokument())
+        return;
+    if (Steuerung->GesteLaeuft())
+        Steuerung->GesteAbbrechen();
+    Auswahl().clear();
+    Auswahl().push_back(zo);
+    GriffeNeuErzeugen();
+    AttributanzeigeAktualisieren();
+    OberflaecheAktualisieren();
+    Neuzeichnen();
+    MausNeuBewerten();
 }
 
 void TFMain::SBAnalysatorfensterClick()

@@ -19,7 +19,9 @@ class TAktionen;
 class TAnalysator;
 class TDateiBefehle;
 class TArbeitsbereich;
+class TAnalysatorFensterAnschluss;
 class TDokument;
+class TFAnalysator;
 class TFInformation;
 class TKlassenObjekte;
 class TMyScrollBox;
@@ -123,6 +125,12 @@ public:
     void OnEingabeFeldEnter();
     // Connects the analyser window (not owned); nullptr disconnects.
     void AnalysatorAnschliessen(TAnalysatorAnschluss *anschluss);
+    // Connects the program's analyser window: its card clicks select, its
+    // renames modify, its closing shows the open button again. It is
+    // detached from the model before the main window frees it.
+    void AnalysatorFensterAnschliessen(TFAnalysator *fenster);
+    // The pupil clicked a figure's card in the analyser.
+    void AuswahlErsetzen(TObjekt *figur);
     TAnalysatorAnschluss *Analysatorfenster() const { return analysator_fenster_; }
     void SBAnalysatorfensterClick();
     void SBAnalysatorfensterSchliessenClick();
@@ -182,6 +190,7 @@ private:
     bool tasteBehandeln(QKeyEvent *ereignis, bool gedrueckt);
 
     TAnalysatorAnschluss *analysator_fenster_ = nullptr;
+    std::unique_ptr<TAnalysatorFensterAnschluss> analysatorFensterAnschluss_;
     TMauszeiger zeiger_ = TMauszeiger::Standard;
     bool mitSplash_ = true;
     bool gezeigt_ = false;

@@ -498,8 +498,12 @@ void TMausSteuerung::MausHoch(const TMausEreignis &m)
 bool TMausSteuerung::Doppelklick(const TMausEreignis &)
 {
     TLinienZug *n = Mauszustand == TMauszustand::FigurAufziehen ? neuerLinienzug() : nullptr;
-    if (!n)
-        return false; // counts as a second press
+    if (!n) {
+        // The second press of a double click starts nothing: the first
+        // click has selected, and a press on the handles the figure has
+        // just got would insert a vertex into a polyline.
+        return true;
+    }
     bool fertig = false;
     aufziehen_->MitVorschau([&](TZeichenflaeche *zf) { fertig = n->LinienzugAbschliessen(zf); });
     if (fertig)

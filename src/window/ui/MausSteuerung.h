@@ -57,7 +57,8 @@ public:
     void MausRunter(const TMausEreignis &m);
     void MausBewegung(const TMausEreignis &m);
     void MausHoch(const TMausEreignis &m);
-    // True when the double click finished or cancelled a polyline.
+    // Finishes (or cancels) a polyline being drawn; in every other state the
+    // second press of a double click is swallowed. True when it was used.
     bool Doppelklick(const TMausEreignis &m);
     // True when the key was handled (it must not reach other controls).
     bool TasteRunter(int taste, bool shift, bool strg);

@@ -112,6 +112,8 @@ TMyScrollBox::TMyScrollBox(QWidget *eltern, QComboBox *zoomAuswahl)
     ruheBild_.fill(Qt::white);
     ruheMaler_ = std::make_unique<QPainter>(&ruheBild_);
     Flaeche.Leinwand = ruheMaler_.get();
+    // Figures compute their screen points with this surface.
+    TZeichenflaeche::AktuellSetzen(&Flaeche);
 
     inhalt_ = new QWidget;
     inhalt_->setObjectName(QStringLiteral("Blattbereich"));
@@ -152,6 +154,8 @@ TMyScrollBox::TMyScrollBox(QWidget *eltern, QComboBox *zoomAuswahl)
 TMyScrollBox::~TMyScrollBox()
 {
     Flaeche.Leinwand = nullptr;
+    if (TZeichenflaeche::Aktuell() == &Flaeche)
+        TZeichenflaeche::AktuellSetzen(nullptr);
 }
 
 void TMyScrollBox::bandsSetzen(QWidget *w, int x, int y, int b, int h)

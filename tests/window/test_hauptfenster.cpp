@@ -1,0 +1,387 @@
+// The main window's mouse state machine and keys, driven by real events:
+// selecting, Shift-selecting, the rubber band, dragging figures and the
+// arrow, Delete and Escape keys.
+#include "FensterTest.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+
+using Auswahl = Fenster;
+using Ziehen = Fenster;
+using Tasten = Fenster;
+
+TEST_F(Auswahl, KlickWaehltAusUndFokussiertOhneProtokoll)
+{
+    TRechteck *r = rechteck(5, 20, 4, 2);
+    const int vorher = anzahl();
+    klicken(px(5, 20));
+    ASSERT_EQ(auswahl().size(), 1u);
+    EXPECT_EQ(auswahl()[0], r);
+    ASSERT_FALSE(analysator.Fokusse.empty());
+    EXPECT_EQ(analysator.Fokusse.back(), r);
+    EXPECT_FALSE(r->Griffe.empty()); // the selected figure shows its handles
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_EQ(zustand(), TMauszustand::UeberObjekt);
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben);
+
+    // A second click changes nothing and records nothing.
+    const auto fokusse = analysator.Fokusse.size();
+    klicken(px(5, 20));
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    EXPECT_EQ(analysator.Fokusse.size(), fokusse);
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_FALSE(f->Arbeitsbereich->Geaendert);
+}
+
+TEST_F(Auswahl, KlickAufsLeerePapierHebtAuswahlAufUndFokussiertDasDokument)
+{
+    TRechteck *r = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    ASSERT_EQ(auswahl().size(), 1u);
+    klicken(px(15, 5));
+    EXPECT_TRUE(auswahl().empty());
+    EXPECT_TRUE(r->Griffe.empty());
+    EXPECT_EQ(analysator.Fokusse.back(), dok());
+    EXPECT_EQ(f->Hinweistext, QString());
+    EXPECT_FALSE(f->ImageGluehbirne->isVisible());
+}
+
+TEST_F(Auswahl, ShiftKlickSchaltetUm)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    TRechteck *b = rechteck(12, 20, 4, 2);
+    klicken(px(5, 20));
+    klicken(px(12, 20), Qt::ShiftModifier);
+    EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{a, b}));
+    EXPECT_FALSE(b->Griffe.empty());
+    klicken(px(5, 20), Qt::ShiftModifier);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{b});
+    EXPECT_TRUE(a->Griffe.empty());
+    // Shift on the empty paper keeps the selection.
+    klicken(px(15, 5), Qt::ShiftModifier);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{b});
+}
+
+TEST_F(Auswahl, GummibandInBeidenRichtungen)
+{
+    TRechteck *innen = rechteck(5, 20, 2, 2);     // 4..6 x 19..21
+    TRechteck *randInnen = rechteck(9, 20, 2, 2); // 8..10: touches the inside edge
+    rechteck(12, 20, 4, 2);                       // 10..14: crosses the edge at 11
+    rechteck(5, 10, 2, 2);                        // below the band
+    const QPoint ol = px(3, 23), ur = px(11, 17);
+    // The band's edges lie on whole pixels; the figure touching the inside
+    // edge must lie within them.
+    randInnen->MitteX = zf()->XWelt(ur.x()) - 1.0;
+    randInnen->GeometrieBerechnen();
+
+    for (int richtung = 0; richtung < 2; ++richtung) {
+        klicken(px(15, 5)); // nothing selected
+        ASSERT_TRUE(auswahl().empty());
+        if (richtung == 0)
+            ziehen(ol, ur);
+        else
+            ziehen(ur, ol);
+        EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{innen, randInnen})) << richtung;
+        EXPECT_EQ(zustand(), TMauszustand::Frei);
+        EXPECT_FALSE(f->Steuerung->Bereichsrahmen.Sichtbar);
+    }
+}
+
+TEST_F(Auswahl, GummibandZeigtTippUndHinterlaesstKeineSpur)
+{
+    rechteck(5, 20, 2, 2);
+    f->Neuzeichnen();
+    QImage sauber = f->Zeichenbereich->Puffer().copy();
+    const int aufbauten = f->Zeichenbereich->Neuaufbauten();
+    bewegen(px(3, 23));
+    druecken(px(3, 23));
+    // The press on empty paper repaints once (the selection went).
+    const int nachDruck = f->Zeichenbereich->Neuaufbauten();
+    EXPECT_LE(nachDruck - aufbauten, 1);
+    sauber = f->Zeichenbereich->Puffer().copy();
+    ziehenNach(px(8, 18));
+    ziehenNach(px(9, 17));
+    EXPECT_EQ(f->Zeichenbereich->Neuaufbauten(), nachDruck); // previews only
+    EXPECT_NE(f->Zeichenbereich->Puffer(), sauber);          // the band shows
+    EXPECT_EQ(f->Hinweistext,
+              QStringLiteral("Alle Objekte innerhalb des gezogenen Rahmens werden markiert."));
+    // Escape erases the band; the selection stays as it was.
+    QTest::keyClick(seite, Qt::Key_Escape);
+    EXPECT_EQ(zustand(), TMauszustand::Frei);
+    EXPECT_TRUE(auswahl().empty());
+    loslassen(px(9, 17));
+    EXPECT_TRUE(auswahl().empty());
+}
+
+TEST_F(Ziehen, DreiPixelBewegenNichtsVierPixelVerschiebenJedeFigur)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    TRechteck *b = rechteck(12, 20, 4, 2);
+    klicken(px(5, 20));
+    klicken(px(12, 20), Qt::ShiftModifier);
+    ASSERT_EQ(auswahl().size(), 2u);
+    const QPoint start = px(5, 20);
+
+    int vorher = anzahl();
+    ziehen(start, start + QPoint(3, 0));
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    EXPECT_FALSE(f->Arbeitsbereich->Geaendert);
+
+    vorher = anzahl();
+    ziehen(start, start + QPoint(4, 0));
+    const QStringList neu = neueEintraege(vorher);
+    ASSERT_EQ(neu.size(), 2);
+    EXPECT_TRUE(neu[0].startsWith(a->Name + QStringLiteral(".verschieben( "))) << neu[0].toStdString();
+    EXPECT_TRUE(neu[1].startsWith(b->Name + QStringLiteral(".verschieben( "))) << neu[1].toStdString();
+    const double dx = 4.0 / zf()->SkalaX;
+    EXPECT_NEAR(a->MitteX, 5.0 + dx, 1e-9);
+    EXPECT_NEAR(b->MitteX, 12.0 + dx, 1e-9);
+    EXPECT_NEAR(a->MitteY, 20.0, 1e-9);
+    EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
+    EXPECT_EQ(auswahl().size(), 2u);
+}
+
+TEST_F(Ziehen, NurVorschauenWaehrendDesZiehensEinNeuzeichnenAmEnde)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    for (int i = 0; i < 50; ++i)
+        rechteck(2 + (i % 10) * 1.5, 4 + (i / 10) * 1.5, 1, 1);
+    klicken(px(5, 20));
+    f->Neuzeichnen();
+    const QImage vorher = f->Zeichenbereich->Puffer().copy();
+    const int aufbauten = f->Zeichenbereich->Neuaufbauten();
+    const QPoint start = px(5, 20);
+    bewegen(start);
+    druecken(start);
+    for (int i = 1; i <= 20; ++i)
+        ziehenNach(start + QPoint(i, i));
+    EXPECT_EQ(zustand(), TMauszustand::ObjekteZiehen);
+    ASSERT_NE(f->Steuerung->Verschiebekopien(), nullptr);
+    EXPECT_EQ(f->Steuerung->Verschiebekopien()->Kopien().size(), 1u);
+    EXPECT_EQ(f->Zeichenbereich->Neuaufbauten(), aufbauten);
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0); // the figure itself has not moved yet
+    // The copy shows inverted only around the figure: far away nothing changed.
+    const QImage jetzt = f->Zeichenbereich->Puffer();
+    const QRect b = f->Zeichenbereich->PufferBereich();
+    const QPoint weit = px(15, 8) - b.topLeft();
+    EXPECT_EQ(jetzt.pixel(weit), vorher.pixel(weit));
+    EXPECT_NE(jetzt, vorher);
+    loslassen(start + QPoint(20, 20));
+    EXPECT_EQ(f->Zeichenbereich->Neuaufbauten(), aufbauten + 1);
+    EXPECT_NEAR(a->MitteX, 5.0 + 20.0 / zf()->SkalaX, 1e-9);
+    EXPECT_NEAR(a->MitteY, 20.0 - 20.0 / zf()->SkalaY, 1e-9);
+}
+
+TEST_F(Ziehen, ShiftHaeltDieBewegungWaagerechtOderSenkrecht)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    const QPoint start = px(5, 20);
+    bewegen(start);
+    druecken(start);
+    ziehenNach(start + QPoint(10, 3));
+    ziehenNach(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
+    loslassen(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_NEAR(a->MitteX, 5.0 + 30.0 / zf()->SkalaX, 1e-9);
+    EXPECT_NEAR(a->MitteY, 20.0, 1e-9);
+    EXPECT_EQ(f->Hinweistext.isEmpty(), false);
+}
+
+TEST_F(Ziehen, RechtsZiehenEndetImMenue)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    const QPoint start = px(5, 20);
+    auto rechtsZiehen = [&](QPoint ziel) {
+        bewegen(start);
+        druecken(start, Qt::RightButton);
+        for (int i = 1; i <= 10; ++i)
+            ziehenNach(start + (ziel - start) * i / 10, Qt::RightButton);
+        loslassen(ziel, Qt::RightButton);
+    };
+
+    // "Abbrechen": nothing moves, nothing is recorded, the copies vanish.
+    int vorher = anzahl();
+    rechtsZiehen(start + QPoint(40, 0));
+    EXPECT_EQ(zustand(), TMauszustand::ObjekteZiehen);
+    EXPECT_TRUE(f->PopupMenuVerschieben->isVisible());
+    EXPECT_EQ(f->Hinweistext, QStringLiteral("Probiere die Wirkung der Shift-Taste (=Hochstelltaste) "
+                                             "während des Ziehens aus!"));
+    f->AAbrechen->trigger();
+    f->PopupMenuVerschieben->hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(zustand(), TMauszustand::Frei);
+    EXPECT_EQ(f->Steuerung->Verschiebekopien(), nullptr);
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    EXPECT_EQ(anzahl(), vorher);
+
+    // "Hierhin verschieben": one `verschieben` to the drop point.
+    vorher = anzahl();
+    rechtsZiehen(start + QPoint(40, 0));
+    f->AHierherVerschieben->trigger();
+    f->PopupMenuVerschieben->hide();
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(a->MitteX, 5.0 + 40.0 / zf()->SkalaX, 1e-9);
+    ASSERT_EQ(neueEintraege(vorher).size(), 1);
+    EXPECT_TRUE(neueEintraege(vorher)[0].startsWith(a->Name + QStringLiteral(".verschieben(")));
+    EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
+
+    // "Hierher kopieren": a named copy in front, moved; it replaces the
+    // source in the selection.
+    const double alt = a->MitteX;
+    vorher = anzahl();
+    const QPoint neuStart = px(alt, 20);
+    bewegen(neuStart);
+    druecken(neuStart, Qt::RightButton);
+    for (int i = 1; i <= 10; ++i)
+        ziehenNach(neuStart + QPoint(0, 4 * i), Qt::RightButton);
+    loslassen(neuStart + QPoint(0, 40), Qt::RightButton);
+    f->AHierherKopieren->trigger();
+    f->PopupMenuVerschieben->hide();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dok()->Teile.size(), 2u);
+    auto *kopie = static_cast<TRechteck *>(dok()->Teile[1].get());
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{kopie});
+    EXPECT_DOUBLE_EQ(a->MitteX, alt);
+    EXPECT_NEAR(kopie->MitteY, 20.0 - 40.0 / zf()->SkalaY, 1e-9);
+    const QStringList neu = neueEintraege(vorher);
+    ASSERT_EQ(neu.size(), 2);
+    EXPECT_EQ(neu[0], kopie->Name + QStringLiteral(":RECHTECK"));
+    EXPECT_TRUE(neu[1].startsWith(kopie->Name + QStringLiteral(".verschieben(")));
+}
+
+TEST_F(Ziehen, MenueOhneWahlGeschlossenBrichtAb)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    const QPoint start = px(5, 20);
+    bewegen(start);
+    druecken(start, Qt::RightButton);
+    for (int i = 1; i <= 10; ++i)
+        ziehenNach(start + QPoint(3 * i, 0), Qt::RightButton);
+    loslassen(start + QPoint(30, 0), Qt::RightButton);
+    ASSERT_TRUE(f->PopupMenuVerschieben->isVisible());
+    f->PopupMenuVerschieben->hide(); // Escape or a click elsewhere
+    QTest::qWait(20);
+    EXPECT_EQ(zustand(), TMauszustand::Frei);
+    EXPECT_EQ(f->Steuerung->Verschiebekopien(), nullptr);
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+}
+
+TEST_F(Ziehen, RechtsklickOhneZiehenLaesstKeinenZiehzustandZurueck)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    const QPoint p = px(5, 20);
+    bewegen(p);
+    druecken(p, Qt::RightButton);
+    loslassen(p, Qt::RightButton);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
+    // Moving on without a button must not drag the figure.
+    bewegen(p + QPoint(20, 0));
+    bewegen(p + QPoint(40, 0));
+    EXPECT_NE(zustand(), TMauszustand::ObjekteZiehen);
+    EXPECT_EQ(f->Steuerung->Verschiebekopien(), nullptr);
+}
+
+TEST_F(Ziehen, GesperrteFigurBleibtLiegen)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    a->MausGesperrt = 1;
+    bewegen(px(5, 20));
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Hand);
+    const int vorher = anzahl();
+    ziehen(px(5, 20), px(5, 20) + QPoint(30, 0));
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a}); // selecting is allowed
+    QTest::keyClick(seite, Qt::Key_Right);
+    QTest::keyClick(seite, Qt::Key_Delete);
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    EXPECT_EQ(dok()->Teile.size(), 1u);
+    // In teacher mode the lock does not apply.
+    f->Arbeitsbereich->Lehrermodus = true;
+    bewegen(px(5, 20));
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben);
+    ziehen(px(5, 20), px(5, 20) + QPoint(30, 0));
+    EXPECT_NEAR(a->MitteX, 5.0 + 30.0 / zf()->SkalaX, 1e-9);
+}
+
+TEST_F(Tasten, PfeiltastenUmEinenBildschirmpunkt)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    const double s100 = 1.0 / zf()->SkalaX;
+    int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_Right);
+    QTest::keyClick(seite, Qt::Key_Up);
+    EXPECT_NEAR(a->MitteX, 5.0 + s100, 1e-12);
+    EXPECT_NEAR(a->MitteY, 20.0 + s100, 1e-12);
+    EXPECT_EQ(anzahl(), vorher + 2);
+    EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
+
+    // At 200 % a pixel is half as far.
+    f->Zeichenbereich->ZoomGewaehlt(4);
+    ASSERT_DOUBLE_EQ(zf()->Zoom, 2.0);
+    const double x0 = a->MitteX, y0 = a->MitteY;
+    QTest::keyClick(seite, Qt::Key_Left);
+    QTest::keyClick(seite, Qt::Key_Down);
+    EXPECT_NEAR(x0 - a->MitteX, s100 / 2, 1e-12);
+    EXPECT_NEAR(y0 - a->MitteY, s100 / 2, 1e-12);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
+    EXPECT_FALSE(a->Griffe.empty());
+}
+
+TEST_F(Tasten, EntfUndRuecktasteLoeschenDieAuswahl)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    rechteck(12, 20, 4, 2);
+    const QString name = a->Name;
+    klicken(px(5, 20));
+    const int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_Delete);
+    EXPECT_EQ(dok()->Teile.size(), 1u);
+    EXPECT_TRUE(auswahl().empty());
+    EXPECT_EQ(neueEintraege(vorher), QStringList{name + QStringLiteral(".freigeben()")});
+    klicken(px(12, 20));
+    QTest::keyClick(seite, Qt::Key_Backspace);
+    EXPECT_TRUE(dok()->Teile.empty());
+    EXPECT_EQ(zustand(), TMauszustand::Frei);
+}
+
+TEST_F(Tasten, NichtsWaehrendDasEingabefeldDenFokusHat)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    auto *feld = new QLineEdit;
+    f->EingabefeldEinsetzen(feld);
+    EXPECT_EQ(f->Eingabefeld, feld);
+    EXPECT_TRUE(f->PMethodenEingabe->isAncestorOf(feld));
+    feld->setFocus();
+    ASSERT_TRUE(feld->hasFocus());
+    QTest::keyClick(feld, Qt::Key_Right);
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QTest::keyClicks(feld, QStringLiteral("re0"));
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    EXPECT_EQ(dok()->Teile.size(), 1u);
+    EXPECT_EQ(feld->text(), QStringLiteral("re0"));
+}
+
+TEST_F(Tasten, EscapeBrichtDasZiehenAb)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    const QPoint start = px(5, 20);
+    bewegen(start);
+    druecken(start);
+    for (int i = 1; i <= 10; ++i)
+        ziehenNach(start + QPoint(2 * i, 0));
+    ASSERT_EQ(zustand(), TMauszustand::ObjekteZiehen);
+    const int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_Escape);
+    EXPECT_EQ(zustand(), TMauszustand::Frei);
+    loslassen(start + QPoint(20, 0));
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    EXPECT_EQ(anzahl(), vorher);
+    // The paper shows the drawing again, without inverted copies.
+    const QImage nachher = f->Zeichenbereich->Puffer().copy();
+    f->Neuzeichnen();
+    EXPECT_EQ(f->Zeichenbereich->Puffer(), nachher);
+}

@@ -1,0 +1,315 @@
+// The main window as a window: layout, start-up, splash, shutdown and
+// printing.
+#include "FensterTest.h"
+#include "dialogs/ui/FInformation.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+using Aufbau = Fenster;
+
+TEST(Start, FensterGroesseUndPlatzNachDemBildschirm)
+{
+    TFMain f(false);
+    const QSize s = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(f.pos(), QPoint(0, 0));
+    EXPECT_EQ(f.width(), s.width() / 2 + 20);
+    EXPECT_EQ(f.height(), s.height() * 4 / 5);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Figuro 1.4"));
+    EXPECT_TRUE(TProgrammCursor::Registriert());
+}
+
+TEST_F(Aufbau, PanelsUndKnoepfeAnIhremPlatz)
+{
+    EXPECT_EQ(f->PMain->height(), 73);
+    EXPECT_EQ(f->PLinienAttribute->geometry(), QRect(0, 0, 129, 33));
+    EXPECT_EQ(f->PAnzeige->geometry(), QRect(132, 0, 121, 33));
+    EXPECT_EQ(f->CBZoom->geometry(), QRect(40, 6, 73, 21));
+    EXPECT_EQ(f->LabelZoom->text(), QStringLiteral("Zoom:"));
+    EXPECT_EQ(f->Panel1->geometry(), QRect(256, 0, 193, 33));
+    EXPECT_EQ(f->Panel4->geometry(), QRect(452, 0, 41, 33));
+    EXPECT_EQ(f->PFuellungsAttribute->geometry(), QRect(0, 36, 89, 33));
+    EXPECT_EQ(f->PTextFeldAttribute->geometry(), QRect(92, 36, 329, 33));
+    EXPECT_EQ(f->SBTextBearbeiten->geometry(), QRect(220, 4, 101, 24));
+    EXPECT_EQ(f->SBTextBearbeiten->text(), QStringLiteral("Text bearbeiten ..."));
+    EXPECT_EQ(f->SBSchriftart->text(), QStringLiteral("Schriftart ..."));
+    EXPECT_TRUE(f->SBLinksbuendig->isChecked());
+    EXPECT_FALSE(f->PBearbeitenSperren->isVisible());
+    EXPECT_EQ(f->PanelUnten->height(), 52);
+    EXPECT_EQ(f->Panel2->height(), 24);
+    EXPECT_EQ(f->PanelButtonGo->width(), 23);
+    EXPECT_EQ(f->Panel5->width(), 25);
+    // The drawing area fills the space between the panels.
+    const QRect z = f->Zeichenbereich->geometry();
+    EXPECT_EQ(z.top(), f->PMain->geometry().bottom() + 1);
+    EXPECT_EQ(z.bottom() + 1, f->PanelUnten->geometry().top());
+
+    const char *hinweise[] = {"Rechteck zeichnen", "Ellipse zeichnen", "Linie zeichnen",
+                              "Linienzug zeichnen", "Kurvenzug zeichnen",
+                              "Regelmäßiges Vieleck zeichnen", "Textfeld zeichnen"};
+    for (int i = 0; i < WerkzeugAnzahl; ++i) {
+        QToolButton *k = f->Werkzeugknoepfe[std::size_t(i)];
+        EXPECT_EQ(k->toolTip(), QString::fromUtf8(hinweise[i]));
+        EXPECT_EQ(k->geometry(), QRect(4 + 26 * i, 4, 24, 24));
+        EXPECT_TRUE(k->isCheckable());
+        EXPECT_FALSE(k->isChecked());
+    }
+    EXPECT_EQ(f->SBMethodeAusfuehren->toolTip(), QStringLiteral("Methodenaufruf ausführen"));
+    EXPECT_FALSE(f->SBMethodeAusfuehren->isEnabled());
+    EXPECT_EQ(f->SBAnalysatorfenster->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
+    EXPECT_EQ(f->SBAnalysatorfensterSchliessen->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
+}
+
+TEST_F(Aufbau, HinweisleisteMitGluehbirne)
+{
+    EXPECT_EQ(f->PanelHilfstext->text(), TFMain::StartHinweis());
+    EXPECT_EQ(TFMain::StartHinweis(),
+              QStringLiteral("Zeichne eine Figur, dann werden die Schaltflächen zum Bearbeiten der "
+                             "Attribute aktiv."));
+    EXPECT_TRUE(f->ImageGluehbirne->isVisible());
+    f->HinweisSetzen(QString());
+    EXPECT_FALSE(f->ImageGluehbirne->isVisible());
+    EXPECT_EQ(f->Hinweistext, QString());
+    f->HinweisSetzen(QStringLiteral("x"));
+    EXPECT_TRUE(f->ImageGluehbirne->isVisible());
+    EXPECT_EQ(f->PanelHilfstext->text(), QStringLiteral("x"));
+}
+
+TEST_F(Aufbau, AnalysatorknoepfeOeffnenUndSchliessen)
+{
+    // The analyser window was connected before the first showing: it is
+    // open and only its close button shows.
+    EXPECT_TRUE(analysator.Sichtbar);
+    EXPECT_FALSE(f->SBAnalysatorfenster->isVisible());
+    EXPECT_TRUE(f->SBAnalysatorfensterSchliessen->isVisible());
+    QTest::mouseClick(f->SBAnalysatorfensterSchliessen, Qt::LeftButton);
+    EXPECT_FALSE(analysator.Sichtbar);
+    EXPECT_TRUE(f->SBAnalysatorfenster->isVisible());
+    EXPECT_FALSE(f->SBAnalysatorfensterSchliessen->isVisible());
+    QTest::mouseClick(f->SBAnalysatorfenster, Qt::LeftButton);
+    EXPECT_TRUE(analysator.Sichtbar);
+    EXPECT_TRUE(f->SBAnalysatorfensterSchliessen->isVisible());
+}
+
+TEST_F(Aufbau, FokusrahmenDerMarkiertenFigur)
+{
+    TRechteck *r = rechteck(6, 20, 4, 2);
+    r->Füllfarbe = TFarbe::Echt(FarbWert(255, 255, 255));
+    f->Neuzeichnen();
+    const QRect b = f->Zeichenbereich->PufferBereich();
+    // 8 pixels outside the figure's right edge: the green frame.
+    const QPoint aussen = px(8, 20) + QPoint(8, 0) - b.topLeft();
+    auto gruen = [&] {
+        const QColor c = f->Zeichenbereich->Puffer().pixelColor(aussen);
+        const QColor d = f->Zeichenbereich->Puffer().pixelColor(aussen + QPoint(1, 0));
+        return c == QColor(0, 221, 0) || d == QColor(0, 221, 0);
+    };
+    EXPECT_FALSE(gruen());
+    analysator.Markiert = r;
+    f->Neuzeichnen();
+    EXPECT_TRUE(gruen());
+    analysator.Markiert = dok(); // the document gets no frame
+    f->Neuzeichnen();
+    EXPECT_FALSE(gruen());
+}
+
+TEST(Start, SplashVerschwindetNachDreiSekunden)
+{
+    TFMain f(true);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    ASSERT_NE(f.FInformation, nullptr);
+    EXPECT_TRUE(f.FInformation->isVisible());
+    EXPECT_TRUE(f.FInformation->IstSplash());
+    EXPECT_TRUE(f.TimerSplash->isActive());
+    EXPECT_TRUE(f.TimerSplash->isSingleShot());
+    EXPECT_EQ(f.TimerSplash->interval(), 3000);
+    f.TimerSplashTimer();
+    EXPECT_FALSE(f.FInformation->isVisible());
+    EXPECT_FALSE(f.TimerSplash->isActive());
+}
+
+TEST(Start, OhneSplashFuerTests)
+{
+    qputenv("FIGURO_OHNE_SPLASH", "1");
+    TFMain f;
+    f.show();
+    EXPECT_FALSE(f.FInformation->isVisible());
+    EXPECT_FALSE(f.TimerSplash->isActive());
+    qunsetenv("FIGURO_OHNE_SPLASH");
+}
+
+TEST(Start, UeberDasProgrammOeffnetDieInformation)
+{
+    TFMain f(false);
+    f.show();
+    f.AUeberDasProgramm->trigger();
+    EXPECT_TRUE(f.FInformation->isVisible());
+    EXPECT_FALSE(f.FInformation->IstSplash());
+    EXPECT_EQ(f.AUeberDasProgramm->text(), QStringLiteral("Über das Programm ..."));
+}
+
+TEST(Start, BeendenProtokolliertNichts)
+{
+    int freigaben = 0, eintraege = 0;
+    {
+        TFMain f(false);
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        QWidget *seite = f.Zeichenbereich->Seite;
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(f.SBRechteck, Qt::LeftButton);
+            const QPoint a(40 + 60 * i, 60), b(90 + 60 * i, 100);
+            QTest::mousePress(seite, Qt::LeftButton, {}, a);
+            for (int k = 1; k <= 5; ++k) {
+                QMouseEvent m(QEvent::MouseMove, QPointF(a + (b - a) * k / 5),
+                              QPointF(seite->mapToGlobal(a + (b - a) * k / 5)), Qt::NoButton,
+                              Qt::LeftButton, {});
+                QApplication::sendEvent(seite, &m);
+            }
+            QTest::mouseRelease(seite, Qt::LeftButton, {}, b);
+        }
+        ASSERT_EQ(f.Dokument()->Teile.size(), 3u);
+        f.Analysator()->BeobachterAnmelden([&](const TMethodenAufruf &a) {
+            ++eintraege;
+            if (a.MethodenId == MFreigeben)
+                ++freigaben;
+        });
+        f.close();
+    }
+    EXPECT_EQ(freigaben, 0);
+    EXPECT_EQ(eintraege, 0);
+}
+
+TEST(Start, SchliessenFragtVorher)
+{
+    TFMain f(false);
+    f.show();
+    int gefragt = 0;
+    bool antwort = false;
+    f.SchliessenErlaubt = [&] {
+        ++gefragt;
+        return antwort;
+    };
+    f.close();
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_TRUE(f.isVisible());
+    antwort = true;
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+}
+
+namespace {
+
+// The paths of a PDF page's content, measured in centimetres on the paper.
+struct TPdfPfad {
+    double Breite = 0, Hoehe = 0, Links = 0, Oben = 0;
+};
+
+std::vector<TPdfPfad> pdfPfade(const QByteArray &pdf, int &seiten)
+{
+    std::vector<TPdfPfad> pfade;
+    seiten = int(pdf.count("/Type /Page\n")) + int(pdf.count("/Type /Page\r"));
+    qsizetype pos = 0;
+    while ((pos = pdf.indexOf("stream", pos)) >= 0) {
+        qsizetype anfang = pos + 6;
+        while (anfang < pdf.size() && (pdf[anfang] == '\r' || pdf[anfang] == '\n'))
+            ++anfang;
+        const qsizetype ende = pdf.indexOf("endstream", anfang);
+        if (ende < 0)
+            break;
+        pos = ende + 9;
+        QByteArray roh = pdf.mid(anfang, ende - anfang);
+        // Flate data: qUncompress wants the expected size in front.
+        QByteArray mitLaenge(4, '\0');
+        const quint32 gross = 16 * 1024 * 1024;
+        mitLaenge[0] = char(gross >> 24);
+        mitLaenge[1] = char(gross >> 16);
+        mitLaenge[2] = char(gross >> 8);
+        mitLaenge[3] = char(gross);
+        const QByteArray inhalt = qUncompress(mitLaenge + roh);
+        if (!inhalt.contains(" cm"))
+            continue;
+        double a = 1, d = 1, e = 0, f = 0;
+        QList<double> zahlen;
+        double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+        bool imPfad = false;
+        for (const QByteArray &wort : inhalt.simplified().split(' ')) {
+            bool zahl = false;
+            const double z = wort.toDouble(&zahl);
+            if (zahl) {
+                zahlen << z;
+                continue;
+            }
+            if (wort == "cm" && zahlen.size() >= 6) {
+                a = zahlen[zahlen.size() - 6];
+                d = zahlen[zahlen.size() - 3];
+                e = zahlen[zahlen.size() - 2];
+                f = zahlen[zahlen.size() - 1];
+            } else if ((wort == "m" || wort == "l") && zahlen.size() >= 2) {
+                const double x = zahlen[zahlen.size() - 2], y = zahlen[zahlen.size() - 1];
+                imPfad = true;
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            } else if (imPfad && (wort == "f" || wort == "f*" || wort == "B" || wort == "B*" ||
+                                  wort == "S" || wort == "s" || wort == "n")) {
+                const double ptZuCm = 2.54 / 72.0;
+                TPdfPfad p;
+                p.Breite = (maxX - minX) * std::fabs(a) * ptZuCm;
+                p.Hoehe = (maxY - minY) * std::fabs(d) * ptZuCm;
+                p.Links = (e + minX * a) * ptZuCm;
+                p.Oben = (f + minY * d) * ptZuCm;
+                pfade.push_back(p);
+                imPfad = false;
+                minX = minY = 1e300;
+                maxX = maxY = -1e300;
+            }
+            zahlen.clear();
+        }
+    }
+    return pfade;
+}
+
+} // namespace
+
+TEST_F(Aufbau, DruckenImPdfEinZentimeterProZentimeter)
+{
+    TRechteck *r = rechteck(6, 20, 5, 3);
+    klicken(px(6, 20)); // selected: its handles must stay off the paper
+    ASSERT_FALSE(r->Griffe.empty());
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("blatt.pdf"));
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(datei);
+    drucker.setCopyCount(2);
+    ASSERT_TRUE(f->Drucken(drucker));
+    QFile pdf(datei);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    int seiten = 0;
+    const std::vector<TPdfPfad> pfade = pdfPfade(pdf.readAll(), seiten);
+    EXPECT_EQ(seiten, 2); // one page per copy
+    int rechtecke = 0, andere = 0;
+    for (const TPdfPfad &p : pfade) {
+        if (std::fabs(p.Breite - 5.0) < 0.02 && std::fabs(p.Hoehe - 3.0) < 0.02)
+            ++rechtecke;
+        else if (p.Breite < 1.0 && p.Hoehe < 1.0)
+            ++andere; // handles would be small squares
+    }
+    // Fill and outline of the rectangle on each page; nothing else small.
+    EXPECT_GE(rechtecke, 2);
+    EXPECT_EQ(andere, 0);
+    // The sheet on screen is unchanged by printing.
+    EXPECT_FALSE(zf()->Drucken);
+    EXPECT_EQ(r->Griffe.empty(), false);
+}

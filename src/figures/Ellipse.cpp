@@ -132,19 +132,30 @@ int TEllipse::Punktzahl(const TZeichenflaeche *zf, double radius)
 
 void TEllipse::GeometrieBerechnen()
 {
+    umrissBerechnen(TZeichenflaeche::Aktuell());
+    BildpunkteBerechnen();
+    Umgebungsrechteck = UmgebungAus(Umrisspunkte);
+}
+
+void TEllipse::umrissBerechnen(const TZeichenflaeche *zf)
+{
     const double rx = Länge / 2, ry = Breite / 2;
-    const int n = Punktzahl(TZeichenflaeche::Aktuell(), std::max(std::fabs(rx), std::fabs(ry)));
+    const int n = Punktzahl(zf, std::max(std::fabs(rx), std::fabs(ry)));
     Umrisspunkte.resize(n);
     const double a = M_PI * Winkel / 180.0;
     const double c = std::cos(a), s = std::sin(a);
+    // cos and sin of i * 2 pi / n by repeated turning by one step (exact
+    // enough for the at most 3000 points; far cheaper than the functions).
+    const double schrittC = std::cos(2.0 * M_PI / n), schrittS = std::sin(2.0 * M_PI / n);
+    double ct = 1.0, st = 0.0;
     for (int i = 0; i < n; ++i) {
-        const double t = i * 2.0 * M_PI / n;
-        const double ux = rx * std::cos(t), uy = ry * std::sin(t);
+        const double ux = rx * ct, uy = ry * st;
         // The point turned by Winkel about the centre.
         Umrisspunkte[i] = {MitteX + ux * c - uy * s, MitteY + ux * s + uy * c};
+        const double neuC = ct * schrittC - st * schrittS;
+        st = st * schrittC + ct * schrittS;
+        ct = neuC;
     }
-    BildpunkteBerechnen();
-    Umgebungsrechteck = UmgebungAus(Umrisspunkte);
 }
 
 void TEllipse::BildpunkteBerechnen()
@@ -157,6 +168,10 @@ void TEllipse::Zeichnen(TZeichenflaeche *zf)
     if (!zf || !zf->Leinwand)
         return;
     StiftUndPinselEinstellen(zf);
+    // The point density follows the surface drawn on (zoom, printer).
+    const int n = Punktzahl(zf, std::max(std::fabs(Länge), std::fabs(Breite)) / 2);
+    if (n != Umrisspunkte.size())
+        umrissBerechnen(zf);
     Bildpunkte = BildpunkteAus(zf, Umrisspunkte);
     if (Vorschau)
         zf->LinienZugZeichnen(Bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());

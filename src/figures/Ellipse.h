@@ -34,6 +34,10 @@ public:
     // printer) of zf: about one point per 10 pixels of the circumscribed
     // circle, 4 to 500 on screen, 4 to 3000 when printing.
     static int Punktzahl(const TZeichenflaeche *zf, double radius);
+
+private:
+    // The outline for the point density of zf.
+    void umrissBerechnen(const TZeichenflaeche *zf);
 };
 
 // Shared by ellipse and polygon: the world points turned to pixels, and the

@@ -391,8 +391,6 @@ void TZeichenObjekt::StiftUndPinselEinstellen(TZeichenflaeche *zf)
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     QPen stift(Qt::black);
-    stift.setCapStyle(Qt::RoundCap);
-    stift.setJoinStyle(Qt::RoundJoin);
     if (Linienfarbe.FarbArt == FarbArtFarbe) {
         stift.setColor(Linienfarbe.AlsQColor());
         stift.setStyle(Qt::SolidLine);
@@ -401,6 +399,13 @@ void TZeichenObjekt::StiftUndPinselEinstellen(TZeichenflaeche *zf)
     }
     p.setPen(stift);
     zf->StiftbreiteSetzen(Linienstärke);
+    // Wide lines get round ends and corners; up to 3 pixels square ones
+    // look the same and cost far less to stroke.
+    stift = p.pen();
+    const bool rund = stift.width() > 3;
+    stift.setCapStyle(rund ? Qt::RoundCap : Qt::SquareCap);
+    stift.setJoinStyle(rund ? Qt::RoundJoin : Qt::MiterJoin);
+    p.setPen(stift);
     if (Füllfarbe.FarbArt == FarbArtFarbe)
         p.setBrush(Füllfarbe.AlsQColor());
     else

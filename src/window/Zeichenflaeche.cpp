@@ -379,7 +379,8 @@ public:
 
     void Strecke(const QPointF &a, const QPointF &b)
     {
-        const double laenge = std::hypot(b.x() - a.x(), b.y() - a.y());
+        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        const double laenge = std::sqrt(dx * dx + dy * dy);
         if (!(laenge > 0.0))
             return;
         const QPointF richtung = (b - a) / laenge;

@@ -1,54 +1,87 @@
-// Writes a picture of the analyser window for the documentation when the
-// environment names a file: FIGURO_SCREENSHOT=docs/screenshots/analysator.png.
+// Pictures of the analyser window for the documentation, written only when
+// the environment names a file:
+//   FIGURO_SCREENSHOT=docs/screenshots/analysator.png  (main window and
+//   analyser side by side, a drawing with groups and a polyline)
+//   FIGURO_SCREENSHOT_LISTE=...                        (the call list)
 #include "AnalyserHilfen.h"
+#include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
+#include "common/TestHilfen.h"
+#include "figures/LinienZug.h"
+#include "persistence/Dokumentdatei.h"
+#include "window/ui/FMain.h"
+#include "window/ui/MyScrollBox.h"
 
+#include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
-TEST(Bildschirmfoto, AnalysatorMitGruppeUndLinienzug)
+TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
 {
     const QByteArray ziel = qgetenv("FIGURO_SCREENSHOT");
     if (ziel.isEmpty())
         GTEST_SKIP() << "FIGURO_SCREENSHOT not set";
-    TAnalyserUmgebung u;
-    TObjekt *gruppe = u.neu("GRUPPE");
-    u.neu("RECHTECK", gruppe);
-    TObjekt *ellipse = u.neu("ELLIPSE", gruppe);
-    TObjekt *innen = u.neu("GRUPPE", gruppe);
-    u.neu("LINIE", innen);
-    u.neu("RECHTECK", innen);
-    TObjekt *lz = u.linienzug(4);
-    lz->ObjektdiagrammZusammengefaltet = false;
-    u.neu("TEXTFELD");
-    auto *e = static_cast<TZeichenObjekt *>(ellipse);
-    e->Füllfarbe = TFarbe::Echt(FarbWert(255, 255, 0));
-    e->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 0));
-    e->Linienstärke = 0.05;
+    TFMain haupt(false);
+    TFAnalysator analysator(haupt.Analysator(), haupt.Dokument(), haupt.Klassen());
+    haupt.AnalysatorFensterAnschliessen(&analysator);
+    haupt.resize(820, 700);
+    haupt.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));
+    ASSERT_TRUE(analysator.isVisible());
 
-    TFAnalysator fenster(&u.Analysator, &u.Dokument, &u.Klassen);
-    fenster.IstAusgewaehlt = [gruppe](const TObjekt *o) { return o == gruppe; };
-    for (const char *text : {"re0", "el0", "gr1"}) {
-        auto a = std::make_unique<TMethodenAufruf>(MVerschieben, QString::fromLatin1(text));
-        a->LaengeHinzufuegen(1.0).LaengeHinzufuegen(0.5);
-        u.Analysator.Protokollieren(std::move(a));
-    }
-    fenster.resize(980, 760);
-    fenster.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
-    fenster.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(1);
-    fenster.Aktualisieren();
-    fenster.FokusSetzen(ellipse);
+    // Two trees (groups of trunk and crown) and a curved polyline.
+    QString meldung;
+    ASSERT_TRUE(DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/baeume.fgo")),
+                                *haupt.Dokument(), *haupt.Klassen(), meldung))
+        << meldung.toStdString();
+    auto neu = haupt.Klassen()->ObjektErzeugen(QStringLiteral("LINIENZUG"));
+    auto *zug = static_cast<TLinienZug *>(neu.get());
+    for (const QPointF &p : {QPointF(2, 16.5), QPointF(6, 19.5), QPointF(10, 16), QPointF(15, 19)})
+        zug->PunktAnhaengen(p.x(), p.y(), 1);
+    zug->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 255));
+    zug->Linienstärke = 0.1;
+    zug->NamenVergeben();
+    zug->ObjektdiagrammZusammengefaltet = false;
+    zug->GeometrieBerechnen();
+    haupt.Dokument()->TeilAnhaengen(std::move(neu));
+    haupt.Neuzeichnen();
+    analysator.Aktualisieren();
+
+    // A click on the crown of the first tree: the group is selected in the
+    // main window, the crown is in focus and framed green on the drawing.
+    analysator.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(1);
+    TObjekt *krone = haupt.Dokument()->Teile[0]->Teile[1].get();
+    const TObjektKnoten *karte = analysator.Objektbaum()->KnotenZuObjekt(krone);
+    ASSERT_NE(karte, nullptr);
+    const TDiagrammFlaeche &f = analysator.Diagramm()->Flaeche();
+    const QPointF mitte = karte->Bildrechteck().center();
+    QTest::mouseClick(analysator.Diagramm()->Seite(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(f.XPixel(mitte.x()), f.YPixel(mitte.y())));
+    ASSERT_EQ(analysator.ObjektImFokus(), krone);
+    ASSERT_EQ(haupt.Auswahl().size(), 1u);
+    analysator.resize(1060, 700);
+    // The trees lie in the lower half of the sheet.
+    haupt.Zeichenbereich->verticalScrollBar()->setValue(400);
     QTest::qWait(50);
-    const QPixmap bild = fenster.grab();
+
+    const QPixmap links = haupt.grab();
+    const QPixmap rechts = analysator.grab();
+    QPixmap bild(links.width() + 8 + rechts.width(), std::max(links.height(), rechts.height()));
+    bild.fill(QColor(90, 90, 90));
+    {
+        QPainter p(&bild);
+        p.drawPixmap(0, 0, links);
+        p.drawPixmap(links.width() + 8, 0, rechts);
+    }
     ASSERT_TRUE(bild.save(QString::fromLocal8Bit(ziel)));
-    // The call list, for a second look.
+
     const QByteArray liste = qgetenv("FIGURO_SCREENSHOT_LISTE");
     if (!liste.isEmpty()) {
-        fenster.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(0);
+        analysator.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(0);
         QTest::qWait(20);
-        ASSERT_TRUE(fenster.grab().save(QString::fromLocal8Bit(liste)));
+        ASSERT_TRUE(analysator.grab().save(QString::fromLocal8Bit(liste)));
     }
 }

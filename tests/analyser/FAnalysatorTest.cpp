@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -493,4 +494,28 @@ TEST_F(FAnalysatorTest, PlatzierenRechtsNebenDemHauptfenster)
     auto *teiler = teil<QSplitter>("Splitter");
     ASSERT_EQ(teiler->sizes().size(), 2);
     EXPECT_NEAR(teiler->sizes()[1], bildschirm.height() * 2 / 5, 2);
+}
+
+TEST_F(FAnalysatorTest, OffenesAnalysatorfensterHaeltDasProgrammNichtAm)
+{
+    // The event loop ends when the main window closes although the analyser
+    // window is still open.
+    const bool vorher = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    QWidget haupt;
+    haupt.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));
+    ASSERT_TRUE(fenster->isVisible());
+    bool vonHand = false;
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [&] {
+        vonHand = true;
+        QCoreApplication::quit();
+    });
+    notbremse.start(3000);
+    QTimer::singleShot(0, &haupt, [&] { haupt.close(); });
+    QCoreApplication::exec();
+    EXPECT_FALSE(vonHand);
+    QGuiApplication::setQuitOnLastWindowClosed(vorher);
 }

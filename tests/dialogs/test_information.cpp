@@ -77,3 +77,13 @@ TEST(Information, LinkWirdBlauUndOeffnetDieAdresse)
     QTest::mouseClick(info.LabelHomepage, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(geoeffnet, TFInformation::Homepage());
 }
+
+TEST(Information, AlleZeilenPassenInDieBox)
+{
+    TFInformation info;
+    info.show();
+    for (const QLabel *l : info.findChildren<QLabel *>()) {
+        EXPECT_LE(l->geometry().right(), TFInformation::Breite - 1) << l->text().toStdString();
+        EXPECT_LE(l->geometry().bottom(), TFInformation::Hoehe - 1) << l->text().toStdString();
+    }
+}

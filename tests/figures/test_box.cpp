@@ -8,7 +8,7 @@ namespace {
 
 constexpr double eps = 1e-9;
 
-struct Box : ::testing::Test {
+struct BoxFigur : ::testing::Test {
     TFigurUmgebung u;
     TRechteck *r = nullptr;
     void SetUp() override
@@ -22,7 +22,7 @@ struct Box : ::testing::Test {
     }
 };
 
-TEST_F(Box, DrehenNormalisiertDenWinkelWinkelSetzenNicht)
+TEST_F(BoxFigur, DrehenNormalisiertDenWinkelWinkelSetzenNicht)
 {
     r->drehen(370);
     EXPECT_NEAR(r->Winkel, 10, eps);
@@ -42,7 +42,7 @@ TEST_F(Box, DrehenNormalisiertDenWinkelWinkelSetzenNicht)
     EXPECT_LT(r->Winkel, 360.0);
 }
 
-TEST_F(Box, DrehenUmDrehtAuchDenMittelpunkt)
+TEST_F(BoxFigur, DrehenUmDrehtAuchDenMittelpunkt)
 {
     r->drehenUm(5, 2, 90);
     EXPECT_NEAR(r->MitteX, 3, eps);
@@ -56,7 +56,7 @@ TEST_F(Box, DrehenUmDrehtAuchDenMittelpunkt)
     EXPECT_NEAR(r->Umgebungsrechteck.Oben, 4, eps);
 }
 
-TEST_F(Box, SpiegelnSetztDenWinkelOhneNormalisieren)
+TEST_F(BoxFigur, SpiegelnSetztDenWinkelOhneNormalisieren)
 {
     r->spiegelnAnVertikalerAchse(1);
     EXPECT_DOUBLE_EQ(r->Winkel, 360);
@@ -78,7 +78,7 @@ TEST_F(Box, SpiegelnSetztDenWinkelOhneNormalisieren)
     EXPECT_EQ(u.Letzter(), "re0.horizontalSpiegeln(  )");
 }
 
-TEST_F(Box, NegativeFaktorenMachenKeineNegativenAusdehnungen)
+TEST_F(BoxFigur, NegativeFaktorenMachenKeineNegativenAusdehnungen)
 {
     r->strecken(-2);
     EXPECT_DOUBLE_EQ(r->Länge, 8);
@@ -94,7 +94,7 @@ TEST_F(Box, NegativeFaktorenMachenKeineNegativenAusdehnungen)
     EXPECT_EQ(u.Letzter(), "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )");
 }
 
-TEST_F(Box, StreckenMitZentrumLBStrecktLaengsDerEigenenAchsen)
+TEST_F(BoxFigur, StreckenMitZentrumLBStrecktLaengsDerEigenenAchsen)
 {
     r->MitteX = 5;
     r->MitteY = 5;
@@ -121,7 +121,7 @@ TEST_F(Box, StreckenMitZentrumLBStrecktLaengsDerEigenenAchsen)
               "re0.streckenMitZentrumLB( 5.00 cm, 7.00 cm, 50.000 %, -300.000 % )");
 }
 
-TEST_F(Box, VerschiebenUmNullWirdProtokolliert)
+TEST_F(BoxFigur, VerschiebenUmNullWirdProtokolliert)
 {
     r->verschieben(0, 0);
     EXPECT_EQ(u.Letzter(), "re0.verschieben( 0.00 mm, 0.00 mm )");
@@ -132,7 +132,7 @@ TEST_F(Box, VerschiebenUmNullWirdProtokolliert)
     EXPECT_DOUBLE_EQ(r->Umgebungsrechteck.Unten, 2.5);
 }
 
-TEST_F(Box, SetterUndMethodeAusfuehren)
+TEST_F(BoxFigur, SetterUndMethodeAusfuehren)
 {
     QString meldung;
     r->MethodeAusfuehren(MBreiteSetzen, Werte({Laenge(3)}), meldung, nullptr);
@@ -155,7 +155,7 @@ TEST_F(Box, SetterUndMethodeAusfuehren)
     EXPECT_EQ(r->AttributWert(ARadiusX), nullptr);
 }
 
-TEST_F(Box, FarbenUndLinienattribute)
+TEST_F(BoxFigur, FarbenUndLinienattribute)
 {
     r->FüllfarbeSetzen(TFarbe::Echt(FarbWert(255, 0, 0)));
     r->LinienfarbeSetzen(TFarbe::Unsichtbar());
@@ -169,7 +169,7 @@ TEST_F(Box, FarbenUndLinienattribute)
     EXPECT_DOUBLE_EQ(r->AttributWert(ALinienstaerke)->Zahl(), 0.05);
 }
 
-TEST_F(Box, DuplizierenUebernimmtAlleWerte)
+TEST_F(BoxFigur, DuplizierenUebernimmtAlleWerte)
 {
     r->Winkel = 33;
     r->Linienart = 4;

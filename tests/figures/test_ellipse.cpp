@@ -2,6 +2,8 @@
 // printing, hit tests, setters and the corner count rule.
 #include "figuren1_hilfen.h"
 
+#include <QImage>
+#include <QPainter>
 #include <cmath>
 
 namespace {
@@ -39,6 +41,25 @@ TEST(Ellipse, PunktzahlFolgtDerAufloesung)
         EXPECT_DOUBLE_EQ(p.X, 3);
         EXPECT_DOUBLE_EQ(p.Y, 2);
     }
+}
+
+TEST(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
+{
+    TFigurUmgebung u;
+    auto *e = u.Neu<TEllipse>("ELLIPSE");
+    e->radiusXSetzen(5);
+    e->Füllfarbe = TFarbe::Echt(0);
+    e->Linienfarbe = TFarbe::Echt(0);
+    TZeichenflaeche zf;
+    zf.ZoomSetzen(4); // 151 pixels per centimetre
+    QImage bild(20, 20, QImage::Format_RGB32);
+    QPainter p(&bild);
+    zf.Leinwand = &p;
+    e->Zeichnen(&zf);
+    EXPECT_EQ(e->Bildpunkte.size(), std::lround(151 * 2 * M_PI * 5 / 10));
+    zf.Drucken = true;
+    e->Zeichnen(&zf);
+    EXPECT_EQ(e->Bildpunkte.size(), std::lround(236 * 2 * M_PI * 5 / 3));
 }
 
 TEST(Ellipse, UmrissGedrehtUndUmgebung)

@@ -11,7 +11,7 @@ const QRgb weiss = qRgb(255, 255, 255);
 const QRgb rot = qRgb(255, 0, 0);
 const QRgb schwarz = qRgb(0, 0, 0);
 
-struct Bild : ::testing::Test {
+struct FigurBild : ::testing::Test {
     TFigurUmgebung u;
     TZeichenflaeche zf;
     QImage bild{zf.SeitenBreitePixel(), zf.SeitenHoehePixel(), QImage::Format_RGB32};
@@ -47,7 +47,7 @@ struct Bild : ::testing::Test {
     }
 };
 
-TEST_F(Bild, GefuelltesRotesRechteckMitSchwarzemRand)
+TEST_F(FigurBild, GefuelltesRotesRechteckMitSchwarzemRand)
 {
     auto *r = Figur<TRechteck>("RECHTECK", 5, 5, 4, 2);
     r->Zeichnen(&zf);
@@ -63,7 +63,7 @@ TEST_F(Bild, GefuelltesRotesRechteckMitSchwarzemRand)
     EXPECT_EQ(Pixel(5, 6.3), weiss);
 }
 
-TEST_F(Bild, UnsichtbareFuellungUndLinieZeichnenNichts)
+TEST_F(FigurBild, UnsichtbareFuellungUndLinieZeichnenNichts)
 {
     const QImage leer = bild.copy();
     auto *r = Figur<TRechteck>("RECHTECK", 5, 5, 4, 2);
@@ -79,7 +79,7 @@ TEST_F(Bild, UnsichtbareFuellungUndLinieZeichnenNichts)
     EXPECT_EQ(Fertig(), leer);
 }
 
-TEST_F(Bild, OhneFuellungBleibtDasInnereFrei)
+TEST_F(FigurBild, OhneFuellungBleibtDasInnereFrei)
 {
     auto *e = Figur<TEllipse>("ELLIPSE", 8, 8, 6, 4);
     e->Füllfarbe = TFarbe::Unsichtbar();
@@ -91,7 +91,7 @@ TEST_F(Bild, OhneFuellungBleibtDasInnereFrei)
     EXPECT_EQ(Pixel(8, 10), qRgb(0, 0, 255));
 }
 
-TEST_F(Bild, LinieDurchgezogenUndGestrichelt)
+TEST_F(FigurBild, LinieDurchgezogenUndGestrichelt)
 {
     auto *l = u.Neu<TLinie>("LINIE");
     l->Linienfarbe = TFarbe::Echt(0);
@@ -128,7 +128,7 @@ TEST_F(Bild, LinieDurchgezogenUndGestrichelt)
     EXPECT_EQ(Pixel(2.5, 6), weiss);
 }
 
-TEST_F(Bild, VorschauZweimalGezeichnetStelltDasBildWiederHer)
+TEST_F(FigurBild, VorschauZweimalGezeichnetStelltDasBildWiederHer)
 {
     // A background with content, so that inverting shows.
     Figur<TRechteck>("RECHTECK", 6, 6, 8, 6)->Zeichnen(&zf);
@@ -157,7 +157,7 @@ TEST_F(Bild, VorschauZweimalGezeichnetStelltDasBildWiederHer)
     EXPECT_EQ(Fertig(), vorher);
 }
 
-TEST_F(Bild, AufziehenHinterlaesstKeineSpuren)
+TEST_F(FigurBild, AufziehenHinterlaesstKeineSpuren)
 {
     Figur<TRechteck>("RECHTECK", 6, 6, 8, 6)->Zeichnen(&zf);
     maler->end();
@@ -171,7 +171,7 @@ TEST_F(Bild, AufziehenHinterlaesstKeineSpuren)
     EXPECT_EQ(Fertig(), vorher);
 }
 
-TEST_F(Bild, FokusrahmenAchtPixelUmDieFigur)
+TEST_F(FigurBild, FokusrahmenAchtPixelUmDieFigur)
 {
     auto *r = Figur<TRechteck>("RECHTECK", 5, 5, 4, 2);
     r->FokusrahmenZeichnen(&zf);
@@ -185,7 +185,7 @@ TEST_F(Bild, FokusrahmenAchtPixelUmDieFigur)
     EXPECT_EQ(bild.pixel(rechts + 4, mitteY), weiss);
 }
 
-TEST_F(Bild, RiesigeWerteZeichnenBegrenzt)
+TEST_F(FigurBild, RiesigeWerteZeichnenBegrenzt)
 {
     // Values a pupil can type: far outside, huge, dashed and thick.
     auto *r = Figur<TRechteck>("RECHTECK", 1e12, -1e12, 1e300, 1e300);

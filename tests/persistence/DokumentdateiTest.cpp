@@ -692,3 +692,40 @@ TEST(Dokumentdatei, TiefGeschachtelteGruppenMitBerechneterGeometrie)
     EXPECT_EQ(meldung, QStringLiteral("Die Datei ist zu tief verschachtelt."));
     EXPECT_EQ(v.bytes(), zurueck);
 }
+
+TEST(Dokumentdatei, JedesAbgeschnitteneOderVerfaelschteDokumentAllesOderNichts)
+{
+    // A real file with every class, read from the seed corpus of the fuzzer.
+    QFile f(QStringLiteral(FIGURO_SOURCE_DIR "/fuzz/corpus/xml/alle_klassen.fgo"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray echt = f.readAll();
+
+    Umgebung u;
+    auto *r = u.neu<TRechteck>("RECHTECK", "bleibt");
+    r->Breite = 5;
+    u.klassen.ELLIPSE->Zaehler = 3;
+    u.dokument.Passwort = QStringLiteral("alt");
+    const QByteArray vorher = u.bytes();
+
+    const qsizetype ende = echt.lastIndexOf("</DOKUMENT>");
+    ASSERT_GT(ende, 0);
+    for (qsizetype n = 0; n < ende; n += 7) {
+        QString meldung;
+        ASSERT_FALSE(u.lade(echt.left(n), &meldung)) << n;
+        ASSERT_FALSE(meldung.isEmpty()) << n;
+        ASSERT_EQ(u.bytes(), vorher) << n;
+    }
+    // Digits turned into letters: a number somewhere cannot be converted.
+    QByteArray verfaelscht = echt;
+    const qsizetype stelle = verfaelscht.indexOf("Eckenanzahl = \"5\"");
+    ASSERT_GT(stelle, 0);
+    verfaelscht[stelle + 15] = 'f';
+    QString meldung;
+    EXPECT_FALSE(u.lade(verfaelscht, &meldung));
+    EXPECT_EQ(meldung, QStringLiteral("Ungültige Zahl: f"));
+    EXPECT_EQ(u.bytes(), vorher);
+
+    ASSERT_TRUE(u.lade(echt));
+    EXPECT_NE(u.bytes(), vorher);
+    EXPECT_EQ(u.dokument.Teile.size(), 7u);
+}

@@ -2,6 +2,7 @@
 // printing.
 #include "persistence/ui/DateiBefehle.h"
 #include "FensterTest.h"
+#include "analyser/ui/FAnalysator.h"
 #include "dialogs/ui/FInformation.h"
 
 #include <QComboBox>
@@ -315,4 +316,54 @@ TEST_F(Aufbau, DruckenImPdfEinZentimeterProZentimeter)
     // The sheet on screen is unchanged by printing.
     EXPECT_FALSE(zf()->Drucken);
     EXPECT_EQ(r->Griffe.empty(), false);
+}
+
+TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
+{
+    TFMain f(false);
+    TFAnalysator analysator(f.Analysator(), f.Dokument(), f.Klassen());
+    f.AnalysatorFensterAnschliessen(&analysator);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    EXPECT_TRUE(analysator.isVisible());
+    EXPECT_FALSE(f.SBAnalysatorfenster->isVisible());
+
+    // Drawing a rectangle focuses it in the analyser.
+    QWidget *seite = f.Zeichenbereich->Seite;
+    QTest::mouseClick(f.SBRechteck, Qt::LeftButton);
+    QTest::mousePress(seite, Qt::LeftButton, {}, QPoint(50, 50));
+    for (int i = 1; i <= 5; ++i) {
+        QMouseEvent m(QEvent::MouseMove, QPointF(50 + 10 * i, 50 + 6 * i),
+                      QPointF(seite->mapToGlobal(QPoint(50 + 10 * i, 50 + 6 * i))), Qt::NoButton,
+                      Qt::LeftButton, {});
+        QApplication::sendEvent(seite, &m);
+    }
+    QTest::mouseRelease(seite, Qt::LeftButton, {}, QPoint(100, 80));
+    ASSERT_EQ(f.Dokument()->Teile.size(), 1u);
+    TObjekt *r = f.Dokument()->Teile[0].get();
+    EXPECT_EQ(analysator.ObjektImFokus(), r);
+    EXPECT_TRUE(analysator.IstAusgewaehlt(r));
+
+    // A card click in the analyser replaces the selection.
+    f.Auswahl().clear();
+    f.GriffeNeuErzeugen();
+    Q_EMIT analysator.AuswahlErsetzen(r);
+    EXPECT_EQ(f.Auswahl(), std::vector<TZeichenObjekt *>{static_cast<TZeichenObjekt *>(r)});
+    // Renaming there marks the document as modified.
+    f.Arbeitsbereich->Geaendert = false;
+    Q_EMIT analysator.Umbenannt(r);
+    EXPECT_TRUE(f.Arbeitsbereich->Geaendert);
+
+    // Closed by the pupil: the open button shows again.
+    analysator.close();
+    EXPECT_TRUE(f.SBAnalysatorfenster->isVisible());
+    EXPECT_FALSE(f.SBAnalysatorfensterSchliessen->isVisible());
+    QTest::mouseClick(f.SBAnalysatorfenster, Qt::LeftButton);
+    EXPECT_TRUE(analysator.isVisible());
+    // It stands right of the main window.
+    EXPECT_GE(analysator.geometry().left(), f.frameGeometry().right());
+
+    // Closing the main window closes it too, so the program ends.
+    f.close();
+    EXPECT_FALSE(analysator.isVisible());
 }

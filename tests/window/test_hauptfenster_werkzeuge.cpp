@@ -1,6 +1,10 @@
 // Drawing with the tools, handle drags and polylines through real events.
 #include "FensterTest.h"
+#include "dialogs/ui/TextBearbeiten.h"
+#include "window/ui/AttributPanels.h"
 
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 using Werkzeuge = Fenster;
@@ -173,11 +177,24 @@ TEST_F(Werkzeuge, TextfeldOeffnetDenTextdialog)
 {
     int angefordert = 0;
     QObject::connect(f.get(), &TFMain::textBearbeitenAngefordert, [&] { ++angefordert; });
+    // The text dialog is modal: cancel it as soon as it shows.
+    TFTextBearbeiten *dialog = f->Attributpanels->FTextBearbeiten;
+    bool gezeigt = false;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (dialog->isVisible()) {
+            gezeigt = true;
+            dialog->SBAbbrechen->click();
+        }
+    });
+    wache.start(5);
     werkzeug(f->SBTextFeld);
     ziehen(px(4, 22), px(10, 18));
     ASSERT_EQ(dok()->Teile.size(), 1u);
     EXPECT_EQ(dok()->Teile[0]->KlassenId, KlasseTextFeld);
     EXPECT_EQ(angefordert, 1);
+    EXPECT_TRUE(gezeigt);
+    EXPECT_EQ(dialog->TextFeld, dok()->Teile[0].get());
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 }
 
@@ -337,4 +354,48 @@ TEST_F(Werkzeuge, ShiftWaehrendDesGriffziehensOhneMausbewegung)
     QTest::keyRelease(seite, Qt::Key_Shift);
     QTest::keyClick(seite, Qt::Key_Escape);
     loslassen(griff + QPoint(40, 10));
+}
+
+TEST_F(Werkzeuge, LinienzugGriffeZeigerUndKontextgriff)
+{
+    werkzeug(f->SBLinienzug);
+    klicken(px(3, 22));
+    bewegen(px(9, 22));
+    doppelklicken(px(9, 22));
+    ASSERT_EQ(dok()->Teile.size(), 1u);
+    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{lz});
+
+    // Over a vertex: the point-moving pointer; over the segment: insert.
+    bewegen(px(3, 22));
+    EXPECT_EQ(zustand(), TMauszustand::UeberGriff);
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::PunktVerschieben);
+    bewegen(px(6, 22));
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::LinienAbschnitt);
+
+    // A right click there keeps the segment handle for the point commands.
+    druecken(px(6, 22), Qt::RightButton);
+    loslassen(px(6, 22), Qt::RightButton);
+    ASSERT_NE(f->Steuerung->KontextGriff, nullptr);
+    EXPECT_EQ(f->Steuerung->KontextGriff->GriffArt, GriffSegment);
+    EXPECT_EQ(f->Steuerung->KontextGriff->Figur, lz);
+    // Rebuilding the handles forgets it.
+    f->GriffeNeuErzeugen();
+    EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
+}
+
+TEST_F(Werkzeuge, KlickAufSegmentFuegtEinenPunktEin)
+{
+    werkzeug(f->SBLinienzug);
+    klicken(px(3, 22));
+    bewegen(px(9, 22));
+    doppelklicken(px(9, 22));
+    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
+    ASSERT_EQ(lz->PunktAnzahl(), 2);
+    const int vorher = anzahl();
+    klicken(px(6, 22));
+    EXPECT_EQ(lz->PunktAnzahl(), 3);
+    const QStringList neu = neueEintraege(vorher);
+    ASSERT_EQ(neu.size(), 1);
+    EXPECT_TRUE(neu[0].endsWith(QStringLiteral(":PUNKT"))) << neu[0].toStdString();
 }

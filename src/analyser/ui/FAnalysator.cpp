@@ -148,6 +148,9 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
     qRegisterMetaType<TObjekt *>("TObjekt*");
     setObjectName(QStringLiteral("FAnalysator"));
     setWindowTitle(QStringLiteral("Analysator-Fenster"));
+    // The program ends when the main window closes, even while this window
+    // is still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     IstAusgewaehlt = [](const TObjekt *) { return false; };
     FehlerMelden = [this](const QString &titel, const QString &text) {
         QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);

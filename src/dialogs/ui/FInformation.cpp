@@ -1,5 +1,8 @@
 #include "dialogs/ui/FInformation.h"
 
+#include "dialogs/Anleitung.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <cmath>
 #include <QEnterEvent>
@@ -101,7 +104,7 @@ TFInformation::TFInformation(QWidget *eltern) : QWidget(eltern, Qt::Window)
                          x, 96, 9, true);
     LabelVersion->setObjectName(QStringLiteral("LabelVersion"));
     zeile(this, QStringLiteral("Das Figuro-Team, für Schulen aller Schularten"), x, 116);
-    zeile(this, QStringLiteral("Freie Software: Nutzung und Weitergabe im Unterricht erwünscht."), x,
+    zeile(this, QStringLiteral("Freie Software: Weitergabe im Unterricht erwünscht."), x,
           134, 8);
     zeile(this, QStringLiteral("Die neueste Programmversion, Beispieldateien"), x, 164);
     zeile(this, QStringLiteral("und eine Anleitung sind auf meiner Homepage"), x, 182);
@@ -111,6 +114,16 @@ TFInformation::TFInformation(QWidget *eltern) : QWidget(eltern, Qt::Window)
     LabelHomepage->adjustSize();
     zeile(this, QStringLiteral("erhältlich."), x, 218);
     zeile(this, QStringLiteral("Das Programm wird laufend weiterentwickelt."), x, 244);
+
+    // The guide installed with the program, opened in the browser.
+    const QString anleitung = AnleitungPfad(QCoreApplication::applicationDirPath());
+    if (!anleitung.isEmpty()) {
+        LabelAnleitung = new TLinkLabel(QUrl::fromLocalFile(anleitung).toString(), this);
+        LabelAnleitung->setObjectName(QStringLiteral("LabelAnleitung"));
+        LabelAnleitung->setText(QStringLiteral("Anleitung auf diesem Rechner öffnen"));
+        LabelAnleitung->move(x, 266);
+        LabelAnleitung->adjustSize();
+    }
 
     SBSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
     SBSchliessen->setObjectName(QStringLiteral("SBSchliessen"));

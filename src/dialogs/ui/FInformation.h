@@ -56,6 +56,8 @@ public:
 
     QLabel *LabelVersion = nullptr;
     TLinkLabel *LabelHomepage = nullptr;
+    // Opens the installed guide; only there when the guide was found.
+    TLinkLabel *LabelAnleitung = nullptr;
     QPushButton *SBSchliessen = nullptr;
 
 protected:

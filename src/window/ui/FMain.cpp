@@ -11,9 +11,11 @@
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "window/ui/AnalysatorFensterAnschluss.h"
+#include "window/ui/AttributPanels.h"
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
+#include "teacher/ui/LehrerBedienung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -68,7 +70,12 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     if (qEnvironmentVariableIsSet("FIGURO_OHNE_SPLASH"))
         mitSplash_ = false;
     setObjectName(QStringLiteral("FMain"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // "MS Sans Serif" where it exists, else a font of Arial's metrics.
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    setFont(schrift);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     // FormCreate, in its order.
@@ -143,6 +150,11 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
         connect(this, &TFMain::vervollstaendigungVerbergenAngefordert, feld->CodeComplete(),
                 &QWidget::hide);
     }
+    // 5. (with the workspace it applies choices to) The picker buttons and
+    // popups, the text panel's commands and the text dialog.
+    Attributpanels = AttributPanelsAnschliessen(*this);
+    // 11. Teacher mode: its menu, the lock buttons and the dialogs.
+    Lehrer = new TLehrerBedienung(this);
     // 11. The editing and file commands with their menus.
     Aktionen = new TAktionen(this);
     DateiBefehle = new TDateiBefehle(this);
@@ -485,6 +497,9 @@ void TFMain::closeEvent(QCloseEvent *ereignis)
         return;
     }
     FInformation->hide();
+    // The program ends with its main window: the analyser goes too.
+    if (analysator_fenster_)
+        analysator_fenster_->Schliessen();
     ereignis->accept();
 }
 
@@ -580,15 +595,18 @@ bool TFMain::EingabefeldHatFokus() const
 
 void TFMain::EingabefeldEinsetzen(QWidget *feld)
 {
-    if (!feld)
+    if (!feld || feld == Eingabefeld)
         return;
     auto *layout = qobject_cast<QHBoxLayout *>(PMethodenEingabe->layout());
     feld->setParent(PMethodenEingabe);
-    layout->replaceWidget(Eingabefeld, feld);
-    if (Eingabefeld && Eingabefeld->objectName() == QStringLiteral("EingabefeldPlatz"))
-        delete Eingabefeld;
+    QWidget *alt = Eingabefeld;
+    layout->replaceWidget(alt, feld);
     Eingabefeld = feld;
     feld->show();
+    if (alt) {
+        alt->hide();
+        alt->deleteLater();
+    }
 }
 
 void TFMain::OnEingabeFeldEnter()
@@ -683,6 +701,12 @@ void TFMain::OberflaecheAktualisieren()
     for (QToolButton *k : {SBSchriftart, SBLinksbuendig, SBRechtsbuendig, SBZentriert, SBBlocksatz,
                            SBTextBearbeiten})
         k->setEnabled(einTextfeld);
+    // A vertex or segment handle under the mouse is what the point
+    // commands of the context menu work on.
+    TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
+    if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff &&
+        (g->GriffArt == GriffPunkt || g->GriffArt == GriffSegment))
+        Steuerung->KontextGriff = g;
     Q_EMIT oberflaecheAktualisiert();
 }
 

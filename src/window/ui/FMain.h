@@ -20,10 +20,12 @@ class TAnalysator;
 class TDateiBefehle;
 class TArbeitsbereich;
 class TAnalysatorFensterAnschluss;
+class TAttributPanels;
 class TDokument;
 class TFAnalysator;
 class TFInformation;
 class TKlassenObjekte;
+class TLehrerBedienung;
 class TMyScrollBox;
 
 // The main window: the drawing area between the tool and attribute panels
@@ -86,8 +88,13 @@ public:
     // modified flag and file name.
     std::unique_ptr<TArbeitsbereich> Arbeitsbereich;
     TPickerWerte Picker;
+    // The picker buttons and popups, the text panel's commands (a child).
+    TAttributPanels *Attributpanels = nullptr;
     QString Hinweistext;
     std::unique_ptr<TMausSteuerung> Steuerung;
+    // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher
+    // dialogs (child object).
+    TLehrerBedienung *Lehrer = nullptr;
     // The editing commands and the file commands with their menus.
     TAktionen *Aktionen = nullptr;
     TDateiBefehle *DateiBefehle = nullptr;

@@ -1,0 +1,38 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+
+// The password prompt asked before teacher mode is switched on for a
+// protected document. The document's password and the master password are
+// accepted.
+class TFPasswortabfrage : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFPasswortabfrage(QWidget *eltern = nullptr);
+
+    static QString TextFalsch(); // "Das Passwort war falsch."
+
+    QLineEdit *EPass = nullptr;
+    QPushButton *BOK = nullptr;
+
+    // In: the document's password.
+    QString Passwort;
+    // Out: the entry was accepted.
+    bool Ok = false;
+
+    // Shows the message for a wrong entry (caption, text); by default a
+    // message box with an error icon. Tests replace it.
+    std::function<void(const QString &, const QString &)> Melden;
+
+    // What showing the prompt does: empties the edit, clears Ok.
+    void Vorbereiten();
+    // "OK": checks the entry (a wrong one is reported) and closes.
+    void BOKClick();
+    // Vorbereiten, then modal; true when the entry was accepted. Closing
+    // the prompt in another way counts as a failure.
+    bool Ausfuehren(const QString &dokumentPasswort);
+};

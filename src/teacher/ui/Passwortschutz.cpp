@@ -1,0 +1,85 @@
+#include "teacher/ui/Passwortschutz.h"
+#include "teacher/Sperren.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFPasswortschutz::TFPasswortschutz(QWidget *eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("FPasswortschutz"));
+    setWindowTitle(QStringLiteral("FPasswortschutz"));
+    setModal(true);
+    auto *spalte = new QVBoxLayout(this);
+    const char16_t *zeilen[] = {u"Wenn Sie hier ein Passwort eingeben, kann der",
+                                u"Lehrermodus für das aktuelle Dokument in Zukunft nur",
+                                u"durch Eingabe dieses Passwortes aktiviert werden.",
+                                u"Geben Sie nichts ein, so wird der Passwortschutz",
+                                u"für dieses Dokument aufgehoben."};
+    int nr = 1;
+    for (const char16_t *z : zeilen) {
+        auto *l = new QLabel(QString::fromUtf16(z), this);
+        l->setObjectName(QStringLiteral("Label%1").arg(nr++));
+        spalte->addWidget(l);
+    }
+    EPasswort = new QLineEdit(this);
+    EPasswort->setObjectName(QStringLiteral("EPasswort"));
+    EPasswort->setEchoMode(QLineEdit::Password);
+    EPasswort->setMaxLength(65535);
+    spalte->addWidget(EPasswort);
+
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    BUebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
+    BUebernehmen->setObjectName(QStringLiteral("BUebernehmen"));
+    BUebernehmen->setDefault(true);
+    BAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
+    knoepfe->addWidget(BUebernehmen);
+    knoepfe->addWidget(BAbbrechen);
+    spalte->addLayout(knoepfe);
+
+    connect(BUebernehmen, &QPushButton::clicked, this, &TFPasswortschutz::BUebernehmenClick);
+    connect(BAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+
+    Melden = [this](const QString &titel, const QString &text) {
+        QMessageBox::warning(this, titel, text);
+    };
+}
+
+void TFPasswortschutz::Vorbereiten()
+{
+    Uebernommen = false;
+    EPasswort->setText(Passwort);
+    EPasswort->selectAll();
+    EPasswort->setFocus();
+}
+
+void TFPasswortschutz::BUebernehmenClick()
+{
+    const QString text = EPasswort->text();
+    const QString fehler = Lehrer::PasswortPruefen(text);
+    if (!fehler.isEmpty()) {
+        if (Melden)
+            Melden(QStringLiteral("Warnung:"), fehler);
+        EPasswort->setFocus();
+        return;
+    }
+    Uebernommen = true;
+    Passwort = text;
+    accept();
+}
+
+bool TFPasswortschutz::Ausfuehren()
+{
+    Vorbereiten();
+    if (QWidget *w = parentWidget()) {
+        adjustSize();
+        move(w->window()->geometry().center() - rect().center());
+    }
+    exec();
+    return Uebernommen;
+}

@@ -1,0 +1,229 @@
+// The text edit dialog with real key and mouse events: live preview, cancel
+// restoring the old text, "Übernehmen" recording one textSetzen, line
+// breaks, refused characters.
+#include "dialogs/ui/TextBearbeiten.h"
+#include "figures/TextFeld.h"
+#include "language/Analysator.h"
+#include "language/Arbeitsbereich.h"
+#include "language/MethodenAufruf.h"
+#include "model/Dokument.h"
+#include "model/KlassenObjekte.h"
+#include "window/Attributanzeige.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DialogUmgebung {
+    TArbeitsbereich ws;
+    TTextFeld *feld = nullptr;
+    TFTextBearbeiten dialog;
+    int neuzeichnen = 0;
+
+    explicit DialogUmgebung(const QString &text)
+    {
+        std::unique_ptr<TObjekt> o = ws.Klassen().ObjektErzeugen(QStringLiteral("TEXTFELD"));
+        o->NamenVergeben();
+        feld = static_cast<TTextFeld *>(ws.Dokument().TeilAnhaengen(std::move(o)));
+        feld->Text = text;
+        ws.Auswahl = {feld};
+        dialog.Neuzeichnen = [this] { ++neuzeichnen; };
+    }
+
+    // Opens the dialog modally for the field, runs `handeln` while it is
+    // shown, and ends as the main window does; answers Ok.
+    bool bearbeiten(const std::function<void()> &handeln)
+    {
+        QTimer::singleShot(0, [this, handeln] {
+            EXPECT_TRUE(dialog.isVisible());
+            handeln();
+            // Whatever happened, the dialog must not stay open.
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        const bool ok = dialog.Bearbeiten(feld);
+        TextBearbeitungAbschliessen(ws, *feld, ok, dialog.AlterText);
+        return ok;
+    }
+
+    int logAnzahl() const { return int(ws.Analysator().Protokoll().size()); }
+    QString letzterEintrag() const { return ws.Analysator().Protokoll().back()->AnzeigeText(); }
+};
+
+void tippe(QWidget *w, const QString &text)
+{
+    QTest::keyClicks(w, text);
+}
+
+} // namespace
+
+TEST(TextBearbeiten, Aufbau)
+{
+    TFTextBearbeiten d;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Text bearbeiten"));
+    EXPECT_EQ(d.CBLiveAnzeigen->text(), QStringLiteral("Ergebnis gleich anzeigen"));
+    EXPECT_TRUE(d.CBLiveAnzeigen->isChecked());
+    EXPECT_EQ(d.SBUebernehmen->text(), QStringLiteral("Übernehmen"));
+    EXPECT_EQ(d.SBAbbrechen->text(), QStringLiteral("Abbrechen"));
+    EXPECT_FALSE(d.SBUebernehmen->autoDefault());
+    EXPECT_EQ(d.TextFeld, nullptr);
+    EXPECT_FALSE(d.Bearbeiten(nullptr)); // no field: no dialog
+}
+
+TEST(TextBearbeiten, AbbrechenNachLiveAnzeigeStelltWiederHerUndLogtNichts)
+{
+    DialogUmgebung u(QStringLiteral("Hallo"));
+    const int vorher = u.logAnzahl();
+    QString live;
+    int neuzeichnenLive = 0;
+    const bool ok = u.bearbeiten([&] {
+        EXPECT_EQ(u.dialog.MText->toPlainText(), QStringLiteral("Hallo"));
+        EXPECT_EQ(u.dialog.AlterText, QStringLiteral("Hallo"));
+        tippe(u.dialog.MText, QStringLiteral(" Welt"));
+        live = u.feld->Text;
+        neuzeichnenLive = u.neuzeichnen;
+        QTest::mouseClick(u.dialog.SBAbbrechen, Qt::LeftButton);
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(live, QStringLiteral("Hallo Welt"));
+    EXPECT_EQ(neuzeichnenLive, 5); // one repaint per typed character
+    EXPECT_EQ(u.feld->Text, QStringLiteral("Hallo"));
+    EXPECT_EQ(u.logAnzahl(), vorher);
+    EXPECT_FALSE(u.ws.Geaendert);
+}
+
+TEST(TextBearbeiten, EscapeBrichtAb)
+{
+    DialogUmgebung u(QStringLiteral("a"));
+    const int vorher = u.logAnzahl();
+    const bool ok = u.bearbeiten([&] {
+        tippe(u.dialog.MText, QStringLiteral("bc"));
+        QTest::keyClick(u.dialog.MText, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(u.dialog.isVisible());
+    EXPECT_EQ(u.feld->Text, QStringLiteral("a"));
+    EXPECT_EQ(u.logAnzahl(), vorher);
+}
+
+TEST(TextBearbeiten, UebernehmenLogtEinTextSetzen)
+{
+    DialogUmgebung u(QStringLiteral("alt"));
+    const int vorher = u.logAnzahl();
+    const bool ok = u.bearbeiten([&] {
+        u.dialog.MText->selectAll();
+        tippe(u.dialog.MText, QStringLiteral("neu"));
+        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(u.dialog.Ok);
+    EXPECT_EQ(u.feld->Text, QStringLiteral("neu"));
+    ASSERT_EQ(u.logAnzahl(), vorher + 1);
+    EXPECT_EQ(u.letzterEintrag(), QStringLiteral("tf0.textSetzen( \"neu\" )"));
+    EXPECT_TRUE(u.ws.Geaendert);
+}
+
+TEST(TextBearbeiten, UebernehmenOhneAenderungLogtTrotzdem)
+{
+    DialogUmgebung u(QStringLiteral("gleich"));
+    const int vorher = u.logAnzahl();
+    EXPECT_TRUE(u.bearbeiten([&] { QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton); }));
+    ASSERT_EQ(u.logAnzahl(), vorher + 1);
+    EXPECT_EQ(u.letzterEintrag(), QStringLiteral("tf0.textSetzen( \"gleich\" )"));
+    EXPECT_EQ(u.neuzeichnen, 0);
+}
+
+TEST(TextBearbeiten, OhneLiveAnzeigeBleibtDieZeichnungBisZumUebernehmen)
+{
+    DialogUmgebung u(QStringLiteral("x"));
+    QString waehrenddessen;
+    const bool ok = u.bearbeiten([&] {
+        QTest::mouseClick(u.dialog.CBLiveAnzeigen, Qt::LeftButton);
+        EXPECT_FALSE(u.dialog.CBLiveAnzeigen->isChecked());
+        tippe(u.dialog.MText, QStringLiteral("yz"));
+        waehrenddessen = u.feld->Text;
+        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(waehrenddessen, QStringLiteral("x"));
+    EXPECT_EQ(u.neuzeichnen, 0);
+    EXPECT_EQ(u.feld->Text, QStringLiteral("xyz"));
+
+    // Switching it on again shows the typed text at once.
+    u.dialog.CBLiveAnzeigen->setChecked(false);
+    QString nachEinschalten;
+    u.bearbeiten([&] {
+        tippe(u.dialog.MText, QStringLiteral("!"));
+        EXPECT_EQ(u.feld->Text, QStringLiteral("xyz"));
+        QTest::mouseClick(u.dialog.CBLiveAnzeigen, Qt::LeftButton);
+        nachEinschalten = u.feld->Text;
+        QTest::mouseClick(u.dialog.SBAbbrechen, Qt::LeftButton);
+    });
+    EXPECT_EQ(nachEinschalten, QStringLiteral("xyz!"));
+    EXPECT_EQ(u.feld->Text, QStringLiteral("xyz"));
+    u.dialog.CBLiveAnzeigen->setChecked(true);
+}
+
+TEST(TextBearbeiten, ZeilenumbruecheBleibenErhalten)
+{
+    // Typed zeilehinzufügen writes line feed + carriage return.
+    const QString alt = QStringLiteral("eins\n\rzwei");
+    DialogUmgebung u(alt);
+    QString angezeigt;
+    u.bearbeiten([&] {
+        angezeigt = u.dialog.MText->toPlainText();
+        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+    });
+    EXPECT_EQ(angezeigt, QStringLiteral("eins\nzwei"));
+    // Unchanged text keeps its exact characters.
+    EXPECT_EQ(u.feld->Text, alt);
+
+    // A new line typed with Enter becomes carriage return + line feed.
+    u.bearbeiten([&] {
+        QTest::keyClick(u.dialog.MText, Qt::Key_Return);
+        tippe(u.dialog.MText, QStringLiteral("drei"));
+        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+    });
+    EXPECT_EQ(u.feld->Text, QStringLiteral("eins\r\nzwei\r\ndrei"));
+    // Three lines in the text field's layout.
+    const TWortliste w = WortlisteBilden(u.feld->Text);
+    ASSERT_EQ(w.Woerter.size(), 3u);
+    EXPECT_EQ(w.Woerter[0].Text, QStringLiteral("eins\r"));
+    EXPECT_EQ(w.Woerter[1].Text, QStringLiteral("zwei\r"));
+
+    EXPECT_EQ(TFTextBearbeiten::ZurAnzeige(QStringLiteral("a\r\n\r\nb\rc\nd")),
+              QStringLiteral("a\n\nb\nc\nd"));
+    EXPECT_EQ(TFTextBearbeiten::ZumTextfeld(QStringLiteral("a\n\nb")), QStringLiteral("a\r\n\r\nb"));
+}
+
+TEST(TextBearbeiten, NichtSpeicherbareZeichenWerdenAbgewiesen)
+{
+    DialogUmgebung u(QStringLiteral("Preis"));
+    QString nachTaste, nachEinfuegen, meldung;
+    bool meldungSichtbar = false;
+    u.bearbeiten([&] {
+        // A key whose character Windows-1252 cannot hold.
+        QKeyEvent runter(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("→"));
+        QApplication::sendEvent(u.dialog.MText, &runter);
+        nachTaste = u.dialog.MText->toPlainText();
+        meldung = u.dialog.LMeldung->text();
+        meldungSichtbar = u.dialog.LMeldung->isVisible();
+        // Pasted text: the storable characters stay.
+        u.dialog.MText->insertPlainText(QStringLiteral(" 5 € ✓"));
+        nachEinfuegen = u.dialog.MText->toPlainText();
+        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+    });
+    EXPECT_EQ(nachTaste, QStringLiteral("Preis"));
+    EXPECT_TRUE(meldungSichtbar);
+    EXPECT_EQ(meldung, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
+    EXPECT_EQ(nachEinfuegen, QStringLiteral("Preis 5 € "));
+    EXPECT_EQ(u.feld->Text, QStringLiteral("Preis 5 € "));
+}

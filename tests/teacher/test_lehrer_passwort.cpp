@@ -1,0 +1,222 @@
+// The document password: the prompt before teacher mode, the set-password
+// dialog, and what reaches the file.
+#include "persistence/Dokumentdatei.h"
+#include "teacher/Passwort.h"
+#include "test_lehrer_hilfen.h"
+
+namespace {
+
+struct Passwortfenster : LehrerFenster {
+    QStringList meldungen; // "caption|text" of every message box
+
+    void SetUp() override
+    {
+        LehrerFenster::SetUp();
+        auto melden = [this](const QString &titel, const QString &text) {
+            meldungen << titel + QLatin1Char('|') + text;
+        };
+        lehrer->FPasswortabfrage->Melden = melden;
+        lehrer->FPasswortschutz->Melden = melden;
+    }
+
+    // Switches teacher mode on with the entry typed into the prompt.
+    void anmelden(const QString &eingabe)
+    {
+        imDialog = [eingabe](QDialog *d) {
+            auto *abfrage = qobject_cast<TFPasswortabfrage *>(d);
+            ASSERT_NE(abfrage, nullptr);
+            EXPECT_TRUE(abfrage->EPass->text().isEmpty()); // emptied on showing
+            QTest::keyClicks(abfrage->EPass, eingabe);
+            QTest::mouseClick(abfrage->BOK, Qt::LeftButton);
+        };
+        lehrermodusAn();
+        imDialog = nullptr;
+    }
+
+    // Runs "Dokument mit Passwort schützen ..." typing the entry, then the
+    // button.
+    void passwortSetzen(const QString &eingabe, bool uebernehmen = true)
+    {
+        imDialog = [eingabe, uebernehmen](QDialog *d) {
+            auto *schutz = qobject_cast<TFPasswortschutz *>(d);
+            ASSERT_NE(schutz, nullptr);
+            schutz->EPasswort->clear();
+            QTest::keyClicks(schutz->EPasswort, eingabe);
+            QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
+        };
+        lehrer->APasswortSetzen->trigger();
+        imDialog = nullptr;
+    }
+
+    QString datei() const
+    {
+        return QString::fromLatin1(DokumentAlsBytes(*dok(), *f->Klassen()));
+    }
+};
+
+} // namespace
+
+TEST_F(Passwortfenster, AbfrageFenster)
+{
+    TFPasswortabfrage *d = lehrer->FPasswortabfrage;
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Bitte geben Sie das Passwort ein:"));
+    EXPECT_EQ(d->EPass->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(d->BOK->text(), QStringLiteral("OK"));
+    TFPasswortschutz *s = lehrer->FPasswortschutz;
+    EXPECT_EQ(s->windowTitle(), QStringLiteral("FPasswortschutz"));
+    EXPECT_EQ(s->EPasswort->echoMode(), QLineEdit::Password);
+    QStringList zeilen;
+    for (int i = 1; i <= 5; ++i)
+        zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
+    EXPECT_EQ(zeilen, (QStringList{QStringLiteral("Wenn Sie hier ein Passwort eingeben, kann der"),
+                                   QStringLiteral("Lehrermodus für das aktuelle Dokument in Zukunft nur"),
+                                   QStringLiteral("durch Eingabe dieses Passwortes aktiviert werden."),
+                                   QStringLiteral("Geben Sie nichts ein, so wird der Passwortschutz"),
+                                   QStringLiteral("für dieses Dokument aufgehoben.")}));
+    EXPECT_EQ(s->BUebernehmen->text(), QStringLiteral("Übernehmen"));
+    EXPECT_EQ(s->BAbbrechen->text(), QStringLiteral("Abbrechen"));
+}
+
+TEST_F(Passwortfenster, DokumentpasswortSchaltetDenLehrermodusEin)
+{
+    dok()->Passwort = QStringLiteral("Tafel");
+    anmelden(QStringLiteral("Tafel"));
+    EXPECT_EQ(dialogLaeufe, 1);
+    EXPECT_TRUE(ab().Lehrermodus);
+    EXPECT_TRUE(f->PBearbeitenSperren->isVisible());
+    EXPECT_TRUE(meldungen.isEmpty());
+    // The entry does not stay in the prompt.
+    EXPECT_TRUE(lehrer->FPasswortabfrage->EPass->text().isEmpty());
+}
+
+TEST_F(Passwortfenster, MasterpasswortSchaltetDenLehrermodusEin)
+{
+    dok()->Passwort = QStringLiteral("Tafel");
+    const QString master = PasswortEntschluesseln(QStringLiteral("9d04c7be2a61"));
+    ASSERT_EQ(master.size(), 6);
+    anmelden(master);
+    EXPECT_TRUE(ab().Lehrermodus);
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(Passwortfenster, LeereFalscheOderAbgebrocheneEingabeScheitert)
+{
+    dok()->Passwort = QStringLiteral("Tafel");
+    const QString falsch = QStringLiteral("Meldung:|Das Passwort war falsch.");
+    for (const QString &eingabe : {QString(), QStringLiteral("tafel"), QStringLiteral("Tafel "),
+                                   QStringLiteral("Schwamm")}) {
+        ASSERT_NE(eingabe, MasterPasswort());
+        meldungen.clear();
+        anmelden(eingabe);
+        EXPECT_FALSE(ab().Lehrermodus) << eingabe.toStdString();
+        EXPECT_EQ(meldungen, QStringList{falsch}) << eingabe.toStdString();
+        EXPECT_FALSE(lehrer->FPasswortabfrage->Ok);
+        EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
+        EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
+    }
+    // Closing the prompt without "OK" fails silently.
+    meldungen.clear();
+    imDialog = [](QDialog *d) { d->reject(); };
+    lehrermodusAn();
+    EXPECT_FALSE(ab().Lehrermodus);
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
+{
+    lehrermodusAn();
+    ab().Geaendert = false;
+    passwortSetzen(QStringLiteral("Tafel"));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    EXPECT_TRUE(lehrer->FPasswortschutz->Uebernommen);
+    EXPECT_TRUE(ab().Geaendert);
+    EXPECT_TRUE(datei().contains(QStringLiteral(" Passwort = \"%1\"").arg(PasswortVerschluesseln(
+        QStringLiteral("Tafel")))))
+        << datei().toStdString();
+
+    // The dialog shows the current password.
+    QString gezeigt;
+    imDialog = [&](QDialog *) {
+        gezeigt = lehrer->FPasswortschutz->EPasswort->text();
+        EXPECT_FALSE(lehrer->FPasswortschutz->Uebernommen);
+        QTest::mouseClick(lehrer->FPasswortschutz->BAbbrechen, Qt::LeftButton);
+    };
+    lehrer->APasswortSetzen->trigger();
+    EXPECT_EQ(gezeigt, QStringLiteral("Tafel"));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+
+    // "Abbrechen" keeps the password even after typing.
+    passwortSetzen(QStringLiteral("anders"), false);
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+
+    // Nothing entered: the protection is removed and the file has no
+    // "Passwort" attribute.
+    ab().Geaendert = false;
+    passwortSetzen(QString());
+    EXPECT_TRUE(dok()->Passwort.isEmpty());
+    EXPECT_TRUE(ab().Geaendert);
+    EXPECT_FALSE(datei().contains(QStringLiteral("Passwort"))) << datei().toStdString();
+
+    // The same password again is no change.
+    ab().Geaendert = false;
+    passwortSetzen(QString());
+    EXPECT_FALSE(ab().Geaendert);
+}
+
+TEST_F(Passwortfenster, NichtSpeicherbaresZeichenWirdAbgelehnt)
+{
+    lehrermodusAn();
+    bool nochOffen = false;
+    imDialog = [&](QDialog *d) {
+        auto *schutz = static_cast<TFPasswortschutz *>(d);
+        schutz->EPasswort->setText(QStringLiteral("Tafel\u0416"));
+        QTest::mouseClick(schutz->BUebernehmen, Qt::LeftButton);
+        nochOffen = schutz->isVisible();
+        QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
+    };
+    lehrer->APasswortSetzen->trigger();
+    EXPECT_TRUE(nochOffen);
+    EXPECT_TRUE(dok()->Passwort.isEmpty());
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral(
+                             "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
+}
+
+#if __has_include("persistence/ui/DateiBefehle.h")
+#include "persistence/ui/DateiBefehle.h"
+
+#include <QTemporaryDir>
+
+TEST_F(Passwortfenster, GeoeffnetesDokumentMitPasswortSchaltetDenLehrermodusAus)
+{
+    ASSERT_NE(f->DateiBefehle, nullptr);
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    auto schreiben = [&](const QString &name, const QString &passwort) {
+        TArbeitsbereich quelle;
+        quelle.Analysator().Angehalten = true;
+        quelle.Dokument().Passwort = passwort;
+        QString meldung;
+        const QString pfad = ordner.filePath(name);
+        EXPECT_TRUE(DokumentSpeichern(pfad, quelle.Dokument(), quelle.Klassen(), meldung));
+        return pfad;
+    };
+    const QString ohne = schreiben(QStringLiteral("ohne.fgo"), QString());
+    const QString mit = schreiben(QStringLiteral("mit.fgo"), QStringLiteral("Tafel"));
+
+    lehrermodusAn();
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(ohne));
+    EXPECT_TRUE(ab().Lehrermodus); // no password: teacher mode stays
+    EXPECT_TRUE(f->PBearbeitenSperren->isVisible());
+
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(mit));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    EXPECT_FALSE(ab().Lehrermodus);
+    EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
+    EXPECT_FALSE(lehrer->APasswortSetzen->isVisible());
+    EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
+
+    // Back on only with the password.
+    anmelden(QStringLiteral("Tafel"));
+    EXPECT_TRUE(ab().Lehrermodus);
+}
+#endif

@@ -1,5 +1,6 @@
 // The main window as a window: layout, start-up, splash, shutdown and
 // printing.
+#include "persistence/ui/DateiBefehle.h"
 #include "FensterTest.h"
 #include "analyser/ui/FAnalysator.h"
 #include "dialogs/ui/FInformation.h"
@@ -184,6 +185,8 @@ TEST(Start, BeendenProtokolliertNichts)
             if (a.MethodenId == MFreigeben)
                 ++freigaben;
         });
+        // The drawing is modified: the question about saving is answered No.
+        f.DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
         f.close();
     }
     EXPECT_EQ(freigaben, 0);

@@ -1,5 +1,7 @@
 #include "window/ui/FMain.h"
 #include "analyser/ui/FAnalysator.h"
+#include "persistence/ui/DateiBefehle.h"
+#include "window/ui/Aktionen.h"
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
@@ -153,6 +155,9 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     Attributpanels = AttributPanelsAnschliessen(*this);
     // 11. Teacher mode: its menu, the lock buttons and the dialogs.
     Lehrer = new TLehrerBedienung(this);
+    // 11. The editing and file commands with their menus.
+    Aktionen = new TAktionen(this);
+    DateiBefehle = new TDateiBefehle(this);
     // 12./13.
     OberflaecheAktualisieren();
     Arbeitsbereich->Geaendert = false;

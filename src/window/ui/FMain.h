@@ -15,7 +15,9 @@ class QMenu;
 class QPrinter;
 class QTimer;
 class QToolButton;
+class TAktionen;
 class TAnalysator;
+class TDateiBefehle;
 class TArbeitsbereich;
 class TAnalysatorFensterAnschluss;
 class TAttributPanels;
@@ -93,6 +95,9 @@ public:
     // Teacher mode: the menu "Für Lehrer", the lock buttons and the teacher
     // dialogs (child object).
     TLehrerBedienung *Lehrer = nullptr;
+    // The editing commands and the file commands with their menus.
+    TAktionen *Aktionen = nullptr;
+    TDateiBefehle *DateiBefehle = nullptr;
 
     // --- the model ---
     TAnalysator *Analysator() override;

@@ -1,0 +1,248 @@
+#include "persistence/ui/DateiBefehle.h"
+
+#include "language/Arbeitsbereich.h"
+#include "model/Dokument.h"
+#include "model/KlassenObjekte.h"
+#include "persistence/Dokumentdatei.h"
+#include "persistence/ui/ExportDialog.h"
+#include "window/ui/FMain.h"
+#include "window/Zeichenflaeche.h"
+#include "window/ui/MausSteuerung.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace {
+
+QString dateiDialog(QWidget *eltern, bool speichern)
+{
+    QFileDialog dialog(eltern, speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
+    dialog.setNameFilter(QStringLiteral("Figuro-Dateien (*.fgo)"));
+    dialog.setDefaultSuffix(QStringLiteral("fgo"));
+    dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+QString TDateiBefehle::TextNeu()
+{
+    return QStringLiteral("Beim Anlegen einer neuen Zeichnung wird die bestehende Zeichnung überschrieben. "
+                          "Sie ist seit der letzten Änderung nicht mehr gespeichert worden. "
+                          "Möchten Sie sie speichern?");
+}
+
+QString TDateiBefehle::TextOeffnen()
+{
+    return QStringLiteral("Die bestehende Zeichnung ist seit der letzten Änderung nicht mehr gespeichert "
+                          "worden. Möchten Sie das Dokument speichern?");
+}
+
+TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
+{
+    setObjectName(QStringLiteral("DateiBefehle"));
+    aktion(ANeu, "ANeu", QStringLiteral("Neu"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    aktion(AOeffnen, "AOeffnen", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    aktion(ASpeichern, "ASpeichern", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    aktion(ASpeichernUnter, "ASpeichernUnter", QStringLiteral("S&peichern unter ..."),
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    aktion(APrint, "APrint", QStringLiteral("Drucken ..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    aktion(AExportieren, "AExportieren", QStringLiteral("E&xportieren ..."), QKeySequence());
+    aktion(ABeenden, "ABeenden", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *m = f_->MenuDatei;
+    m->addAction(ANeu);
+    m->addAction(AOeffnen);
+    m->addAction(ASpeichern);
+    m->addAction(ASpeichernUnter);
+    m->addSeparator();
+    m->addAction(AExportieren);
+    m->addAction(APrint);
+    m->addSeparator();
+    m->addAction(ABeenden);
+
+    connect(ANeu, &QAction::triggered, this, &TDateiBefehle::ANeuExecute);
+    connect(AOeffnen, &QAction::triggered, this, &TDateiBefehle::AOeffnenExecute);
+    connect(ASpeichern, &QAction::triggered, this, [this] { DokumentSpeichern(false); });
+    connect(ASpeichernUnter, &QAction::triggered, this, [this] { DokumentSpeichern(true); });
+    connect(APrint, &QAction::triggered, this, &TDateiBefehle::APrintExecute);
+    connect(AExportieren, &QAction::triggered, this, &TDateiBefehle::AExportierenExecute);
+    connect(ABeenden, &QAction::triggered, f_, &QWidget::close);
+
+    OeffnenDialog = [this] { return dateiDialog(f_, false); };
+    SpeichernDialog = [this] { return dateiDialog(f_, true); };
+    Rueckfrage = [this](const QString &text) {
+        return QMessageBox::warning(f_, QStringLiteral("Warnung:"), text,
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    };
+    Melden = [this](const QString &titel, const QString &text) { QMessageBox::critical(f_, titel, text); };
+    ExportDialog = [this](QString &pfad, TExportOptionen &optionen) {
+        return TExportDialog::Fragen(f_, pfad, optionen);
+    };
+    DruckDialog = [this] { return f_->DruckenMitDialog(); };
+
+    // Closing the window asks about unsaved changes; the first showing opens
+    // a document named on the command line.
+    f_->SchliessenErlaubt = [this] { return Sicherheitsabfrage(TextOeffnen()); };
+    f_->BeimErstenZeigen = [this] { KommandozeileAuswerten(QCoreApplication::arguments()); };
+}
+
+QAction *TDateiBefehle::aktion(QAction *&ziel, const char *name, const QString &text, const QKeySequence &taste)
+{
+    ziel = new QAction(text, f_);
+    ziel->setObjectName(QString::fromLatin1(name));
+    ziel->setProperty("kategorie", QStringLiteral("Datei"));
+    if (!taste.isEmpty())
+        ziel->setShortcut(taste);
+    f_->addAction(ziel);
+    return ziel;
+}
+
+bool TDateiBefehle::Sicherheitsabfrage(const QString &text)
+{
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    if (!ab.Geaendert)
+        return true;
+    switch (Rueckfrage(text)) {
+    case QMessageBox::Yes:
+        DokumentSpeichern(false);
+        return !ab.Geaendert;
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TDateiBefehle::nachLaden()
+{
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    ab.Geaendert = false;
+    f_->TitelAktualisieren();
+    f_->AnalysatorFokusSetzen(&ab.Dokument());
+    f_->Neuzeichnen();
+    f_->MausNeuBewerten();
+    f_->AnalysatorNeuAufbauen();
+    f_->AttributanzeigeAktualisieren();
+    f_->OberflaecheAktualisieren();
+}
+
+void TDateiBefehle::ANeuExecute()
+{
+    f_->AllesAbbrechen();
+    if (!Sicherheitsabfrage(TextNeu()))
+        return;
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    ab.Dateiname.clear();
+    f_->TitelAktualisieren();
+    // Nothing may point at the figures that are freed now.
+    f_->AnalysatorFokusSetzen(&ab.Dokument());
+    f_->AlleGriffeEntfernen();
+    ab.Auswahl.clear();
+    f_->Steuerung->AktuellesObjekt = nullptr;
+    f_->Steuerung->AktuellerGriff = nullptr;
+    ab.Dokument().Leeren();
+    ab.Klassen().ZaehlerZuruecksetzen();
+    ab.Dokument().Passwort.clear();
+    ab.Dokument().Hintergrundfarbe.Wert = FarbWert(255, 255, 255);
+    ab.Lehrermodus = false;
+    nachLaden();
+}
+
+void TDateiBefehle::AOeffnenExecute()
+{
+    f_->AllesAbbrechen();
+    if (!Sicherheitsabfrage(TextOeffnen()))
+        return;
+    const QString pfad = OeffnenDialog();
+    if (!pfad.isEmpty())
+        DokumentOeffnen(pfad);
+}
+
+bool TDateiBefehle::DokumentOeffnen(const QString &pfad)
+{
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    if (f_->Steuerung->GesteLaeuft())
+        f_->GesteAbbrechen();
+    // The file is read completely before the drawing is touched; the views
+    // let go of the old figures first.
+    f_->AnalysatorFokusSetzen(&ab.Dokument());
+    f_->AlleGriffeEntfernen();
+    const std::vector<TZeichenObjekt *> alteAuswahl = ab.Auswahl;
+    QString meldung;
+    bool mitPasswort = false;
+    if (!::DokumentOeffnen(pfad, ab.Dokument(), ab.Klassen(), meldung, &mitPasswort)) {
+        Melden(QStringLiteral("Fehler:"), meldung);
+        f_->GriffeNeuErzeugen();
+        f_->Neuzeichnen();
+        return false;
+    }
+    ab.Auswahl.clear();
+    f_->Steuerung->AktuellesObjekt = nullptr;
+    f_->Steuerung->AktuellerGriff = nullptr;
+    f_->Steuerung->KontextGriff = nullptr;
+    ab.Dateiname = pfad;
+    if (mitPasswort)
+        ab.Lehrermodus = false;
+    nachLaden();
+    return true;
+}
+
+bool TDateiBefehle::DokumentSpeichern(bool neuerName)
+{
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    if (neuerName || ab.Dateiname.isEmpty()) {
+        const QString pfad = SpeichernDialog();
+        if (pfad.isEmpty())
+            return false;
+        ab.Dateiname = pfad;
+        f_->TitelAktualisieren();
+    }
+    QString meldung;
+    if (!::DokumentSpeichern(ab.Dateiname, ab.Dokument(), ab.Klassen(), meldung)) {
+        Melden(QStringLiteral("Fehler:"), meldung);
+        return false;
+    }
+    ab.Geaendert = false;
+    return true;
+}
+
+void TDateiBefehle::APrintExecute()
+{
+    f_->AllesAbbrechen();
+    DruckDialog();
+}
+
+void TDateiBefehle::AExportierenExecute()
+{
+    f_->AllesAbbrechen();
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    QString pfad;
+    TExportOptionen optionen;
+    optionen.Auswahl = ab.Auswahl;
+    optionen.SeitenBreiteCm = f_->Flaeche()->SeitenBreiteCm;
+    optionen.SeitenHoeheCm = f_->Flaeche()->SeitenHoeheCm;
+    if (!ExportDialog(pfad, optionen) || pfad.isEmpty())
+        return;
+    QString meldung;
+    if (!Exportieren(ab.Dokument(), pfad, optionen, meldung))
+        Melden(QStringLiteral("Fehler:"), meldung);
+    // The export draws the figures for its own resolution: back to the screen.
+    ab.Dokument().AlleGeometrienBerechnen();
+    f_->Neuzeichnen();
+}
+
+void TDateiBefehle::KommandozeileAuswerten(const QStringList &argumente)
+{
+    if (argumente.size() < 2)
+        return;
+    const QString &pfad = argumente.at(1);
+    if (pfad.isEmpty() || !pfad.right(4).toLower().endsWith(QStringLiteral(".fgo")) || pfad.size() < 4)
+        return;
+    DokumentOeffnen(pfad);
+}

@@ -298,6 +298,11 @@ std::unique_ptr<TData> TScanner::zahlKonvertieren(std::uint8_t art, const QStrin
         wert *= faktor;
         if (!std::isfinite(wert))
             return konvertiereFehler(QStringLiteral("Diese Zahl ist zu groß."));
+    } else if (art == ArtFaktor) {
+        // The log shows factors as percentages ("150.000 %"); typing that
+        // back must mean 1.5, not 150.
+        if (rest.startsWith(QLatin1Char('%')))
+            wert /= 100.0;
     } else if (art == ArtWinkel) {
         if (!rest.isEmpty() && rest != QStringLiteral("°"))
             return konvertiereFehler(Grossschreibung(rest) + QStringLiteral(" ist keine Winkeleinheit."));

@@ -113,6 +113,14 @@ TEST_F(ScannerTest, AnglesAndFactors)
     analysieren(QStringLiteral("re0.strecken(5.)"));
     EXPECT_EQ(s.Fehlermeldung, QString());
     EXPECT_DOUBLE_EQ(zahl(0), 5.0);
+
+    // A percent sign means what the log shows: 150 % is 1.5.
+    analysieren(QStringLiteral("re0.strecken(150.000 %)"));
+    EXPECT_EQ(s.Fehlermeldung, QString());
+    EXPECT_DOUBLE_EQ(zahl(0), 1.5);
+    analysieren(QStringLiteral("re0.streckenMitZentrum(1 cm, 2 cm, 50%)"));
+    EXPECT_EQ(s.Fehlermeldung, QString());
+    EXPECT_DOUBLE_EQ(zahl(2), 0.5);
 }
 
 TEST_F(ScannerTest, NumberErrors)

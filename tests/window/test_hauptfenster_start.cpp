@@ -369,3 +369,43 @@ TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
     f.close();
     EXPECT_FALSE(analysator.isVisible());
 }
+
+TEST(Cursor, FuenfProgrammcursorSindGezeichnet)
+{
+    const TMauszeiger zeiger[] = {TMauszeiger::Drehen, TMauszeiger::Verschieben,
+                                  TMauszeiger::PunktVerschieben, TMauszeiger::LinienAbschnitt,
+                                  TMauszeiger::Schliessen};
+    const char *namen[] = {"DREHCURSOR", "VERSCHIEBECURSOR", "PUNKTVERSCHIEBECURSOR",
+                           "LINIENABSCHNITTCURSOR", "SCHLIESSENCURSOR"};
+    std::vector<QImage> bilder;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(int(zeiger[i]), 15 + i);
+        EXPECT_EQ(TProgrammCursor::Name(zeiger[i]), QString::fromLatin1(namen[i]));
+        const QCursor c = TProgrammCursor::Cursor(zeiger[i]);
+        EXPECT_EQ(c.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(c.hotSpot(), QPoint(15, 15));
+        const QImage bild = c.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(bild.isNull());
+        int schwarz = 0, durchsichtig = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QRgb p = bild.pixel(x, y);
+                if (qAlpha(p) == 0)
+                    ++durchsichtig;
+                else if (qGray(p) < 60)
+                    ++schwarz;
+            }
+        EXPECT_GT(schwarz, 10) << namen[i];
+        EXPECT_GT(durchsichtig, bild.width() * bild.height() / 2) << namen[i];
+        for (const QImage &anderes : bilder)
+            EXPECT_NE(bild, anderes) << namen[i];
+        bilder.push_back(bild);
+    }
+    EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::Kreuz).shape(), Qt::CrossCursor);
+    EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::Hand).shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(ZeigerFuerCursorArt(TCursorArt::GroesseDiagonalSteigend),
+              TMauszeiger::GroesseDiagonalSteigend);
+    EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::GroesseDiagonalSteigend).shape(),
+              Qt::SizeBDiagCursor);
+    EXPECT_EQ(ZeigerFuerCursorArt(TCursorArt::Pfeil), TMauszeiger::Standard);
+}

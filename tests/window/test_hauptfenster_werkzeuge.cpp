@@ -399,3 +399,20 @@ TEST_F(Werkzeuge, KlickAufSegmentFuegtEinenPunktEin)
     ASSERT_EQ(neu.size(), 1);
     EXPECT_TRUE(neu[0].endsWith(QStringLiteral(":PUNKT"))) << neu[0].toStdString();
 }
+
+TEST_F(Werkzeuge, AbgebrochenesAufziehenZeigtDieAlteAuswahlWieder)
+{
+    TRechteck *r = rechteck(6, 20, 4, 2);
+    klicken(px(6, 20));
+    ASSERT_FALSE(r->Griffe.empty());
+    werkzeug(f->SBEllipse);
+    // Pressing with the tool takes the handles away while drawing...
+    bewegen(px(12, 10));
+    druecken(px(12, 10));
+    EXPECT_TRUE(r->Griffe.empty());
+    // ...and a release without a drag creates nothing and brings them back.
+    loslassen(px(12, 10));
+    EXPECT_EQ(dok()->Teile.size(), 1u);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    EXPECT_FALSE(r->Griffe.empty());
+}

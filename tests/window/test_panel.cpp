@@ -369,6 +369,19 @@ TEST(AttributPanels, OeffnenSchliessenUndUmschalten)
     EXPECT_FALSE(p.FuellfarbPicker->isVisible());
     EXPECT_FALSE(p.SBFuellfarbe->Festgedrueckt);
 
+    // Moving or resizing the window closes an open popup.
+    PanelUmgebung::klick(p.SBLinienfarbe);
+    ASSERT_TRUE(p.LinienfarbPicker->isVisible());
+    u.fenster.move(u.fenster.pos() + QPoint(30, 10));
+    QApplication::processEvents();
+    EXPECT_FALSE(p.LinienfarbPicker->isVisible());
+    EXPECT_FALSE(p.SBLinienfarbe->Festgedrueckt);
+    PanelUmgebung::klick(p.SBLinienfarbe);
+    ASSERT_TRUE(p.LinienfarbPicker->isVisible());
+    u.fenster.resize(u.fenster.width() + 20, u.fenster.height());
+    QApplication::processEvents();
+    EXPECT_FALSE(p.LinienfarbPicker->isVisible());
+
     // A popup whose button is disabled closes.
     PanelUmgebung::klick(p.SBLinienart);
     ASSERT_TRUE(p.LinienArtPicker->isVisible());

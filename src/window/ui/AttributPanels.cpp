@@ -10,6 +10,7 @@
 #include "window/ui/PickerBilder.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QWidget>
@@ -102,6 +103,25 @@ TAttributPanels::TAttributPanels(TArbeitsbereich &ws, QWidget *fenster, QWidget 
 
     Schrift = QFont(QStringLiteral("Arial"), 12);
     FreigabenAktualisieren();
+    if (fenster_)
+        fenster_->installEventFilter(this);
+}
+
+bool TAttributPanels::eventFilter(QObject *ziel, QEvent *ereignis)
+{
+    if (ziel == fenster_) {
+        switch (ereignis->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+            PickerSchliessen();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(ziel, ereignis);
 }
 
 TAttributPanels::~TAttributPanels() = default;

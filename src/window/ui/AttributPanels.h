@@ -102,6 +102,11 @@ public:
     // The popup opened by a button, and the other way round.
     TPickerFenster *PopupVon(const TAuswahlButton *knopf) const;
 
+protected:
+    // Moving, resizing, minimising or hiding the window closes the popups,
+    // which would otherwise float where the window was.
+    bool eventFilter(QObject *ziel, QEvent *ereignis) override;
+
 private:
     TAuswahlButton *knopfAnlegen(QWidget *panel, int x, int y, int bildindex, const QString &hinweis,
                                  bool mitFarbbalken);

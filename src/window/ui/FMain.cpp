@@ -600,7 +600,7 @@ void TFMain::EingabefeldEinsetzen(QWidget *feld)
     auto *layout = qobject_cast<QHBoxLayout *>(PMethodenEingabe->layout());
     feld->setParent(PMethodenEingabe);
     QWidget *alt = Eingabefeld;
-    layout->replaceWidget(alt, feld);
+    delete layout->replaceWidget(alt, feld); // the old layout item is ours
     Eingabefeld = feld;
     feld->show();
     if (alt) {
@@ -688,10 +688,9 @@ void TFMain::VervollstaendigungVerbergen()
 
 void TFMain::TextBearbeitenKlicken()
 {
+    OberflaecheAktualisieren();
     if (SBTextBearbeiten->isEnabled())
         SBTextBearbeiten->click();
-    else
-        Q_EMIT textBearbeitenAngefordert();
 }
 
 void TFMain::OberflaecheAktualisieren()
@@ -704,7 +703,7 @@ void TFMain::OberflaecheAktualisieren()
     // A vertex or segment handle under the mouse is what the point
     // commands of the context menu work on.
     TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
-    if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff &&
+    if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff && Steuerung->GriffGueltig(g) &&
         (g->GriffArt == GriffPunkt || g->GriffArt == GriffSegment))
         Steuerung->KontextGriff = g;
     Q_EMIT oberflaecheAktualisiert();

@@ -613,6 +613,8 @@ void TMausSteuerung::GesteAbbrechen()
 {
     k_->WerkzeugeLoesen();
     bool neuzeichnen = false;
+    if (AktuellerGriff && !GriffGueltig(AktuellerGriff))
+        AktuellerGriff = nullptr;
     if (AktuellerGriff) {
         if (AktuellerGriff->ZiehtGerade())
             AktuellerGriff->ZiehenAbbrechen();
@@ -624,6 +626,9 @@ void TMausSteuerung::GesteAbbrechen()
         Mauszustand == TMauszustand::FigurAufziehen) {
         aufziehen_.reset();
         AktuellesObjekt = nullptr;
+        // The selection that was there keeps showing its handles.
+        if (Mauszustand != TMauszustand::WerkzeugBereit)
+            GriffeNeuErzeugen();
         neuzeichnen = true;
     }
     Bereichsrahmen.RahmenBeenden(false, true);
@@ -673,6 +678,18 @@ void TMausSteuerung::ObjektVergessen(const TObjekt *objekt)
         AktuellerGriff = nullptr;
     if (KontextGriff && KontextGriff->Figur == objekt)
         KontextGriff = nullptr;
+}
+
+bool TMausSteuerung::GriffGueltig(const TGriff *griff) const
+{
+    if (!griff)
+        return false;
+    for (const auto &teil : k_->Dokument()->Teile)
+        if (const auto *figur = dynamic_cast<const TZeichenObjekt *>(teil.get()))
+            for (const auto &g : figur->Griffe)
+                if (g.get() == griff)
+                    return true;
+    return false;
 }
 
 bool TMausSteuerung::GesteLaeuft() const

@@ -37,8 +37,11 @@ QPainterPath pfeilspitze(QPointF spitze, QPointF richtung, double laenge = 4.0)
     return pfad;
 }
 
+// Lines through pixel centres, so that they stay crisp with antialiasing.
 QPainterPath fadenkreuz(double x, double y, double r)
 {
+    x += 0.5;
+    y += 0.5;
     QPainterPath pfad;
     pfad.moveTo(x - r, y);
     pfad.lineTo(x + r, y);
@@ -111,9 +114,9 @@ QCursor linienAbschnittCursor()
     QPainter p(&bild);
     umrandetZeichnen(p, fadenkreuz(Mitte, Mitte, 7));
     // A small plus: a new point is inserted here.
-    QPainterPath plus = fadenkreuz(Mitte + 9, Mitte + 9, 3);
+    QPainterPath plus = fadenkreuz(Mitte + 10, Mitte + 10, 3);
     QPainterPath kasten;
-    kasten.addRect(Mitte + 5, Mitte + 5, 8, 8);
+    kasten.addRect(Mitte + 5.5, Mitte + 5.5, 10, 10);
     umrandetZeichnen(p, kasten);
     umrandetZeichnen(p, plus);
     p.end();

@@ -385,3 +385,22 @@ TEST_F(Tasten, EscapeBrichtDasZiehenAb)
     f->Neuzeichnen();
     EXPECT_EQ(f->Zeichenbereich->Puffer(), nachher);
 }
+
+TEST_F(Tasten, EscapeNachdemDieZeichnungGeleertWurde)
+{
+    TRechteck *r = rechteck(6, 20, 4, 2);
+    klicken(px(6, 20));
+    ASSERT_FALSE(r->Griffe.empty());
+    // Resting on a handle, then the drawing is emptied behind the
+    // window's back (as loading a file does).
+    TGriff *ecke = r->Griffe.front().get();
+    bewegen(px(ecke->PosX, ecke->PosY));
+    ASSERT_EQ(zustand(), TMauszustand::UeberGriff);
+    auswahl().clear();
+    dok()->Leeren();
+    QTest::keyClick(seite, Qt::Key_Escape);
+    EXPECT_EQ(zustand(), TMauszustand::Frei);
+    EXPECT_EQ(f->Steuerung->AktuellerGriff, nullptr);
+    f->OberflaecheAktualisieren();
+    EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
+}

@@ -363,7 +363,9 @@ TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
     // It stands right of the main window.
     EXPECT_GE(analysator.geometry().left(), f.frameGeometry().right());
 
-    // Closing the main window closes it too, so the program ends.
+    // Closing the main window closes it too, so the program ends (the
+    // question about saving the renamed drawing is answered No).
+    f.DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
     f.close();
     EXPECT_FALSE(analysator.isVisible());
 }

@@ -703,7 +703,7 @@ void TFMain::OberflaecheAktualisieren()
     // A vertex or segment handle under the mouse is what the point
     // commands of the context menu work on.
     TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
-    if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff &&
+    if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff && Steuerung->GriffGueltig(g) &&
         (g->GriffArt == GriffPunkt || g->GriffArt == GriffSegment))
         Steuerung->KontextGriff = g;
     Q_EMIT oberflaecheAktualisiert();

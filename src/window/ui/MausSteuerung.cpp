@@ -613,6 +613,8 @@ void TMausSteuerung::GesteAbbrechen()
 {
     k_->WerkzeugeLoesen();
     bool neuzeichnen = false;
+    if (AktuellerGriff && !GriffGueltig(AktuellerGriff))
+        AktuellerGriff = nullptr;
     if (AktuellerGriff) {
         if (AktuellerGriff->ZiehtGerade())
             AktuellerGriff->ZiehenAbbrechen();
@@ -676,6 +678,18 @@ void TMausSteuerung::ObjektVergessen(const TObjekt *objekt)
         AktuellerGriff = nullptr;
     if (KontextGriff && KontextGriff->Figur == objekt)
         KontextGriff = nullptr;
+}
+
+bool TMausSteuerung::GriffGueltig(const TGriff *griff) const
+{
+    if (!griff)
+        return false;
+    for (const auto &teil : k_->Dokument()->Teile)
+        if (const auto *figur = dynamic_cast<const TZeichenObjekt *>(teil.get()))
+            for (const auto &g : figur->Griffe)
+                if (g.get() == griff)
+                    return true;
+    return false;
 }
 
 bool TMausSteuerung::GesteLaeuft() const

@@ -86,6 +86,9 @@ public:
 
     // Draws the running previews again (after the sheet image was rebuilt).
     void VorschauenNachzeichnen(TZeichenflaeche *zf);
+    // The handle still belongs to a figure of the drawing (the drawing may
+    // have been emptied or reloaded under a remembered handle).
+    bool GriffGueltig(const TGriff *griff) const;
     // A gesture runs (anything beyond hovering).
     bool GesteLaeuft() const;
     // Forgets a figure that is about to be freed.

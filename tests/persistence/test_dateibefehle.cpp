@@ -1,0 +1,254 @@
+// The file commands of the main window: new, open, save, the question about
+// unsaved changes, the caption and the command line, with every dialog
+// answered by the test.
+#include "language/Analysator.h"
+#include "language/Arbeitsbereich.h"
+#include "model/Dokument.h"
+#include "model/KlassenObjekte.h"
+#include "persistence/ui/DateiBefehle.h"
+#include "window/ui/FMain.h"
+#include "window/ui/MyScrollBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Datei {
+    TFMain fenster{false};
+    TArbeitsbereich &ab;
+    TDateiBefehle &db;
+    QTemporaryDir ordner;
+    QStringList fragen, meldungen;
+    QMessageBox::StandardButton antwort = QMessageBox::No;
+    QString speicherPfad, oeffnenPfad;
+
+    Datei() : ab(*fenster.Arbeitsbereich), db(*fenster.DateiBefehle)
+    {
+        fenster.resize(900, 700);
+        fenster.show();
+        QApplication::setActiveWindow(&fenster);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+        db.Rueckfrage = [this](const QString &text) {
+            fragen << text;
+            return antwort;
+        };
+        db.Melden = [this](const QString &titel, const QString &text) { meldungen << titel + text; };
+        db.SpeichernDialog = [this] { return speicherPfad; };
+        db.OeffnenDialog = [this] { return oeffnenPfad; };
+    }
+    ~Datei()
+    {
+        ab.Geaendert = false;
+        ab.Analysator().Angehalten = true;
+    }
+
+    // Draws a figure with the tool button and a mouse drag on the sheet.
+    void zeichnen(QToolButton *werkzeug, QPoint a, QPoint b)
+    {
+        QWidget *seite = fenster.Zeichenbereich->Seite;
+        QTest::mouseClick(werkzeug, Qt::LeftButton);
+        QTest::mousePress(seite, Qt::LeftButton, {}, a);
+        for (int k = 1; k <= 5; ++k) {
+            const QPoint p = a + (b - a) * k / 5;
+            QMouseEvent m(QEvent::MouseMove, QPointF(p), QPointF(seite->mapToGlobal(p)), Qt::NoButton,
+                          Qt::LeftButton, {});
+            QApplication::sendEvent(seite, &m);
+        }
+        QTest::mouseRelease(seite, Qt::LeftButton, {}, b);
+    }
+
+    struct Stand {
+        QStringList namen;
+        QList<double> mitten;
+        QList<int> zaehler;
+        bool operator==(const Stand &) const = default;
+    };
+    Stand stand() const
+    {
+        Stand s;
+        for (auto &t : ab.Dokument().Teile) {
+            s.namen << t->Name;
+            auto *f = dynamic_cast<TZeichenObjekt *>(t.get());
+            s.mitten << std::round(f->MitteX * 1000) / 1000 << std::round(f->MitteY * 1000) / 1000;
+        }
+        for (TObjekt *k : ab.Klassen().Klassen())
+            s.zaehler << k->Zaehler;
+        return s;
+    }
+};
+
+} // namespace
+
+TEST(DateiBefehle, ZeichnenSpeichernNeuUndWiederOeffnen)
+{
+    Datei d;
+    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    d.zeichnen(d.fenster.SBEllipse, {200, 80}, {300, 180});
+    d.zeichnen(d.fenster.SBRechteck, {80, 250}, {140, 330});
+    ASSERT_EQ(d.ab.Dokument().Teile.size(), 3u);
+    EXPECT_TRUE(d.ab.Geaendert);
+    const Datei::Stand vorher = d.stand();
+    EXPECT_EQ(vorher.namen, (QStringList{"re0", "el0", "re1"}));
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4"));
+
+    // Ctrl+S on a never-saved drawing asks for the name.
+    d.speicherPfad = d.ordner.filePath(QStringLiteral("zeichnung.fgo"));
+    QTest::keyClick(&d.fenster, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(d.speicherPfad));
+    EXPECT_FALSE(d.ab.Geaendert);
+    EXPECT_EQ(d.ab.Dateiname, d.speicherPfad);
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: zeichnung.fgo"));
+    EXPECT_TRUE(d.meldungen.isEmpty()) << d.meldungen.join(QLatin1Char('\n')).toStdString();
+
+    // New: nothing to ask, the drawing and the counters start again.
+    d.ab.Dokument().Passwort = QStringLiteral("geheim");
+    d.ab.Dokument().Hintergrundfarbe.Wert = FarbWert(0, 0, 255);
+    d.db.ANeu->trigger();
+    EXPECT_TRUE(d.fragen.isEmpty());
+    EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+    EXPECT_TRUE(d.ab.Auswahl.empty());
+    EXPECT_TRUE(d.ab.Dateiname.isEmpty());
+    EXPECT_TRUE(d.ab.Dokument().Passwort.isEmpty());
+    EXPECT_EQ(d.ab.Dokument().Hintergrundfarbe.Wert, FarbWert(255, 255, 255));
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4"));
+    for (TObjekt *k : d.ab.Klassen().Klassen()) {
+        if (k->KlassenId != KlasseDokument) {
+            EXPECT_EQ(k->Zaehler, 0) << k->Name.toStdString();
+        }
+    }
+
+    // Open brings back the same objects, names and counters.
+    d.oeffnenPfad = d.speicherPfad;
+    QTest::keyClick(&d.fenster, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(d.stand(), vorher);
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: zeichnung.fgo"));
+    EXPECT_FALSE(d.ab.Geaendert);
+    // The next rectangle continues the counting.
+    d.zeichnen(d.fenster.SBRechteck, {300, 300}, {360, 360});
+    EXPECT_EQ(d.ab.Dokument().Teile.back()->Name, QStringLiteral("re2"));
+}
+
+TEST(DateiBefehle, RueckfrageJaDannAbbrechenHaeltNeuAuf)
+{
+    Datei d;
+    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    ASSERT_TRUE(d.ab.Geaendert);
+
+    d.antwort = QMessageBox::Yes;
+    d.speicherPfad.clear(); // the save dialog is cancelled
+    d.db.ANeu->trigger();
+    ASSERT_EQ(d.fragen.size(), 1);
+    EXPECT_EQ(d.fragen[0], QStringLiteral("Beim Anlegen einer neuen Zeichnung wird die bestehende Zeichnung "
+                                          "überschrieben. Sie ist seit der letzten Änderung nicht mehr "
+                                          "gespeichert worden. Möchten Sie sie speichern?"));
+    EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u) << "new was stopped";
+    EXPECT_TRUE(d.ab.Geaendert);
+
+    d.antwort = QMessageBox::Cancel;
+    d.db.AOeffnenExecute();
+    EXPECT_EQ(d.fragen.back(), QStringLiteral("Die bestehende Zeichnung ist seit der letzten Änderung nicht "
+                                              "mehr gespeichert worden. Möchten Sie das Dokument speichern?"));
+    EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u);
+
+    // Yes with a name saves and goes on.
+    d.antwort = QMessageBox::Yes;
+    d.speicherPfad = d.ordner.filePath(QStringLiteral("a.fgo"));
+    d.db.ANeu->trigger();
+    EXPECT_TRUE(QFile::exists(d.speicherPfad));
+    EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+
+    // No goes on without saving; closing asks too.
+    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    d.antwort = QMessageBox::Cancel;
+    d.fenster.close();
+    EXPECT_TRUE(d.fenster.isVisible());
+    d.antwort = QMessageBox::No;
+    d.fenster.close();
+    EXPECT_FALSE(d.fenster.isVisible());
+}
+
+TEST(DateiBefehle, FehlerBeimOeffnenUndSpeichernAlsMeldung)
+{
+    Datei d;
+    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    const QString kaputt = d.ordner.filePath(QStringLiteral("kaputt.fgo"));
+    {
+        QFile f(kaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?>\n<DOKUMENT><RECHTECK Name=\"x\"></DOKUMENT>");
+    }
+    EXPECT_FALSE(d.db.DokumentOeffnen(kaputt));
+    ASSERT_EQ(d.meldungen.size(), 1);
+    EXPECT_TRUE(d.meldungen[0].startsWith(QStringLiteral("Fehler:"))) << d.meldungen[0].toStdString();
+    EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u) << "the drawing stays";
+    EXPECT_EQ(d.ab.Dokument().Teile[0]->Name, QStringLiteral("re0"));
+    EXPECT_TRUE(d.ab.Dateiname.isEmpty());
+
+    d.speicherPfad = d.ordner.filePath(QStringLiteral("fehlt/zeichnung.fgo"));
+    EXPECT_FALSE(d.db.DokumentSpeichern(true));
+    ASSERT_EQ(d.meldungen.size(), 2);
+    EXPECT_EQ(d.meldungen[1], QStringLiteral("Fehler:Fehler beim Öffnend er Datei."));
+    EXPECT_TRUE(d.ab.Geaendert);
+}
+
+TEST(DateiBefehle, KommandozeileOeffnetNurFgoDateien)
+{
+    Datei d;
+    d.zeichnen(d.fenster.SBEllipse, {60, 60}, {160, 120});
+    d.speicherPfad = d.ordner.filePath(QStringLiteral("GROSS.FGO"));
+    ASSERT_TRUE(d.db.DokumentSpeichern(false));
+    d.db.ANeu->trigger();
+    ASSERT_TRUE(d.ab.Dokument().Teile.empty());
+
+    QFile::copy(d.speicherPfad, d.ordner.filePath(QStringLiteral("bild.txt")));
+    d.db.KommandozeileAuswerten({QStringLiteral("figuro"), d.ordner.filePath(QStringLiteral("bild.txt"))});
+    EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+    d.db.KommandozeileAuswerten({QStringLiteral("figuro")});
+    EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+    d.db.KommandozeileAuswerten({QStringLiteral("figuro"), d.speicherPfad});
+    ASSERT_EQ(d.ab.Dokument().Teile.size(), 1u);
+    EXPECT_EQ(d.ab.Dokument().Teile[0]->Name, QStringLiteral("el0"));
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: GROSS.FGO"));
+}
+
+TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
+{
+    Datei d;
+    QStringList texte;
+    for (QAction *a : d.fenster.MenuDatei->actions())
+        if (!a->isSeparator())
+            texte << a->text() + QLatin1Char('|') + a->shortcut().toString();
+    EXPECT_TRUE(texte.contains(QStringLiteral("Neu|Ctrl+N")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("Ö&ffnen|Ctrl+O")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("&Speichern|Ctrl+S")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("S&peichern unter ...|Ctrl+Shift+S")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("Drucken ...|Ctrl+P")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("E&xportieren ...|")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("&Beenden|Ctrl+Q")));
+    EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
+
+    // Export goes through the core with the selection's options.
+    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    const QString png = d.ordner.filePath(QStringLiteral("bild.png"));
+    d.db.ExportDialog = [&](QString &pfad, TExportOptionen &o) {
+        EXPECT_EQ(o.Auswahl.size(), 1u);
+        EXPECT_EQ(o.Dpi, 300);
+        pfad = png;
+        o.Dpi = 50;
+        o.Transparent = true;
+        return true;
+    };
+    d.db.AExportieren->trigger();
+    QImage bild(png);
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_TRUE(bild.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0) << "transparent margin";
+}

@@ -64,7 +64,7 @@ public:
     virtual void ZiehenBeginnen(TZeichenflaeche *zf, double x, double y);
     // Applies the preview copy to the figure and frees the copy.
     virtual void ZiehenBeenden();
-    // The cursor for this handle (the spec's CursorSetzen, without widgets).
+    // The cursor this handle wants (CursorSetzen, described without widgets).
     TCursorArt CursorArt() const;
     // Recomputes the preview copy for the mouse point and modifier keys.
     virtual void ZielBerechnen(bool shift, bool ctrl, double x, double y) = 0;

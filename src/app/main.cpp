@@ -1,13 +1,19 @@
 #include "analyser/ui/FAnalysator.h"
 #include "window/ui/FMain.h"
 
+#include "persistence/Dateityp.h"
+
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Figuro"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
+    // Let the desktop open .fgo files with this program.
+    DateitypRegistrieren(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                         QCoreApplication::applicationFilePath());
     // The main window comes first (it makes the call log, the document and
     // the registry); the analyser window follows and is shown with it.
     TFMain fenster;

@@ -172,28 +172,42 @@ void TEllipse::Zeichnen(TZeichenflaeche *zf)
     const int n = Punktzahl(zf, std::max(std::fabs(Länge), std::fabs(Breite)) / 2);
     if (n != Umrisspunkte.size())
         umrissBerechnen(zf);
-    Bildpunkte = BildpunkteAus(zf, Umrisspunkte);
-    if (Vorschau)
-        zf->LinienZugZeichnen(Bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());
+    GeschlossenenUmrissZeichnen(zf, *this, Umrisspunkte, Bildpunkte);
+}
+
+void GeschlossenenUmrissZeichnen(TZeichenflaeche *zf, const TZeichenObjekt &figur,
+                                 const QVector<TWeltPunkt> &umriss, QVector<QPoint> &bildpunkte)
+{
+    bildpunkte = BildpunkteAus(zf, umriss);
+    if (figur.Vorschau)
+        zf->LinienZugZeichnen(bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());
     else
-        zf->LinienZugZeichnen(Bildpunkte, Linienart, true, Linienstärke);
+        zf->LinienZugZeichnen(bildpunkte, figur.Linienart, true, figur.Linienstärke);
+}
+
+std::optional<bool> UmrissVortest(TZeichenflaeche *zf, const TRechteckArt &figur,
+                                  const QVector<TWeltPunkt> &umriss, double x, double y)
+{
+    const TUmgebungsrechteck &u = figur.Umgebungsrechteck;
+    const double s = figur.Linienstärke;
+    // A flat figure has no area: it is hit along its outline.
+    if (figur.Flach())
+        return PunktNahAnUmriss(zf, umriss, x, y, s);
+    if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
+        return false;
+    if (figur.Füllfarbe.FarbArt == FarbArtUnsichtbar) {
+        if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
+            return false;
+        return PunktNahAnUmriss(zf, umriss, x, y, s);
+    }
+    return std::nullopt;
 }
 
 bool TEllipse::Getroffen(TZeichenflaeche *zf, double x, double y)
 {
-    const TUmgebungsrechteck &u = Umgebungsrechteck;
-    const double s = Linienstärke;
-    // A flat figure has no area: it is hit along its outline.
-    if (Flach())
-        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
-    if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
-        return false;
+    if (const auto entschieden = UmrissVortest(zf, *this, Umrisspunkte, x, y))
+        return *entschieden;
     const double rx = Länge / 2, ry = Breite / 2;
-    if (Füllfarbe.FarbArt == FarbArtUnsichtbar) {
-        if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
-            return false;
-        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
-    }
     const TWeltPunkt p = PunktDrehen(x, y, MitteX, MitteY, -Winkel);
     const double dx = (p.X - MitteX) / rx, dy = (p.Y - MitteY) / ry;
     return std::sqrt(dx * dx + dy * dy) <= 1.0;

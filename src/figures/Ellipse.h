@@ -3,6 +3,7 @@
 
 #include <QPoint>
 #include <QVector>
+#include <optional>
 
 class TEllipse : public TRechteckArt
 {
@@ -43,4 +44,15 @@ private:
 // Shared by ellipse and polygon: the world points turned to pixels, and the
 // bounding box of a point list.
 QVector<QPoint> BildpunkteAus(const TZeichenflaeche *zf, const QVector<TWeltPunkt> &punkte);
+
+// Shared by the figures with a closed outline of world points (ellipse,
+// polygon): maps the outline to pixels and draws it filled and outlined, or
+// as the dashed inverted preview.
+void GeschlossenenUmrissZeichnen(TZeichenflaeche *zf, const TZeichenObjekt &figur,
+                                 const QVector<TWeltPunkt> &umriss, QVector<QPoint> &bildpunkte);
+// The part of the hit test both share: flat figures along the outline, the
+// bounding box widened by the line width, unfilled figures along the
+// outline. Nothing when the filled area decides.
+std::optional<bool> UmrissVortest(TZeichenflaeche *zf, const TRechteckArt &figur,
+                                  const QVector<TWeltPunkt> &umriss, double x, double y);
 TUmgebungsrechteck UmgebungAus(const QVector<TWeltPunkt> &punkte);

@@ -118,27 +118,13 @@ void TVielEck::Zeichnen(TZeichenflaeche *zf)
     if (!zf || !zf->Leinwand)
         return;
     StiftUndPinselEinstellen(zf);
-    Bildpunkte = BildpunkteAus(zf, Umrisspunkte);
-    if (Vorschau)
-        zf->LinienZugZeichnen(Bildpunkte, 2, true, 1.0 / zf->SkalaXAktuell());
-    else
-        zf->LinienZugZeichnen(Bildpunkte, Linienart, true, Linienstärke);
+    GeschlossenenUmrissZeichnen(zf, *this, Umrisspunkte, Bildpunkte);
 }
 
 bool TVielEck::Getroffen(TZeichenflaeche *zf, double x, double y)
 {
-    const TUmgebungsrechteck &u = Umgebungsrechteck;
-    const double s = Linienstärke;
-    // A flat figure has no area: it is hit along its outline.
-    if (Flach())
-        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
-    if (x < u.Links - s || x > u.Rechts + s || y < u.Unten - s || y > u.Oben + s)
-        return false;
-    if (Füllfarbe.FarbArt == FarbArtUnsichtbar) {
-        if (!(u.Links <= x && x <= u.Rechts && u.Unten <= y && y <= u.Oben))
-            return false;
-        return PunktNahAnUmriss(zf, Umrisspunkte, x, y, s);
-    }
+    if (const auto entschieden = UmrissVortest(zf, *this, Umrisspunkte, x, y))
+        return *entschieden;
     return PunktInPolygon(Umrisspunkte, x, y);
 }
 

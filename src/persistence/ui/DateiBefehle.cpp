@@ -252,7 +252,7 @@ void TDateiBefehle::AExportierenExecute()
 {
     f_->AllesAbbrechen();
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
-    QString pfad;
+    QString pfad = ab.Dateiname;
     TExportOptionen optionen;
     optionen.Auswahl = ab.Auswahl;
     optionen.SeitenBreiteCm = f_->Flaeche()->SeitenBreiteCm;

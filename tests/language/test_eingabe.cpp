@@ -433,10 +433,8 @@ TEST(EingabeFeld, FokusverlustSchliesstFensterUndBlinkerSchaltetMarke)
     EXPECT_TRUE(t.feld->MarkeSichtbar());
 
     t.zeichen(QChar(8)); // a control character as text changes nothing
-    t.taste(Qt::Key_Backspace);
-    t.taste(Qt::Key_Backspace);
-    t.taste(Qt::Key_Backspace);
-    t.taste(Qt::Key_Backspace);
+    for (int i = 0; i < 4; ++i)
+        t.taste(Qt::Key_Backspace);
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.drehe"));
     ASSERT_TRUE(t.popup()->isVisible());
     QWidget anderes(&t.fenster);

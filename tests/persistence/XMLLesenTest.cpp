@@ -167,28 +167,6 @@ TEST(XMLLesen, JedeSyntaxmeldungWoertlich)
     }
 }
 
-TEST(XMLLesen, AbgeschnitteneDateienScheiternOhneSchleife)
-{
-    const QByteArray voll = Kopf +
-                            "<DOKUMENT Name = \"dokument1\" Hintergrundfarbe = \"Farbe wei\xdf\" >\r\n"
-                            "<GRUPPE Name = \"gr0\" >\r\n"
-                            "<RECHTECK Name = \"re0\" Text = \"a#13 #10 b\" >\r\n"
-                            "</RECHTECK>\r\n"
-                            "</GRUPPE>\r\n"
-                            "</DOKUMENT>\r\n";
-    const qsizetype ende = voll.lastIndexOf('>') + 1;
-    for (qsizetype n = 0; n < ende; ++n) {
-        const QString e = Lesen(voll.left(n));
-        EXPECT_TRUE(e.startsWith(QStringLiteral("Fehler: ")) && e.size() > 8) << n;
-        // Cut after a complete line inside the root: the end of the file.
-        if (n > Kopf.size() && voll.at(n - 1) == '\n') {
-            EXPECT_EQ(e, QStringLiteral("Fehler: Unerwartetes Dateiende.")) << n;
-        }
-    }
-    EXPECT_EQ(Lesen(voll.left(ende)), QStringLiteral("DOKUMENT{Name=dokument1,Hintergrundfarbe=Farbe weiß}"
-                                                     "(GRUPPE{Name=gr0}(RECHTECK{Name=re0,Text=a\r\nb}))"));
-}
-
 TEST(XMLLesen, TiefeVerschachtelungWirdAbgewiesen)
 {
     const auto verschachtelt = [](int tiefe) {

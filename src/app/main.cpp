@@ -1,6 +1,7 @@
 #include "analyser/ui/FAnalysator.h"
 #include "window/ui/FMain.h"
 
+#include "dialogs/Uebersetzung.h"
 #include "persistence/Dateityp.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Figuro"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
+    const auto qtTexte = QtUebersetzungLaden();
     // Let the desktop open .fgo files with this program.
     DateitypRegistrieren(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                          QCoreApplication::applicationFilePath());

@@ -7,6 +7,7 @@
 #include "model/Katalog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
@@ -57,6 +58,14 @@ bool Befehlstaste(Qt::KeyboardModifiers m)
     const bool strg = m & Qt::ControlModifier;
     const bool alt = m & Qt::AltModifier;
     return strg != alt;
+}
+
+// The text editing shortcuts the field answers itself while it has the
+// focus, instead of the window's copy/cut/paste of figures.
+bool Textbefehl(const QKeyEvent *k)
+{
+    return k->matches(QKeySequence::Copy) || k->matches(QKeySequence::Cut) ||
+           k->matches(QKeySequence::Paste) || k->matches(QKeySequence::SelectAll);
 }
 
 } // namespace
@@ -337,7 +346,7 @@ bool TEingabeFeld::event(QEvent *e)
         auto *k = static_cast<QKeyEvent *>(e);
         const bool zeichen = !k->text().isEmpty() && !IstSteuerzeichen(k->text().front()) &&
                              !Befehlstaste(k->modifiers());
-        if ((EigeneTaste(k->key()) && !Befehlstaste(k->modifiers())) || zeichen) {
+        if ((EigeneTaste(k->key()) && !Befehlstaste(k->modifiers())) || zeichen || Textbefehl(k)) {
             e->accept();
             return true;
         }
@@ -353,7 +362,10 @@ void TEingabeFeld::keyPressEvent(QKeyEvent *e)
     const int laenge = int(text_.size());
     bool analysieren = true;
 
-    switch (e->key()) {
+    if (Textbefehl(e)) {
+        textbefehl(e);
+        analysieren = false; // a paste or cut has analysed already
+    } else switch (e->key()) {
     case Qt::Key_Left:
         auswahlBewegen(einfuegemarke_ > 0 ? einfuegemarke_ - 1 : einfuegemarke_, shift);
         break;
@@ -426,6 +438,48 @@ void TEingabeFeld::keyPressEvent(QKeyEvent *e)
         Analysieren();
     else if (warAbgelehnt && !zeichenAbgelehnt_) // the refusal message lasts until the next key
         Q_EMIT Aenderung(scanner_->Fehlermeldung, scanner_->Fehlermeldung.isEmpty());
+}
+
+QString TEingabeFeld::AusgewaehlterText() const
+{
+    if (!hatAuswahl())
+        return {};
+    const int laenge = int(text_.size());
+    const int von = std::clamp(std::min(auswahlAnfang_, auswahlEnde_), 0, laenge);
+    const int bis = std::clamp(std::max(auswahlAnfang_, auswahlEnde_), 0, laenge);
+    return text_.mid(von, bis - von);
+}
+
+void TEingabeFeld::textbefehl(const QKeyEvent *e)
+{
+    QClipboard *ablage = QGuiApplication::clipboard();
+    if (e->matches(QKeySequence::SelectAll)) {
+        auswahlAnfang_ = 0;
+        MarkeSetzen(int(text_.size()));
+        auswahlEnde_ = einfuegemarke_;
+        update();
+        return;
+    }
+    if (e->matches(QKeySequence::Paste)) {
+        // Line breaks and tabs of a pasted call become blanks; characters
+        // Figuro cannot store are refused as when typed.
+        QString eingefuegt = ablage->text();
+        for (QChar &c : eingefuegt)
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+                c = QLatin1Char(' ');
+        if (!eingefuegt.isEmpty())
+            zeichenEinfuegen(eingefuegt);
+        return;
+    }
+    // Copy and cut: only a selection goes to the clipboard.
+    if (!hatAuswahl())
+        return;
+    ablage->setText(AusgewaehlterText());
+    if (e->matches(QKeySequence::Cut)) {
+        AuswahlLoeschen();
+        update();
+        Analysieren();
+    }
 }
 
 void TEingabeFeld::zeichenEinfuegen(const QString &zeichen)

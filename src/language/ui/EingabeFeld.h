@@ -56,6 +56,8 @@ public:
     void MarkeSetzen(int p);
     // Removes the selected characters; the caret goes where they began.
     void AuswahlLoeschen();
+    // The selected part of the text (empty without a selection).
+    QString AusgewaehlterText() const;
     // Analyses the text, updates the completion window, reports the result.
     void Analysieren();
     // Analyses the unchanged text again after the drawing changed (a call
@@ -100,6 +102,8 @@ private:
     // Shift+move: the anchor stays; without a selection it is the caret.
     void auswahlBewegen(int neueMarke, bool erweitern);
     void zeichenEinfuegen(const QString &zeichen);
+    // Copy, cut, paste and select all on the field's own text.
+    void textbefehl(const QKeyEvent *e);
     int positionBeiX(int x) const;
     void metrikBerechnen();
     void fensterPlatzieren();

@@ -11,24 +11,49 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMenu>
 
 namespace {
 
-QString dateiDialog(QWidget *eltern, bool speichern)
+QString letzterOrdner; // the folder of the last file chosen in a dialog
+
+QString dateiDialog(QWidget *eltern, bool speichern, const QString &dateiname)
 {
     QFileDialog dialog(eltern, speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
+    dialog.setDirectory(TDateiBefehle::DialogOrdner(dateiname));
+    if (speichern && !dateiname.isEmpty())
+        dialog.selectFile(QFileInfo(dateiname).fileName());
     dialog.setNameFilter(QStringLiteral("Figuro-Dateien (*.fgo)"));
     dialog.setDefaultSuffix(QStringLiteral("fgo"));
     dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().front();
+    const QString gewaehlt = dialog.selectedFiles().front();
+    letzterOrdner = QFileInfo(gewaehlt).absolutePath();
+    return gewaehlt;
 }
 
 } // namespace
+
+QString TDateiBefehle::DialogOrdner(const QString &dateiname)
+{
+    if (!dateiname.isEmpty()) {
+        const QString ordner = QFileInfo(dateiname).absolutePath();
+        if (QDir(ordner).exists())
+            return ordner;
+    }
+    if (!letzterOrdner.isEmpty() && QDir(letzterOrdner).exists())
+        return letzterOrdner;
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dokumente.isEmpty() && QDir(dokumente).exists())
+        return dokumente;
+    return QDir::homePath();
+}
 
 QString TDateiBefehle::TextNeu()
 {
@@ -74,8 +99,8 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
     connect(AExportieren, &QAction::triggered, this, &TDateiBefehle::AExportierenExecute);
     connect(ABeenden, &QAction::triggered, f_, &QWidget::close);
 
-    OeffnenDialog = [this] { return dateiDialog(f_, false); };
-    SpeichernDialog = [this] { return dateiDialog(f_, true); };
+    OeffnenDialog = [this] { return dateiDialog(f_, false, f_->Arbeitsbereich->Dateiname); };
+    SpeichernDialog = [this] { return dateiDialog(f_, true, f_->Arbeitsbereich->Dateiname); };
     Rueckfrage = [this](const QString &text) {
         return QMessageBox::warning(f_, QStringLiteral("Warnung:"), text,
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -196,17 +221,22 @@ bool TDateiBefehle::DokumentOeffnen(const QString &pfad)
 bool TDateiBefehle::DokumentSpeichern(bool neuerName)
 {
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
-    if (neuerName || ab.Dateiname.isEmpty()) {
-        const QString pfad = SpeichernDialog();
+    QString pfad = ab.Dateiname;
+    if (neuerName || pfad.isEmpty()) {
+        pfad = SpeichernDialog();
         if (pfad.isEmpty())
             return false;
-        ab.Dateiname = pfad;
-        f_->TitelAktualisieren();
     }
     QString meldung;
-    if (!::DokumentSpeichern(ab.Dateiname, ab.Dokument(), ab.Klassen(), meldung)) {
+    if (!::DokumentSpeichern(pfad, ab.Dokument(), ab.Klassen(), meldung)) {
+        // The document keeps its old name: the caption must not claim a
+        // file that was never written.
         Melden(QStringLiteral("Fehler:"), meldung);
         return false;
+    }
+    if (pfad != ab.Dateiname) {
+        ab.Dateiname = pfad;
+        f_->TitelAktualisieren();
     }
     ab.Geaendert = false;
     return true;
@@ -222,7 +252,7 @@ void TDateiBefehle::AExportierenExecute()
 {
     f_->AllesAbbrechen();
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
-    QString pfad;
+    QString pfad = ab.Dateiname;
     TExportOptionen optionen;
     optionen.Auswahl = ab.Auswahl;
     optionen.SeitenBreiteCm = f_->Flaeche()->SeitenBreiteCm;

@@ -27,6 +27,10 @@ public:
 
     static QString TextNeu();     // the question before "Neu"
     static QString TextOeffnen(); // the question before opening and closing
+    // The folder the open and save dialogs start in: the current document's
+    // folder, else the folder last used in this session, else the user's
+    // documents folder (the home folder when there is none).
+    static QString DialogOrdner(const QString &dateiname);
 
     // --- dialogs (replaceable) ---
     // The open dialog: the chosen path, or an empty text when cancelled.

@@ -1,8 +1,11 @@
 #include "persistence/ui/ExportDialog.h"
 
+#include "persistence/ui/DateiBefehle.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -35,6 +38,9 @@ bool TExportDialog::Fragen(QWidget *eltern, QString &pfad, TExportOptionen &opti
     datei.setAcceptMode(QFileDialog::AcceptSave);
     datei.setNameFilters({png, QStringLiteral("SVG-Grafik (*.svg)"), QStringLiteral("PDF-Dokument (*.pdf)")});
     datei.setDefaultSuffix(QStringLiteral("png"));
+    datei.setDirectory(TDateiBefehle::DialogOrdner(pfad));
+    if (!pfad.isEmpty())
+        datei.selectFile(QFileInfo(pfad).completeBaseName() + QStringLiteral(".png"));
     // The ending follows the chosen filter.
     QObject::connect(&datei, &QFileDialog::filterSelected, &datei, [&datei](const QString &filter) {
         const qsizetype i = filter.indexOf(QStringLiteral("*."));

@@ -18,6 +18,7 @@ public:
     QCheckBox *CBTransparent = nullptr;
 
     // The whole export question: a file dialog for .png, .svg or .pdf, then,
-    // for PNG, this dialog. False when cancelled.
+    // for PNG, this dialog. `pfad` comes in as the drawing's file name (or
+    // empty), which proposes the folder and the name. False when cancelled.
     static bool Fragen(QWidget *eltern, QString &pfad, TExportOptionen &optionen);
 };

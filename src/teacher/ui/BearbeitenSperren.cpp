@@ -1,4 +1,5 @@
 #include "teacher/ui/BearbeitenSperren.h"
+#include "teacher/ui/Knopfzeile.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -62,19 +63,8 @@ TFBearbeitenSperren::TFBearbeitenSperren(QWidget *eltern) : QDialog(eltern)
     RBTastaturLassen = radio(tastatur, t, "RBTastaturLassen", QStringLiteral("Alles lassen, wie es ist"));
     spalte->addWidget(tastatur);
 
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    BUebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
-    BUebernehmen->setObjectName(QStringLiteral("BUebernehmen"));
-    BUebernehmen->setDefault(true);
-    BAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
-    knoepfe->addWidget(BUebernehmen);
-    knoepfe->addWidget(BAbbrechen);
-    spalte->addLayout(knoepfe);
-
+    spalte->addLayout(UebernehmenAbbrechenZeile(this, BUebernehmen, BAbbrechen));
     connect(BUebernehmen, &QPushButton::clicked, this, &TFBearbeitenSperren::BUebernehmenClick);
-    connect(BAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     Vorbereiten(Sperren::Erlaubt, Sperren::Erlaubt, {});
 }
 

@@ -1,4 +1,5 @@
 #include "teacher/ui/Passwortschutz.h"
+#include "teacher/ui/Knopfzeile.h"
 #include "teacher/Sperren.h"
 
 #include <QHBoxLayout>
@@ -31,19 +32,8 @@ TFPasswortschutz::TFPasswortschutz(QWidget *eltern) : QDialog(eltern)
     EPasswort->setMaxLength(65535);
     spalte->addWidget(EPasswort);
 
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    BUebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
-    BUebernehmen->setObjectName(QStringLiteral("BUebernehmen"));
-    BUebernehmen->setDefault(true);
-    BAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
-    knoepfe->addWidget(BUebernehmen);
-    knoepfe->addWidget(BAbbrechen);
-    spalte->addLayout(knoepfe);
-
+    spalte->addLayout(UebernehmenAbbrechenZeile(this, BUebernehmen, BAbbrechen));
     connect(BUebernehmen, &QPushButton::clicked, this, &TFPasswortschutz::BUebernehmenClick);
-    connect(BAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     Melden = [this](const QString &titel, const QString &text) {
         QMessageBox::warning(this, titel, text);

@@ -30,12 +30,68 @@ QBrush Raster(const QPalette &palette)
 
 } // namespace Knopfmalen
 
+TFlacherKnopf::TFlacherKnopf(QWidget *besitzer) : QWidget(besitzer)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TFlacherKnopf::SetDown(bool unten)
+{
+    Festgedrueckt = unten;
+    if (!unten)
+        Gedrueckt = false;
+    zustandBerechnen();
+}
+
+void TFlacherKnopf::zustandBerechnen()
+{
+    if (Gedrueckt || Festgedrueckt)
+        Zustand = ZustandVersenkt;
+    else if (Darueber)
+        Zustand = ZustandErhaben;
+    else
+        Zustand = ZustandFlach;
+    update();
+}
+
+void TFlacherKnopf::enterEvent(QEnterEvent *)
+{
+    Darueber = true;
+    zustandBerechnen();
+}
+
+void TFlacherKnopf::leaveEvent(QEvent *)
+{
+    Darueber = false;
+    zustandBerechnen();
+}
+
+void TFlacherKnopf::mousePressEvent(QMouseEvent *ereignis)
+{
+    if (ereignis->button() != Qt::LeftButton)
+        return;
+    Gedrueckt = true;
+    zustandBerechnen();
+}
+
+void TFlacherKnopf::mouseReleaseEvent(QMouseEvent *ereignis)
+{
+    if (ereignis->button() != Qt::LeftButton || !Gedrueckt)
+        return;
+    Gedrueckt = false;
+    // Released away from it: no click, as with any push button.
+    if (!rect().contains(ereignis->position().toPoint())) {
+        zustandBerechnen();
+        return;
+    }
+    geklickt();
+}
+
 TAuswahlButton::TAuswahlButton(QWidget *besitzer, const QColor &hintergrund)
-    : QWidget(besitzer), hintergrund_(hintergrund)
+    : TFlacherKnopf(besitzer), hintergrund_(hintergrund)
 {
     setFixedSize(24, 24);
     setAttribute(Qt::WA_Hover, false);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void TAuswahlButton::SetEnabled(bool an)
@@ -50,14 +106,6 @@ void TAuswahlButton::SetEnabled(bool an)
     zustandBerechnen();
 }
 
-void TAuswahlButton::SetDown(bool unten)
-{
-    Festgedrueckt = unten;
-    if (!unten)
-        Gedrueckt = false;
-    zustandBerechnen();
-}
-
 void TAuswahlButton::AnzeigefarbeSetzen(const TFarbe &farbe)
 {
     Anzeigefarbe = farbe;
@@ -69,49 +117,15 @@ QRect TAuswahlButton::Farbbalken() const
     return QRect(QPoint(3, 17), QPoint(width() - 4, height() - 3));
 }
 
-void TAuswahlButton::zustandBerechnen()
+void TAuswahlButton::leaveEvent(QEvent *ereignis)
 {
-    if (Gedrueckt || Festgedrueckt)
-        Zustand = ZustandVersenkt;
-    else if (Darueber)
-        Zustand = ZustandErhaben;
-    else
-        Zustand = ZustandFlach;
-    update();
-}
-
-void TAuswahlButton::enterEvent(QEnterEvent *)
-{
-    Darueber = true;
-    zustandBerechnen();
-}
-
-void TAuswahlButton::leaveEvent(QEvent *)
-{
-    Darueber = false;
-    zustandBerechnen();
+    TFlacherKnopf::leaveEvent(ereignis);
     if (Verlassen)
         Verlassen();
 }
 
-void TAuswahlButton::mousePressEvent(QMouseEvent *ereignis)
+void TAuswahlButton::geklickt()
 {
-    if (ereignis->button() != Qt::LeftButton)
-        return;
-    Gedrueckt = true;
-    zustandBerechnen();
-}
-
-void TAuswahlButton::mouseReleaseEvent(QMouseEvent *ereignis)
-{
-    if (ereignis->button() != Qt::LeftButton || !Gedrueckt)
-        return;
-    Gedrueckt = false;
-    // Released away from the button: no click, as with any push button.
-    if (!rect().contains(ereignis->position().toPoint())) {
-        zustandBerechnen();
-        return;
-    }
     if (Geklickt)
         Geklickt();
     SetDown(!Festgedrueckt);

@@ -8,20 +8,39 @@
 // The look of a flat button or picker cell: flat, sunken, raised.
 enum TKnopfZustand : std::uint8_t { ZustandFlach = 0, ZustandVersenkt = 1, ZustandErhaben = 2 };
 
+// What the flat buttons and the picker cells share: they rise while the
+// mouse is over them, sink while the left button is pressed on them and can
+// stay down; a release over the widget is a click.
+class TFlacherKnopf : public QWidget
+{
+public:
+    bool Darueber = false;      // the mouse is over it
+    bool Gedrueckt = false;     // the mouse button went down on it
+    bool Festgedrueckt = false; // stays pressed
+    std::uint8_t Zustand = ZustandFlach;
+
+    void SetDown(bool unten);
+
+protected:
+    explicit TFlacherKnopf(QWidget *besitzer);
+    // A completed click: pressed and released over the widget.
+    virtual void geklickt() = 0;
+    void enterEvent(QEnterEvent *ereignis) override;
+    void leaveEvent(QEvent *ereignis) override;
+    void mousePressEvent(QMouseEvent *ereignis) override;
+    void mouseReleaseEvent(QMouseEvent *ereignis) override;
+    void zustandBerechnen();
+};
+
 // A flat drop-down button of the attribute panels (24 x 24 pixels): an icon
-// and, for the colour pickers, a colour bar below it. It rises while the
-// mouse is over it, sinks while it is pressed and stays down (dithered)
-// while its popup is open.
-class TAuswahlButton : public QWidget
+// and, for the colour pickers, a colour bar below it. It stays down
+// (dithered) while its popup is open.
+class TAuswahlButton : public TFlacherKnopf
 {
     Q_OBJECT
 public:
     TAuswahlButton(QWidget *besitzer, const QColor &hintergrund);
 
-    bool Darueber = false;      // the mouse is over the button
-    bool Gedrueckt = false;     // the mouse button went down on it
-    bool Festgedrueckt = false; // stays pressed (its popup is open)
-    std::uint8_t Zustand = ZustandFlach;
     TFarbe Anzeigefarbe;        // shown in the colour bar
     bool MitFarbbalken = false;
     QPixmap Bild;               // the icon (from the picker image list)
@@ -34,7 +53,6 @@ public:
 
     // Repaints only when the state changes.
     void SetEnabled(bool an);
-    void SetDown(bool unten);
     // Sets the colour of the bar and repaints.
     void AnzeigefarbeSetzen(const TFarbe &farbe);
 
@@ -43,13 +61,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *ereignis) override;
-    void enterEvent(QEnterEvent *ereignis) override;
     void leaveEvent(QEvent *ereignis) override;
-    void mousePressEvent(QMouseEvent *ereignis) override;
-    void mouseReleaseEvent(QMouseEvent *ereignis) override;
+    void geklickt() override;
 
 private:
-    void zustandBerechnen();
     QColor hintergrund_;
 };
 

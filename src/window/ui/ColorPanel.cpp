@@ -3,65 +3,16 @@
 #include "model/Farbe.h"
 #include "window/Attributanzeige.h"
 
-#include <QEnterEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 TColorPanel::TColorPanel(QWidget *besitzer, std::uint8_t zellenart, std::uint32_t farbe)
-    : QWidget(besitzer), Zellenart(zellenart), Zellenfarbe(farbe)
+    : TFlacherKnopf(besitzer), Zellenart(zellenart), Zellenfarbe(farbe)
 {
-    setFocusPolicy(Qt::NoFocus);
 }
 
-void TColorPanel::SetDown(bool unten)
+void TColorPanel::geklickt()
 {
-    Festgedrueckt = unten;
-    if (!unten)
-        Gedrueckt = false;
-    zustandBerechnen();
-}
-
-void TColorPanel::zustandBerechnen()
-{
-    if (Gedrueckt || Festgedrueckt)
-        Zustand = ZustandVersenkt;
-    else if (Darueber)
-        Zustand = ZustandErhaben;
-    else
-        Zustand = ZustandFlach;
-    update();
-}
-
-void TColorPanel::enterEvent(QEnterEvent *)
-{
-    Darueber = true;
-    zustandBerechnen();
-}
-
-void TColorPanel::leaveEvent(QEvent *)
-{
-    Darueber = false;
-    zustandBerechnen();
-}
-
-void TColorPanel::mousePressEvent(QMouseEvent *ereignis)
-{
-    if (ereignis->button() != Qt::LeftButton)
-        return;
-    Gedrueckt = true;
-    zustandBerechnen();
-}
-
-void TColorPanel::mouseReleaseEvent(QMouseEvent *ereignis)
-{
-    if (ereignis->button() != Qt::LeftButton || !Gedrueckt)
-        return;
-    Gedrueckt = false;
-    if (!rect().contains(ereignis->position().toPoint())) {
-        zustandBerechnen();
-        return;
-    }
     if (Geklickt)
         Geklickt(this);
     SetDown(true);

@@ -13,16 +13,12 @@ enum TZellenart : std::uint8_t { ZelleFarbe = 0, ZelleStaerke = 1, ZelleLinienar
 // caption, a line-style sample, or a captioned cell ("Unsichtbar"). It
 // behaves like TAuswahlButton, except that a click leaves it pressed (it
 // marks the value just chosen).
-class TColorPanel : public QWidget
+class TColorPanel : public TFlacherKnopf
 {
     Q_OBJECT
 public:
     TColorPanel(QWidget *besitzer, std::uint8_t zellenart, std::uint32_t farbe);
 
-    bool Darueber = false;
-    bool Gedrueckt = false;
-    bool Festgedrueckt = false;
-    std::uint8_t Zustand = ZustandFlach;
     std::uint8_t Zellenart = ZelleFarbe;
     int Zellendicke = 1;                 // line-width sample: pixel rows
     std::uint8_t ZellenLinienart = 1;    // line-style sample
@@ -33,15 +29,7 @@ public:
     // Called on a completed click with the cell, before it sets itself down.
     std::function<void(TColorPanel *)> Geklickt;
 
-    void SetDown(bool unten);
-
 protected:
     void paintEvent(QPaintEvent *ereignis) override;
-    void enterEvent(QEnterEvent *ereignis) override;
-    void leaveEvent(QEvent *ereignis) override;
-    void mousePressEvent(QMouseEvent *ereignis) override;
-    void mouseReleaseEvent(QMouseEvent *ereignis) override;
-
-private:
-    void zustandBerechnen();
+    void geklickt() override;
 };

@@ -841,6 +841,10 @@ bool TFMain::tasteBehandeln(QKeyEvent *ereignis, bool gedrueckt)
         shift = gedrueckt;
     if (ereignis->key() == Qt::Key_Control)
         strg = gedrueckt;
+    // Escape closes an open picker as well, wherever the focus is: the
+    // popups never take the focus themselves.
+    if (gedrueckt && ereignis->key() == Qt::Key_Escape)
+        PickerSchliessen();
     if (gedrueckt)
         return Steuerung->TasteRunter(ereignis->key(), shift, strg);
     if (!ereignis->isAutoRepeat())

@@ -409,6 +409,10 @@ void TMyScrollBox::ZoomGewaehlt(int index)
         break;
     }
     zoomUebernehmen(kandidat > 0.01 && kandidat < 5.0 ? kandidat : Flaeche.Zoom);
+    // The narrow box shows the start of a long choice ("Ganze Seite"), not
+    // its end.
+    if (ZoomAuswahl && ZoomAuswahl->lineEdit())
+        ZoomAuswahl->lineEdit()->setCursorPosition(0);
 }
 
 void TMyScrollBox::ZoomEingegeben()

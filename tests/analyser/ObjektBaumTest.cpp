@@ -1,7 +1,6 @@
 #include "AnalyserHilfen.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/ObjektBaum.h"
-#include "persistence/Dokumentdatei.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -337,34 +336,4 @@ TEST(PlatzBedarf, UeberlappungNurBeiUeberlappendenIntervallen)
     EXPECT_DOUBLE_EQ(b.Ueberlappung(), 6.0);
     b.Oben = {{0, 2, 5.5}}; // already beyond
     EXPECT_DOUBLE_EQ(b.Ueberlappung(), 0.0);
-}
-
-TEST_F(ObjektBaumTest, GefaltetBleibtNachSpeichernUndOeffnen)
-{
-    TObjekt *g = u.gruppe(3);
-    TObjekt *lz = u.linienzug(2);
-    lz->ObjektdiagrammZusammengefaltet = false; // unfolded by the pupil
-    auto baum = bauen(AusrichtungHorizontal);
-    bool gefaltet = false;
-    const TObjektKnoten &k = karte(*baum, g);
-    // Folding the group by a click on its marker (downwards: depth is y).
-    ASSERT_EQ(baum->KnotenSuchen(k.MarkeY, k.MarkeX, gefaltet), g);
-    ASSERT_TRUE(gefaltet);
-    const QByteArray datei = DokumentAlsBytes(u.Dokument, u.Klassen);
-
-    TAnalyserUmgebung geladen;
-    QString meldung;
-    ASSERT_TRUE(DokumentAusBytes(datei, geladen.Dokument, geladen.Klassen, meldung)) << meldung.toStdString();
-    ASSERT_EQ(geladen.Dokument.Teile.size(), 2u);
-    TDiagrammFlaeche flaeche2;
-    TObjektBaum baum2(&geladen.Dokument, AusrichtungHorizontal, &flaeche2);
-    baum2.Aufbauen();
-    const TObjektKnoten *gruppe = baum2.KnotenZuObjekt(geladen.Dokument.Teile[0].get());
-    const TObjektKnoten *zug = baum2.KnotenZuObjekt(geladen.Dokument.Teile[1].get());
-    ASSERT_NE(gruppe, nullptr);
-    ASSERT_NE(zug, nullptr);
-    EXPECT_TRUE(gruppe->Kinder.empty());
-    EXPECT_TRUE(gruppe->HatMarke());
-    EXPECT_EQ(zug->Kinder.size(), 2u);
-    EXPECT_EQ(baum2.KnotenAnzahl(), 5); // document, group, polyline, two vertices
 }

@@ -10,6 +10,7 @@
 #include "window/ui/MyScrollBox.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -175,10 +176,16 @@ TEST(DateiBefehle, RueckfrageJaDannAbbrechenHaeltNeuAuf)
     EXPECT_FALSE(d.fenster.isVisible());
 }
 
+// A file that cannot be read or written is reported; the drawing, its file
+// name and the caption stay as they were.
 TEST(DateiBefehle, FehlerBeimOeffnenUndSpeichernAlsMeldung)
 {
     Datei d;
     d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    const QString alt = d.ordner.filePath(QStringLiteral("alt.fgo"));
+    d.speicherPfad = alt;
+    ASSERT_TRUE(d.db.DokumentSpeichern(true));
+    d.zeichnen(d.fenster.SBRechteck, {200, 60}, {260, 120});
     const QString kaputt = d.ordner.filePath(QStringLiteral("kaputt.fgo"));
     {
         QFile f(kaputt);
@@ -186,17 +193,30 @@ TEST(DateiBefehle, FehlerBeimOeffnenUndSpeichernAlsMeldung)
         f.write("<?xml version=\"1.0\"?>\n<DOKUMENT><RECHTECK Name=\"x\"></DOKUMENT>");
     }
     EXPECT_FALSE(d.db.DokumentOeffnen(kaputt));
-    ASSERT_EQ(d.meldungen.size(), 1);
-    EXPECT_TRUE(d.meldungen[0].startsWith(QStringLiteral("Fehler:"))) << d.meldungen[0].toStdString();
-    EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u) << "the drawing stays";
-    EXPECT_EQ(d.ab.Dokument().Teile[0]->Name, QStringLiteral("re0"));
-    EXPECT_TRUE(d.ab.Dateiname.isEmpty());
+    EXPECT_EQ(d.meldungen, QStringList{QStringLiteral("Fehler:= erwartet.")});
+    EXPECT_EQ(d.stand().namen, (QStringList{"re0", "re1"}));
 
     d.speicherPfad = d.ordner.filePath(QStringLiteral("fehlt/zeichnung.fgo"));
     EXPECT_FALSE(d.db.DokumentSpeichern(true));
-    ASSERT_EQ(d.meldungen.size(), 2);
-    EXPECT_EQ(d.meldungen[1], QStringLiteral("Fehler:Fehler beim Öffnend er Datei."));
+    EXPECT_EQ(d.meldungen.value(1), QStringLiteral("Fehler:Fehler beim Öffnend er Datei."));
     EXPECT_TRUE(d.ab.Geaendert);
+    EXPECT_EQ(d.ab.Dateiname, alt);
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: alt.fgo"));
+    EXPECT_FALSE(QFile::exists(d.speicherPfad));
+}
+
+// The file dialogs start in the document's folder, else in one that exists.
+TEST(DateiBefehle, DialogOrdnerDesDokumentsSonstEinVorhandenerOrdner)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    EXPECT_EQ(TDateiBefehle::DialogOrdner(ordner.filePath(QStringLiteral("haus.fgo"))),
+              QDir(ordner.path()).absolutePath());
+    for (const QString &name : {ordner.filePath(QStringLiteral("fehlt/haus.fgo")), QString()}) {
+        const QString start = TDateiBefehle::DialogOrdner(name);
+        EXPECT_NE(start, QDir(ordner.filePath(QStringLiteral("fehlt"))).absolutePath());
+        EXPECT_TRUE(QDir(start).exists()) << start.toStdString();
+    }
 }
 
 TEST(DateiBefehle, KommandozeileOeffnetNurFgoDateien)
@@ -226,13 +246,8 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     for (QAction *a : d.fenster.MenuDatei->actions())
         if (!a->isSeparator())
             texte << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    EXPECT_TRUE(texte.contains(QStringLiteral("Neu|Ctrl+N")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("Ö&ffnen|Ctrl+O")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("&Speichern|Ctrl+S")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("S&peichern unter ...|Ctrl+Shift+S")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("Drucken ...|Ctrl+P")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("E&xportieren ...|")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("&Beenden|Ctrl+Q")));
+    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
+                                  "E&xportieren ...|", "Drucken ...|Ctrl+P", "&Beenden|Ctrl+Q"}));
     EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
 
     // Export goes through the core with the selection's options.

@@ -40,7 +40,6 @@ struct LehrerFenster : Fenster {
         Fenster::TearDown();
     }
 
-    TArbeitsbereich &ab() const { return *f->Arbeitsbereich; }
     // A 4 cm x 2 cm rectangle around the point.
     TRechteck *rechteck(double mx, double my) { return Fenster::rechteck(mx, my, 4, 2); }
     TGruppe *gruppe(const std::vector<TZeichenObjekt *> &mitglieder)
@@ -57,12 +56,11 @@ struct LehrerFenster : Fenster {
     void lehrermodusAn() { lehrer->ALehrerModusAn->trigger(); }
     void lehrermodusAus() { lehrer->ALehrerModusAus->trigger(); }
 
+    // Selects as the analyser does; the lock buttons follow the attribute display.
     void auswaehlen(const std::vector<TZeichenObjekt *> &figuren)
     {
-        ab().Auswahl = figuren;
-        f->GriffeNeuErzeugen();
+        waehlen(figuren);
         f->AttributanzeigeAktualisieren();
-        f->OberflaecheAktualisieren();
     }
     TAufrufErgebnis tippen(const QString &text)
     {

@@ -247,52 +247,36 @@ TEST_F(AusfuehrenTest, TypedReleaseOfAVertexRemovesItWhileMoreThanTwoRemain)
     EXPECT_EQ(freigegeben.size(), 1u);
 }
 
-TEST_F(AusfuehrenTest, TypedCopyAndPaste)
+// Typed copy, cut and paste log their own records around what the
+// clipboard commands do (offsets, selection and the silent moves of the
+// copies are checked with the window's commands).
+TEST_F(AusfuehrenTest, TypedCopyCutAndPaste)
 {
-    figur(re0)->verschieben(3, 4);
-    const auto vorher = ws.Analysator().Protokoll().size();
     TAufrufErgebnis e = ausfuehren(QStringLiteral("re0.kopieren()"));
     EXPECT_EQ(e.Meldung, QStringLiteral("Kein Neuzeichnen"));
     EXPECT_FALSE(e.Neuzeichnen);
     ASSERT_EQ(ws.Zwischenablage.size(), 1u);
-    EXPECT_TRUE(ws.Zwischenablage[0]->Vorschau);
     EXPECT_EQ(ws.Zwischenablage[0]->KlassenId, KlasseRechteck);
     EXPECT_EQ(ws.Dokument().Teile.size(), 1u);
-    ASSERT_EQ(ws.Analysator().Protokoll().size(), vorher + 1);
-    EXPECT_EQ(ws.Analysator().Protokoll().back()->AnzeigeText(), QStringLiteral("re0.kopieren(  )"));
+    EXPECT_EQ(protokoll(), QStringList{QStringLiteral("re0.kopieren(  )")});
 
     e = ausfuehren(QStringLiteral("dokument1.einfügen()"));
     EXPECT_EQ(e.Meldung, QString());
     ASSERT_EQ(ws.Dokument().Teile.size(), 2u);
-    auto *re1 = figur(ws.Dokument().Teile[1].get());
-    ASSERT_NE(re1, nullptr);
-    EXPECT_EQ(re1->Name, QStringLiteral("re1"));
-    EXPECT_EQ(re1->Besitzer, &ws.Dokument());
-    EXPECT_FALSE(re1->Vorschau);
-    EXPECT_NEAR(re1->MitteX, 3.1, 1e-12);
-    EXPECT_NEAR(re1->MitteY, 4.1, 1e-12);
-    EXPECT_EQ(ws.Auswahl, std::vector<TZeichenObjekt *>{re1});
-    // The paste call and the creation are recorded, not the move of the
-    // clipboard copy.
-    EXPECT_EQ(protokoll().mid(int(vorher) + 1),
+    EXPECT_EQ(ws.Dokument().Teile[1]->Name, QStringLiteral("re1"));
+    EXPECT_EQ(ws.Dokument().Teile[1]->Besitzer, &ws.Dokument());
+    EXPECT_EQ(protokoll().mid(1),
               (QStringList{QStringLiteral("dokument1.einfügen(  )"), QStringLiteral("re1:RECHTECK")}));
-}
 
-TEST_F(AusfuehrenTest, TypedCutCopiesAndDeletes)
-{
-    ws.Auswahl.push_back(figur(re0));
-    const TAufrufErgebnis e = ausfuehren(QStringLiteral("re0.ausschneiden()"));
+    ws.Auswahl = {figur(re0)};
+    e = ausfuehren(QStringLiteral("re0.ausschneiden()"));
     EXPECT_EQ(e.Meldung, QStringLiteral("Kein Neuzeichnen"));
-    EXPECT_TRUE(ws.Dokument().Teile.empty());
+    EXPECT_EQ(ws.Dokument().Teile.size(), 1u);
     EXPECT_TRUE(ws.Auswahl.empty());
-    ASSERT_EQ(ws.Zwischenablage.size(), 1u);
+    EXPECT_EQ(ws.Zwischenablage.size(), 1u);
     EXPECT_EQ(freigegeben, std::vector<TObjekt *>{re0});
-    EXPECT_EQ(protokoll(), (QStringList{QStringLiteral("re0.ausschneiden(  )"), QStringLiteral("re0.freigeben()")}));
+    EXPECT_EQ(protokoll().mid(3), (QStringList{QStringLiteral("re0.ausschneiden(  )"), QStringLiteral("re0.freigeben()")}));
     EXPECT_GE(dokumentMeldungen, 1);
-
-    ausfuehren(QStringLiteral("dokument1.einfügen()"));
-    ASSERT_EQ(ws.Dokument().Teile.size(), 1u);
-    EXPECT_EQ(ws.Dokument().Teile[0]->Name, QStringLiteral("re1"));
 }
 
 TEST_F(AusfuehrenTest, RequestsRunInOrderAndAreCleared)

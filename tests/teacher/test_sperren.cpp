@@ -48,6 +48,12 @@ struct Zeichnung {
     }
 };
 
+// The mouse locks of a and b, then their keyboard locks.
+std::vector<int> sperren(const TObjekt *a, const TObjekt *b)
+{
+    return {a->MausGesperrt, b->MausGesperrt, a->TastaturGesperrt, b->TastaturGesperrt};
+}
+
 // Every lock of the object and its children, depth first.
 std::vector<int> alleSperren(const TObjekt &o, bool maus)
 {
@@ -116,16 +122,11 @@ TEST(Sperren, WahlZweiLaesstAllesWieEsIst)
     a->TastaturSperreSetzen(true);
     const std::vector<TObjekt *> liste{a, b};
     EXPECT_FALSE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
-    EXPECT_EQ(a->TastaturGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 0);
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{0, 0, 1, 0}));
     EXPECT_TRUE(Sperren::Anwenden(liste, {Sperren::Gesperrt, Sperren::Uneinheitlich}));
-    EXPECT_EQ(a->MausGesperrt, 1);
-    EXPECT_EQ(b->MausGesperrt, 1);
-    EXPECT_EQ(a->TastaturGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 0);
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 1, 0}));
     EXPECT_TRUE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Erlaubt}));
-    EXPECT_EQ(a->TastaturGesperrt, 0);
-    EXPECT_EQ(a->MausGesperrt, 1);
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 0, 0}));
 }
 
 // --- the dialog --------------------------------------------------------------
@@ -196,10 +197,7 @@ TEST_F(Dialog, GemischteTastatursperreZeigtNurDortLassenUndErklaerung)
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_TRUE(d.Geaendert);
-    EXPECT_EQ(a->TastaturGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 0);
-    EXPECT_EQ(a->MausGesperrt, 1);
-    EXPECT_EQ(b->MausGesperrt, 1);
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 1, 0}));
 }
 
 TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
@@ -209,17 +207,15 @@ TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
     oeffnen();
     EXPECT_TRUE(d.RBMAusAlleSperren->isChecked());
     EXPECT_TRUE(d.RBTastaturErlauben->isChecked());
-    for (QWidget *w : {static_cast<QWidget *>(d.RBMausLassen), static_cast<QWidget *>(d.RBTastaturLassen),
-                       static_cast<QWidget *>(d.LMaus1), static_cast<QWidget *>(d.LMaus2),
-                       static_cast<QWidget *>(d.LTastatur1), static_cast<QWidget *>(d.LTastatur2)})
+    for (QWidget *w : std::initializer_list<QWidget *>{d.RBMausLassen, d.RBTastaturLassen, d.LMaus1, d.LMaus2,
+                                                       d.LTastatur1, d.LTastatur2})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
 
     QTest::mouseClick(d.RBMausAlleErlauben, Qt::LeftButton);
     QTest::mouseClick(d.RBTastaturSperren, Qt::LeftButton);
     QTest::mouseClick(d.BAbbrechen, Qt::LeftButton);
     EXPECT_EQ(d.result(), QDialog::Rejected);
-    EXPECT_EQ(a->MausGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 0);
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 0, 0}));
 
     // Opened again: the radio buttons show the objects, not the last choice.
     oeffnen();
@@ -227,8 +223,5 @@ TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
     QTest::mouseClick(d.RBMausAlleErlauben, Qt::LeftButton);
     QTest::mouseClick(d.RBTastaturSperren, Qt::LeftButton);
     QTest::mouseClick(d.BUebernehmen, Qt::LeftButton);
-    EXPECT_EQ(a->MausGesperrt, 0);
-    EXPECT_EQ(b->MausGesperrt, 0);
-    EXPECT_EQ(a->TastaturGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 1);
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{0, 0, 1, 1}));
 }

@@ -247,13 +247,6 @@ TEST(ColorPanel, ZeichnetFarbeStaerkeUndLinienart)
             soll[std::size_t(x)] = true;
     for (int x = 0; x < 94; ++x)
         EXPECT_EQ(schwarz(b, x, 8), soll[std::size_t(x)]) << x;
-    EXPECT_TRUE(schwarz(b, 2, 8));
-    EXPECT_FALSE(schwarz(b, 4, 8));
-
-    art.ZellenLinienart = 1;
-    b = bildVon(&art);
-    for (int x = 0; x < 94; ++x)
-        EXPECT_EQ(schwarz(b, x, 8), x >= 2 && x < 92) << x;
 }
 
 TEST(ColorPanel, BeschriftungStattFarbe)

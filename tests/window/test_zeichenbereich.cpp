@@ -190,20 +190,3 @@ TEST_F(Bereich, VorschauNachScrollenImNeuenAusschnitt)
     EXPECT_TRUE(r.contains(QPoint(20, 200)));
     EXPECT_EQ(pixel(60, 200), qRgb(0, 0, 0));
 }
-
-TEST_F(Bereich, MausereignisseInBlattpixeln)
-{
-    std::vector<TMausEreignis> ereignisse;
-    box->OnMausRunter = [&](const TMausEreignis &m) { ereignisse.push_back(m); };
-    box->OnMausHoch = [&](const TMausEreignis &m) { ereignisse.push_back(m); };
-    QTest::mousePress(box->Seite, Qt::LeftButton, Qt::ShiftModifier, QPoint(17, 23));
-    QTest::mouseRelease(box->Seite, Qt::LeftButton, Qt::ControlModifier, QPoint(18, 24));
-    ASSERT_EQ(ereignisse.size(), 2u);
-    EXPECT_EQ(ereignisse[0].X, 17);
-    EXPECT_EQ(ereignisse[0].Y, 23);
-    EXPECT_TRUE(ereignisse[0].Shift);
-    EXPECT_FALSE(ereignisse[0].Strg);
-    EXPECT_EQ(ereignisse[0].Taste, Qt::LeftButton);
-    EXPECT_TRUE(ereignisse[1].Strg);
-    EXPECT_EQ(ereignisse[1].X, 18);
-}

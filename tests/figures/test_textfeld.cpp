@@ -27,7 +27,9 @@ std::vector<TGesetztesWort> setzen(const QString &text, std::uint8_t ausrichtung
 enum { Links = 0, Rechts = 1, Zentriert = 2, Blocksatz = 3 };
 } // namespace
 
-TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
+using TextFeldWortliste = Figuren;
+
+TEST_F(TextFeldWortliste, LeerzeichenUndUmbrueche)
 {
     TWortliste l = WortlisteBilden(QStringLiteral("  ab c   de  "));
     ASSERT_EQ(l.Woerter.size(), 3u);
@@ -54,7 +56,9 @@ TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
 
 // Every placed word of a text in the test font: its drawn text, its line,
 // its left edge; lines 0.5 cm apart from the top at 10.
-TEST(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
+using TextFeldUmbruch = Figuren;
+
+TEST_F(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
 {
     struct Wort {
         const char *text;
@@ -101,9 +105,10 @@ TEST(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
     }
 }
 
-TEST(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
+using TextFeldMethoden = Figuren;
+
+TEST_F(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     ausfuehren(tf, MZeileHinzufuegen, Werte({TData(QStringLiteral("Hallo"))}));
     EXPECT_EQ(tf->Text, QString(LF) + CR + QStringLiteral("Hallo"));
@@ -116,9 +121,8 @@ TEST(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
     EXPECT_EQ(s[1].Zeile, 1);
 }
 
-TEST(TextFeldMethoden, SetzerProtokollierenIhreWerte)
+TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     EXPECT_EQ(tf->Schriftart, "Arial");
     EXPECT_EQ(tf->Schriftgröße, 12);
@@ -154,9 +158,8 @@ TEST(TextFeldMethoden, SetzerProtokollierenIhreWerte)
     EXPECT_EQ(u.anzahl(), 7);
 }
 
-TEST(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
+TEST_F(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     auto groesse = [&](std::int32_t g) { return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)})); };
     for (std::int32_t falsch : {0, 1001, 99999999}) {
@@ -170,9 +173,8 @@ TEST(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
     EXPECT_EQ(tf->Schriftgröße, 1);
 }
 
-TEST(TextFeldMethoden, KopieUebernimmtDieTextwerte)
+TEST_F(TextFeldMethoden, KopieUebernimmtDieTextwerte)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     tf->Text = QStringLiteral("abc");
     tf->Schriftart = QStringLiteral("Courier");
@@ -222,9 +224,10 @@ TTextFeld *textfeld(Umgebung &u, double winkel)
 }
 } // namespace
 
-TEST(TextFeldZeichnen, BlocksatzBeiNullGrad)
+using TextFeldZeichnen = Figuren;
+
+TEST_F(TextFeldZeichnen, BlocksatzBeiNullGrad)
 {
-    Umgebung u;
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
     const auto satz = tf->Textsatz(&b.zf);
@@ -257,7 +260,7 @@ TEST(TextFeldZeichnen, BlocksatzBeiNullGrad)
     }
 }
 
-TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
+TEST_F(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
 {
     Umgebung u0, u90;
     Bild b0, b90;
@@ -289,9 +292,8 @@ TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
     EXPECT_GT(d90.height(), d90.width());
 }
 
-TEST(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
+TEST_F(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
 {
-    Umgebung u;
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
     tf->Schriftfarbe = TFarbe::Unsichtbar();

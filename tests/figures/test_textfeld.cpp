@@ -185,16 +185,9 @@ TEST_F(TextFeldMethoden, KopieUebernimmtDieTextwerte)
     tf->Kursiv = 1;
     tf->Länge = 4;
     auto kopie = tf->Duplizieren(true);
-    auto *k = static_cast<TTextFeld *>(kopie.get());
-    EXPECT_EQ(k->Name, "tf1");
-    EXPECT_EQ(k->Text, "abc");
-    EXPECT_EQ(k->Schriftart, "Courier");
-    EXPECT_EQ(k->Schriftgröße, 30);
-    EXPECT_EQ(k->Schriftfarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(k->Ausrichtung, 1);
-    EXPECT_EQ(k->Fett, 1);
-    EXPECT_EQ(k->Kursiv, 1);
-    EXPECT_NEAR(k->Länge, 4.0, Eps);
+    EXPECT_EQ(kopie->Name, "tf1");
+    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett, AKursiv, ALaenge})
+        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(), tf->AttributWert(attribut)->AnzeigeText()) << attribut;
     EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
 }
 

@@ -57,8 +57,6 @@ TEST_F(Linie, MethodenAttributeUndKeineFuellung)
     EXPECT_PUNKT(l->MitteX, l->MitteY, 3, 0);
     EXPECT_DOUBLE_EQ(l->AttributWert(APunkt2Y)->Zahl(), -2);
     EXPECT_DOUBLE_EQ(l->AttributWert(APunkt1X)->Zahl(), 1);
-    EXPECT_EQ(l->FindeMethode(QStringLiteral("FüllfarbeSetzen")), nullptr);
-    EXPECT_EQ(l->FindeMethode(QStringLiteral("winkelSetzen")), nullptr);
     ausfuehren(l, MDrehen, Werte({Winkel(180)}));
     EXPECT_PUNKT(l->Punkt1X, l->Punkt1Y, 5, -2);
     auto kopie = l->Duplizieren(false);

@@ -1,25 +1,27 @@
-// The about box: its lines, the version label, the link and its two modes.
+// The about box: its lines, the version label, its two modes and its two
+// links, one of them to the guide installed with the program.
+#include "dialogs/Anleitung.h"
 #include "dialogs/ui/FInformation.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
-namespace {
-QStringList texte(const QWidget &w)
-{
-    QStringList t;
-    for (const QLabel *l : w.findChildren<QLabel *>())
-        t << l->text();
-    return t;
-}
-} // namespace
-
-TEST(Information, ZeilenUndVersion)
+TEST(Information, ZeilenUndVersionPassenInDieBox)
 {
     TFInformation info;
-    const QStringList t = texte(info);
+    info.show();
+    QStringList t;
+    for (const QLabel *l : info.findChildren<QLabel *>()) {
+        t << l->text();
+        EXPECT_LE(l->geometry().right(), TFInformation::Breite - 1) << l->text().toStdString();
+        EXPECT_LE(l->geometry().bottom(), TFInformation::Hoehe - 1) << l->text().toStdString();
+    }
     for (const char *zeile :
          {"zur Einführung in die Objektorientierung", "Die neueste Programmversion, Beispieldateien",
           "und eine Anleitung sind auf meiner Homepage", "erhältlich.",
@@ -78,12 +80,50 @@ TEST(Information, LinkWirdBlauUndOeffnetDieAdresse)
     EXPECT_EQ(geoeffnet, TFInformation::Homepage());
 }
 
-TEST(Information, AlleZeilenPassenInDieBox)
+// The homepage link turns blue under the mouse; both links open their
+// address with a click, the guide as a local file that exists.
+TEST(Information, LinksOeffnenHomepageUndAnleitung)
 {
     TFInformation info;
     info.show();
-    for (const QLabel *l : info.findChildren<QLabel *>()) {
-        EXPECT_LE(l->geometry().right(), TFInformation::Breite - 1) << l->text().toStdString();
-        EXPECT_LE(l->geometry().bottom(), TFInformation::Hoehe - 1) << l->text().toStdString();
-    }
+    QString geoeffnet;
+    info.LabelHomepage->Oeffnen = [&](const QString &a) { geoeffnet = a; };
+    info.LabelAnleitung->Oeffnen = [&](const QString &a) { geoeffnet = a; };
+    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(Qt::black));
+    QEnterEvent rein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(info.LabelHomepage, &rein);
+    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(0, 0, 255));
+    QEvent raus(QEvent::Leave);
+    QCoreApplication::sendEvent(info.LabelHomepage, &raus);
+    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(Qt::black));
+    QTest::mouseClick(info.LabelHomepage, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(geoeffnet, TFInformation::Homepage());
+
+    EXPECT_EQ(info.LabelAnleitung->text(), QStringLiteral("Anleitung auf diesem Rechner öffnen"));
+    QTest::mouseClick(info.LabelAnleitung, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(geoeffnet.startsWith(QStringLiteral("file://"))) << geoeffnet.toStdString();
+    EXPECT_TRUE(QFile::exists(QUrl(geoeffnet).toLocalFile()));
+}
+
+// The guide is looked for beside the program (share/doc/figuro next to
+// bin), otherwise the copy in the source tree is taken.
+TEST(Anleitung, NebenDemProgrammSonstImQuellbaum)
+{
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir(wurzel.path()).mkpath(QStringLiteral("bin")));
+    const QString bin = wurzel.filePath(QStringLiteral("bin"));
+    const QString quelle = AnleitungPfad(bin);
+    EXPECT_EQ(quelle, QDir::cleanPath(QStringLiteral(FIGURO_SOURCE_DIR "/docs/anleitung.html")));
+    QFile html(quelle);
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QString inhalt = QString::fromUtf8(html.readAll());
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("<h1>Figuro – Anleitung</h1>")));
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Der Lehrermodus")));
+
+    ASSERT_TRUE(QDir(wurzel.path()).mkpath(QStringLiteral("share/doc/figuro")));
+    QFile datei(wurzel.filePath(QStringLiteral("share/doc/figuro/anleitung.html")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write("<html></html>");
+    datei.close();
+    EXPECT_EQ(AnleitungPfad(bin), QDir::cleanPath(datei.fileName()));
 }

@@ -6,6 +6,7 @@
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "window/Zeichenflaeche.h"
+#include "window/ui/Aktionen.h"
 #include "window/ui/AnalysatorAnschluss.h"
 #include "window/ui/FMain.h"
 #include "window/ui/MyScrollBox.h"
@@ -17,7 +18,37 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
+
+inline ::testing::AssertionResult nahe(double a, double b, double tol = 1e-9)
+{
+    if (std::abs(a - b) <= tol)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a << " != " << b;
+}
+
+// A mouse gesture on a widget: rest at `von`, press, move to `nach` in
+// `schritte` steps with the button held; the release is left to the caller.
+inline void mausZiehenBis(QWidget *w, QPoint von, QPoint nach, Qt::MouseButton taste = Qt::LeftButton,
+                          int schritte = 10, Qt::KeyboardModifiers mod = {})
+{
+    auto bewegung = [w, mod](QPoint p, Qt::MouseButtons gehalten) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(p), QPointF(w->mapToGlobal(p)), Qt::NoButton, gehalten, mod);
+        QApplication::sendEvent(w, &e);
+    };
+    bewegung(von, Qt::NoButton);
+    QTest::mousePress(w, taste, mod, von);
+    for (int i = 1; i <= schritte; ++i)
+        bewegung(von + (nach - von) * i / schritte, taste);
+}
+// The same gesture with its release at `nach`.
+inline void mausZug(QWidget *w, QPoint von, QPoint nach, Qt::MouseButton taste = Qt::LeftButton,
+                    int schritte = 10, Qt::KeyboardModifiers mod = {})
+{
+    mausZiehenBis(w, von, nach, taste, schritte, mod);
+    QTest::mouseRelease(w, taste, mod, nach);
+}
 
 // Records what the main window tells the analyser window.
 struct TAnalysatorAttrappe : TAnalysatorAnschluss {
@@ -58,8 +89,10 @@ struct Fenster : ::testing::Test {
     }
     void TearDown() override
     {
-        // Let go of popups before the window goes.
-        f->PopupMenuVerschieben->hide();
+        // Let go of popups before the window goes (a test may have closed it).
+        if (f)
+            for (QMenu *m : f->findChildren<QMenu *>())
+                m->hide();
         f.reset();
     }
 
@@ -67,6 +100,8 @@ struct Fenster : ::testing::Test {
     TDokument *dok() const { return f->Dokument(); }
     std::vector<TZeichenObjekt *> &auswahl() const { return f->Auswahl(); }
     TMauszustand zustand() const { return f->Steuerung->Mauszustand; }
+    TArbeitsbereich &ab() const { return *f->Arbeitsbereich; }
+    TAktionen &akt() const { return *f->Aktionen; }
 
     // The sheet pixel of a world point.
     QPoint px(double x, double y) const { return QPoint(zf()->XPixel(x), zf()->YPixel(y)); }
@@ -90,6 +125,79 @@ struct Fenster : ::testing::Test {
         dok()->TeilAnhaengen(std::move(r));
         f->Neuzeichnen();
         return roh;
+    }
+
+    // A figure of the class, named, its creation recorded, with its box from
+    // (links, unten) of the given size, frontmost in the document.
+    template <class T = TRechteck>
+    T *figur(const QString &klasse, double links, double unten, double breite = 2, double hoehe = 1)
+    {
+        auto o = ab().Klassen().ObjektErzeugen(klasse);
+        auto *fig = dynamic_cast<T *>(o.get());
+        EXPECT_NE(fig, nullptr);
+        fig->MitteX = links + breite / 2;
+        fig->MitteY = unten + hoehe / 2;
+        if constexpr (std::is_base_of_v<TRechteckArt, T>) {
+            fig->Länge = breite;
+            fig->Breite = hoehe;
+        }
+        o->NamenVergeben();
+        o->ErzeugungProtokollieren();
+        dok()->TeilAnhaengen(std::move(o));
+        fig->GeometrieBerechnen();
+        return fig;
+    }
+    TRechteck *kasten(double links, double unten, double breite = 2, double hoehe = 1)
+    {
+        return figur<TRechteck>(QStringLiteral("RECHTECK"), links, unten, breite, hoehe);
+    }
+    // Selects the figures as the analyser or a command does.
+    void waehlen(std::vector<TZeichenObjekt *> figuren)
+    {
+        ab().Auswahl = std::move(figuren);
+        f->GriffeNeuErzeugen();
+        f->OberflaecheAktualisieren();
+    }
+    // The first handle of the figure of the given kind.
+    static TGriff *griff(TZeichenObjekt *fig, int art)
+    {
+        for (auto &g : fig->Griffe)
+            if (g->GriffArt == art)
+                return g.get();
+        ADD_FAILURE() << "no handle of kind " << art;
+        return nullptr;
+    }
+
+    // Right-clicks the sheet at the world point; returns the context menu.
+    QMenu *kontextmenue(double x, double y)
+    {
+        const QPoint p = px(x, y);
+        QTest::mouseMove(seite, p);
+        QTest::mousePress(seite, Qt::RightButton, {}, p);
+        QTest::mouseRelease(seite, Qt::RightButton, {}, p);
+        QApplication::processEvents();
+        return f->PopupMenuObjekt;
+    }
+    // Clicks an action's item in an open menu.
+    static void menueKlicken(QMenu *menue, QAction *a)
+    {
+        EXPECT_TRUE(menue->isVisible());
+        EXPECT_TRUE(a->isVisible() && a->isEnabled()) << a->text().toStdString();
+        const QRect r = menue->actionGeometry(a);
+        EXPECT_FALSE(r.isEmpty()) << a->text().toStdString();
+        QTest::mouseClick(menue, Qt::LeftButton, {}, r.center());
+        QApplication::processEvents();
+    }
+    // Opens a submenu of the open context menu and clicks its item.
+    void imUntermenueKlicken(QMenu *untermenue, QAction *a)
+    {
+        QMenu *p = f->PopupMenuObjekt;
+        EXPECT_TRUE(p->isVisible());
+        p->setActiveAction(untermenue->menuAction());
+        untermenue->popup(p->mapToGlobal(p->actionGeometry(untermenue->menuAction()).topRight()));
+        QApplication::processEvents();
+        menueKlicken(untermenue, a);
+        p->hide();
     }
 
     // The log as texts of the top-level entries.
@@ -151,5 +259,34 @@ struct Fenster : ::testing::Test {
         }
         loslassen(nach, Qt::LeftButton, mod);
     }
+    // Press, move in steps with the button held, release later (or not).
+    void ziehenBis(QPoint von, QPoint nach, Qt::MouseButton t = Qt::LeftButton, int schritte = 10,
+                   Qt::KeyboardModifiers mod = {})
+    {
+        mausZiehenBis(seite, von, nach, t, schritte, mod);
+    }
+    void zug(QPoint von, QPoint nach, Qt::MouseButton t = Qt::LeftButton, int schritte = 10)
+    {
+        mausZug(seite, von, nach, t, schritte);
+        QApplication::processEvents(); // a menu may have opened
+    }
     void werkzeug(QToolButton *knopf) { QTest::mouseClick(knopf, Qt::LeftButton); }
+    // A real click in the middle of a widget (a panel button, a picker cell).
+    static void klick(QWidget *w)
+    {
+        QTest::mouseMove(w);
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+    // Draws a polyline with the tool: a click on each point, a double click
+    // on the last.
+    TLinienZug *linienzugZeichnen(std::initializer_list<QPoint> punkte)
+    {
+        werkzeug(f->SBLinienzug);
+        for (auto p = punkte.begin(); p + 1 != punkte.end(); ++p)
+            klicken(*p);
+        bewegen(*(punkte.end() - 1));
+        doppelklicken(*(punkte.end() - 1));
+        EXPECT_FALSE(dok()->Teile.empty());
+        return dok()->Teile.empty() ? nullptr : dynamic_cast<TLinienZug *>(dok()->Teile.back().get());
+    }
 };

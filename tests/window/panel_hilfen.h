@@ -15,6 +15,7 @@
 #include "window/ui/LinienArtPicker.h"
 #include "window/ui/LinienStaerkePicker.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -30,6 +31,12 @@ constexpr std::uint32_t Rot = FarbWert(255, 0, 0);
 constexpr std::uint32_t Blau = FarbWert(0, 0, 255);
 constexpr std::uint32_t Gelb = FarbWert(255, 255, 0);
 constexpr std::uint32_t Gruen = FarbWert(0, 128, 0);
+
+// A widget's picture as it shows on screen.
+inline QImage bildVon(QWidget *w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // The log as lines, sub-calls indented by two blanks per level.
 inline void zeilenSammeln(const TMethodenAufruf &a, int tiefe, QStringList &zeilen)

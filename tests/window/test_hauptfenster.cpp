@@ -4,63 +4,49 @@
 #include "FensterTest.h"
 
 #include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
+#include <QRegularExpression>
 
 using Auswahl = Fenster;
 using Ziehen = Fenster;
 using Tasten = Fenster;
 
-TEST_F(Auswahl, KlickWaehltAusUndFokussiertOhneProtokoll)
+TEST_F(Auswahl, KlickShiftKlickUndLeeresPapier)
 {
-    TRechteck *r = rechteck(5, 20, 4, 2);
+    TRechteck *a = rechteck(5, 20, 4, 2), *b = rechteck(12, 20, 4, 2);
     const int vorher = anzahl();
+    // A click selects and focuses; a second click changes nothing. Neither
+    // is recorded.
     klicken(px(5, 20));
-    ASSERT_EQ(auswahl().size(), 1u);
-    EXPECT_EQ(auswahl()[0], r);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
     ASSERT_FALSE(analysator.Fokusse.empty());
-    EXPECT_EQ(analysator.Fokusse.back(), r);
-    EXPECT_FALSE(r->Griffe.empty()); // the selected figure shows its handles
-    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_EQ(analysator.Fokusse.back(), a);
+    EXPECT_FALSE(a->Griffe.empty());
     EXPECT_EQ(zustand(), TMauszustand::UeberObjekt);
     EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben);
-
-    // A second click changes nothing and records nothing.
     const auto fokusse = analysator.Fokusse.size();
     klicken(px(5, 20));
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
     EXPECT_EQ(analysator.Fokusse.size(), fokusse);
-    EXPECT_EQ(anzahl(), vorher);
-    EXPECT_FALSE(f->Arbeitsbereich->Geaendert);
-}
 
-TEST_F(Auswahl, KlickAufsLeerePapierHebtAuswahlAufUndFokussiertDasDokument)
-{
-    TRechteck *r = rechteck(5, 20, 4, 2);
-    klicken(px(5, 20));
-    ASSERT_EQ(auswahl().size(), 1u);
-    klicken(px(15, 5));
-    EXPECT_TRUE(auswahl().empty());
-    EXPECT_TRUE(r->Griffe.empty());
-    EXPECT_EQ(analysator.Fokusse.back(), dok());
-    EXPECT_EQ(f->Hinweistext, QString());
-    EXPECT_FALSE(f->ImageGluehbirne->isVisible());
-}
-
-TEST_F(Auswahl, ShiftKlickSchaltetUm)
-{
-    TRechteck *a = rechteck(5, 20, 4, 2);
-    TRechteck *b = rechteck(12, 20, 4, 2);
-    klicken(px(5, 20));
+    // Shift toggles; Shift on the empty paper keeps the selection.
     klicken(px(12, 20), Qt::ShiftModifier);
     EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{a, b}));
     EXPECT_FALSE(b->Griffe.empty());
     klicken(px(5, 20), Qt::ShiftModifier);
     EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{b});
     EXPECT_TRUE(a->Griffe.empty());
-    // Shift on the empty paper keeps the selection.
     klicken(px(15, 5), Qt::ShiftModifier);
     EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{b});
+
+    // A plain click on the empty paper deselects and focuses the document.
+    klicken(px(15, 5));
+    EXPECT_TRUE(auswahl().empty());
+    EXPECT_TRUE(b->Griffe.empty());
+    EXPECT_EQ(analysator.Fokusse.back(), dok());
+    EXPECT_EQ(f->Hinweistext, QString());
+    EXPECT_FALSE(f->ImageGluehbirne->isVisible());
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_FALSE(ab().Geaendert);
 }
 
 TEST_F(Auswahl, GummibandInBeidenRichtungen)
@@ -92,14 +78,13 @@ TEST_F(Auswahl, GummibandZeigtTippUndHinterlaesstKeineSpur)
 {
     rechteck(5, 20, 2, 2);
     f->Neuzeichnen();
-    QImage sauber = f->Zeichenbereich->Puffer().copy();
     const int aufbauten = f->Zeichenbereich->Neuaufbauten();
     bewegen(px(3, 23));
     druecken(px(3, 23));
     // The press on empty paper repaints once (the selection went).
     const int nachDruck = f->Zeichenbereich->Neuaufbauten();
     EXPECT_LE(nachDruck - aufbauten, 1);
-    sauber = f->Zeichenbereich->Puffer().copy();
+    const QImage sauber = f->Zeichenbereich->Puffer().copy();
     ziehenNach(px(8, 18));
     ziehenNach(px(9, 17));
     EXPECT_EQ(f->Zeichenbereich->Neuaufbauten(), nachDruck); // previews only
@@ -109,7 +94,6 @@ TEST_F(Auswahl, GummibandZeigtTippUndHinterlaesstKeineSpur)
     // Escape erases the band; the selection stays as it was.
     QTest::keyClick(seite, Qt::Key_Escape);
     EXPECT_EQ(zustand(), TMauszustand::Frei);
-    EXPECT_TRUE(auswahl().empty());
     loslassen(px(9, 17));
     EXPECT_TRUE(auswahl().empty());
 }
@@ -127,7 +111,7 @@ TEST_F(Ziehen, DreiPixelBewegenNichtsVierPixelVerschiebenJedeFigur)
     ziehen(start, start + QPoint(3, 0));
     EXPECT_EQ(anzahl(), vorher);
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
-    EXPECT_FALSE(f->Arbeitsbereich->Geaendert);
+    EXPECT_FALSE(ab().Geaendert);
 
     vorher = anzahl();
     ziehen(start, start + QPoint(4, 0));
@@ -139,7 +123,7 @@ TEST_F(Ziehen, DreiPixelBewegenNichtsVierPixelVerschiebenJedeFigur)
     EXPECT_NEAR(a->MitteX, 5.0 + dx, 1e-9);
     EXPECT_NEAR(b->MitteX, 12.0 + dx, 1e-9);
     EXPECT_NEAR(a->MitteY, 20.0, 1e-9);
-    EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
+    EXPECT_TRUE(ab().Geaendert);
     EXPECT_EQ(auswahl().size(), 2u);
 }
 
@@ -153,10 +137,7 @@ TEST_F(Ziehen, NurVorschauenWaehrendDesZiehensEinNeuzeichnenAmEnde)
     const QImage vorher = f->Zeichenbereich->Puffer().copy();
     const int aufbauten = f->Zeichenbereich->Neuaufbauten();
     const QPoint start = px(5, 20);
-    bewegen(start);
-    druecken(start);
-    for (int i = 1; i <= 20; ++i)
-        ziehenNach(start + QPoint(i, i));
+    ziehenBis(start, start + QPoint(20, 20), Qt::LeftButton, 20);
     EXPECT_EQ(zustand(), TMauszustand::ObjekteZiehen);
     ASSERT_NE(f->Steuerung->Verschiebekopien(), nullptr);
     EXPECT_EQ(f->Steuerung->Verschiebekopien()->Kopien().size(), 1u);
@@ -164,8 +145,7 @@ TEST_F(Ziehen, NurVorschauenWaehrendDesZiehensEinNeuzeichnenAmEnde)
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0); // the figure itself has not moved yet
     // The copy shows inverted only around the figure: far away nothing changed.
     const QImage jetzt = f->Zeichenbereich->Puffer();
-    const QRect b = f->Zeichenbereich->PufferBereich();
-    const QPoint weit = px(15, 8) - b.topLeft();
+    const QPoint weit = px(15, 8) - f->Zeichenbereich->PufferBereich().topLeft();
     EXPECT_EQ(jetzt.pixel(weit), vorher.pixel(weit));
     EXPECT_NE(jetzt, vorher);
     loslassen(start + QPoint(20, 20));
@@ -185,86 +165,84 @@ TEST_F(Ziehen, ShiftHaeltDieBewegungWaagerechtOderSenkrecht)
     loslassen(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_NEAR(a->MitteX, 5.0 + 30.0 / zf()->SkalaX, 1e-9);
     EXPECT_NEAR(a->MitteY, 20.0, 1e-9);
-    EXPECT_EQ(f->Hinweistext.isEmpty(), false);
+    EXPECT_FALSE(f->Hinweistext.isEmpty());
 }
 
+// The three endings of a right-button drag of one figure: "Abbrechen", the
+// menu closed without a choice, "Hierhin verschieben".
 TEST_F(Ziehen, RechtsZiehenEndetImMenue)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
-    const QPoint start = px(5, 20);
-    auto rechtsZiehen = [&](QPoint ziel) {
-        bewegen(start);
-        druecken(start, Qt::RightButton);
-        for (int i = 1; i <= 10; ++i)
-            ziehenNach(start + (ziel - start) * i / 10, Qt::RightButton);
-        loslassen(ziel, Qt::RightButton);
-    };
-
-    // "Abbrechen": nothing moves, nothing is recorded, the copies vanish.
-    int vorher = anzahl();
-    rechtsZiehen(start + QPoint(40, 0));
+    const QPoint start = px(5, 20), ziel = start + QPoint(40, 0);
+    QMenu *m = f->PopupMenuVerschieben;
+    const int vorher = anzahl();
+    zug(start, ziel, Qt::RightButton);
     EXPECT_EQ(zustand(), TMauszustand::ObjekteZiehen);
-    EXPECT_TRUE(f->PopupMenuVerschieben->isVisible());
+    ASSERT_TRUE(m->isVisible());
     EXPECT_EQ(f->Hinweistext, QStringLiteral("Probiere die Wirkung der Shift-Taste (=Hochstelltaste) "
                                              "während des Ziehens aus!"));
-    f->AAbrechen->trigger();
-    f->PopupMenuVerschieben->hide();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(zustand(), TMauszustand::Frei);
-    EXPECT_EQ(f->Steuerung->Verschiebekopien(), nullptr);
-    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
-    EXPECT_EQ(anzahl(), vorher);
+    menueKlicken(m, f->AAbrechen);
+    for (int ende = 0; ende < 2; ++ende) {
+        SCOPED_TRACE(ende == 0 ? "Abbrechen" : "ohne Wahl geschlossen");
+        QTest::qWait(20);
+        EXPECT_EQ(zustand(), TMauszustand::Frei);
+        EXPECT_EQ(f->Steuerung->Verschiebekopien(), nullptr);
+        EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+        EXPECT_EQ(anzahl(), vorher);
+        if (ende == 0) {
+            zug(start, ziel, Qt::RightButton);
+            ASSERT_TRUE(m->isVisible());
+            m->hide(); // Escape or a click elsewhere
+        }
+    }
 
-    // "Hierhin verschieben": one `verschieben` to the drop point.
-    vorher = anzahl();
-    rechtsZiehen(start + QPoint(40, 0));
-    f->AHierherVerschieben->trigger();
-    f->PopupMenuVerschieben->hide();
-    QCoreApplication::processEvents();
+    // "Hierhin verschieben": one `verschieben` to the drop point, where the
+    // mouse now rests on the figure.
+    zug(start, ziel, Qt::RightButton);
+    menueKlicken(m, f->AHierherVerschieben);
     EXPECT_NEAR(a->MitteX, 5.0 + 40.0 / zf()->SkalaX, 1e-9);
-    ASSERT_EQ(neueEintraege(vorher).size(), 1);
-    EXPECT_TRUE(neueEintraege(vorher)[0].startsWith(a->Name + QStringLiteral(".verschieben(")));
-    EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
-
-    // "Hierher kopieren": a named copy in front, moved; it replaces the
-    // source in the selection.
-    const double alt = a->MitteX;
-    vorher = anzahl();
-    const QPoint neuStart = px(alt, 20);
-    bewegen(neuStart);
-    druecken(neuStart, Qt::RightButton);
-    for (int i = 1; i <= 10; ++i)
-        ziehenNach(neuStart + QPoint(0, 4 * i), Qt::RightButton);
-    loslassen(neuStart + QPoint(0, 40), Qt::RightButton);
-    f->AHierherKopieren->trigger();
-    f->PopupMenuVerschieben->hide();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(dok()->Teile.size(), 2u);
-    auto *kopie = static_cast<TRechteck *>(dok()->Teile[1].get());
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{kopie});
-    EXPECT_DOUBLE_EQ(a->MitteX, alt);
-    EXPECT_NEAR(kopie->MitteY, 20.0 - 40.0 / zf()->SkalaY, 1e-9);
     const QStringList neu = neueEintraege(vorher);
-    ASSERT_EQ(neu.size(), 2);
-    EXPECT_EQ(neu[0], kopie->Name + QStringLiteral(":RECHTECK"));
-    EXPECT_TRUE(neu[1].startsWith(kopie->Name + QStringLiteral(".verschieben(")));
+    ASSERT_EQ(neu.size(), 1);
+    EXPECT_TRUE(neu[0].startsWith(a->Name + QStringLiteral(".verschieben(")));
+    EXPECT_TRUE(ab().Geaendert);
+    EXPECT_EQ(zustand(), TMauszustand::UeberObjekt);
 }
 
-TEST_F(Ziehen, MenueOhneWahlGeschlossenBrichtAb)
+TEST_F(Ziehen, HierherKopierenLaesstDieKopienGewaehlt)
 {
-    TRechteck *a = rechteck(5, 20, 4, 2);
-    const QPoint start = px(5, 20);
-    bewegen(start);
-    druecken(start, Qt::RightButton);
-    for (int i = 1; i <= 10; ++i)
-        ziehenNach(start + QPoint(3 * i, 0), Qt::RightButton);
-    loslassen(start + QPoint(30, 0), Qt::RightButton);
-    ASSERT_TRUE(f->PopupMenuVerschieben->isVisible());
-    f->PopupMenuVerschieben->hide(); // Escape or a click elsewhere
-    QTest::qWait(20);
-    EXPECT_EQ(zustand(), TMauszustand::Frei);
-    EXPECT_EQ(f->Steuerung->Verschiebekopien(), nullptr);
-    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    TRechteck *a = kasten(1, 1), *b = kasten(4, 1), *c = kasten(7, 1);
+    kasten(1, 10); // not selected
+    waehlen({c, a, b});
+    const int vorher = anzahl();
+
+    const QPoint start = px(2, 1.5), ziel = px(2, 5.5);
+    zug(start, ziel, Qt::RightButton);
+    menueKlicken(f->PopupMenuVerschieben, f->AHierherKopieren);
+
+    // The copies replace their sources in the selection, in front of all.
+    ASSERT_EQ(dok()->Teile.size(), 7u);
+    ASSERT_EQ(auswahl().size(), 3u);
+    const double dy = zf()->YWelt(ziel.y()) - zf()->YWelt(start.y());
+    EXPECT_NEAR(dy, 4.0, 0.05);
+    const std::vector<TZeichenObjekt *> quellen{c, a, b};
+    for (std::size_t i = 0; i < 3; ++i) {
+        TZeichenObjekt *kopie = auswahl()[i], *quelle = quellen[i];
+        EXPECT_NE(kopie, quelle);
+        EXPECT_TRUE(nahe(kopie->Umgebungsrechteck.Links, quelle->Umgebungsrechteck.Links, 1e-6));
+        EXPECT_TRUE(nahe(kopie->Umgebungsrechteck.Unten, quelle->Umgebungsrechteck.Unten + dy, 1e-6));
+        EXPECT_TRUE(nahe(quelle->Umgebungsrechteck.Unten, 1.0)) << "the source stays";
+    }
+    // In drawing order the copies keep their sources' order (a, b, c).
+    EXPECT_EQ(dok()->Teile[4]->Name, QStringLiteral("re4"));
+    EXPECT_EQ(auswahl()[1]->Name, QStringLiteral("re4"));
+    EXPECT_EQ(auswahl()[2]->Name, QStringLiteral("re5"));
+    EXPECT_EQ(auswahl()[0]->Name, QStringLiteral("re6"));
+    // Three creations and three moves.
+    const QStringList neu = neueEintraege(vorher);
+    ASSERT_EQ(neu.size(), 6);
+    EXPECT_EQ(neu.filter(QRegularExpression(QStringLiteral("^re[456]:RECHTECK$"))).size(), 3);
+    EXPECT_EQ(neu.filter(QRegularExpression(QStringLiteral("^re[456]\\.verschieben\\( "))).size(), 3);
+    EXPECT_TRUE(ab().Geaendert);
 }
 
 TEST_F(Ziehen, RechtsklickOhneZiehenLaesstKeinenZiehzustandZurueck)
@@ -298,7 +276,7 @@ TEST_F(Ziehen, GesperrteFigurBleibtLiegen)
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
     EXPECT_EQ(dok()->Teile.size(), 1u);
     // In teacher mode the lock does not apply.
-    f->Arbeitsbereich->Lehrermodus = true;
+    ab().Lehrermodus = true;
     bewegen(px(5, 20));
     EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben);
     ziehen(px(5, 20), px(5, 20) + QPoint(30, 0));
@@ -310,13 +288,13 @@ TEST_F(Tasten, PfeiltastenUmEinenBildschirmpunkt)
     TRechteck *a = rechteck(5, 20, 4, 2);
     klicken(px(5, 20));
     const double s100 = 1.0 / zf()->SkalaX;
-    int vorher = anzahl();
+    const int vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Right);
     QTest::keyClick(seite, Qt::Key_Up);
     EXPECT_NEAR(a->MitteX, 5.0 + s100, 1e-12);
     EXPECT_NEAR(a->MitteY, 20.0 + s100, 1e-12);
     EXPECT_EQ(anzahl(), vorher + 2);
-    EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
+    EXPECT_TRUE(ab().Geaendert);
 
     // At 200 % a pixel is half as far.
     f->Zeichenbereich->ZoomGewaehlt(4);
@@ -369,10 +347,7 @@ TEST_F(Tasten, EscapeBrichtDasZiehenAb)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
     const QPoint start = px(5, 20);
-    bewegen(start);
-    druecken(start);
-    for (int i = 1; i <= 10; ++i)
-        ziehenNach(start + QPoint(2 * i, 0));
+    ziehenBis(start, start + QPoint(20, 0));
     ASSERT_EQ(zustand(), TMauszustand::ObjekteZiehen);
     const int vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Escape);

@@ -4,30 +4,19 @@
 #include "FensterTest.h"
 #include "analyser/ui/FAnalysator.h"
 #include "dialogs/ui/FInformation.h"
+#include "window/ui/AttributPanels.h"
+#include "window/ui/AuswahlButton.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 
 using Aufbau = Fenster;
 
-TEST(Start, FensterGroesseUndPlatzNachDemBildschirm)
-{
-    TFMain f(false);
-    const QSize s = QGuiApplication::primaryScreen()->size();
-    EXPECT_EQ(f.pos(), QPoint(0, 0));
-    EXPECT_EQ(f.width(), s.width() / 2 + 20);
-    EXPECT_EQ(f.height(), s.height() * 4 / 5);
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Figuro 1.4"));
-    EXPECT_TRUE(TProgrammCursor::Registriert());
-}
 
 TEST_F(Aufbau, PanelsUndKnoepfeAnIhremPlatz)
 {
@@ -68,6 +57,18 @@ TEST_F(Aufbau, PanelsUndKnoepfeAnIhremPlatz)
     EXPECT_FALSE(f->SBMethodeAusfuehren->isEnabled());
     EXPECT_EQ(f->SBAnalysatorfenster->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
     EXPECT_EQ(f->SBAnalysatorfensterSchliessen->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
+
+    // The attribute buttons sit in the window's panels, grey with nothing
+    // selected.
+    TAttributPanels *p = f->Attributpanels;
+    EXPECT_EQ(p->SBFuellfarbe->parentWidget(), f->PFuellungsAttribute);
+    EXPECT_EQ(p->SBLinienfarbe->parentWidget(), f->PLinienAttribute);
+    EXPECT_EQ(p->SBLinienart->geometry(), QRect(28, 4, 24, 24));
+    EXPECT_EQ(p->SBSchriftfarbe->parentWidget(), f->PTextFeldAttribute);
+    EXPECT_EQ(p->Text.SBTextBearbeiten, f->SBTextBearbeiten);
+    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
+    EXPECT_FALSE(p->SBLinienart->isEnabled());
+    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
 }
 
 TEST_F(Aufbau, HinweisleisteMitGluehbirne)
@@ -123,9 +124,15 @@ TEST_F(Aufbau, FokusrahmenDerMarkiertenFigur)
     EXPECT_FALSE(gruen());
 }
 
-TEST(Start, SplashVerschwindetNachDreiSekunden)
+TEST(Start, GroesseSplashUndInformationUeberDasMenue)
 {
     TFMain f(true);
+    const QSize s = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(f.pos(), QPoint(0, 0));
+    EXPECT_EQ(f.width(), s.width() / 2 + 20);
+    EXPECT_EQ(f.height(), s.height() * 4 / 5);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Figuro 1.4"));
+    EXPECT_TRUE(TProgrammCursor::Registriert());
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     ASSERT_NE(f.FInformation, nullptr);
@@ -137,93 +144,71 @@ TEST(Start, SplashVerschwindetNachDreiSekunden)
     f.TimerSplashTimer();
     EXPECT_FALSE(f.FInformation->isVisible());
     EXPECT_FALSE(f.TimerSplash->isActive());
-}
-
-TEST(Start, OhneSplashFuerTests)
-{
-    qputenv("FIGURO_OHNE_SPLASH", "1");
-    TFMain f;
-    f.show();
-    EXPECT_FALSE(f.FInformation->isVisible());
-    EXPECT_FALSE(f.TimerSplash->isActive());
-    qunsetenv("FIGURO_OHNE_SPLASH");
-}
-
-TEST(Start, UeberDasProgrammOeffnetDieInformation)
-{
-    TFMain f(false);
-    f.show();
+    // "Über das Programm ..." shows it again as a window.
+    EXPECT_EQ(f.AUeberDasProgramm->text(), QStringLiteral("Über das Programm ..."));
     f.AUeberDasProgramm->trigger();
     EXPECT_TRUE(f.FInformation->isVisible());
     EXPECT_FALSE(f.FInformation->IstSplash());
-    EXPECT_EQ(f.AUeberDasProgramm->text(), QStringLiteral("Über das Programm ..."));
+
+    // The environment switches the splash off (for tests).
+    qputenv("FIGURO_OHNE_SPLASH", "1");
+    TFMain ohne;
+    ohne.show();
+    EXPECT_FALSE(ohne.FInformation->isVisible());
+    EXPECT_FALSE(ohne.TimerSplash->isActive());
+    qunsetenv("FIGURO_OHNE_SPLASH");
 }
 
-TEST(Start, BeendenProtokolliertNichts)
+TEST_F(Aufbau, BeendenProtokolliertNichts)
 {
-    int freigaben = 0, eintraege = 0;
-    {
-        TFMain f(false);
-        f.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-        QWidget *seite = f.Zeichenbereich->Seite;
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(f.SBRechteck, Qt::LeftButton);
-            const QPoint a(40 + 60 * i, 60), b(90 + 60 * i, 100);
-            QTest::mousePress(seite, Qt::LeftButton, {}, a);
-            for (int k = 1; k <= 5; ++k) {
-                QMouseEvent m(QEvent::MouseMove, QPointF(a + (b - a) * k / 5),
-                              QPointF(seite->mapToGlobal(a + (b - a) * k / 5)), Qt::NoButton,
-                              Qt::LeftButton, {});
-                QApplication::sendEvent(seite, &m);
-            }
-            QTest::mouseRelease(seite, Qt::LeftButton, {}, b);
-        }
-        ASSERT_EQ(f.Dokument()->Teile.size(), 3u);
-        f.Analysator()->BeobachterAnmelden([&](const TMethodenAufruf &a) {
-            ++eintraege;
-            if (a.MethodenId == MFreigeben)
-                ++freigaben;
-        });
-        // The drawing is modified: the question about saving is answered No.
-        f.DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
-        f.close();
+    for (int i = 0; i < 3; ++i) {
+        werkzeug(f->SBRechteck);
+        zug(QPoint(40 + 60 * i, 60), QPoint(90 + 60 * i, 100), Qt::LeftButton, 5);
     }
+    ASSERT_EQ(dok()->Teile.size(), 3u);
+    int freigaben = 0, eintraege = 0;
+    f->Analysator()->BeobachterAnmelden([&](const TMethodenAufruf &a) {
+        ++eintraege;
+        if (a.MethodenId == MFreigeben)
+            ++freigaben;
+    });
+    // The drawing is modified: the question about saving is answered No.
+    f->DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
+    f->close();
+    f.reset();
     EXPECT_EQ(freigaben, 0);
     EXPECT_EQ(eintraege, 0);
 }
 
-TEST(Start, SchliessenFragtVorher)
+TEST_F(Aufbau, SchliessenFragtVorher)
 {
-    TFMain f(false);
-    f.show();
     int gefragt = 0;
     bool antwort = false;
-    f.SchliessenErlaubt = [&] {
+    f->SchliessenErlaubt = [&] {
         ++gefragt;
         return antwort;
     };
-    f.close();
+    f->close();
     EXPECT_EQ(gefragt, 1);
-    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f->isVisible());
     antwort = true;
-    f.close();
-    EXPECT_FALSE(f.isVisible());
+    f->close();
+    EXPECT_FALSE(f->isVisible());
 }
 
 namespace {
 
-// The paths of a PDF page's content, measured in centimetres on the paper.
+// The extents in centimetres on the paper of the paths in a PDF's content
+// streams, and its number of pages.
 struct TPdfPfad {
-    double Breite = 0, Hoehe = 0, Links = 0, Oben = 0;
+    double Breite = 0, Hoehe = 0;
 };
 
 std::vector<TPdfPfad> pdfPfade(const QByteArray &pdf, int &seiten)
 {
     std::vector<TPdfPfad> pfade;
-    seiten = int(pdf.count("/Type /Page\n")) + int(pdf.count("/Type /Page\r"));
-    qsizetype pos = 0;
-    while ((pos = pdf.indexOf("stream", pos)) >= 0) {
+    seiten = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"));
+    for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
         qsizetype anfang = pos + 6;
         while (anfang < pdf.size() && (pdf[anfang] == '\r' || pdf[anfang] == '\n'))
             ++anfang;
@@ -231,54 +216,34 @@ std::vector<TPdfPfad> pdfPfade(const QByteArray &pdf, int &seiten)
         if (ende < 0)
             break;
         pos = ende + 9;
-        QByteArray roh = pdf.mid(anfang, ende - anfang);
-        // Flate data: qUncompress wants the expected size in front.
-        QByteArray mitLaenge(4, '\0');
-        const quint32 gross = 16 * 1024 * 1024;
-        mitLaenge[0] = char(gross >> 24);
-        mitLaenge[1] = char(gross >> 16);
-        mitLaenge[2] = char(gross >> 8);
-        mitLaenge[3] = char(gross);
-        const QByteArray inhalt = qUncompress(mitLaenge + roh);
+        // Flate data: qUncompress wants the expected size (16 MiB) in front.
+        const QByteArray inhalt = qUncompress(QByteArray::fromHex("01000000") + pdf.mid(anfang, ende - anfang));
         if (!inhalt.contains(" cm"))
             continue;
-        double a = 1, d = 1, e = 0, f = 0;
-        QList<double> zahlen;
-        double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
-        bool imPfad = false;
+        double a = 1, d = 1, minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+        QList<double> z;
         for (const QByteArray &wort : inhalt.simplified().split(' ')) {
             bool zahl = false;
-            const double z = wort.toDouble(&zahl);
+            const double w = wort.toDouble(&zahl);
             if (zahl) {
-                zahlen << z;
+                z << w;
                 continue;
             }
-            if (wort == "cm" && zahlen.size() >= 6) {
-                a = zahlen[zahlen.size() - 6];
-                d = zahlen[zahlen.size() - 3];
-                e = zahlen[zahlen.size() - 2];
-                f = zahlen[zahlen.size() - 1];
-            } else if ((wort == "m" || wort == "l") && zahlen.size() >= 2) {
-                const double x = zahlen[zahlen.size() - 2], y = zahlen[zahlen.size() - 1];
-                imPfad = true;
-                minX = std::min(minX, x);
-                maxX = std::max(maxX, x);
-                minY = std::min(minY, y);
-                maxY = std::max(maxY, y);
-            } else if (imPfad && (wort == "f" || wort == "f*" || wort == "B" || wort == "B*" ||
-                                  wort == "S" || wort == "s" || wort == "n")) {
+            if (wort == "cm" && z.size() >= 6) {
+                a = z[z.size() - 6];
+                d = z[z.size() - 3];
+            } else if ((wort == "m" || wort == "l") && z.size() >= 2) {
+                minX = std::min(minX, z[z.size() - 2]);
+                maxX = std::max(maxX, z[z.size() - 2]);
+                minY = std::min(minY, z[z.size() - 1]);
+                maxY = std::max(maxY, z[z.size() - 1]);
+            } else if (maxX >= minX && QByteArrayList{"f", "f*", "B", "B*", "S", "s", "n"}.contains(wort)) {
                 const double ptZuCm = 2.54 / 72.0;
-                TPdfPfad p;
-                p.Breite = (maxX - minX) * std::fabs(a) * ptZuCm;
-                p.Hoehe = (maxY - minY) * std::fabs(d) * ptZuCm;
-                p.Links = (e + minX * a) * ptZuCm;
-                p.Oben = (f + minY * d) * ptZuCm;
-                pfade.push_back(p);
-                imPfad = false;
+                pfade.push_back({(maxX - minX) * std::fabs(a) * ptZuCm, (maxY - minY) * std::fabs(d) * ptZuCm});
                 minX = minY = 1e300;
                 maxX = maxY = -1e300;
             }
-            zahlen.clear();
+            z.clear();
         }
     }
     return pfade;
@@ -329,16 +294,8 @@ TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
     EXPECT_FALSE(f.SBAnalysatorfenster->isVisible());
 
     // Drawing a rectangle focuses it in the analyser.
-    QWidget *seite = f.Zeichenbereich->Seite;
     QTest::mouseClick(f.SBRechteck, Qt::LeftButton);
-    QTest::mousePress(seite, Qt::LeftButton, {}, QPoint(50, 50));
-    for (int i = 1; i <= 5; ++i) {
-        QMouseEvent m(QEvent::MouseMove, QPointF(50 + 10 * i, 50 + 6 * i),
-                      QPointF(seite->mapToGlobal(QPoint(50 + 10 * i, 50 + 6 * i))), Qt::NoButton,
-                      Qt::LeftButton, {});
-        QApplication::sendEvent(seite, &m);
-    }
-    QTest::mouseRelease(seite, Qt::LeftButton, {}, QPoint(100, 80));
+    mausZug(f.Zeichenbereich->Seite, QPoint(50, 50), QPoint(100, 80), Qt::LeftButton, 5);
     ASSERT_EQ(f.Dokument()->Teile.size(), 1u);
     TObjekt *r = f.Dokument()->Teile[0].get();
     EXPECT_EQ(analysator.ObjektImFokus(), r);

@@ -64,30 +64,80 @@ TEST_F(Werkzeuge, RechteckZeichnenProtokolliertErzeugungUndSetzer)
     EXPECT_TRUE(TMausSteuerung::Tipps(4).contains(f->Hinweistext));
 }
 
-TEST_F(Werkzeuge, UnsichtbareFuellfarbeWirdGelb)
+// Every tool takes the pickers' current values. With
+// FIGURO_SCREENSHOT_HAUPTFENSTER=docs/screenshots/hauptfenster.png the
+// drawing is saved as the picture of the main window.
+TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
+{
+    f->resize(820, 700);
+    QTest::qWait(20);
+    const struct {
+        QToolButton *knopf;
+        QPoint von, nach;
+        std::uint32_t fuellung, linie;
+        double staerke;
+        std::uint8_t art;
+    } zuege[] = {
+        {f->SBRechteck, px(1.2, 28.4), px(6.2, 25), FarbWert(255, 255, 0), 0, 0.01, 1},
+        {f->SBEllipse, px(7.8, 28.4), px(13, 25), FarbWert(0, 160, 255), 0, 0.05, 1},
+        {f->SBVieleck, px(14.3, 28.6), px(18.7, 24.4), FarbWert(255, 80, 80), 0, 0.05, 2},
+        {f->SBLinie, px(1.5, 17.5), px(6.5, 22.5), 0, FarbWert(0, 128, 0), 0.1, 1},
+    };
+    for (const auto &z : zuege) {
+        f->Picker.Fuellfarbe = TFarbe::Echt(z.fuellung);
+        f->Picker.Linienfarbe = TFarbe::Echt(z.linie);
+        f->Picker.Linienstaerke = z.staerke;
+        f->Picker.Linienart = z.art;
+        werkzeug(z.knopf);
+        ziehen(z.von, z.nach, z.knopf == f->SBVieleck ? Qt::ShiftModifier : Qt::NoModifier);
+        ASSERT_FALSE(dok()->Teile.empty());
+        auto *fig = static_cast<TZeichenObjekt *>(dok()->Teile.back().get());
+        SCOPED_TRACE(fig->Name.toStdString());
+        if (z.knopf != f->SBLinie) {
+            EXPECT_EQ(fig->Füllfarbe, TFarbe::Echt(z.fuellung));
+        }
+        EXPECT_EQ(fig->Linienfarbe, TFarbe::Echt(z.linie));
+        EXPECT_DOUBLE_EQ(fig->Linienstärke, z.staerke);
+        EXPECT_EQ(fig->Linienart, z.art);
+    }
+    f->Picker.Fuellfarbe = TFarbe::Echt(FarbWert(200, 255, 200));
+    f->Picker.Linienfarbe = TFarbe::Echt(0);
+    f->Picker.Linienstaerke = 0.025;
+    werkzeug(f->SBKurvenZug);
+    for (const QPoint &p : {px(9, 22.5), px(13, 23), px(16.5, 20.5), px(13.5, 17.5), px(10, 18.5), px(9, 22.5)})
+        klicken(p); // the last click closes the curve
+    ASSERT_EQ(dok()->Teile.size(), 5u);
+    EXPECT_EQ(static_cast<TZeichenObjekt *>(dok()->Teile[4].get())->Füllfarbe,
+              TFarbe::Echt(FarbWert(200, 255, 200)));
+    EXPECT_EQ(dok()->Teile[2]->Name, QStringLiteral("ve0"));
+
+    const QByteArray ziel = qgetenv("FIGURO_SCREENSHOT_HAUPTFENSTER");
+    if (!ziel.isEmpty()) {
+        klicken(px(10.4, 26.7)); // the ellipse selected, the mouse resting on it
+        bewegen(px(10.9, 27.0));
+        QTest::qWait(50);
+        EXPECT_TRUE(f->grab().save(QString::fromLocal8Bit(ziel)));
+    }
+}
+
+// An invisible or mixed fill colour gives yellow, a mixed line colour too; a
+// width of 0 and a line style of 0 fall back to 0.1 mm and "durchgezogen".
+TEST_F(Werkzeuge, FehlendePickerwerteWerdenErsetzt)
 {
     f->Picker.Fuellfarbe = TFarbe::Unsichtbar();
-    f->Picker.Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 255));
-    f->Picker.Linienstaerke = 0.05;
-    f->Picker.Linienart = 2;
     werkzeug(f->SBEllipse);
     ziehen(px(4, 22), px(10, 18));
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *e = dynamic_cast<TEllipse *>(dok()->Teile[0].get());
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->Füllfarbe, TFarbe::Echt(FarbWert(255, 255, 0)));
-    EXPECT_EQ(e->Linienfarbe, TFarbe::Echt(FarbWert(0, 0, 255)));
-    EXPECT_DOUBLE_EQ(e->Linienstärke, 0.05);
-    EXPECT_EQ(e->Linienart, 2);
-    // A picker without a uniform colour gives yellow too; a width of 0 and
-    // a line style of 0 fall back to 0.1 mm and "durchgezogen".
+    f->Picker.Fuellfarbe = TFarbe();
     f->Picker.Linienfarbe = TFarbe();
     f->Picker.Linienstaerke = 0;
     f->Picker.Linienart = 0;
     werkzeug(f->SBVieleck);
     ziehen(px(12, 22), px(16, 18));
     ASSERT_EQ(dok()->Teile.size(), 2u);
+    auto *e = static_cast<TZeichenObjekt *>(dok()->Teile[0].get());
     auto *v = static_cast<TZeichenObjekt *>(dok()->Teile[1].get());
+    EXPECT_EQ(e->Füllfarbe, TFarbe::Echt(FarbWert(255, 255, 0)));
+    EXPECT_EQ(v->Füllfarbe, TFarbe::Echt(FarbWert(255, 255, 0)));
     EXPECT_EQ(v->Linienfarbe, TFarbe::Echt(FarbWert(255, 255, 0)));
     EXPECT_DOUBLE_EQ(v->Linienstärke, 0.01);
     EXPECT_EQ(v->Linienart, 1);
@@ -110,10 +160,7 @@ TEST_F(Werkzeuge, StrgWaehrendDesAufziehensHaeltDieMitteFest)
 {
     werkzeug(f->SBRechteck);
     const QPoint a = px(6, 20), b = a + QPoint(60, 40);
-    bewegen(a);
-    druecken(a);
-    for (int i = 1; i <= 20; ++i)
-        ziehenNach(a + (b - a) * i / 20);
+    ziehenBis(a, b, Qt::LeftButton, 20);
     TZeichenObjekt *n = f->Steuerung->NeueFigur();
     ASSERT_NE(n, nullptr);
     const double ax = zf()->XWelt(a.x()), ay = zf()->YWelt(a.y());
@@ -155,12 +202,14 @@ TEST_F(Werkzeuge, EscapeUndWerkzeugwechselVerwerfenDieNeueFigur)
 {
     werkzeug(f->SBEllipse);
     const QPoint a = px(4, 22);
-    bewegen(a);
-    druecken(a);
-    ziehenNach(a + QPoint(30, 30));
+    const QImage leer = f->Zeichenbereich->Puffer().copy();
+    ziehenBis(a, a + QPoint(30, 30), Qt::LeftButton, 1);
     ASSERT_EQ(zustand(), TMauszustand::FigurAufziehen);
+    EXPECT_NE(f->Zeichenbereich->Puffer(), leer); // the inverted outline shows
     const int vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Escape);
+    EXPECT_EQ(f->Zeichenbereich->Puffer(), leer); // and is gone again
+    EXPECT_EQ(f->Steuerung->NeueFigur(), nullptr);
     loslassen(a + QPoint(30, 30));
     EXPECT_TRUE(dok()->Teile.empty());
     EXPECT_EQ(anzahl(), vorher);
@@ -206,7 +255,6 @@ TEST_F(Werkzeuge, LinienzugPunktFuerPunktMitDoppelklick)
     klicken(p0);
     EXPECT_EQ(zustand(), TMauszustand::FigurAufziehen);
     EXPECT_TRUE(TMausSteuerung::Tipps(2).contains(f->Hinweistext));
-    bewegen(p1);
     klicken(p1);
     bewegen(p2);
     doppelklicken(p2);
@@ -228,16 +276,13 @@ TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
 {
     werkzeug(f->SBKurvenZug);
     const QPoint p[] = {px(3, 22), px(8, 25), px(12, 21), px(7, 17)};
-    for (const QPoint &q : p) {
-        bewegen(q);
+    for (const QPoint &q : p)
         klicken(q);
-    }
     // Near the first point the pointer says "close".
     bewegen(p[0] + QPoint(1, 1));
     EXPECT_EQ(f->Zeiger(), TMauszeiger::Schliessen);
     bewegen(p[0] + QPoint(10, 10));
     EXPECT_EQ(f->Zeiger(), TMauszeiger::Kreuz);
-    bewegen(p[0]);
     klicken(p[0]);
     ASSERT_EQ(dok()->Teile.size(), 1u);
     auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
@@ -248,12 +293,8 @@ TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
 
 TEST_F(Werkzeuge, DoppelklickAufVorhandenenLinienzugAendertNichts)
 {
-    werkzeug(f->SBLinienzug);
-    klicken(px(3, 22));
-    bewegen(px(9, 22));
-    doppelklicken(px(9, 22));
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
+    TLinienZug *lz = linienzugZeichnen({px(3, 22), px(9, 22)});
+    ASSERT_NE(lz, nullptr);
     const int punkte = lz->PunktAnzahl();
     klicken(px(15, 10)); // nothing selected
     const int vorher = anzahl();
@@ -284,11 +325,11 @@ TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
 
     const int vorher = anzahl();
     const int aufbauten = f->Zeichenbereich->Neuaufbauten();
+    const int schritt = int(std::lround(4.0 * zf()->SkalaX)); // the own length
     druecken(griff);
     EXPECT_EQ(zustand(), TMauszustand::GriffGedrueckt);
     EXPECT_EQ(f->Hinweistext,
               QStringLiteral("Probiere die Wirkung der Shift- und Strg-Taste beim Ziehen aus!"));
-    const int schritt = int(std::lround(4.0 * zf()->SkalaX)); // the own length
     for (int i = 1; i <= 10; ++i)
         ziehenNach(griff + QPoint(schritt * i / 10, 0));
     EXPECT_EQ(zustand(), TMauszustand::GriffZiehen);
@@ -310,17 +351,12 @@ TEST_F(Werkzeuge, GriffZiehenMitEscapeAbgebrochen)
 {
     TRechteck *r = rechteck(6, 20, 4, 2);
     klicken(px(6, 20));
-    TGriff *drehen = nullptr;
-    for (auto &g : r->Griffe)
-        if (g->GriffArt == GriffDrehung)
-            drehen = g.get();
+    TGriff *drehen = Fenster::griff(r, GriffDrehung);
     ASSERT_NE(drehen, nullptr);
     const QPoint griff = px(drehen->PosX, drehen->PosY);
     bewegen(griff);
     EXPECT_EQ(f->Zeiger(), TMauszeiger::Drehen);
-    druecken(griff);
-    for (int i = 1; i <= 10; ++i)
-        ziehenNach(griff + QPoint(0, 3 * i));
+    ziehenBis(griff, griff + QPoint(0, 30));
     const int vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Escape);
     loslassen(griff + QPoint(0, 30));
@@ -333,16 +369,10 @@ TEST_F(Werkzeuge, ShiftWaehrendDesGriffziehensOhneMausbewegung)
 {
     TRechteck *r = rechteck(6, 20, 4, 2);
     klicken(px(6, 20));
-    TGriff *ecke = nullptr;
-    for (auto &g : r->Griffe)
-        if (g->GriffArt == GriffEcke)
-            ecke = g.get();
+    TGriff *ecke = Fenster::griff(r, GriffEcke);
     ASSERT_NE(ecke, nullptr);
     const QPoint griff = px(ecke->PosX, ecke->PosY);
-    bewegen(griff);
-    druecken(griff);
-    for (int i = 1; i <= 10; ++i)
-        ziehenNach(griff + QPoint(4 * i, i));
+    ziehenBis(griff, griff + QPoint(40, 10));
     TZeichenObjekt *kopie = ecke->VorschauKopie.get();
     ASSERT_NE(kopie, nullptr);
     auto *k = static_cast<TRechteck *>(kopie);
@@ -358,12 +388,7 @@ TEST_F(Werkzeuge, ShiftWaehrendDesGriffziehensOhneMausbewegung)
 
 TEST_F(Werkzeuge, LinienzugGriffeZeigerUndKontextgriff)
 {
-    werkzeug(f->SBLinienzug);
-    klicken(px(3, 22));
-    bewegen(px(9, 22));
-    doppelklicken(px(9, 22));
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
+    TLinienZug *lz = linienzugZeichnen({px(3, 22), px(9, 22)});
     ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{lz});
 
     // Over a vertex: the point-moving pointer; over the segment: insert.
@@ -386,11 +411,7 @@ TEST_F(Werkzeuge, LinienzugGriffeZeigerUndKontextgriff)
 
 TEST_F(Werkzeuge, KlickAufSegmentFuegtEinenPunktEin)
 {
-    werkzeug(f->SBLinienzug);
-    klicken(px(3, 22));
-    bewegen(px(9, 22));
-    doppelklicken(px(9, 22));
-    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
+    TLinienZug *lz = linienzugZeichnen({px(3, 22), px(9, 22)});
     ASSERT_EQ(lz->PunktAnzahl(), 2);
     const int vorher = anzahl();
     klicken(px(6, 22));

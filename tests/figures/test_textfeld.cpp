@@ -261,10 +261,6 @@ TEST_F(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
     textfeld(u90, 90)->Zeichnen(&b90.zf);
     b0.fertig();
     b90.fertig();
-    if (qEnvironmentVariableIsSet("FIGURO_BILDER_SPEICHERN")) {
-        b0.bild.save(QStringLiteral("textfeld0.png"));
-        b90.bild.save(QStringLiteral("textfeld90.png"));
-    }
     const QRect d0 = dunkleFlaeche(b0.bild);
     const QRect d90 = dunkleFlaeche(b90.bild);
     ASSERT_FALSE(d0.isEmpty());

@@ -40,40 +40,35 @@ struct TAnalyserUmgebung {
     }
 };
 
-// Counts pixels of one colour inside a rectangle of an image.
+// Counts the pixels inside a rectangle of an image that pass a test.
+template <typename F>
+int pixelZaehlen(const QImage &bild, const QRect &bereich, F passt)
+{
+    int n = 0;
+    const QRect r = bereich.intersected(bild.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += passt(bild.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+// Pixels of one colour.
 inline int farbPixel(const QImage &bild, const QRect &bereich, QRgb farbe)
 {
-    int n = 0;
-    const QRect r = bereich.intersected(bild.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe & 0xFFFFFF))
-                ++n;
-    return n;
+    return pixelZaehlen(bild, bereich, [farbe](QRgb c) { return ((c ^ farbe) & 0xFFFFFF) == 0; });
 }
 
-// Counts bluish pixels (antialiased blue text) inside a rectangle.
+// Bluish pixels (antialiased blue text).
 inline int blauPixel(const QImage &bild, const QRect &bereich)
 {
-    int n = 0;
-    const QRect r = bereich.intersected(bild.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QRgb c = bild.pixel(x, y);
-            if (qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80)
-                ++n;
-        }
-    return n;
+    return pixelZaehlen(bild, bereich, [](QRgb c) { return qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80; });
 }
 
-// Counts pixels that are not white inside a rectangle (ink of any colour).
+// Pixels that are not white (ink of any colour).
 inline int tintenPixel(const QImage &bild, const QRect &bereich)
 {
-    int n = 0;
-    const QRect r = bereich.intersected(bild.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if ((bild.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                ++n;
-    return n;
+    return pixelZaehlen(bild, bereich, [](QRgb c) { return (c & 0xFFFFFF) != 0xFFFFFF; });
 }
+
+// The colour of a pixel without alpha.
+inline QRgb rgb(const QImage &bild, int x, int y) { return bild.pixel(x, y) & 0xFFFFFF; }

@@ -23,6 +23,20 @@
 
 namespace {
 
+// Column 0 of a row of the call list as it must look: the keyboard image
+// for a typed call, the mouse image otherwise, 1 pixel from the left.
+QImage symbolSpalte(bool getippt, const TAufrufGitter *dg)
+{
+    const int h = dg->ZeilenHoehe();
+    const QImage symbol = AufrufDarstellung::Symbol(getippt).convertToFormat(QImage::Format_ARGB32);
+    QImage erwartet(12, h, QImage::Format_ARGB32);
+    erwartet.fill(Qt::white);
+    QPainter p(&erwartet);
+    p.drawImage(1, (h - symbol.height()) / 2, symbol);
+    p.end();
+    return erwartet;
+}
+
 struct FAnalysatorTest : ::testing::Test {
     TAnalyserUmgebung u;
     std::unique_ptr<TFAnalysator> fenster;
@@ -80,32 +94,26 @@ struct FAnalysatorTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(FAnalysatorTest, SechshundertAufrufeGebenFuenfhundertBaumknotenUndSechshundertZeilen)
-{
-    for (int i = 0; i < 600; ++i)
-        aufruf(QStringLiteral("re%1").arg(i));
-    QTreeWidget *tv = fenster->Aufrufbaum();
-    ASSERT_EQ(tv->topLevelItemCount(), 500);
-    EXPECT_EQ(tv->topLevelItem(0)->text(0), QStringLiteral("re100.zeichnen(  )"));
-    EXPECT_EQ(tv->topLevelItem(499)->text(0), QStringLiteral("re599.zeichnen(  )"));
-    TAufrufGitter *dg = fenster->Aufrufliste();
-    EXPECT_EQ(dg->ZeilenAnzahl(), 600);
-    ASSERT_GT(dg->SichtbareZeilen(), 3);
-    EXPECT_EQ(dg->ObersteZeile(), 600 - dg->SichtbareZeilen());
-    // The last row is drawn at the bottom of the view.
-    const QImage bild = dg->viewport()->grab().toImage();
-    EXPECT_LE(dg->ZuletztGezeichneteZeilen(), dg->SichtbareZeilen() + 1);
-    const int yLetzte = (599 - dg->ObersteZeile()) * dg->ZeilenHoehe();
-    EXPECT_GT(tintenPixel(bild, QRect(14, yLetzte, 300, dg->ZeilenHoehe())), 30);
-    EXPECT_EQ(tintenPixel(bild, QRect(14, yLetzte + dg->ZeilenHoehe(), 300, dg->ZeilenHoehe())), 0);
-}
-
-TEST_F(FAnalysatorTest, ListeZeichnetNurSichtbareZeilenAuchBeiZweitausend)
+// The tree keeps the newest 500 calls, the list the newest 2000 and draws
+// only the rows in view, the last one at the bottom.
+TEST_F(FAnalysatorTest, BaumFuenfhundertListeZweitausendAufrufeNurSichtbareZeilenGezeichnet)
 {
     for (int i = 0; i < 2100; ++i)
         aufruf(QStringLiteral("re%1").arg(i));
+    QTreeWidget *tv = fenster->Aufrufbaum();
+    ASSERT_EQ(tv->topLevelItemCount(), 500);
+    EXPECT_EQ(tv->topLevelItem(0)->text(0), QStringLiteral("re1600.zeichnen(  )"));
+    EXPECT_EQ(tv->topLevelItem(499)->text(0), QStringLiteral("re2099.zeichnen(  )"));
     TAufrufGitter *dg = fenster->Aufrufliste();
-    EXPECT_EQ(dg->ZeilenAnzahl(), 2000); // the log keeps the newest 2000
+    const int h = dg->ZeilenHoehe();
+    EXPECT_EQ(dg->ZeilenAnzahl(), 2000);
+    ASSERT_GT(dg->SichtbareZeilen(), 3);
+    EXPECT_EQ(dg->ObersteZeile(), 2000 - dg->SichtbareZeilen());
+    const QImage bild = dg->viewport()->grab().toImage();
+    EXPECT_LE(dg->ZuletztGezeichneteZeilen(), dg->SichtbareZeilen() + 1);
+    const int yLetzte = (1999 - dg->ObersteZeile()) * h;
+    EXPECT_GT(tintenPixel(bild, QRect(14, yLetzte, 300, h)), 30);
+    EXPECT_EQ(tintenPixel(bild, QRect(14, yLetzte + h, 300, h)), 0);
     dg->ObersteZeileSetzen(700);
     dg->viewport()->grab();
     EXPECT_GT(dg->ZuletztGezeichneteZeilen(), 3);
@@ -131,17 +139,8 @@ TEST_F(FAnalysatorTest, BaumZeigtUnteraufrufeUndSymboleNachArt)
     TAufrufGitter *dg = fenster->Aufrufliste();
     ASSERT_EQ(dg->ZeilenAnzahl(), 2);
     const QImage bild = dg->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const int h = dg->ZeilenHoehe();
-    for (int zeile = 0; zeile < 2; ++zeile) {
-        const QImage symbol = AufrufDarstellung::Symbol(zeile == 1).convertToFormat(QImage::Format_ARGB32);
-        QImage erwartet(12, h, QImage::Format_ARGB32);
-        erwartet.fill(Qt::white);
-        {
-            QPainter p(&erwartet);
-            p.drawImage(1, (h - symbol.height()) / 2, symbol);
-        }
-        EXPECT_EQ(bild.copy(0, zeile * h, 12, h), erwartet) << zeile;
-    }
+    for (int zeile = 0; zeile < 2; ++zeile)
+        EXPECT_EQ(bild.copy(0, zeile * dg->ZeilenHoehe(), 12, dg->ZeilenHoehe()), symbolSpalte(zeile == 1, dg)) << zeile;
     EXPECT_NE(AufrufDarstellung::Symbol(false), AufrufDarstellung::Symbol(true));
 }
 
@@ -460,14 +459,7 @@ TEST(FAnalysatorArbeitsbereich, GetippterAufrufMitTastatursymbolUndFarbigemText)
     EXPECT_TRUE(fenster.Aufrufbaum()->topLevelItem(0)->text(0).startsWith(QStringLiteral("re0.verschieben( ")));
     const QImage bild = dg->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const int h = dg->ZeilenHoehe();
-    const QImage symbol = AufrufDarstellung::Symbol(true).convertToFormat(QImage::Format_ARGB32);
-    QImage erwartet(12, h, QImage::Format_ARGB32);
-    erwartet.fill(Qt::white);
-    {
-        QPainter p(&erwartet);
-        p.drawImage(1, (h - symbol.height()) / 2, symbol);
-    }
-    EXPECT_EQ(bild.copy(0, 0, 12, h), erwartet);
+    EXPECT_EQ(bild.copy(0, 0, 12, h), symbolSpalte(true, dg));
     // Numbers are blue, the rest of the call dark blue and black.
     EXPECT_GT(blauPixel(bild, QRect(12, 0, 600, h)), 5);
 

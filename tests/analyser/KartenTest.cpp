@@ -32,50 +32,45 @@ int schwarzInZeile(const QImage &bild, int y, int x1, int x2)
 
 } // namespace
 
-TEST(Karten, KlassenkarteOhneMethodenZeichnetBeideTrenner)
+// A class card is a line for the name, each attribute and each method, with
+// a separator under the name and under the last attribute (also without
+// methods or attributes) and nowhere else, framed on white in an area with a
+// black edge.
+TEST(Karten, KlassenkarteMitTrennernUnterNameUndAttributen)
 {
     const std::vector<TAttribut> attribute{{AFuellfarbe}, {AWinkel}};
     const std::vector<std::unique_ptr<TMethode>> keine;
-    const QStringList zeilen = KlassenKartenZeilen(QStringLiteral("PROBE"), attribute, keine);
-    EXPECT_EQ(zeilen, (QStringList{QStringLiteral("PROBE"), QStringLiteral("Füllfarbe"), QStringLiteral("Winkel")}));
+    const QStringList probe = KlassenKartenZeilen(QStringLiteral("PROBE"), attribute, keine);
+    EXPECT_EQ(probe, (QStringList{"PROBE", "Füllfarbe", "Winkel"}));
+    const std::pair<QStringList, int> faelle[] = {{probe, 2}, {QStringList{"LEER"}, 0}};
+    for (const auto &[zeilen, attributAnzahl] : faelle) {
+        SCOPED_TRACE(zeilen.front().toStdString());
+        TDiagrammFlaeche f;
+        EXPECT_FALSE(KlassenKarteZeichnen(f, zeilen, attributAnzahl)); // sizes the area first
+        const TKartenMasse m = KartenMasse(f, zeilen);
+        const double n = zeilen.size();
+        EXPECT_NEAR(f.DiagrammBreite, m.Breite + 1.0, Genau);
+        EXPECT_NEAR(f.DiagrammHoehe, m.Hoehe + 1.0, Genau);
+        EXPECT_NEAR(m.Hoehe, n * m.Zeilenhoehe + (n - 1) * 0.1 * m.Zeilenhoehe + 0.2, Genau);
+        EXPECT_NEAR(m.Breite, f.TextBreite(zeilen[attributAnzahl ? 1 : 0]) + 0.6, Genau);
 
-    TDiagrammFlaeche f;
-    EXPECT_FALSE(KlassenKarteZeichnen(f, zeilen, 2)); // sizes the area first
-    const TKartenMasse m = KartenMasse(f, zeilen);
-    EXPECT_NEAR(f.DiagrammBreite, m.Breite + 1.0, Genau);
-    EXPECT_NEAR(f.DiagrammHoehe, m.Hoehe + 1.0, Genau);
-    EXPECT_NEAR(m.Hoehe, 3 * m.Zeilenhoehe + 2 * 0.1 * m.Zeilenhoehe + 0.2, Genau);
-    EXPECT_NEAR(m.Breite, f.TextBreite(QStringLiteral("Füllfarbe")) + 0.6, Genau);
-
-    const QImage bild = karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, 2); });
-    const int links = f.XPixel(0.5) + 1, rechts = f.XPixel(0.5 + m.Breite) - 1;
-    const int breite = rechts - links + 1;
-    // Separators below the class name and below the last attribute ...
-    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), breite);
-    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(2)), links, rechts), breite);
-    // ... and none below the first attribute.
-    EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts), breite / 2);
-    // Frame of the card, white around it (the background has a black edge).
-    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(0.5), links, rechts), breite);
-    EXPECT_EQ(bild.pixel(f.XPixel(0.25), f.YPixel(0.25)) & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(bild.pixel(0, 0) & 0xFFFFFF, 0x000000u);
-    // Text of the class name in the first line.
-    EXPECT_GT(farbPixel(bild, QRect(QPoint(links, f.YPixel(m.ZeileOben(0))), QPoint(rechts, f.YPixel(m.ZeileOben(0) + m.Zeilenhoehe))), qRgb(0, 0, 0)), 20);
-}
-
-TEST(Karten, KlasseOhneAttributeUndMethodenHatEinenTrennerUnterDemNamen)
-{
-    TDiagrammFlaeche f;
-    const QStringList zeilen{QStringLiteral("LEER")};
-    const QImage bild = karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, 0); });
-    const TKartenMasse m = KartenMasse(f, zeilen);
-    const int links = f.XPixel(0.5) + 1, rechts = f.XPixel(0.5 + m.Breite) - 1;
-    EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), rechts - links + 1);
-    int volleZeilen = 0;
-    for (int y = f.YPixel(0.5) + 1; y < f.YPixel(0.5 + m.Hoehe); ++y)
-        if (schwarzInZeile(bild, y, links, rechts) == rechts - links + 1)
-            ++volleZeilen;
-    EXPECT_EQ(volleZeilen, 1);
+        const QImage bild = karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, attributAnzahl); });
+        const int links = f.XPixel(0.5) + 1, rechts = f.XPixel(0.5 + m.Breite) - 1;
+        QList<int> volleZeilen, trenner{f.YPixel(m.TrennerUnter(0))};
+        if (attributAnzahl)
+            trenner << f.YPixel(m.TrennerUnter(attributAnzahl));
+        for (int y = f.YPixel(0.5) + 1; y < f.YPixel(0.5 + m.Hoehe); ++y)
+            if (schwarzInZeile(bild, y, links, rechts) == rechts - links + 1)
+                volleZeilen << y;
+        EXPECT_EQ(volleZeilen, trenner);
+        EXPECT_EQ(schwarzInZeile(bild, f.YPixel(0.5), links, rechts), rechts - links + 1);
+        EXPECT_EQ(rgb(bild, f.XPixel(0.25), f.YPixel(0.25)), 0xFFFFFFu);
+        EXPECT_EQ(rgb(bild, 0, 0), 0x000000u);
+        // Text of the class name in the first line.
+        EXPECT_GT(farbPixel(bild, QRect(links, f.YPixel(m.ZeileOben(0)), rechts - links, f.YPixel(m.Zeilenhoehe)),
+                            qRgb(0, 0, 0)),
+                  20);
+    }
 }
 
 TEST(Karten, KlassenkarteDesRechtecksInKatalogreihenfolge)
@@ -185,16 +180,9 @@ TEST(DiagrammFlaeche, AbbildungNachUntenUndRundeEcken)
     EXPECT_EQ(ecken[11], QPoint(90, 0));
     EXPECT_EQ(ecken[21], QPoint(100, 10));
     EXPECT_EQ(ecken[43], QPoint(0, 40));
-    for (const QPoint &pt : ecken) {
-        EXPECT_GE(pt.x(), 0);
-        EXPECT_LE(pt.x(), 100);
-    }
+    EXPECT_EQ(ecken.boundingRect(), QRect(0, 0, 101, 51));
     // A radius above half the box is limited to it.
-    const QPolygon klein = RundRechteckPunkte(0, 0, 10, 10, 40.0);
-    for (const QPoint &pt : klein) {
-        EXPECT_GE(pt.y(), 0);
-        EXPECT_LE(pt.y(), 10);
-    }
+    EXPECT_EQ(RundRechteckPunkte(0, 0, 10, 10, 40.0).boundingRect(), QRect(0, 0, 11, 11));
 
     QImage bild(f.BreitePixel(), f.HoehePixel(), QImage::Format_RGB32);
     bild.fill(Qt::white);

@@ -1,7 +1,6 @@
 #include "AnalyserHilfen.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/ObjektBaum.h"
-#include "persistence/Dokumentdatei.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -70,30 +69,25 @@ TEST_F(ObjektBaumTest, DreiRechteckeLiegenMitHalbemZentimeterAbstandZentriertUnt
         SCOPED_TRACE(int(ausrichtung));
         auto baum = bauen(ausrichtung);
         ASSERT_EQ(baum->KnotenAnzahl(), 4);
-        const QRectF w = baum->Wurzel->Bildrechteck();
+        // Seen downwards: x along the siblings, y along the depth.
+        const bool abwaerts = ausrichtung == AusrichtungHorizontal;
+        const auto drehen = [abwaerts](QRectF r) { return abwaerts ? r : QRectF(r.y(), r.x(), r.height(), r.width()); };
+        const QRectF w = drehen(baum->Wurzel->Bildrechteck());
+        const QRectF flaecheAbwaerts = drehen(QRectF(0, 0, flaeche.DiagrammBreite, flaeche.DiagrammHoehe));
         QRectF k[3];
         for (int i = 0; i < 3; ++i)
-            k[i] = karte(*baum, r[i]).Bildrechteck();
-        const bool waagerecht = ausrichtung == AusrichtungHorizontal;
-        for (int i = 0; i < 3; ++i) {
-            // One level further on the depth axis, 1.0 cm beyond the document.
-            EXPECT_NEAR(waagerecht ? k[i].top() : k[i].left(), (waagerecht ? w.bottom() : w.right()) + 1.0,
-                        Genau);
-        }
-        for (int i = 0; i < 2; ++i) {
-            const double luecke = waagerecht ? k[i + 1].left() - k[i].right() : k[i + 1].top() - k[i].bottom();
-            EXPECT_NEAR(luecke, 0.5, Genau);
-        }
-        // Centred on the document's card.
-        const double mitte = waagerecht ? (k[0].center().x() + k[2].center().x()) / 2
-                                        : (k[0].center().y() + k[2].center().y()) / 2;
-        EXPECT_NEAR(mitte, waagerecht ? w.center().x() : w.center().y(), Genau);
-        // The row is wider than the document's card, so it starts at the margin.
-        EXPECT_NEAR(waagerecht ? k[0].left() : k[0].top(), 1.0, Genau);
-        EXPECT_NEAR(waagerecht ? flaeche.DiagrammBreite : flaeche.DiagrammHoehe,
-                    (waagerecht ? k[2].right() : k[2].bottom()) + 1.0, Genau);
-        EXPECT_NEAR(waagerecht ? flaeche.DiagrammHoehe : flaeche.DiagrammBreite,
-                    (waagerecht ? k[0].bottom() : k[0].right()) + 1.0, Genau);
+            k[i] = drehen(karte(*baum, r[i]).Bildrechteck());
+        // One level deeper, 1.0 cm beyond the document, 0.5 cm between.
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(k[i].top(), w.bottom() + 1.0, Genau);
+        for (int i = 0; i < 2; ++i)
+            EXPECT_NEAR(k[i + 1].left() - k[i].right(), 0.5, Genau);
+        // Centred on the document's card; the row is wider than the
+        // document's card, so it starts at the margin.
+        EXPECT_NEAR((k[0].center().x() + k[2].center().x()) / 2, w.center().x(), Genau);
+        EXPECT_NEAR(k[0].left(), 1.0, Genau);
+        EXPECT_NEAR(flaecheAbwaerts.width(), k[2].right() + 1.0, Genau);
+        EXPECT_NEAR(flaecheAbwaerts.height(), k[0].bottom() + 1.0, Genau);
     }
 }
 
@@ -337,34 +331,4 @@ TEST(PlatzBedarf, UeberlappungNurBeiUeberlappendenIntervallen)
     EXPECT_DOUBLE_EQ(b.Ueberlappung(), 6.0);
     b.Oben = {{0, 2, 5.5}}; // already beyond
     EXPECT_DOUBLE_EQ(b.Ueberlappung(), 0.0);
-}
-
-TEST_F(ObjektBaumTest, GefaltetBleibtNachSpeichernUndOeffnen)
-{
-    TObjekt *g = u.gruppe(3);
-    TObjekt *lz = u.linienzug(2);
-    lz->ObjektdiagrammZusammengefaltet = false; // unfolded by the pupil
-    auto baum = bauen(AusrichtungHorizontal);
-    bool gefaltet = false;
-    const TObjektKnoten &k = karte(*baum, g);
-    // Folding the group by a click on its marker (downwards: depth is y).
-    ASSERT_EQ(baum->KnotenSuchen(k.MarkeY, k.MarkeX, gefaltet), g);
-    ASSERT_TRUE(gefaltet);
-    const QByteArray datei = DokumentAlsBytes(u.Dokument, u.Klassen);
-
-    TAnalyserUmgebung geladen;
-    QString meldung;
-    ASSERT_TRUE(DokumentAusBytes(datei, geladen.Dokument, geladen.Klassen, meldung)) << meldung.toStdString();
-    ASSERT_EQ(geladen.Dokument.Teile.size(), 2u);
-    TDiagrammFlaeche flaeche2;
-    TObjektBaum baum2(&geladen.Dokument, AusrichtungHorizontal, &flaeche2);
-    baum2.Aufbauen();
-    const TObjektKnoten *gruppe = baum2.KnotenZuObjekt(geladen.Dokument.Teile[0].get());
-    const TObjektKnoten *zug = baum2.KnotenZuObjekt(geladen.Dokument.Teile[1].get());
-    ASSERT_NE(gruppe, nullptr);
-    ASSERT_NE(zug, nullptr);
-    EXPECT_TRUE(gruppe->Kinder.empty());
-    EXPECT_TRUE(gruppe->HatMarke());
-    EXPECT_EQ(zug->Kinder.size(), 2u);
-    EXPECT_EQ(baum2.KnotenAnzahl(), 5); // document, group, polyline, two vertices
 }

@@ -1,19 +1,14 @@
 // Ellipse and regular polygon: outline points, point density by zoom and
 // printing, hit tests, setters and the corner count rule.
-#include "figuren1_hilfen.h"
-
-#include <QImage>
-#include <QPainter>
-#include <cmath>
+#include "figuren_hilfen.h"
 
 namespace {
 
-constexpr double eps = 1e-9;
+using Ellipse = Figuren;
 
-TEST(Ellipse, PunktzahlFolgtDerAufloesung)
+TEST_F(Ellipse, PunktzahlFolgtDerAufloesung)
 {
-    TFigurUmgebung u;
-    auto *e = u.Neu<TEllipse>("ELLIPSE");
+    auto *e = u.neu<TEllipse>("ELLIPSE");
     // At 96 pixels per inch one centimetre is 37.8 pixels, rounded to 38.
     e->radiusXSetzen(5);
     e->radiusYSetzen(2);
@@ -37,20 +32,16 @@ TEST(Ellipse, PunktzahlFolgtDerAufloesung)
     e->Länge = e->Breite = 0;
     e->GeometrieBerechnen();
     ASSERT_EQ(e->Umrisspunkte.size(), 4);
-    for (const TWeltPunkt &p : e->Umrisspunkte) {
-        EXPECT_DOUBLE_EQ(p.X, 3);
-        EXPECT_DOUBLE_EQ(p.Y, 2);
-    }
+    for (const TWeltPunkt &p : e->Umrisspunkte)
+        EXPECT_PUNKT(p.X, p.Y, 3, 2);
 }
 
-TEST(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
+TEST_F(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
 {
-    TFigurUmgebung u;
-    auto *e = u.Neu<TEllipse>("ELLIPSE");
+    auto *e = u.neu<TEllipse>("ELLIPSE");
     e->radiusXSetzen(5);
     e->Füllfarbe = TFarbe::Echt(0);
     e->Linienfarbe = TFarbe::Echt(0);
-    TZeichenflaeche zf;
     zf.ZoomSetzen(4); // 151 pixels per centimetre
     QImage bild(20, 20, QImage::Format_RGB32);
     QPainter p(&bild);
@@ -62,36 +53,15 @@ TEST(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
     EXPECT_EQ(e->Bildpunkte.size(), std::lround(236 * 2 * M_PI * 5 / 3));
 }
 
-TEST(Ellipse, UmrissGedrehtUndUmgebung)
+TEST_F(Ellipse, GedrehterUmrissUndTreffer)
 {
-    TFigurUmgebung u;
-    auto *e = u.Neu<TEllipse>("ELLIPSE");
-    e->MitteX = 5;
-    e->MitteY = 5;
-    e->Länge = 4;
-    e->Breite = 2;
-    e->Winkel = 90;
-    e->GeometrieBerechnen();
+    auto *e = u.box<TEllipse>("ELLIPSE", 5, 5, 4, 2, 90);
     // Point 0 lies on the figure's own x axis, which now points up.
-    EXPECT_NEAR(e->Umrisspunkte[0].X, 5, eps);
-    EXPECT_NEAR(e->Umrisspunkte[0].Y, 7, eps);
-    EXPECT_NEAR(e->Umgebungsrechteck.Oben, 7, eps);
+    EXPECT_PUNKT(e->Umrisspunkte[0].X, e->Umrisspunkte[0].Y, 5, 7);
+    EXPECT_NEAR(e->Umgebungsrechteck.Oben, 7, Eps);
     EXPECT_NEAR(e->Umgebungsrechteck.Links, 4, 1e-3);
     EXPECT_NEAR(e->Umgebungsrechteck.Rechts, 6, 1e-3);
-}
 
-TEST(Ellipse, TrefferGefuelltUndOhneFuellung)
-{
-    TFigurUmgebung u;
-    TZeichenflaeche zf;
-    auto *e = u.Neu<TEllipse>("ELLIPSE");
-    e->MitteX = 5;
-    e->MitteY = 5;
-    e->Länge = 4;
-    e->Breite = 2;
-    e->Winkel = 90;
-    e->Füllfarbe = TFarbe::Echt(0);
-    e->GeometrieBerechnen();
     EXPECT_TRUE(e->Getroffen(&zf, 5, 6.9));
     EXPECT_FALSE(e->Getroffen(&zf, 5.9, 6.9)); // inside the box, outside the ellipse
     EXPECT_TRUE(e->Getroffen(&zf, 5.95, 5));
@@ -106,80 +76,66 @@ TEST(Ellipse, TrefferGefuelltUndOhneFuellung)
     EXPECT_FALSE(e->Getroffen(&zf, 5.5, 6));
 }
 
-TEST(Ellipse, SetterAttributeUndAufziehen)
+TEST_F(Ellipse, SetterAttributeUndAufziehen)
 {
-    TFigurUmgebung u;
-    auto *e = u.Neu<TEllipse>("ELLIPSE");
-    QString meldung;
-    e->MethodeAusfuehren(MRadiusXSetzen, Werte({Laenge(3)}), meldung, nullptr);
-    e->MethodeAusfuehren(MRadiusYSetzen, Werte({Laenge(1.5)}), meldung, nullptr);
-    e->MethodeAusfuehren(MMittelpunktSetzen, Werte({Laenge(4), Laenge(0.2)}), meldung, nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
-    EXPECT_EQ(u.Texte(), QStringList({"el0.radiusXSetzen( 3.00 cm )", "el0.radiusYSetzen( 1.50 cm )",
-                                      "el0.mittelpunktSetzen( 4.00 cm, 2.00 mm )"}));
-    EXPECT_DOUBLE_EQ(e->Länge, 6);
+    auto *e = u.neu<TEllipse>("ELLIPSE");
+    EXPECT_EQ(ausfuehren(e, MRadiusXSetzen, Werte({Laenge(3)})), "");
+    EXPECT_EQ(ausfuehren(e, MRadiusYSetzen, Werte({Laenge(1.5)})), "");
+    EXPECT_EQ(ausfuehren(e, MMittelpunktSetzen, Werte({Laenge(4), Laenge(0.2)})), "");
+    EXPECT_EQ(u.protokoll(), QStringList({"el0.radiusXSetzen( 3.00 cm )", "el0.radiusYSetzen( 1.50 cm )",
+                                          "el0.mittelpunktSetzen( 4.00 cm, 2.00 mm )"}));
+    EXPECT_BOX(e, 4, 0.2, 6, 3);
     EXPECT_DOUBLE_EQ(e->AttributWert(ARadiusX)->Zahl(), 3);
     EXPECT_DOUBLE_EQ(e->AttributWert(ARadiusY)->Zahl(), 1.5);
     EXPECT_DOUBLE_EQ(e->AttributWert(AMittelpunktX)->Zahl(), 4);
     EXPECT_DOUBLE_EQ(e->AttributWert(AMittelpunktY)->Zahl(), 0.2);
-    EXPECT_NEAR(e->Umgebungsrechteck.Rechts, 7, eps);
+    EXPECT_NEAR(e->Umgebungsrechteck.Rechts, 7, Eps);
 
-    TFigurUmgebung v;
-    auto *f = v.Neu<TEllipse>("ELLIPSE");
+    Umgebung v;
+    auto *f = v.neu<TEllipse>("ELLIPSE");
     f->AufziehenBeginnen(nullptr, 1, 1);
     f->Aufziehen(nullptr, true, false, 5, 2);
     f->AufziehenBeenden(nullptr);
-    EXPECT_EQ(v.Texte(), QStringList({"el0:ELLIPSE", "el0.mittelpunktSetzen( 3.00 cm, 3.00 cm )",
-                                      "el0.radiusXSetzen( 2.00 cm )", "el0.radiusYSetzen( 2.00 cm )"}));
+    EXPECT_EQ(v.protokoll(), QStringList({"el0:ELLIPSE", "el0.mittelpunktSetzen( 3.00 cm, 3.00 cm )",
+                                          "el0.radiusXSetzen( 2.00 cm )", "el0.radiusYSetzen( 2.00 cm )"}));
 }
 
-TEST(VielEck, SechseckUndEckenzahl)
+using VielEck = Figuren;
+
+TEST_F(VielEck, SechseckUndEckenzahl)
 {
-    TFigurUmgebung u;
-    auto *v = u.Neu<TVielEck>("VIELECK");
-    v->MitteX = 5;
-    v->MitteY = 5;
-    v->Länge = 4;
-    v->Breite = 2;
-    v->GeometrieBerechnen();
+    auto *v = u.box<TVielEck>("VIELECK", 5, 5, 4, 2);
     ASSERT_EQ(v->Eckenzahl, 6);
     ASSERT_EQ(v->Umrisspunkte.size(), 6);
-    EXPECT_NEAR(v->Umrisspunkte[0].X, 7, eps);
-    EXPECT_NEAR(v->Umrisspunkte[0].Y, 5, eps);
-    EXPECT_NEAR(v->Umrisspunkte[1].X, 6, eps);
-    EXPECT_NEAR(v->Umrisspunkte[1].Y, 5 + std::sin(M_PI / 3), eps);
-    EXPECT_NEAR(v->Umgebungsrechteck.Links, 3, eps);
+    EXPECT_PUNKT(v->Umrisspunkte[0].X, v->Umrisspunkte[0].Y, 7, 5);
+    EXPECT_PUNKT(v->Umrisspunkte[1].X, v->Umrisspunkte[1].Y, 6, 5 + std::sin(M_PI / 3));
+    EXPECT_NEAR(v->Umgebungsrechteck.Links, 3, Eps);
 
-    QString meldung;
-    v->MethodeAusfuehren(MEckenzahlSetzen, Werte({TData(std::int32_t(2))}), meldung, nullptr);
-    EXPECT_EQ(meldung, "Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
-    EXPECT_EQ(v->Eckenzahl, 6);
-    v->MethodeAusfuehren(MEckenzahlSetzen, Werte({TData(std::int32_t(1001))}), meldung, nullptr);
-    EXPECT_EQ(meldung, "Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
-    v->MethodeAusfuehren(MEckenzahlSetzen, Werte({TData(std::int32_t(-5))}), meldung, nullptr);
-    EXPECT_EQ(u.Anzahl(), 0);
-    v->MethodeAusfuehren(MEckenzahlSetzen, Werte({TData(std::int32_t(3))}), meldung, nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
+    auto eckenzahl = [&](std::int32_t n) { return ausfuehren(v, MEckenzahlSetzen, Werte({TData(n)})); };
+    for (std::int32_t falsch : {2, 1001, -5}) {
+        EXPECT_EQ(eckenzahl(falsch), "Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
+        EXPECT_EQ(v->Eckenzahl, 6);
+    }
+    EXPECT_EQ(u.anzahl(), 0);
+    EXPECT_EQ(eckenzahl(3), "");
     EXPECT_EQ(v->Umrisspunkte.size(), 3);
-    EXPECT_EQ(u.Letzter(), "ve0.eckenzahlSetzen( 3 )");
-    v->MethodeAusfuehren(MEckenzahlSetzen, Werte({TData(std::int32_t(1000))}), meldung, nullptr);
+    EXPECT_EQ(u.zuletzt(), "ve0.eckenzahlSetzen( 3 )");
+    EXPECT_EQ(eckenzahl(1000), "");
     EXPECT_EQ(v->Umrisspunkte.size(), 1000);
     EXPECT_EQ(v->AttributWert(AEckenzahl)->Ganzzahl(), 1000);
     EXPECT_EQ(v->AttributWert(AEckenzahl)->Art(), ArtGanzzahl);
 }
 
-TEST(VielEck, TrefferUndAufziehenUndKopie)
+TEST_F(VielEck, TrefferUndAufziehenUndKopie)
 {
-    TFigurUmgebung u;
-    TZeichenflaeche zf;
-    auto *v = u.Neu<TVielEck>("VIELECK");
+    auto *v = u.neu<TVielEck>("VIELECK");
     v->Füllfarbe = TFarbe::Echt(0);
     v->AufziehenBeginnen(nullptr, 2, 2);
     v->Aufziehen(nullptr, false, true, 4, 3);
     v->AufziehenBeenden(nullptr);
-    EXPECT_EQ(u.Texte(), QStringList({"ve0:VIELECK", "ve0.mittelpunktSetzen( 2.00 cm, 2.00 cm )",
-                                      u8"ve0.LängeSetzen( 4.00 cm )", "ve0.BreiteSetzen( 2.00 cm )",
-                                      "ve0.eckenzahlSetzen( 6 )"}));
+    EXPECT_EQ(u.protokoll(), QStringList({"ve0:VIELECK", "ve0.mittelpunktSetzen( 2.00 cm, 2.00 cm )",
+                                          "ve0.LängeSetzen( 4.00 cm )", "ve0.BreiteSetzen( 2.00 cm )",
+                                          "ve0.eckenzahlSetzen( 6 )"}));
     EXPECT_TRUE(v->Getroffen(&zf, 2, 2));
     EXPECT_TRUE(v->Getroffen(&zf, 3.9, 2));
     EXPECT_FALSE(v->Getroffen(&zf, 3.9, 2.9)); // box corner, outside the hexagon

@@ -1,12 +1,10 @@
 // The common values of a list of figures (selection panels, groups).
-#include "test_figuren2_hilfen.h"
+#include "figuren_hilfen.h"
 #include "figures/Gemeinsamkeitsfinder.h"
 
-#include <gtest/gtest.h>
+using Gemeinsamkeitsfinder = Figuren;
 
-using namespace figuren2;
-
-TEST(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
+TEST_F(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
 {
     TGemeinsamkeitsfinder f;
     EXPECT_FALSE(f.Füllfarbe.has_value());
@@ -21,9 +19,8 @@ TEST(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
     EXPECT_EQ(f.TastaturGesperrt, 2);
 }
 
-TEST(Gemeinsamkeitsfinder, GleicheUndVerschiedeneWerte)
+TEST_F(Gemeinsamkeitsfinder, GleicheUndVerschiedeneWerte)
 {
-    Umgebung u;
     TRechteck *a = u.rechteck(1, 1, 1, 1);
     TRechteck *b = u.rechteck(3, 1, 1, 1);
     TRechteck *c = u.rechteck(5, 1, 1, 1);
@@ -31,20 +28,20 @@ TEST(Gemeinsamkeitsfinder, GleicheUndVerschiedeneWerte)
     c->MausGesperrt = 1;
     TGemeinsamkeitsfinder f;
     f.GemeinsameWerte({a, b});
-    EXPECT_EQ(*f.Füllfarbe, TFarbe::Echt(FarbWert(255, 255, 0)));
+    EXPECT_EQ(*f.Füllfarbe, TFarbe::Echt(FarbWert(255, 0, 0)));
     EXPECT_EQ(*f.Linienfarbe, TFarbe::Echt(0));
     EXPECT_EQ(f.Linienart, 1);
     EXPECT_DOUBLE_EQ(f.Linienstärke, 0.01);
     EXPECT_EQ(f.MausGesperrt, 0);
 
-    c->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
+    c->Füllfarbe = TFarbe::Echt(FarbWert(0, 0, 255));
     c->Linienfarbe = TFarbe::Unsichtbar();
     c->Linienart = 2;
     c->Linienstärke = 0.2;
     f.GemeinsameWerte({a, b, c});
     // A differing colour is "mixed" and keeps the first figure's value.
     EXPECT_EQ(f.Füllfarbe->FarbArt, FarbArtNichtEinheitlich);
-    EXPECT_EQ(f.Füllfarbe->Wert, FarbWert(255, 255, 0));
+    EXPECT_EQ(f.Füllfarbe->Wert, FarbWert(255, 0, 0));
     EXPECT_EQ(f.Linienfarbe->FarbArt, FarbArtNichtEinheitlich);
     EXPECT_EQ(f.Linienart, 0);
     EXPECT_DOUBLE_EQ(f.Linienstärke, -1.0);

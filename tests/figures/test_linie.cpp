@@ -1,88 +1,73 @@
 // Line: geometry operations and their log entries, drag creation with
 // snapping, hit tests and handle places.
-#include "figuren1_hilfen.h"
-
-#include <cmath>
+#include "figuren_hilfen.h"
 
 namespace {
 
-constexpr double eps = 1e-9;
-
-TLinie *linie(TFigurUmgebung &u, double x1, double y1, double x2, double y2)
+TLinie *linie(Umgebung &u, double x1, double y1, double x2, double y2)
 {
-    auto *l = u.Neu<TLinie>("LINIE");
+    auto *l = u.neu<TLinie>("LINIE");
     l->punkt1Setzen(x1, y1);
     l->punkt2Setzen(x2, y2);
     return l;
 }
 
-TEST(Linie, DrehenWirdAlsDrehenUmDieMitteProtokolliert)
+using Linie = Figuren;
+
+TEST_F(Linie, DrehenWirdAlsDrehenUmDieMitteProtokolliert)
 {
-    TFigurUmgebung u;
     auto *l = linie(u, 0, 0, 2, 0);
-    EXPECT_EQ(u.Anzahl(), 0); // the point setters do not log
+    EXPECT_EQ(u.anzahl(), 0); // the point setters do not log
     l->drehen(90);
-    EXPECT_NEAR(l->Punkt1X, 1, eps);
-    EXPECT_NEAR(l->Punkt1Y, -1, eps);
-    EXPECT_NEAR(l->Punkt2X, 1, eps);
-    EXPECT_NEAR(l->Punkt2Y, 1, eps);
-    EXPECT_EQ(u.Letzter(), u8"li0.drehenUm( 10.00 mm, 0.00 mm, 90.00° )");
-    EXPECT_EQ(u.a.Protokoll().back()->MethodenId, MDrehenUm);
+    EXPECT_PUNKT(l->Punkt1X, l->Punkt1Y, 1, -1);
+    EXPECT_PUNKT(l->Punkt2X, l->Punkt2Y, 1, 1);
+    EXPECT_EQ(u.zuletzt(), "li0.drehenUm( 10.00 mm, 0.00 mm, 90.00° )");
+    EXPECT_EQ(u.letzter().MethodenId, MDrehenUm);
 }
 
-TEST(Linie, StreckenVerschiebenSpiegeln)
+TEST_F(Linie, StreckenVerschiebenSpiegeln)
 {
-    TFigurUmgebung u;
     auto *l = linie(u, 1, 1, 3, 2);
     l->strecken(-2); // reflected through the centre (2, 1.5)
-    EXPECT_NEAR(l->Punkt1X, 4, eps);
-    EXPECT_NEAR(l->Punkt1Y, 2.5, eps);
-    EXPECT_NEAR(l->Punkt2X, 0, eps);
-    EXPECT_EQ(u.Letzter(), "li0.streckenMitZentrum( 2.00 cm, 1.50 cm, -200.000 % )");
+    EXPECT_PUNKT(l->Punkt1X, l->Punkt1Y, 4, 2.5);
+    EXPECT_NEAR(l->Punkt2X, 0, Eps);
+    EXPECT_EQ(u.zuletzt(), "li0.streckenMitZentrum( 2.00 cm, 1.50 cm, -200.000 % )");
     l->verschieben(1, 2);
-    EXPECT_EQ(u.Letzter(), "li0.verschieben( 10.00 mm, 2.00 cm )");
-    EXPECT_NEAR(l->MitteX, 3, eps);
-    EXPECT_NEAR(l->MitteY, 3.5, eps);
-    EXPECT_NEAR(l->Umgebungsrechteck.Links, 1, eps);
-    const int vorher = u.Anzahl();
+    EXPECT_EQ(u.zuletzt(), "li0.verschieben( 10.00 mm, 2.00 cm )");
+    EXPECT_PUNKT(l->MitteX, l->MitteY, 3, 3.5);
+    EXPECT_NEAR(l->Umgebungsrechteck.Links, 1, Eps);
+    const int vorher = u.anzahl();
     l->spiegelnAnVertikalerAchse(0);
-    EXPECT_NEAR(l->Punkt1X, -5, eps);
-    EXPECT_NEAR(l->MitteX, -3, eps);
-    EXPECT_EQ(u.Anzahl(), vorher);
+    EXPECT_NEAR(l->Punkt1X, -5, Eps);
+    EXPECT_NEAR(l->MitteX, -3, Eps);
+    EXPECT_EQ(u.anzahl(), vorher);
     l->horizontalSpiegeln();
-    EXPECT_NEAR(l->Punkt1Y, 2.5, eps);
-    EXPECT_NEAR(l->Punkt2Y, 4.5, eps);
-    EXPECT_EQ(u.Letzter(), "li0.horizontalSpiegeln(  )");
+    EXPECT_NEAR(l->Punkt1Y, 2.5, Eps);
+    EXPECT_NEAR(l->Punkt2Y, 4.5, Eps);
+    EXPECT_EQ(u.zuletzt(), "li0.horizontalSpiegeln(  )");
 }
 
-TEST(Linie, MethodenAttributeUndKeineFuellung)
+TEST_F(Linie, MethodenAttributeUndKeineFuellung)
 {
-    TFigurUmgebung u;
-    auto *l = u.Neu<TLinie>("LINIE");
+    auto *l = u.neu<TLinie>("LINIE");
     EXPECT_EQ(l->Füllfarbe.FarbArt, FarbArtUnsichtbar);
-    QString meldung;
-    l->MethodeAusfuehren(MPunkt1Setzen, Werte({Laenge(1), Laenge(2)}), meldung, nullptr);
-    l->MethodeAusfuehren(MPunkt2Setzen, Werte({Laenge(5), Laenge(-2)}), meldung, nullptr);
-    EXPECT_EQ(u.Anzahl(), 0);
-    EXPECT_DOUBLE_EQ(l->MitteX, 3);
-    EXPECT_DOUBLE_EQ(l->MitteY, 0);
+    ausfuehren(l, MPunkt1Setzen, Werte({Laenge(1), Laenge(2)}));
+    ausfuehren(l, MPunkt2Setzen, Werte({Laenge(5), Laenge(-2)}));
+    EXPECT_EQ(u.anzahl(), 0);
+    EXPECT_PUNKT(l->MitteX, l->MitteY, 3, 0);
     EXPECT_DOUBLE_EQ(l->AttributWert(APunkt2Y)->Zahl(), -2);
     EXPECT_DOUBLE_EQ(l->AttributWert(APunkt1X)->Zahl(), 1);
-    EXPECT_EQ(l->FindeMethode(QStringLiteral("FüllfarbeSetzen")), nullptr);
-    EXPECT_EQ(l->FindeMethode(QStringLiteral("winkelSetzen")), nullptr);
-    l->MethodeAusfuehren(MDrehen, Werte({Winkel(180)}), meldung, nullptr);
-    EXPECT_NEAR(l->Punkt1X, 5, eps);
-    EXPECT_NEAR(l->Punkt1Y, -2, eps);
+    ausfuehren(l, MDrehen, Werte({Winkel(180)}));
+    EXPECT_PUNKT(l->Punkt1X, l->Punkt1Y, 5, -2);
     auto kopie = l->Duplizieren(false);
     auto *k = static_cast<TLinie *>(kopie.get());
-    EXPECT_NEAR(k->Punkt2X, 1, eps);
-    EXPECT_NEAR(k->MitteX, 3, eps);
+    EXPECT_PUNKT(k->Punkt2X, k->Punkt2Y, 1, 2);
+    EXPECT_PUNKT(k->MitteX, k->MitteY, 3, 0);
 }
 
-TEST(Linie, AufziehenMitShiftRastetInFuenfzehnGradSchritten)
+TEST_F(Linie, AufziehenMitShiftRastetInFuenfzehnGradSchritten)
 {
-    TFigurUmgebung u;
-    auto *l = u.Neu<TLinie>("LINIE");
+    auto *l = u.neu<TLinie>("LINIE");
     const double d = 4;
     auto ziehenUnter = [&](double grad) {
         const double a = grad * M_PI / 180;
@@ -95,32 +80,26 @@ TEST(Linie, AufziehenMitShiftRastetInFuenfzehnGradSchritten)
     EXPECT_NEAR(ziehenUnter(23), 30, 1e-9);
     EXPECT_NEAR(ziehenUnter(-8), 345, 1e-9);
     ziehenUnter(-5); // 355 degrees snaps to the full turn
-    EXPECT_NEAR(l->Punkt2X, 5, 1e-9);
-    EXPECT_NEAR(l->Punkt2Y, 1, 1e-9);
+    EXPECT_PUNKT(l->Punkt2X, l->Punkt2Y, 5, 1);
     // Without Shift the direction stays as dragged.
     l->Aufziehen(nullptr, false, false, 2, 4);
-    EXPECT_DOUBLE_EQ(l->Punkt2X, 2);
-    EXPECT_DOUBLE_EQ(l->Punkt2Y, 4);
+    EXPECT_PUNKT(l->Punkt2X, l->Punkt2Y, 2, 4);
 }
 
-TEST(Linie, AufziehenMitStrgVonDerMitteAus)
+TEST_F(Linie, AufziehenMitStrgVonDerMitteAus)
 {
-    TFigurUmgebung u;
-    auto *l = u.Neu<TLinie>("LINIE");
+    auto *l = u.neu<TLinie>("LINIE");
     l->AufziehenBeginnen(nullptr, 5, 5);
     l->Aufziehen(nullptr, false, true, 7, 5);
-    EXPECT_NEAR(l->Punkt1X, 3, eps);
-    EXPECT_NEAR(l->Punkt1Y, 5, eps);
-    EXPECT_NEAR(l->Punkt2X, 7, eps);
-    EXPECT_NEAR(l->MitteX, 5, eps);
+    EXPECT_PUNKT(l->Punkt1X, l->Punkt1Y, 3, 5);
+    EXPECT_PUNKT(l->Punkt2X, l->Punkt2Y, 7, 5);
+    EXPECT_NEAR(l->MitteX, 5, Eps);
     l->AufziehenBeenden(nullptr);
-    EXPECT_EQ(u.Texte(), QStringList({"li0:LINIE"})); // only the creation
+    EXPECT_EQ(u.protokoll(), QStringList({"li0:LINIE"})); // only the creation
 }
 
-TEST(Linie, TrefferKurzeWaagerechteUndPunktlinie)
+TEST_F(Linie, TrefferKurzeWaagerechteUndPunktlinie)
 {
-    TFigurUmgebung u;
-    TZeichenflaeche zf;
     const double px = 1 / zf.SkalaX;
     auto *l = linie(u, 5, 5, 5.1, 5); // 1 mm long
     EXPECT_TRUE(l->Getroffen(&zf, 5.05, 5 + 1.9 * px));
@@ -140,18 +119,16 @@ TEST(Linie, TrefferKurzeWaagerechteUndPunktlinie)
     EXPECT_FALSE(p->Getroffen(&zf, 2 + 2.5 * px, 2));
 }
 
-TEST(Linie, GriffplaetzeAmEndeOderZehnPixelVonDerMitte)
+TEST_F(Linie, GriffplaetzeAmEndeOderZehnPixelVonDerMitte)
 {
-    TFigurUmgebung u;
-    TZeichenflaeche zf;
     const double px = 1 / zf.SkalaX;
     auto *l = linie(u, 1, 1, 5, 4);
     auto g = l->GriffPlaetze(&zf);
     ASSERT_EQ(g.size(), 2u);
     EXPECT_EQ(g[0].PunktNummer, 1);
     EXPECT_EQ(g[0].GriffArt, 1);
-    EXPECT_NEAR(g[0].PosX, 1, eps);
-    EXPECT_NEAR(g[1].PosY, 4, eps);
+    EXPECT_PUNKT(g[0].PosX, g[0].PosY, 1, 1);
+    EXPECT_PUNKT(g[1].PosX, g[1].PosY, 5, 4);
 
     // A short line gets its handles pushed out to 10 pixels from the centre.
     l->punkt1Setzen(2, 2);
@@ -164,10 +141,8 @@ TEST(Linie, GriffplaetzeAmEndeOderZehnPixelVonDerMitte)
     // Length 0: left and right of the point.
     l->punkt2Setzen(2, 2);
     g = l->GriffPlaetze(&zf);
-    EXPECT_NEAR(g[0].PosX, 2 - 10 * px, 1e-12);
-    EXPECT_NEAR(g[1].PosX, 2 + 10 * px, 1e-12);
-    EXPECT_NEAR(g[0].PosY, 2, eps);
-    EXPECT_NEAR(g[1].PosY, 2, eps);
+    EXPECT_PUNKT(g[0].PosX, g[0].PosY, 2 - 10 * px, 2);
+    EXPECT_PUNKT(g[1].PosX, g[1].PosY, 2 + 10 * px, 2);
 }
 
 } // namespace

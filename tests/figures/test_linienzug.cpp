@@ -1,13 +1,8 @@
 // Polylines and curves: tangents, flattening, hit tests, operations on the
 // vertices, drawing point by point, the vertices' own methods, rendering.
-#include "test_figuren2_hilfen.h"
-
-#include <gtest/gtest.h>
-
-using namespace figuren2;
+#include "figuren_hilfen.h"
 
 namespace {
-constexpr double Eps = 1e-9;
 
 bool enthaelt(const QVector<TWeltPunkt> &punkte, double x, double y, double tol = 1e-9)
 {
@@ -16,29 +11,19 @@ bool enthaelt(const QVector<TWeltPunkt> &punkte, double x, double y, double tol 
             return true;
     return false;
 }
-
-TDataListe werte(std::initializer_list<TData> liste)
-{
-    TDataListe l;
-    for (const TData &d : liste)
-        l.push_back(std::make_unique<TData>(d));
-    return l;
-}
 } // namespace
 
-TEST(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
+using LinienZugTangenten = Figuren;
+
+TEST_F(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 2}, {0, 2}}, 1, true);
     // Control points at one sixth of the distance between the neighbours.
     const TLinienZugPunkt *p0 = lz->Punkt(0);
-    EXPECT_NEAR(p0->NachTangenteX, 1.0 / 3, Eps);
-    EXPECT_NEAR(p0->NachTangenteY, -1.0 / 3, Eps);
-    EXPECT_NEAR(p0->VorTangenteX, -1.0 / 3, Eps);
-    EXPECT_NEAR(p0->VorTangenteY, 1.0 / 3, Eps);
+    EXPECT_PUNKT(p0->NachTangenteX, p0->NachTangenteY, 1.0 / 3, -1.0 / 3);
+    EXPECT_PUNKT(p0->VorTangenteX, p0->VorTangenteY, -1.0 / 3, 1.0 / 3);
     const TLinienZugPunkt *p2 = lz->Punkt(2);
-    EXPECT_NEAR(p2->NachTangenteX, 2 - 1.0 / 3, Eps);
-    EXPECT_NEAR(p2->NachTangenteY, 2 + 1.0 / 3, Eps);
+    EXPECT_PUNKT(p2->NachTangenteX, p2->NachTangenteY, 2 - 1.0 / 3, 2 + 1.0 / 3);
 
     // At the default 96 dpi, 100 %: about 7.56 outline points per cm, so 15
     // per side; the closing side leaves out the first point again.
@@ -58,26 +43,22 @@ TEST(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
     EXPECT_NEAR(lz->Umgebungsrechteck.Unten, -56.0 / 225, 1e-9);
     EXPECT_NEAR(lz->Umgebungsrechteck.Links, -56.0 / 225, 1e-9);
     EXPECT_NEAR(lz->Umgebungsrechteck.Oben, 2 + 56.0 / 225, 1e-9);
-    EXPECT_NEAR(lz->MitteX, 1.0, Eps);
-    EXPECT_NEAR(lz->MitteY, 1.0, Eps);
+    EXPECT_PUNKT(lz->MitteX, lz->MitteY, 1.0, 1.0);
 }
 
-TEST(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
+TEST_F(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {3, 1}, {4, 0}}, 1, false);
     lz->Punkt(0)->AbschnittArt = 0; // straight from P0 to P1
     lz->Punkt(2)->AbschnittArt = 0; // straight from P2 to P3
     lz->GeometrieBerechnen();
     // P1: incoming straight, so its tangent runs along P0 -> P1.
     const TLinienZugPunkt *p1 = lz->Punkt(1);
-    EXPECT_NEAR(p1->NachTangenteX, 2 + 2.0 / 6, Eps);
-    EXPECT_NEAR(p1->NachTangenteY, 0.0, Eps);
+    EXPECT_PUNKT(p1->NachTangenteX, p1->NachTangenteY, 2 + 2.0 / 6, 0.0);
     EXPECT_NEAR(p1->VorTangenteX, 2 - 2.0 / 6, Eps);
     // P2: own segment straight, so its tangent runs along P2 -> P3.
     const TLinienZugPunkt *p2 = lz->Punkt(2);
-    EXPECT_NEAR(p2->VorTangenteX, 3 - 1.0 / 6, Eps);
-    EXPECT_NEAR(p2->VorTangenteY, 1 + 1.0 / 6, Eps);
+    EXPECT_PUNKT(p2->VorTangenteX, p2->VorTangenteY, 3 - 1.0 / 6, 1 + 1.0 / 6);
     // The straight segments are single outline edges.
     EXPECT_EQ(lz->Punkt(0)->LetzterUmrissIndex - lz->Punkt(0)->ErsterUmrissIndex, 1);
     EXPECT_EQ(lz->Punkt(2)->LetzterUmrissIndex - lz->Punkt(2)->ErsterUmrissIndex, 1);
@@ -90,26 +71,21 @@ TEST(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
     EXPECT_LT(erster.Y / (erster.X - 2.0), 0.3);
 }
 
-TEST(LinienZugTangenten, OffeneKurveHatGespiegelteEndtangenten)
+TEST_F(LinienZugTangenten, OffeneKurveHatGespiegelteEndtangenten)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {1, 1}, {2, 0}}, 1, false);
     const TLinienZugPunkt *p1 = lz->Punkt(1);
-    EXPECT_NEAR(p1->VorTangenteX, 2.0 / 3, Eps);
-    EXPECT_NEAR(p1->VorTangenteY, 1.0, Eps);
+    EXPECT_PUNKT(p1->VorTangenteX, p1->VorTangenteY, 2.0 / 3, 1.0);
     // The middle point's tangent mirrored at the perpendicular of each end chord.
-    EXPECT_NEAR(lz->Punkt(0)->NachTangenteX, 0.0, Eps);
-    EXPECT_NEAR(lz->Punkt(0)->NachTangenteY, 1.0 / 3, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->VorTangenteX, 2.0, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->VorTangenteY, 1.0 / 3, Eps);
+    EXPECT_PUNKT(lz->Punkt(0)->NachTangenteX, lz->Punkt(0)->NachTangenteY, 0.0, 1.0 / 3);
+    EXPECT_PUNKT(lz->Punkt(2)->VorTangenteX, lz->Punkt(2)->VorTangenteY, 2.0, 1.0 / 3);
     // The open curve is symmetric about x = 1.
     for (const TWeltPunkt &p : lz->Umrisspunkte)
         EXPECT_TRUE(enthaelt(lz->Umrisspunkte, 2 - p.X, p.Y));
 }
 
-TEST(LinienZugTangenten, ZweiPunkteBleibenGerade)
+TEST_F(LinienZugTangenten, ZweiPunkteBleibenGerade)
 {
-    Umgebung u;
     TLinienZug *offen = u.linienZug({{0, 0}, {3, 1}}, 1, false);
     ASSERT_EQ(offen->Umrisspunkte.size(), 2);
     EXPECT_NEAR(offen->Umrisspunkte[1].X, 3.0, Eps);
@@ -121,9 +97,10 @@ TEST(LinienZugTangenten, ZweiPunkteBleibenGerade)
     EXPECT_EQ(zu->Punkt(1)->LetzterUmrissIndex, 1);
 }
 
-TEST(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
+using LinienZugFlaechenpunkte = Figuren;
+
+TEST_F(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {1e6, 0}, {1e6, 1e6}}, 1, false);
     EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 2 * TLinienZug::MaximaleBogenpunkte);
     // A non-finite coordinate yields one point per segment, never a hang.
@@ -132,9 +109,8 @@ TEST(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
     EXPECT_LE(lz->Umrisspunkte.size(), 1 + 2 * TLinienZug::MaximaleBogenpunkte);
 }
 
-TEST(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
+TEST_F(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{1, 1}, {3, 1}, {3, 3}}, 1, false);
     b.zf.ZoomSetzen(2.0);
@@ -148,10 +124,10 @@ TEST(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
     EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 236 + 236);
 }
 
-TEST(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
+using LinienZugTreffer = Figuren;
+
+TEST_F(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {5, 4}}, 0, false);
     EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1), 0);
     EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1.04), 0); // within 2 pixels
@@ -172,10 +148,8 @@ TEST(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
     EXPECT_EQ(kurve->AbschnittAnStelle(&zf, 1, 1), -1);
 }
 
-TEST(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
+TEST_F(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {3, 4}}, 0, true);
     EXPECT_FALSE(lz->Getroffen(&zf, 3, 2)); // unfilled: only the outline counts
     EXPECT_TRUE(lz->Getroffen(&zf, 3, 1));
@@ -192,201 +166,165 @@ TEST(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
     EXPECT_FALSE(waagrecht->Getroffen(&zf, 2, 2.01));
 }
 
-TEST(LinienZugOperationen, PunkteFolgenUndRahmenWirdZurueckgesetzt)
+using LinienZugOperationen = Figuren;
+
+TEST_F(LinienZugOperationen, PunkteFolgenUndRahmenWirdZurueckgesetzt)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
-    QString meldung;
-    const int vorher = u.eintraege();
-    lz->MethodeAusfuehren(MVerschieben, werte({TData(1.0, ArtLaenge), TData(2.0, ArtLaenge)}),
-                          meldung, nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
-    EXPECT_NEAR(lz->Punkt(2)->X, 3.0, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->Y, 3.0, Eps);
+    EXPECT_EQ(ausfuehren(lz, MVerschieben, Werte({Laenge(1), Laenge(2)})), "");
+    EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, 3.0, 3.0);
     EXPECT_NEAR(lz->Punkt(2)->Umgebungsrechteck.Links, 3.0, Eps);
-    EXPECT_NEAR(lz->MitteX, 2.0, Eps);
-    EXPECT_NEAR(lz->MitteY, 2.5, Eps);
-    EXPECT_EQ(u.protokoll(vorher), QStringList{QStringLiteral("lz0.verschieben( 10.00 mm, 2.00 cm )")});
+    EXPECT_PUNKT(lz->MitteX, lz->MitteY, 2.0, 2.5);
+    EXPECT_EQ(u.protokoll(), QStringList{"lz0.verschieben( 10.00 mm, 2.00 cm )"});
 
-    lz->MethodeAusfuehren(MStrecken, werte({TData(2.0, ArtFaktor)}), meldung, nullptr);
-    EXPECT_NEAR(lz->Punkt(0)->X, 0.0, Eps); // (1 - 2) * 2 + 2
-    EXPECT_NEAR(lz->Punkt(0)->Y, 1.5, Eps);
-    EXPECT_NEAR(lz->Länge, 4.0, Eps);
-    EXPECT_NEAR(lz->Breite, 2.0, Eps);
+    ausfuehren(lz, MStrecken, Werte({Faktor(2)}));
+    EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(0)->Y, 0.0, 1.5); // (1 - 2) * 2 + 2
+    EXPECT_BOX(lz, 2, 2.5, 4, 2);
 
-    lz->MethodeAusfuehren(MDrehen, werte({TData(90.0, ArtWinkel)}), meldung, nullptr);
+    ausfuehren(lz, MDrehen, Werte({Winkel(90)}));
     EXPECT_NEAR(lz->Winkel, 0.0, Eps); // the frame is reset after every method
-    EXPECT_NEAR(lz->Länge, 2.0, Eps);
-    EXPECT_NEAR(lz->Breite, 4.0, Eps);
-    EXPECT_NEAR(lz->Punkt(0)->X, 3.0, Eps); // (0, 1.5) turned about (2, 2.5)
-    EXPECT_NEAR(lz->Punkt(0)->Y, 0.5, Eps);
+    EXPECT_BOX(lz, 2, 2.5, 2, 4);
+    EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(0)->Y, 3.0, 0.5); // (0, 1.5) turned about (2, 2.5)
 
     lz->vertikalSpiegeln();
     EXPECT_NEAR(lz->Punkt(0)->X, 1.0, Eps);
-    EXPECT_EQ(u.letzter().AnzeigeText(), QStringLiteral("lz0.vertikalSpiegeln(  )"));
+    EXPECT_EQ(u.zuletzt(), "lz0.vertikalSpiegeln(  )");
     lz->spiegelnAnHorizontalerAchse(0.0);
     EXPECT_NEAR(lz->Punkt(0)->Y, -0.5, Eps);
 }
 
-TEST(LinienZugOperationen, NegativerFaktorSpiegeltDiePunkte)
+TEST_F(LinienZugOperationen, NegativerFaktorSpiegeltDiePunkte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
     lz->streckenMitZentrum(0, 0, -1);
-    EXPECT_NEAR(lz->Punkt(2)->X, -2.0, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->Y, -1.0, Eps);
+    EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, -2.0, -1.0);
     lz->streckenMitZentrumLB(0, 0, 2, 1);
-    EXPECT_NEAR(lz->Punkt(2)->X, -4.0, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->Y, -1.0, Eps);
+    EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, -4.0, -1.0);
     lz->drehenUm(0, 0, 180);
-    EXPECT_NEAR(lz->Punkt(2)->X, 4.0, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->Y, 1.0, Eps);
+    EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, 4.0, 1.0);
 }
 
-TEST(LinienZugOperationen, LaengeUndBreiteSetzenSkalierenUmDieMitte)
+TEST_F(LinienZugOperationen, LaengeBreiteUndWinkelSetzenUmDieRahmenmitte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
     lz->LängeSetzen(4.0);
-    EXPECT_NEAR(lz->Punkt(0)->X, -1.0, Eps);
-    EXPECT_NEAR(lz->Punkt(1)->X, 3.0, Eps);
+    EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(1)->X, -1.0, 3.0);
     lz->BreiteSetzen(3.0);
-    EXPECT_NEAR(lz->Punkt(0)->Y, -1.0, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->Y, 2.0, Eps);
+    EXPECT_PUNKT(lz->Punkt(0)->Y, lz->Punkt(2)->Y, -1.0, 2.0);
     // A line without height cannot be given one by scaling.
     TLinienZug *flach = u.linienZug({{0, 1}, {2, 1}}, 0, false);
     flach->BreiteSetzen(2.0);
     EXPECT_NEAR(flach->Punkt(0)->Y, 1.0, Eps);
+
+    TLinienZug *w = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
+    const int vorher = u.anzahl();
+    EXPECT_EQ(ausfuehren(w, MWinkelSetzen, Werte({Winkel(90)})), "");
+    EXPECT_EQ(u.protokoll(vorher), QStringList{"lz2.winkelSetzen( 90.00° )"});
+    EXPECT_PUNKT(w->Punkt(0)->X, w->Punkt(0)->Y, 1.5, -0.5);
+    EXPECT_PUNKT(w->Punkt(2)->X, w->Punkt(2)->Y, 0.5, 1.5);
+    EXPECT_NEAR(w->Winkel, 0.0, Eps);
+    EXPECT_BOX(w, 1, 0.5, 1, 2);
 }
 
-TEST(LinienZugOperationen, WinkelSetzenDrehtDiePunkteUmDieRahmenmitte)
-{
-    Umgebung u;
-    TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
-    const int vorher = u.eintraege();
-    QString meldung;
-    lz->MethodeAusfuehren(MWinkelSetzen, werte({TData(90.0, ArtWinkel)}), meldung, nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
-    EXPECT_EQ(u.protokoll(vorher), QStringList{QStringLiteral("lz0.winkelSetzen( 90.00° )")});
-    EXPECT_NEAR(lz->Punkt(0)->X, 1.5, Eps);
-    EXPECT_NEAR(lz->Punkt(0)->Y, -0.5, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->X, 0.5, Eps);
-    EXPECT_NEAR(lz->Punkt(2)->Y, 1.5, Eps);
-    EXPECT_NEAR(lz->Winkel, 0.0, Eps);
-    EXPECT_NEAR(lz->Länge, 1.0, Eps);
-    EXPECT_NEAR(lz->Breite, 2.0, Eps);
-}
+using LinienZugMethoden = Figuren;
 
-TEST(LinienZugMethoden, OeffnenUndSchliessenOhneProtokoll)
+TEST_F(LinienZugMethoden, OeffnenUndSchliessenOhneProtokoll)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}}, 0, false);
-    const int vorher = u.eintraege();
-    QString meldung;
-    lz->MethodeAusfuehren(MSchliessen, {}, meldung, nullptr);
+    ausfuehren(lz, MSchliessen);
     EXPECT_EQ(lz->Geschlossen, 1); // even with 2 points
-    auto wert = lz->AttributWert(AGeschlossen);
-    EXPECT_EQ(wert->AnzeigeText(), QStringLiteral("wahr"));
-    lz->MethodeAusfuehren(MOeffnen, {}, meldung, nullptr);
+    EXPECT_EQ(lz->AttributWert(AGeschlossen)->AnzeigeText(), "wahr");
+    ausfuehren(lz, MOeffnen);
     EXPECT_EQ(lz->Geschlossen, 0);
-    EXPECT_EQ(u.eintraege(), vorher);
-    // The class offers schließen and öffnen after the box methods.
-    const auto &m = u.k.LINIENZUG->Methoden();
-    ASSERT_GE(m.size(), 2u);
-    EXPECT_EQ(m[m.size() - 2]->Name(), QStringLiteral("schließen"));
-    EXPECT_EQ(m.back()->Name(), QStringLiteral("öffnen"));
+    EXPECT_EQ(u.anzahl(), 0);
 }
 
-TEST(LinienZugMethoden, PunktMethodenAendernDenLinienzugOhneProtokoll)
+TEST_F(LinienZugMethoden, PunktMethodenAendernDenLinienzugOhneProtokoll)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
-    const int vorher = u.eintraege();
     TLinienZugPunkt *p = lz->Punkt(2);
-    EXPECT_EQ(p->Name, QStringLiteral("lp2"));
+    EXPECT_EQ(p->Name, "lp2");
     EXPECT_EQ(p->Besitzer, lz);
-    QString meldung;
-    p->MethodeAusfuehren(MKoordinatenSetzen, werte({TData(4.0, ArtLaenge), TData(3.0, ArtLaenge)}),
-                         meldung, nullptr);
-    EXPECT_NEAR(lz->Länge, 4.0, Eps);
-    EXPECT_NEAR(lz->Breite, 3.0, Eps);
-    EXPECT_NEAR(lz->MitteY, 1.5, Eps);
-    p->MethodeAusfuehren(MAbschnittArtSetzen, werte({TData(std::uint8_t(1), ArtAbschnittArt)}),
-                         meldung, nullptr);
+    ausfuehren(p, MKoordinatenSetzen, Werte({Laenge(4), Laenge(3)}));
+    EXPECT_BOX(lz, 2, 1.5, 4, 3);
+    ausfuehren(p, MAbschnittArtSetzen, Werte({TData(std::uint8_t(1), ArtAbschnittArt)}));
     EXPECT_EQ(p->AbschnittArt, 1);
-    EXPECT_EQ(p->AttributWert(AAbschnittArt)->AnzeigeText(), QStringLiteral("gekrümmt"));
-    EXPECT_EQ(p->AttributWert(AX)->AnzeigeText(), QStringLiteral("4.00 cm"));
-    EXPECT_EQ(u.eintraege(), vorher);
+    EXPECT_EQ(p->AttributWert(AAbschnittArt)->AnzeigeText(), "gekrümmt");
+    EXPECT_EQ(p->AttributWert(AX)->AnzeigeText(), "4.00 cm");
+    EXPECT_EQ(u.anzahl(), 0);
 }
 
-TEST(LinienZugMethoden, PunktFreigebenNurBeiMehrAlsZweiPunkten)
+TEST_F(LinienZugMethoden, PunktFreigebenNurBeiMehrAlsZweiPunkten)
 {
-    Umgebung u;
     TLinienZug *zwei = u.linienZug({{0, 0}, {2, 0}}, 0, false);
-    QString meldung;
-    zwei->Punkt(1)->MethodeAusfuehren(MFreigeben, {}, meldung, nullptr);
+    ausfuehren(zwei->Punkt(1), MFreigeben);
     EXPECT_EQ(zwei->PunktAnzahl(), 2);
-    EXPECT_EQ(u.d.Wuensche.Loeschen, nullptr);
+    EXPECT_TRUE(u.d.Wuensche.Leer());
 
     TLinienZug *drei = u.linienZug({{0, 0}, {2, 0}, {2, 3}}, 0, false);
     TLinienZugPunkt *p = drei->Punkt(2);
-    p->MethodeAusfuehren(MFreigeben, {}, meldung, nullptr);
+    ausfuehren(p, MFreigeben);
     EXPECT_EQ(drei->PunktAnzahl(), 2);
+    // The vertex is taken out at once and handed over for deletion.
     EXPECT_EQ(u.d.Wuensche.Loeschen, p);
+    EXPECT_EQ(u.d.Wuensche.LoeschenEigen.get(), p);
+    EXPECT_EQ(p->Besitzer, nullptr);
     EXPECT_NEAR(drei->Breite, 0.0, Eps); // outline and frame follow at once
     EXPECT_FALSE(drei->PunktLoeschen(0));
 }
 
-TEST(LinienZugKopie, DuplizierenBenenntUndProtokolliertPunkte)
+using LinienZugKopie = Figuren;
+
+TEST_F(LinienZugKopie, DuplizierenBenenntUndProtokolliertPunkte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 1, true);
-    const int vorher = u.eintraege();
     auto kopie = lz->Duplizieren(true);
     auto *k = static_cast<TLinienZug *>(kopie.get());
-    EXPECT_EQ(k->Name, QStringLiteral("lz1"));
+    EXPECT_EQ(k->Name, "lz1");
     ASSERT_EQ(k->PunktAnzahl(), 3);
-    EXPECT_EQ(k->Punkt(0)->Name, QStringLiteral("lp3"));
+    EXPECT_EQ(k->Punkt(0)->Name, "lp3");
     EXPECT_EQ(k->Punkt(0)->Besitzer, k);
     EXPECT_NE(k->Punkt(0), lz->Punkt(0));
     EXPECT_EQ(k->Geschlossen, 1);
     EXPECT_EQ(k->Punkt(1)->AbschnittArt, 1);
-    EXPECT_EQ(u.protokoll(vorher), (QStringList{QStringLiteral("lz1:LINIENZUG"),
-                                                QStringLiteral("lp3:PUNKT"),
-                                                QStringLiteral("lp4:PUNKT"),
-                                                QStringLiteral("lp5:PUNKT")}));
+    EXPECT_EQ(u.protokoll(), QStringList({"lz1:LINIENZUG", "lp3:PUNKT", "lp4:PUNKT", "lp5:PUNKT"}));
     auto ohneNamen = lz->Duplizieren(false);
     EXPECT_TRUE(ohneNamen->Name.isEmpty());
     EXPECT_TRUE(ohneNamen->Teile[0]->Name.isEmpty());
-    EXPECT_EQ(u.eintraege(), vorher + 4);
-    EXPECT_EQ(lz->Punkt(0)->Name, QStringLiteral("lp0")); // the source stays
+    EXPECT_EQ(u.anzahl(), 4);
+    EXPECT_EQ(lz->Punkt(0)->Name, "lp0"); // the source stays
 }
 
 // ---------------------------------------------------------------- drawing point by point
 
 namespace {
 // A polyline being drawn with the mouse, as the main window starts it.
-TLinienZug *neuerZug(Umgebung &u, std::unique_ptr<TLinienZug> &halter, std::uint8_t art)
-{
-    halter = u.neu<TLinienZug>("LINIENZUG");
-    halter->NeueAbschnittArt = art;
-    halter->Linienfarbe = TFarbe::Echt(0);
-    halter->Füllfarbe = TFarbe::Unsichtbar();
-    halter->Linienart = 1;
-    return halter.get();
-}
-} // namespace
-
-TEST(LinienZugAufziehen, SchliessenNurMitMindestensVierPunkten)
-{
+struct LinienZugAufziehen : ::testing::Test {
     Umgebung u;
     TZeichenflaeche zf;
-    std::unique_ptr<TLinienZug> halter;
-    TLinienZug *lz = neuerZug(u, halter, 1);
-    lz->AufziehenBeginnen(&zf, 1, 1);
+    std::vector<std::unique_ptr<TLinienZug>> halter;
+    TLinienZug *neuerZug(std::uint8_t art, double x = 1, double y = 1)
+    {
+        halter.push_back(u.lose<TLinienZug>("LINIENZUG"));
+        TLinienZug *lz = halter.back().get();
+        lz->NeueAbschnittArt = art;
+        lz->Linienfarbe = TFarbe::Echt(0);
+        lz->Füllfarbe = TFarbe::Unsichtbar();
+        lz->Linienart = 1;
+        lz->AufziehenBeginnen(&zf, x, y);
+        return lz;
+    }
+};
+} // namespace
+
+TEST_F(LinienZugAufziehen, SchliessenNurMitMindestensVierPunkten)
+{
+    TLinienZug *lz = neuerZug(1);
     EXPECT_TRUE(lz->Vorschau);
     ASSERT_EQ(lz->PunktAnzahl(), 2);
     EXPECT_EQ(lz->Punkt(1)->AbschnittArt, 1);
+    EXPECT_FALSE(lz->PunktAnklicken(&zf)); // a click without moving adds no point
+    EXPECT_EQ(lz->PunktAnzahl(), 2);
     lz->Aufziehen(&zf, false, false, 3, 1);
     EXPECT_FALSE(lz->PunktAnklicken(&zf));
     EXPECT_EQ(lz->PunktAnzahl(), 3);
@@ -405,43 +343,23 @@ TEST(LinienZugAufziehen, SchliessenNurMitMindestensVierPunkten)
     EXPECT_EQ(lz->Geschlossen, 1);
     EXPECT_FALSE(lz->Vorschau);
     EXPECT_NEAR(lz->MitteX, 2.0, 0.3);
-    EXPECT_EQ(u.eintraege(), 0); // nothing is logged while drawing
+    EXPECT_EQ(u.anzahl(), 0); // nothing is logged while drawing
 }
 
-TEST(LinienZugAufziehen, KlickOhneBewegungFuegtKeinenPunktHinzu)
+TEST_F(LinienZugAufziehen, ShiftRundetDieRichtungAuf15Grad)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
-    std::unique_ptr<TLinienZug> halter;
-    TLinienZug *lz = neuerZug(u, halter, 0);
-    lz->AufziehenBeginnen(&zf, 1, 1);
-    EXPECT_FALSE(lz->PunktAnklicken(&zf));
-    EXPECT_EQ(lz->PunktAnzahl(), 2);
-}
-
-TEST(LinienZugAufziehen, ShiftRundetDieRichtungAuf15Grad)
-{
-    Umgebung u;
-    TZeichenflaeche zf;
-    std::unique_ptr<TLinienZug> halter;
-    TLinienZug *lz = neuerZug(u, halter, 0);
-    lz->AufziehenBeginnen(&zf, 1, 1);
+    TLinienZug *lz = neuerZug(0);
     lz->Aufziehen(&zf, true, false, 3, 1.3);
     const double d = std::hypot(2.0, 0.3);
-    EXPECT_NEAR(lz->Punkt(1)->X, 1 + d * std::cos(M_PI / 12), Eps);
-    EXPECT_NEAR(lz->Punkt(1)->Y, 1 + d * std::sin(M_PI / 12), Eps);
+    EXPECT_PUNKT(lz->Punkt(1)->X, lz->Punkt(1)->Y, 1 + d * std::cos(M_PI / 12),
+                 1 + d * std::sin(M_PI / 12));
     lz->Aufziehen(&zf, true, false, 1.1, 3);
-    EXPECT_NEAR(lz->Punkt(1)->X, 1.0, Eps);
-    EXPECT_NEAR(lz->Punkt(1)->Y, 1 + std::hypot(0.1, 2.0), Eps);
+    EXPECT_PUNKT(lz->Punkt(1)->X, lz->Punkt(1)->Y, 1.0, 1 + std::hypot(0.1, 2.0));
 }
 
-TEST(LinienZugAufziehen, DoppelklickBeendetOffenenLinienzug)
+TEST_F(LinienZugAufziehen, DoppelklickBeendetOffenenLinienzug)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
-    std::unique_ptr<TLinienZug> halter;
-    TLinienZug *lz = neuerZug(u, halter, 0);
-    lz->AufziehenBeginnen(&zf, 1, 1);
+    TLinienZug *lz = neuerZug(0);
     lz->Aufziehen(&zf, false, false, 4, 2);
     lz->PunktAnklicken(&zf);
     lz->PunktAnklicken(&zf); // the double click's second click: no new point
@@ -453,21 +371,18 @@ TEST(LinienZugAufziehen, DoppelklickBeendetOffenenLinienzug)
     EXPECT_NEAR(lz->MitteY, 1.5, Eps);
     lz->NamenVergeben();
     lz->AufziehenBeenden(&zf);
-    EXPECT_EQ(u.protokoll(), QStringList{QStringLiteral("lz0:LINIENZUG")});
-    EXPECT_EQ(lz->Punkt(1)->Name, QStringLiteral("lp1"));
-
+    EXPECT_EQ(u.protokoll(), QStringList{"lz0:LINIENZUG"});
+    EXPECT_EQ(lz->Punkt(1)->Name, "lp1");
     // A double click right at the start leaves too few points.
-    std::unique_ptr<TLinienZug> halter2;
-    TLinienZug *kurz = neuerZug(u, halter2, 0);
-    kurz->AufziehenBeginnen(&zf, 1, 1);
-    EXPECT_FALSE(kurz->LinienzugAbschliessen(&zf));
+    EXPECT_FALSE(neuerZug(0)->LinienzugAbschliessen(&zf));
 }
 
 // ---------------------------------------------------------------- rendering
 
-TEST(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
+using LinienZugZeichnen = Figuren;
+
+TEST_F(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}, {2, 6}}, 1, true);
     lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
@@ -489,9 +404,8 @@ TEST(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
     EXPECT_TRUE(schwarz);
 }
 
-TEST(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
+TEST_F(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 0, false);
     lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
@@ -502,9 +416,8 @@ TEST(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
     EXPECT_EQ(b.bei(6, 4), QColor(Qt::black));
 }
 
-TEST(LinienZugZeichnen, VorschauZweimalGezeichnetStelltDasBildWiederHer)
+TEST_F(LinienZugZeichnen, VorschauZweimalGezeichnetStelltDasBildWiederHer)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 1, false);
     lz->VorschauSetzen(true);

@@ -1,65 +1,37 @@
-// Rectangle: outline, bounding box, hit tests and the calls logged when it
-// is drawn with the mouse.
-#include "figuren1_hilfen.h"
-
-#include <cmath>
+// Rectangle: corners, bounding box and hit tests, filled, unfilled and flat.
+#include "figuren_hilfen.h"
 
 namespace {
 
-constexpr double eps = 1e-9;
+using Rechteck = Figuren;
 
-TRechteck *rechteck(TFigurUmgebung &u, double mx, double my, double l, double b, double w = 0)
+TEST_F(Rechteck, EckenGegenDenUhrzeigersinnVonObenRechts)
 {
-    auto *r = u.Neu<TRechteck>("RECHTECK");
-    r->MitteX = mx;
-    r->MitteY = my;
-    r->Länge = l;
-    r->Breite = b;
-    r->Winkel = w;
-    r->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
-    r->Linienfarbe = TFarbe::Echt(0);
-    r->GeometrieBerechnen();
-    return r;
-}
-
-TEST(Rechteck, EckenGegenDenUhrzeigersinnVonObenRechts)
-{
-    TFigurUmgebung u;
-    auto *r = rechteck(u, 5, 4, 4, 2);
+    auto *r = u.rechteck(5, 4, 4, 2);
     const double erwartet[4][2] = {{7, 5}, {3, 5}, {3, 3}, {7, 3}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(r->Ecken[i].X, erwartet[i][0], eps);
-        EXPECT_NEAR(r->Ecken[i].Y, erwartet[i][1], eps);
-    }
-    TZeichenflaeche *zf = TZeichenflaeche::Aktuell();
-    EXPECT_EQ(r->Bildpunkte[0], QPoint(zf->XPixel(7), zf->YPixel(5)));
-    EXPECT_EQ(r->Bildpunkte[2], QPoint(zf->XPixel(3), zf->YPixel(3)));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_PUNKT(r->Ecken[i].X, r->Ecken[i].Y, erwartet[i][0], erwartet[i][1]);
+    // Without a current surface the pixels are those of the screen at 100 %.
+    EXPECT_EQ(r->Bildpunkte[0], QPoint(zf.XPixel(7), zf.YPixel(5)));
+    EXPECT_EQ(r->Bildpunkte[2], QPoint(zf.XPixel(3), zf.YPixel(3)));
 
     r->Winkel = 90;
     r->GeometrieBerechnen();
-    EXPECT_NEAR(r->Ecken[0].X, 4, eps);
-    EXPECT_NEAR(r->Ecken[0].Y, 6, eps);
-    EXPECT_NEAR(r->Umgebungsrechteck.Links, 4, eps);
-    EXPECT_NEAR(r->Umgebungsrechteck.Rechts, 6, eps);
-    EXPECT_NEAR(r->Umgebungsrechteck.Unten, 2, eps);
-    EXPECT_NEAR(r->Umgebungsrechteck.Oben, 6, eps);
+    EXPECT_PUNKT(r->Ecken[0].X, r->Ecken[0].Y, 4, 6);
+    EXPECT_RAHMEN(r, 4, 6, 2, 6);
+
+    // Far outside the sheet the box and the hit test still hold.
+    auto *fern = u.rechteck(50000, -30000, 2, 2);
+    EXPECT_NEAR(fern->Umgebungsrechteck.Links, 49999, 1e-6);
+    EXPECT_NEAR(fern->Umgebungsrechteck.Rechts, 50001, 1e-6);
+    EXPECT_NEAR(fern->Umgebungsrechteck.Oben, -29999, 1e-6);
+    EXPECT_TRUE(fern->Getroffen(nullptr, 50000, -30000));
 }
 
-TEST(Rechteck, UmgebungsrechteckAuchWeitAusserhalb)
+TEST_F(Rechteck, GefuelltFlaechentestMitHalboffenerRegel)
 {
-    TFigurUmgebung u;
-    auto *r = rechteck(u, 50000, -30000, 2, 2);
-    EXPECT_NEAR(r->Umgebungsrechteck.Links, 49999, 1e-6);
-    EXPECT_NEAR(r->Umgebungsrechteck.Rechts, 50001, 1e-6);
-    EXPECT_NEAR(r->Umgebungsrechteck.Oben, -29999, 1e-6);
-    EXPECT_TRUE(r->Getroffen(nullptr, 50000, -30000));
-}
-
-TEST(Rechteck, GefuelltFlaechentestMitHalboffenerRegel)
-{
-    TFigurUmgebung u;
-    auto *r = rechteck(u, 5, 4, 4, 2);
-    EXPECT_TRUE(r->Getroffen(nullptr, 5, 4));   // the exact centre
+    auto *r = u.rechteck(5, 4, 4, 2);
+    EXPECT_TRUE(r->Getroffen(nullptr, 5, 4)); // the exact centre
     EXPECT_TRUE(r->Getroffen(nullptr, 6.9, 3.1));
     EXPECT_FALSE(r->Getroffen(nullptr, 7.2, 4)); // outside, beyond the line width
     // On the horizontal line of the lower corners the point counts (one
@@ -75,11 +47,9 @@ TEST(Rechteck, GefuelltFlaechentestMitHalboffenerRegel)
     EXPECT_TRUE(r->Getroffen(nullptr, innen.X, innen.Y));
 }
 
-TEST(Rechteck, OhneFuellungNurAmRandGetroffen)
+TEST_F(Rechteck, OhneFuellungUndFlachNurAmRandGetroffen)
 {
-    TFigurUmgebung u;
-    TZeichenflaeche zf;
-    auto *r = rechteck(u, 5, 4, 4, 2);
+    auto *r = u.rechteck(5, 4, 4, 2);
     r->Füllfarbe = TFarbe::Unsichtbar();
     r->Linienstärke = 0.2;
     EXPECT_FALSE(r->Getroffen(&zf, 5, 4));
@@ -90,34 +60,14 @@ TEST(Rechteck, OhneFuellungNurAmRandGetroffen)
     EXPECT_FALSE(r->Getroffen(&zf, 5, 5.05));
 
     // A text field is hit anywhere inside, whatever its fill.
-    auto *t = u.Neu<TRechteck>("TEXTFELD");
-    t->MitteX = 5;
-    t->MitteY = 4;
-    t->Länge = 4;
-    t->Breite = 2;
+    auto *t = u.box<TRechteck>("TEXTFELD", 5, 4, 4, 2);
     t->Füllfarbe = TFarbe::Unsichtbar();
-    t->GeometrieBerechnen();
     EXPECT_TRUE(t->Getroffen(&zf, 5, 4));
-}
 
-TEST(Rechteck, FlacheFigurAmUmrissGetroffen)
-{
-    TFigurUmgebung u;
-    TZeichenflaeche zf;
-    auto *r = rechteck(u, 5, 4, 4, 0);
-    EXPECT_TRUE(r->Getroffen(&zf, 5, 4.01));
-    EXPECT_FALSE(r->Getroffen(&zf, 5, 4.2));
-}
-
-TEST(Rechteck, AttributeUndMethodenliste)
-{
-    TFigurUmgebung u;
-    auto *r = rechteck(u, 5, 4, 4, 2, 30);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ALaenge)->Zahl(), 4);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ADiagonalenschnittpunktY)->Zahl(), 4);
-    EXPECT_DOUBLE_EQ(r->AttributWert(AWinkel)->Zahl(), 30);
-    EXPECT_NE(r->FindeMethode(QStringLiteral("streckenlängebreite")), nullptr);
-    EXPECT_EQ(r->FindeMethode(QStringLiteral("streckenMitZentrumLB")), nullptr);
+    // A flat rectangle, though filled, is hit along its outline only.
+    auto *flach = u.rechteck(5, 4, 4, 0);
+    EXPECT_TRUE(flach->Getroffen(&zf, 5, 4.01));
+    EXPECT_FALSE(flach->Getroffen(&zf, 5, 4.2));
 }
 
 } // namespace

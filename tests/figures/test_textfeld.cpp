@@ -1,13 +1,8 @@
 // Text fields: the word list, line breaking with the four alignments, the
 // text methods and their log entries, rendering at 0 and 90 degrees.
-#include "test_figuren2_hilfen.h"
-
-#include <gtest/gtest.h>
-
-using namespace figuren2;
+#include "figuren_hilfen.h"
 
 namespace {
-constexpr double Eps = 1e-9;
 const QChar CR(13);
 const QChar LF(10);
 
@@ -18,41 +13,30 @@ double testbreite(const QString &wort)
     return 0.2 * QString(wort).remove(CR).size();
 }
 
-TTextMasse testmasse(double nutzbreite = 2.0)
+std::vector<TGesetztesWort> setzen(const QString &text, std::uint8_t ausrichtung)
 {
     TTextMasse m;
     m.Zeilenhoehe = 0.5;
     m.Leerzeichenbreite = 0.1;
-    m.Nutzbreite = nutzbreite;
+    m.Nutzbreite = 2.0;
     m.Links = 0.0;
     m.Oben = 10.0;
-    return m;
-}
-
-std::vector<TGesetztesWort> setzen(const QString &text, std::uint8_t ausrichtung,
-                                   double nutzbreite = 2.0)
-{
-    return TextUmbrechen(WortlisteBilden(text), ausrichtung, testmasse(nutzbreite), testbreite);
+    return TextUmbrechen(WortlisteBilden(text), ausrichtung, m, testbreite);
 }
 
 enum { Links = 0, Rechts = 1, Zentriert = 2, Blocksatz = 3 };
-
-TDataListe wert(const TData &d)
-{
-    TDataListe l;
-    l.push_back(std::make_unique<TData>(d));
-    return l;
-}
 } // namespace
 
-TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
+using TextFeldWortliste = Figuren;
+
+TEST_F(TextFeldWortliste, LeerzeichenUndUmbrueche)
 {
     TWortliste l = WortlisteBilden(QStringLiteral("  ab c   de  "));
     ASSERT_EQ(l.Woerter.size(), 3u);
-    EXPECT_EQ(l.Woerter[0].Text, QStringLiteral("ab"));
+    EXPECT_EQ(l.Woerter[0].Text, "ab");
     EXPECT_EQ(l.Woerter[0].Leerzeichen, 2);
     EXPECT_EQ(l.Woerter[1].Leerzeichen, 1);
-    EXPECT_EQ(l.Woerter[2].Text, QStringLiteral("de"));
+    EXPECT_EQ(l.Woerter[2].Text, "de");
     EXPECT_EQ(l.Woerter[2].Leerzeichen, 3);
     EXPECT_EQ(l.Nachleerzeichen, 2);
 
@@ -60,7 +44,7 @@ TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
     l = WortlisteBilden(QStringLiteral("ab") + LF + CR + QStringLiteral("cd ") + CR + CR);
     ASSERT_EQ(l.Woerter.size(), 4u);
     EXPECT_EQ(l.Woerter[0].Text, QStringLiteral("ab") + CR);
-    EXPECT_EQ(l.Woerter[1].Text, QStringLiteral("cd"));
+    EXPECT_EQ(l.Woerter[1].Text, "cd");
     EXPECT_EQ(l.Woerter[1].Leerzeichen, 0);
     EXPECT_EQ(l.Woerter[2].Text, QString(CR));
     EXPECT_EQ(l.Woerter[2].Leerzeichen, 1);
@@ -70,159 +54,128 @@ TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
     EXPECT_EQ(WortlisteBilden(QStringLiteral("   ")).Nachleerzeichen, 3);
 }
 
-TEST(TextFeldUmbruch, ZweiLeerzeichenBleibenErhalten)
+// Every placed word of a text in the test font: its drawn text, its line,
+// its left edge; lines 0.5 cm apart from the top at 10.
+using TextFeldUmbruch = Figuren;
+
+TEST_F(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
 {
-    const auto s = setzen(QStringLiteral("ab  cd"), Links);
-    ASSERT_EQ(s.size(), 2u);
-    EXPECT_NEAR(s[0].X, 0.0, Eps);
-    EXPECT_NEAR(s[1].X, 0.4 + 0.2, Eps);
-    EXPECT_EQ(s[1].Zeile, 0);
-    EXPECT_NEAR(s[1].Y, 10.0, Eps);
+    struct Wort {
+        const char *text;
+        int zeile;
+        double x;
+    };
+    struct Fall {
+        const char *name, *text;
+        std::uint8_t ausrichtung;
+        std::vector<Wort> woerter;
+    };
+    const Fall faelle[] = {
+        {"two spaces stay", "ab  cd", Links, {{"ab", 0, 0}, {"cd", 0, 0.4 + 0.2}}},
+        // First line: gap (2 - 1.8 + 0.1) / 1 = 0.3; the last line keeps the normal gap.
+        {"justified but the last line", "aaaa bbbb cccc dddd", Blocksatz,
+         {{"aaaa", 0, 0}, {"bbbb", 0, 0.8 + 0.3}, {"cccc", 1, 0}, {"dddd", 1, 0.8 + 0.1}}},
+        // A forced break ends a justified line normally and is not drawn.
+        {"forced break in justified text", "aa bb\rcc dd ee", Blocksatz,
+         {{"aa", 0, 0}, {"bb", 0, 0.5}, {"cc", 1, 0}, {"dd", 1, 0.5}, {"ee", 1, 0.8 + 0.2}}},
+        {"a word too long stands alone", "a sehrlangeswort b", Links,
+         {{"a", 0, 0}, {"sehrlangeswort", 1, 0}, {"b", 2, 0}}},
+        {"right-aligned", "ab cd", Rechts, {{"ab", 0, 2.0 - 0.9}, {"cd", 0, 2.0 - 0.4}}},
+        // Trailing spaces keep their room at the right edge.
+        {"trailing spaces right-aligned", "ab  ", Rechts, {{"ab", 0, 2.0 - 0.4 - 0.2}}},
+        {"centred", "ab", Zentriert, {{"ab", 0, 0.8}}},
+        // Broken at several spaces: all but one stay at the right end of the line.
+        {"right-aligned break at several spaces", "aaaa bbbb   cc", Rechts,
+         {{"aaaa", 0, 2.0 - 1.7 - 0.2}, {"bbbb", 0, 2.0 - 0.8 - 0.2}, {"cc", 1, 2.0 - 0.4}}},
+        // A final break adds no line; two breaks in a row leave an empty one.
+        {"final break", "abc\r", Links, {{"abc", 0, 0}}},
+        {"empty line between breaks", "a\r\rb", Links, {{"a", 0, 0}, {"", 1, 0}, {"b", 2, 0}}},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        const auto s = setzen(QString::fromUtf8(f.text), f.ausrichtung);
+        ASSERT_EQ(s.size(), f.woerter.size());
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(s[i].Text, f.woerter[i].text);
+            EXPECT_EQ(s[i].Zeile, f.woerter[i].zeile);
+            EXPECT_NEAR(s[i].X, f.woerter[i].x, Eps);
+            EXPECT_NEAR(s[i].Y, 10.0 - 0.5 * f.woerter[i].zeile, Eps);
+        }
+    }
 }
 
-TEST(TextFeldUmbruch, BlocksatzDehntAlleZeilenAusserDerLetzten)
-{
-    const auto s = setzen(QStringLiteral("aaaa bbbb cccc dddd"), Blocksatz);
-    ASSERT_EQ(s.size(), 4u);
-    EXPECT_EQ(s[1].Zeile, 0);
-    EXPECT_EQ(s[2].Zeile, 1);
-    // First line: gap g = (2 - 1.8 + 0.1) / 1 = 0.3.
-    EXPECT_NEAR(s[0].X, 0.0, Eps);
-    EXPECT_NEAR(s[1].X, 0.8 + 0.3, Eps);
-    // Last line: normal word spacing.
-    EXPECT_NEAR(s[2].X, 0.0, Eps);
-    EXPECT_NEAR(s[3].X, 0.8 + 0.1, Eps);
-    EXPECT_NEAR(s[3].Y, 9.5, Eps);
-}
+using TextFeldMethoden = Figuren;
 
-TEST(TextFeldUmbruch, ErzwungenerUmbruchBeendetBlocksatzzeileNormal)
+TEST_F(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
 {
-    const auto s = setzen(QStringLiteral("aa bb") + CR + QStringLiteral("cc dd ee"), Blocksatz);
-    ASSERT_EQ(s.size(), 5u);
-    EXPECT_EQ(s[1].Text, QStringLiteral("bb")); // the break is not drawn
-    EXPECT_EQ(s[1].Zeile, 0);
-    EXPECT_NEAR(s[1].X, 0.4 + 0.1, Eps);
-    EXPECT_EQ(s[2].Zeile, 1);
-    // "cc dd ee": 3 * 0.5 = 1.5 < 2, the last line of the text.
-    EXPECT_NEAR(s[4].X, 0.8 + 0.2, Eps);
-}
-
-TEST(TextFeldUmbruch, ZuLangesWortStehtAllein)
-{
-    const auto s = setzen(QStringLiteral("a sehrlangeswort b"), Links);
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_EQ(s[0].Zeile, 0);
-    EXPECT_EQ(s[1].Zeile, 1);
-    EXPECT_NEAR(s[1].X, 0.0, Eps);
-    EXPECT_EQ(s[2].Zeile, 2);
-    EXPECT_NEAR(s[2].Y, 9.0, Eps);
-}
-
-TEST(TextFeldUmbruch, Ausrichtungen)
-{
-    auto s = setzen(QStringLiteral("ab cd"), Rechts);
-    EXPECT_NEAR(s[0].X, 2.0 - 0.9, Eps);
-    EXPECT_NEAR(s[1].X, 2.0 - 0.4, Eps);
-    // Trailing spaces keep their room at the right edge.
-    s = setzen(QStringLiteral("ab  "), Rechts);
-    EXPECT_NEAR(s[0].X, 2.0 - 0.4 - 0.2, Eps);
-    s = setzen(QStringLiteral("ab"), Zentriert);
-    EXPECT_NEAR(s[0].X, 0.8, Eps);
-    // Right-aligned lines broken at several spaces: all but one of them stay
-    // at the right end of the line.
-    s = setzen(QStringLiteral("aaaa bbbb   cc"), Rechts);
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_EQ(s[2].Zeile, 1);
-    EXPECT_NEAR(s[0].X, 2.0 - 1.7 - 0.2, Eps);
-}
-
-TEST(TextFeldUmbruch, WagenruecklaeufeGebenLeereZeilen)
-{
-    // A final break adds no line; two breaks in a row leave an empty one.
-    auto s = setzen(QStringLiteral("abc") + CR, Links);
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].Text, QStringLiteral("abc"));
-    s = setzen(QStringLiteral("a") + CR + CR + QStringLiteral("b"), Links);
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_TRUE(s[1].Text.isEmpty());
-    EXPECT_EQ(s[2].Zeile, 2);
-    EXPECT_NEAR(s[2].Y, 9.0, Eps);
-}
-
-TEST(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
-{
-    Umgebung u;
-    auto *tf = u.imDokument<TTextFeld>("TEXTFELD");
-    QString meldung;
-    tf->MethodeAusfuehren(MZeileHinzufuegen, wert(TData(QStringLiteral("Hallo"))), meldung, nullptr);
+    auto *tf = u.neu<TTextFeld>("TEXTFELD");
+    ausfuehren(tf, MZeileHinzufuegen, Werte({TData(QStringLiteral("Hallo"))}));
     EXPECT_EQ(tf->Text, QString(LF) + CR + QStringLiteral("Hallo"));
-    EXPECT_EQ(u.letzter().AnzeigeText(), QStringLiteral("tf0.zeilehinzufügen( \"Hallo\" )"));
+    EXPECT_EQ(u.zuletzt(), "tf0.zeilehinzufügen( \"Hallo\" )");
     // It draws as a first line holding only the break.
-    const auto s = TextUmbrechen(WortlisteBilden(tf->Text), Links, testmasse(), testbreite);
+    const auto s = setzen(tf->Text, Links);
     ASSERT_EQ(s.size(), 2u);
     EXPECT_TRUE(s[0].Text.isEmpty());
-    EXPECT_EQ(s[1].Text, QStringLiteral("Hallo"));
+    EXPECT_EQ(s[1].Text, "Hallo");
     EXPECT_EQ(s[1].Zeile, 1);
 }
 
-TEST(TextFeldMethoden, SetzerProtokollierenIhreWerte)
+TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
 {
-    Umgebung u;
-    auto *tf = u.imDokument<TTextFeld>("TEXTFELD");
-    EXPECT_EQ(tf->Schriftart, QStringLiteral("Arial"));
+    auto *tf = u.neu<TTextFeld>("TEXTFELD");
+    EXPECT_EQ(tf->Schriftart, "Arial");
     EXPECT_EQ(tf->Schriftgröße, 12);
     EXPECT_EQ(tf->Ausrichtung, 3);
-    QString meldung;
-    tf->MethodeAusfuehren(MTextSetzen, wert(TData(QStringLiteral("Guten Tag"))), meldung, nullptr);
-    tf->MethodeAusfuehren(MAusrichtungSetzen, wert(TData(std::uint8_t(2), ArtAusrichtung)), meldung,
-                          nullptr);
-    tf->MethodeAusfuehren(MSchriftfarbeSetzen, wert(TData(TFarbe::Echt(FarbWert(255, 0, 0)))),
-                          meldung, nullptr);
-    tf->MethodeAusfuehren(MSchriftartSetzen, wert(TData(QStringLiteral("Courier"))), meldung,
-                          nullptr);
-    tf->MethodeAusfuehren(MSchriftgroesseSetzen, wert(TData(std::int32_t(20))), meldung, nullptr);
-    tf->MethodeAusfuehren(MFettSetzen, wert(TData(std::uint8_t(1), ArtWahrheitswert)), meldung,
-                          nullptr);
-    tf->MethodeAusfuehren(MKursivSetzen, wert(TData(std::uint8_t(0), ArtWahrheitswert)), meldung,
-                          nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
-    EXPECT_EQ(u.protokoll(), (QStringList{QStringLiteral("tf0.textSetzen( \"Guten Tag\" )"),
-                                          QStringLiteral("tf0.ausrichtungSetzen( zentriert )"),
-                                          QStringLiteral("tf0.schriftfarbeSetzen( rot )"),
-                                          QStringLiteral("tf0.schriftartSetzen( \"Courier\" )"),
-                                          QStringLiteral("tf0.schriftgroesseSetzen( 20 )"),
-                                          QStringLiteral("tf0.fettSetzen( wahr )"),
-                                          QStringLiteral("tf0.kursivSetzen( falsch )")}));
-    EXPECT_EQ(tf->AttributWert(AText)->AnzeigeText(), QStringLiteral("\"Guten Tag\""));
-    EXPECT_EQ(tf->AttributWert(ASchriftgroesse)->AnzeigeText(), QStringLiteral("20"));
-    EXPECT_EQ(tf->AttributWert(AAusrichtung)->AnzeigeText(), QStringLiteral("zentriert"));
-    EXPECT_EQ(tf->AttributWert(ASchriftfarbe)->AnzeigeText(), QStringLiteral("rot"));
-    EXPECT_EQ(tf->AttributWert(AFett)->AnzeigeText(), QStringLiteral("wahr"));
-    EXPECT_EQ(tf->AttributWert(ASchriftart)->AnzeigeText(), QStringLiteral("\"Courier\""));
+    struct Setzer {
+        int methode;
+        TData wert;
+        const char *log;
+        int attribut;
+        const char *anzeige;
+    };
+    const Setzer setzer[] = {
+        {MTextSetzen, TData(QStringLiteral("Guten Tag")), "tf0.textSetzen( \"Guten Tag\" )", AText,
+         "\"Guten Tag\""},
+        {MAusrichtungSetzen, TData(std::uint8_t(2), ArtAusrichtung), "tf0.ausrichtungSetzen( zentriert )",
+         AAusrichtung, "zentriert"},
+        {MSchriftfarbeSetzen, TData(TFarbe::Echt(FarbWert(255, 0, 0))), "tf0.schriftfarbeSetzen( rot )",
+         ASchriftfarbe, "rot"},
+        {MSchriftartSetzen, TData(QStringLiteral("Courier")), "tf0.schriftartSetzen( \"Courier\" )",
+         ASchriftart, "\"Courier\""},
+        {MSchriftgroesseSetzen, TData(std::int32_t(20)), "tf0.schriftgroesseSetzen( 20 )", ASchriftgroesse,
+         "20"},
+        {MFettSetzen, TData(std::uint8_t(1), ArtWahrheitswert), "tf0.fettSetzen( wahr )", AFett, "wahr"},
+        {MKursivSetzen, TData(std::uint8_t(0), ArtWahrheitswert), "tf0.kursivSetzen( falsch )", AKursiv,
+         "falsch"},
+    };
+    for (const Setzer &s : setzer) {
+        SCOPED_TRACE(s.log);
+        EXPECT_EQ(ausfuehren(tf, s.methode, Werte({s.wert})), "");
+        EXPECT_EQ(u.zuletzt(), s.log);
+        EXPECT_EQ(tf->AttributWert(s.attribut)->AnzeigeText(), s.anzeige);
+    }
+    EXPECT_EQ(u.anzahl(), 7);
 }
 
-TEST(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
+TEST_F(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
 {
-    Umgebung u;
-    auto *tf = u.imDokument<TTextFeld>("TEXTFELD");
-    QString meldung;
+    auto *tf = u.neu<TTextFeld>("TEXTFELD");
+    auto groesse = [&](std::int32_t g) { return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)})); };
     for (std::int32_t falsch : {0, 1001, 99999999}) {
-        tf->MethodeAusfuehren(MSchriftgroesseSetzen, wert(TData(falsch)), meldung, nullptr);
-        EXPECT_EQ(meldung, QStringLiteral("Die Schriftgröße muss zwischen 1 und 1000 liegen."));
+        EXPECT_EQ(groesse(falsch), "Die Schriftgröße muss zwischen 1 und 1000 liegen.");
         EXPECT_EQ(tf->Schriftgröße, 12);
     }
-    EXPECT_EQ(u.eintraege(), 0);
-    tf->MethodeAusfuehren(MSchriftgroesseSetzen, wert(TData(std::int32_t(1000))), meldung, nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
+    EXPECT_EQ(u.anzahl(), 0);
+    EXPECT_EQ(groesse(1000), "");
     EXPECT_EQ(tf->Schriftgröße, 1000);
-    tf->MethodeAusfuehren(MSchriftgroesseSetzen, wert(TData(std::int32_t(1))), meldung, nullptr);
+    EXPECT_EQ(groesse(1), "");
     EXPECT_EQ(tf->Schriftgröße, 1);
 }
 
-TEST(TextFeldMethoden, KopieUebernimmtDieTextwerte)
+TEST_F(TextFeldMethoden, KopieUebernimmtDieTextwerte)
 {
-    Umgebung u;
-    auto *tf = u.imDokument<TTextFeld>("TEXTFELD");
+    auto *tf = u.neu<TTextFeld>("TEXTFELD");
     tf->Text = QStringLiteral("abc");
     tf->Schriftart = QStringLiteral("Courier");
     tf->Schriftgröße = 30;
@@ -232,17 +185,10 @@ TEST(TextFeldMethoden, KopieUebernimmtDieTextwerte)
     tf->Kursiv = 1;
     tf->Länge = 4;
     auto kopie = tf->Duplizieren(true);
-    auto *k = static_cast<TTextFeld *>(kopie.get());
-    EXPECT_EQ(k->Name, QStringLiteral("tf1"));
-    EXPECT_EQ(k->Text, QStringLiteral("abc"));
-    EXPECT_EQ(k->Schriftart, QStringLiteral("Courier"));
-    EXPECT_EQ(k->Schriftgröße, 30);
-    EXPECT_EQ(k->Schriftfarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(k->Ausrichtung, 1);
-    EXPECT_EQ(k->Fett, 1);
-    EXPECT_EQ(k->Kursiv, 1);
-    EXPECT_NEAR(k->Länge, 4.0, Eps);
-    EXPECT_EQ(u.letzter().AnzeigeText(), QStringLiteral("tf1:TEXTFELD"));
+    EXPECT_EQ(kopie->Name, "tf1");
+    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett, AKursiv, ALaenge})
+        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(), tf->AttributWert(attribut)->AnzeigeText()) << attribut;
+    EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
 }
 
 // ---------------------------------------------------------------- rendering
@@ -261,15 +207,9 @@ QRect dunkleFlaeche(const QImage &bild)
 
 TTextFeld *textfeld(Umgebung &u, double winkel)
 {
-    auto *tf = u.imDokument<TTextFeld>("TEXTFELD");
-    tf->MitteX = 5;
-    tf->MitteY = 5;
-    tf->Länge = 6;
-    tf->Breite = 3;
-    tf->Winkel = winkel;
+    auto *tf = u.box<TTextFeld>("TEXTFELD", 5, 5, 6, 3, winkel);
     tf->Füllfarbe = TFarbe::Unsichtbar();
     tf->Linienfarbe = TFarbe::Unsichtbar();
-    tf->Linienstärke = 0.01;
     tf->Text = QStringLiteral("Der Igel und der Hase laufen um die Wette über den Acker");
     tf->Ausrichtung = 3;
     tf->GeometrieBerechnen();
@@ -277,9 +217,10 @@ TTextFeld *textfeld(Umgebung &u, double winkel)
 }
 } // namespace
 
-TEST(TextFeldZeichnen, BlocksatzBeiNullGrad)
+using TextFeldZeichnen = Figuren;
+
+TEST_F(TextFeldZeichnen, BlocksatzBeiNullGrad)
 {
-    Umgebung u;
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
     const auto satz = tf->Textsatz(&b.zf);
@@ -312,7 +253,7 @@ TEST(TextFeldZeichnen, BlocksatzBeiNullGrad)
     }
 }
 
-TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
+TEST_F(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
 {
     Umgebung u0, u90;
     Bild b0, b90;
@@ -320,10 +261,6 @@ TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
     textfeld(u90, 90)->Zeichnen(&b90.zf);
     b0.fertig();
     b90.fertig();
-    if (qEnvironmentVariableIsSet("FIGURO_BILDER_SPEICHERN")) {
-        b0.bild.save(QStringLiteral("textfeld0.png"));
-        b90.bild.save(QStringLiteral("textfeld90.png"));
-    }
     const QRect d0 = dunkleFlaeche(b0.bild);
     const QRect d90 = dunkleFlaeche(b90.bild);
     ASSERT_FALSE(d0.isEmpty());
@@ -344,9 +281,8 @@ TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
     EXPECT_GT(d90.height(), d90.width());
 }
 
-TEST(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
+TEST_F(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
 {
-    Umgebung u;
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
     tf->Schriftfarbe = TFarbe::Unsichtbar();

@@ -5,10 +5,14 @@
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "language/MethodenAufruf.h"
+#include "language/Vervollstaendigung.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 
+#include <QColor>
+#include <QImage>
 #include <QStringList>
+#include <cstdlib>
 #include <functional>
 
 namespace sprachtest {
@@ -38,6 +42,31 @@ inline QStringList protokollZeilen(const TAnalysator &analysator)
     for (const auto &a : analysator.Protokoll())
         zeilenSammeln(*a, 0, zeilen);
     return zeilen;
+}
+
+inline QStringList vorschlagTexte(const std::vector<const TVorschlag *> &v)
+{
+    QStringList t;
+    for (const TVorschlag *x : v)
+        t << x->Text;
+    return t;
+}
+
+// Each channel within `toleranz` (text is antialiased, so its edges blend).
+inline bool farbeNahe(const QColor &a, const QColor &b, int toleranz)
+{
+    return std::abs(a.red() - b.red()) <= toleranz && std::abs(a.green() - b.green()) <= toleranz &&
+           std::abs(a.blue() - b.blue()) <= toleranz;
+}
+
+// The pixels of the area near a colour.
+inline int pixelZaehlen(const QImage &bild, const QRect &bereich, const QColor &farbe, int toleranz)
+{
+    int n = 0;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            n += farbeNahe(bild.pixelColor(x, y), farbe, toleranz);
+    return n;
 }
 
 } // namespace sprachtest

@@ -1,21 +1,18 @@
 // The method-call input field and its completion window, driven by real key
 // and mouse events.
-#include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
-#include "language/Arbeitsbereich.h"
+#include "Sprachhilfen.h"
 #include "language/Scanner.h"
 #include "language/ui/EingabeFeld.h"
 #include "language/ui/FCodeComplete.h"
-#include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <gtest/gtest.h>
+
+using namespace sprachtest;
 
 namespace {
 
@@ -28,19 +25,15 @@ struct Feld {
     TEingabeFeld *feld = nullptr;
     QString meldung = QStringLiteral("(keine)");
     bool fehlerfrei = false;
-    int aenderungen = 0;
     int ausfuehrungen = 0;
-    TAufrufErgebnis letztesErgebnis;
 
     explicit Feld(int breite = 400)
     {
-        TKlassenObjekte &k = arbeitsbereich.Klassen();
         TDokument &d = arbeitsbereich.Dokument();
-        neu(k.ObjektErzeugen(QStringLiteral("RECHTECK")));
-        neu(k.ObjektErzeugen(QStringLiteral("ELLIPSE")));
-        auto gruppe = k.ObjektErzeugen(QStringLiteral("GRUPPE"));
-        gruppe->TeilAnhaengen(k.ObjektErzeugen(QStringLiteral("RECHTECK")));
-        neu(std::move(gruppe));
+        figurAnlegen(arbeitsbereich, QStringLiteral("RECHTECK"));
+        figurAnlegen(arbeitsbereich, QStringLiteral("ELLIPSE"));
+        figurAnlegen(arbeitsbereich, QStringLiteral("RECHTECK"),
+                     figurAnlegen(arbeitsbereich, QStringLiteral("GRUPPE")));
         EXPECT_TRUE(d.FindeObjekt(QStringLiteral("re1")));
 
         // Something else holds the focus when the window opens, as the
@@ -55,24 +48,13 @@ struct Feld {
         QObject::connect(feld, &TEingabeFeld::Aenderung, [this](const QString &m, bool ok) {
             meldung = m;
             fehlerfrei = ok;
-            ++aenderungen;
         });
-        // What the main window does on Enter.
-        QObject::connect(feld, &TEingabeFeld::Ausfuehren, [this] {
-            ++ausfuehrungen;
-            letztesErgebnis = arbeitsbereich.AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), nullptr);
-        });
+        QObject::connect(feld, &TEingabeFeld::Ausfuehren, [this] { ++ausfuehrungen; });
         fenster.show();
         QApplication::setActiveWindow(&fenster);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     }
     ~Feld() { arbeitsbereich.Analysator().Angehalten = true; }
-
-    void neu(std::unique_ptr<TObjekt> o)
-    {
-        o->NamenVergeben();
-        arbeitsbereich.Dokument().TeilAnhaengen(std::move(o));
-    }
 
     // Clicks into the field (which empties the placeholder) and types.
     void tippen(const QString &text)
@@ -93,13 +75,7 @@ struct Feld {
     void taste(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(feld, k, m); }
 
     TFCodeComplete *popup() const { return feld->CodeComplete(); }
-    QStringList gelistet() const
-    {
-        QStringList t;
-        for (const TVorschlag *v : popup()->Gelistet())
-            t << v->Text;
-        return t;
-    }
+    QStringList gelistet() const { return vorschlagTexte(popup()->Gelistet()); }
     QString gewaehlt() const
     {
         const TVorschlag *v = popup()->GewaehlterVorschlag();
@@ -112,31 +88,13 @@ struct Feld {
             taste(Qt::Key_Down);
         return gewaehlt() == text;
     }
-    QStringList protokoll() const
-    {
-        QStringList t;
-        for (const auto &a : arbeitsbereich.Analysator().Protokoll())
-            t << a->AnzeigeText();
-        return t;
-    }
 };
 
-bool nahe(const QColor &a, const QColor &b, int toleranz = 60)
-{
-    return std::abs(a.red() - b.red()) <= toleranz && std::abs(a.green() - b.green()) <= toleranz &&
-           std::abs(a.blue() - b.blue()) <= toleranz;
-}
-
 // Pixels near a colour inside one character cell of the field.
-int zelleZaehlen(const QImage &bild, const TEingabeFeld &f, int position, const QColor &farbe,
-                 int toleranz = 60)
+int zelleZaehlen(const QImage &bild, const TEingabeFeld &f, int position, const QColor &farbe, int toleranz)
 {
     const int x0 = f.TextLinks() + (position - f.ErstesZeichen()) * f.Zeichenbreite();
-    int n = 0;
-    for (int y = f.TextOben(); y < f.TextOben() + f.Zeichenhoehe(); ++y)
-        for (int x = x0; x < x0 + f.Zeichenbreite(); ++x)
-            n += nahe(bild.pixelColor(x, y), farbe, toleranz);
-    return n;
+    return pixelZaehlen(bild, QRect(x0, f.TextOben(), f.Zeichenbreite(), f.Zeichenhoehe()), farbe, toleranz);
 }
 
 QImage bildVon(TEingabeFeld *f)
@@ -254,11 +212,9 @@ TEST(EingabeFeld, FarbenMitGFarbfelderUndAuswahlGrenzen)
     Feld t;
     t.tippen(QStringLiteral("re0.LinienfarbeSetzen(g"));
     ASSERT_TRUE(t.popup()->isVisible());
-    EXPECT_EQ(t.gelistet(), (QStringList{"grau1", "grau2", "grau3", "grau4", "grau5", "grau6",
-                                         QStringLiteral("grün"), QStringLiteral("gelbgrün"), "gold", "gelb",
-                                         QStringLiteral("grellgrün")}));
-    EXPECT_EQ(t.popup()->Gelistet()[6]->Farbe, FarbWert(0, 128, 0));
-    EXPECT_EQ(t.popup()->Gelistet()[10]->Farbe, FarbWert(0, 255, 0));
+    // The filtered proposals (their order is checked with the filter).
+    ASSERT_EQ(t.gelistet().size(), 11);
+    EXPECT_EQ(t.gelistet()[9], QStringLiteral("gelb"));
 
     // Up on the first entry and Down on the last change nothing.
     EXPECT_EQ(t.popup()->GewaehlterIndex(), 0);
@@ -272,12 +228,7 @@ TEST(EingabeFeld, FarbenMitGFarbfelderUndAuswahlGrenzen)
     t.taste(Qt::Key_Up);
     EXPECT_EQ(t.gewaehlt(), QStringLiteral("gelb"));
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.LinienfarbeSetzen(g")); // no analysis, no change
-
-    // The list shows each colour with its swatch.
-    const QImage liste = t.popup()->ListBox()->viewport()->grab().toImage();
-    const QRect zeile = t.popup()->ListBox()->visualItemRect(t.popup()->ListBox()->item(6));
-    EXPECT_EQ(zeile.height(), 18);
-    EXPECT_TRUE(nahe(liste.pixelColor(zeile.left() + 10, zeile.center().y()), QColor(0, 128, 0), 0));
+    EXPECT_EQ(t.popup()->ListBox()->visualItemRect(t.popup()->ListBox()->item(6)).height(), 18);
 
     // The proposal is taken and the call is complete after the parenthesis.
     t.taste(Qt::Key_Return);
@@ -292,8 +243,7 @@ TEST(EingabeFeld, KlickInDieListeUebernimmtDenVorschlag)
     Feld t;
     t.tippen(QStringLiteral("el0.linienartSetzen("));
     ASSERT_TRUE(t.popup()->isVisible());
-    EXPECT_EQ(t.gelistet(), (QStringList{"durchgezogen", "gestrichelt", "breitgestrichelt", "gepunktelt",
-                                         "gestrichpunktelt"}));
+    ASSERT_EQ(t.gelistet().size(), 5);
     QListWidget *liste = t.popup()->ListBox();
     const QRect r = liste->visualItemRect(liste->item(3));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
@@ -301,32 +251,6 @@ TEST(EingabeFeld, KlickInDieListeUebernimmtDenVorschlag)
     EXPECT_EQ(t.feld->Einfuegemarke(), 30);
     EXPECT_FALSE(t.popup()->isVisible());
     EXPECT_TRUE(t.feld->hasFocus());
-}
-
-TEST(EingabeFeld, EnterFuehrtAusOderTutBeiFehlernNichts)
-{
-    Feld t;
-    t.tippen(QStringLiteral("re0.verschieben(2 cm"));
-    const QString fehler = t.meldung;
-    EXPECT_EQ(fehler, QStringLiteral(", erwartet."));
-    EXPECT_FALSE(t.fehlerfrei);
-    const QStringList vorher = t.protokoll();
-    t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.ausfuehrungen, 1);
-    EXPECT_FALSE(t.letztesErgebnis.Ausgefuehrt);
-    EXPECT_EQ(t.protokoll(), vorher);            // nothing executed
-    EXPECT_EQ(t.meldung, fehler);                // the hint bar keeps the message
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.verschieben(2 cm"));
-
-    t.tippen(QStringLiteral(", 1 cm)"));
-    EXPECT_TRUE(t.fehlerfrei);
-    EXPECT_EQ(t.meldung, QString());
-    t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.ausfuehrungen, 2);
-    EXPECT_TRUE(t.letztesErgebnis.Ausgefuehrt);
-    ASSERT_FALSE(t.protokoll().isEmpty());
-    EXPECT_EQ(t.protokoll().back(), QStringLiteral("re0.verschieben( 2.00 cm, 10.00 mm )"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.verschieben(2 cm, 1 cm)")); // the text stays
 }
 
 TEST(EingabeFeld, LangerTextRolltWieVorgesehen)
@@ -509,10 +433,8 @@ TEST(EingabeFeld, FokusverlustSchliesstFensterUndBlinkerSchaltetMarke)
     EXPECT_TRUE(t.feld->MarkeSichtbar());
 
     t.zeichen(QChar(8)); // a control character as text changes nothing
-    t.taste(Qt::Key_Backspace);
-    t.taste(Qt::Key_Backspace);
-    t.taste(Qt::Key_Backspace);
-    t.taste(Qt::Key_Backspace);
+    for (int i = 0; i < 4; ++i)
+        t.taste(Qt::Key_Backspace);
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.drehe"));
     ASSERT_TRUE(t.popup()->isVisible());
     QWidget anderes(&t.fenster);
@@ -527,44 +449,34 @@ TEST(EingabeFeld, FokusverlustSchliesstFensterUndBlinkerSchaltetMarke)
     EXPECT_FALSE(t.feld->MarkeSichtbar()); // no blinking without the focus
 }
 
-TEST(EingabeFeld, DarstellungFarbenFehlerUndAuswahl)
+// The field draws its text through the scanner's drawing (checked exactly
+// there) with its own error range and selection.
+TEST(EingabeFeld, DarstellungMitFehlerbereichUndAuswahl)
 {
     Feld t(500);
-    // 2 a number, cm a unit (value word), verschieben a method name; the
-    // second argument x is no length: "x)" is marked.
+    // The second argument x is no length: "x)" is marked.
     t.tippen(QStringLiteral("re0.verschieben(2 cm, x)"));
     const TEingabeFeld &f = *t.feld;
     EXPECT_EQ(t.meldung, QStringLiteral("Zahl erwartet."));
     EXPECT_EQ(f.FehlerAnfang(), 23);
     EXPECT_EQ(f.FehlerEnde(), 24);
-    t.feld->Blinken(); // hide the caret so that it does not cover a character
-    if (t.feld->MarkeSichtbar())
-        t.feld->Blinken();
-    const QImage bild = bildVon(t.feld);
-
-    const QColor blau(0, 0, 255), gruen(0, 128, 0), dunkelblau(0, 51, 170), hellrot(255, 160, 160);
-    EXPECT_GT(zelleZaehlen(bild, f, 17, blau), 3);        // "2"
-    EXPECT_EQ(zelleZaehlen(bild, f, 17, gruen, 30), 0);
-    EXPECT_GT(zelleZaehlen(bild, f, 19, gruen, 30), 3);   // "c" of cm
-    EXPECT_GT(zelleZaehlen(bild, f, 5, dunkelblau, 30), 3); // "v" of verschieben
-    EXPECT_EQ(zelleZaehlen(bild, f, 5, blau, 30), 0);
-    EXPECT_GT(zelleZaehlen(bild, f, 1, QColor(Qt::black), 40), 3); // "r" of re0: plain
-    EXPECT_EQ(zelleZaehlen(bild, f, 1, dunkelblau, 30), 0);
-    // The error range has the light red background, the rest is white.
-    for (int p = f.FehlerAnfang(); p <= f.FehlerEnde(); ++p)
-        EXPECT_GT(zelleZaehlen(bild, f, p, hellrot, 10), f.Zeichenbreite()) << p;
-    EXPECT_EQ(zelleZaehlen(bild, f, 1, hellrot, 10), 0);
-    EXPECT_TRUE(nahe(bild.pixelColor(bild.width() - 2, 12), Qt::white, 0)); // right of the text
-
-    // A selection is white on blue.
+    // A selection of the first two characters; the caret hidden so that it
+    // covers no character.
     t.taste(Qt::Key_Home);
     t.taste(Qt::Key_Right, Qt::ShiftModifier);
     t.taste(Qt::Key_Right, Qt::ShiftModifier);
     t.feld->Blinken();
     if (t.feld->MarkeSichtbar())
         t.feld->Blinken();
-    const QImage markiert = bildVon(t.feld);
-    EXPECT_GT(zelleZaehlen(markiert, f, 1, blau, 10), f.Zeichenbreite() * 4);
-    EXPECT_GT(zelleZaehlen(markiert, f, 2, blau, 10), f.Zeichenbreite() * 4);
-    EXPECT_EQ(zelleZaehlen(markiert, f, 3, blau, 10), 0);
+    const QImage bild = bildVon(t.feld);
+
+    const QColor blau(0, 0, 255), dunkelblau(0, 51, 170), hellrot(255, 160, 160);
+    for (int p = f.FehlerAnfang(); p <= f.FehlerEnde(); ++p)
+        EXPECT_GT(zelleZaehlen(bild, f, p, hellrot, 10), f.Zeichenbreite()) << p;
+    EXPECT_EQ(zelleZaehlen(bild, f, 22, hellrot, 10), 0);
+    EXPECT_GT(zelleZaehlen(bild, f, 5, dunkelblau, 30), 3); // "v" of verschieben
+    EXPECT_GT(zelleZaehlen(bild, f, 1, blau, 10), f.Zeichenbreite() * 4);
+    EXPECT_GT(zelleZaehlen(bild, f, 2, blau, 10), f.Zeichenbreite() * 4);
+    EXPECT_EQ(zelleZaehlen(bild, f, 3, blau, 10), 0);
+    EXPECT_EQ(bild.pixelColor(bild.width() - 2, 12), QColor(Qt::white)); // right of the text
 }

@@ -4,7 +4,6 @@
 #include "language/Scanner.h"
 
 #include <gtest/gtest.h>
-#include <cmath>
 
 using namespace sprachtest;
 
@@ -25,18 +24,11 @@ protected:
         lp0 = figurAnlegen(ws, QStringLiteral("PUNKT"), lz0);
     }
 
-    // Analyses with the caret at the end.
-    void analysieren(const QString &text) { s.Analysieren(text, int(text.size()), &ws.Dokument()); }
-    void analysieren(const QString &text, int marke) { s.Analysieren(text, marke, &ws.Dokument()); }
-
-    void erwarteFehler(const QString &text, const QString &meldung, int anfang, int ende)
+    // Analyses with the caret at the end (marke < 0) or after `marke` characters.
+    void analysieren(const QString &text, int marke = -1)
     {
-        analysieren(text);
-        EXPECT_EQ(s.Fehlermeldung, meldung) << text.toStdString();
-        EXPECT_EQ(s.FehlerAnfang, anfang) << text.toStdString();
-        EXPECT_EQ(s.FehlerEnde, ende) << text.toStdString();
+        s.Analysieren(text, marke < 0 ? int(text.size()) : marke, &ws.Dokument());
     }
-
     double zahl(int i) const { return s.Parameter.at(std::size_t(i))->Zahl(); }
 
     TArbeitsbereich ws;
@@ -45,7 +37,7 @@ protected:
             *el0 = nullptr, *lz0 = nullptr, *lp0 = nullptr;
 };
 
-TEST_F(ScannerTest, ValidCallFindsObjectMethodAndConvertsLengths)
+TEST_F(ScannerTest, ValidCallFindsObjectAndMethodInAnyCase)
 {
     analysieren(QStringLiteral("re0.verschieben(2, 1 cm)"));
     EXPECT_EQ(s.Fehlermeldung, QString());
@@ -55,357 +47,263 @@ TEST_F(ScannerTest, ValidCallFindsObjectMethodAndConvertsLengths)
     EXPECT_EQ(s.ObjektName, QStringLiteral("re0"));
     ASSERT_NE(s.Methode, nullptr);
     EXPECT_EQ(s.Methode->Id, MVerschieben);
-    ASSERT_EQ(s.Parameter.size(), 2u);
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtLaenge);
-    EXPECT_NEAR(zahl(0), 0.2, 1e-12); // without unit: millimetres
-    EXPECT_NEAR(zahl(1), 1.0, 1e-12);
+    EXPECT_EQ(s.Parameter.size(), 2u);
 
-    analysieren(QStringLiteral("re0.verschieben(2cm,-1.5 mm)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_NEAR(zahl(0), 2.0, 1e-12);
-    EXPECT_NEAR(zahl(1), -0.15, 1e-12);
+    // Names in any case (ü and Ü are one letter); group members and vertices too.
+    const struct {
+        const char16_t *text;
+        TObjekt *objekt;
+    } faelle[] = {{u"DOKUMENT1.HINTERGRUNDFARBESETZEN(WEIß)", &ws.Dokument()},
+                  {u"re0.FÜLLFARBESETZEN(grün)", re0},
+                  {u"EL0.zeichnen()", el0},
+                  {u"lp0.koordinatenSetzen(1,2)", lp0},
+                  {u"RE0.VERSCHIEBEN(1,1)", re0}};
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(f.text).toStdString());
+        analysieren(QString::fromUtf16(f.text));
+        EXPECT_EQ(s.Fehlermeldung, QString());
+        EXPECT_EQ(s.Objekt, f.objekt);
+    }
+    EXPECT_EQ(s.ObjektName, QStringLiteral("RE0")); // as typed
 }
 
-TEST_F(ScannerTest, LengthUnitsInAnyCase)
+// Every argument kind converts to its stored value: numbers in cm, degrees
+// or factors (with tolerance), codes of the value words, colours, texts and
+// object references.
+TEST_F(ScannerTest, ArgumentsOfEveryKind)
 {
     const struct {
-        const char16_t *wort;
-        double cm;
-    } faelle[] = {{u"3 um", 0.0003}, {u"3 MM", 0.3},     {u"3 cm", 3.0},        {u"3 Dm", 30.0},
-                  {u"3 m", 300.0},   {u"3km", 300000.0}, {u"1.5e2 mm", 15.0},   {u"2E-1cm", 0.2},
-                  {u"-.5 cm", -0.5}, {u"  7  ", 0.7},    {u"1e-999 cm", 0.0}};
+        const char16_t *text;
+        int index;
+        std::uint8_t art;
+        double wert;                    // number, integer, code or colour value
+        const char16_t *wort = nullptr; // colour name, text or object name
+    } faelle[] = {
+        {u"re0.verschieben(2, 1 cm)", 0, ArtLaenge, 0.2}, // without unit: millimetres
+        {u"re0.verschieben(2, 1 cm)", 1, ArtLaenge, 1.0},
+        {u"re0.verschieben(2cm,-1.5 mm)", 0, ArtLaenge, 2.0},
+        {u"re0.verschieben(2cm,-1.5 mm)", 1, ArtLaenge, -0.15},
+        // Length units in any case.
+        {u"re0.LinienstärkeSetzen(3 um)", 0, ArtLaenge, 0.0003},
+        {u"re0.LinienstärkeSetzen(3 MM)", 0, ArtLaenge, 0.3},
+        {u"re0.LinienstärkeSetzen(3 Dm)", 0, ArtLaenge, 30.0},
+        {u"re0.LinienstärkeSetzen(3 m)", 0, ArtLaenge, 300.0},
+        {u"re0.LinienstärkeSetzen(3km)", 0, ArtLaenge, 300000.0},
+        {u"re0.LinienstärkeSetzen(1.5e2 mm)", 0, ArtLaenge, 15.0},
+        {u"re0.LinienstärkeSetzen(2E-1cm)", 0, ArtLaenge, 0.2},
+        {u"re0.LinienstärkeSetzen(-.5 cm)", 0, ArtLaenge, -0.5},
+        {u"re0.LinienstärkeSetzen(  7  )", 0, ArtLaenge, 0.7},
+        {u"re0.LinienstärkeSetzen(1e-999 cm)", 0, ArtLaenge, 0.0},
+        {u"re0.drehen(30°)", 0, ArtWinkel, 30.0},
+        {u"re0.drehen( -45 ° )", 0, ArtWinkel, -45.0},
+        // Whatever follows a factor is ignored; a percent sign means what the
+        // log shows: 150 % is 1.5.
+        {u"re0.strecken(1.5xyz)", 0, ArtFaktor, 1.5},
+        {u"re0.strecken(.5)", 0, ArtFaktor, 0.5},
+        {u"re0.strecken(5.)", 0, ArtFaktor, 5.0},
+        {u"re0.strecken(150.000 %)", 0, ArtFaktor, 1.5},
+        {u"re0.streckenMitZentrum(1 cm, 2 cm, 50%)", 2, ArtFaktor, 0.5},
+        // Integers take up to eight digits; what follows them is ignored.
+        {u"ve0.eckenzahlSetzen(12345678)", 0, ArtGanzzahl, 12345678},
+        {u"ve0.eckenzahlSetzen(12abc)", 0, ArtGanzzahl, 12},
+        {u"re0.LinienartSetzen(Gestrichelt)", 0, ArtLinienart, 2},
+        {u"tf0.fettSetzen(WAHR)", 0, ArtWahrheitswert, 1},
+        {u"tf0.kursivSetzen(falsch)", 0, ArtWahrheitswert, 0},
+        {u"lp0.abschnittArtSetzen(GEKRÜMMT)", 0, ArtAbschnittArt, 1},
+        {u"tf0.ausrichtungSetzen(blocksatz)", 0, ArtAusrichtung, 3},
+        {u"re0.FüllfarbeSetzen(ROT)", 0, ArtFarbwert, FarbWert(255, 0, 0), u"rot"},
+        {u"re0.FüllfarbeSetzen( Unsichtbar )", 0, ArtFarbwert, 0, u"unsichtbar"},
+        {u"re0.FüllfarbeSetzen(lavendel)", 0, ArtFarbwert, FarbWert(204, 153, 255), u"lavendel"},
+        // Quoted text keeps commas and parentheses.
+        {u"tf0.textSetzen(\"a,b\")", 0, ArtText, 0, u"a,b"},
+        {u"tf0.textSetzen(\"a)b\")", 0, ArtText, 0, u"a)b"},
+        {u"tf0.textSetzen(\"\")", 0, ArtText, 0, u""},
+        // The group's own rule decides about swallowing itself.
+        {u"gr0.schlucken(RE0)", 0, ArtObjektverweis, 0, u"re0"},
+        {u"gr0.schlucken(gr0)", 0, ArtObjektverweis, 0, u"gr0"},
+    };
     for (const auto &f : faelle) {
-        analysieren(QStringLiteral("re0.LinienstärkeSetzen(") + QString::fromUtf16(f.wort) + QStringLiteral(")"));
-        ASSERT_EQ(s.Fehlermeldung, QString()) << QString::fromUtf16(f.wort).toStdString();
-        EXPECT_NEAR(zahl(0), f.cm, 1e-12) << QString::fromUtf16(f.wort).toStdString();
+        SCOPED_TRACE(QString::fromUtf16(f.text).toStdString() + " #" + std::to_string(f.index));
+        analysieren(QString::fromUtf16(f.text));
+        ASSERT_EQ(s.Fehlermeldung, QString());
+        const TData &p = *s.Parameter.at(std::size_t(f.index));
+        ASSERT_EQ(p.Art(), f.art);
+        switch (f.art) {
+        case ArtLaenge:
+        case ArtWinkel:
+        case ArtFaktor:
+            EXPECT_NEAR(p.Zahl(), f.wert, 1e-12);
+            break;
+        case ArtGanzzahl:
+            EXPECT_EQ(p.Ganzzahl(), f.wert);
+            break;
+        case ArtFarbwert:
+            EXPECT_EQ(p.Farbe().Wert, f.wert);
+            EXPECT_EQ(p.Farbe().FarbName(), QString::fromUtf16(f.wort));
+            break;
+        case ArtText:
+            EXPECT_EQ(p.Text(), QString::fromUtf16(f.wort));
+            break;
+        case ArtObjektverweis:
+            ASSERT_NE(p.Objekt(), nullptr);
+            EXPECT_EQ(p.Objekt()->Name, QString::fromUtf16(f.wort));
+            break;
+        default:
+            EXPECT_EQ(p.Code(), f.wert);
+        }
     }
 }
 
-TEST_F(ScannerTest, UnknownUnitsAreNamedAsTyped)
+// Every message with the range it marks (1-based, inclusive); an empty
+// message with -1, -1 means the text is a valid call.
+TEST_F(ScannerTest, MessagesAndTheirRanges)
 {
-    // The word "2 zoll" is 17..22; the range covers it and the comma after it.
-    erwarteFehler(QStringLiteral("re0.verschieben(2 zoll, 1)"), QStringLiteral("zoll ist keine Längeneinheit."),
-                  17, 23);
-    erwarteFehler(QStringLiteral("re0.drehen(30 grad)"), QStringLiteral("GRAD ist keine Winkeleinheit."), 12, 19);
-    erwarteFehler(QStringLiteral("re0.drehen(30°x)"), QStringLiteral("°X ist keine Winkeleinheit."), 12, 16);
-    // A dot without digits is no part of the number.
-    erwarteFehler(QStringLiteral("re0.LinienstärkeSetzen(5.)"), QStringLiteral(". ist keine Längeneinheit."), 24,
-                  26);
-}
-
-TEST_F(ScannerTest, AnglesAndFactors)
-{
-    analysieren(QStringLiteral("re0.drehen(30°)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtWinkel);
-    EXPECT_DOUBLE_EQ(zahl(0), 30.0);
-    analysieren(QStringLiteral("re0.drehen( -45 ° )"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_DOUBLE_EQ(zahl(0), -45.0);
-
-    // Whatever follows a factor is ignored.
-    analysieren(QStringLiteral("re0.strecken(1.5xyz)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtFaktor);
-    EXPECT_DOUBLE_EQ(zahl(0), 1.5);
-    analysieren(QStringLiteral("re0.strecken(.5)"));
-    EXPECT_DOUBLE_EQ(zahl(0), 0.5);
-    analysieren(QStringLiteral("re0.strecken(5.)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_DOUBLE_EQ(zahl(0), 5.0);
-
-    // A percent sign means what the log shows: 150 % is 1.5.
-    analysieren(QStringLiteral("re0.strecken(150.000 %)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_DOUBLE_EQ(zahl(0), 1.5);
-    analysieren(QStringLiteral("re0.streckenMitZentrum(1 cm, 2 cm, 50%)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_DOUBLE_EQ(zahl(2), 0.5);
-}
-
-TEST_F(ScannerTest, NumberErrors)
-{
-    erwarteFehler(QStringLiteral("re0.strecken(-)"), QStringLiteral("Zahl erwartet."), 14, 15);
-    erwarteFehler(QStringLiteral("re0.strecken(+2)"), QStringLiteral("Zahl erwartet."), 14, 16);
-    erwarteFehler(QStringLiteral("re0.strecken()"), QStringLiteral("Zahl erwartet."), 14, 14);
-    erwarteFehler(QStringLiteral("re0.strecken(e5)"), QStringLiteral("Zahl erwartet."), 14, 16);
-    // Values that are not finite are refused for every number kind.
-    erwarteFehler(QStringLiteral("re0.strecken(1e999)"), QStringLiteral("Diese Zahl ist zu groß."), 14, 19);
-    erwarteFehler(QStringLiteral("re0.drehen(-1e999)"), QStringLiteral("Diese Zahl ist zu groß."), 12, 18);
-    erwarteFehler(QStringLiteral("re0.verschieben(1e999 mm, 1)"), QStringLiteral("Diese Zahl ist zu groß."), 17, 25);
-    // ... also when the unit pushes a finite number beyond the range.
-    erwarteFehler(QStringLiteral("re0.verschieben(1e307 km, 1)"), QStringLiteral("Diese Zahl ist zu groß."), 17, 25);
-}
-
-TEST_F(ScannerTest, IntegersTakeUpToEightDigits)
-{
-    analysieren(QStringLiteral("ve0.eckenzahlSetzen(12345678)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtGanzzahl);
-    EXPECT_EQ(s.Parameter[0]->Ganzzahl(), 12345678);
-    erwarteFehler(QStringLiteral("ve0.eckenzahlSetzen(123456789)"), QStringLiteral("Diese Zahl ist zu lang."), 21, 30);
-    analysieren(QStringLiteral("ve0.eckenzahlSetzen(12abc)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Ganzzahl(), 12);
-    erwarteFehler(QStringLiteral("ve0.eckenzahlSetzen(-5)"), QStringLiteral("Zahl erwartet."), 21, 23);
-    erwarteFehler(QStringLiteral("ve0.eckenzahlSetzen(x)"), QStringLiteral("Zahl erwartet."), 21, 22);
-}
-
-TEST_F(ScannerTest, PunctuationErrorsArePlacedAtTheCharacter)
-{
-    erwarteFehler(QStringLiteral("re0 .verschieben(1,1)"), QStringLiteral(". erwartet."), 4, 4);
-    erwarteFehler(QStringLiteral("re0"), QStringLiteral(". erwartet."), 4, 4);
-    erwarteFehler(QStringLiteral("re0.kopieren( )"), QStringLiteral(") erwartet."), 14, 14);
-    erwarteFehler(QStringLiteral("re0.kopieren("), QStringLiteral(") erwartet."), 14, 14);
-    erwarteFehler(QStringLiteral("re0.kopieren"), QStringLiteral("( erwartet."), 13, 13);
-    erwarteFehler(QStringLiteral("re0.kopieren  x"), QStringLiteral("( erwartet."), 15, 15);
-    erwarteFehler(QStringLiteral("re0.verschieben(1)"), QStringLiteral(", erwartet."), 18, 18);
-    erwarteFehler(QStringLiteral("re0.verschieben(1,2"), QStringLiteral(") erwartet."), 20, 20);
-
-    analysieren(QStringLiteral("re0.kopieren()xyz"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    analysieren(QStringLiteral("  re0.kopieren  ()"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-}
-
-TEST_F(ScannerTest, NameErrors)
-{
-    analysieren(QString());
-    EXPECT_EQ(s.Fehlermeldung, QStringLiteral(" "));
-    EXPECT_EQ(s.FehlerAnfang, -1);
-    EXPECT_EQ(s.FehlerEnde, -1);
-    EXPECT_EQ(s.Zustand, 0);
-
     const QString objektErwartet =
         QStringLiteral("Objektbezeichner erwartet. Ein Objektbezeichner beginnt mit einem Buchstaben oder _!");
-    erwarteFehler(QStringLiteral("1abc.x()"), objektErwartet, 1, 4);
-    erwarteFehler(QStringLiteral("  1a"), objektErwartet, 3, 4);
-    // An empty run marks nothing: the range is empty.
-    erwarteFehler(QStringLiteral(".abc"), objektErwartet, 1, 0);
-    erwarteFehler(QStringLiteral("   "), objektErwartet, 4, 3);
-
-    erwarteFehler(QStringLiteral("  xy7.zeichnen()"), QStringLiteral("xy7 ist kein Bezeichner eines Objekts."), 3, 5);
-    erwarteFehler(QStringLiteral("re0."), QStringLiteral("Methodenbezeichner erwartet."), 5, 5);
-    erwarteFehler(QStringLiteral("re0.9x()"),
-                  QStringLiteral("Methodenbezeichner erwartet. Ein Methodenbezeichner beginnt mit einem "
-                                 "Buchstaben oder _!"),
-                  5, 6);
-    erwarteFehler(QStringLiteral("re0. zeichnen()"),
-                  QStringLiteral("Methodenbezeichner erwartet. Ein Methodenbezeichner beginnt mit einem "
-                                 "Buchstaben oder _!"),
-                  5, 4);
-    erwarteFehler(QStringLiteral("li0.drehn(1)"), QStringLiteral("Objekte der Klasse LINIE haben keine Methode drehn."),
-                  5, 9);
-    // Methods of other classes are not accepted.
-    erwarteFehler(QStringLiteral("li0.FüllfarbeSetzen(rot)"),
-                  QStringLiteral("Objekte der Klasse LINIE haben keine Methode FüllfarbeSetzen."), 5, 19);
-}
-
-TEST_F(ScannerTest, NamesAreCaseInsensitive)
-{
-    analysieren(QStringLiteral("RE0.VERSCHIEBEN(1,1)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Objekt, re0);
-    EXPECT_EQ(s.ObjektName, QStringLiteral("RE0"));
-    analysieren(QStringLiteral("DOKUMENT1.HINTERGRUNDFARBESETZEN(WEIß)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Objekt, &ws.Dokument());
-    // Umlauts follow the upper-casing rule: ü and Ü are the same letter.
-    analysieren(QStringLiteral("re0.FÜLLFARBESETZEN(grün)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    // Group members and vertices are found too.
-    analysieren(QStringLiteral("EL0.zeichnen()"));
-    EXPECT_EQ(s.Objekt, el0);
-    analysieren(QStringLiteral("lp0.koordinatenSetzen(1,2)"));
-    EXPECT_EQ(s.Objekt, lp0);
-}
-
-TEST_F(ScannerTest, QuotedTextKeepsCommasAndNeedsItsParenthesis)
-{
-    analysieren(QStringLiteral("tf0.textSetzen(\"a,b\")"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    ASSERT_EQ(s.Parameter.size(), 1u);
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtText);
-    EXPECT_EQ(s.Parameter[0]->Text(), QStringLiteral("a,b"));
-
-    analysieren(QStringLiteral("tf0.textSetzen(\"a)b\")"));
-    EXPECT_EQ(s.Parameter[0]->Text(), QStringLiteral("a)b"));
-    analysieren(QStringLiteral("tf0.textSetzen(\"\")"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Text(), QString());
-
-    erwarteFehler(QStringLiteral("tf0.textSetzen(\"abc\" )"), QStringLiteral(") erwartet."), 21, 21);
+    const QString methodeErwartet =
+        QStringLiteral("Methodenbezeichner erwartet. Ein Methodenbezeichner beginnt mit einem Buchstaben oder _!");
+    const QString zahlErwartet = QStringLiteral("Zahl erwartet.");
+    const QString zuGross = QStringLiteral("Diese Zahl ist zu groß.");
     const QString textErwartet = QStringLiteral("in \"\" eingeschlossene Zeichenkette erwartet.");
-    erwarteFehler(QStringLiteral("tf0.textSetzen(abc)"), textErwartet, 16, 19);
-    // An unclosed quote takes the rest of the line.
-    erwarteFehler(QStringLiteral("tf0.textSetzen(\"abc)"), textErwartet, 16, 21);
-    erwarteFehler(QStringLiteral("tf0.textSetzen(\")"), textErwartet, 16, 18);
-    // Figuro stores texts as Windows-1252.
-    erwarteFehler(QStringLiteral("tf0.textSetzen(\"Grüße €\")"), QString(), -1, -1);
-    erwarteFehler(QStringLiteral("tf0.textSetzen(\"日本\")"), QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."),
-                  16, 20);
+    const QString andereGruppe = QStringLiteral("Das Objekt %1 ist bereits in einer anderen Gruppe enthalten.");
+    const struct {
+        const char16_t *text;
+        QString meldung;
+        int anfang, ende;
+    } faelle[] = {
+        {u"", QStringLiteral(" "), -1, -1},
+        // Unknown units are named as typed; the range covers the word and the
+        // comma after it. A dot without digits is no part of the number.
+        {u"re0.verschieben(2 zoll, 1)", QStringLiteral("zoll ist keine Längeneinheit."), 17, 23},
+        {u"re0.drehen(30 grad)", QStringLiteral("GRAD ist keine Winkeleinheit."), 12, 19},
+        {u"re0.drehen(30°x)", QStringLiteral("°X ist keine Winkeleinheit."), 12, 16},
+        {u"re0.LinienstärkeSetzen(5.)", QStringLiteral(". ist keine Längeneinheit."), 24, 26},
+        {u"re0.verschieben(2 cm, 1 c", QStringLiteral("c ist keine Längeneinheit."), 23, 26},
+        {u"re0.strecken(-)", zahlErwartet, 14, 15},
+        {u"re0.strecken(+2)", zahlErwartet, 14, 16},
+        {u"re0.strecken()", zahlErwartet, 14, 14},
+        {u"re0.strecken(e5)", zahlErwartet, 14, 16},
+        // Values that are not finite are refused for every number kind, also
+        // when the unit pushes a finite number beyond the range.
+        {u"re0.strecken(1e999)", zuGross, 14, 19},
+        {u"re0.drehen(-1e999)", zuGross, 12, 18},
+        {u"re0.verschieben(1e999 mm, 1)", zuGross, 17, 25},
+        {u"re0.verschieben(1e307 km, 1)", zuGross, 17, 25},
+        {u"ve0.eckenzahlSetzen(123456789)", QStringLiteral("Diese Zahl ist zu lang."), 21, 30},
+        {u"ve0.eckenzahlSetzen(-5)", zahlErwartet, 21, 23},
+        {u"ve0.eckenzahlSetzen(x)", zahlErwartet, 21, 22},
+        // Punctuation errors are placed at the character.
+        {u"re0 .verschieben(1,1)", QStringLiteral(". erwartet."), 4, 4},
+        {u"re0", QStringLiteral(". erwartet."), 4, 4},
+        {u"re0.kopieren( )", QStringLiteral(") erwartet."), 14, 14},
+        {u"re0.kopieren(", QStringLiteral(") erwartet."), 14, 14},
+        {u"re0.kopieren", QStringLiteral("( erwartet."), 13, 13},
+        {u"re0.kopieren  x", QStringLiteral("( erwartet."), 15, 15},
+        {u"re0.verschieben(1)", QStringLiteral(", erwartet."), 18, 18},
+        {u"re0.verschieben(1,2", QStringLiteral(") erwartet."), 20, 20},
+        {u"re0.kopieren()xyz", QString(), -1, -1},
+        {u"  re0.kopieren  ()", QString(), -1, -1},
+        // Names; an empty run marks nothing (the range is empty).
+        {u"1abc.x()", objektErwartet, 1, 4},
+        {u"  1a", objektErwartet, 3, 4},
+        {u".abc", objektErwartet, 1, 0},
+        {u"   ", objektErwartet, 4, 3},
+        {u"  xy7.zeichnen()", QStringLiteral("xy7 ist kein Bezeichner eines Objekts."), 3, 5},
+        {u"re", QStringLiteral("re ist kein Bezeichner eines Objekts."), 1, 2},
+        {u"re0.", QStringLiteral("Methodenbezeichner erwartet."), 5, 5},
+        {u"re0.9x()", methodeErwartet, 5, 6},
+        {u"re0. zeichnen()", methodeErwartet, 5, 4},
+        {u"re0.versch", QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode versch."), 5, 10},
+        {u"li0.drehn(1)", QStringLiteral("Objekte der Klasse LINIE haben keine Methode drehn."), 5, 9},
+        // Methods of other classes are not accepted.
+        {u"li0.FüllfarbeSetzen(rot)", QStringLiteral("Objekte der Klasse LINIE haben keine Methode FüllfarbeSetzen."),
+         5, 19},
+        // Quoted text: an unclosed quote takes the rest of the line; Figuro
+        // stores texts as Windows-1252.
+        {u"tf0.textSetzen(\"abc\" )", QStringLiteral(") erwartet."), 21, 21},
+        {u"tf0.textSetzen(abc)", textErwartet, 16, 19},
+        {u"tf0.textSetzen(\"abc)", textErwartet, 16, 21},
+        {u"tf0.textSetzen(\")", textErwartet, 16, 18},
+        {u"tf0.textSetzen(\"Grüße €\")", QString(), -1, -1},
+        {u"tf0.textSetzen(\"日本\")", QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."), 16, 20},
+        // Colours and the other value words; ß has no upper-case partner:
+        // WEISS does not name weiß.
+        {u"re0.FüllfarbeSetzen(nicht_einheitlich)",
+         QStringLiteral("Es ist nicht möglich, das Attribut Farbe auf nicht_einheitlich zu setzen."), 21, 38},
+        {u"re0.FüllfarbeSetzen( )", QStringLiteral("Farbe erwartet."), 22, 22},
+        {u"re0.LinienfarbeSetzen(", QStringLiteral("Farbe erwartet."), 23, 23},
+        {u"re0.FüllfarbeSetzen(WEISS)", QStringLiteral("Es gibt keine Farbe WEISS."), 21, 26},
+        {u"re0.LinienartSetzen(Nicht_Einheitlich)",
+         QStringLiteral("Es ist nicht möglich, das Attribut Linienart auf Nicht_Einheitlich zu setzen."), 21, 38},
+        {u"re0.LinienartSetzen(dick)", QStringLiteral("dick ist keine Linienart."), 21, 25},
+        {u"tf0.fettSetzen(ja)", QStringLiteral(" wahr oder falsch erwartet."), 16, 18},
+        {u"lp0.abschnittArtSetzen(krumm)", QStringLiteral("krumm ist keine LinienAbschnittart."), 24, 29},
+        {u"tf0.ausrichtungSetzen(mittig)", QStringLiteral("mittig ist keine Ausrichtung."), 23, 29},
+        // Object references must lie directly in the document.
+        {u"gr0.schlucken(dokument1)", andereGruppe.arg(u"dokument1"), 15, 24},
+        {u"gr0.schlucken(el0)", andereGruppe.arg(u"el0"), 15, 18},
+        {u"gr0.schlucken(lp0)", andereGruppe.arg(u"lp0"), 15, 18},
+        {u"gr0.schlucken(xy)", QStringLiteral("Ein Objekt mit dem Bezeichner xy gibt es nicht."), 15, 17},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(f.text).toStdString());
+        analysieren(QString::fromUtf16(f.text));
+        EXPECT_EQ(s.Fehlermeldung, f.meldung);
+        EXPECT_EQ(s.FehlerAnfang, f.anfang);
+        EXPECT_EQ(s.FehlerEnde, f.ende);
+    }
 }
 
-TEST_F(ScannerTest, ColourWords)
+// The word the caret stands in, which completion offers proposals for.
+TEST_F(ScannerTest, CaretWord)
 {
-    analysieren(QStringLiteral("re0.FüllfarbeSetzen(ROT)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtFarbwert);
-    EXPECT_EQ(s.Parameter[0]->Farbe().FarbArt, FarbArtFarbe);
-    EXPECT_EQ(s.Parameter[0]->Farbe().Wert, FarbWert(255, 0, 0));
-    analysieren(QStringLiteral("re0.FüllfarbeSetzen( Unsichtbar )"));
-    EXPECT_EQ(s.Parameter[0]->Farbe().FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(s.Parameter[0]->Farbe().Wert, 0u);
-    analysieren(QStringLiteral("re0.FüllfarbeSetzen(lavendel)"));
-    EXPECT_EQ(s.Parameter[0]->Farbe().Wert, FarbWert(204, 153, 255));
-
-    erwarteFehler(QStringLiteral("re0.FüllfarbeSetzen(nicht_einheitlich)"),
-                  QStringLiteral("Es ist nicht möglich, das Attribut Farbe auf nicht_einheitlich zu setzen."), 21, 38);
-    erwarteFehler(QStringLiteral("re0.FüllfarbeSetzen( )"), QStringLiteral("Farbe erwartet."), 22, 22);
-    // ß has no upper-case partner: WEISS does not name weiß.
-    erwarteFehler(QStringLiteral("re0.FüllfarbeSetzen(WEISS)"), QStringLiteral("Es gibt keine Farbe WEISS."), 21, 26);
-}
-
-TEST_F(ScannerTest, LineStylesTruthValuesSegmentsAndAlignments)
-{
-    analysieren(QStringLiteral("re0.LinienartSetzen(Gestrichelt)"));
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtLinienart);
-    EXPECT_EQ(s.Parameter[0]->Code(), 2);
-    erwarteFehler(QStringLiteral("re0.LinienartSetzen(Nicht_Einheitlich)"),
-                  QStringLiteral("Es ist nicht möglich, das Attribut Linienart auf Nicht_Einheitlich zu setzen."),
-                  21, 38);
-    erwarteFehler(QStringLiteral("re0.LinienartSetzen(dick)"), QStringLiteral("dick ist keine Linienart."), 21, 25);
-
-    analysieren(QStringLiteral("tf0.fettSetzen(WAHR)"));
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtWahrheitswert);
-    EXPECT_EQ(s.Parameter[0]->Code(), 1);
-    analysieren(QStringLiteral("tf0.kursivSetzen(falsch)"));
-    EXPECT_EQ(s.Parameter[0]->Code(), 0);
-    erwarteFehler(QStringLiteral("tf0.fettSetzen(ja)"), QStringLiteral(" wahr oder falsch erwartet."), 16, 18);
-
-    analysieren(QStringLiteral("lp0.abschnittArtSetzen(GEKRÜMMT)"));
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtAbschnittArt);
-    EXPECT_EQ(s.Parameter[0]->Code(), 1);
-    erwarteFehler(QStringLiteral("lp0.abschnittArtSetzen(krumm)"),
-                  QStringLiteral("krumm ist keine LinienAbschnittart."), 24, 29);
-
-    analysieren(QStringLiteral("tf0.ausrichtungSetzen(blocksatz)"));
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtAusrichtung);
-    EXPECT_EQ(s.Parameter[0]->Code(), 3);
-    erwarteFehler(QStringLiteral("tf0.ausrichtungSetzen(mittig)"), QStringLiteral("mittig ist keine Ausrichtung."),
-                  23, 29);
-}
-
-TEST_F(ScannerTest, ObjectReferencesMustLieDirectlyInTheDocument)
-{
-    analysieren(QStringLiteral("gr0.schlucken(RE0)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Art(), ArtObjektverweis);
-    EXPECT_EQ(s.Parameter[0]->Objekt(), re0);
-    // The group's own rule decides about swallowing itself.
-    analysieren(QStringLiteral("gr0.schlucken(gr0)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.Parameter[0]->Objekt(), gr0);
-
-    erwarteFehler(QStringLiteral("gr0.schlucken(dokument1)"),
-                  QStringLiteral("Das Objekt dokument1 ist bereits in einer anderen Gruppe enthalten."), 15, 24);
-    erwarteFehler(QStringLiteral("gr0.schlucken(el0)"),
-                  QStringLiteral("Das Objekt el0 ist bereits in einer anderen Gruppe enthalten."), 15, 18);
-    erwarteFehler(QStringLiteral("gr0.schlucken(lp0)"),
-                  QStringLiteral("Das Objekt lp0 ist bereits in einer anderen Gruppe enthalten."), 15, 18);
-    erwarteFehler(QStringLiteral("gr0.schlucken(xy)"), QStringLiteral("Ein Objekt mit dem Bezeichner xy gibt es nicht."),
-                  15, 17);
-}
-
-TEST_F(ScannerTest, CaretWordOfObjectAndMethod)
-{
-    analysieren(QStringLiteral("re"), 2);
-    EXPECT_EQ(s.Zustand, 1);
-    EXPECT_EQ(s.Praefix, QStringLiteral("re"));
-    EXPECT_EQ(s.Wort, QStringLiteral("re"));
-    EXPECT_EQ(s.WortAnfang, 1);
-    EXPECT_EQ(s.WortEnde, 3);
-    EXPECT_EQ(s.Fehlermeldung, QStringLiteral("re ist kein Bezeichner eines Objekts."));
-
-    analysieren(QStringLiteral("re0.verschieben(1,1)"), 2);
-    EXPECT_EQ(s.Zustand, 1);
-    EXPECT_EQ(s.Praefix, QStringLiteral("re"));
-    EXPECT_EQ(s.Wort, QStringLiteral("re0"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-
-    // A caret before leading blanks gives an empty prefix.
-    analysieren(QStringLiteral("  re0"), 0);
-    EXPECT_EQ(s.Zustand, 1);
-    EXPECT_EQ(s.Praefix, QString());
-    EXPECT_EQ(s.WortAnfang, 3);
-
-    // After the trailing dot the method word is empty, whatever the caret.
-    analysieren(QStringLiteral("re0."), 1);
-    EXPECT_EQ(s.Zustand, 2);
-    EXPECT_EQ(s.Praefix, QString());
-    EXPECT_EQ(s.Wort, QString());
-    EXPECT_EQ(s.WortAnfang, 5);
-    EXPECT_EQ(s.WortEnde, 5);
-    EXPECT_EQ(s.Objekt, re0);
-
-    analysieren(QStringLiteral("re0.versch"));
-    EXPECT_EQ(s.Zustand, 2);
-    EXPECT_EQ(s.Praefix, QStringLiteral("versch"));
-    EXPECT_EQ(s.WortAnfang, 5);
-    EXPECT_EQ(s.WortEnde, 11);
-    EXPECT_EQ(s.Fehlermeldung, QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode versch."));
-    EXPECT_EQ(s.FehlerAnfang, 5);
-    EXPECT_EQ(s.FehlerEnde, 10);
-
-    analysieren(QStringLiteral("re0.verschieben(1,1)"), 7);
-    EXPECT_EQ(s.Zustand, 2);
-    EXPECT_EQ(s.Praefix, QStringLiteral("ver"));
-    EXPECT_EQ(s.Wort, QStringLiteral("verschieben"));
-
-    // Between the words the caret stands in none.
-    analysieren(QStringLiteral("re0.kopieren()"), 13);
-    EXPECT_EQ(s.Zustand, 0);
-}
-
-TEST_F(ScannerTest, CaretWordOfParameters)
-{
-    analysieren(QStringLiteral("re0.verschieben(2 cm, 1 c"));
-    EXPECT_EQ(s.Zustand, 3);
-    EXPECT_EQ(s.ParameterIndex, 1);
-    EXPECT_EQ(s.ParameterArt, ArtLaenge);
-    EXPECT_EQ(s.Wort, QStringLiteral("1 c"));
-    EXPECT_EQ(s.Praefix, QStringLiteral("1 c"));
-    EXPECT_EQ(s.WortAnfang, 23);
-    EXPECT_EQ(s.WortEnde, 26);
-    EXPECT_EQ(s.Fehlermeldung, QStringLiteral("c ist keine Längeneinheit."));
-    EXPECT_EQ(s.FehlerAnfang, 23);
-    EXPECT_EQ(s.FehlerEnde, 26);
-
-    analysieren(QStringLiteral("re0.verschieben(2 cm, 1 cm)"), 18);
-    EXPECT_EQ(s.Zustand, 3);
-    EXPECT_EQ(s.ParameterIndex, 0);
-    EXPECT_EQ(s.Wort, QStringLiteral("2 cm"));
-    EXPECT_EQ(s.Praefix, QStringLiteral("2 "));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-
-    // Right after the parenthesis: an empty word offers every colour.
-    analysieren(QStringLiteral("re0.LinienfarbeSetzen("));
-    EXPECT_EQ(s.Zustand, 3);
-    EXPECT_EQ(s.ParameterArt, ArtFarbwert);
-    EXPECT_EQ(s.Wort, QString());
-    EXPECT_EQ(s.WortAnfang, 23);
-    EXPECT_EQ(s.WortEnde, 23);
-    EXPECT_EQ(s.Fehlermeldung, QStringLiteral("Farbe erwartet."));
-
-    analysieren(QStringLiteral("re0.FüllfarbeSetzen(gr"));
-    EXPECT_EQ(s.Zustand, 3);
-    EXPECT_EQ(s.Praefix, QStringLiteral("gr"));
-    EXPECT_EQ(s.ParameterArt, ArtFarbwert);
-
-    analysieren(QStringLiteral("tf0.textSetzen(\"Hallo Welt\")"), 20);
-    EXPECT_EQ(s.Zustand, 3);
-    EXPECT_EQ(s.Wort, QStringLiteral("\"Hallo Welt\""));
-    EXPECT_EQ(s.Praefix, QStringLiteral("\"Hall"));
+    const struct {
+        const char16_t *text;
+        int marke; // -1: at the end
+        int zustand;
+        const char16_t *praefix = u"";
+        const char16_t *wort = u"";
+        int anfang = 0, ende = 0;
+        int parameter = 0;
+        std::uint8_t art = 0;
+    } faelle[] = {
+        {u"", -1, TScanner::ZustandKeiner},
+        {u"re", 2, TScanner::ZustandObjekt, u"re", u"re", 1, 3},
+        {u"re0.verschieben(1,1)", 2, TScanner::ZustandObjekt, u"re", u"re0", 1, 4},
+        // A caret before leading blanks gives an empty prefix.
+        {u"  re0", 0, TScanner::ZustandObjekt, u"", u"re0", 3, 6},
+        // After the trailing dot the method word is empty, whatever the caret.
+        {u"re0.", 1, TScanner::ZustandMethode, u"", u"", 5, 5},
+        {u"re0.versch", -1, TScanner::ZustandMethode, u"versch", u"versch", 5, 11},
+        {u"re0.verschieben(1,1)", 7, TScanner::ZustandMethode, u"ver", u"verschieben", 5, 16},
+        // Between the words the caret stands in none.
+        {u"re0.kopieren()", 13, TScanner::ZustandKeiner},
+        {u"re0.verschieben(2 cm, 1 c", -1, TScanner::ZustandParameter, u"1 c", u"1 c", 23, 26, 1, ArtLaenge},
+        {u"re0.verschieben(2 cm, 1 cm)", 18, TScanner::ZustandParameter, u"2 ", u"2 cm", 17, 21, 0, ArtLaenge},
+        // Right after the parenthesis: an empty word offers every colour.
+        {u"re0.LinienfarbeSetzen(", -1, TScanner::ZustandParameter, u"", u"", 23, 23, 0, ArtFarbwert},
+        {u"re0.FüllfarbeSetzen(gr", -1, TScanner::ZustandParameter, u"gr", u"gr", 21, 23, 0, ArtFarbwert},
+        {u"tf0.textSetzen(\"Hallo Welt\")", 20, TScanner::ZustandParameter, u"\"Hall", u"\"Hallo Welt\"", 16, 28, 0,
+         ArtText},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(f.text).toStdString() + " @" + std::to_string(f.marke));
+        analysieren(QString::fromUtf16(f.text), f.marke);
+        ASSERT_EQ(s.Zustand, f.zustand);
+        if (f.zustand == TScanner::ZustandKeiner)
+            continue;
+        EXPECT_EQ(s.Praefix, QString::fromUtf16(f.praefix));
+        EXPECT_EQ(s.Wort, QString::fromUtf16(f.wort));
+        EXPECT_EQ(s.WortAnfang, f.anfang);
+        EXPECT_EQ(s.WortEnde, f.ende);
+        if (f.zustand == TScanner::ZustandMethode) {
+            EXPECT_EQ(s.Objekt, re0);
+        }
+        if (f.zustand == TScanner::ZustandParameter) {
+            EXPECT_EQ(s.ParameterIndex, f.parameter);
+            EXPECT_EQ(s.ParameterArt, f.art);
+        }
+    }
 }
 
 TEST_F(ScannerTest, ParameterListIsReplacedByEachAnalysis)
@@ -445,22 +343,22 @@ TEST_F(ScannerTest, ConversionWithoutParsing)
 
 TEST(Farbklassen, ClassesOfSampleTexts)
 {
+    // Blanks in the expected classes stand for class 3 too, for readability.
+    const auto klassen = [](QString k) { return k.replace(QLatin1Char(' '), QLatin1Char('3')); };
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("re0.LinienfarbeSetzen(rot)")),
-              QStringLiteral("3333") + QString(17, QLatin1Char('2')) + QStringLiteral("31113"));
+              klassen(QStringLiteral("3333") + QString(17, QLatin1Char('2')) + QStringLiteral("31113")));
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("re0.verschieben(-2.5 cm, 3e2 mm)")),
-              QStringLiteral("3333") + QStringLiteral("22222222222") + QStringLiteral("3") +
-                  QStringLiteral("0000311") + QStringLiteral("33") + QStringLiteral("000311") + QStringLiteral("3"));
-    // (Blanks below stand for class 3 too, for readability.)
+              QStringLiteral("3333 22222222222 3 0000311 33 000311 3").remove(QLatin1Char(' ')));
     // Value words: invisible, line styles, segment kinds, colours, units;
     // truth values and alignments stay plain.
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("unsichtbar gerade Gekrümmt gepunktelt grün KM wahr zentriert")),
-              QStringLiteral("1111111111 111111 11111111 1111111111 1111 11 3333 333333333").replace(QLatin1Char(' '), QLatin1Char('3')));
+              klassen(QStringLiteral("1111111111 111111 11111111 1111111111 1111 11 3333 333333333")));
     // Vocabulary: class, method and attribute names in any case.
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("RECHTECK länge dokument1 zeichnen X")),
-              QStringLiteral("22222222 22222 333333333 22222222 2").replace(QLatin1Char(' '), QLatin1Char('3')));
+              klassen(QStringLiteral("22222222 22222 333333333 22222222 2")));
     // A sign before a number is part of it; a dot or e without digits is not.
-    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("a-1 5. 2e 7E3")), QStringLiteral("300 03 03 000").replace(QLatin1Char(' '), QLatin1Char('3')));
-    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("_x1 ÄÖ 1.5.2")), QStringLiteral("333 33 00030").replace(QLatin1Char(' '), QLatin1Char('3')));
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("a-1 5. 2e 7E3")), klassen(QStringLiteral("300 03 03 000")));
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("_x1 ÄÖ 1.5.2")), klassen(QStringLiteral("333 33 00030")));
     EXPECT_EQ(TScanner::Farbklassen(QString()), QString());
 }
 

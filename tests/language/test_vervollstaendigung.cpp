@@ -1,42 +1,24 @@
 // Completion proposals: what is offered for each kind of word, the prefix
 // filter, and how an entry of the list is drawn.
-#include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "Sprachhilfen.h"
 #include "language/Scanner.h"
-#include "language/Vervollstaendigung.h"
-#include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
 
-#include <QImage>
 #include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
+
+using namespace sprachtest;
 
 namespace {
 
 struct Umgebung {
-    TAnalysator analysator;
-    TDokument dokument{&analysator};
-    TKlassenObjekte klassen{&analysator, &dokument};
+    TArbeitsbereich ws;
+    TDokument &dokument = ws.Dokument();
     TVorschlagListe liste;
 
-    ~Umgebung() { analysator.Angehalten = true; }
-
-    TObjekt *neu(const QString &klasse, TObjekt *besitzer = nullptr)
-    {
-        auto o = klassen.ObjektErzeugen(klasse);
-        o->NamenVergeben();
-        return (besitzer ? besitzer : &dokument)->TeilAnhaengen(std::move(o));
-    }
+    TObjekt *neu(const QString &klasse, TObjekt *besitzer = nullptr) { return figurAnlegen(ws, klasse, besitzer); }
 };
 
-QStringList texte(const std::vector<const TVorschlag *> &v)
-{
-    QStringList t;
-    for (const TVorschlag *x : v)
-        t << x->Text;
-    return t;
-}
+const auto texte = vorschlagTexte;
 
 QStringList alle(const TVorschlagListe &l)
 {
@@ -110,31 +92,35 @@ TEST(VorschlaegeErzeugen, WerteJeParameterart)
     for (const auto &v : u.liste.Vorschlaege())
         EXPECT_EQ(v->Art, VorschlagFarbe);
 
-    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtLinienart, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{"durchgezogen", "gestrichelt", "breitgestrichelt", "gepunktelt",
-                                          "gestrichpunktelt"}));
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(u.liste.Vorschlaege()[i]->Art, VorschlagLinienart);
-        EXPECT_EQ(u.liste.Vorschlaege()[i]->Linienartcode, i + 1);
-        EXPECT_EQ(u.liste.Vorschlaege()[i]->Farbe, Weiss);
+    // The value words in their order, each with its code and a white swatch.
+    const struct {
+        std::uint8_t art, vorschlagArt;
+        QStringList woerter;
+        std::uint8_t TVorschlag::*code; // none for truth values
+        int ersterCode;
+    } faelle[] = {
+        {ArtLinienart, VorschlagLinienart,
+         {"durchgezogen", "gestrichelt", "breitgestrichelt", "gepunktelt", "gestrichpunktelt"},
+         &TVorschlag::Linienartcode, 1},
+        {ArtWahrheitswert, VorschlagWahrheitswert, {"wahr", "falsch"}, nullptr, 0},
+        {ArtAbschnittArt, VorschlagAbschnitt, {"gerade", QStringLiteral("gekrümmt")}, &TVorschlag::AbschnittCode, 0},
+        {ArtAusrichtung, VorschlagAusrichtung,
+         {QStringLiteral("linksbündig"), QStringLiteral("rechtsbündig"), "zentriert", "Blocksatz"},
+         &TVorschlag::Ausrichtungscode, 0},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(int(f.art));
+        VorschlaegeErzeugen(u.liste, 3, nullptr, f.art, &u.dokument);
+        EXPECT_EQ(alle(u.liste), f.woerter);
+        for (std::size_t i = 0; i < u.liste.Vorschlaege().size(); ++i) {
+            const TVorschlag &v = *u.liste.Vorschlaege()[i];
+            EXPECT_EQ(v.Art, f.vorschlagArt);
+            EXPECT_EQ(v.Farbe, Weiss);
+            if (f.code) {
+                EXPECT_EQ(v.*f.code, f.ersterCode + int(i));
+            }
+        }
     }
-
-    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtWahrheitswert, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{"wahr", "falsch"}));
-    EXPECT_EQ(u.liste.Vorschlaege()[1]->Art, VorschlagWahrheitswert);
-
-    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtAbschnittArt, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{"gerade", QStringLiteral("gekrümmt")}));
-    EXPECT_EQ(u.liste.Vorschlaege()[0]->AbschnittCode, 0);
-    EXPECT_EQ(u.liste.Vorschlaege()[1]->AbschnittCode, 1);
-    EXPECT_EQ(u.liste.Vorschlaege()[1]->Art, VorschlagAbschnitt);
-
-    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtAusrichtung, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{QStringLiteral("linksbündig"), QStringLiteral("rechtsbündig"),
-                                          "zentriert", "Blocksatz"}));
-    EXPECT_EQ(u.liste.Vorschlaege()[3]->Ausrichtungscode, 3);
-    EXPECT_EQ(u.liste.Vorschlaege()[3]->Art, VorschlagAusrichtung);
-    EXPECT_EQ(u.liste.Vorschlaege()[3]->Farbe, Weiss);
 
     for (std::uint8_t art : {ArtLaenge, ArtWinkel, ArtText, ArtGanzzahl, ArtFaktor}) {
         VorschlaegeErzeugen(u.liste, 3, nullptr, art, &u.dokument);
@@ -142,23 +128,12 @@ TEST(VorschlaegeErzeugen, WerteJeParameterart)
     }
 }
 
-TEST(VorschlaegeErzeugen, ObjektverweisNurFigurenDirektImDokument)
-{
-    Umgebung u;
-    TObjekt *gruppe = u.neu(QStringLiteral("GRUPPE"));
-    u.neu(QStringLiteral("RECHTECK"), gruppe);
-    TObjekt *zug = u.neu(QStringLiteral("LINIENZUG"));
-    u.neu(QStringLiteral("PUNKT"), zug);
-    u.neu(QStringLiteral("ELLIPSE"));
-    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtObjektverweis, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{"gr0", "lz0", "el0"}));
-}
-
 TEST(VorschlaegeErzeugen, AusDemWortDesScanners)
 {
     Umgebung u;
     TObjekt *gruppe = u.neu(QStringLiteral("GRUPPE"));
     u.neu(QStringLiteral("RECHTECK"), gruppe);
+    u.neu(QStringLiteral("PUNKT"), u.neu(QStringLiteral("LINIENZUG")));
     u.neu(QStringLiteral("ELLIPSE"));
     TScanner scanner;
     // After the dot: the methods of the group, whatever the caret says.
@@ -166,10 +141,11 @@ TEST(VorschlaegeErzeugen, AusDemWortDesScanners)
     VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
     EXPECT_EQ(u.liste.Vorschlaege().size(), gruppe->Methoden().size());
     EXPECT_TRUE(alle(u.liste).contains(QStringLiteral("schlucken")));
-    // In the object parameter of schlucken: only the figures of the drawing.
+    // In the object parameter of schlucken: only the figures directly in the
+    // drawing, no members, no vertices.
     scanner.Analysieren(QStringLiteral("gr0.schlucken(e"), 15, &u.dokument);
     VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{"gr0", "el0"}));
+    EXPECT_EQ(alle(u.liste), (QStringList{"gr0", "lz0", "el0"}));
     EXPECT_EQ(texte(u.liste.Filtern(scanner.Praefix, scanner.Wort)), (QStringList{"el0"}));
     // In a length: nothing.
     scanner.Analysieren(QStringLiteral("el0.drehen(3"), 12, &u.dokument);
@@ -178,7 +154,7 @@ TEST(VorschlaegeErzeugen, AusDemWortDesScanners)
     // In the object name: every object, the group member too.
     scanner.Analysieren(QStringLiteral("x"), 1, &u.dokument);
     VorschlaegeErzeugen(u.liste, scanner, &u.dokument);
-    EXPECT_EQ(alle(u.liste), (QStringList{"dokument1", "gr0", "re0", "el0"}));
+    EXPECT_EQ(alle(u.liste), (QStringList{"dokument1", "gr0", "re0", "lz0", "lp0", "el0"}));
 }
 
 TEST(VorschlaegeFiltern, PraefixOhneGrossKleinUndOhneFertigesWort)
@@ -244,16 +220,8 @@ TEST(VorschlagZeichnen, FarbfeldMethodeUndText)
         VorschlagZeichnen(p, QRect(0, 0, breite, VorschlagZeilenhoehe), v, stil);
         return bild;
     };
-    // Pixels close to a colour (text is antialiased, so its edges blend).
-    auto zaehle = [](const QImage &bild, const QRect &bereich, const QColor &farbe) {
-        int n = 0;
-        for (int y = bereich.top(); y <= bereich.bottom(); ++y)
-            for (int x = bereich.left(); x <= bereich.right(); ++x) {
-                const QColor c = bild.pixelColor(x, y);
-                n += std::abs(c.red() - farbe.red()) < 80 && std::abs(c.green() - farbe.green()) < 80 &&
-                     std::abs(c.blue() - farbe.blue()) < 80;
-            }
-        return n;
+    const auto zaehle = [](const QImage &bild, const QRect &bereich, const QColor &farbe) {
+        return pixelZaehlen(bild, bereich, farbe, 79);
     };
 
     // Colour: an 18 x 14 swatch with a black frame at (2, 2), the name right of it.

@@ -1,63 +1,41 @@
 // The class registry and the exact method and attribute lists of every class.
-#include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
-#include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-
-#include <gtest/gtest.h>
+#include "modell_hilfen.h"
 
 namespace {
 
-struct Umgebung {
-    TAnalysator analysator;
-    TDokument dokument{&analysator};
-    TKlassenObjekte klassen{&analysator, &dokument};
-};
-
 QStringList methodenNamen(const TObjekt &o)
 {
-    QStringList namen;
+    QStringList l;
     for (const auto &m : o.Methoden())
-        namen << m->Name();
-    return namen;
+        l << m->Name();
+    return l;
 }
 
 QStringList attributNamen(const TObjekt &o)
 {
-    QStringList namen;
+    QStringList l;
     for (const auto &a : o.Attribute())
-        namen << a.Name();
-    return namen;
+        l << a.Name();
+    return l;
 }
 
-QString signatur(const TMethode &m)
+// Name and parameters (name:kind) of a method found by name.
+QString signatur(const TObjekt *klasse, const char *name)
 {
+    const TMethode *m = klasse->FindeMethode(QString::fromUtf8(name));
+    if (!m)
+        return QStringLiteral("(fehlt)");
     QStringList teile;
-    for (const auto &p : m.Parameter)
+    for (const auto &p : m->Parameter)
         teile << p.Name + QLatin1Char(':') + QString::number(p.Art);
-    return m.Name() + QLatin1Char('(') + teile.join(QLatin1Char(',')) + QLatin1Char(')');
+    return m->Name() + QLatin1Char('(') + teile.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
-
-QStringList basisMethoden()
-{
-    return {QStringLiteral("zeichnen"),
-            QStringLiteral("freigeben"),
-            QStringLiteral("verschieben"),
-            QStringLiteral("strecken"),
-            QStringLiteral("streckenMitZentrum"),
-            QStringLiteral("drehen"),
-            QStringLiteral("drehenUm"),
-            QStringLiteral("LinienfarbeSetzen"),
-            QStringLiteral("LinienartSetzen"),
-            QStringLiteral("LinienstärkeSetzen"),
-            QStringLiteral("inDenVordergrundSetzen"),
-            QStringLiteral("inDenHintergrundSetzen"),
-            QStringLiteral("eineEbeneNachVorneSetzen"),
-            QStringLiteral("eineEbeneNachHintenSetzen"),
-            QStringLiteral("kopieren"),
-            QStringLiteral("ausschneiden")};
-}
+const QStringList basis = namen(
+    "zeichnen freigeben verschieben strecken streckenMitZentrum drehen drehenUm LinienfarbeSetzen "
+    "LinienartSetzen LinienstärkeSetzen inDenVordergrundSetzen inDenHintergrundSetzen "
+    "eineEbeneNachVorneSetzen eineEbeneNachHintenSetzen kopieren ausschneiden");
+const QStringList box = basis + namen("FüllfarbeSetzen winkelSetzen streckenLängeBreite");
 
 } // namespace
 
@@ -73,129 +51,17 @@ TEST(Klassenverzeichnis, ReihenfolgeUndIds)
         EXPECT_EQ(klassen[id]->Klasse, klassen[id]);
         EXPECT_EQ(u.klassen.KlasseZuId(id), klassen[id]);
     }
-    EXPECT_EQ(u.klassen.RECHTECK->KlassenName(), QStringLiteral("RECHTECK"));
-    EXPECT_EQ(u.klassen.PUNKT->KlassenName(), QStringLiteral("PUNKT"));
-    EXPECT_EQ(u.klassen.TEXTFELD->KlassenName(), QStringLiteral("TEXTFELD"));
+    EXPECT_EQ(u.klassen.RECHTECK->KlassenName(), "RECHTECK");
+    EXPECT_EQ(u.klassen.PUNKT->KlassenName(), "PUNKT");
+    EXPECT_EQ(u.klassen.TEXTFELD->KlassenName(), "TEXTFELD");
     EXPECT_EQ(u.klassen.KlasseZuName(QStringLiteral("ELLIPSE")), u.klassen.ELLIPSE);
     // Class names are matched case-sensitively here.
     EXPECT_EQ(u.klassen.KlasseZuName(QStringLiteral("Rechteck")), nullptr);
     EXPECT_EQ(u.klassen.ObjektErzeugen(QStringLiteral("DOKUMENT")), nullptr);
     EXPECT_EQ(u.klassen.ObjektErzeugen(QStringLiteral("KREIS")), nullptr);
-    EXPECT_EQ(u.dokument.Name, QStringLiteral("dokument1"));
-}
+    EXPECT_EQ(u.dokument.Name, "dokument1");
 
-TEST(Klassenverzeichnis, RechteckVollstaendig)
-{
-    Umgebung u;
-    QStringList erwartet = basisMethoden();
-    erwartet << QStringLiteral("FüllfarbeSetzen") << QStringLiteral("winkelSetzen")
-             << QStringLiteral("streckenLängeBreite") << QStringLiteral("DiagonalenschnittpunktSetzen")
-             << QStringLiteral("LängeSetzen") << QStringLiteral("BreiteSetzen");
-    EXPECT_EQ(methodenNamen(*u.klassen.RECHTECK), erwartet);
-    EXPECT_EQ(attributNamen(*u.klassen.RECHTECK),
-              (QStringList{QStringLiteral("Linienfarbe"), QStringLiteral("Linienart"),
-                           QStringLiteral("Linienstärke"), QStringLiteral("Füllfarbe"),
-                           QStringLiteral("Winkel"), QStringLiteral("Länge"),
-                           QStringLiteral("Breite"), QStringLiteral("DiagonalenschnittpunktX"),
-                           QStringLiteral("DiagonalenschnittpunktY")}));
-    // Parameter names and kinds.
-    const auto *verschieben = u.klassen.RECHTECK->FindeMethode(QStringLiteral("VERSCHIEBEN"));
-    ASSERT_NE(verschieben, nullptr);
-    EXPECT_EQ(signatur(*verschieben), QStringLiteral("verschieben(x-Verschiebung:1,y-Verschiebung:1)"));
-    EXPECT_EQ(signatur(*u.klassen.RECHTECK->FindeMethode(QStringLiteral("drehenum"))),
-              QStringLiteral("drehenUm(DrehpunktX:1,DrehpunktY:1,Drehwinkel:2)"));
-    EXPECT_EQ(signatur(*u.klassen.RECHTECK->FindeMethode(QStringLiteral("streckenlängebreite"))),
-              QStringLiteral("streckenLängeBreite(FaktorLänge:7,FaktorBreite:7)"));
-    EXPECT_EQ(signatur(*u.klassen.RECHTECK->FindeMethode(QStringLiteral("LinienartSetzen"))),
-              QStringLiteral("LinienartSetzen(Linienart:3)"));
-    EXPECT_EQ(u.klassen.RECHTECK->FindeMethode(QStringLiteral("radiusXSetzen")), nullptr);
-}
-
-TEST(Klassenverzeichnis, EllipseLinieVieleckPunkt)
-{
-    Umgebung u;
-    QStringList box = basisMethoden();
-    box << QStringLiteral("FüllfarbeSetzen") << QStringLiteral("winkelSetzen")
-        << QStringLiteral("streckenLängeBreite");
-    EXPECT_EQ(methodenNamen(*u.klassen.ELLIPSE),
-              (box + QStringList{QStringLiteral("radiusXSetzen"), QStringLiteral("radiusYSetzen"),
-                                QStringLiteral("mittelpunktSetzen")}));
-    EXPECT_EQ(attributNamen(*u.klassen.ELLIPSE).mid(5),
-              (QStringList{QStringLiteral("RadiusX"), QStringLiteral("RadiusY"),
-                           QStringLiteral("MittelpunktX"), QStringLiteral("MittelpunktY")}));
-    EXPECT_EQ(signatur(*u.klassen.ELLIPSE->FindeMethode(QStringLiteral("mittelpunktSetzen"))),
-              QStringLiteral("mittelpunktSetzen(X-Koordinate:1,Y-Koordinate:1)"));
-
-    // The line has no box-figure methods.
-    EXPECT_EQ(methodenNamen(*u.klassen.LINIE),
-              (basisMethoden() + QStringList{QStringLiteral("punkt1Setzen"), QStringLiteral("punkt2Setzen")}));
-    EXPECT_EQ(u.klassen.LINIE->FindeMethode(QStringLiteral("FüllfarbeSetzen")), nullptr);
-    EXPECT_EQ(u.klassen.LINIE->FindeMethode(QStringLiteral("winkelSetzen")), nullptr);
-    EXPECT_EQ(attributNamen(*u.klassen.LINIE),
-              (QStringList{QStringLiteral("Linienfarbe"), QStringLiteral("Linienart"),
-                           QStringLiteral("Linienstärke"), QStringLiteral("Punkt1X"),
-                           QStringLiteral("Punkt1Y"), QStringLiteral("Punkt2X"),
-                           QStringLiteral("Punkt2Y")}));
-
-    EXPECT_EQ(methodenNamen(*u.klassen.VIELECK),
-              (box + QStringList{QStringLiteral("LängeSetzen"), QStringLiteral("BreiteSetzen"),
-                                QStringLiteral("eckenzahlSetzen")}));
-    EXPECT_EQ(signatur(*u.klassen.VIELECK->FindeMethode(QStringLiteral("eckenzahlsetzen"))),
-              QStringLiteral("eckenzahlSetzen(Eckenzahl:6)"));
-    EXPECT_EQ(attributNamen(*u.klassen.VIELECK).mid(5),
-              (QStringList{QStringLiteral("Breite"), QStringLiteral("Länge"),
-                           QStringLiteral("MittelpunktX"), QStringLiteral("MittelpunktY"),
-                           QStringLiteral("Eckenzahl")}));
-
-    EXPECT_EQ(methodenNamen(*u.klassen.LINIENZUG),
-              (box + QStringList{QStringLiteral("schließen"), QStringLiteral("öffnen")}));
-    EXPECT_EQ(attributNamen(*u.klassen.LINIENZUG).last(), QStringLiteral("Geschlossen"));
-
-    EXPECT_EQ(methodenNamen(*u.klassen.PUNKT),
-              (QStringList{QStringLiteral("zeichnen"), QStringLiteral("freigeben"),
-                           QStringLiteral("koordinatenSetzen"), QStringLiteral("abschnittArtSetzen")}));
-    EXPECT_EQ(signatur(*u.klassen.PUNKT->FindeMethode(QStringLiteral("abschnittArtSetzen"))),
-              QStringLiteral("abschnittArtSetzen(Art:9)"));
-    EXPECT_EQ(attributNamen(*u.klassen.PUNKT),
-              (QStringList{QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("AbschnittArt")}));
-}
-
-TEST(Klassenverzeichnis, GruppeTextfeldDokument)
-{
-    Umgebung u;
-    QStringList gruppe = basisMethoden();
-    gruppe << QStringLiteral("FüllfarbeSetzen") << QStringLiteral("winkelSetzen")
-           << QStringLiteral("schlucken") << QStringLiteral("gruppierungAufheben");
-    EXPECT_EQ(methodenNamen(*u.klassen.GRUPPE), gruppe);
-    EXPECT_EQ(u.klassen.GRUPPE->FindeMethode(QStringLiteral("streckenLängeBreite")), nullptr);
-    EXPECT_EQ(signatur(*u.klassen.GRUPPE->FindeMethode(QStringLiteral("schlucken"))),
-              QStringLiteral("schlucken(Objekt:8)"));
-
-    const QStringList text = methodenNamen(*u.klassen.TEXTFELD);
-    EXPECT_EQ(text.mid(0, 8),
-              (QStringList{QStringLiteral("zeilehinzufügen"), QStringLiteral("textSetzen"),
-                           QStringLiteral("schriftgroesseSetzen"), QStringLiteral("schriftartSetzen"),
-                           QStringLiteral("schriftfarbeSetzen"), QStringLiteral("ausrichtungSetzen"),
-                           QStringLiteral("kursivSetzen"), QStringLiteral("fettSetzen")}));
-    EXPECT_EQ(text.mid(8), methodenNamen(*u.klassen.RECHTECK));
-    EXPECT_EQ(attributNamen(*u.klassen.TEXTFELD),
-              (QStringList{QStringLiteral("Text"), QStringLiteral("Schriftgröße"),
-                           QStringLiteral("Schriftart"), QStringLiteral("Schriftfarbe"),
-                           QStringLiteral("Ausrichtung"), QStringLiteral("Kursiv"),
-                           QStringLiteral("Fett")} +
-               attributNamen(*u.klassen.RECHTECK)));
-    EXPECT_EQ(signatur(*u.klassen.TEXTFELD->FindeMethode(QStringLiteral("fettSetzen"))),
-              QStringLiteral("fettSetzen(IstFett:4)"));
-
-    EXPECT_EQ(methodenNamen(u.dokument),
-              (QStringList{QStringLiteral("zeichnen"), QStringLiteral("einfügen"),
-                           QStringLiteral("hintergrundfarbeSetzen")}));
-    EXPECT_EQ(attributNamen(u.dokument), QStringList{QStringLiteral("Hintergrundfarbe")});
-}
-
-TEST(Klassenverzeichnis, ObjekteTeilenDieListenIhrerKlasse)
-{
-    Umgebung u;
+    // Objects share the lists of their class; made without a name they log nothing.
     auto r = u.klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
     ASSERT_NE(r, nullptr);
     EXPECT_FALSE(r->IstKlasse);
@@ -204,6 +70,60 @@ TEST(Klassenverzeichnis, ObjekteTeilenDieListenIhrerKlasse)
     EXPECT_EQ(&r->Methoden(), &u.klassen.RECHTECK->Methoden());
     EXPECT_EQ(&r->Attribute(), &u.klassen.RECHTECK->Attribute());
     EXPECT_TRUE(r->Name.isEmpty());
-    // Made without a name: nothing logged.
     EXPECT_TRUE(u.analysator.Protokoll().empty());
+}
+
+TEST(Klassenverzeichnis, MethodenUndAttributeJeKlasse)
+{
+    Umgebung u;
+    const TKlassenObjekte &k = u.klassen;
+    EXPECT_EQ(methodenNamen(*k.RECHTECK),
+              box + namen("DiagonalenschnittpunktSetzen LängeSetzen BreiteSetzen"));
+    EXPECT_EQ(attributNamen(*k.RECHTECK), namen("Linienfarbe Linienart Linienstärke Füllfarbe Winkel Länge "
+                                                "Breite DiagonalenschnittpunktX DiagonalenschnittpunktY"));
+    EXPECT_EQ(methodenNamen(*k.ELLIPSE), box + namen("radiusXSetzen radiusYSetzen mittelpunktSetzen"));
+    EXPECT_EQ(attributNamen(*k.ELLIPSE).mid(5), namen("RadiusX RadiusY MittelpunktX MittelpunktY"));
+    // The line has no box-figure methods.
+    EXPECT_EQ(methodenNamen(*k.LINIE), basis + namen("punkt1Setzen punkt2Setzen"));
+    EXPECT_EQ(attributNamen(*k.LINIE), namen("Linienfarbe Linienart Linienstärke Punkt1X Punkt1Y Punkt2X Punkt2Y"));
+    EXPECT_EQ(methodenNamen(*k.VIELECK), box + namen("LängeSetzen BreiteSetzen eckenzahlSetzen"));
+    EXPECT_EQ(attributNamen(*k.VIELECK).mid(5), namen("Breite Länge MittelpunktX MittelpunktY Eckenzahl"));
+    EXPECT_EQ(methodenNamen(*k.LINIENZUG), box + namen("schließen öffnen"));
+    EXPECT_EQ(attributNamen(*k.LINIENZUG).last(), "Geschlossen");
+    EXPECT_EQ(methodenNamen(*k.PUNKT), namen("zeichnen freigeben koordinatenSetzen abschnittArtSetzen"));
+    EXPECT_EQ(attributNamen(*k.PUNKT), namen("X Y AbschnittArt"));
+    EXPECT_EQ(methodenNamen(*k.GRUPPE), basis + namen("FüllfarbeSetzen winkelSetzen schlucken gruppierungAufheben"));
+    EXPECT_EQ(methodenNamen(*k.TEXTFELD),
+              namen("zeilehinzufügen textSetzen schriftgroesseSetzen schriftartSetzen schriftfarbeSetzen "
+                    "ausrichtungSetzen kursivSetzen fettSetzen") +
+                  methodenNamen(*k.RECHTECK));
+    EXPECT_EQ(attributNamen(*k.TEXTFELD),
+              namen("Text Schriftgröße Schriftart Schriftfarbe Ausrichtung Kursiv Fett") + attributNamen(*k.RECHTECK));
+    EXPECT_EQ(methodenNamen(u.dokument), namen("zeichnen einfügen hintergrundfarbeSetzen"));
+    EXPECT_EQ(attributNamen(u.dokument), QStringList{"Hintergrundfarbe"});
+}
+
+// Methods are found without regard to case, with their parameter names and kinds.
+TEST(Klassenverzeichnis, Signaturen)
+{
+    Umgebung u;
+    const TKlassenObjekte &k = u.klassen;
+    const std::tuple<const TObjekt *, const char *, const char *> faelle[] = {
+        {k.RECHTECK, "VERSCHIEBEN", "verschieben(x-Verschiebung:1,y-Verschiebung:1)"},
+        {k.RECHTECK, "drehenum", "drehenUm(DrehpunktX:1,DrehpunktY:1,Drehwinkel:2)"},
+        {k.RECHTECK, "streckenlängebreite", "streckenLängeBreite(FaktorLänge:7,FaktorBreite:7)"},
+        {k.RECHTECK, "LinienartSetzen", "LinienartSetzen(Linienart:3)"},
+        {k.ELLIPSE, "mittelpunktSetzen", "mittelpunktSetzen(X-Koordinate:1,Y-Koordinate:1)"},
+        {k.VIELECK, "eckenzahlsetzen", "eckenzahlSetzen(Eckenzahl:6)"},
+        {k.PUNKT, "abschnittArtSetzen", "abschnittArtSetzen(Art:9)"},
+        {k.GRUPPE, "schlucken", "schlucken(Objekt:8)"},
+        {k.TEXTFELD, "fettSetzen", "fettSetzen(IstFett:4)"},
+    };
+    for (const auto &[klasse, name, erwartet] : faelle)
+        EXPECT_EQ(signatur(klasse, name), erwartet);
+    // Methods a class does not have are not found.
+    EXPECT_EQ(k.RECHTECK->FindeMethode(QStringLiteral("radiusXSetzen")), nullptr);
+    EXPECT_EQ(k.LINIE->FindeMethode(QStringLiteral("FüllfarbeSetzen")), nullptr);
+    EXPECT_EQ(k.LINIE->FindeMethode(QStringLiteral("winkelSetzen")), nullptr);
+    EXPECT_EQ(k.GRUPPE->FindeMethode(QStringLiteral("streckenLängeBreite")), nullptr);
 }

@@ -1,70 +1,28 @@
 // Object base and document: names, lookup, layers, locks, requests.
-#include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
-#include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "modell_hilfen.h"
 
-#include <gtest/gtest.h>
-
-namespace {
-
-struct Umgebung {
-    TAnalysator analysator;
-    TDokument dokument{&analysator};
-    TKlassenObjekte klassen{&analysator, &dokument};
-
-    ~Umgebung() { analysator.Angehalten = true; }
-
-    // A named, logged figure appended to the document.
-    TObjekt *neu(const QString &klasse)
-    {
-        auto o = klassen.ObjektErzeugen(klasse);
-        o->NamenVergeben();
-        o->ErzeugungProtokollieren();
-        return dokument.TeilAnhaengen(std::move(o));
-    }
-
-    QStringList log() const
-    {
-        QStringList texte;
-        for (const auto &a : analysator.Protokoll())
-            texte << a->AnzeigeText();
-        return texte;
-    }
-};
-
-} // namespace
-
-TEST(Namen, ZaehlerWerdenNieWiederverwendet)
+TEST(Namen, ZaehlerWerdenNieWiederverwendetUndLeerenGibtFrei)
 {
     Umgebung u;
-    TObjekt *re0 = u.neu(QStringLiteral("RECHTECK"));
-    u.neu(QStringLiteral("RECHTECK"));
-    EXPECT_EQ(re0->Name, QStringLiteral("re0"));
+    TObjekt *re0 = u.neu("RECHTECK");
+    u.neu("RECHTECK");
+    EXPECT_EQ(re0->Name, "re0");
     u.dokument.TeilEntfernen(re0).reset(); // freed: logs its release
-    TObjekt *dritte = u.neu(QStringLiteral("RECHTECK"));
-    EXPECT_EQ(dritte->Name, QStringLiteral("re2"));
-    EXPECT_EQ(u.neu(QStringLiteral("ELLIPSE"))->Name, QStringLiteral("el0"));
-    EXPECT_EQ(u.neu(QStringLiteral("TEXTFELD"))->Name, QStringLiteral("tf0"));
-    EXPECT_EQ(u.log(), (QStringList{QStringLiteral("re0:RECHTECK"), QStringLiteral("re1:RECHTECK"),
-                                    QStringLiteral("re0.freigeben()"), QStringLiteral("re2:RECHTECK"),
-                                    QStringLiteral("el0:ELLIPSE"), QStringLiteral("tf0:TEXTFELD")}));
+    TObjekt *dritte = u.neu("RECHTECK");
+    EXPECT_EQ(dritte->Name, "re2");
+    EXPECT_EQ(u.neu("ELLIPSE")->Name, "el0");
+    EXPECT_EQ(u.neu("TEXTFELD")->Name, "tf0");
+    EXPECT_EQ(u.log(), namen("re0:RECHTECK re1:RECHTECK re0.freigeben() re2:RECHTECK el0:ELLIPSE tf0:TEXTFELD"));
+    EXPECT_EQ(u.analysator.Protokoll()[0]->MethodenId, MErzeugung);
+    // Renaming later does not change the record.
+    dritte->Name = QStringLiteral("haus");
+    EXPECT_EQ(u.log()[3], "re2:RECHTECK");
     u.klassen.ZaehlerZuruecksetzen();
-    EXPECT_EQ(u.neu(QStringLiteral("RECHTECK"))->Name, QStringLiteral("re0"));
-}
-
-TEST(Namen, GruppeBenenntIhreTeile)
-{
-    Umgebung u;
-    auto gruppe = u.klassen.ObjektErzeugen(QStringLiteral("GRUPPE"));
-    gruppe->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("RECHTECK")));
-    gruppe->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("LINIE")));
-    gruppe->NamenVergeben();
-    EXPECT_EQ(gruppe->Name, QStringLiteral("gr0"));
-    EXPECT_EQ(gruppe->Teile[0]->Name, QStringLiteral("re0"));
-    EXPECT_EQ(gruppe->Teile[1]->Name, QStringLiteral("li0"));
-    EXPECT_EQ(gruppe->Teile[0]->Besitzer, gruppe.get());
-    u.analysator.Angehalten = true;
+    EXPECT_EQ(u.neu("RECHTECK")->Name, "re0");
+    // Emptying the document releases every figure, in drawing order.
+    u.dokument.Leeren();
+    EXPECT_TRUE(u.dokument.Teile.empty());
+    EXPECT_EQ(u.log().mid(7), namen("re1.freigeben() haus.freigeben() el0.freigeben() tf0.freigeben() re0.freigeben()"));
 }
 
 TEST(FindeObjekt, TiefensucheOhneGrossKlein)
@@ -86,33 +44,29 @@ TEST(FindeObjekt, TiefensucheOhneGrossKlein)
     EXPECT_TRUE(u.dokument.EnthaeltKlasse(KlasseRechteck));
     EXPECT_FALSE(u.dokument.EnthaeltKlasse(KlasseEllipse));
     EXPECT_TRUE(u.dokument.Teile[0]->EnthaeltKlasse(KlasseRechteck));
-    u.analysator.Angehalten = true;
 }
 
 TEST(Ebenen, ProtokolliertNurWennSichEtwasBewegt)
 {
     Umgebung u;
-    TObjekt *a = u.neu(QStringLiteral("RECHTECK"));
-    TObjekt *b = u.neu(QStringLiteral("RECHTECK"));
-    TObjekt *c = u.neu(QStringLiteral("RECHTECK"));
-    const int vorher = int(u.analysator.Protokoll().size());
-    QString meldung;
-    // The frontmost one cannot go further forward: nothing logged.
-    c->MethodeAusfuehren(MEineEbeneNachVorneSetzen, {}, meldung, nullptr);
-    a->MethodeAusfuehren(MEineEbeneNachHintenSetzen, {}, meldung, nullptr);
-    EXPECT_EQ(int(u.analysator.Protokoll().size()), vorher);
+    TObjekt *a = u.neu("RECHTECK");
+    TObjekt *b = u.neu("RECHTECK");
+    TObjekt *c = u.neu("RECHTECK");
+    // The frontmost one cannot go further forward, the backmost one not further back: nothing logged.
+    EXPECT_EQ(ausfuehren(c, MEineEbeneNachVorneSetzen), "");
+    EXPECT_EQ(ausfuehren(a, MEineEbeneNachHintenSetzen), "");
+    EXPECT_EQ(u.log().size(), 3);
     // "To the front" logs even when already in front.
-    c->MethodeAusfuehren(MInDenVordergrundSetzen, {}, meldung, nullptr);
-    EXPECT_EQ(u.log().last(), QStringLiteral("re2.inDenVordergrundSetzen(  )"));
-    a->MethodeAusfuehren(MEineEbeneNachVorneSetzen, {}, meldung, nullptr);
+    EXPECT_EQ(ausfuehren(c, MInDenVordergrundSetzen), "");
+    EXPECT_EQ(u.log().last(), "re2.inDenVordergrundSetzen(  )");
+    EXPECT_EQ(ausfuehren(a, MEineEbeneNachVorneSetzen), "");
     EXPECT_EQ(u.dokument.TeilIndex(a), 1);
-    EXPECT_EQ(u.log().last(), QStringLiteral("re0.eineEbeneNachVorneSetzen(  )"));
-    c->MethodeAusfuehren(MInDenHintergrundSetzen, {}, meldung, nullptr);
+    EXPECT_EQ(u.log().last(), "re0.eineEbeneNachVorneSetzen(  )");
+    EXPECT_EQ(ausfuehren(c, MInDenHintergrundSetzen), "");
     EXPECT_EQ(u.dokument.TeilIndex(c), 0);
     EXPECT_EQ(u.dokument.TeilIndex(b), 1);
     EXPECT_EQ(u.dokument.TeilIndex(a), 2);
-    EXPECT_EQ(u.log().last(), QStringLiteral("re2.inDenHintergrundSetzen(  )"));
-    EXPECT_TRUE(meldung.isEmpty());
+    EXPECT_EQ(u.log().last(), "re2.inDenHintergrundSetzen(  )");
 }
 
 TEST(Sperren, WerdenRekursivGesetzt)
@@ -130,7 +84,6 @@ TEST(Sperren, WerdenRekursivGesetzt)
     gruppe->MausSperreSetzen(false);
     EXPECT_EQ(zugRoh->Teile[0]->MausGesperrt, 0);
     EXPECT_EQ(zugRoh->Teile[0]->TastaturGesperrt, 1);
-    u.analysator.Angehalten = true;
 }
 
 TEST(Dokument, HintergrundfarbeUndEinfuegen)
@@ -141,58 +94,21 @@ TEST(Dokument, HintergrundfarbeUndEinfuegen)
     ASSERT_NE(wert, nullptr);
     EXPECT_EQ(wert->Art(), ArtFarbwert);
     // A copy: the document stays as it was.
-    EXPECT_EQ(wert->AnzeigeText(), QStringLiteral("weiß"));
+    EXPECT_EQ(wert->AnzeigeText(), "weiß");
     EXPECT_EQ(u.dokument.AttributWert(AWinkel), nullptr);
 
-    TDataListe param;
-    param.push_back(std::make_unique<TData>(TFarbe::Echt(FarbWert(255, 255, 0))));
-    QString meldung = QStringLiteral("alt");
-    u.dokument.MethodeAusfuehren(MHintergrundfarbeSetzen, param, meldung, nullptr);
-    EXPECT_TRUE(meldung.isEmpty());
+    EXPECT_EQ(ausfuehren(&u.dokument, MHintergrundfarbeSetzen, {TData(TFarbe::Echt(FarbWert(255, 255, 0)))}), "");
     EXPECT_EQ(u.dokument.Hintergrundfarbe.Wert, FarbWert(255, 255, 0));
-    EXPECT_EQ(u.log().last(), QStringLiteral("dokument1.hintergrundfarbeSetzen( gelb )"));
+    EXPECT_EQ(u.log().last(), "dokument1.hintergrundfarbeSetzen( gelb )");
 
     int eingefuegt = 0;
     u.dokument.EinfuegenAktion = [&eingefuegt] { ++eingefuegt; };
-    u.dokument.MethodeAusfuehren(MEinfuegen, {}, meldung, nullptr);
+    EXPECT_EQ(ausfuehren(&u.dokument, MEinfuegen), "");
     EXPECT_EQ(eingefuegt, 1);
-    EXPECT_EQ(u.log().last(), QStringLiteral("dokument1.einfügen(  )"));
+    EXPECT_EQ(u.log().last(), "dokument1.einfügen(  )");
 }
 
-TEST(Dokument, LeerenGibtAlleFigurenFrei)
-{
-    Umgebung u;
-    u.neu(QStringLiteral("RECHTECK"));
-    u.neu(QStringLiteral("ELLIPSE"));
-    u.dokument.Leeren();
-    EXPECT_TRUE(u.dokument.Teile.empty());
-    EXPECT_EQ(u.log().mid(2), (QStringList{QStringLiteral("re0.freigeben()"),
-                                           QStringLiteral("el0.freigeben()")}));
-}
-
-TEST(Punkt, FreigebenNurBeiMehrAlsZweiPunkten)
-{
-    Umgebung u;
-    auto zug = u.klassen.ObjektErzeugen(QStringLiteral("LINIENZUG"));
-    for (int i = 0; i < 2; ++i)
-        zug->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("PUNKT")));
-    TObjekt *zugRoh = u.dokument.TeilAnhaengen(std::move(zug));
-    zugRoh->NamenVergeben();
-    QString meldung;
-    TObjekt *erster = zugRoh->Teile[0].get();
-    erster->MethodeAusfuehren(MFreigeben, {}, meldung, nullptr);
-    EXPECT_EQ(zugRoh->Teile.size(), 2u);
-    EXPECT_TRUE(u.dokument.Wuensche.Leer());
-
-    zugRoh->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("PUNKT")));
-    erster->MethodeAusfuehren(MFreigeben, {}, meldung, nullptr);
-    EXPECT_EQ(zugRoh->Teile.size(), 2u);
-    EXPECT_EQ(u.dokument.Wuensche.Loeschen, erster);
-    EXPECT_EQ(u.dokument.Wuensche.LoeschenEigen.get(), erster);
-    EXPECT_EQ(erster->Besitzer, nullptr);
-}
-
-TEST(Zeichnen, ProtokolliertVerschachtelt)
+TEST(Zeichnen, GruppeBenenntIhreTeileUndProtokolliertVerschachtelt)
 {
     Umgebung u;
     auto gruppe = u.klassen.ObjektErzeugen(QStringLiteral("GRUPPE"));
@@ -200,19 +116,19 @@ TEST(Zeichnen, ProtokolliertVerschachtelt)
     gruppe->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("ELLIPSE")));
     gruppe->NamenVergeben();
     TObjekt *g = u.dokument.TeilAnhaengen(std::move(gruppe));
-    QString meldung;
-    g->MethodeAusfuehren(MZeichnen, {}, meldung, nullptr);
-    EXPECT_EQ(meldung, QStringLiteral("Kein Neuzeichnen"));
+    EXPECT_EQ(g->Name, "gr0");
+    EXPECT_EQ(g->Teile[0]->Besitzer, g);
+    EXPECT_EQ(ausfuehren(g, MZeichnen), "Kein Neuzeichnen");
     ASSERT_EQ(u.analysator.Protokoll().size(), 1u);
     const auto &eintrag = *u.analysator.Protokoll()[0];
-    EXPECT_EQ(eintrag.AnzeigeText(), QStringLiteral("gr0.zeichnen(  )"));
+    EXPECT_EQ(eintrag.AnzeigeText(), "gr0.zeichnen(  )");
     ASSERT_EQ(eintrag.Unteraufrufe.size(), 2u);
-    EXPECT_EQ(eintrag.Unteraufrufe[0]->AnzeigeText(), QStringLiteral("re0.zeichnen(  )"));
-    EXPECT_EQ(eintrag.Unteraufrufe[1]->AnzeigeText(), QStringLiteral("el0.zeichnen(  )"));
+    EXPECT_EQ(eintrag.Unteraufrufe[0]->AnzeigeText(), "re0.zeichnen(  )");
+    EXPECT_EQ(eintrag.Unteraufrufe[1]->AnzeigeText(), "el0.zeichnen(  )");
     EXPECT_EQ(u.analysator.OffeneAnzahl(), 0);
 
     // The document's own zeichnen nests every figure.
-    u.dokument.MethodeAusfuehren(MZeichnen, {}, meldung, nullptr);
-    EXPECT_EQ(u.analysator.Protokoll().back()->AnzeigeText(), QStringLiteral("dokument1.zeichnen(  )"));
+    EXPECT_EQ(ausfuehren(&u.dokument, MZeichnen), "Kein Neuzeichnen");
+    EXPECT_EQ(u.analysator.Protokoll().back()->AnzeigeText(), "dokument1.zeichnen(  )");
     EXPECT_EQ(u.analysator.Protokoll().back()->AnzahlMitUnteraufrufen(), 4);
 }

@@ -1,26 +1,17 @@
 // The call record and the recorder.
-#include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
-#include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-
-#include <gtest/gtest.h>
+#include "modell_hilfen.h"
 
 TEST(Aufruf, AnzeigeTexte)
 {
     TMethodenAufruf verschieben(MVerschieben, QStringLiteral("re0"));
     verschieben.LaengeHinzufuegen(2.0).LaengeHinzufuegen(1.0);
-    EXPECT_EQ(verschieben.AnzeigeText(), QStringLiteral("re0.verschieben( 2.00 cm, 10.00 mm )"));
+    EXPECT_EQ(verschieben.AnzeigeText(), "re0.verschieben( 2.00 cm, 10.00 mm )");
 
-    TMethodenAufruf schliessen(MSchliessen, QStringLiteral("lz0"));
-    EXPECT_EQ(schliessen.AnzeigeText(), QStringLiteral("lz0.schließen(  )"));
-
-    TMethodenAufruf frei(MFreigeben, QStringLiteral("el3"));
-    EXPECT_EQ(frei.AnzeigeText(), QStringLiteral("el3.freigeben()"));
-
+    EXPECT_EQ(TMethodenAufruf(MSchliessen, QStringLiteral("lz0")).AnzeigeText(), "lz0.schließen(  )");
+    EXPECT_EQ(TMethodenAufruf(MFreigeben, QStringLiteral("el3")).AnzeigeText(), "el3.freigeben()");
     TMethodenAufruf text(MTextSetzen, QStringLiteral("tf0"));
     text.TextHinzufuegen(QStringLiteral("Hallo, Welt"));
-    EXPECT_EQ(text.AnzeigeText(), QStringLiteral("tf0.textSetzen( \"Hallo, Welt\" )"));
+    EXPECT_EQ(text.AnzeigeText(), "tf0.textSetzen( \"Hallo, Welt\" )");
 
     TMethodenAufruf alles(MStreckenMitZentrum, QStringLiteral("x"));
     alles.LaengeHinzufuegen(0.5).WinkelHinzufuegen(90).FaktorHinzufuegen(2).GanzzahlHinzufuegen(7)
@@ -29,23 +20,6 @@ TEST(Aufruf, AnzeigeTexte)
     EXPECT_EQ(alles.AnzeigeText(),
               QStringLiteral("x.streckenMitZentrum( 5.00 mm, 90.00°, 200.000 %, 7, unsichtbar, "
                              "gepunktelt, wahr, gerade, zentriert )"));
-}
-
-TEST(Aufruf, ErzeugungZeigtDieKlasse)
-{
-    TAnalysator analysator;
-    TDokument dokument(&analysator);
-    TKlassenObjekte klassen(&analysator, &dokument);
-    auto r = klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
-    r->NamenVergeben();
-    r->ErzeugungProtokollieren();
-    ASSERT_EQ(analysator.Protokoll().size(), 1u);
-    EXPECT_EQ(analysator.Protokoll()[0]->AnzeigeText(), QStringLiteral("re0:RECHTECK"));
-    EXPECT_EQ(analysator.Protokoll()[0]->MethodenId, MErzeugung);
-    // Renaming later does not change the record.
-    r->Name = QStringLiteral("haus");
-    EXPECT_EQ(analysator.Protokoll()[0]->AnzeigeText(), QStringLiteral("re0:RECHTECK"));
-    analysator.Angehalten = true;
 }
 
 TEST(Analysator, VerschachtelungUndMarkierung)
@@ -68,7 +42,7 @@ TEST(Analysator, VerschachtelungUndMarkierung)
     EXPECT_TRUE(oben.AusEingabefeld);
     ASSERT_EQ(oben.Unteraufrufe.size(), 1u);
     ASSERT_EQ(oben.Unteraufrufe[0]->Unteraufrufe.size(), 1u);
-    EXPECT_EQ(oben.Unteraufrufe[0]->Unteraufrufe[0]->ObjektName, QStringLiteral("blatt"));
+    EXPECT_EQ(oben.Unteraufrufe[0]->Unteraufrufe[0]->ObjektName, "blatt");
     EXPECT_EQ(gemeldet, std::vector<QString>{QStringLiteral("dokument1.verschieben(  )")});
     // Closing with nothing open does nothing.
     analysator.Schliessen();
@@ -89,17 +63,13 @@ TEST(Analysator, VorschauUndAngehaltenWerdenVerworfen)
     EXPECT_TRUE(analysator.Protokoll().empty());
 
     // A preview figure's operations log nothing.
-    analysator.Angehalten = false;
-    TDokument dokument(&analysator);
-    TKlassenObjekte klassen(&analysator, &dokument);
-    auto r = klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
-    auto *figur = static_cast<TZeichenObjekt *>(r.get());
+    Umgebung u;
+    auto *figur = static_cast<TZeichenObjekt *>(u.neu("RECHTECK"));
     figur->VorschauSetzen(true);
     figur->verschieben(1, 1);
     figur->LinienartSetzen(2);
-    EXPECT_TRUE(analysator.Protokoll().empty());
-    r.reset(); // a preview logs no release either
-    EXPECT_TRUE(analysator.Protokoll().empty());
+    u.dokument.Leeren(); // a preview logs no release either
+    EXPECT_EQ(u.log(), QStringList{"re0:RECHTECK"});
 }
 
 TEST(Analysator, HoechstensZweitausendEintraege)
@@ -114,8 +84,8 @@ TEST(Analysator, HoechstensZweitausendEintraege)
         analysator.Protokollieren(
             std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("o%1").arg(i)));
     ASSERT_EQ(analysator.Protokoll().size(), 2000u);
-    EXPECT_EQ(analysator.Protokoll().front()->ObjektName, QStringLiteral("o1"));
-    EXPECT_EQ(analysator.Protokoll().back()->ObjektName, QStringLiteral("o2000"));
+    EXPECT_EQ(analysator.Protokoll().front()->ObjektName, "o1");
+    EXPECT_EQ(analysator.Protokoll().back()->ObjektName, "o2000");
     EXPECT_EQ(analysator.GesamtAnzahl(), 2001);
     EXPECT_EQ(gemeldet, 2001);
 }

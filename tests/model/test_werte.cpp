@@ -9,9 +9,9 @@
 
 TEST(Grossschreibung, NurAbisZundDieDreiUmlaute)
 {
-    EXPECT_EQ(Grossschreibung(QStringLiteral("Gekrümmt")), QStringLiteral("GEKRÜMMT"));
-    EXPECT_EQ(Grossschreibung(QStringLiteral("weiß")), QStringLiteral("WEIß"));
-    EXPECT_EQ(Grossschreibung(QStringLiteral("äöüé1_z")), QStringLiteral("ÄÖÜé1_Z"));
+    EXPECT_EQ(Grossschreibung(QStringLiteral("Gekrümmt")), "GEKRÜMMT");
+    EXPECT_EQ(Grossschreibung(QStringLiteral("weiß")), "WEIß");
+    EXPECT_EQ(Grossschreibung(QStringLiteral("äöüé1_z")), "ÄÖÜé1_Z");
     // WEISS does not name the colour weiß.
     EXPECT_FALSE(GleichOhneGross(QStringLiteral("WEISS"), QStringLiteral("weiß")));
     EXPECT_EQ(FarbIndexZuName(QStringLiteral("WEISS")), -1);
@@ -21,7 +21,7 @@ TEST(Grossschreibung, NurAbisZundDieDreiUmlaute)
     EXPECT_FALSE(BeginntMitOhneGross(QStringLiteral("Re"), QStringLiteral("REC")));
 }
 
-TEST(Codec1252, JedesByteHinUndZurueck)
+TEST(Codec1252, JedesByteHinUndZurueckUndNichtDarstellbares)
 {
     QByteArray alle;
     for (int b = 0; b < 256; ++b)
@@ -37,10 +37,8 @@ TEST(Codec1252, JedesByteHinUndZurueck)
     EXPECT_EQ(text[0xDF], QChar(u'ß'));
     EXPECT_EQ(text[0x9F], QChar(0x0178));
     EXPECT_EQ(text[0x81], QChar(0x0081));
-}
 
-TEST(Codec1252, NichtDarstellbaresWirdGemeldet)
-{
+    // Characters outside the code page are reported, and nothing is kept.
     QByteArray bytes = "alt";
     qsizetype fehler = 0;
     EXPECT_FALSE(Codec1252::Kodieren(QStringLiteral("ab\u0100c"), bytes, &fehler));
@@ -51,30 +49,31 @@ TEST(Codec1252, NichtDarstellbaresWirdGemeldet)
     EXPECT_FALSE(Codec1252::Darstellbar(QChar(0x3A9)));
 }
 
-TEST(AnzeigeText, Laengen)
+// How a value shows in the log: lengths switch from mm to cm above 1 cm.
+TEST(AnzeigeText, JeWertart)
 {
-    EXPECT_EQ(TData(-0.3, ArtLaenge).AnzeigeText(), QStringLiteral("-3.00 mm"));
-    EXPECT_EQ(TData(0.0, ArtLaenge).AnzeigeText(), QStringLiteral("0.00 mm"));
-    EXPECT_EQ(TData(1.01, ArtLaenge).AnzeigeText(), QStringLiteral("1.01 cm"));
-    EXPECT_EQ(TData(2.5, ArtLaenge).AnzeigeText(), QStringLiteral("2.50 cm"));
-    EXPECT_EQ(TData(0.5, ArtLaenge).AnzeigeText(), QStringLiteral("5.00 mm"));
-    EXPECT_EQ(TData(1.0, ArtLaenge).AnzeigeText(), QStringLiteral("10.00 mm"));
-    EXPECT_EQ(TData(-1.5, ArtLaenge).AnzeigeText(), QStringLiteral("-1.50 cm"));
-}
-
-TEST(AnzeigeText, WinkelFaktorUndWoerter)
-{
-    EXPECT_EQ(TData(45.0, ArtWinkel).AnzeigeText(), QStringLiteral("45.00°"));
-    EXPECT_EQ(TData(1.5, ArtFaktor).AnzeigeText(), QStringLiteral("150.000 %"));
-    EXPECT_EQ(TData(0.5, ArtFaktor).AnzeigeText(), QStringLiteral("50.000 %"));
-    EXPECT_EQ(TData(std::uint8_t(2), ArtLinienart).AnzeigeText(), QStringLiteral("gestrichelt"));
-    EXPECT_EQ(TData(std::uint8_t(1), ArtWahrheitswert).AnzeigeText(), QStringLiteral("wahr"));
-    EXPECT_EQ(TData(std::uint8_t(0), ArtWahrheitswert).AnzeigeText(), QStringLiteral("falsch"));
-    EXPECT_EQ(TData(std::uint8_t(1), ArtAbschnittArt).AnzeigeText(), QStringLiteral("gekrümmt"));
-    EXPECT_EQ(TData(std::uint8_t(3), ArtAusrichtung).AnzeigeText(), QStringLiteral("Blocksatz"));
-    EXPECT_EQ(TData(std::int32_t(-42)).AnzeigeText(), QStringLiteral("-42"));
-    EXPECT_EQ(TData(static_cast<TObjekt *>(nullptr)).AnzeigeText(), QString());
-    EXPECT_EQ(TData(TFarbe::Echt(FarbWert(255, 0, 0))).AnzeigeText(), QStringLiteral("rot"));
+    const std::pair<TData, const char *> faelle[] = {
+        {TData(-0.3, ArtLaenge), "-3.00 mm"},
+        {TData(0.0, ArtLaenge), "0.00 mm"},
+        {TData(1.01, ArtLaenge), "1.01 cm"},
+        {TData(2.5, ArtLaenge), "2.50 cm"},
+        {TData(0.5, ArtLaenge), "5.00 mm"},
+        {TData(1.0, ArtLaenge), "10.00 mm"},
+        {TData(-1.5, ArtLaenge), "-1.50 cm"},
+        {TData(45.0, ArtWinkel), "45.00°"},
+        {TData(1.5, ArtFaktor), "150.000 %"},
+        {TData(0.5, ArtFaktor), "50.000 %"},
+        {TData(std::uint8_t(2), ArtLinienart), "gestrichelt"},
+        {TData(std::uint8_t(1), ArtWahrheitswert), "wahr"},
+        {TData(std::uint8_t(0), ArtWahrheitswert), "falsch"},
+        {TData(std::uint8_t(1), ArtAbschnittArt), "gekrümmt"},
+        {TData(std::uint8_t(3), ArtAusrichtung), "Blocksatz"},
+        {TData(std::int32_t(-42)), "-42"},
+        {TData(static_cast<TObjekt *>(nullptr)), ""},
+        {TData(TFarbe::Echt(FarbWert(255, 0, 0))), "rot"},
+    };
+    for (const auto &[wert, text] : faelle)
+        EXPECT_EQ(wert.AnzeigeText(), text);
 }
 
 TEST(AnzeigeText, TexteBis35Zeichen)
@@ -84,14 +83,14 @@ TEST(AnzeigeText, TexteBis35Zeichen)
     const QString sechsunddreissig = fuenfunddreissig + QLatin1Char('b');
     EXPECT_EQ(TData(sechsunddreissig).AnzeigeText(),
               QLatin1Char('"') + fuenfunddreissig + QStringLiteral(" ...\""));
-    EXPECT_EQ(TData(QString()).AnzeigeText(), QStringLiteral("\"\""));
+    EXPECT_EQ(TData(QString()).AnzeigeText(), "\"\"");
 }
 
 TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
 {
     // Rounded to 5 significant digits, then 2 decimals.
-    EXPECT_EQ(ZahlFormatieren(1234.567, 5, 2), QStringLiteral("1234.60"));
-    EXPECT_EQ(ZahlFormatieren(12345.0, 5, 2), QStringLiteral("12345.00"));
+    EXPECT_EQ(ZahlFormatieren(1234.567, 5, 2), "1234.60");
+    EXPECT_EQ(ZahlFormatieren(12345.0, 5, 2), "12345.00");
     // More integer digits than the precision: scientific notation.
     const QString gross = ZahlFormatieren(123456.0, 5, 2);
     EXPECT_TRUE(gross.contains(QLatin1Char('E'))) << gross.toStdString();
@@ -100,10 +99,10 @@ TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
     EXPECT_TRUE(ZahlFormatieren(99999.9, 5, 2).contains(QLatin1Char('E')));
     EXPECT_EQ(TData(123456.0, ArtLaenge).AnzeigeText(), gross + QStringLiteral(" cm"));
     // Factors have precision 6: 12345.6 % stays fixed, 1234567 % does not.
-    EXPECT_EQ(TData(123.456, ArtFaktor).AnzeigeText(), QStringLiteral("12345.600 %"));
+    EXPECT_EQ(TData(123.456, ArtFaktor).AnzeigeText(), "12345.600 %");
     EXPECT_TRUE(TData(12345.67, ArtFaktor).AnzeigeText().contains(QLatin1Char('E')));
     // No negative zero.
-    EXPECT_EQ(ZahlFormatieren(-0.0001, 5, 2), QStringLiteral("0.00"));
+    EXPECT_EQ(ZahlFormatieren(-0.0001, 5, 2), "0.00");
 }
 
 TEST(Farbe, NamenUndTabellenIndex)
@@ -113,13 +112,13 @@ TEST(Farbe, NamenUndTabellenIndex)
     EXPECT_EQ(neu.FarbArt, FarbArtNichtEinheitlich);
     EXPECT_EQ(neu.Wert, 0u);
     EXPECT_EQ(neu.TabellenIndex(), 0);
-    EXPECT_EQ(neu.FarbName(), QStringLiteral("nicht_einheitlich"));
-    EXPECT_EQ(TFarbe::Unsichtbar().FarbName(), QStringLiteral("unsichtbar"));
+    EXPECT_EQ(neu.FarbName(), "nicht_einheitlich");
+    EXPECT_EQ(TFarbe::Unsichtbar().FarbName(), "unsichtbar");
     EXPECT_EQ(TFarbe::Unsichtbar().TabellenIndex(), 0);
     const TFarbe unbenannt = TFarbe::Echt(FarbWert(1, 2, 3));
     EXPECT_FALSE(unbenannt.TabellenIndex().has_value());
     EXPECT_EQ(unbenannt.FarbName(), QString());
-    EXPECT_EQ(TFarbe::Echt(FarbWert(255, 255, 255)).FarbName(), QStringLiteral("weiß"));
+    EXPECT_EQ(TFarbe::Echt(FarbWert(255, 255, 255)).FarbName(), "weiß");
     EXPECT_EQ(TFarbe::Echt(FarbWert(204, 153, 255)).TabellenIndex(), 41);
     // Red lives in the lowest byte.
     EXPECT_EQ(FarbWert(255, 0, 0), 0x0000FFu);

@@ -5,11 +5,13 @@
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
+#include "persistence/Dokumentdatei.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/FMain.h"
 #include "window/ui/MyScrollBox.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -65,23 +67,14 @@ struct Datei {
         QTest::mouseRelease(seite, Qt::LeftButton, {}, b);
     }
 
-    struct Stand {
-        QStringList namen;
-        QList<double> mitten;
-        QList<int> zaehler;
-        bool operator==(const Stand &) const = default;
-    };
-    Stand stand() const
+    // The drawing as its file says it: figures, names, numbers, counters.
+    QByteArray datei() const { return DokumentAlsBytes(ab.Dokument(), ab.Klassen()); }
+    QStringList namen() const
     {
-        Stand s;
-        for (auto &t : ab.Dokument().Teile) {
-            s.namen << t->Name;
-            auto *f = dynamic_cast<TZeichenObjekt *>(t.get());
-            s.mitten << std::round(f->MitteX * 1000) / 1000 << std::round(f->MitteY * 1000) / 1000;
-        }
-        for (TObjekt *k : ab.Klassen().Klassen())
-            s.zaehler << k->Zaehler;
-        return s;
+        QStringList n;
+        for (auto &t : ab.Dokument().Teile)
+            n << t->Name;
+        return n;
     }
 };
 
@@ -95,8 +88,8 @@ TEST(DateiBefehle, ZeichnenSpeichernNeuUndWiederOeffnen)
     d.zeichnen(d.fenster.SBRechteck, {80, 250}, {140, 330});
     ASSERT_EQ(d.ab.Dokument().Teile.size(), 3u);
     EXPECT_TRUE(d.ab.Geaendert);
-    const Datei::Stand vorher = d.stand();
-    EXPECT_EQ(vorher.namen, (QStringList{"re0", "el0", "re1"}));
+    const QByteArray vorher = d.datei();
+    EXPECT_EQ(d.namen(), (QStringList{"re0", "el0", "re1"}));
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4"));
 
     // Ctrl+S on a never-saved drawing asks for the name.
@@ -108,27 +101,22 @@ TEST(DateiBefehle, ZeichnenSpeichernNeuUndWiederOeffnen)
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: zeichnung.fgo"));
     EXPECT_TRUE(d.meldungen.isEmpty()) << d.meldungen.join(QLatin1Char('\n')).toStdString();
 
-    // New: nothing to ask, the drawing and the counters start again.
+    // New: nothing to ask, the drawing is the one Figuro starts with:
+    // no figures, password or colour, all counters 0.
     d.ab.Dokument().Passwort = QStringLiteral("geheim");
     d.ab.Dokument().Hintergrundfarbe.Wert = FarbWert(0, 0, 255);
     d.db.ANeu->trigger();
     EXPECT_TRUE(d.fragen.isEmpty());
-    EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+    TArbeitsbereich frisch;
+    EXPECT_EQ(d.datei(), DokumentAlsBytes(frisch.Dokument(), frisch.Klassen()));
     EXPECT_TRUE(d.ab.Auswahl.empty());
     EXPECT_TRUE(d.ab.Dateiname.isEmpty());
-    EXPECT_TRUE(d.ab.Dokument().Passwort.isEmpty());
-    EXPECT_EQ(d.ab.Dokument().Hintergrundfarbe.Wert, FarbWert(255, 255, 255));
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4"));
-    for (TObjekt *k : d.ab.Klassen().Klassen()) {
-        if (k->KlassenId != KlasseDokument) {
-            EXPECT_EQ(k->Zaehler, 0) << k->Name.toStdString();
-        }
-    }
 
     // Open brings back the same objects, names and counters.
     d.oeffnenPfad = d.speicherPfad;
     QTest::keyClick(&d.fenster, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(d.stand(), vorher);
+    EXPECT_EQ(d.datei(), vorher);
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: zeichnung.fgo"));
     EXPECT_FALSE(d.ab.Geaendert);
     // The next rectangle continues the counting.
@@ -175,10 +163,16 @@ TEST(DateiBefehle, RueckfrageJaDannAbbrechenHaeltNeuAuf)
     EXPECT_FALSE(d.fenster.isVisible());
 }
 
+// A file that cannot be read or written is reported; the drawing, its file
+// name and the caption stay as they were.
 TEST(DateiBefehle, FehlerBeimOeffnenUndSpeichernAlsMeldung)
 {
     Datei d;
     d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    const QString alt = d.ordner.filePath(QStringLiteral("alt.fgo"));
+    d.speicherPfad = alt;
+    ASSERT_TRUE(d.db.DokumentSpeichern(true));
+    d.zeichnen(d.fenster.SBRechteck, {200, 60}, {260, 120});
     const QString kaputt = d.ordner.filePath(QStringLiteral("kaputt.fgo"));
     {
         QFile f(kaputt);
@@ -186,17 +180,30 @@ TEST(DateiBefehle, FehlerBeimOeffnenUndSpeichernAlsMeldung)
         f.write("<?xml version=\"1.0\"?>\n<DOKUMENT><RECHTECK Name=\"x\"></DOKUMENT>");
     }
     EXPECT_FALSE(d.db.DokumentOeffnen(kaputt));
-    ASSERT_EQ(d.meldungen.size(), 1);
-    EXPECT_TRUE(d.meldungen[0].startsWith(QStringLiteral("Fehler:"))) << d.meldungen[0].toStdString();
-    EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u) << "the drawing stays";
-    EXPECT_EQ(d.ab.Dokument().Teile[0]->Name, QStringLiteral("re0"));
-    EXPECT_TRUE(d.ab.Dateiname.isEmpty());
+    EXPECT_EQ(d.meldungen, QStringList{QStringLiteral("Fehler:= erwartet.")});
+    EXPECT_EQ(d.namen(), (QStringList{"re0", "re1"}));
 
     d.speicherPfad = d.ordner.filePath(QStringLiteral("fehlt/zeichnung.fgo"));
     EXPECT_FALSE(d.db.DokumentSpeichern(true));
-    ASSERT_EQ(d.meldungen.size(), 2);
-    EXPECT_EQ(d.meldungen[1], QStringLiteral("Fehler:Fehler beim Öffnend er Datei."));
+    EXPECT_EQ(d.meldungen.value(1), QStringLiteral("Fehler:Fehler beim Öffnend er Datei."));
     EXPECT_TRUE(d.ab.Geaendert);
+    EXPECT_EQ(d.ab.Dateiname, alt);
+    EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: alt.fgo"));
+    EXPECT_FALSE(QFile::exists(d.speicherPfad));
+}
+
+// The file dialogs start in the document's folder, else in one that exists.
+TEST(DateiBefehle, DialogOrdnerDesDokumentsSonstEinVorhandenerOrdner)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    EXPECT_EQ(TDateiBefehle::DialogOrdner(ordner.filePath(QStringLiteral("haus.fgo"))),
+              QDir(ordner.path()).absolutePath());
+    for (const QString &name : {ordner.filePath(QStringLiteral("fehlt/haus.fgo")), QString()}) {
+        const QString start = TDateiBefehle::DialogOrdner(name);
+        EXPECT_NE(start, QDir(ordner.filePath(QStringLiteral("fehlt"))).absolutePath());
+        EXPECT_TRUE(QDir(start).exists()) << start.toStdString();
+    }
 }
 
 TEST(DateiBefehle, KommandozeileOeffnetNurFgoDateien)
@@ -226,13 +233,8 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     for (QAction *a : d.fenster.MenuDatei->actions())
         if (!a->isSeparator())
             texte << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    EXPECT_TRUE(texte.contains(QStringLiteral("Neu|Ctrl+N")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("Ö&ffnen|Ctrl+O")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("&Speichern|Ctrl+S")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("S&peichern unter ...|Ctrl+Shift+S")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("Drucken ...|Ctrl+P")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("E&xportieren ...|")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("&Beenden|Ctrl+Q")));
+    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
+                                  "E&xportieren ...|", "Drucken ...|Ctrl+P", "&Beenden|Ctrl+Q"}));
     EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
 
     // Export goes through the core with the selection's options.

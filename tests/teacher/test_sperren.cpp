@@ -202,23 +202,6 @@ TEST_F(Dialog, GemischteTastatursperreZeigtNurDortLassenUndErklaerung)
     EXPECT_EQ(b->MausGesperrt, 1);
 }
 
-TEST_F(Dialog, LassenUndUebernehmenAendertNichts)
-{
-    a->TastaturSperreSetzen(true);
-    b->MausSperreSetzen(true);
-    oeffnen();
-    EXPECT_TRUE(d.RBMausLassen->isVisible());
-    EXPECT_TRUE(d.LMaus1->isVisible());
-    EXPECT_TRUE(d.RBMausLassen->isChecked());
-    EXPECT_TRUE(d.RBTastaturLassen->isChecked());
-    QTest::mouseClick(d.BUebernehmen, Qt::LeftButton);
-    EXPECT_FALSE(d.Geaendert);
-    EXPECT_EQ(a->TastaturGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 0);
-    EXPECT_EQ(a->MausGesperrt, 0);
-    EXPECT_EQ(b->MausGesperrt, 1);
-}
-
 TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
 {
     a->MausSperreSetzen(true);

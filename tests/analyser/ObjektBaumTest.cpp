@@ -69,30 +69,25 @@ TEST_F(ObjektBaumTest, DreiRechteckeLiegenMitHalbemZentimeterAbstandZentriertUnt
         SCOPED_TRACE(int(ausrichtung));
         auto baum = bauen(ausrichtung);
         ASSERT_EQ(baum->KnotenAnzahl(), 4);
-        const QRectF w = baum->Wurzel->Bildrechteck();
+        // Seen downwards: x along the siblings, y along the depth.
+        const bool abwaerts = ausrichtung == AusrichtungHorizontal;
+        const auto drehen = [abwaerts](QRectF r) { return abwaerts ? r : QRectF(r.y(), r.x(), r.height(), r.width()); };
+        const QRectF w = drehen(baum->Wurzel->Bildrechteck());
+        const QRectF flaecheAbwaerts = drehen(QRectF(0, 0, flaeche.DiagrammBreite, flaeche.DiagrammHoehe));
         QRectF k[3];
         for (int i = 0; i < 3; ++i)
-            k[i] = karte(*baum, r[i]).Bildrechteck();
-        const bool waagerecht = ausrichtung == AusrichtungHorizontal;
-        for (int i = 0; i < 3; ++i) {
-            // One level further on the depth axis, 1.0 cm beyond the document.
-            EXPECT_NEAR(waagerecht ? k[i].top() : k[i].left(), (waagerecht ? w.bottom() : w.right()) + 1.0,
-                        Genau);
-        }
-        for (int i = 0; i < 2; ++i) {
-            const double luecke = waagerecht ? k[i + 1].left() - k[i].right() : k[i + 1].top() - k[i].bottom();
-            EXPECT_NEAR(luecke, 0.5, Genau);
-        }
-        // Centred on the document's card.
-        const double mitte = waagerecht ? (k[0].center().x() + k[2].center().x()) / 2
-                                        : (k[0].center().y() + k[2].center().y()) / 2;
-        EXPECT_NEAR(mitte, waagerecht ? w.center().x() : w.center().y(), Genau);
-        // The row is wider than the document's card, so it starts at the margin.
-        EXPECT_NEAR(waagerecht ? k[0].left() : k[0].top(), 1.0, Genau);
-        EXPECT_NEAR(waagerecht ? flaeche.DiagrammBreite : flaeche.DiagrammHoehe,
-                    (waagerecht ? k[2].right() : k[2].bottom()) + 1.0, Genau);
-        EXPECT_NEAR(waagerecht ? flaeche.DiagrammHoehe : flaeche.DiagrammBreite,
-                    (waagerecht ? k[0].bottom() : k[0].right()) + 1.0, Genau);
+            k[i] = drehen(karte(*baum, r[i]).Bildrechteck());
+        // One level deeper, 1.0 cm beyond the document, 0.5 cm between.
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(k[i].top(), w.bottom() + 1.0, Genau);
+        for (int i = 0; i < 2; ++i)
+            EXPECT_NEAR(k[i + 1].left() - k[i].right(), 0.5, Genau);
+        // Centred on the document's card; the row is wider than the
+        // document's card, so it starts at the margin.
+        EXPECT_NEAR((k[0].center().x() + k[2].center().x()) / 2, w.center().x(), Genau);
+        EXPECT_NEAR(k[0].left(), 1.0, Genau);
+        EXPECT_NEAR(flaecheAbwaerts.width(), k[2].right() + 1.0, Genau);
+        EXPECT_NEAR(flaecheAbwaerts.height(), k[0].bottom() + 1.0, Genau);
     }
 }
 

@@ -23,20 +23,13 @@ constexpr double Eps = 1e-9;
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 // A point (two coordinates), a box figure's centre and size, and a bounding box, within Eps.
-#define EXPECT_PUNKT(ax, ay, x, y)                                                                 \
-    do {                                                                                           \
-        EXPECT_NEAR(ax, x, Eps);                                                                   \
-        EXPECT_NEAR(ay, y, Eps);                                                                   \
-    } while (0)
+#define EXPECT_PUNKT(ax, ay, x, y) do { EXPECT_NEAR(ax, x, Eps); EXPECT_NEAR(ay, y, Eps); } while (0)
 #define EXPECT_BOX(f, mx, my, l, b)                                                                \
+    do { EXPECT_PUNKT((f)->MitteX, (f)->MitteY, mx, my); EXPECT_PUNKT((f)->Länge, (f)->Breite, l, b); } while (0)
+#define EXPECT_RAHMEN(f, li, re, un, ob)                                                           \
     do {                                                                                           \
-        EXPECT_PUNKT((f)->MitteX, (f)->MitteY, mx, my);                                            \
-        EXPECT_PUNKT((f)->Länge, (f)->Breite, l, b);                                               \
-    } while (0)
-#define EXPECT_RAHMEN(f, links, rechts, unten, oben)                                               \
-    do {                                                                                           \
-        EXPECT_PUNKT((f)->Umgebungsrechteck.Links, (f)->Umgebungsrechteck.Rechts, links, rechts);  \
-        EXPECT_PUNKT((f)->Umgebungsrechteck.Unten, (f)->Umgebungsrechteck.Oben, unten, oben);      \
+        EXPECT_PUNKT((f)->Umgebungsrechteck.Links, (f)->Umgebungsrechteck.Rechts, li, re);         \
+        EXPECT_PUNKT((f)->Umgebungsrechteck.Unten, (f)->Umgebungsrechteck.Oben, un, ob);           \
     } while (0)
 
 struct Umgebung {
@@ -147,6 +140,13 @@ inline QString ausfuehren(TObjekt *o, int methode, TDataListe parameter = {})
     o->MethodeAusfuehren(methode, parameter, meldung, nullptr);
     return meldung;
 }
+
+// A test with a fresh recorder, document and class registry, and a drawing
+// surface at 100 % (not the current one).
+struct Figuren : ::testing::Test {
+    Umgebung u;
+    TZeichenflaeche zf;
+};
 
 // A drawing surface painting into a white image of a small sheet (at 100 %
 // on a 96-dpi screen: about 37.8 pixels per centimetre).

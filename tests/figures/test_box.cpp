@@ -154,9 +154,10 @@ TEST_F(BoxFigur, DuplizierenUebernimmtAlleWerte)
     EXPECT_EQ(u.protokoll(), QStringList{"re1:RECHTECK"}); // the unnamed copy is not logged
 }
 
-TEST(BoxAufziehen, QuadratischUndAusDerMitte)
+using BoxAufziehen = Figuren;
+
+TEST_F(BoxAufziehen, QuadratischUndAusDerMitte)
 {
-    Umgebung u;
     auto *r = u.neu<TRechteck>("RECHTECK");
     r->AufziehenBeginnen(nullptr, 0, 0);
     EXPECT_TRUE(r->Vorschau);
@@ -180,10 +181,10 @@ TEST(BoxAufziehen, QuadratischUndAusDerMitte)
     EXPECT_BOX(klick, 4, 6, 0, 0);
 }
 
-TEST(BoxGriffe, ReihenfolgeArtenUndLagen)
+using BoxGriffe = Figuren;
+
+TEST_F(BoxGriffe, ReihenfolgeArtenUndLagen)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     auto *r = u.rechteck(5, 5, 4, 2);
     const auto g = r->GriffPlaetze(&zf);
     ASSERT_EQ(g.size(), 9u);
@@ -230,10 +231,8 @@ TEST(BoxGriffe, ReihenfolgeArtenUndLagen)
     EXPECT_TRUE(r->Griffe.empty());
 }
 
-TEST(BoxGriffe, SchmaleBoxUndDrehgriffAmSeitenrand)
+TEST_F(BoxGriffe, SchmaleBoxUndDrehgriffAmSeitenrand)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     const double px = 1 / zf.SkalaX;
     auto *r = u.rechteck(5, 5, px, 0); // 1 pixel wide
     const auto g = r->GriffPlaetze(&zf);
@@ -258,9 +257,10 @@ TEST(BoxGriffe, SchmaleBoxUndDrehgriffAmSeitenrand)
     EXPECT_NEAR(r->GriffPlaetze(&zf)[0].PosX, 5 + 1 + 5 * px, 1e-12);
 }
 
-TEST(Figurbasis, PunktNahAnStreckeMindestensZweiPixel)
+using Figurbasis = Figuren;
+
+TEST_F(Figurbasis, PunktNahAnStreckeMindestensZweiPixel)
 {
-    TZeichenflaeche zf;
     const double px = 1 / zf.SkalaX;
     // Tolerance below 2 pixels acts as 2 pixels.
     EXPECT_TRUE(PunktNahAnStrecke(&zf, 1, 1.9 * px, 0.0, 0, 0, 2, 0));
@@ -273,7 +273,7 @@ TEST(Figurbasis, PunktNahAnStreckeMindestensZweiPixel)
     EXPECT_FALSE(PunktNahAnStrecke(&zf, 1, 1, 0.5, 1, 1, 1, 1));
 }
 
-TEST(Figurbasis, PunktDrehenVektorWinkelSpiegelwert)
+TEST_F(Figurbasis, PunktDrehenVektorWinkelSpiegelwert)
 {
     const TWeltPunkt p = PunktDrehen(2, 1, 1, 1, 90);
     EXPECT_PUNKT(p.X, p.Y, 1, 2);
@@ -283,9 +283,8 @@ TEST(Figurbasis, PunktDrehenVektorWinkelSpiegelwert)
     EXPECT_DOUBLE_EQ(Spiegelwert(3, 1), 5);
 }
 
-TEST(Figurbasis, LiegtImRechteckKopierenUndNachHinten)
+TEST_F(Figurbasis, LiegtImRechteckKopierenUndNachHinten)
 {
-    Umgebung u;
     u.neu<TEllipse>("ELLIPSE");
     auto *a = u.rechteck(2, 2, 2, 2);
     // The edges belong to the rectangle.

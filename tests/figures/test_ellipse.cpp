@@ -4,9 +4,10 @@
 
 namespace {
 
-TEST(Ellipse, PunktzahlFolgtDerAufloesung)
+using Ellipse = Figuren;
+
+TEST_F(Ellipse, PunktzahlFolgtDerAufloesung)
 {
-    Umgebung u;
     auto *e = u.neu<TEllipse>("ELLIPSE");
     // At 96 pixels per inch one centimetre is 37.8 pixels, rounded to 38.
     e->radiusXSetzen(5);
@@ -35,14 +36,12 @@ TEST(Ellipse, PunktzahlFolgtDerAufloesung)
         EXPECT_PUNKT(p.X, p.Y, 3, 2);
 }
 
-TEST(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
+TEST_F(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
 {
-    Umgebung u;
     auto *e = u.neu<TEllipse>("ELLIPSE");
     e->radiusXSetzen(5);
     e->Füllfarbe = TFarbe::Echt(0);
     e->Linienfarbe = TFarbe::Echt(0);
-    TZeichenflaeche zf;
     zf.ZoomSetzen(4); // 151 pixels per centimetre
     QImage bild(20, 20, QImage::Format_RGB32);
     QPainter p(&bild);
@@ -54,10 +53,8 @@ TEST(Ellipse, ZeichnenMitDerPunktdichteDerFlaeche)
     EXPECT_EQ(e->Bildpunkte.size(), std::lround(236 * 2 * M_PI * 5 / 3));
 }
 
-TEST(Ellipse, GedrehterUmrissUndTreffer)
+TEST_F(Ellipse, GedrehterUmrissUndTreffer)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     auto *e = u.box<TEllipse>("ELLIPSE", 5, 5, 4, 2, 90);
     // Point 0 lies on the figure's own x axis, which now points up.
     EXPECT_PUNKT(e->Umrisspunkte[0].X, e->Umrisspunkte[0].Y, 5, 7);
@@ -79,9 +76,8 @@ TEST(Ellipse, GedrehterUmrissUndTreffer)
     EXPECT_FALSE(e->Getroffen(&zf, 5.5, 6));
 }
 
-TEST(Ellipse, SetterAttributeUndAufziehen)
+TEST_F(Ellipse, SetterAttributeUndAufziehen)
 {
-    Umgebung u;
     auto *e = u.neu<TEllipse>("ELLIPSE");
     EXPECT_EQ(ausfuehren(e, MRadiusXSetzen, Werte({Laenge(3)})), "");
     EXPECT_EQ(ausfuehren(e, MRadiusYSetzen, Werte({Laenge(1.5)})), "");
@@ -104,9 +100,10 @@ TEST(Ellipse, SetterAttributeUndAufziehen)
                                           "el0.radiusXSetzen( 2.00 cm )", "el0.radiusYSetzen( 2.00 cm )"}));
 }
 
-TEST(VielEck, SechseckUndEckenzahl)
+using VielEck = Figuren;
+
+TEST_F(VielEck, SechseckUndEckenzahl)
 {
-    Umgebung u;
     auto *v = u.box<TVielEck>("VIELECK", 5, 5, 4, 2);
     ASSERT_EQ(v->Eckenzahl, 6);
     ASSERT_EQ(v->Umrisspunkte.size(), 6);
@@ -129,10 +126,8 @@ TEST(VielEck, SechseckUndEckenzahl)
     EXPECT_EQ(v->AttributWert(AEckenzahl)->Art(), ArtGanzzahl);
 }
 
-TEST(VielEck, TrefferUndAufziehenUndKopie)
+TEST_F(VielEck, TrefferUndAufziehenUndKopie)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     auto *v = u.neu<TVielEck>("VIELECK");
     v->Füllfarbe = TFarbe::Echt(0);
     v->AufziehenBeginnen(nullptr, 2, 2);

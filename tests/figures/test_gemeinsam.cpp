@@ -2,7 +2,9 @@
 #include "figuren_hilfen.h"
 #include "figures/Gemeinsamkeitsfinder.h"
 
-TEST(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
+using Gemeinsamkeitsfinder = Figuren;
+
+TEST_F(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
 {
     TGemeinsamkeitsfinder f;
     EXPECT_FALSE(f.Füllfarbe.has_value());
@@ -17,9 +19,8 @@ TEST(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
     EXPECT_EQ(f.TastaturGesperrt, 2);
 }
 
-TEST(Gemeinsamkeitsfinder, GleicheUndVerschiedeneWerte)
+TEST_F(Gemeinsamkeitsfinder, GleicheUndVerschiedeneWerte)
 {
-    Umgebung u;
     TRechteck *a = u.rechteck(1, 1, 1, 1);
     TRechteck *b = u.rechteck(3, 1, 1, 1);
     TRechteck *c = u.rechteck(5, 1, 1, 1);

@@ -30,9 +30,10 @@ struct Verschachtelt {
     }
 };
 
-TEST(GruppeStruktur, GruppierenDesZweitenUndViertenVonFuenf)
+using GruppeStruktur = Figuren;
+
+TEST_F(GruppeStruktur, GruppierenDesZweitenUndViertenVonFuenf)
 {
-    Umgebung u;
     std::vector<TRechteck *> r;
     for (int i = 0; i < 5; ++i)
         r.push_back(u.rechteck(i * 2 + 1, 1, 1, 1));
@@ -60,9 +61,8 @@ TEST(GruppeStruktur, GruppierenDesZweitenUndViertenVonFuenf)
     EXPECT_BOX(h, 3, 1, 5, 1);
 }
 
-TEST(GruppeStruktur, GruppeErbtGemeinsameWerte)
+TEST_F(GruppeStruktur, GruppeErbtGemeinsameWerte)
 {
-    Umgebung u;
     TRechteck *a = u.rechteck(1, 1, 1, 1);
     TRechteck *b = u.rechteck(3, 1, 1, 1);
     b->Füllfarbe = TFarbe::Echt(FarbWert(0, 0, 255));
@@ -76,9 +76,8 @@ TEST(GruppeStruktur, GruppeErbtGemeinsameWerte)
     EXPECT_EQ(g->TastaturGesperrt, 0);
 }
 
-TEST(GruppeStruktur, AufloesenSetztMitgliederAnDieStelleDerGruppe)
+TEST_F(GruppeStruktur, AufloesenSetztMitgliederAnDieStelleDerGruppe)
 {
-    Umgebung u;
     TRechteck *vorne = u.rechteck(1, 1, 1, 1);
     TRechteck *zweiter = u.rechteck(1, 3, 1, 1);
     TLinienZug *a = quadrat(u, 1, 1);
@@ -111,9 +110,8 @@ TEST(GruppeStruktur, AufloesenSetztMitgliederAnDieStelleDerGruppe)
     EXPECT_EQ(auswahl, std::vector<TZeichenObjekt *>{v.aussen});
 }
 
-TEST(GruppeStruktur, SchluckenVorneUndHinten)
+TEST_F(GruppeStruktur, SchluckenVorneUndHinten)
 {
-    Umgebung u;
     TLinienZug *hinten = quadrat(u, 1, 1);
     TLinienZug *a = quadrat(u, 3, 1);
     TLinienZug *b = quadrat(u, 5, 1);
@@ -135,9 +133,8 @@ TEST(GruppeStruktur, SchluckenVorneUndHinten)
     EXPECT_EQ(u.anzahl(), 0);
 }
 
-TEST(GruppeStruktur, SchluckenVerweigertUngeeigneteObjekteOhneAenderung)
+TEST_F(GruppeStruktur, SchluckenVerweigertUngeeigneteObjekteOhneAenderung)
 {
-    Umgebung u;
     TLinienZug *a = quadrat(u, 1, 1);
     TLinienZug *b = quadrat(u, 3, 1);
     TLinienZug *c = quadrat(u, 5, 1);
@@ -163,9 +160,8 @@ TEST(GruppeStruktur, SchluckenVerweigertUngeeigneteObjekteOhneAenderung)
     EXPECT_EQ(u.d.Teile.size(), 2u);
 }
 
-TEST(GruppeStruktur, GruppierungAufhebenHinterlaesstEinenWunsch)
+TEST_F(GruppeStruktur, GruppierungAufhebenHinterlaesstEinenWunsch)
 {
-    Umgebung u;
     TGruppe *g = gruppieren(u, {quadrat(u, 1, 1), quadrat(u, 3, 1)});
     EXPECT_EQ(ausfuehren(g, MGruppierungAufheben), "");
     EXPECT_EQ(u.d.Wuensche.GruppierungAufheben, g);
@@ -173,9 +169,8 @@ TEST(GruppeStruktur, GruppierungAufhebenHinterlaesstEinenWunsch)
     EXPECT_EQ(g->MitgliedAnzahl(), 2);
 }
 
-TEST(GruppeStruktur, PunktmethodeImLinienzugEinerGruppeAktualisiertDieGruppe)
+TEST_F(GruppeStruktur, PunktmethodeImLinienzugEinerGruppeAktualisiertDieGruppe)
 {
-    Umgebung u;
     Verschachtelt v(u, 0, 3, 6);
     ausfuehren(v.a->Punkt(0), MKoordinatenSetzen, Werte({Laenge(-2), Laenge(-1)}));
     EXPECT_PUNKT(v.aussen->Umgebungsrechteck.Links, v.aussen->Umgebungsrechteck.Unten, -2.0, -1.0);
@@ -185,9 +180,10 @@ TEST(GruppeStruktur, PunktmethodeImLinienzugEinerGruppeAktualisiertDieGruppe)
 
 // ---------------------------------------------------------------- log entries
 
-TEST(GruppeProtokoll, VerschiebenSchachteltDieAufrufeDerMitglieder)
+using GruppeProtokoll = Figuren;
+
+TEST_F(GruppeProtokoll, VerschiebenSchachteltDieAufrufeDerMitglieder)
 {
-    Umgebung u;
     Verschachtelt v(u, 1, 3, 5);
     ausfuehren(v.aussen, MVerschieben, Werte({Laenge(2), Laenge(0.5)}));
     ASSERT_EQ(u.anzahl(), 1);
@@ -204,9 +200,8 @@ TEST(GruppeProtokoll, VerschiebenSchachteltDieAufrufeDerMitglieder)
     EXPECT_EQ(u.a.OffeneAnzahl(), 0);
 }
 
-TEST(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
+TEST_F(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
 {
-    Umgebung u;
     TLinienZug *a = quadrat(u, 0, 0);
     TGruppe *g = gruppieren(u, {a, quadrat(u, 3, 0)}); // box 0..4 x 0..1, centre (2, 0.5)
     g->drehen(30);
@@ -233,9 +228,8 @@ TEST(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
     EXPECT_EQ(unteraufrufe(u.letzter())[1], "lz1.drehenUm( 0.00 mm, 0.00 mm, 10.00° )");
 }
 
-TEST(GruppeProtokoll, AttributeWerdenWeitergegeben)
+TEST_F(GruppeProtokoll, AttributeWerdenWeitergegeben)
 {
-    Umgebung u;
     TGruppe *g = gruppieren(u, {quadrat(u, 0, 0), u.rechteck(5, 5, 1, 1)});
     ausfuehren(g, MFuellfarbeSetzen, Werte({TData(TFarbe::Echt(FarbWert(0, 0, 255)))}));
     g->LinienfarbeSetzen(TFarbe::Echt(FarbWert(255, 0, 0)));
@@ -253,9 +247,8 @@ TEST(GruppeProtokoll, AttributeWerdenWeitergegeben)
               QStringList({"lz0.FüllfarbeSetzen( blau )", "re0.FüllfarbeSetzen( blau )"}));
 }
 
-TEST(GruppeProtokoll, SpiegelnMitGruppeInDerGruppeUndAnEinerAchse)
+TEST_F(GruppeProtokoll, SpiegelnMitGruppeInDerGruppeUndAnEinerAchse)
 {
-    Umgebung u;
     Verschachtelt v(u, 0, 2, 5); // box 0..6, centre x = 3
     v.aussen->vertikalSpiegeln();
     ASSERT_EQ(u.anzahl(), 1);
@@ -282,25 +275,8 @@ TEST(GruppeProtokoll, SpiegelnMitGruppeInDerGruppeUndAnEinerAchse)
     EXPECT_NEAR(v.innen->Umgebungsrechteck.Rechts, -3.0, Eps);
 }
 
-TEST(GruppeProtokoll, SpiegelnBewegtRechteckeUndIhreWinkel)
+TEST_F(GruppeProtokoll, WinkelSetzenDrehtDieMitgliederEinmal)
 {
-    Umgebung u;
-    TRechteck *a = u.rechteck(2, 5, 2, 2);
-    TRechteck *b = u.rechteck(6, 5, 2, 2);
-    TGruppe *g = gruppieren(u, {a, b}); // centre x = 4
-    g->vertikalSpiegeln();
-    EXPECT_NEAR(a->MitteX, 6.0, Eps);
-    EXPECT_NEAR(b->MitteX, 2.0, Eps);
-    EXPECT_NEAR(a->Winkel, 360.0, Eps);
-    EXPECT_NEAR(g->MitteX, 4.0, Eps);
-    g->horizontalSpiegeln();
-    EXPECT_NEAR(a->MitteY, 5.0, Eps);
-    EXPECT_NEAR(a->Winkel, 180.0, Eps); // 540 - 360
-}
-
-TEST(GruppeProtokoll, WinkelSetzenDrehtDieMitgliederEinmal)
-{
-    Umgebung u;
     TGruppe *g = gruppieren(u, {quadrat(u, 0, 0), quadrat(u, 3, 0)});
     ausfuehren(g, MWinkelSetzen, Werte({Winkel(90)}));
     ausfuehren(g, MWinkelSetzen, Werte({Winkel(90)}));
@@ -312,9 +288,8 @@ TEST(GruppeProtokoll, WinkelSetzenDrehtDieMitgliederEinmal)
     EXPECT_EQ(unteraufrufe(u.letzter())[0], "lz0.drehenUm( 2.00 cm, 5.00 mm, 0.00° )");
 }
 
-TEST(GruppeProtokoll, DrehenEinerGruppeInDerGruppe)
+TEST_F(GruppeProtokoll, DrehenEinerGruppeInDerGruppe)
 {
-    Umgebung u;
     TRechteck *a = u.rechteck(1, 1, 2, 2);
     TRechteck *b = u.rechteck(5, 1, 2, 2);
     TRechteck *c = u.rechteck(9, 1, 2, 2);
@@ -337,9 +312,8 @@ TEST(GruppeProtokoll, DrehenEinerGruppeInDerGruppe)
     EXPECT_BOX(aussen, 5, 1, 2, 10);
 }
 
-TEST(GruppeProtokoll, VorschauGruppeProtokolliertNichts)
+TEST_F(GruppeProtokoll, VorschauGruppeProtokolliertNichts)
 {
-    Umgebung u;
     TGruppe *g = gruppieren(u, {quadrat(u, 0, 0), quadrat(u, 3, 0)});
     g->VorschauSetzen(true);
     EXPECT_TRUE(g->Mitglied(1)->Vorschau);
@@ -354,9 +328,10 @@ TEST(GruppeProtokoll, VorschauGruppeProtokolliertNichts)
 
 // ---------------------------------------------------------------- copies, hits, drawing
 
-TEST(GruppeKopie, DuplizierenBenenntGruppeUndMitglieder)
+using GruppeKopie = Figuren;
+
+TEST_F(GruppeKopie, DuplizierenBenenntGruppeUndMitglieder)
 {
-    Umgebung u;
     Verschachtelt v(u, 0, 2, 5);
     v.aussen->Zusatzwinkel = 15;
     auto kopie = v.aussen->Duplizieren(true);
@@ -378,10 +353,10 @@ TEST(GruppeKopie, DuplizierenBenenntGruppeUndMitglieder)
     EXPECT_TRUE(v.aussen->Duplizieren(false)->Name.isEmpty());
 }
 
-TEST(GruppeTreffer, EinMitgliedGenuegt)
+using GruppeTreffer = Figuren;
+
+TEST_F(GruppeTreffer, EinMitgliedGenuegt)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     TLinienZug *a = quadrat(u, 0, 0);
     a->Füllfarbe = TFarbe::Echt(0);
     TGruppe *g = gruppieren(u, {a, quadrat(u, 3, 0)});
@@ -391,9 +366,10 @@ TEST(GruppeTreffer, EinMitgliedGenuegt)
     EXPECT_FALSE(g->Getroffen(&zf, 2.0, 0.5)); // between them
 }
 
-TEST(GruppeZeichnen, MitgliederInIhrerReihenfolge)
+using GruppeZeichnen = Figuren;
+
+TEST_F(GruppeZeichnen, MitgliederInIhrerReihenfolge)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *a = u.linienZug({{1, 1}, {5, 1}, {5, 5}, {1, 5}}, 0, true);
     TLinienZug *c = u.linienZug({{3, 3}, {7, 3}, {7, 7}, {3, 7}}, 0, true);

@@ -13,9 +13,10 @@ bool enthaelt(const QVector<TWeltPunkt> &punkte, double x, double y, double tol 
 }
 } // namespace
 
-TEST(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
+using LinienZugTangenten = Figuren;
+
+TEST_F(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 2}, {0, 2}}, 1, true);
     // Control points at one sixth of the distance between the neighbours.
     const TLinienZugPunkt *p0 = lz->Punkt(0);
@@ -45,9 +46,8 @@ TEST(LinienZugTangenten, GeschlosseneKurveDurchQuadratIstSymmetrisch)
     EXPECT_PUNKT(lz->MitteX, lz->MitteY, 1.0, 1.0);
 }
 
-TEST(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
+TEST_F(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {3, 1}, {4, 0}}, 1, false);
     lz->Punkt(0)->AbschnittArt = 0; // straight from P0 to P1
     lz->Punkt(2)->AbschnittArt = 0; // straight from P2 to P3
@@ -71,9 +71,8 @@ TEST(LinienZugTangenten, GeradeNachbarstreckeGibtTangenteOhneKnick)
     EXPECT_LT(erster.Y / (erster.X - 2.0), 0.3);
 }
 
-TEST(LinienZugTangenten, OffeneKurveHatGespiegelteEndtangenten)
+TEST_F(LinienZugTangenten, OffeneKurveHatGespiegelteEndtangenten)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {1, 1}, {2, 0}}, 1, false);
     const TLinienZugPunkt *p1 = lz->Punkt(1);
     EXPECT_PUNKT(p1->VorTangenteX, p1->VorTangenteY, 2.0 / 3, 1.0);
@@ -85,9 +84,8 @@ TEST(LinienZugTangenten, OffeneKurveHatGespiegelteEndtangenten)
         EXPECT_TRUE(enthaelt(lz->Umrisspunkte, 2 - p.X, p.Y));
 }
 
-TEST(LinienZugTangenten, ZweiPunkteBleibenGerade)
+TEST_F(LinienZugTangenten, ZweiPunkteBleibenGerade)
 {
-    Umgebung u;
     TLinienZug *offen = u.linienZug({{0, 0}, {3, 1}}, 1, false);
     ASSERT_EQ(offen->Umrisspunkte.size(), 2);
     EXPECT_NEAR(offen->Umrisspunkte[1].X, 3.0, Eps);
@@ -99,9 +97,10 @@ TEST(LinienZugTangenten, ZweiPunkteBleibenGerade)
     EXPECT_EQ(zu->Punkt(1)->LetzterUmrissIndex, 1);
 }
 
-TEST(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
+using LinienZugFlaechenpunkte = Figuren;
+
+TEST_F(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {1e6, 0}, {1e6, 1e6}}, 1, false);
     EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 2 * TLinienZug::MaximaleBogenpunkte);
     // A non-finite coordinate yields one point per segment, never a hang.
@@ -110,9 +109,8 @@ TEST(LinienZugFlaechenpunkte, BogenHatHoechstensTausendPunkte)
     EXPECT_LE(lz->Umrisspunkte.size(), 1 + 2 * TLinienZug::MaximaleBogenpunkte);
 }
 
-TEST(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
+TEST_F(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{1, 1}, {3, 1}, {3, 3}}, 1, false);
     b.zf.ZoomSetzen(2.0);
@@ -126,10 +124,10 @@ TEST(LinienZugFlaechenpunkte, DichteFolgtZoomUndDrucker)
     EXPECT_EQ(lz->Umrisspunkte.size(), 1 + 236 + 236);
 }
 
-TEST(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
+using LinienZugTreffer = Figuren;
+
+TEST_F(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {5, 4}}, 0, false);
     EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1), 0);
     EXPECT_EQ(lz->AbschnittAnStelle(&zf, 3, 1.04), 0); // within 2 pixels
@@ -150,10 +148,8 @@ TEST(LinienZugTreffer, AbschnittAnStelleNenntDenAbschnitt)
     EXPECT_EQ(kurve->AbschnittAnStelle(&zf, 1, 1), -1);
 }
 
-TEST(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
+TEST_F(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {3, 4}}, 0, true);
     EXPECT_FALSE(lz->Getroffen(&zf, 3, 2)); // unfilled: only the outline counts
     EXPECT_TRUE(lz->Getroffen(&zf, 3, 1));
@@ -170,9 +166,10 @@ TEST(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
     EXPECT_FALSE(waagrecht->Getroffen(&zf, 2, 2.01));
 }
 
-TEST(LinienZugOperationen, PunkteFolgenUndRahmenWirdZurueckgesetzt)
+using LinienZugOperationen = Figuren;
+
+TEST_F(LinienZugOperationen, PunkteFolgenUndRahmenWirdZurueckgesetzt)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
     EXPECT_EQ(ausfuehren(lz, MVerschieben, Werte({Laenge(1), Laenge(2)})), "");
     EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, 3.0, 3.0);
@@ -196,9 +193,8 @@ TEST(LinienZugOperationen, PunkteFolgenUndRahmenWirdZurueckgesetzt)
     EXPECT_NEAR(lz->Punkt(0)->Y, -0.5, Eps);
 }
 
-TEST(LinienZugOperationen, NegativerFaktorSpiegeltDiePunkte)
+TEST_F(LinienZugOperationen, NegativerFaktorSpiegeltDiePunkte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
     lz->streckenMitZentrum(0, 0, -1);
     EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, -2.0, -1.0);
@@ -208,9 +204,8 @@ TEST(LinienZugOperationen, NegativerFaktorSpiegeltDiePunkte)
     EXPECT_PUNKT(lz->Punkt(2)->X, lz->Punkt(2)->Y, 4.0, 1.0);
 }
 
-TEST(LinienZugOperationen, LaengeBreiteUndWinkelSetzenUmDieRahmenmitte)
+TEST_F(LinienZugOperationen, LaengeBreiteUndWinkelSetzenUmDieRahmenmitte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
     lz->LängeSetzen(4.0);
     EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(1)->X, -1.0, 3.0);
@@ -231,9 +226,10 @@ TEST(LinienZugOperationen, LaengeBreiteUndWinkelSetzenUmDieRahmenmitte)
     EXPECT_BOX(w, 1, 0.5, 1, 2);
 }
 
-TEST(LinienZugMethoden, OeffnenUndSchliessenOhneProtokoll)
+using LinienZugMethoden = Figuren;
+
+TEST_F(LinienZugMethoden, OeffnenUndSchliessenOhneProtokoll)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}}, 0, false);
     ausfuehren(lz, MSchliessen);
     EXPECT_EQ(lz->Geschlossen, 1); // even with 2 points
@@ -243,9 +239,8 @@ TEST(LinienZugMethoden, OeffnenUndSchliessenOhneProtokoll)
     EXPECT_EQ(u.anzahl(), 0);
 }
 
-TEST(LinienZugMethoden, PunktMethodenAendernDenLinienzugOhneProtokoll)
+TEST_F(LinienZugMethoden, PunktMethodenAendernDenLinienzugOhneProtokoll)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 0, false);
     TLinienZugPunkt *p = lz->Punkt(2);
     EXPECT_EQ(p->Name, "lp2");
@@ -259,9 +254,8 @@ TEST(LinienZugMethoden, PunktMethodenAendernDenLinienzugOhneProtokoll)
     EXPECT_EQ(u.anzahl(), 0);
 }
 
-TEST(LinienZugMethoden, PunktFreigebenNurBeiMehrAlsZweiPunkten)
+TEST_F(LinienZugMethoden, PunktFreigebenNurBeiMehrAlsZweiPunkten)
 {
-    Umgebung u;
     TLinienZug *zwei = u.linienZug({{0, 0}, {2, 0}}, 0, false);
     ausfuehren(zwei->Punkt(1), MFreigeben);
     EXPECT_EQ(zwei->PunktAnzahl(), 2);
@@ -279,9 +273,10 @@ TEST(LinienZugMethoden, PunktFreigebenNurBeiMehrAlsZweiPunkten)
     EXPECT_FALSE(drei->PunktLoeschen(0));
 }
 
-TEST(LinienZugKopie, DuplizierenBenenntUndProtokolliertPunkte)
+using LinienZugKopie = Figuren;
+
+TEST_F(LinienZugKopie, DuplizierenBenenntUndProtokolliertPunkte)
 {
-    Umgebung u;
     TLinienZug *lz = u.linienZug({{0, 0}, {2, 0}, {2, 1}}, 1, true);
     auto kopie = lz->Duplizieren(true);
     auto *k = static_cast<TLinienZug *>(kopie.get());
@@ -384,9 +379,10 @@ TEST_F(LinienZugAufziehen, DoppelklickBeendetOffenenLinienzug)
 
 // ---------------------------------------------------------------- rendering
 
-TEST(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
+using LinienZugZeichnen = Figuren;
+
+TEST_F(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}, {2, 6}}, 1, true);
     lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
@@ -408,9 +404,8 @@ TEST(LinienZugZeichnen, GefuellteKurveWoelbtSichUeberDieEcken)
     EXPECT_TRUE(schwarz);
 }
 
-TEST(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
+TEST_F(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 0, false);
     lz->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
@@ -421,9 +416,8 @@ TEST(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
     EXPECT_EQ(b.bei(6, 4), QColor(Qt::black));
 }
 
-TEST(LinienZugZeichnen, VorschauZweimalGezeichnetStelltDasBildWiederHer)
+TEST_F(LinienZugZeichnen, VorschauZweimalGezeichnetStelltDasBildWiederHer)
 {
-    Umgebung u;
     Bild b;
     TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 1, false);
     lz->VorschauSetzen(true);

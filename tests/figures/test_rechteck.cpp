@@ -3,16 +3,17 @@
 
 namespace {
 
-TEST(Rechteck, EckenGegenDenUhrzeigersinnVonObenRechts)
+using Rechteck = Figuren;
+
+TEST_F(Rechteck, EckenGegenDenUhrzeigersinnVonObenRechts)
 {
-    Umgebung u;
     auto *r = u.rechteck(5, 4, 4, 2);
     const double erwartet[4][2] = {{7, 5}, {3, 5}, {3, 3}, {7, 3}};
     for (int i = 0; i < 4; ++i)
         EXPECT_PUNKT(r->Ecken[i].X, r->Ecken[i].Y, erwartet[i][0], erwartet[i][1]);
-    TZeichenflaeche *zf = TZeichenflaeche::Aktuell();
-    EXPECT_EQ(r->Bildpunkte[0], QPoint(zf->XPixel(7), zf->YPixel(5)));
-    EXPECT_EQ(r->Bildpunkte[2], QPoint(zf->XPixel(3), zf->YPixel(3)));
+    // Without a current surface the pixels are those of the screen at 100 %.
+    EXPECT_EQ(r->Bildpunkte[0], QPoint(zf.XPixel(7), zf.YPixel(5)));
+    EXPECT_EQ(r->Bildpunkte[2], QPoint(zf.XPixel(3), zf.YPixel(3)));
 
     r->Winkel = 90;
     r->GeometrieBerechnen();
@@ -27,9 +28,8 @@ TEST(Rechteck, EckenGegenDenUhrzeigersinnVonObenRechts)
     EXPECT_TRUE(fern->Getroffen(nullptr, 50000, -30000));
 }
 
-TEST(Rechteck, GefuelltFlaechentestMitHalboffenerRegel)
+TEST_F(Rechteck, GefuelltFlaechentestMitHalboffenerRegel)
 {
-    Umgebung u;
     auto *r = u.rechteck(5, 4, 4, 2);
     EXPECT_TRUE(r->Getroffen(nullptr, 5, 4)); // the exact centre
     EXPECT_TRUE(r->Getroffen(nullptr, 6.9, 3.1));
@@ -47,10 +47,8 @@ TEST(Rechteck, GefuelltFlaechentestMitHalboffenerRegel)
     EXPECT_TRUE(r->Getroffen(nullptr, innen.X, innen.Y));
 }
 
-TEST(Rechteck, OhneFuellungUndFlachNurAmRandGetroffen)
+TEST_F(Rechteck, OhneFuellungUndFlachNurAmRandGetroffen)
 {
-    Umgebung u;
-    TZeichenflaeche zf;
     auto *r = u.rechteck(5, 4, 4, 2);
     r->Füllfarbe = TFarbe::Unsichtbar();
     r->Linienstärke = 0.2;

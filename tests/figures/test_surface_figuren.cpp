@@ -8,28 +8,24 @@ const QRgb weiss = qRgb(255, 255, 255);
 const QRgb rot = qRgb(255, 0, 0);
 const QRgb schwarz = qRgb(0, 0, 0);
 
+// A sheet of the standard size painted into an image.
 struct FigurBild : ::testing::Test {
     Umgebung u;
-    TZeichenflaeche zf;
-    QImage bild{zf.SeitenBreitePixel(), zf.SeitenHoehePixel(), QImage::Format_RGB32};
-    std::unique_ptr<QPainter> maler;
+    Bild b{20.5, 29.2};
+    TZeichenflaeche &zf = b.zf;
+    QImage &bild = b.bild;
+    QPainter *maler = &b.maler;
 
-    void SetUp() override
-    {
-        bild.fill(weiss);
-        maler = std::make_unique<QPainter>(&bild);
-        zf.Leinwand = maler.get();
-    }
     QRgb Pixel(double x, double y) const { return bild.pixel(zf.XPixel(x), zf.YPixel(y)); }
     QImage Fertig()
     {
-        maler->end();
+        b.fertig();
         return bild;
     }
     // A red box figure with a 1 mm black outline.
-    template <class T> T *Figur(const char *klasse, double mx, double my, double l, double b)
+    template <class T> T *Figur(const char *klasse, double mx, double my, double l, double br)
     {
-        T *f = u.box<T>(klasse, mx, my, l, b);
+        T *f = u.box<T>(klasse, mx, my, l, br);
         f->Linienstärke = 0.1;
         return f;
     }

@@ -27,7 +27,9 @@ std::vector<TGesetztesWort> setzen(const QString &text, std::uint8_t ausrichtung
 enum { Links = 0, Rechts = 1, Zentriert = 2, Blocksatz = 3 };
 } // namespace
 
-TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
+using TextFeldWortliste = Figuren;
+
+TEST_F(TextFeldWortliste, LeerzeichenUndUmbrueche)
 {
     TWortliste l = WortlisteBilden(QStringLiteral("  ab c   de  "));
     ASSERT_EQ(l.Woerter.size(), 3u);
@@ -54,7 +56,9 @@ TEST(TextFeldWortliste, LeerzeichenUndUmbrueche)
 
 // Every placed word of a text in the test font: its drawn text, its line,
 // its left edge; lines 0.5 cm apart from the top at 10.
-TEST(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
+using TextFeldUmbruch = Figuren;
+
+TEST_F(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
 {
     struct Wort {
         const char *text;
@@ -101,9 +105,10 @@ TEST(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
     }
 }
 
-TEST(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
+using TextFeldMethoden = Figuren;
+
+TEST_F(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     ausfuehren(tf, MZeileHinzufuegen, Werte({TData(QStringLiteral("Hallo"))}));
     EXPECT_EQ(tf->Text, QString(LF) + CR + QStringLiteral("Hallo"));
@@ -116,9 +121,8 @@ TEST(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
     EXPECT_EQ(s[1].Zeile, 1);
 }
 
-TEST(TextFeldMethoden, SetzerProtokollierenIhreWerte)
+TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     EXPECT_EQ(tf->Schriftart, "Arial");
     EXPECT_EQ(tf->Schriftgröße, 12);
@@ -154,9 +158,8 @@ TEST(TextFeldMethoden, SetzerProtokollierenIhreWerte)
     EXPECT_EQ(u.anzahl(), 7);
 }
 
-TEST(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
+TEST_F(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     auto groesse = [&](std::int32_t g) { return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)})); };
     for (std::int32_t falsch : {0, 1001, 99999999}) {
@@ -170,9 +173,8 @@ TEST(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
     EXPECT_EQ(tf->Schriftgröße, 1);
 }
 
-TEST(TextFeldMethoden, KopieUebernimmtDieTextwerte)
+TEST_F(TextFeldMethoden, KopieUebernimmtDieTextwerte)
 {
-    Umgebung u;
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     tf->Text = QStringLiteral("abc");
     tf->Schriftart = QStringLiteral("Courier");
@@ -183,16 +185,9 @@ TEST(TextFeldMethoden, KopieUebernimmtDieTextwerte)
     tf->Kursiv = 1;
     tf->Länge = 4;
     auto kopie = tf->Duplizieren(true);
-    auto *k = static_cast<TTextFeld *>(kopie.get());
-    EXPECT_EQ(k->Name, "tf1");
-    EXPECT_EQ(k->Text, "abc");
-    EXPECT_EQ(k->Schriftart, "Courier");
-    EXPECT_EQ(k->Schriftgröße, 30);
-    EXPECT_EQ(k->Schriftfarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(k->Ausrichtung, 1);
-    EXPECT_EQ(k->Fett, 1);
-    EXPECT_EQ(k->Kursiv, 1);
-    EXPECT_NEAR(k->Länge, 4.0, Eps);
+    EXPECT_EQ(kopie->Name, "tf1");
+    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett, AKursiv, ALaenge})
+        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(), tf->AttributWert(attribut)->AnzeigeText()) << attribut;
     EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
 }
 
@@ -222,9 +217,10 @@ TTextFeld *textfeld(Umgebung &u, double winkel)
 }
 } // namespace
 
-TEST(TextFeldZeichnen, BlocksatzBeiNullGrad)
+using TextFeldZeichnen = Figuren;
+
+TEST_F(TextFeldZeichnen, BlocksatzBeiNullGrad)
 {
-    Umgebung u;
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
     const auto satz = tf->Textsatz(&b.zf);
@@ -257,7 +253,7 @@ TEST(TextFeldZeichnen, BlocksatzBeiNullGrad)
     }
 }
 
-TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
+TEST_F(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
 {
     Umgebung u0, u90;
     Bild b0, b90;
@@ -265,10 +261,6 @@ TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
     textfeld(u90, 90)->Zeichnen(&b90.zf);
     b0.fertig();
     b90.fertig();
-    if (qEnvironmentVariableIsSet("FIGURO_BILDER_SPEICHERN")) {
-        b0.bild.save(QStringLiteral("textfeld0.png"));
-        b90.bild.save(QStringLiteral("textfeld90.png"));
-    }
     const QRect d0 = dunkleFlaeche(b0.bild);
     const QRect d90 = dunkleFlaeche(b90.bild);
     ASSERT_FALSE(d0.isEmpty());
@@ -289,9 +281,8 @@ TEST(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
     EXPECT_GT(d90.height(), d90.width());
 }
 
-TEST(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
+TEST_F(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
 {
-    Umgebung u;
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
     tf->Schriftfarbe = TFarbe::Unsichtbar();

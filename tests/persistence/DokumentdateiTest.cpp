@@ -131,19 +131,9 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
     haus->Linienart = Werte::LinienartGepunktelt;
     haus->MausGesperrt = haus->TastaturGesperrt = 1;
     u.kasten(haus, 1.5, -2.25, 4.4, 3.3, 12.5);
-    auto *re1 = u.neu<TRechteck>("RECHTECK", "re1");
-    re1->Füllfarbe = TFarbe::Unsichtbar();
-    u.kasten(re1, 5, 7.5, 4, 2);
     auto *el0 = u.neu<TEllipse>("ELLIPSE", "el0");
     el0->MausGesperrt = 1;
     u.kasten(el0, 0, 0, 7, 0.5, -45);
-    auto *li0 = u.neu<TLinie>("LINIE", "li0");
-    li0->TastaturGesperrt = 1;
-    li0->Linienart = Werte::LinienartGestrichelt;
-    li0->Punkt1X = 1;
-    li0->Punkt1Y = 2;
-    li0->Punkt2X = 3.5;
-    li0->Punkt2Y = -4;
     auto *lz0 = u.neu<TLinienZug>("LINIENZUG", "lz0");
     lz0->Geschlossen = 1;
     lz0->ObjektdiagrammZusammengefaltet = false;
@@ -164,9 +154,13 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
     auto *gr1 = u.neu<TGruppe>("GRUPPE", "gr1", gr0);
     gr1->ObjektdiagrammZusammengefaltet = false;
     auto *re2 = u.neu<TRechteck>("RECHTECK", "re2", gr1);
+    re2->Füllfarbe = TFarbe::Unsichtbar();
     u.kasten(re2, 10, 10, 4, 2);
     auto *li1 = u.neu<TLinie>("LINIE", "li1", gr1);
-    li1->Punkt1X = li1->Punkt1Y = 8;
+    li1->TastaturGesperrt = 1;
+    li1->Linienart = Werte::LinienartGestrichelt;
+    li1->Punkt1X = 8;
+    li1->Punkt1Y = 9;
     li1->Punkt2X = 12;
     li1->Punkt2Y = 13;
     u.kasten(u.neu<TEllipse>("ELLIPSE", "el1", gr0), 14, 10, 2, 2);
@@ -203,13 +197,8 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
            "Füllfarbe = \"Farbe blaugrün\" Linienfarbe = \"Farbe pflaume\" Linienstärke = \"0.125\" "
            "Linienart = \"gepunktelt\" MitteX = \"1.5\" MitteY = \"-2.25\" Breite = \"3.3\" Länge = \"4.4\" "
            "Winkel = \"12.5\" >\r\n</RECHTECK>\r\n"
-           "<RECHTECK Name = \"re1\" Füllfarbe = \"Unsichtbar\" Linienfarbe = \"Farbe schwarz\" Linienstärke = \"0.05\" "
-           "MitteX = \"5\" MitteY = \"7.5\" Breite = \"2\" Länge = \"4\" Winkel = \"0\" >\r\n</RECHTECK>\r\n"
            "<ELLIPSE Name = \"el0\" BearbeitenMitMaus = \"nicht_erlaubt\" ") +
         standard + "MitteX = \"0\" MitteY = \"0\" RadiusX = \"3.5\" RadiusY = \"0.25\" Winkel = \"-45\" >\r\n</ELLIPSE>\r\n" +
-        "<LINIE Name = \"li0\" BearbeitenMitTastatur = \"nicht_erlaubt\" " + standard +
-        "Linienart = \"gestrichelt\" MitteX = \"2.25\" MitteY = \"-1\" Punkt1X = \"1\" Punkt1Y = \"2\" Punkt2X = \"3.5\" "
-        "Punkt2Y = \"-4\" >\r\n</LINIE>\r\n" +
         "<LINIENZUG Name = \"lz0\" " + standard +
         "MitteX = \"3\" MitteY = \"3.5\" geschlossen = \"wahr\" ObjektdiagrammZusammengefaltet = \"falsch\" >\r\n"
         "<PUNKT Name = \"lp0\" X = \"1\" Y = \"1\" AbschnittArt = \"gerade\" >\r\n</PUNKT>\r\n"
@@ -221,15 +210,16 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
         L1("Linienart = \"breitgestrichelt\" MitteX = \"0\" MitteY = \"0\" Länge = \"6\" Breite = \"5\" "
            "Winkel = \"33.3333333333333\" Eckenanzahl = \"7\" >\r\n</VIELECK>\r\n") +
         "<GRUPPE Name = \"gr0\" " + standard +
-        L1("MitteX = \"11.5\" MitteY = \"10.5\" Breite = \"5\" Länge = \"7\" Winkel = \"0\" "
+        L1("MitteX = \"11.5\" MitteY = \"11\" Breite = \"4\" Länge = \"7\" Winkel = \"0\" "
            "ObjektdiagrammZusammengefaltet = \"wahr\" >\r\n") +
         "<GRUPPE Name = \"gr1\" " + standard +
-        L1("MitteX = \"10\" MitteY = \"10.5\" Breite = \"5\" Länge = \"4\" Winkel = \"0\" "
+        L1("MitteX = \"10\" MitteY = \"11\" Breite = \"4\" Länge = \"4\" Winkel = \"0\" "
            "ObjektdiagrammZusammengefaltet = \"falsch\" >\r\n") +
-        "<RECHTECK Name = \"re2\" " + standard +
-        L1("MitteX = \"10\" MitteY = \"10\" Breite = \"2\" Länge = \"4\" Winkel = \"0\" >\r\n</RECHTECK>\r\n") +
-        "<LINIE Name = \"li1\" " + standard +
-        "MitteX = \"10\" MitteY = \"10.5\" Punkt1X = \"8\" Punkt1Y = \"8\" Punkt2X = \"12\" Punkt2Y = \"13\" >\r\n"
+        L1("<RECHTECK Name = \"re2\" Füllfarbe = \"Unsichtbar\" Linienfarbe = \"Farbe schwarz\" Linienstärke = \"0.05\" "
+           "MitteX = \"10\" MitteY = \"10\" Breite = \"2\" Länge = \"4\" Winkel = \"0\" >\r\n</RECHTECK>\r\n") +
+        "<LINIE Name = \"li1\" BearbeitenMitTastatur = \"nicht_erlaubt\" " + standard +
+        "Linienart = \"gestrichelt\" MitteX = \"10\" MitteY = \"11\" Punkt1X = \"8\" Punkt1Y = \"9\" Punkt2X = \"12\" "
+        "Punkt2Y = \"13\" >\r\n"
         "</LINIE>\r\n</GRUPPE>\r\n" +
         "<ELLIPSE Name = \"el1\" " + standard +
         "MitteX = \"14\" MitteY = \"10\" RadiusX = \"1\" RadiusY = \"1\" Winkel = \"0\" >\r\n</ELLIPSE>\r\n</GRUPPE>\r\n" +

@@ -74,7 +74,9 @@ TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
     ASSERT_EQ(zurueck.Wurzel()->KindAnzahl(), 1);
 }
 
-TEST(XMLSchreiben, SpeichernErsetztDieAlteDateiOhneReste)
+// Saving replaces an old file without leftovers; a failure leaves
+// everything in place, a folder in the way of the file too.
+TEST(XMLSchreiben, SpeichernErsetztDieAlteDateiFehlerLassenAllesStehen)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -90,30 +92,16 @@ TEST(XMLSchreiben, SpeichernErsetztDieAlteDateiOhneReste)
     ASSERT_TRUE(dom.SpeichernInDatei(pfad, fehler));
     EXPECT_EQ(Lesen(pfad), Kopf + "<A >\r\n</A>\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("z.fgo")});
-}
 
-TEST(XMLSchreiben, FehlerBeimSchreibenLaesstAllesStehen)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    TXMLDOM dom;
-    dom.NeueWurzel()->Name = QStringLiteral("A");
-    QString fehler;
-
-    EXPECT_FALSE(dom.SpeichernInDatei(QString(), fehler));
-    EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei."));
-
-    EXPECT_FALSE(dom.SpeichernInDatei(dir.filePath(QStringLiteral("fehlt/x.fgo")), fehler));
-    EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei."));
-
-    // A folder in the way of the file stays a folder with its content.
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("ordner.fgo/inhalt")));
-    fehler.clear();
-    EXPECT_FALSE(dom.SpeichernInDatei(dir.filePath(QStringLiteral("ordner.fgo")), fehler));
-    EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei."));
+    for (const QString &ziel : {QString(), dir.filePath(QStringLiteral("fehlt/x.fgo")), dir.filePath(QStringLiteral("ordner.fgo"))}) {
+        fehler.clear();
+        EXPECT_FALSE(dom.SpeichernInDatei(ziel, fehler)) << ziel.toStdString();
+        EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei.")) << ziel.toStdString();
+    }
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("ordner.fgo/inhalt"))).exists());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList{QStringLiteral("ordner.fgo")});
+              (QStringList{QStringLiteral("ordner.fgo"), QStringLiteral("z.fgo")}));
 }
 
 // A null attribute is ignored, the first of two equal names is found, a

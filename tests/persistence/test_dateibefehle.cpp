@@ -5,6 +5,7 @@
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
+#include "persistence/Dokumentdatei.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/FMain.h"
 #include "window/ui/MyScrollBox.h"
@@ -66,23 +67,14 @@ struct Datei {
         QTest::mouseRelease(seite, Qt::LeftButton, {}, b);
     }
 
-    struct Stand {
-        QStringList namen;
-        QList<double> mitten;
-        QList<int> zaehler;
-        bool operator==(const Stand &) const = default;
-    };
-    Stand stand() const
+    // The drawing as its file says it: figures, names, numbers, counters.
+    QByteArray datei() const { return DokumentAlsBytes(ab.Dokument(), ab.Klassen()); }
+    QStringList namen() const
     {
-        Stand s;
-        for (auto &t : ab.Dokument().Teile) {
-            s.namen << t->Name;
-            auto *f = dynamic_cast<TZeichenObjekt *>(t.get());
-            s.mitten << std::round(f->MitteX * 1000) / 1000 << std::round(f->MitteY * 1000) / 1000;
-        }
-        for (TObjekt *k : ab.Klassen().Klassen())
-            s.zaehler << k->Zaehler;
-        return s;
+        QStringList n;
+        for (auto &t : ab.Dokument().Teile)
+            n << t->Name;
+        return n;
     }
 };
 
@@ -96,8 +88,8 @@ TEST(DateiBefehle, ZeichnenSpeichernNeuUndWiederOeffnen)
     d.zeichnen(d.fenster.SBRechteck, {80, 250}, {140, 330});
     ASSERT_EQ(d.ab.Dokument().Teile.size(), 3u);
     EXPECT_TRUE(d.ab.Geaendert);
-    const Datei::Stand vorher = d.stand();
-    EXPECT_EQ(vorher.namen, (QStringList{"re0", "el0", "re1"}));
+    const QByteArray vorher = d.datei();
+    EXPECT_EQ(d.namen(), (QStringList{"re0", "el0", "re1"}));
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4"));
 
     // Ctrl+S on a never-saved drawing asks for the name.
@@ -109,27 +101,22 @@ TEST(DateiBefehle, ZeichnenSpeichernNeuUndWiederOeffnen)
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: zeichnung.fgo"));
     EXPECT_TRUE(d.meldungen.isEmpty()) << d.meldungen.join(QLatin1Char('\n')).toStdString();
 
-    // New: nothing to ask, the drawing and the counters start again.
+    // New: nothing to ask, the drawing is the one Figuro starts with:
+    // no figures, password or colour, all counters 0.
     d.ab.Dokument().Passwort = QStringLiteral("geheim");
     d.ab.Dokument().Hintergrundfarbe.Wert = FarbWert(0, 0, 255);
     d.db.ANeu->trigger();
     EXPECT_TRUE(d.fragen.isEmpty());
-    EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+    TArbeitsbereich frisch;
+    EXPECT_EQ(d.datei(), DokumentAlsBytes(frisch.Dokument(), frisch.Klassen()));
     EXPECT_TRUE(d.ab.Auswahl.empty());
     EXPECT_TRUE(d.ab.Dateiname.isEmpty());
-    EXPECT_TRUE(d.ab.Dokument().Passwort.isEmpty());
-    EXPECT_EQ(d.ab.Dokument().Hintergrundfarbe.Wert, FarbWert(255, 255, 255));
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4"));
-    for (TObjekt *k : d.ab.Klassen().Klassen()) {
-        if (k->KlassenId != KlasseDokument) {
-            EXPECT_EQ(k->Zaehler, 0) << k->Name.toStdString();
-        }
-    }
 
     // Open brings back the same objects, names and counters.
     d.oeffnenPfad = d.speicherPfad;
     QTest::keyClick(&d.fenster, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(d.stand(), vorher);
+    EXPECT_EQ(d.datei(), vorher);
     EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: zeichnung.fgo"));
     EXPECT_FALSE(d.ab.Geaendert);
     // The next rectangle continues the counting.
@@ -194,7 +181,7 @@ TEST(DateiBefehle, FehlerBeimOeffnenUndSpeichernAlsMeldung)
     }
     EXPECT_FALSE(d.db.DokumentOeffnen(kaputt));
     EXPECT_EQ(d.meldungen, QStringList{QStringLiteral("Fehler:= erwartet.")});
-    EXPECT_EQ(d.stand().namen, (QStringList{"re0", "re1"}));
+    EXPECT_EQ(d.namen(), (QStringList{"re0", "re1"}));
 
     d.speicherPfad = d.ordner.filePath(QStringLiteral("fehlt/zeichnung.fgo"));
     EXPECT_FALSE(d.db.DokumentSpeichern(true));

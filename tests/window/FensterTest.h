@@ -151,11 +151,12 @@ struct Fenster : ::testing::Test {
     {
         return figur<TRechteck>(QStringLiteral("RECHTECK"), links, unten, breite, hoehe);
     }
-    // Selects the figures as the analyser or a command does.
+    // Selects the figures as the analyser or a command does; the panels follow.
     void waehlen(std::vector<TZeichenObjekt *> figuren)
     {
         ab().Auswahl = std::move(figuren);
         f->GriffeNeuErzeugen();
+        f->AttributanzeigeAktualisieren();
         f->OberflaecheAktualisieren();
     }
     // The first handle of the figure of the given kind.

@@ -4,8 +4,6 @@
 #include "FensterTest.h"
 #include "analyser/ui/FAnalysator.h"
 #include "dialogs/ui/FInformation.h"
-#include "window/ui/AttributPanels.h"
-#include "window/ui/AuswahlButton.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -17,8 +15,7 @@
 
 using Aufbau = Fenster;
 
-
-TEST_F(Aufbau, PanelsUndKnoepfeAnIhremPlatz)
+TEST_F(Aufbau, PanelsKnoepfeUndHinweisleiste)
 {
     EXPECT_EQ(f->PMain->height(), 73);
     EXPECT_EQ(f->PLinienAttribute->geometry(), QRect(0, 0, 129, 33));
@@ -58,21 +55,7 @@ TEST_F(Aufbau, PanelsUndKnoepfeAnIhremPlatz)
     EXPECT_EQ(f->SBAnalysatorfenster->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
     EXPECT_EQ(f->SBAnalysatorfensterSchliessen->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
 
-    // The attribute buttons sit in the window's panels, grey with nothing
-    // selected.
-    TAttributPanels *p = f->Attributpanels;
-    EXPECT_EQ(p->SBFuellfarbe->parentWidget(), f->PFuellungsAttribute);
-    EXPECT_EQ(p->SBLinienfarbe->parentWidget(), f->PLinienAttribute);
-    EXPECT_EQ(p->SBLinienart->geometry(), QRect(28, 4, 24, 24));
-    EXPECT_EQ(p->SBSchriftfarbe->parentWidget(), f->PTextFeldAttribute);
-    EXPECT_EQ(p->Text.SBTextBearbeiten, f->SBTextBearbeiten);
-    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
-    EXPECT_FALSE(p->SBLinienart->isEnabled());
-    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
-}
-
-TEST_F(Aufbau, HinweisleisteMitGluehbirne)
-{
+    // The hint bar: its light bulb shows with a hint.
     EXPECT_EQ(f->PanelHilfstext->text(), TFMain::StartHinweis());
     EXPECT_EQ(TFMain::StartHinweis(),
               QStringLiteral("Zeichne eine Figur, dann werden die Schaltflächen zum Bearbeiten der "
@@ -84,22 +67,6 @@ TEST_F(Aufbau, HinweisleisteMitGluehbirne)
     f->HinweisSetzen(QStringLiteral("x"));
     EXPECT_TRUE(f->ImageGluehbirne->isVisible());
     EXPECT_EQ(f->PanelHilfstext->text(), QStringLiteral("x"));
-}
-
-TEST_F(Aufbau, AnalysatorknoepfeOeffnenUndSchliessen)
-{
-    // The analyser window was connected before the first showing: it is
-    // open and only its close button shows.
-    EXPECT_TRUE(analysator.Sichtbar);
-    EXPECT_FALSE(f->SBAnalysatorfenster->isVisible());
-    EXPECT_TRUE(f->SBAnalysatorfensterSchliessen->isVisible());
-    QTest::mouseClick(f->SBAnalysatorfensterSchliessen, Qt::LeftButton);
-    EXPECT_FALSE(analysator.Sichtbar);
-    EXPECT_TRUE(f->SBAnalysatorfenster->isVisible());
-    EXPECT_FALSE(f->SBAnalysatorfensterSchliessen->isVisible());
-    QTest::mouseClick(f->SBAnalysatorfenster, Qt::LeftButton);
-    EXPECT_TRUE(analysator.Sichtbar);
-    EXPECT_TRUE(f->SBAnalysatorfensterSchliessen->isVisible());
 }
 
 TEST_F(Aufbau, FokusrahmenDerMarkiertenFigur)
@@ -290,8 +257,16 @@ TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
     f.AnalysatorFensterAnschliessen(&analysator);
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    // Connected before the first showing: open, only its close button shows.
     EXPECT_TRUE(analysator.isVisible());
     EXPECT_FALSE(f.SBAnalysatorfenster->isVisible());
+    EXPECT_TRUE(f.SBAnalysatorfensterSchliessen->isVisible());
+    QTest::mouseClick(f.SBAnalysatorfensterSchliessen, Qt::LeftButton);
+    EXPECT_FALSE(analysator.isVisible());
+    EXPECT_TRUE(f.SBAnalysatorfenster->isVisible());
+    EXPECT_FALSE(f.SBAnalysatorfensterSchliessen->isVisible());
+    QTest::mouseClick(f.SBAnalysatorfenster, Qt::LeftButton);
+    EXPECT_TRUE(analysator.isVisible());
 
     // Drawing a rectangle focuses it in the analyser.
     QTest::mouseClick(f.SBRechteck, Qt::LeftButton);

@@ -64,7 +64,8 @@ TEST_F(Werkzeuge, RechteckZeichnenProtokolliertErzeugungUndSetzer)
     EXPECT_TRUE(TMausSteuerung::Tipps(4).contains(f->Hinweistext));
 }
 
-// Every tool takes the pickers' current values. With
+// Every tool takes the pickers' current values (Shift gives the polygon a
+// square box). With
 // FIGURO_SCREENSHOT_HAUPTFENSTER=docs/screenshots/hauptfenster.png the
 // drawing is saved as the picture of the main window.
 TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
@@ -89,12 +90,18 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
         f->Picker.Linienstaerke = z.staerke;
         f->Picker.Linienart = z.art;
         werkzeug(z.knopf);
+        const int vorher = anzahl();
         ziehen(z.von, z.nach, z.knopf == f->SBVieleck ? Qt::ShiftModifier : Qt::NoModifier);
         ASSERT_FALSE(dok()->Teile.empty());
         auto *fig = static_cast<TZeichenObjekt *>(dok()->Teile.back().get());
         SCOPED_TRACE(fig->Name.toStdString());
+        const QStringList neu = neueEintraege(vorher);
         if (z.knopf != f->SBLinie) {
             EXPECT_EQ(fig->Füllfarbe, TFarbe::Echt(z.fuellung));
+        } else { // a line gets no fill colour at all
+            EXPECT_EQ(neu.front(), QStringLiteral("li0:LINIE"));
+            EXPECT_EQ(neu.filter(QStringLiteral("FüllfarbeSetzen")), QStringList());
+            EXPECT_TRUE(neu.contains(QStringLiteral("li0.LinienfarbeSetzen( grün )")));
         }
         EXPECT_EQ(fig->Linienfarbe, TFarbe::Echt(z.linie));
         EXPECT_DOUBLE_EQ(fig->Linienstärke, z.staerke);
@@ -107,6 +114,8 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
     for (const QPoint &p : {px(9, 22.5), px(13, 23), px(16.5, 20.5), px(13.5, 17.5), px(10, 18.5), px(9, 22.5)})
         klicken(p); // the last click closes the curve
     ASSERT_EQ(dok()->Teile.size(), 5u);
+    auto *vieleck = static_cast<TVielEck *>(dok()->Teile[2].get());
+    EXPECT_NEAR(std::fabs(vieleck->Länge), std::fabs(vieleck->Breite), 1e-9); // Shift: a square box
     EXPECT_EQ(static_cast<TZeichenObjekt *>(dok()->Teile[4].get())->Füllfarbe,
               TFarbe::Echt(FarbWert(200, 255, 200)));
     EXPECT_EQ(dok()->Teile[2]->Name, QStringLiteral("ve0"));
@@ -143,19 +152,6 @@ TEST_F(Werkzeuge, FehlendePickerwerteWerdenErsetzt)
     EXPECT_EQ(v->Linienart, 1);
 }
 
-TEST_F(Werkzeuge, LinieBekommtKeineFuellfarbe)
-{
-    werkzeug(f->SBLinie);
-    const int vorher = anzahl();
-    ziehen(px(4, 22), px(10, 18));
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    const QStringList neu = neueEintraege(vorher);
-    EXPECT_EQ(neu.front(), QStringLiteral("li0:LINIE"));
-    for (const QString &e : neu)
-        EXPECT_FALSE(e.contains(QStringLiteral("FüllfarbeSetzen"))) << e.toStdString();
-    EXPECT_TRUE(neu.contains(QStringLiteral("li0.LinienfarbeSetzen( schwarz )")));
-}
-
 TEST_F(Werkzeuge, StrgWaehrendDesAufziehensHaeltDieMitteFest)
 {
     werkzeug(f->SBRechteck);
@@ -187,15 +183,6 @@ TEST_F(Werkzeuge, StrgWaehrendDesAufziehensHaeltDieMitteFest)
     EXPECT_NEAR(r->MitteY, ay, 1e-9);
     EXPECT_NEAR(r->Länge, 2 * (bx - ax), 1e-9);
     EXPECT_NEAR(r->Breite, 2 * (ay - by), 1e-9);
-}
-
-TEST_F(Werkzeuge, ShiftGibtEinQuadrat)
-{
-    werkzeug(f->SBRechteck);
-    ziehen(px(4, 22), px(4, 22) + QPoint(80, 30), Qt::ShiftModifier);
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *r = static_cast<TRechteck *>(dok()->Teile[0].get());
-    EXPECT_NEAR(std::fabs(r->Länge), std::fabs(r->Breite), 1e-9);
 }
 
 TEST_F(Werkzeuge, EscapeUndWerkzeugwechselVerwerfenDieNeueFigur)
@@ -291,22 +278,6 @@ TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
     EXPECT_EQ(lz->Punkt(1)->AbschnittArt, 1); // curved segments
 }
 
-TEST_F(Werkzeuge, DoppelklickAufVorhandenenLinienzugAendertNichts)
-{
-    TLinienZug *lz = linienzugZeichnen({px(3, 22), px(9, 22)});
-    ASSERT_NE(lz, nullptr);
-    const int punkte = lz->PunktAnzahl();
-    klicken(px(15, 10)); // nothing selected
-    const int vorher = anzahl();
-    // The two clicks select it; the double click itself does nothing.
-    bewegen(px(6, 22));
-    doppelklicken(px(6, 22));
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{lz});
-    EXPECT_EQ(lz->PunktAnzahl(), punkte);
-    EXPECT_EQ(dok()->Teile.size(), 1u);
-    EXPECT_EQ(anzahl(), vorher);
-}
-
 TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
 {
     TRechteck *r = rechteck(6, 20, 4, 2); // 4..8
@@ -347,17 +318,34 @@ TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
     EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
 }
 
-TEST_F(Werkzeuge, GriffZiehenMitEscapeAbgebrochen)
+// Shift pressed while a corner is dragged makes the preview proportional at
+// once; Escape then cancels: nothing changes, nothing is recorded. The same
+// for the rotation handle.
+TEST_F(Werkzeuge, GriffZiehenMitShiftUndEscape)
 {
     TRechteck *r = rechteck(6, 20, 4, 2);
     klicken(px(6, 20));
+    TGriff *ecke = Fenster::griff(r, GriffEcke);
+    ASSERT_NE(ecke, nullptr);
+    QPoint griff = px(ecke->PosX, ecke->PosY);
+    ziehenBis(griff, griff + QPoint(40, 10));
+    auto *k = static_cast<TRechteck *>(ecke->VorschauKopie.get());
+    ASSERT_NE(k, nullptr);
+    EXPECT_GT(std::fabs(k->Länge / k->Breite - 2.0), 1e-3);
+    QTest::keyPress(seite, Qt::Key_Shift);
+    EXPECT_NEAR(k->Länge / k->Breite, 2.0, 1e-6);
+    QTest::keyRelease(seite, Qt::Key_Shift);
+    const int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_Escape);
+    loslassen(griff + QPoint(40, 10));
+    EXPECT_DOUBLE_EQ(r->Länge, 4.0);
+
     TGriff *drehen = Fenster::griff(r, GriffDrehung);
     ASSERT_NE(drehen, nullptr);
-    const QPoint griff = px(drehen->PosX, drehen->PosY);
+    griff = px(drehen->PosX, drehen->PosY);
     bewegen(griff);
     EXPECT_EQ(f->Zeiger(), TMauszeiger::Drehen);
     ziehenBis(griff, griff + QPoint(0, 30));
-    const int vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Escape);
     loslassen(griff + QPoint(0, 30));
     EXPECT_DOUBLE_EQ(r->Winkel, 0.0);
@@ -365,55 +353,39 @@ TEST_F(Werkzeuge, GriffZiehenMitEscapeAbgebrochen)
     EXPECT_EQ(f->Steuerung->GriffGeste(), nullptr);
 }
 
-TEST_F(Werkzeuge, ShiftWaehrendDesGriffziehensOhneMausbewegung)
-{
-    TRechteck *r = rechteck(6, 20, 4, 2);
-    klicken(px(6, 20));
-    TGriff *ecke = Fenster::griff(r, GriffEcke);
-    ASSERT_NE(ecke, nullptr);
-    const QPoint griff = px(ecke->PosX, ecke->PosY);
-    ziehenBis(griff, griff + QPoint(40, 10));
-    TZeichenObjekt *kopie = ecke->VorschauKopie.get();
-    ASSERT_NE(kopie, nullptr);
-    auto *k = static_cast<TRechteck *>(kopie);
-    const double verhaeltnisVorher = k->Länge / k->Breite;
-    QTest::keyPress(seite, Qt::Key_Shift);
-    // Proportional now: the copy keeps the figure's proportions.
-    EXPECT_NEAR(k->Länge / k->Breite, 2.0, 1e-6);
-    EXPECT_GT(std::fabs(verhaeltnisVorher - 2.0), 1e-3);
-    QTest::keyRelease(seite, Qt::Key_Shift);
-    QTest::keyClick(seite, Qt::Key_Escape);
-    loslassen(griff + QPoint(40, 10));
-}
-
-TEST_F(Werkzeuge, LinienzugGriffeZeigerUndKontextgriff)
+// A drawn polyline, selected: pointers over its vertex and segment, a right
+// click keeping the segment handle for the point commands, a double click
+// on it changing nothing, a click on the segment inserting a point.
+TEST_F(Werkzeuge, LinienzugGriffe)
 {
     TLinienZug *lz = linienzugZeichnen({px(3, 22), px(9, 22)});
+    ASSERT_NE(lz, nullptr);
     ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{lz});
-
-    // Over a vertex: the point-moving pointer; over the segment: insert.
     bewegen(px(3, 22));
     EXPECT_EQ(zustand(), TMauszustand::UeberGriff);
     EXPECT_EQ(f->Zeiger(), TMauszeiger::PunktVerschieben);
     bewegen(px(6, 22));
     EXPECT_EQ(f->Zeiger(), TMauszeiger::LinienAbschnitt);
 
-    // A right click there keeps the segment handle for the point commands.
     druecken(px(6, 22), Qt::RightButton);
     loslassen(px(6, 22), Qt::RightButton);
     ASSERT_NE(f->Steuerung->KontextGriff, nullptr);
     EXPECT_EQ(f->Steuerung->KontextGriff->GriffArt, GriffSegment);
     EXPECT_EQ(f->Steuerung->KontextGriff->Figur, lz);
-    // Rebuilding the handles forgets it.
-    f->GriffeNeuErzeugen();
+    f->GriffeNeuErzeugen(); // rebuilding the handles forgets it
     EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
-}
 
-TEST_F(Werkzeuge, KlickAufSegmentFuegtEinenPunktEin)
-{
-    TLinienZug *lz = linienzugZeichnen({px(3, 22), px(9, 22)});
-    ASSERT_EQ(lz->PunktAnzahl(), 2);
-    const int vorher = anzahl();
+    // Not selected: the two clicks of a double click select it, the double
+    // click itself does nothing.
+    klicken(px(15, 10));
+    int vorher = anzahl();
+    bewegen(px(6, 22));
+    doppelklicken(px(6, 22));
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{lz});
+    EXPECT_EQ(lz->PunktAnzahl(), 2);
+    EXPECT_EQ(dok()->Teile.size(), 1u);
+    EXPECT_EQ(anzahl(), vorher);
+
     klicken(px(6, 22));
     EXPECT_EQ(lz->PunktAnzahl(), 3);
     const QStringList neu = neueEintraege(vorher);

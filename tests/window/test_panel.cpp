@@ -1,18 +1,116 @@
-// The attribute panels: common values of the selection, enabling, choices
-// applied through the figures' logged setters, the text panel's commands.
-// Driven by real mouse events on the picker buttons and cells.
-#include "panel_hilfen.h"
+// The attribute panels of the main window: common values of the selection,
+// enabling, choices applied through the figures' logged setters, values for
+// the next figure, the text panel's commands and the text dialog. Driven by
+// real mouse and key events on the buttons, picker cells and the sheet.
+#include "FensterTest.h"
+#include "dialogs/ui/TextBearbeiten.h"
+#include "language/MethodenAufruf.h"
 #include "window/Attributanzeige.h"
+#include "window/ui/AttributPanels.h"
+#include "window/ui/AuswahlButton.h"
+#include "window/ui/ColorPicker.h"
+#include "window/ui/LinienArtPicker.h"
+#include "window/ui/LinienStaerkePicker.h"
 
-using namespace paneltest;
+#include <QDir>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 
 namespace {
 
-struct AttributPanels : ::testing::Test {
-    PanelUmgebung u;
-    TAttributPanels &p = *u.panels;
+constexpr std::uint32_t Rot = FarbWert(255, 0, 0), Blau = FarbWert(0, 0, 255),
+                        Gelb = FarbWert(255, 255, 0), Gruen = FarbWert(0, 128, 0);
+
+// The main window's attribute panels; their hooks still reach the window
+// and are counted on the way.
+struct AttributPanels : Fenster {
+    TAttributPanels *p = nullptr;
+    QToolButton *ausrichtung[4] = {};
+    int neuzeichnen = 0, fokuskarten = 0, werte = 0, abbrechen = 0, mausNeu = 0;
+
+    void SetUp() override
+    {
+        Fenster::SetUp();
+        p = f->Attributpanels;
+        QToolButton *k[4] = {f->SBLinksbuendig, f->SBRechtsbuendig, f->SBZentriert, f->SBBlocksatz};
+        std::copy(std::begin(k), std::end(k), ausrichtung);
+        for (auto [haken, zaehler] : {std::pair{&p->Neuzeichnen, &neuzeichnen},
+                                      {&p->FokuskartenNeuZeichnen, &fokuskarten},
+                                      {&p->WerteGeaendert, &werte},
+                                      {&p->AllesAbbrechen, &abbrechen},
+                                      {&p->MausNeuBewerten, &mausNeu}})
+            *haken = [alt = *haken, z = zaehler] {
+                ++*z;
+                alt();
+            };
+    }
+
+    // A figure of the class with its box 3..7 x 4..6, black 0.1 mm solid
+    // outline and the fill colour.
+    template <class T> T *farbig(const char *klasse, std::uint32_t fuellung)
+    {
+        T *o = figur<T>(QString::fromUtf8(klasse), 3, 4, 4, 2);
+        o->Füllfarbe = TFarbe::Echt(fuellung);
+        o->Linienfarbe = TFarbe::Echt(0);
+        o->Linienstärke = 0.01;
+        o->Linienart = 1;
+        return o;
+    }
+    TRechteck *neuesRechteck(std::uint32_t fuellung = Gelb) { return farbig<TRechteck>("RECHTECK", fuellung); }
+    TEllipse *neueEllipse() { return farbig<TEllipse>("ELLIPSE", Gelb); }
+    TTextFeld *neuesTextfeld(const QString &text)
+    {
+        TTextFeld *t = farbig<TTextFeld>("TEXTFELD", Gelb);
+        t->Text = text;
+        return t;
+    }
+    TLinie *neueLinie()
+    {
+        TLinie *l = farbig<TLinie>("LINIE", Gelb);
+        l->Punkt1X = 1;
+        l->Punkt1Y = 1;
+        l->Punkt2X = 4;
+        l->Punkt2Y = 3;
+        l->GeometrieBerechnen();
+        return l;
+    }
+    TGruppe *neueGruppe(const std::vector<TZeichenObjekt *> &mitglieder)
+    {
+        std::unique_ptr<TObjekt> o = ab().Klassen().ObjektErzeugen(QStringLiteral("GRUPPE"));
+        o->NamenVergeben();
+        return TGruppe::Gruppieren(std::unique_ptr<TGruppe>(static_cast<TGruppe *>(o.release())), mitglieder);
+    }
+
+    // The log from entry `start` on as lines, sub-calls indented by two
+    // blanks per level.
+    QStringList log(int start) const
+    {
+        QStringList zeilen;
+        std::function<void(const TMethodenAufruf &, int)> sammeln = [&](const TMethodenAufruf &a, int tiefe) {
+            zeilen << QString(2 * tiefe, QLatin1Char(' ')) + a.AnzeigeText();
+            for (const auto &u : a.Unteraufrufe)
+                sammeln(*u, tiefe + 1);
+        };
+        const auto &pr = f->Analysator()->Protokoll();
+        for (std::size_t i = std::size_t(start); i < pr.size(); ++i)
+            sammeln(*pr[i], 0);
+        return zeilen;
+    }
+    // Opens a picker with its button and clicks the cell with the tag.
+    void waehleIn(TAuswahlButton *knopf, int tag)
+    {
+        klick(knopf);
+        TPickerFenster *popup = p->PopupVon(knopf);
+        ASSERT_TRUE(popup->isVisible());
+        ASSERT_NE(popup->Zelle(tag), nullptr);
+        klick(popup->Zelle(tag));
+    }
 };
 using TextPanel = AttributPanels;
+using PanelsImFenster = AttributPanels;
 
 } // namespace
 
@@ -26,11 +124,11 @@ TEST_F(AttributPanels, AufbauUndAnfangswerte)
         QPoint pos;
         const char *hinweis;
         bool balken;
-    } knoepfe[] = {{p.SBFuellfarbe, u.pFuellung, {4, 4}, "Füllfarbe", true},
-                   {p.SBLinienfarbe, u.pLinien, {4, 4}, "Linienfarbe", true},
-                   {p.SBLinienart, u.pLinien, {28, 4}, "Linienart", false},
-                   {p.SBLinienstaerke, u.pLinien, {52, 4}, "Linienstärke", false},
-                   {p.SBSchriftfarbe, u.pText, {188, 4}, "Schriftfarbe", true}};
+    } knoepfe[] = {{p->SBFuellfarbe, f->PFuellungsAttribute, {4, 4}, "Füllfarbe", true},
+                   {p->SBLinienfarbe, f->PLinienAttribute, {4, 4}, "Linienfarbe", true},
+                   {p->SBLinienart, f->PLinienAttribute, {28, 4}, "Linienart", false},
+                   {p->SBLinienstaerke, f->PLinienAttribute, {52, 4}, "Linienstärke", false},
+                   {p->SBSchriftfarbe, f->PTextFeldAttribute, {188, 4}, "Schriftfarbe", true}};
     for (int i = 0; i < 5; ++i) {
         const auto &k = knoepfe[i];
         SCOPED_TRACE(k.hinweis);
@@ -41,77 +139,77 @@ TEST_F(AttributPanels, AufbauUndAnfangswerte)
         EXPECT_EQ(k.knopf->MitFarbbalken, k.balken);
         EXPECT_FALSE(k.knopf->isEnabled());
     }
-    for (QToolButton *k : {u.sbSchriftart, u.ausrichtung[0], u.sbTextBearbeiten})
+    for (QToolButton *k : {f->SBSchriftart, ausrichtung[0], f->SBTextBearbeiten})
         EXPECT_FALSE(k->isEnabled());
 
     // The values for the next figure.
-    EXPECT_EQ(p.Fuellfarbe(), TFarbe::Echt(Gelb));
-    EXPECT_EQ(p.Linienfarbe(), TFarbe::Echt(0));
-    EXPECT_EQ(p.Linienart(), 1);
-    EXPECT_DOUBLE_EQ(p.Linienstaerke(), 0.01);
-    EXPECT_EQ(p.Schriftfarbe(), TFarbe::Echt(0));
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Gelb));
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), p.FuellfarbPicker->Zelle(30)); // gelb
-    EXPECT_EQ(p.LinienArtPicker->GedrueckteZelle(), p.LinienArtPicker->Zelle(1));
-    EXPECT_EQ(p.LinienStaerkePicker->GedrueckteZelle(), p.LinienStaerkePicker->Zelle(0));
+    EXPECT_EQ(p->Fuellfarbe(), TFarbe::Echt(Gelb));
+    EXPECT_EQ(p->Linienfarbe(), TFarbe::Echt(0));
+    EXPECT_EQ(p->Linienart(), 1);
+    EXPECT_DOUBLE_EQ(p->Linienstaerke(), 0.01);
+    EXPECT_EQ(p->Schriftfarbe(), TFarbe::Echt(0));
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Gelb));
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->Zelle(30)); // gelb
+    EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), p->LinienArtPicker->Zelle(1));
+    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), p->LinienStaerkePicker->Zelle(0));
 }
 
 TEST_F(AttributPanels, Freigaben)
 {
-    TRechteck *r1 = u.rechteck();
-    TRechteck *r2 = u.rechteck();
-    TLinie *l = u.linie();
-    TTextFeld *t = u.textfeld(QStringLiteral("Hallo"));
+    TRechteck *r1 = neuesRechteck();
+    TRechteck *r2 = neuesRechteck();
+    TLinie *l = neueLinie();
+    TTextFeld *t = neuesTextfeld(QStringLiteral("Hallo"));
 
-    u.waehlen({r1});
-    EXPECT_TRUE(p.SBFuellfarbe->isEnabled());
-    EXPECT_TRUE(p.SBLinienfarbe->isEnabled());
-    EXPECT_TRUE(p.SBLinienart->isEnabled());
-    EXPECT_TRUE(p.SBLinienstaerke->isEnabled());
-    EXPECT_FALSE(p.SBSchriftfarbe->isEnabled());
-    EXPECT_FALSE(u.sbTextBearbeiten->isEnabled());
+    waehlen({r1});
+    EXPECT_TRUE(p->SBFuellfarbe->isEnabled());
+    EXPECT_TRUE(p->SBLinienfarbe->isEnabled());
+    EXPECT_TRUE(p->SBLinienart->isEnabled());
+    EXPECT_TRUE(p->SBLinienstaerke->isEnabled());
+    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
+    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
 
-    u.waehlen({l});
-    EXPECT_FALSE(p.SBFuellfarbe->isEnabled());
-    EXPECT_TRUE(p.SBLinienfarbe->isEnabled());
+    waehlen({l});
+    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
+    EXPECT_TRUE(p->SBLinienfarbe->isEnabled());
 
-    u.waehlen({t});
-    EXPECT_TRUE(p.SBSchriftfarbe->isEnabled());
-    EXPECT_TRUE(p.SBFuellfarbe->isEnabled());
-    for (QToolButton *k : {u.sbSchriftart, u.ausrichtung[0], u.ausrichtung[1], u.ausrichtung[2],
-                           u.ausrichtung[3], u.sbTextBearbeiten})
+    waehlen({t});
+    EXPECT_TRUE(p->SBSchriftfarbe->isEnabled());
+    EXPECT_TRUE(p->SBFuellfarbe->isEnabled());
+    for (QToolButton *k : {f->SBSchriftart, ausrichtung[0], ausrichtung[1], ausrichtung[2],
+                           ausrichtung[3], f->SBTextBearbeiten})
         EXPECT_TRUE(k->isEnabled());
 
-    u.waehlen({t, r1});
-    EXPECT_FALSE(p.SBSchriftfarbe->isEnabled());
-    EXPECT_FALSE(u.sbTextBearbeiten->isEnabled());
+    waehlen({t, r1});
+    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
+    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
 
     // The fill button is disabled as soon as a selected group contains a line.
-    TGruppe *innen = u.gruppe({r2, l});
-    TGruppe *aussen = u.gruppe({innen, r1});
-    u.waehlen({aussen});
-    EXPECT_FALSE(p.SBFuellfarbe->isEnabled());
-    EXPECT_TRUE(p.SBLinienart->isEnabled());
-    EXPECT_EQ(FreigabenBerechnen(u.ws.Auswahl, false).Fuellung, false);
-    EXPECT_TRUE(FreigabenBerechnen(u.ws.Auswahl, false).Sperren);
+    TGruppe *innen = neueGruppe({r2, l});
+    TGruppe *aussen = neueGruppe({innen, r1});
+    waehlen({aussen});
+    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
+    EXPECT_TRUE(p->SBLinienart->isEnabled());
+    EXPECT_EQ(FreigabenBerechnen(ab().Auswahl, false).Fuellung, false);
+    EXPECT_TRUE(FreigabenBerechnen(ab().Auswahl, false).Sperren);
 
     // A real click on the disabled button opens nothing.
-    PanelUmgebung::klick(p.SBFuellfarbe);
-    EXPECT_FALSE(p.FuellfarbPicker->isVisible());
-    EXPECT_EQ(u.abbrechen, 0);
+    klick(p->SBFuellfarbe);
+    EXPECT_FALSE(p->FuellfarbPicker->isVisible());
+    EXPECT_EQ(abbrechen, 0);
 
     // A mouse-locked text field offers no text commands outside teacher mode.
     t->MausGesperrt = 1;
-    u.waehlen({t});
-    EXPECT_FALSE(u.sbTextBearbeiten->isEnabled());
-    EXPECT_FALSE(p.SBSchriftfarbe->isEnabled());
-    u.ws.Lehrermodus = true;
-    p.FreigabenAktualisieren();
-    EXPECT_TRUE(u.sbTextBearbeiten->isEnabled());
+    waehlen({t});
+    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
+    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
+    ab().Lehrermodus = true;
+    p->FreigabenAktualisieren();
+    EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 
-    u.waehlen({});
-    EXPECT_FALSE(p.SBLinienfarbe->isEnabled());
-    EXPECT_FALSE(p.SBFuellfarbe->isEnabled());
+    waehlen({});
+    EXPECT_FALSE(p->SBLinienfarbe->isEnabled());
+    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
 }
 
 // The buttons show the selection's common colour (their bars are drawn from
@@ -119,309 +217,309 @@ TEST_F(AttributPanels, Freigaben)
 // selection or a colour outside the table, "Unsichtbar" for no fill.
 TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
 {
-    TRechteck *rot = u.rechteck(Rot);
-    TRechteck *blau = u.rechteck(Blau);
-    u.waehlen({rot});
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Rot));
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), p.FuellfarbPicker->Zelle(21));
+    TRechteck *rot = neuesRechteck(Rot);
+    TRechteck *blau = neuesRechteck(Blau);
+    waehlen({rot});
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Rot));
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->Zelle(21));
 
-    u.waehlen({rot, blau});
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtNichtEinheitlich);
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), nullptr);
+    waehlen({rot, blau});
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtNichtEinheitlich);
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
     // The line colour is common: it stays black.
-    EXPECT_EQ(p.SBLinienfarbe->Anzeigefarbe, TFarbe::Echt(0));
-    EXPECT_EQ(p.LinienfarbPicker->GedrueckteZelle(), p.LinienfarbPicker->Zelle(7));
+    EXPECT_EQ(p->SBLinienfarbe->Anzeigefarbe, TFarbe::Echt(0));
+    EXPECT_EQ(p->LinienfarbPicker->GedrueckteZelle(), p->LinienfarbPicker->Zelle(7));
     // Opening the popup for the mixed selection marks no cell either.
-    PanelUmgebung::klick(p.SBFuellfarbe);
-    ASSERT_TRUE(p.FuellfarbPicker->isVisible());
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), nullptr);
+    klick(p->SBFuellfarbe);
+    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
     // Deselecting keeps the last values: they are the next figure's.
-    u.waehlen({});
-    EXPECT_EQ(p.Fuellfarbe().FarbArt, FarbArtNichtEinheitlich);
+    waehlen({});
+    EXPECT_EQ(p->Fuellfarbe().FarbArt, FarbArtNichtEinheitlich);
 
     rot->Füllfarbe = TFarbe::Unsichtbar();
-    u.waehlen({rot});
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), p.FuellfarbPicker->ZelleUnsichtbar);
+    waehlen({rot});
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtUnsichtbar);
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->ZelleUnsichtbar);
     // A colour outside the table (as a document file may hold).
     rot->FüllfarbeSetzen(TFarbe::Echt(FarbWert(1, 2, 3)));
-    u.waehlen({rot});
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(FarbWert(1, 2, 3)));
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), nullptr);
+    waehlen({rot});
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(FarbWert(1, 2, 3)));
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
 }
 
 TEST_F(AttributPanels, DreiFigurenGestricheltLogtDreiAufrufe)
 {
-    TRechteck *r = u.rechteck();
-    TEllipse *e = u.ellipse();
-    TLinie *l = u.linie();
-    u.waehlen({e, l, r}); // selection order, not drawing order
-    const int ab = u.logAnfang();
-    u.waehleIn(p.SBLinienart, 2);
+    TRechteck *r = neuesRechteck();
+    TEllipse *e = neueEllipse();
+    TLinie *l = neueLinie();
+    waehlen({e, l, r}); // selection order, not drawing order
+    const int start = anzahl();
+    waehleIn(p->SBLinienart, 2);
 
-    EXPECT_EQ(u.log(ab), (QStringList{QStringLiteral("el0.LinienartSetzen( gestrichelt )"),
+    EXPECT_EQ(log(start), (QStringList{QStringLiteral("el0.LinienartSetzen( gestrichelt )"),
                                       QStringLiteral("li0.LinienartSetzen( gestrichelt )"),
                                       QStringLiteral("re0.LinienartSetzen( gestrichelt )")}));
     for (TZeichenObjekt *f : {static_cast<TZeichenObjekt *>(r), static_cast<TZeichenObjekt *>(e),
                               static_cast<TZeichenObjekt *>(l)})
         EXPECT_EQ(f->Linienart, 2);
-    EXPECT_FALSE(p.LinienArtPicker->isVisible());
-    EXPECT_FALSE(p.SBLinienart->Festgedrueckt);
-    EXPECT_TRUE(u.ws.Geaendert);
-    EXPECT_EQ(u.neuzeichnen, 1);
-    EXPECT_EQ(u.fokuskarten, 1);
-    EXPECT_EQ(p.Linienart(), 2);
+    EXPECT_FALSE(p->LinienArtPicker->isVisible());
+    EXPECT_FALSE(p->SBLinienart->Festgedrueckt);
+    EXPECT_TRUE(ab().Geaendert);
+    EXPECT_EQ(neuzeichnen, 1);
+    EXPECT_EQ(fokuskarten, 1);
+    EXPECT_EQ(p->Linienart(), 2);
     // The chosen cell marks the value when the popup opens again.
-    EXPECT_EQ(p.LinienArtPicker->GedrueckteZelle(), p.LinienArtPicker->Zelle(2));
+    EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), p->LinienArtPicker->Zelle(2));
 }
 
 TEST_F(AttributPanels, UnsichtbarImFuellpicker)
 {
-    TRechteck *r = u.rechteck();
-    TEllipse *e = u.ellipse();
-    u.waehlen({r, e});
-    const int ab = u.logAnfang();
-    u.waehleIn(p.SBFuellfarbe, FarbzelleUnsichtbar);
+    TRechteck *r = neuesRechteck();
+    TEllipse *e = neueEllipse();
+    waehlen({r, e});
+    const int start = anzahl();
+    waehleIn(p->SBFuellfarbe, FarbzelleUnsichtbar);
 
-    EXPECT_EQ(u.log(ab), (QStringList{QStringLiteral("re0.FüllfarbeSetzen( unsichtbar )"),
+    EXPECT_EQ(log(start), (QStringList{QStringLiteral("re0.FüllfarbeSetzen( unsichtbar )"),
                                       QStringLiteral("el0.FüllfarbeSetzen( unsichtbar )")}));
     EXPECT_EQ(r->Füllfarbe.FarbArt, FarbArtUnsichtbar);
     EXPECT_EQ(e->Füllfarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(p.Fuellfarbe().FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_FALSE(p.FuellfarbPicker->isVisible());
-    EXPECT_FALSE(p.SBFuellfarbe->Festgedrueckt);
+    EXPECT_EQ(p->Fuellfarbe().FarbArt, FarbArtUnsichtbar);
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtUnsichtbar);
+    EXPECT_FALSE(p->FuellfarbPicker->isVisible());
+    EXPECT_FALSE(p->SBFuellfarbe->Festgedrueckt);
     // Reopened, the popup marks "Unsichtbar".
-    PanelUmgebung::klick(p.SBFuellfarbe);
-    EXPECT_EQ(p.FuellfarbPicker->GedrueckteZelle(), p.FuellfarbPicker->ZelleUnsichtbar);
+    klick(p->SBFuellfarbe);
+    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->ZelleUnsichtbar);
 }
 
 TEST_F(AttributPanels, FarbeLinienstaerkeUndGruppe)
 {
-    TRechteck *r1 = u.rechteck();
-    TRechteck *r2 = u.rechteck();
-    TGruppe *g = u.gruppe({r1, r2});
-    u.waehlen({g});
-    int ab = u.logAnfang();
-    u.waehleIn(p.SBLinienfarbe, 21);
+    TRechteck *r1 = neuesRechteck();
+    TRechteck *r2 = neuesRechteck();
+    TGruppe *g = neueGruppe({r1, r2});
+    waehlen({g});
+    int start = anzahl();
+    waehleIn(p->SBLinienfarbe, 21);
     // A group records one compound entry with its members' entries.
-    EXPECT_EQ(u.log(ab), (QStringList{QStringLiteral("gr0.LinienfarbeSetzen( rot )"),
+    EXPECT_EQ(log(start), (QStringList{QStringLiteral("gr0.LinienfarbeSetzen( rot )"),
                                       QStringLiteral("  re0.LinienfarbeSetzen( rot )"),
                                       QStringLiteral("  re1.LinienfarbeSetzen( rot )")}));
-    EXPECT_EQ(u.ws.Analysator().Protokoll().size() - std::size_t(ab), 1u);
-    EXPECT_EQ(p.SBLinienfarbe->Anzeigefarbe, TFarbe::Echt(Rot));
+    EXPECT_EQ(std::size_t(anzahl() - start), 1u);
+    EXPECT_EQ(p->SBLinienfarbe->Anzeigefarbe, TFarbe::Echt(Rot));
 
-    ab = u.logAnfang();
-    u.waehleIn(p.SBLinienstaerke, 4);
-    EXPECT_EQ(u.log(ab).value(0), QStringLiteral("gr0.LinienstärkeSetzen( 1.00 mm )"));
+    start = anzahl();
+    waehleIn(p->SBLinienstaerke, 4);
+    EXPECT_EQ(log(start).value(0), QStringLiteral("gr0.LinienstärkeSetzen( 1.00 mm )"));
     EXPECT_DOUBLE_EQ(r2->Linienstärke, 0.1);
-    EXPECT_DOUBLE_EQ(p.Linienstaerke(), 0.1);
+    EXPECT_DOUBLE_EQ(p->Linienstaerke(), 0.1);
 }
 
 TEST_F(AttributPanels, LinienstaerkeMarkiertGemeinsameZelle)
 {
-    TRechteck *a = u.rechteck();
-    TRechteck *b = u.rechteck();
+    TRechteck *a = neuesRechteck();
+    TRechteck *b = neuesRechteck();
     a->Linienstärke = 0.05;
     b->Linienstärke = 0.05;
-    u.waehlen({a, b});
-    EXPECT_EQ(p.LinienStaerkePicker->GedrueckteZelle(), p.LinienStaerkePicker->Zelle(2));
-    EXPECT_EQ(p.LinienStaerkePicker->Zelle(2)->Beschriftung, QStringLiteral("0.5 mm"));
+    waehlen({a, b});
+    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), p->LinienStaerkePicker->Zelle(2));
+    EXPECT_EQ(p->LinienStaerkePicker->Zelle(2)->Beschriftung, QStringLiteral("0.5 mm"));
     b->Linienstärke = 0.1;
     b->Linienart = 3;
-    u.waehlen({a, b});
-    EXPECT_EQ(p.LinienStaerkePicker->GedrueckteZelle(), nullptr);
-    EXPECT_DOUBLE_EQ(p.Linienstaerke(), -1.0);
-    EXPECT_EQ(p.LinienArtPicker->GedrueckteZelle(), nullptr);
-    EXPECT_EQ(p.Linienart(), 0);
+    waehlen({a, b});
+    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), nullptr);
+    EXPECT_DOUBLE_EQ(p->Linienstaerke(), -1.0);
+    EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), nullptr);
+    EXPECT_EQ(p->Linienart(), 0);
 }
 
 TEST_F(AttributPanels, WahlOhneAuswahlAendertNurDenWert)
 {
-    u.rechteck();
+    neuesRechteck();
     // The line buttons are disabled without a selection, but an open popup
     // can still be chosen from (it was opened while something was selected).
-    p.FuellfarbPicker->Zeigen(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(p.FuellfarbPicker));
-    const int ab = u.logAnfang();
-    PanelUmgebung::klick(p.FuellfarbPicker->Zelle(19));
-    EXPECT_TRUE(u.log(ab).isEmpty());
-    EXPECT_FALSE(u.ws.Geaendert);
-    EXPECT_EQ(p.Fuellfarbe(), TFarbe::Echt(Blau));
-    EXPECT_EQ(p.SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Blau));
-    EXPECT_GE(u.werte, 1);
+    p->FuellfarbPicker->Zeigen(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(p->FuellfarbPicker));
+    const int start = anzahl();
+    klick(p->FuellfarbPicker->Zelle(19));
+    EXPECT_TRUE(log(start).isEmpty());
+    EXPECT_FALSE(ab().Geaendert);
+    EXPECT_EQ(p->Fuellfarbe(), TFarbe::Echt(Blau));
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Blau));
+    EXPECT_GE(werte, 1);
 }
 
 TEST_F(AttributPanels, GesperrteFigurenBleibenUnveraendert)
 {
-    TRechteck *frei = u.rechteck();
-    TRechteck *gesperrt = u.rechteck();
+    TRechteck *frei = neuesRechteck();
+    TRechteck *gesperrt = neuesRechteck();
     gesperrt->MausGesperrt = 1;
-    u.waehlen({frei, gesperrt});
-    int ab = u.logAnfang();
-    u.waehleIn(p.SBLinienart, 5);
-    EXPECT_EQ(u.log(ab), QStringList{QStringLiteral("re0.LinienartSetzen( gestrichpunktelt )")});
+    waehlen({frei, gesperrt});
+    int start = anzahl();
+    waehleIn(p->SBLinienart, 5);
+    EXPECT_EQ(log(start), QStringList{QStringLiteral("re0.LinienartSetzen( gestrichpunktelt )")});
     EXPECT_EQ(gesperrt->Linienart, 1);
 
     // In teacher mode the locks do not apply.
-    u.ws.Lehrermodus = true;
-    ab = u.logAnfang();
-    u.waehleIn(p.SBLinienart, 4);
-    EXPECT_EQ(u.log(ab).size(), 2);
+    ab().Lehrermodus = true;
+    start = anzahl();
+    waehleIn(p->SBLinienart, 4);
+    EXPECT_EQ(log(start).size(), 2);
     EXPECT_EQ(gesperrt->Linienart, 4);
 }
 
 TEST_F(AttributPanels, OeffnenSchliessenUndUmschalten)
 {
-    TRechteck *r = u.rechteck();
-    u.waehlen({r});
+    TRechteck *r = neuesRechteck();
+    waehlen({r});
 
-    PanelUmgebung::klick(p.SBLinienfarbe);
-    ASSERT_TRUE(p.LinienfarbPicker->isVisible());
-    EXPECT_TRUE(p.SBLinienfarbe->Festgedrueckt);
-    EXPECT_EQ(u.abbrechen, 1);
-    const QPoint soll = u.pLinien->mapToGlobal(QPoint(4 + 2, 4 + 24 - 2));
-    EXPECT_EQ(p.LinienfarbPicker->pos(), soll);
+    klick(p->SBLinienfarbe);
+    ASSERT_TRUE(p->LinienfarbPicker->isVisible());
+    EXPECT_TRUE(p->SBLinienfarbe->Festgedrueckt);
+    EXPECT_EQ(abbrechen, 1);
+    const QPoint soll = f->PLinienAttribute->mapToGlobal(QPoint(4 + 2, 4 + 24 - 2));
+    EXPECT_EQ(p->LinienfarbPicker->pos(), soll);
 
     // Another picker closes the first.
-    PanelUmgebung::klick(p.SBLinienstaerke);
-    EXPECT_FALSE(p.LinienfarbPicker->isVisible());
-    EXPECT_FALSE(p.SBLinienfarbe->Festgedrueckt);
-    EXPECT_TRUE(p.LinienStaerkePicker->isVisible());
-    EXPECT_TRUE(p.SBLinienstaerke->Festgedrueckt);
-    EXPECT_EQ(p.LinienStaerkePicker->pos(), u.pLinien->mapToGlobal(QPoint(54, 26)));
+    klick(p->SBLinienstaerke);
+    EXPECT_FALSE(p->LinienfarbPicker->isVisible());
+    EXPECT_FALSE(p->SBLinienfarbe->Festgedrueckt);
+    EXPECT_TRUE(p->LinienStaerkePicker->isVisible());
+    EXPECT_TRUE(p->SBLinienstaerke->Festgedrueckt);
+    EXPECT_EQ(p->LinienStaerkePicker->pos(), f->PLinienAttribute->mapToGlobal(QPoint(54, 26)));
 
     // Its own button closes it again without cancelling anything.
-    PanelUmgebung::klick(p.SBLinienstaerke);
-    EXPECT_FALSE(p.LinienStaerkePicker->isVisible());
-    EXPECT_FALSE(p.SBLinienstaerke->Festgedrueckt);
-    EXPECT_EQ(u.abbrechen, 2);
+    klick(p->SBLinienstaerke);
+    EXPECT_FALSE(p->LinienStaerkePicker->isVisible());
+    EXPECT_FALSE(p->SBLinienstaerke->Festgedrueckt);
+    EXPECT_EQ(abbrechen, 2);
 
-    PanelUmgebung::klick(p.SBFuellfarbe);
-    ASSERT_TRUE(p.FuellfarbPicker->isVisible());
-    p.PickerSchliessen();
-    EXPECT_FALSE(p.FuellfarbPicker->isVisible());
-    EXPECT_FALSE(p.SBFuellfarbe->Festgedrueckt);
+    klick(p->SBFuellfarbe);
+    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
+    p->PickerSchliessen();
+    EXPECT_FALSE(p->FuellfarbPicker->isVisible());
+    EXPECT_FALSE(p->SBFuellfarbe->Festgedrueckt);
 
     // Moving or resizing the window closes an open popup.
-    PanelUmgebung::klick(p.SBLinienfarbe);
-    ASSERT_TRUE(p.LinienfarbPicker->isVisible());
-    u.fenster.move(u.fenster.pos() + QPoint(30, 10));
+    klick(p->SBLinienfarbe);
+    ASSERT_TRUE(p->LinienfarbPicker->isVisible());
+    f->move(f->pos() + QPoint(30, 10));
     QApplication::processEvents();
-    EXPECT_FALSE(p.LinienfarbPicker->isVisible());
-    EXPECT_FALSE(p.SBLinienfarbe->Festgedrueckt);
-    PanelUmgebung::klick(p.SBLinienfarbe);
-    ASSERT_TRUE(p.LinienfarbPicker->isVisible());
-    u.fenster.resize(u.fenster.width() + 20, u.fenster.height());
+    EXPECT_FALSE(p->LinienfarbPicker->isVisible());
+    EXPECT_FALSE(p->SBLinienfarbe->Festgedrueckt);
+    klick(p->SBLinienfarbe);
+    ASSERT_TRUE(p->LinienfarbPicker->isVisible());
+    f->resize(f->width() + 20, f->height());
     QApplication::processEvents();
-    EXPECT_FALSE(p.LinienfarbPicker->isVisible());
+    EXPECT_FALSE(p->LinienfarbPicker->isVisible());
 
     // A popup whose button is disabled closes.
-    PanelUmgebung::klick(p.SBLinienart);
-    ASSERT_TRUE(p.LinienArtPicker->isVisible());
-    u.waehlen({});
-    EXPECT_FALSE(p.LinienArtPicker->isVisible());
-    EXPECT_FALSE(p.SBLinienart->Festgedrueckt);
+    klick(p->SBLinienart);
+    ASSERT_TRUE(p->LinienArtPicker->isVisible());
+    waehlen({});
+    EXPECT_FALSE(p->LinienArtPicker->isVisible());
+    EXPECT_FALSE(p->SBLinienart->Festgedrueckt);
     // Nothing was recorded by opening and closing.
-    EXPECT_FALSE(u.ws.Geaendert);
+    EXPECT_FALSE(ab().Geaendert);
 }
 
 // --- the text panel ---------------------------------------------------------------
 
 TEST_F(TextPanel, SchriftfarbeNurFuerEinTextfeld)
 {
-    TTextFeld *t1 = u.textfeld(QStringLiteral("eins"));
-    TTextFeld *t2 = u.textfeld(QStringLiteral("zwei"));
+    TTextFeld *t1 = neuesTextfeld(QStringLiteral("eins"));
+    TTextFeld *t2 = neuesTextfeld(QStringLiteral("zwei"));
     t1->Schriftfarbe = TFarbe::Echt(Gruen);
-    u.waehlen({t1});
-    EXPECT_EQ(p.SBSchriftfarbe->Anzeigefarbe, TFarbe::Echt(Gruen));
-    EXPECT_EQ(p.SchriftfarbPicker->GedrueckteZelle(), p.SchriftfarbPicker->Zelle(17));
-    int ab = u.logAnfang();
-    u.waehleIn(p.SBSchriftfarbe, 21);
-    EXPECT_EQ(u.log(ab), QStringList{QStringLiteral("tf0.schriftfarbeSetzen( rot )")});
+    waehlen({t1});
+    EXPECT_EQ(p->SBSchriftfarbe->Anzeigefarbe, TFarbe::Echt(Gruen));
+    EXPECT_EQ(p->SchriftfarbPicker->GedrueckteZelle(), p->SchriftfarbPicker->Zelle(17));
+    int start = anzahl();
+    waehleIn(p->SBSchriftfarbe, 21);
+    EXPECT_EQ(log(start), QStringList{QStringLiteral("tf0.schriftfarbeSetzen( rot )")});
     EXPECT_EQ(t1->Schriftfarbe, TFarbe::Echt(Rot));
 
     // Two text fields: neither changes, nothing is recorded, only the bar.
-    u.waehlen({t1, t2});
-    EXPECT_FALSE(p.SBSchriftfarbe->isEnabled());
-    p.SchriftfarbPicker->Zeigen(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(p.SchriftfarbPicker));
-    ab = u.logAnfang();
-    u.ws.Geaendert = false;
-    PanelUmgebung::klick(p.SchriftfarbPicker->Zelle(19));
-    EXPECT_TRUE(u.log(ab).isEmpty());
+    waehlen({t1, t2});
+    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
+    p->SchriftfarbPicker->Zeigen(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(p->SchriftfarbPicker));
+    start = anzahl();
+    ab().Geaendert = false;
+    klick(p->SchriftfarbPicker->Zelle(19));
+    EXPECT_TRUE(log(start).isEmpty());
     EXPECT_EQ(t1->Schriftfarbe, TFarbe::Echt(Rot));
     EXPECT_EQ(t2->Schriftfarbe, TFarbe::Echt(0));
-    EXPECT_EQ(p.SBSchriftfarbe->Anzeigefarbe, TFarbe::Echt(Blau));
-    EXPECT_FALSE(u.ws.Geaendert);
-    EXPECT_FALSE(SchriftfarbeAnwenden(u.ws, TFarbe::Echt(Rot)));
+    EXPECT_EQ(p->SBSchriftfarbe->Anzeigefarbe, TFarbe::Echt(Blau));
+    EXPECT_FALSE(ab().Geaendert);
+    EXPECT_FALSE(SchriftfarbeAnwenden(ab(), TFarbe::Echt(Rot)));
 }
 
 TEST_F(TextPanel, AusrichtungsKnoepfe)
 {
-    TTextFeld *t = u.textfeld(QStringLiteral("Text"));
+    TTextFeld *t = neuesTextfeld(QStringLiteral("Text"));
     t->Ausrichtung = 3;
-    u.waehlen({t});
-    EXPECT_TRUE(u.ausrichtung[3]->isChecked());
-    EXPECT_FALSE(u.ausrichtung[0]->isChecked());
+    waehlen({t});
+    EXPECT_TRUE(ausrichtung[3]->isChecked());
+    EXPECT_FALSE(ausrichtung[0]->isChecked());
 
-    int ab = u.logAnfang();
-    PanelUmgebung::klick(u.ausrichtung[2]);
-    EXPECT_EQ(u.log(ab), QStringList{QStringLiteral("tf0.ausrichtungSetzen( zentriert )")});
+    int start = anzahl();
+    klick(ausrichtung[2]);
+    EXPECT_EQ(log(start), QStringList{QStringLiteral("tf0.ausrichtungSetzen( zentriert )")});
     EXPECT_EQ(t->Ausrichtung, 2);
-    EXPECT_TRUE(u.ausrichtung[2]->isChecked());
-    EXPECT_EQ(u.neuzeichnen, 1);
-    EXPECT_EQ(u.mausNeu, 1);
-    EXPECT_TRUE(u.ws.Geaendert);
+    EXPECT_TRUE(ausrichtung[2]->isChecked());
+    EXPECT_EQ(neuzeichnen, 1);
+    EXPECT_EQ(mausNeu, 1);
+    EXPECT_TRUE(ab().Geaendert);
 
     // The button already down: nothing new.
-    ab = u.logAnfang();
-    PanelUmgebung::klick(u.ausrichtung[2]);
-    EXPECT_TRUE(u.log(ab).isEmpty());
+    start = anzahl();
+    klick(ausrichtung[2]);
+    EXPECT_TRUE(log(start).isEmpty());
 
-    PanelUmgebung::klick(u.ausrichtung[0]);
-    EXPECT_EQ(u.log(ab), QStringList{QStringLiteral("tf0.ausrichtungSetzen( linksbündig )")});
+    klick(ausrichtung[0]);
+    EXPECT_EQ(log(start), QStringList{QStringLiteral("tf0.ausrichtungSetzen( linksbündig )")});
 }
 
 TEST_F(TextPanel, SchriftdialogVorbelegtUndNurUnterschiede)
 {
-    TTextFeld *t = u.textfeld(QStringLiteral("Text"));
+    TTextFeld *t = neuesTextfeld(QStringLiteral("Text"));
     t->Schriftart = QStringLiteral("Arial");
     t->Schriftgröße = 14;
     t->Fett = 1;
-    u.waehlen({t});
-    EXPECT_EQ(p.Schrift.family(), QStringLiteral("Arial"));
-    EXPECT_EQ(p.Schrift.pointSize(), 14);
+    waehlen({t});
+    EXPECT_EQ(p->Schrift.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(p->Schrift.pointSize(), 14);
 
     std::optional<TSchriftwahl> antwort;
     TSchriftwahl vorgabe;
     int gefragt = 0;
-    p.SchriftWaehlen = [&](const TSchriftwahl &v) {
+    p->SchriftWaehlen = [&](const TSchriftwahl &v) {
         ++gefragt;
         vorgabe = v;
         return antwort ? antwort : std::optional<TSchriftwahl>();
     };
 
     // Cancelled: nothing.
-    int ab = u.logAnfang();
-    PanelUmgebung::klick(u.sbSchriftart);
+    int start = anzahl();
+    klick(f->SBSchriftart);
     EXPECT_EQ(gefragt, 1);
     EXPECT_EQ(vorgabe.Name, QStringLiteral("Arial"));
     EXPECT_EQ(vorgabe.Groesse, 14);
     EXPECT_TRUE(vorgabe.Fett); // preset with the field's style too
     EXPECT_FALSE(vorgabe.Kursiv);
-    EXPECT_TRUE(u.log(ab).isEmpty());
+    EXPECT_TRUE(log(start).isEmpty());
 
     // Confirmed without changes: nothing is recorded.
     antwort = vorgabe;
-    PanelUmgebung::klick(u.sbSchriftart);
-    EXPECT_TRUE(u.log(ab).isEmpty());
-    EXPECT_FALSE(u.ws.Geaendert);
+    klick(f->SBSchriftart);
+    EXPECT_TRUE(log(start).isEmpty());
+    EXPECT_FALSE(ab().Geaendert);
 
     // Name and size changed, italic switched on, bold off.
     antwort = TSchriftwahl{QStringLiteral("Courier New"), 20, false, true};
-    PanelUmgebung::klick(u.sbSchriftart);
-    EXPECT_EQ(u.log(ab), (QStringList{QStringLiteral("tf0.schriftartSetzen( \"Courier New\" )"),
+    klick(f->SBSchriftart);
+    EXPECT_EQ(log(start), (QStringList{QStringLiteral("tf0.schriftartSetzen( \"Courier New\" )"),
                                       QStringLiteral("tf0.schriftgroesseSetzen( 20 )"),
                                       QStringLiteral("tf0.fettSetzen( falsch )"),
                                       QStringLiteral("tf0.kursivSetzen( wahr )")}));
@@ -429,6 +527,143 @@ TEST_F(TextPanel, SchriftdialogVorbelegtUndNurUnterschiede)
     EXPECT_EQ(t->Schriftgröße, 20);
     EXPECT_EQ(t->Fett, 0);
     EXPECT_EQ(t->Kursiv, 1);
-    EXPECT_TRUE(u.ws.Geaendert);
-    EXPECT_EQ(p.Schrift.pointSize(), 20);
+    EXPECT_TRUE(ab().Geaendert);
+    EXPECT_EQ(p->Schrift.pointSize(), 20);
+}
+
+// --- with the window's sheet and tools ------------------------------------
+
+TEST_F(PanelsImFenster, GewaehlteWerteGeltenFuerDieNaechsteFigur)
+{
+    TRechteck *r = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    EXPECT_TRUE(p->SBFuellfarbe->isEnabled());
+    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, r->Füllfarbe); // red
+
+    int vorher = anzahl();
+    klick(p->SBFuellfarbe);
+    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
+    klick(p->FuellfarbPicker->Zelle(19)); // blau
+    klick(p->SBLinienart);
+    ASSERT_TRUE(p->LinienArtPicker->isVisible());
+    klick(p->LinienArtPicker->Zelle(3)); // breitgestrichelt
+    EXPECT_EQ(neueEintraege(vorher),
+              QStringList({QStringLiteral("re0.FüllfarbeSetzen( blau )"),
+                           QStringLiteral("re0.LinienartSetzen( breitgestrichelt )")}));
+    EXPECT_TRUE(ab().Geaendert);
+
+    // A press on the sheet closes an open picker without recording anything.
+    klick(p->SBLinienfarbe);
+    ASSERT_TRUE(p->LinienfarbPicker->isVisible());
+    EXPECT_TRUE(p->SBLinienfarbe->Festgedrueckt);
+    vorher = anzahl();
+    klicken(px(5, 20));
+    EXPECT_FALSE(p->LinienfarbPicker->isVisible());
+    EXPECT_FALSE(p->SBLinienfarbe->Festgedrueckt);
+    EXPECT_EQ(anzahl(), vorher);
+
+    // Deselect, draw a new rectangle: it takes the pickers' values.
+    klicken(px(15, 5));
+    EXPECT_TRUE(auswahl().empty());
+    werkzeug(f->SBRechteck);
+    vorher = anzahl();
+    ziehen(px(4, 12), px(9, 9));
+    ASSERT_EQ(dok()->Teile.size(), 2u);
+    const QStringList neu = neueEintraege(vorher);
+    EXPECT_TRUE(neu.contains(QStringLiteral("re1.FüllfarbeSetzen( blau )")));
+    EXPECT_TRUE(neu.contains(QStringLiteral("re1.LinienartSetzen( breitgestrichelt )")));
+    EXPECT_EQ(f->Picker.Fuellfarbe, TFarbe::Echt(FarbWert(0, 0, 255)));
+
+    // A line drawn: the fill button goes grey, the line buttons stay.
+    werkzeug(f->SBLinie);
+    ziehen(px(4, 22), px(10, 18));
+    ASSERT_EQ(dok()->Teile.size(), 3u);
+    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
+    EXPECT_TRUE(p->SBLinienfarbe->isEnabled());
+    EXPECT_TRUE(p->SBLinienstaerke->isEnabled());
+}
+
+// "Text bearbeiten ...": cancelling restores the old text and records
+// nothing; "Übernehmen" records one textSetzen. Both show the text live.
+TEST_F(PanelsImFenster, TextBearbeitenUeberDenKnopf)
+{
+    auto *feld = figur<TTextFeld>(QStringLiteral("TEXTFELD"), 3, 18.5, 6, 3);
+    feld->Text = QStringLiteral("Hallo");
+    feld->Füllfarbe = TFarbe::Unsichtbar();
+    f->Neuzeichnen();
+    klicken(px(6, 20));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{feld});
+    ASSERT_TRUE(f->SBTextBearbeiten->isEnabled());
+    EXPECT_TRUE(f->Attributpanels->SBSchriftfarbe->isEnabled());
+
+    TFTextBearbeiten *d = f->Attributpanels->FTextBearbeiten;
+    const int vorher = anzahl();
+    ab().Geaendert = false;
+    for (QPushButton *knopf : {d->SBAbbrechen, d->SBUebernehmen}) {
+        SCOPED_TRACE(knopf->text().toStdString());
+        bool erledigt = false;
+        QString live;
+        QTimer wache;
+        QObject::connect(&wache, &QTimer::timeout, [&] {
+            if (!d->isVisible() || erledigt)
+                return;
+            erledigt = true;
+            QTest::keyClicks(d->MText, QStringLiteral(" Welt"));
+            live = feld->Text;
+            QTest::mouseClick(knopf, Qt::LeftButton);
+        });
+        wache.start(5);
+        klick(f->SBTextBearbeiten);
+        EXPECT_TRUE(erledigt);
+        EXPECT_EQ(live, QStringLiteral("Hallo Welt"));
+        if (knopf == d->SBAbbrechen) {
+            EXPECT_EQ(feld->Text, QStringLiteral("Hallo"));
+            EXPECT_EQ(anzahl(), vorher);
+            EXPECT_FALSE(ab().Geaendert);
+        }
+    }
+    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("tf0.textSetzen( \"Hallo Welt\" )")});
+    EXPECT_TRUE(ab().Geaendert);
+    EXPECT_GT(analysator.Karten, 0);
+}
+
+// Builds docs/screenshots/picker.png when FIGURO_SCREENSHOTS names a folder;
+// always checks that the composed picture shows the open fill picker with
+// the selected rectangle's colour marked.
+TEST_F(PanelsImFenster, BildschirmfotoMitOffenemPicker)
+{
+    f->resize(760, 560);
+    QApplication::processEvents();
+    TRechteck *r = rechteck(5, 24, 6, 3);
+    r->Füllfarbe = TFarbe::Echt(FarbWert(51, 102, 255)); // hellblau
+    auto *e = figur<TEllipse>(QStringLiteral("ELLIPSE"), 8.5, 21.25, 5, 3.5);
+    e->Füllfarbe = TFarbe::Echt(FarbWert(255, 204, 0)); // gold
+    e->Linienfarbe = TFarbe::Echt(0);
+    e->Linienstärke = 0.05;
+    e->Linienart = 2;
+    f->Neuzeichnen();
+    klicken(px(5, 24));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+
+    klick(p->SBFuellfarbe);
+    TFColorPicker *popup = p->FuellfarbPicker;
+    ASSERT_TRUE(popup->isVisible());
+    ASSERT_EQ(popup->GedrueckteZelle(), popup->Zelle(26)); // hellblau
+    QTest::mouseMove(popup->Zelle(19));
+    QApplication::processEvents();
+
+    QImage bild = f->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint versatz = popup->mapToGlobal(QPoint(0, 0)) - f->mapToGlobal(QPoint(0, 0));
+    QPainter(&bild).drawImage(versatz, popup->grab().toImage());
+    // The popup hangs below the fill button: its "rot" swatch is in the picture.
+    TColorPanel *rot = popup->Zelle(21);
+    EXPECT_EQ(bild.pixelColor(versatz + rot->mapTo(popup, rot->rect().center())), QColor(255, 0, 0));
+    EXPECT_EQ(versatz, p->SBFuellfarbe->mapTo(f.get(), QPoint(0, 0)) + QPoint(2, 22));
+
+    const QString ordner = QString::fromLocal8Bit(qgetenv("FIGURO_SCREENSHOTS"));
+    if (!ordner.isEmpty()) {
+        QDir().mkpath(ordner);
+        EXPECT_TRUE(bild.save(QDir(ordner).filePath(QStringLiteral("picker.png"))));
+    }
 }

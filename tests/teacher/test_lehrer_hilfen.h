@@ -56,12 +56,6 @@ struct LehrerFenster : Fenster {
     void lehrermodusAn() { lehrer->ALehrerModusAn->trigger(); }
     void lehrermodusAus() { lehrer->ALehrerModusAus->trigger(); }
 
-    // Selects as the analyser does; the lock buttons follow the attribute display.
-    void auswaehlen(const std::vector<TZeichenObjekt *> &figuren)
-    {
-        waehlen(figuren);
-        f->AttributanzeigeAktualisieren();
-    }
     TAufrufErgebnis tippen(const QString &text)
     {
         return ab().AufrufAusfuehren(text, int(text.size()), zf());

@@ -245,20 +245,10 @@ struct Fenster : ::testing::Test {
         maus(QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
         maus(QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
     }
-    // A left-button drag in steps of one pixel along x, then along y.
+    // A left-button drag in steps of about one pixel.
     void ziehen(QPoint von, QPoint nach, Qt::KeyboardModifiers mod = {})
     {
-        bewegen(von);
-        druecken(von, Qt::LeftButton, mod);
-        QPoint p = von;
-        while (p != nach) {
-            if (p.x() != nach.x())
-                p.rx() += p.x() < nach.x() ? 1 : -1;
-            else
-                p.ry() += p.y() < nach.y() ? 1 : -1;
-            ziehenNach(p, Qt::LeftButton, mod);
-        }
-        loslassen(nach, Qt::LeftButton, mod);
+        mausZug(seite, von, nach, Qt::LeftButton, std::max(1, (nach - von).manhattanLength()), mod);
     }
     // Press, move in steps with the button held, release later (or not).
     void ziehenBis(QPoint von, QPoint nach, Qt::MouseButton t = Qt::LeftButton, int schritte = 10,

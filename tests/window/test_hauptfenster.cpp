@@ -140,7 +140,8 @@ TEST_F(Ziehen, NurVorschauenWaehrendDesZiehensEinNeuzeichnenAmEnde)
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0); // the figure itself has not moved yet
     // The copy shows inverted only around the figure: far away nothing changed.
     const QImage jetzt = f->Zeichenbereich->Puffer();
-    const QPoint weit = px(15, 8) - f->Zeichenbereich->PufferBereich().topLeft();
+    ASSERT_TRUE(f->Zeichenbereich->PufferBereich().contains(px(15, 22)));
+    const QPoint weit = px(15, 22) - f->Zeichenbereich->PufferBereich().topLeft();
     EXPECT_EQ(jetzt.pixel(weit), vorher.pixel(weit));
     EXPECT_NE(jetzt, vorher);
     loslassen(start + QPoint(20, 20));

@@ -212,9 +212,9 @@ TEST_F(AttributPanels, Freigaben)
     EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
 }
 
-// The buttons show the selection's common colour (their bars are drawn from
-// it, see the picker tests) and the popups mark its cell: none for a mixed
-// selection or a colour outside the table, "Unsichtbar" for no fill.
+// The buttons show the selection's common values (their bars are drawn from
+// them, see the picker tests) and the popups mark their cells: none for a
+// mixed selection or a colour outside the table, "Unsichtbar" for no fill.
 TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
 {
     TRechteck *rot = neuesRechteck(Rot);
@@ -246,50 +246,56 @@ TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
     waehlen({rot});
     EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(FarbWert(1, 2, 3)));
     EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
+
+    // A common width marks its cell; mixed widths and styles mark none.
+    rot->Linienstärke = 0.05;
+    blau->Linienstärke = 0.05;
+    waehlen({rot, blau});
+    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), p->LinienStaerkePicker->Zelle(2));
+    blau->Linienstärke = 0.1;
+    blau->Linienart = 3;
+    waehlen({rot, blau});
+    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), nullptr);
+    EXPECT_DOUBLE_EQ(p->Linienstaerke(), -1.0);
+    EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), nullptr);
+    EXPECT_EQ(p->Linienart(), 0);
 }
 
-TEST_F(AttributPanels, DreiFigurenGestricheltLogtDreiAufrufe)
+// A choice in a picker is applied to each selected figure in selection
+// order, one logged setter call each; the popup closes and marks the value.
+TEST_F(AttributPanels, WahlGiltFuerJedeGewaehlteFigur)
 {
     TRechteck *r = neuesRechteck();
     TEllipse *e = neueEllipse();
     TLinie *l = neueLinie();
     waehlen({e, l, r}); // selection order, not drawing order
-    const int start = anzahl();
+    int start = anzahl();
     waehleIn(p->SBLinienart, 2);
-
     EXPECT_EQ(log(start), (QStringList{QStringLiteral("el0.LinienartSetzen( gestrichelt )"),
-                                      QStringLiteral("li0.LinienartSetzen( gestrichelt )"),
-                                      QStringLiteral("re0.LinienartSetzen( gestrichelt )")}));
-    for (TZeichenObjekt *f : {static_cast<TZeichenObjekt *>(r), static_cast<TZeichenObjekt *>(e),
-                              static_cast<TZeichenObjekt *>(l)})
-        EXPECT_EQ(f->Linienart, 2);
+                                       QStringLiteral("li0.LinienartSetzen( gestrichelt )"),
+                                       QStringLiteral("re0.LinienartSetzen( gestrichelt )")}));
+    for (TZeichenObjekt *fig : std::initializer_list<TZeichenObjekt *>{r, e, l})
+        EXPECT_EQ(fig->Linienart, 2);
     EXPECT_FALSE(p->LinienArtPicker->isVisible());
     EXPECT_FALSE(p->SBLinienart->Festgedrueckt);
     EXPECT_TRUE(ab().Geaendert);
     EXPECT_EQ(neuzeichnen, 1);
     EXPECT_EQ(fokuskarten, 1);
     EXPECT_EQ(p->Linienart(), 2);
-    // The chosen cell marks the value when the popup opens again.
     EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), p->LinienArtPicker->Zelle(2));
-}
 
-TEST_F(AttributPanels, UnsichtbarImFuellpicker)
-{
-    TRechteck *r = neuesRechteck();
-    TEllipse *e = neueEllipse();
+    // "Unsichtbar" in the fill picker; reopened, the popup marks it.
     waehlen({r, e});
-    const int start = anzahl();
+    start = anzahl();
     waehleIn(p->SBFuellfarbe, FarbzelleUnsichtbar);
-
     EXPECT_EQ(log(start), (QStringList{QStringLiteral("re0.FüllfarbeSetzen( unsichtbar )"),
-                                      QStringLiteral("el0.FüllfarbeSetzen( unsichtbar )")}));
+                                       QStringLiteral("el0.FüllfarbeSetzen( unsichtbar )")}));
     EXPECT_EQ(r->Füllfarbe.FarbArt, FarbArtUnsichtbar);
     EXPECT_EQ(e->Füllfarbe.FarbArt, FarbArtUnsichtbar);
     EXPECT_EQ(p->Fuellfarbe().FarbArt, FarbArtUnsichtbar);
     EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtUnsichtbar);
     EXPECT_FALSE(p->FuellfarbPicker->isVisible());
     EXPECT_FALSE(p->SBFuellfarbe->Festgedrueckt);
-    // Reopened, the popup marks "Unsichtbar".
     klick(p->SBFuellfarbe);
     EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->ZelleUnsichtbar);
 }
@@ -314,24 +320,6 @@ TEST_F(AttributPanels, FarbeLinienstaerkeUndGruppe)
     EXPECT_EQ(log(start).value(0), QStringLiteral("gr0.LinienstärkeSetzen( 1.00 mm )"));
     EXPECT_DOUBLE_EQ(r2->Linienstärke, 0.1);
     EXPECT_DOUBLE_EQ(p->Linienstaerke(), 0.1);
-}
-
-TEST_F(AttributPanels, LinienstaerkeMarkiertGemeinsameZelle)
-{
-    TRechteck *a = neuesRechteck();
-    TRechteck *b = neuesRechteck();
-    a->Linienstärke = 0.05;
-    b->Linienstärke = 0.05;
-    waehlen({a, b});
-    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), p->LinienStaerkePicker->Zelle(2));
-    EXPECT_EQ(p->LinienStaerkePicker->Zelle(2)->Beschriftung, QStringLiteral("0.5 mm"));
-    b->Linienstärke = 0.1;
-    b->Linienart = 3;
-    waehlen({a, b});
-    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), nullptr);
-    EXPECT_DOUBLE_EQ(p->Linienstaerke(), -1.0);
-    EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), nullptr);
-    EXPECT_EQ(p->Linienart(), 0);
 }
 
 TEST_F(AttributPanels, WahlOhneAuswahlAendertNurDenWert)

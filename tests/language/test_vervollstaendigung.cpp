@@ -70,8 +70,6 @@ TEST(VorschlaegeErzeugen, MethodenDerKlasseInListenreihenfolge)
         EXPECT_EQ(v.Text, re0->Methoden()[i]->Name());
         EXPECT_EQ(v.Farbe, 0u);
     }
-    EXPECT_TRUE(alle(u.liste).contains(QStringLiteral("verschieben")));
-    EXPECT_TRUE(alle(u.liste).contains(QStringLiteral("FüllfarbeSetzen")));
 
     // Without an object (the name was not found) there is nothing to offer.
     VorschlaegeErzeugen(u.liste, 2, nullptr, 0, &u.dokument);

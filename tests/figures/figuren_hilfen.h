@@ -121,6 +121,15 @@ inline QStringList unteraufrufe(const TMethodenAufruf &m)
     return l;
 }
 
+// Display texts of the object's attribute values, in the order asked for.
+inline QStringList attributTexte(const TObjekt *o, std::initializer_list<int> attribute)
+{
+    QStringList l;
+    for (int a : attribute)
+        l << o->AttributWert(a)->AnzeigeText();
+    return l;
+}
+
 // Parameter lists for MethodeAusfuehren.
 inline TDataListe Werte(std::initializer_list<TData> werte)
 {

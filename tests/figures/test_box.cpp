@@ -108,31 +108,24 @@ TEST_F(BoxFigur, SetterAttributeUndMethodenliste)
                                           "re0.winkelSetzen( -45.00° )"}));
     EXPECT_BOX(r, 2, 7, 0.5, 3);
     EXPECT_DOUBLE_EQ(r->Winkel, -45);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ABreite)->Zahl(), 3);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ALaenge)->Zahl(), 0.5);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ADiagonalenschnittpunktX)->Zahl(), 2);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ADiagonalenschnittpunktY)->Zahl(), 7);
-    EXPECT_DOUBLE_EQ(r->AttributWert(AWinkel)->Zahl(), -45);
-    EXPECT_EQ(r->AttributWert(AWinkel)->Art(), ArtWinkel);
+    EXPECT_EQ(attributTexte(r, {ABreite, ALaenge, ADiagonalenschnittpunktX, ADiagonalenschnittpunktY, AWinkel}),
+              QStringList({"3.00 cm", "5.00 mm", "2.00 cm", "7.00 cm", "-45.00°"}));
     EXPECT_EQ(r->AttributWert(ARadiusX), nullptr);
-    // Method names are found without regard to case; internal ones are not offered.
-    EXPECT_NE(r->FindeMethode(QStringLiteral("streckenlängebreite")), nullptr);
+    // Internal methods are not offered.
     EXPECT_EQ(r->FindeMethode(QStringLiteral("streckenMitZentrumLB")), nullptr);
 }
 
 TEST_F(BoxFigur, FarbenUndLinienattribute)
 {
-    r->FüllfarbeSetzen(TFarbe::Echt(FarbWert(0, 0, 255)));
-    r->LinienfarbeSetzen(TFarbe::Unsichtbar());
-    r->LinienartSetzen(3);
-    r->LinienstärkeSetzen(0.05);
+    ausfuehren(r, MFuellfarbeSetzen, Werte({TData(TFarbe::Echt(FarbWert(0, 0, 255)))}));
+    ausfuehren(r, MLinienfarbeSetzen, Werte({TData(TFarbe::Unsichtbar())}));
+    ausfuehren(r, MLinienartSetzen, Werte({TData(std::uint8_t(3), ArtLinienart)}));
+    ausfuehren(r, MLinienstaerkeSetzen, Werte({Laenge(0.05)}));
     EXPECT_EQ(u.protokoll(), QStringList({"re0.FüllfarbeSetzen( blau )", "re0.LinienfarbeSetzen( unsichtbar )",
                                           "re0.LinienartSetzen( breitgestrichelt )",
                                           "re0.LinienstärkeSetzen( 0.50 mm )"}));
-    EXPECT_EQ(r->AttributWert(AFuellfarbe)->Farbe(), TFarbe::Echt(FarbWert(0, 0, 255)));
-    EXPECT_EQ(r->AttributWert(ALinienfarbe)->Farbe(), TFarbe::Unsichtbar());
-    EXPECT_EQ(r->AttributWert(ALinienart)->Code(), 3);
-    EXPECT_DOUBLE_EQ(r->AttributWert(ALinienstaerke)->Zahl(), 0.05);
+    EXPECT_EQ(attributTexte(r, {AFuellfarbe, ALinienfarbe, ALinienart, ALinienstaerke}),
+              QStringList({"blau", "unsichtbar", "breitgestrichelt", "0.50 mm"}));
 }
 
 TEST_F(BoxFigur, DuplizierenUebernimmtAlleWerte)

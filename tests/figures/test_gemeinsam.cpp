@@ -4,13 +4,9 @@
 
 using Gemeinsamkeitsfinder = Figuren;
 
-TEST_F(Gemeinsamkeitsfinder, AnfangsUndLeereListe)
+TEST_F(Gemeinsamkeitsfinder, LeereListeIstUneinheitlich)
 {
     TGemeinsamkeitsfinder f;
-    EXPECT_FALSE(f.Füllfarbe.has_value());
-    EXPECT_FALSE(f.Linienfarbe.has_value());
-    EXPECT_EQ(f.Linienart, 0);
-    EXPECT_DOUBLE_EQ(f.Linienstärke, -1.0);
     f.GemeinsameWerte({});
     ASSERT_TRUE(f.Füllfarbe.has_value());
     EXPECT_EQ(f.Füllfarbe->FarbArt, FarbArtNichtEinheitlich);

@@ -55,8 +55,7 @@ TEST_F(Linie, MethodenAttributeUndKeineFuellung)
     ausfuehren(l, MPunkt2Setzen, Werte({Laenge(5), Laenge(-2)}));
     EXPECT_EQ(u.anzahl(), 0);
     EXPECT_PUNKT(l->MitteX, l->MitteY, 3, 0);
-    EXPECT_DOUBLE_EQ(l->AttributWert(APunkt2Y)->Zahl(), -2);
-    EXPECT_DOUBLE_EQ(l->AttributWert(APunkt1X)->Zahl(), 1);
+    EXPECT_EQ(attributTexte(l, {APunkt2Y, APunkt1X}), QStringList({"-2.00 cm", "10.00 mm"}));
     ausfuehren(l, MDrehen, Werte({Winkel(180)}));
     EXPECT_PUNKT(l->Punkt1X, l->Punkt1Y, 5, -2);
     auto kopie = l->Duplizieren(false);

@@ -415,18 +415,3 @@ TEST_F(LinienZugZeichnen, OffenerLinienzugWirdNieGefuellt)
     EXPECT_EQ(b.bei(4, 2), QColor(Qt::black));
     EXPECT_EQ(b.bei(6, 4), QColor(Qt::black));
 }
-
-TEST_F(LinienZugZeichnen, VorschauZweimalGezeichnetStelltDasBildWiederHer)
-{
-    Bild b;
-    TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 1, false);
-    lz->VorschauSetzen(true);
-    const QImage vorher = b.bild.copy();
-    lz->Zeichnen(&b.zf);
-    b.maler.end();
-    EXPECT_NE(b.bild, vorher);
-    b.maler.begin(&b.bild);
-    lz->Zeichnen(&b.zf);
-    b.fertig();
-    EXPECT_EQ(b.bild, vorher);
-}

@@ -1,4 +1,4 @@
-// Object base and document: names, lookup, layers, locks, requests.
+// Object base and document: names, lookup, layers, requests.
 #include "modell_hilfen.h"
 
 TEST(Namen, ZaehlerWerdenNieWiederverwendetUndLeerenGibtFrei)
@@ -69,23 +69,6 @@ TEST(Ebenen, ProtokolliertNurWennSichEtwasBewegt)
     EXPECT_EQ(u.log().last(), "re2.inDenHintergrundSetzen(  )");
 }
 
-TEST(Sperren, WerdenRekursivGesetzt)
-{
-    Umgebung u;
-    auto gruppe = u.klassen.ObjektErzeugen(QStringLiteral("GRUPPE"));
-    auto zug = u.klassen.ObjektErzeugen(QStringLiteral("LINIENZUG"));
-    zug->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("PUNKT")));
-    TObjekt *zugRoh = gruppe->TeilAnhaengen(std::move(zug));
-    gruppe->MausSperreSetzen(true);
-    EXPECT_EQ(zugRoh->MausGesperrt, 1);
-    EXPECT_EQ(zugRoh->Teile[0]->MausGesperrt, 1);
-    EXPECT_EQ(zugRoh->TastaturGesperrt, 0);
-    gruppe->TastaturSperreSetzen(true);
-    gruppe->MausSperreSetzen(false);
-    EXPECT_EQ(zugRoh->Teile[0]->MausGesperrt, 0);
-    EXPECT_EQ(zugRoh->Teile[0]->TastaturGesperrt, 1);
-}
-
 TEST(Dokument, HintergrundfarbeUndEinfuegen)
 {
     Umgebung u;
@@ -116,19 +99,13 @@ TEST(Zeichnen, GruppeBenenntIhreTeileUndProtokolliertVerschachtelt)
     gruppe->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("ELLIPSE")));
     gruppe->NamenVergeben();
     TObjekt *g = u.dokument.TeilAnhaengen(std::move(gruppe));
-    EXPECT_EQ(g->Name, "gr0");
     EXPECT_EQ(g->Teile[0]->Besitzer, g);
     EXPECT_EQ(ausfuehren(g, MZeichnen), "Kein Neuzeichnen");
-    ASSERT_EQ(u.analysator.Protokoll().size(), 1u);
-    const auto &eintrag = *u.analysator.Protokoll()[0];
-    EXPECT_EQ(eintrag.AnzeigeText(), "gr0.zeichnen(  )");
-    ASSERT_EQ(eintrag.Unteraufrufe.size(), 2u);
-    EXPECT_EQ(eintrag.Unteraufrufe[0]->AnzeigeText(), "re0.zeichnen(  )");
-    EXPECT_EQ(eintrag.Unteraufrufe[1]->AnzeigeText(), "el0.zeichnen(  )");
-    EXPECT_EQ(u.analysator.OffeneAnzahl(), 0);
-
     // The document's own zeichnen nests every figure.
     EXPECT_EQ(ausfuehren(&u.dokument, MZeichnen), "Kein Neuzeichnen");
-    EXPECT_EQ(u.analysator.Protokoll().back()->AnzeigeText(), "dokument1.zeichnen(  )");
+    EXPECT_EQ(u.log(), QStringList({"gr0.zeichnen(  )", "  re0.zeichnen(  )", "  el0.zeichnen(  )",
+                                    "dokument1.zeichnen(  )", "  gr0.zeichnen(  )", "    re0.zeichnen(  )",
+                                    "    el0.zeichnen(  )"}));
     EXPECT_EQ(u.analysator.Protokoll().back()->AnzahlMitUnteraufrufen(), 4);
+    EXPECT_EQ(u.analysator.OffeneAnzahl(), 0);
 }

@@ -36,9 +36,11 @@ struct Passwortfenster : LehrerFenster {
         imDialog = nullptr;
     }
 
-    QString gezeigt; // what the set-password dialog showed when it opened
+    QString gezeigt;        // what the set-password dialog showed when it opened
+    bool nochOffen = false; // whether it stayed open after the button
 
-    // Runs "Dokument mit Passwort schützen ..." typing the entry, then the button.
+    // Runs "Dokument mit Passwort schützen ..." with the entry and the button;
+    // a dialog that stays open is then cancelled.
     void passwortSetzen(const QString &eingabe, bool uebernehmen = true)
     {
         imDialog = [this, eingabe, uebernehmen](QDialog *d) {
@@ -46,9 +48,10 @@ struct Passwortfenster : LehrerFenster {
             ASSERT_NE(schutz, nullptr);
             EXPECT_FALSE(schutz->Uebernommen);
             gezeigt = schutz->EPasswort->text();
-            schutz->EPasswort->clear();
-            QTest::keyClicks(schutz->EPasswort, eingabe);
+            schutz->EPasswort->setText(eingabe);
             QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
+            if ((nochOffen = schutz->isVisible()))
+                QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
         };
         lehrer->APasswortSetzen->trigger();
         imDialog = nullptr;
@@ -121,6 +124,7 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     passwortSetzen(QStringLiteral("Tafel"));
     EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
     EXPECT_TRUE(lehrer->FPasswortschutz->Uebernommen);
+    EXPECT_FALSE(nochOffen);
     EXPECT_TRUE(ab().Geaendert);
 
     // The dialog shows the current password; "Abbrechen" keeps it even after typing.
@@ -144,15 +148,7 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
 TEST_F(Passwortfenster, NichtSpeicherbaresZeichenWirdAbgelehnt)
 {
     lehrermodusAn();
-    bool nochOffen = false;
-    imDialog = [&](QDialog *d) {
-        auto *schutz = static_cast<TFPasswortschutz *>(d);
-        schutz->EPasswort->setText(QStringLiteral("Tafel\u0416"));
-        QTest::mouseClick(schutz->BUebernehmen, Qt::LeftButton);
-        nochOffen = schutz->isVisible();
-        QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
-    };
-    lehrer->APasswortSetzen->trigger();
+    passwortSetzen(QStringLiteral("Tafel\u0416"));
     EXPECT_TRUE(nochOffen);
     EXPECT_TRUE(dok()->Passwort.isEmpty());
     EXPECT_EQ(meldungen, QStringList{QStringLiteral(

@@ -404,7 +404,6 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
     u.klassen.GRUPPE->Zaehler = 1;
     const QByteArray vorher = u.bytes();
     const std::size_t protokoll = u.analysator.Protokoll().size();
-    const QByteArray ganz = Datei("<RECHTECK >\r\n</RECHTECK>\r\n");
 
     const struct {
         QByteArray datei;
@@ -423,8 +422,6 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
          "Ungültige Zahl: x"},
         {Datei("<RECHTECK Name = \"x\" >\r\n</RECHTEC>\r\n"),
          "Anfangstag(RECHTECK) und Ende-Tag(RECHTEC) stimmen nicht überein."},
-        {ganz.left(ganz.indexOf("</RECHTECK>")), "Unerwartetes Dateiende."},
-        {QByteArray(), "Unerwartetes Dateiende."},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.meldung);
@@ -476,7 +473,9 @@ TEST(Dokumentdatei, TiefGeschachtelteGruppenMitBerechneterGeometrie)
     EXPECT_EQ(v.bytes(), zurueck);
 }
 
-TEST(Dokumentdatei, JedesAbgeschnitteneOderVerfaelschteDokumentAllesOderNichts)
+// Cut anywhere (bad numbers are in the table above), a real file fails
+// and leaves the open document exactly as it was.
+TEST(Dokumentdatei, JedesAbgeschnitteneDokumentAllesOderNichts)
 {
     // A real file with every class, read from the seed corpus of the fuzzer.
     QFile f(QStringLiteral(FIGURO_SOURCE_DIR "/fuzz/corpus/xml/alle_klassen.fgo"));
@@ -501,16 +500,6 @@ TEST(Dokumentdatei, JedesAbgeschnitteneOderVerfaelschteDokumentAllesOderNichts)
         }
         ASSERT_EQ(u.bytes(), vorher) << n;
     }
-    // A digit turned into a letter: a number somewhere cannot be converted.
-    QByteArray verfaelscht = echt;
-    const qsizetype stelle = verfaelscht.indexOf("Eckenanzahl = \"5\"");
-    ASSERT_GT(stelle, 0);
-    verfaelscht[stelle + 15] = 'f';
-    QString meldung;
-    EXPECT_FALSE(u.lade(verfaelscht, &meldung));
-    EXPECT_EQ(meldung, QStringLiteral("Ungültige Zahl: f"));
-    EXPECT_EQ(u.bytes(), vorher);
-
     ASSERT_TRUE(u.lade(echt));
     EXPECT_EQ(u.dokument.Teile.size(), 7u);
 }

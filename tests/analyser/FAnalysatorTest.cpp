@@ -61,6 +61,14 @@ struct FAnalysatorTest : ::testing::Test {
         return w;
     }
 
+    static QStringList eintraege(const QComboBox *cb)
+    {
+        QStringList t;
+        for (int i = 0; i < cb->count(); ++i)
+            t << cb->itemText(i);
+        return t;
+    }
+
     void zumObjektbaum() { teil<QTabWidget>("PCAnalysator")->setCurrentIndex(1); }
 
     void aufruf(const QString &objekt, std::uint8_t id = MZeichnen, bool getippt = false)
@@ -277,10 +285,8 @@ TEST_F(FAnalysatorTest, ZuGrosserBaumZeigtHinweiseBisEinKleinererZoomGewaehltIst
     fenster->Aktualisieren();
     zumObjektbaum();
     auto *zoom = teil<QComboBox>("CBObjektdiagrammZoom");
-    ASSERT_EQ(zoom->count(), 6);
+    EXPECT_EQ(eintraege(zoom), (QStringList{"25%", "50%", "75%", "100%", "200%", "400%"}));
     EXPECT_EQ(zoom->currentText(), QStringLiteral("100%"));
-    EXPECT_EQ(zoom->itemText(0), QStringLiteral("25%"));
-    EXPECT_EQ(zoom->itemText(5), QStringLiteral("400%"));
     EXPECT_FALSE(fenster->ZuGross());
 
     zoom->setCurrentIndex(5);
@@ -379,11 +385,7 @@ TEST_F(FAnalysatorTest, EntferntesObjektImFokusWirdZumDokument)
 TEST_F(FAnalysatorTest, KlassenverzeichnisListetNeunKlassen)
 {
     auto *cb = teil<QComboBox>("CBKlassenAuswahl");
-    ASSERT_EQ(cb->count(), 9);
-    QStringList namen;
-    for (int i = 0; i < cb->count(); ++i)
-        namen << cb->itemText(i);
-    EXPECT_EQ(namen, (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG", "VIELECK",
+    EXPECT_EQ(eintraege(cb), (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG", "VIELECK",
                                   "PUNKT", "GRUPPE", "TEXTFELD"}));
     EXPECT_EQ(cb->currentText(), QStringLiteral("DOKUMENT"));
     const double hoeheDokument = fenster->Verzeichniskarte()->Flaeche().DiagrammHoehe;

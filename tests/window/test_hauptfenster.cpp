@@ -1,9 +1,11 @@
 // The main window's mouse state machine and keys, driven by real events:
 // selecting, Shift-selecting, the rubber band, dragging figures and the
-// arrow, Delete and Escape keys.
+// arrow, Delete and Escape keys, and the keys while the input field has the
+// focus.
 #include "FensterTest.h"
+#include "language/ui/EingabeFeld.h"
 
-#include <QLineEdit>
+#include <QClipboard>
 #include <QRegularExpression>
 
 using Auswahl = Fenster;
@@ -321,22 +323,59 @@ TEST_F(Tasten, EntfUndRuecktasteLoeschenDieAuswahl)
     EXPECT_EQ(zustand(), TMauszustand::Frei);
 }
 
-TEST_F(Tasten, NichtsWaehrendDasEingabefeldDenFokusHat)
+// The keys work on the input field's text while it has the focus: arrows,
+// Delete and the clipboard keys leave the figures alone, and pasted text goes
+// through the same character check as typed text.
+TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
     klicken(px(5, 20));
-    auto *feld = new QLineEdit;
-    f->EingabefeldEinsetzen(feld);
-    EXPECT_EQ(f->Eingabefeld, feld);
+    ASSERT_EQ(auswahl().size(), 1u);
+    const int vorher = anzahl();
+    auto *feld = static_cast<TEingabeFeld *>(f->Eingabefeld);
     EXPECT_TRUE(f->PMethodenEingabe->isAncestorOf(feld));
     feld->setFocus();
     ASSERT_TRUE(feld->hasFocus());
     QTest::keyClick(feld, Qt::Key_Right);
     QTest::keyClick(feld, Qt::Key_Delete);
-    QTest::keyClicks(feld, QStringLiteral("re0"));
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    QTest::keyClicks(feld, QStringLiteral("re0.zeichnen"));
+
+    // Ctrl+A, Ctrl+C: the text goes to the desktop clipboard, no figure is
+    // copied.
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(feld->AusgewaehlterText(), QStringLiteral("re0.zeichnen"));
+    QTest::keyClick(feld, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("re0.zeichnen"));
+    EXPECT_TRUE(f->Arbeitsbereich->Zwischenablage.empty());
+
+    // Ctrl+X takes the selected part out of the field.
+    QTest::keyClick(feld, Qt::Key_End);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(feld, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(feld, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0."));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("zeichnen"));
+    EXPECT_EQ(auswahl().size(), 1u); // the figure was not cut
+
+    // Ctrl+V inserts at the caret; line breaks become blanks.
+    QGuiApplication::clipboard()->setText(QStringLiteral("verschieben(1,\n2)"));
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.verschieben(1, 2)"));
+    EXPECT_EQ(feld->Einfuegemarke(), 21);
+    EXPECT_EQ(f->Hinweistext, QString());
+    EXPECT_EQ(anzahl(), vorher); // nothing ran, nothing was pasted on the sheet
     EXPECT_EQ(dok()->Teile.size(), 1u);
-    EXPECT_EQ(feld->text(), QStringLiteral("re0"));
+
+    // A character Figuro cannot store is refused as when typed.
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u03A9"));
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.verschieben(1, 2)"));
+    EXPECT_EQ(f->Hinweistext, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
+
+    // The call still runs with Enter.
+    QTest::keyClick(feld, Qt::Key_Return);
+    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("re0.verschieben( 1.00 mm, 2.00 mm )")});
 }
 
 TEST_F(Tasten, EscapeBrichtDasZiehenAb)

@@ -5,7 +5,6 @@
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
-#include "language/Arbeitsbereich.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -59,6 +58,14 @@ struct FAnalysatorTest : ::testing::Test {
         T *w = fenster->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
+    }
+
+    static QStringList eintraege(const QComboBox *cb)
+    {
+        QStringList t;
+        for (int i = 0; i < cb->count(); ++i)
+            t << cb->itemText(i);
+        return t;
     }
 
     void zumObjektbaum() { teil<QTabWidget>("PCAnalysator")->setCurrentIndex(1); }
@@ -149,25 +156,19 @@ TEST_F(FAnalysatorTest, LupeBleibtZwischenZehnUndVierundzwanzig)
     TAufrufGitter *dg = fenster->Aufrufliste();
     auto *plus = teil<QToolButton>("SBMethodenaufrufeLupePlus");
     auto *minus = teil<QToolButton>("SBMethodenaufrufeLupeMinus");
-    EXPECT_EQ(fenster->ListenSchriftgroesse(), 10);
-    const int hoehe10 = dg->ZeilenHoehe();
-    QTest::mouseClick(minus, Qt::LeftButton);
-    EXPECT_EQ(fenster->ListenSchriftgroesse(), 10);
-    EXPECT_EQ(dg->ZeilenHoehe(), hoehe10);
-    for (int i = 0; i < 7; ++i)
-        QTest::mouseClick(plus, Qt::LeftButton);
-    EXPECT_EQ(fenster->ListenSchriftgroesse(), 24);
-    const int hoehe24 = dg->ZeilenHoehe();
-    QTest::mouseClick(plus, Qt::LeftButton);
-    EXPECT_EQ(fenster->ListenSchriftgroesse(), 24);
-    EXPECT_EQ(dg->ZeilenHoehe(), hoehe24);
-    EXPECT_GT(hoehe24, 2 * hoehe10);
+    // Minus at 10, then plus nine times: two points a step, up to 24.
+    QList<int> groessen{fenster->ListenSchriftgroesse()};
+    for (QToolButton *knopf : {minus, plus, plus, plus, plus, plus, plus, plus, plus}) {
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        groessen << fenster->ListenSchriftgroesse();
+    }
+    EXPECT_EQ(groessen, (QList<int>{10, 10, 12, 14, 16, 18, 20, 22, 24, 24}));
+    // The rows and the text column follow the font.
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(24);
     const QFontMetrics fm(f, dg);
     EXPECT_EQ(dg->ZeilenHoehe(), int(std::lround(1.1 * fm.height())));
     EXPECT_EQ(dg->SpaltenBreite(1), fm.horizontalAdvance(QString(40, QLatin1Char('H'))));
-    EXPECT_FALSE(plus->isDown());
 
     // With the tree showing, the buttons change the tree's font.
     EXPECT_EQ(fenster->Aufrufbaum()->font().family(), QStringLiteral("Arial"));
@@ -233,7 +234,9 @@ TEST_F(FAnalysatorTest, KlickAufMarkeKlapptDenLinienzugAuf)
     EXPECT_EQ(fenster->ObjektImFokus(), lz);
 }
 
-TEST_F(FAnalysatorTest, UmbenennenPrueftUndMeldetInDieserReihenfolge)
+// Every check and its message is tested on the core; here a refused name
+// reaches the error box and a good one renames, rebuilds and is reported.
+TEST_F(FAnalysatorTest, UmbenennenMeldetFehlerUndUebernimmt)
 {
     TObjekt *r = u.neu("RECHTECK");
     fenster->Aktualisieren();
@@ -246,22 +249,15 @@ TEST_F(FAnalysatorTest, UmbenennenPrueftUndMeldetInDieserReihenfolge)
     EXPECT_EQ(r->Name, QStringLiteral("re0"));
 
     fenster->FokusSetzen(r);
-    umbenennen(QStringLiteral("RE0"));
     umbenennen(QStringLiteral("rechteck"));
-    umbenennen(QString());
-    EXPECT_EQ(meldungen,
-              (QStringList{
-                  QStringLiteral("Fehler:|Ein Objekt mit dem Bezeichner RE0 gibt es schon."),
-                  QStringLiteral("Fehler:|Es gibt schon eine Klasse rechteck, daher ist dieser Name als "
-                                 "Objektbezeichner unzulässig."),
-                  QStringLiteral("Fehler:|Der Objektbezeichner muss mindestens 1 Zeichen lang sein."),
-              }));
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Fehler:|Es gibt schon eine Klasse rechteck, daher ist dieser "
+                                                    "Name als Objektbezeichner unzulässig.")});
     EXPECT_EQ(r->Name, QStringLiteral("re0"));
     EXPECT_EQ(umbenannt.count(), 0);
 
     const double breiteVorher = fenster->Objektbaum()->KnotenZuObjekt(r)->Hoehe;
     umbenennen(QStringLiteral("Fensterrahmen"));
-    EXPECT_EQ(meldungen.size(), 3);
+    EXPECT_EQ(meldungen.size(), 1);
     EXPECT_EQ(r->Name, QStringLiteral("Fensterrahmen"));
     ASSERT_EQ(umbenannt.count(), 1);
     EXPECT_EQ(umbenannt.at(0).at(0).value<TObjekt *>(), r);
@@ -282,10 +278,8 @@ TEST_F(FAnalysatorTest, ZuGrosserBaumZeigtHinweiseBisEinKleinererZoomGewaehltIst
     fenster->Aktualisieren();
     zumObjektbaum();
     auto *zoom = teil<QComboBox>("CBObjektdiagrammZoom");
-    ASSERT_EQ(zoom->count(), 6);
+    EXPECT_EQ(eintraege(zoom), (QStringList{"25%", "50%", "75%", "100%", "200%", "400%"}));
     EXPECT_EQ(zoom->currentText(), QStringLiteral("100%"));
-    EXPECT_EQ(zoom->itemText(0), QStringLiteral("25%"));
-    EXPECT_EQ(zoom->itemText(5), QStringLiteral("400%"));
     EXPECT_FALSE(fenster->ZuGross());
 
     zoom->setCurrentIndex(5);
@@ -360,10 +354,6 @@ TEST_F(FAnalysatorTest, FokuskartenFolgenDemObjekt)
     const TKartenMasse rechteck = KartenMasse(probe, KlassenKartenZeilen(*u.Klassen.RECHTECK));
     EXPECT_NEAR(fenster->Fokusklasse()->Flaeche().DiagrammHoehe, rechteck.Hoehe + 1.0, 1e-9);
     EXPECT_NEAR(fenster->Tabklasse()->Flaeche().DiagrammBreite, rechteck.Breite + 1.0, 1e-9);
-    // The object card is green-framed with blue values.
-    const QImage bild = fenster->Fokusobjekt()->Seite()->grab().toImage();
-    EXPECT_GT(farbPixel(bild, bild.rect(), qRgb(0, 221, 0)), 50);
-    EXPECT_GT(blauPixel(bild, bild.rect()), 50);
 }
 
 TEST_F(FAnalysatorTest, EntferntesObjektImFokusWirdZumDokument)
@@ -388,11 +378,7 @@ TEST_F(FAnalysatorTest, EntferntesObjektImFokusWirdZumDokument)
 TEST_F(FAnalysatorTest, KlassenverzeichnisListetNeunKlassen)
 {
     auto *cb = teil<QComboBox>("CBKlassenAuswahl");
-    ASSERT_EQ(cb->count(), 9);
-    QStringList namen;
-    for (int i = 0; i < cb->count(); ++i)
-        namen << cb->itemText(i);
-    EXPECT_EQ(namen, (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG", "VIELECK",
+    EXPECT_EQ(eintraege(cb), (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG", "VIELECK",
                                   "PUNKT", "GRUPPE", "TEXTFELD"}));
     EXPECT_EQ(cb->currentText(), QStringLiteral("DOKUMENT"));
     const double hoeheDokument = fenster->Verzeichniskarte()->Flaeche().DiagrammHoehe;
@@ -402,15 +388,6 @@ TEST_F(FAnalysatorTest, KlassenverzeichnisListetNeunKlassen)
     EXPECT_NEAR(fenster->Verzeichniskarte()->Flaeche().DiagrammHoehe, textfeld.Hoehe + 1.0, 1e-9);
     EXPECT_GT(fenster->Verzeichniskarte()->Flaeche().DiagrammHoehe, hoeheDokument);
     EXPECT_EQ(fenster->Verzeichniskarte()->Seite()->height(), fenster->Verzeichniskarte()->Flaeche().HoehePixel());
-}
-
-TEST_F(FAnalysatorTest, SchliessenMeldetEsDemHauptfenster)
-{
-    QSignalSpy geschlossen(fenster.get(), &TFAnalysator::Geschlossen);
-    fenster->close();
-    EXPECT_EQ(geschlossen.count(), 1);
-    EXPECT_FALSE(fenster->isVisible());
-    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Analysator-Fenster"));
 }
 
 TEST_F(FAnalysatorTest, TrennenLaesstKeineVerweiseZurueck)
@@ -440,52 +417,19 @@ TEST(Fensterlage, RechtsNebenDemHauptfenster)
     EXPECT_EQ(voll.Rahmen, QRect(1920 - AnalysatorMindestBreite, 0, AnalysatorMindestBreite, 1050));
 }
 
-TEST(FAnalysatorArbeitsbereich, GetippterAufrufMitTastatursymbolUndFarbigemText)
-{
-    TArbeitsbereich ab;
-    auto neu = ab.Klassen().ObjektErzeugen(QStringLiteral("RECHTECK"));
-    neu->NamenVergeben();
-    TObjekt *r = ab.Dokument().TeilAnhaengen(std::move(neu));
-    TFAnalysator fenster(ab);
-    fenster.resize(700, 500);
-    fenster.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
-
-    const TAufrufErgebnis ergebnis = ab.AufrufAusfuehren(QStringLiteral("re0.verschieben(1,2)"), 0, nullptr);
-    ASSERT_TRUE(ergebnis.Ausgefuehrt);
-    TAufrufGitter *dg = fenster.Aufrufliste();
-    ASSERT_EQ(dg->ZeilenAnzahl(), 1);
-    ASSERT_TRUE(ab.Analysator().Protokoll()[0]->AusEingabefeld);
-    EXPECT_TRUE(fenster.Aufrufbaum()->topLevelItem(0)->text(0).startsWith(QStringLiteral("re0.verschieben( ")));
-    const QImage bild = dg->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const int h = dg->ZeilenHoehe();
-    EXPECT_EQ(bild.copy(0, 0, 12, h), symbolSpalte(true, dg));
-    // Numbers are blue, the rest of the call dark blue and black.
-    EXPECT_GT(blauPixel(bild, QRect(12, 0, 600, h)), 5);
-
-    // The workspace's selection marks the card's corners.
-    ab.Auswahl.push_back(static_cast<TZeichenObjekt *>(r));
-    fenster.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(1);
-    fenster.Aktualisieren();
-    const TDiagrammFlaeche &f = fenster.Diagramm()->Flaeche();
-    const QRectF k = fenster.Objektbaum()->KnotenZuObjekt(r)->Bildrechteck();
-    const QImage diagramm = fenster.Diagramm()->Seite()->grab().toImage();
-    EXPECT_EQ(diagramm.pixel(f.XPixel(k.left()) - 3, f.YPixel(k.top()) - 3) & 0xFFFFFF, 0x000000u);
-    ab.Auswahl.clear();
-}
-
+// The window takes the frame and lower field height the layout computes
+// (checked in numbers above), and its caption.
 TEST_F(FAnalysatorTest, PlatzierenRechtsNebenDemHauptfenster)
 {
     const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect haupt(bildschirm.left(), bildschirm.top(), bildschirm.width() / 3, bildschirm.height() / 2);
     fenster->Platzieren(haupt);
-    EXPECT_EQ(fenster->frameGeometry().left(), haupt.right() + 1);
-    EXPECT_EQ(fenster->frameGeometry().top(), haupt.top());
-    EXPECT_EQ(fenster->frameGeometry().right(), bildschirm.right());
-    EXPECT_EQ(fenster->frameGeometry().height(), bildschirm.height() - 30);
+    const TFensterlage lage = AnalysatorFensterlage(haupt, bildschirm);
+    EXPECT_EQ(fenster->frameGeometry(), lage.Rahmen);
     auto *teiler = teil<QSplitter>("Splitter");
     ASSERT_EQ(teiler->sizes().size(), 2);
-    EXPECT_NEAR(teiler->sizes()[1], bildschirm.height() * 2 / 5, 2);
+    EXPECT_NEAR(teiler->sizes()[1], lage.UnteresFeldHoehe, 2);
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Analysator-Fenster"));
 }
 
 TEST_F(FAnalysatorTest, OffenesAnalysatorfensterHaeltDasProgrammNichtAm)

@@ -38,6 +38,16 @@ struct ObjektBaumTest : ::testing::Test {
     }
 };
 
+// The colours (without alpha) of some pixels of an image.
+QList<QRgb> farben(const QImage &bild, std::initializer_list<QPoint> punkte)
+{
+    QList<QRgb> f;
+    for (const QPoint &p : punkte)
+        f << rgb(bild, p.x(), p.y());
+    return f;
+}
+constexpr QRgb S = 0x000000, W = 0xFFFFFF;
+
 } // namespace
 
 TEST_F(ObjektBaumTest, LeeresDokumentHatEineKarteEinenZentimeterVomRand)
@@ -147,11 +157,9 @@ TEST_F(ObjektBaumTest, FaltenVerbirgtDieMitgliederUndZeigtEinPlus)
         return std::pair{flaeche.XPixel(k.MarkeY), flaeche.YPixel(k.MarkeX)};
     };
     auto [cx, cy] = markenPixel(offen);
-    EXPECT_EQ(bild.pixel(cx - 2, cy) & 0xFFFFFF, 0x000000u); // minus
-    EXPECT_EQ(bild.pixel(cx + 2, cy) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(bild.pixel(cx, cy - 2) & 0xFFFFFF, 0xFFFFFFu); // no plus stroke
-    EXPECT_EQ(bild.pixel(cx - 4, cy - 4) & 0xFFFFFF, 0x000000u); // marker frame
-    EXPECT_EQ(bild.pixel(cx + 4, cy + 4) & 0xFFFFFF, 0x000000u);
+    // Minus, no plus stroke, the marker's frame.
+    EXPECT_EQ(farben(bild, {{cx - 2, cy}, {cx + 2, cy}, {cx, cy - 2}, {cx - 4, cy - 4}, {cx + 4, cy + 4}}),
+              (QList<QRgb>{S, S, W, S, S}));
 
     g->ObjektdiagrammZusammengefaltet = true;
     EXPECT_TRUE(baum->Veraltet());
@@ -164,9 +172,7 @@ TEST_F(ObjektBaumTest, FaltenVerbirgtDieMitgliederUndZeigtEinPlus)
     EXPECT_TRUE(zu.HatMarke());
     bild = zeichnen(*baum);
     std::tie(cx, cy) = markenPixel(zu);
-    EXPECT_EQ(bild.pixel(cx, cy - 2) & 0xFFFFFF, 0x000000u); // plus stroke
-    EXPECT_EQ(bild.pixel(cx, cy + 2) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(bild.pixel(cx - 2, cy) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(farben(bild, {{cx, cy - 2}, {cx, cy + 2}, {cx - 2, cy}}), (QList<QRgb>{S, S, S})); // plus
 }
 
 TEST_F(ObjektBaumTest, KlickAufDieMarkeFaltetUndMeldetEs)
@@ -277,24 +283,20 @@ TEST_F(ObjektBaumTest, KarteZeigtFokusGruenUndAuswahlMitEckmarken)
                    QPoint(flaeche.XPixel(k.right()), flaeche.YPixel(k.bottom())));
     const QRgb gruen = qRgb(0, 221, 0);
 
-    QImage bild = zeichnen(*baum);
-    // Outline on the middle of the top edge, rounded corners stay white.
-    EXPECT_EQ(bild.pixel(px.center().x(), px.top()) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(bild.pixel(px.left(), px.top()) & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(farbPixel(bild, bild.rect(), gruen), 0);
-    EXPECT_EQ(bild.pixel(px.left() - 3, px.top() - 3) & 0xFFFFFF, 0xFFFFFFu);
-    // The connector from the document ends at the card's near edge.
-    EXPECT_EQ(bild.pixel(px.center().x(), px.top() - 3) & 0xFFFFFF, 0x000000u);
-
-    bild = zeichnen(*baum, r, [r](const TObjekt *o) { return o == r; });
-    // Focus pen: green, at least two pixels wide.
-    EXPECT_EQ(bild.pixel(px.center().x(), px.top()) & 0xFFFFFF, gruen & 0xFFFFFF);
-    EXPECT_EQ(bild.pixel(px.center().x(), px.top() - 1) & 0xFFFFFF, gruen & 0xFFFFFF);
-    EXPECT_EQ(bild.pixel(px.left() - 3, px.top() - 3) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(bild.pixel(px.right() + 2, px.bottom() + 2) & 0xFFFFFF, 0x000000u);
-    // The document card is neither focused nor selected.
     const QRectF w = baum->Wurzel->Bildrechteck();
-    EXPECT_EQ(bild.pixel(flaeche.XPixel(w.center().x()), flaeche.YPixel(w.top())) & 0xFFFFFF, 0x000000u);
+    // Top edge middle and one above, rounded corner, outside the corner,
+    // the connector from the document, the far corner, the document's edge.
+    const auto stellen = {QPoint(px.center().x(), px.top()), QPoint(px.center().x(), px.top() - 1), px.topLeft(),
+                          QPoint(px.left() - 3, px.top() - 3), QPoint(px.center().x(), px.top() - 3),
+                          QPoint(px.right() + 2, px.bottom() + 2),
+                          QPoint(flaeche.XPixel(w.center().x()), flaeche.YPixel(w.top()))};
+    QImage bild = zeichnen(*baum);
+    EXPECT_EQ(farben(bild, stellen), (QList<QRgb>{S, S, W, W, S, W, S}));
+    EXPECT_EQ(farbPixel(bild, bild.rect(), gruen), 0);
+    // Focus: a green pen at least two pixels wide; selection: corner marks.
+    bild = zeichnen(*baum, r, [r](const TObjekt *o) { return o == r; });
+    const QRgb g = gruen & 0xFFFFFF;
+    EXPECT_EQ(farben(bild, stellen), (QList<QRgb>{g, g, W, S, S, S, S}));
 }
 
 TEST(PlatzBedarf, UntenBehaeltDenFernstenObenDenNaechsten)

@@ -97,29 +97,34 @@ TEST_F(KonsoleTest, ReadsStandardInputAndWindows1252Scripts)
     EXPECT_EQ(lauf.Ausgabe, QByteArray("dokument1.hintergrundfarbeSetzen( weiß )\ndokument1.zeichnen(  )\n"));
 }
 
-TEST_F(KonsoleTest, UsageErrorsAndMissingFilesGiveStatusTwo)
+// Usage errors and files that cannot be opened or saved: status 2, a
+// message on the error channel, nothing on the output.
+TEST_F(KonsoleTest, UsageAndFileErrorsGiveStatusTwo)
 {
-    TLauf lauf = starten({QStringLiteral("--unbekannt")});
-    EXPECT_EQ(lauf.Status, 2);
-    EXPECT_TRUE(lauf.Ausgabe.isEmpty());
-    EXPECT_TRUE(lauf.Fehler.contains("Unbekannte Option: --unbekannt"));
-    EXPECT_TRUE(lauf.Fehler.contains("Aufruf: figuro-konsole"));
-
-    lauf = starten({QStringLiteral("-o")});
-    EXPECT_EQ(lauf.Status, 2);
-    EXPECT_TRUE(lauf.Fehler.contains("Nach -o fehlt der Dateiname."));
-
-    lauf = starten({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
-    EXPECT_EQ(lauf.Status, 2);
-
-    lauf = starten({verzeichnis.filePath(QStringLiteral("fehlt.txt"))});
-    EXPECT_EQ(lauf.Status, 2);
-    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht geöffnet werden.")));
-    EXPECT_TRUE(lauf.Ausgabe.isEmpty());
-
-    lauf = starten({QStringLiteral("--help")});
-    EXPECT_EQ(lauf.Status, 0);
-    EXPECT_TRUE(lauf.Ausgabe.startsWith("Aufruf: figuro-konsole"));
+    const QString kaputt = skript("<DOKUMENT", QStringLiteral("kaputt.fgo"));
+    const struct {
+        QStringList argumente;
+        const char *fehler;
+    } faelle[] = {
+        {{QStringLiteral("--unbekannt")}, "Unbekannte Option: --unbekannt"},
+        {{QStringLiteral("--unbekannt")}, "Aufruf: figuro-konsole"},
+        {{QStringLiteral("-o")}, "Nach -o fehlt der Dateiname."},
+        {{QStringLiteral("a.txt"), QStringLiteral("b.txt")}, ""},
+        {{verzeichnis.filePath(QStringLiteral("fehlt.txt"))}, "kann nicht geöffnet werden."},
+        {{QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))}, "kann nicht geöffnet werden"},
+        {{QStringLiteral("-o"), kaputt}, ""},
+        {{QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))}, "kann nicht gespeichert werden"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.argumente.join(u' ').toStdString());
+        const TLauf lauf = starten(f.argumente);
+        EXPECT_EQ(lauf.Status, 2);
+        EXPECT_TRUE(lauf.Ausgabe.isEmpty());
+        EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QString::fromUtf8(f.fehler)));
+    }
+    const TLauf hilfe = starten({QStringLiteral("--help")});
+    EXPECT_EQ(hilfe.Status, 0);
+    EXPECT_TRUE(hilfe.Ausgabe.startsWith("Aufruf: figuro-konsole"));
 }
 
 // A drawing with re0 (locked against typed calls) and re1, saved to a file.
@@ -188,22 +193,6 @@ TEST_F(KonsoleTest, TeacherModeOfAProtectedDocumentNeedsThePassword)
     // Without teacher mode no password is needed; the lock applies.
     lauf = starten({QStringLiteral("-o"), quelle}, "re1.verschieben(1,1)\n");
     EXPECT_EQ(lauf.Status, 0);
-}
-
-TEST_F(KonsoleTest, FilesThatCannotBeOpenedOrSavedGiveStatusTwo)
-{
-    TLauf lauf = starten({QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))}, "");
-    EXPECT_EQ(lauf.Status, 2);
-    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht geöffnet werden")));
-
-    const QString kaputt = skript("<DOKUMENT", QStringLiteral("kaputt.fgo"));
-    lauf = starten({QStringLiteral("-o"), kaputt}, "");
-    EXPECT_EQ(lauf.Status, 2);
-
-    lauf = starten({QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))},
-                   "dokument1.zeichnen()\n");
-    EXPECT_EQ(lauf.Status, 2);
-    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("kann nicht gespeichert werden")));
 }
 
 } // namespace

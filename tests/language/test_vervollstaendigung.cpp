@@ -155,52 +155,50 @@ TEST(VorschlaegeErzeugen, AusDemWortDesScanners)
     EXPECT_EQ(alle(u.liste), (QStringList{"dokument1", "gr0", "re0", "lz0", "lp0", "el0"}));
 }
 
+// The typed prefix is compared without regard to case; the word the caret
+// stands in is never offered again, its longer relatives are.
 TEST(VorschlaegeFiltern, PraefixOhneGrossKleinUndOhneFertigesWort)
 {
     Umgebung u;
-    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("g"), QStringLiteral("g"))),
-              (QStringList{"grau1", "grau2", "grau3", "grau4", "grau5", "grau6", QStringLiteral("grün"),
-                           QStringLiteral("gelbgrün"), "gold", "gelb", QStringLiteral("grellgrün")}));
-    // Upper-case typing and umlauts compare through the one upper-casing rule.
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("GRÜ"), QStringLiteral("GRÜ"))),
-              (QStringList{QStringLiteral("grün")}));
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("WEI"), QStringLiteral("WEI"))),
-              (QStringList{QStringLiteral("weiß"), QStringLiteral("weißblau")}));
-    // ß is not upper-cased: WEISS names no colour.
-    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("WEISS"), QStringLiteral("WEISS")).empty());
-    // A fully typed word is not offered again, but its longer relatives are.
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("gelb"), QStringLiteral("gelb"))),
-              (QStringList{QStringLiteral("gelbgrün")}));
-    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("gelbgrün"), QStringLiteral("gelbgrün")).empty());
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("blau"), QStringLiteral("blau"))),
-              (QStringList{QStringLiteral("blaugrün"), "blaugrau"}));
-    // The caret in the middle of "gelb": everything beginning with "ge"
-    // except the whole word itself.
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("ge"), QStringLiteral("gelb"))),
-              (QStringList{QStringLiteral("gelbgrün")}));
+    TObjekt *re0 = u.neu(QStringLiteral("RECHTECK"));
+    u.neu(QStringLiteral("RECHTECK"))->Name = QStringLiteral("re01");
+    u.neu(QStringLiteral("ELLIPSE"));
+    const struct {
+        int zustand;
+        const char16_t *praefix, *wort;
+        QStringList erwartet;
+    } faelle[] = {
+        {3, u"g", u"g",
+         {"grau1", "grau2", "grau3", "grau4", "grau5", "grau6", QStringLiteral("grün"), QStringLiteral("gelbgrün"),
+          "gold", "gelb", QStringLiteral("grellgrün")}},
+        // Upper-case typing and umlauts compare through the one upper-casing
+        // rule; ß is not upper-cased: WEISS names no colour.
+        {3, u"GRÜ", u"GRÜ", {QStringLiteral("grün")}},
+        {3, u"WEI", u"WEI", {QStringLiteral("weiß"), QStringLiteral("weißblau")}},
+        {3, u"WEISS", u"WEISS", {}},
+        {3, u"gelb", u"gelb", {QStringLiteral("gelbgrün")}},
+        {3, u"gelbgrün", u"gelbgrün", {}},
+        {3, u"blau", u"blau", {QStringLiteral("blaugrün"), "blaugrau"}},
+        // The caret in the middle of "gelb": everything beginning with "ge"
+        // except the whole word itself.
+        {3, u"ge", u"gelb", {QStringLiteral("gelbgrün")}},
+        {1, u"re", u"re", {"re0", "re01"}},
+        {1, u"re0", u"re0", {"re01"}},
+        {1, u"re01", u"re01", {}},
+        {1, u"x", u"x", {}},
+        {2, u"verschieben", u"verschieben", {}},
+        {2, u"VERSCH", u"VERSCH", {"verschieben"}},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(f.praefix).toStdString() + "|" + QString::fromUtf16(f.wort).toStdString());
+        VorschlaegeErzeugen(u.liste, f.zustand, f.zustand == 2 ? re0 : nullptr, f.zustand == 3 ? ArtFarbwert : 0,
+                            &u.dokument);
+        EXPECT_EQ(texte(u.liste.Filtern(QString::fromUtf16(f.praefix), QString::fromUtf16(f.wort))), f.erwartet);
+    }
     // An empty prefix offers everything except the word.
+    VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
     EXPECT_EQ(u.liste.Filtern(QString(), QString()).size(), 42u);
     EXPECT_EQ(u.liste.Filtern(QString(), QStringLiteral("rot")).size(), 41u);
-}
-
-TEST(VorschlaegeFiltern, GanzGetippterNameBietetNurLaengereAn)
-{
-    Umgebung u;
-    TObjekt *re0 = u.neu(QStringLiteral("RECHTECK"));
-    TObjekt *zweites = u.neu(QStringLiteral("RECHTECK"));
-    zweites->Name = QStringLiteral("re01");
-    u.neu(QStringLiteral("ELLIPSE"));
-    VorschlaegeErzeugen(u.liste, 1, nullptr, 0, &u.dokument);
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("re"), QStringLiteral("re"))), (QStringList{"re0", "re01"}));
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("re0"), QStringLiteral("re0"))), (QStringList{"re01"}));
-    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("re01"), QStringLiteral("re01")).empty());
-    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("x"), QStringLiteral("x")).empty());
-
-    VorschlaegeErzeugen(u.liste, 2, re0, 0, &u.dokument);
-    EXPECT_TRUE(u.liste.Filtern(QStringLiteral("verschieben"), QStringLiteral("verschieben")).empty());
-    EXPECT_EQ(texte(u.liste.Filtern(QStringLiteral("VERSCH"), QStringLiteral("VERSCH"))),
-              (QStringList{"verschieben"}));
 }
 
 TEST(VorschlagZeichnen, FarbfeldMethodeUndText)
@@ -226,12 +224,12 @@ TEST(VorschlagZeichnen, FarbfeldMethodeUndText)
     VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
     const TVorschlag &hellrot = *u.liste.Vorschlaege()[15];
     QImage bild = zeichne(hellrot, 200);
-    EXPECT_EQ(bild.pixelColor(0, 0), QColor(Qt::white)); // background filled
-    EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::black));
-    EXPECT_EQ(bild.pixelColor(19, 15), QColor(Qt::black));
-    EXPECT_EQ(bild.pixelColor(10, 9), QColor(255, 102, 0));
-    EXPECT_EQ(bild.pixelColor(18, 14), QColor(255, 102, 0));
-    EXPECT_EQ(bild.pixelColor(20, 9), QColor(Qt::white));
+    // Background, frame corners, swatch middle and inner corner, right of it.
+    QList<QColor> farben;
+    for (const QPoint &p : {QPoint(0, 0), QPoint(2, 2), QPoint(19, 15), QPoint(10, 9), QPoint(18, 14), QPoint(20, 9)})
+        farben << bild.pixelColor(p);
+    const QColor w(Qt::white), s(Qt::black), r(255, 102, 0);
+    EXPECT_EQ(farben, (QList<QColor>{w, s, s, r, r, w}));
     EXPECT_EQ(zaehle(bild, QRect(0, 0, 22, 18), QColor(255, 102, 0)), 16 * 12);
     EXPECT_GT(zaehle(bild, QRect(22, 0, 178, 18), QColor(Qt::black)), 10); // the name
 

@@ -170,7 +170,7 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
     tf0->Schriftgröße = 18;
     tf0->Fett = tf0->Kursiv = 1;
     tf0->Ausrichtung = Werte::AusrichtungZentriert;
-    tf0->Text = QStringLiteral("Zeile\n\rzwei \"#\" €");
+    tf0->Text = QStringLiteral("Zeile\n\rzwei \"#\" <&>'ü€"); // only CR, LF, " and # are escaped
     tf0->Schriftfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
     auto *tf1 = u.neu<TTextFeld>("TEXTFELD", "tf1");
     tf1->Schriftart = QStringLiteral("Arial");
@@ -226,7 +226,7 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
         "<TEXTFELD Name = \"Schild\" " + standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"1\" Länge = \"3\" Winkel = \"0\" Schriftart = \"Courier New\" "
            "Schriftgröße = \"18\" Fett = \"wahr\" Kursiv = \"wahr\" Ausrichtung = \"zentriert\" "
-           "Text = \"Zeile#10 #13 zwei #34 #35 #34  ") +
+           "Text = \"Zeile#10 #13 zwei #34 #35 #34  <&>'ü") +
         "\x80\" Schriftfarbe = \"Farbe rot\" >\r\n</TEXTFELD>\r\n" +
         "<TEXTFELD Name = \"tf1\" " + standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"0\" Länge = \"0\" Winkel = \"0\" >\r\n</TEXTFELD>\r\n") +
@@ -280,22 +280,12 @@ TEST(Dokumentdatei, FehlendeWerteUndErsetzteFiguren)
                                 "<TEXTFELD Name = \"tf3\" >\r\n</TEXTFELD>\r\n"))));
     EXPECT_EQ(u.namen(), (QStringList{"ve0", "tf3"}));
     auto *v = u.teil<TVielEck>(0);
-    ASSERT_NE(v, nullptr);
-    EXPECT_EQ(v->Füllfarbe, TFarbe::Echt(FarbWert(255, 0, 0)));
-    EXPECT_EQ(v->Linienstärke, 0.3);
-    EXPECT_EQ(v->Eckenzahl, 6);
-    EXPECT_EQ(v->Länge, 2);
-    EXPECT_EQ(v->Linienart, Werte::LinienartDurchgezogen);
-    EXPECT_EQ(v->MausGesperrt, 0);
     auto *t = u.teil<TTextFeld>(1);
-    ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->Schriftart, QStringLiteral("Arial"));
-    EXPECT_EQ(t->Schriftgröße, 12);
-    EXPECT_EQ(t->Fett, 0);
-    EXPECT_EQ(t->Kursiv, 0);
-    EXPECT_EQ(t->Ausrichtung, Werte::AusrichtungLinksbuendig);
-    EXPECT_TRUE(t->Text.isEmpty());
-    EXPECT_EQ(t->Schriftfarbe, TFarbe::Echt(0));
+    ASSERT_TRUE(v && t);
+    EXPECT_EQ(std::tuple(v->Füllfarbe, v->Linienstärke, v->Eckenzahl, v->Länge, v->Linienart, v->MausGesperrt),
+              std::tuple(TFarbe::Echt(FarbWert(255, 0, 0)), 0.3, 6, 2.0, Werte::LinienartDurchgezogen, 0));
+    EXPECT_EQ(std::tuple(t->Schriftart, t->Schriftgröße, t->Fett, t->Kursiv, t->Ausrichtung, t->Text, t->Schriftfarbe),
+              std::tuple(QStringLiteral("Arial"), 12, 0, 0, Werte::AusrichtungLinksbuendig, QString(), TFarbe::Echt(0)));
 }
 
 // Whatever the file says about the centre, a polyline's frame is the
@@ -311,15 +301,10 @@ TEST(Dokumentdatei, LinienzugRahmenNachDemLaden)
     auto *z = u.teil<TLinienZug>(0);
     ASSERT_NE(z, nullptr);
     ASSERT_EQ(z->PunktAnzahl(), 3);
-    EXPECT_EQ(z->Punkt(1)->X, 5);
-    EXPECT_EQ(z->Punkt(2)->Y, 6);
-    EXPECT_EQ(z->Punkt(1)->AbschnittArt, 0);
-    EXPECT_EQ(z->Punkt(2)->AbschnittArt, 1);
-    EXPECT_DOUBLE_EQ(z->MitteX, 3);
-    EXPECT_DOUBLE_EQ(z->MitteY, 3.5);
-    EXPECT_DOUBLE_EQ(z->Länge, 4);
-    EXPECT_DOUBLE_EQ(z->Breite, 5);
-    EXPECT_EQ(z->Winkel, 0);
+    EXPECT_EQ(std::tuple(z->Punkt(1)->X, z->Punkt(2)->Y, z->Punkt(1)->AbschnittArt, z->Punkt(2)->AbschnittArt),
+              std::tuple(5.0, 6.0, 0, 1));
+    // Integral coordinates: the frame is exact.
+    EXPECT_EQ(std::tuple(z->MitteX, z->MitteY, z->Länge, z->Breite, z->Winkel), std::tuple(3.0, 3.5, 4.0, 5.0, 0.0));
     EXPECT_TRUE(u.bytes().contains(L1("<PUNKT Name = \"lp2\" X = \"3\" Y = \"6\" AbschnittArt = \"gekrümmt\" >\r\n")));
 }
 
@@ -404,7 +389,6 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
     u.klassen.GRUPPE->Zaehler = 1;
     const QByteArray vorher = u.bytes();
     const std::size_t protokoll = u.analysator.Protokoll().size();
-    const QByteArray ganz = Datei("<RECHTECK >\r\n</RECHTECK>\r\n");
 
     const struct {
         QByteArray datei;
@@ -423,8 +407,6 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
          "Ungültige Zahl: x"},
         {Datei("<RECHTECK Name = \"x\" >\r\n</RECHTEC>\r\n"),
          "Anfangstag(RECHTECK) und Ende-Tag(RECHTEC) stimmen nicht überein."},
-        {ganz.left(ganz.indexOf("</RECHTECK>")), "Unerwartetes Dateiende."},
-        {QByteArray(), "Unerwartetes Dateiende."},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.meldung);
@@ -476,7 +458,9 @@ TEST(Dokumentdatei, TiefGeschachtelteGruppenMitBerechneterGeometrie)
     EXPECT_EQ(v.bytes(), zurueck);
 }
 
-TEST(Dokumentdatei, JedesAbgeschnitteneOderVerfaelschteDokumentAllesOderNichts)
+// Cut anywhere (bad numbers are in the table above), a real file fails
+// and leaves the open document exactly as it was.
+TEST(Dokumentdatei, JedesAbgeschnitteneDokumentAllesOderNichts)
 {
     // A real file with every class, read from the seed corpus of the fuzzer.
     QFile f(QStringLiteral(FIGURO_SOURCE_DIR "/fuzz/corpus/xml/alle_klassen.fgo"));
@@ -501,16 +485,6 @@ TEST(Dokumentdatei, JedesAbgeschnitteneOderVerfaelschteDokumentAllesOderNichts)
         }
         ASSERT_EQ(u.bytes(), vorher) << n;
     }
-    // A digit turned into a letter: a number somewhere cannot be converted.
-    QByteArray verfaelscht = echt;
-    const qsizetype stelle = verfaelscht.indexOf("Eckenanzahl = \"5\"");
-    ASSERT_GT(stelle, 0);
-    verfaelscht[stelle + 15] = 'f';
-    QString meldung;
-    EXPECT_FALSE(u.lade(verfaelscht, &meldung));
-    EXPECT_EQ(meldung, QStringLiteral("Ungültige Zahl: f"));
-    EXPECT_EQ(u.bytes(), vorher);
-
     ASSERT_TRUE(u.lade(echt));
     EXPECT_EQ(u.dokument.Teile.size(), 7u);
 }

@@ -7,19 +7,11 @@
 #include "model/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 #include "persistence/ui/DateiBefehle.h"
-#include "window/ui/FMain.h"
-#include "window/ui/MyScrollBox.h"
+#include "window/FensterTest.h"
 
-#include <QAction>
 #include <QDir>
-#include <QApplication>
 #include <QFile>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -55,16 +47,8 @@ struct Datei {
     // Draws a figure with the tool button and a mouse drag on the sheet.
     void zeichnen(QToolButton *werkzeug, QPoint a, QPoint b)
     {
-        QWidget *seite = fenster.Zeichenbereich->Seite;
         QTest::mouseClick(werkzeug, Qt::LeftButton);
-        QTest::mousePress(seite, Qt::LeftButton, {}, a);
-        for (int k = 1; k <= 5; ++k) {
-            const QPoint p = a + (b - a) * k / 5;
-            QMouseEvent m(QEvent::MouseMove, QPointF(p), QPointF(seite->mapToGlobal(p)), Qt::NoButton,
-                          Qt::LeftButton, {});
-            QApplication::sendEvent(seite, &m);
-        }
-        QTest::mouseRelease(seite, Qt::LeftButton, {}, b);
+        mausZug(fenster.Zeichenbereich->Seite, a, b, Qt::LeftButton, 5);
     }
 
     // The drawing as its file says it: figures, names, numbers, counters.

@@ -268,16 +268,4 @@ struct Fenster : ::testing::Test {
         QTest::mouseMove(w);
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
     }
-    // Draws a polyline with the tool: a click on each point, a double click
-    // on the last.
-    TLinienZug *linienzugZeichnen(std::initializer_list<QPoint> punkte)
-    {
-        werkzeug(f->SBLinienzug);
-        for (auto p = punkte.begin(); p + 1 != punkte.end(); ++p)
-            klicken(*p);
-        bewegen(*(punkte.end() - 1));
-        doppelklicken(*(punkte.end() - 1));
-        EXPECT_FALSE(dok()->Teile.empty());
-        return dok()->Teile.empty() ? nullptr : dynamic_cast<TLinienZug *>(dok()->Teile.back().get());
-    }
 };

@@ -1,9 +1,11 @@
 // The main window's mouse state machine and keys, driven by real events:
 // selecting, Shift-selecting, the rubber band, dragging figures and the
-// arrow, Delete and Escape keys.
+// arrow, Delete and Escape keys, and the keys while the input field has the
+// focus.
 #include "FensterTest.h"
+#include "language/ui/EingabeFeld.h"
 
-#include <QLineEdit>
+#include <QClipboard>
 #include <QRegularExpression>
 
 using Auswahl = Fenster;
@@ -150,20 +152,6 @@ TEST_F(Ziehen, NurVorschauenWaehrendDesZiehensEinNeuzeichnenAmEnde)
     EXPECT_NEAR(a->MitteY, 20.0 - 20.0 / zf()->SkalaY, 1e-9);
 }
 
-TEST_F(Ziehen, ShiftHaeltDieBewegungWaagerechtOderSenkrecht)
-{
-    TRechteck *a = rechteck(5, 20, 4, 2);
-    const QPoint start = px(5, 20);
-    bewegen(start);
-    druecken(start);
-    ziehenNach(start + QPoint(10, 3));
-    ziehenNach(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
-    loslassen(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_NEAR(a->MitteX, 5.0 + 30.0 / zf()->SkalaX, 1e-9);
-    EXPECT_NEAR(a->MitteY, 20.0, 1e-9);
-    EXPECT_FALSE(f->Hinweistext.isEmpty());
-}
-
 // The three endings of a right-button drag of one figure: "Abbrechen", the
 // menu closed without a choice, "Hierhin verschieben".
 TEST_F(Ziehen, RechtsZiehenEndetImMenue)
@@ -279,12 +267,15 @@ TEST_F(Ziehen, GesperrteFigurBleibtLiegen)
     EXPECT_NEAR(a->MitteX, 5.0 + 30.0 / zf()->SkalaX, 1e-9);
 }
 
-TEST_F(Tasten, PfeiltastenUmEinenBildschirmpunkt)
+// The arrows move the selection by one screen pixel (half as far at 200 %),
+// each move recorded; Delete and Backspace release it.
+TEST_F(Tasten, PfeiltastenUndEntf)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
+    rechteck(12, 20, 4, 2);
     klicken(px(5, 20));
     const double s100 = 1.0 / zf()->SkalaX;
-    const int vorher = anzahl();
+    int vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Right);
     QTest::keyClick(seite, Qt::Key_Up);
     EXPECT_NEAR(a->MitteX, 5.0 + s100, 1e-12);
@@ -292,7 +283,6 @@ TEST_F(Tasten, PfeiltastenUmEinenBildschirmpunkt)
     EXPECT_EQ(anzahl(), vorher + 2);
     EXPECT_TRUE(ab().Geaendert);
 
-    // At 200 % a pixel is half as far.
     f->Zeichenbereich->ZoomGewaehlt(4);
     ASSERT_DOUBLE_EQ(zf()->Zoom, 2.0);
     const double x0 = a->MitteX, y0 = a->MitteY;
@@ -302,44 +292,78 @@ TEST_F(Tasten, PfeiltastenUmEinenBildschirmpunkt)
     EXPECT_NEAR(y0 - a->MitteY, s100 / 2, 1e-12);
     EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
     EXPECT_FALSE(a->Griffe.empty());
-}
 
-TEST_F(Tasten, EntfUndRuecktasteLoeschenDieAuswahl)
-{
-    TRechteck *a = rechteck(5, 20, 4, 2);
-    rechteck(12, 20, 4, 2);
-    const QString name = a->Name;
-    klicken(px(5, 20));
-    const int vorher = anzahl();
+    f->Zeichenbereich->ZoomGewaehlt(3);
+    vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Delete);
     EXPECT_EQ(dok()->Teile.size(), 1u);
     EXPECT_TRUE(auswahl().empty());
-    EXPECT_EQ(neueEintraege(vorher), QStringList{name + QStringLiteral(".freigeben()")});
+    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("re0.freigeben()")});
     klicken(px(12, 20));
     QTest::keyClick(seite, Qt::Key_Backspace);
     EXPECT_TRUE(dok()->Teile.empty());
     EXPECT_EQ(zustand(), TMauszustand::Frei);
 }
 
-TEST_F(Tasten, NichtsWaehrendDasEingabefeldDenFokusHat)
+// The keys work on the input field's text while it has the focus: arrows,
+// Delete and the clipboard keys leave the figures alone, and pasted text goes
+// through the same character check as typed text.
+TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
     klicken(px(5, 20));
-    auto *feld = new QLineEdit;
-    f->EingabefeldEinsetzen(feld);
-    EXPECT_EQ(f->Eingabefeld, feld);
+    ASSERT_EQ(auswahl().size(), 1u);
+    const int vorher = anzahl();
+    auto *feld = static_cast<TEingabeFeld *>(f->Eingabefeld);
     EXPECT_TRUE(f->PMethodenEingabe->isAncestorOf(feld));
     feld->setFocus();
     ASSERT_TRUE(feld->hasFocus());
     QTest::keyClick(feld, Qt::Key_Right);
     QTest::keyClick(feld, Qt::Key_Delete);
-    QTest::keyClicks(feld, QStringLiteral("re0"));
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+    QTest::keyClicks(feld, QStringLiteral("re0.zeichnen"));
+
+    // Ctrl+A, Ctrl+C: the text goes to the desktop clipboard, no figure is
+    // copied.
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(feld->AusgewaehlterText(), QStringLiteral("re0.zeichnen"));
+    QTest::keyClick(feld, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("re0.zeichnen"));
+    EXPECT_TRUE(f->Arbeitsbereich->Zwischenablage.empty());
+
+    // Ctrl+X takes the selected part out of the field.
+    QTest::keyClick(feld, Qt::Key_End);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(feld, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(feld, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0."));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("zeichnen"));
+    EXPECT_EQ(auswahl().size(), 1u); // the figure was not cut
+
+    // Ctrl+V inserts at the caret; line breaks become blanks.
+    QGuiApplication::clipboard()->setText(QStringLiteral("verschieben(1,\n2)"));
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.verschieben(1, 2)"));
+    EXPECT_EQ(feld->Einfuegemarke(), 21);
+    EXPECT_EQ(f->Hinweistext, QString());
+    EXPECT_EQ(anzahl(), vorher); // nothing ran, nothing was pasted on the sheet
     EXPECT_EQ(dok()->Teile.size(), 1u);
-    EXPECT_EQ(feld->text(), QStringLiteral("re0"));
+
+    // A character Figuro cannot store is refused as when typed.
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u03A9"));
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.verschieben(1, 2)"));
+    EXPECT_EQ(f->Hinweistext, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
+
+    // The call still runs with Enter.
+    QTest::keyClick(feld, Qt::Key_Return);
+    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("re0.verschieben( 1.00 mm, 2.00 mm )")});
 }
 
-TEST_F(Tasten, EscapeBrichtDasZiehenAb)
+// Escape cancels a drag: nothing moves, nothing is recorded, the paper shows
+// the drawing without inverted copies. Shift pressed during a drag keeps the
+// move horizontal or vertical.
+TEST_F(Tasten, EscapeBrichtDasZiehenAbShiftHaeltEsWaagerecht)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
     const QPoint start = px(5, 20);
@@ -351,10 +375,18 @@ TEST_F(Tasten, EscapeBrichtDasZiehenAb)
     loslassen(start + QPoint(20, 0));
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
     EXPECT_EQ(anzahl(), vorher);
-    // The paper shows the drawing again, without inverted copies.
     const QImage nachher = f->Zeichenbereich->Puffer().copy();
     f->Neuzeichnen();
     EXPECT_EQ(f->Zeichenbereich->Puffer(), nachher);
+
+    bewegen(start);
+    druecken(start);
+    ziehenNach(start + QPoint(10, 3));
+    ziehenNach(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
+    loslassen(start + QPoint(30, 8), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_NEAR(a->MitteX, 5.0 + 30.0 / zf()->SkalaX, 1e-9);
+    EXPECT_NEAR(a->MitteY, 20.0, 1e-9);
+    EXPECT_FALSE(f->Hinweistext.isEmpty());
 }
 
 TEST_F(Tasten, EscapeNachdemDieZeichnungGeleertWurde)

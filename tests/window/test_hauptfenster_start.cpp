@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPolygonF>
 #include <QPrinter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -147,34 +148,13 @@ TEST_F(Aufbau, BeendenProtokolliertNichts)
     EXPECT_EQ(eintraege, 0);
 }
 
-TEST_F(Aufbau, SchliessenFragtVorher)
-{
-    int gefragt = 0;
-    bool antwort = false;
-    f->SchliessenErlaubt = [&] {
-        ++gefragt;
-        return antwort;
-    };
-    f->close();
-    EXPECT_EQ(gefragt, 1);
-    EXPECT_TRUE(f->isVisible());
-    antwort = true;
-    f->close();
-    EXPECT_FALSE(f->isVisible());
-}
-
 namespace {
 
 // The extents in centimetres on the paper of the paths in a PDF's content
-// streams, and its number of pages.
-struct TPdfPfad {
-    double Breite = 0, Hoehe = 0;
-};
-
-std::vector<TPdfPfad> pdfPfade(const QByteArray &pdf, int &seiten)
+// streams.
+std::vector<QSizeF> pdfPfade(const QByteArray &pdf)
 {
-    std::vector<TPdfPfad> pfade;
-    seiten = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"));
+    std::vector<QSizeF> pfade;
     for (qsizetype pos = 0; (pos = pdf.indexOf("stream", pos)) >= 0;) {
         qsizetype anfang = pos + 6;
         while (anfang < pdf.size() && (pdf[anfang] == '\r' || pdf[anfang] == '\n'))
@@ -185,9 +165,8 @@ std::vector<TPdfPfad> pdfPfade(const QByteArray &pdf, int &seiten)
         pos = ende + 9;
         // Flate data: qUncompress wants the expected size (16 MiB) in front.
         const QByteArray inhalt = qUncompress(QByteArray::fromHex("01000000") + pdf.mid(anfang, ende - anfang));
-        if (!inhalt.contains(" cm"))
-            continue;
-        double a = 1, d = 1, minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+        double a = 1, d = 1;
+        QPolygonF punkte;
         QList<double> z;
         for (const QByteArray &wort : inhalt.simplified().split(' ')) {
             bool zahl = false;
@@ -196,19 +175,16 @@ std::vector<TPdfPfad> pdfPfade(const QByteArray &pdf, int &seiten)
                 z << w;
                 continue;
             }
-            if (wort == "cm" && z.size() >= 6) {
-                a = z[z.size() - 6];
-                d = z[z.size() - 3];
-            } else if ((wort == "m" || wort == "l") && z.size() >= 2) {
-                minX = std::min(minX, z[z.size() - 2]);
-                maxX = std::max(maxX, z[z.size() - 2]);
-                minY = std::min(minY, z[z.size() - 1]);
-                maxY = std::max(maxY, z[z.size() - 1]);
-            } else if (maxX >= minX && QByteArrayList{"f", "f*", "B", "B*", "S", "s", "n"}.contains(wort)) {
-                const double ptZuCm = 2.54 / 72.0;
-                pfade.push_back({(maxX - minX) * std::fabs(a) * ptZuCm, (maxY - minY) * std::fabs(d) * ptZuCm});
-                minX = minY = 1e300;
-                maxX = maxY = -1e300;
+            const qsizetype n = z.size();
+            if (wort == "cm" && n >= 6) {
+                a = z[n - 6];
+                d = z[n - 3];
+            } else if ((wort == "m" || wort == "l") && n >= 2) {
+                punkte << QPointF(z[n - 2], z[n - 1]);
+            } else if (!punkte.isEmpty() && QByteArrayList{"f", "f*", "B", "B*", "S", "s", "n"}.contains(wort)) {
+                const QRectF r = punkte.boundingRect();
+                pfade.push_back(QSizeF(r.width() * std::fabs(a), r.height() * std::fabs(d)) * (2.54 / 72.0));
+                punkte.clear();
             }
             z.clear();
         }
@@ -232,14 +208,13 @@ TEST_F(Aufbau, DruckenImPdfEinZentimeterProZentimeter)
     ASSERT_TRUE(f->Drucken(drucker));
     QFile pdf(datei);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    int seiten = 0;
-    const std::vector<TPdfPfad> pfade = pdfPfade(pdf.readAll(), seiten);
-    EXPECT_EQ(seiten, 2); // one page per copy
+    const QByteArray inhalt = pdf.readAll();
+    EXPECT_EQ(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r"), 2); // one page per copy
     int rechtecke = 0, andere = 0;
-    for (const TPdfPfad &p : pfade) {
-        if (std::fabs(p.Breite - 5.0) < 0.02 && std::fabs(p.Hoehe - 3.0) < 0.02)
+    for (const QSizeF &p : pdfPfade(inhalt)) {
+        if (std::fabs(p.width() - 5.0) < 0.02 && std::fabs(p.height() - 3.0) < 0.02)
             ++rechtecke;
-        else if (p.Breite < 1.0 && p.Hoehe < 1.0)
+        else if (p.width() < 1.0 && p.height() < 1.0)
             ++andere; // handles would be small squares
     }
     // Fill and outline of the rectangle on each page; nothing else small.
@@ -307,12 +282,8 @@ TEST(Cursor, FuenfProgrammcursorSindGezeichnet)
     const TMauszeiger zeiger[] = {TMauszeiger::Drehen, TMauszeiger::Verschieben,
                                   TMauszeiger::PunktVerschieben, TMauszeiger::LinienAbschnitt,
                                   TMauszeiger::Schliessen};
-    const char *namen[] = {"DREHCURSOR", "VERSCHIEBECURSOR", "PUNKTVERSCHIEBECURSOR",
-                           "LINIENABSCHNITTCURSOR", "SCHLIESSENCURSOR"};
     std::vector<QImage> bilder;
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(int(zeiger[i]), 15 + i);
-        EXPECT_EQ(TProgrammCursor::Name(zeiger[i]), QString::fromLatin1(namen[i]));
         const QCursor c = TProgrammCursor::Cursor(zeiger[i]);
         EXPECT_EQ(c.shape(), Qt::BitmapCursor);
         EXPECT_EQ(c.hotSpot(), QPoint(15, 15));
@@ -327,10 +298,10 @@ TEST(Cursor, FuenfProgrammcursorSindGezeichnet)
                 else if (qGray(p) < 60)
                     ++schwarz;
             }
-        EXPECT_GT(schwarz, 10) << namen[i];
-        EXPECT_GT(durchsichtig, bild.width() * bild.height() / 2) << namen[i];
+        EXPECT_GT(schwarz, 10) << i;
+        EXPECT_GT(durchsichtig, bild.width() * bild.height() / 2) << i;
         for (const QImage &anderes : bilder)
-            EXPECT_NE(bild, anderes) << namen[i];
+            EXPECT_NE(bild, anderes) << i;
         bilder.push_back(bild);
     }
     EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::Kreuz).shape(), Qt::CrossCursor);

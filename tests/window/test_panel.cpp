@@ -161,28 +161,28 @@ TEST_F(AttributPanels, Freigaben)
     TLinie *l = neueLinie();
     TTextFeld *t = neuesTextfeld(QStringLiteral("Hallo"));
 
-    waehlen({r1});
-    EXPECT_TRUE(p->SBFuellfarbe->isEnabled());
-    EXPECT_TRUE(p->SBLinienfarbe->isEnabled());
-    EXPECT_TRUE(p->SBLinienart->isEnabled());
-    EXPECT_TRUE(p->SBLinienstaerke->isEnabled());
-    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
-    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
-
-    waehlen({l});
-    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
-    EXPECT_TRUE(p->SBLinienfarbe->isEnabled());
-
-    waehlen({t});
-    EXPECT_TRUE(p->SBSchriftfarbe->isEnabled());
-    EXPECT_TRUE(p->SBFuellfarbe->isEnabled());
-    for (QToolButton *k : {f->SBSchriftart, ausrichtung[0], ausrichtung[1], ausrichtung[2],
-                           ausrichtung[3], f->SBTextBearbeiten})
-        EXPECT_TRUE(k->isEnabled());
-
-    waehlen({t, r1});
-    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
-    EXPECT_FALSE(f->SBTextBearbeiten->isEnabled());
+    // Which buttons a selection enables: fill, the three line buttons, font
+    // colour, the text commands.
+    const struct {
+        const char *name;
+        std::vector<TZeichenObjekt *> wahl;
+        bool fuellung, linie, schrift, text;
+    } faelle[] = {{"Rechteck", {r1}, true, true, false, false},
+                  {"Linie", {l}, false, true, false, false},
+                  {"Textfeld", {t}, true, true, true, true},
+                  {"Textfeld und Rechteck", {t, r1}, true, true, false, false},
+                  {"nichts", {}, false, false, false, false}};
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        waehlen(fall.wahl);
+        EXPECT_EQ(p->SBFuellfarbe->isEnabled(), fall.fuellung);
+        for (QWidget *k : std::initializer_list<QWidget *>{p->SBLinienfarbe, p->SBLinienart, p->SBLinienstaerke})
+            EXPECT_EQ(k->isEnabled(), fall.linie);
+        EXPECT_EQ(p->SBSchriftfarbe->isEnabled(), fall.schrift);
+        for (QToolButton *k : {f->SBSchriftart, ausrichtung[0], ausrichtung[1], ausrichtung[2],
+                               ausrichtung[3], f->SBTextBearbeiten})
+            EXPECT_EQ(k->isEnabled(), fall.text);
+    }
 
     // The fill button is disabled as soon as a selected group contains a line.
     TGruppe *innen = neueGruppe({r2, l});
@@ -206,15 +206,12 @@ TEST_F(AttributPanels, Freigaben)
     ab().Lehrermodus = true;
     p->FreigabenAktualisieren();
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
-
-    waehlen({});
-    EXPECT_FALSE(p->SBLinienfarbe->isEnabled());
-    EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
 }
 
 // The buttons show the selection's common values (their bars are drawn from
-// them, see the picker tests) and the popups mark their cells: none for a
-// mixed selection or a colour outside the table, "Unsichtbar" for no fill.
+// them, see the picker tests) and the popups mark their cells, none for a
+// mixed selection (which values are common and which cell a value has is
+// checked in the figure and picker cell tests).
 TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
 {
     TRechteck *rot = neuesRechteck(Rot);
@@ -237,28 +234,12 @@ TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
     waehlen({});
     EXPECT_EQ(p->Fuellfarbe().FarbArt, FarbArtNichtEinheitlich);
 
-    rot->Füllfarbe = TFarbe::Unsichtbar();
-    waehlen({rot});
-    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtUnsichtbar);
-    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->ZelleUnsichtbar);
-    // A colour outside the table (as a document file may hold).
-    rot->FüllfarbeSetzen(TFarbe::Echt(FarbWert(1, 2, 3)));
-    waehlen({rot});
-    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(FarbWert(1, 2, 3)));
-    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
-
-    // A common width marks its cell; mixed widths and styles mark none.
-    rot->Linienstärke = 0.05;
-    blau->Linienstärke = 0.05;
-    waehlen({rot, blau});
-    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), p->LinienStaerkePicker->Zelle(2));
+    // Mixed widths and styles mark no cell either.
     blau->Linienstärke = 0.1;
     blau->Linienart = 3;
     waehlen({rot, blau});
     EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), nullptr);
-    EXPECT_DOUBLE_EQ(p->Linienstaerke(), -1.0);
     EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), nullptr);
-    EXPECT_EQ(p->Linienart(), 0);
 }
 
 // A choice in a picker is applied to each selected figure in selection
@@ -322,20 +303,32 @@ TEST_F(AttributPanels, FarbeLinienstaerkeUndGruppe)
     EXPECT_DOUBLE_EQ(p->Linienstaerke(), 0.1);
 }
 
-TEST_F(AttributPanels, WahlOhneAuswahlAendertNurDenWert)
+// A popup still open when its choice has no target (nothing selected, or
+// two text fields for the font colour) changes only the value and the bar:
+// nothing is recorded, no figure changes.
+TEST_F(AttributPanels, WahlOhneZielAendertNurDenWert)
 {
-    neuesRechteck();
-    // The line buttons are disabled without a selection, but an open popup
-    // can still be chosen from (it was opened while something was selected).
-    p->FuellfarbPicker->Zeigen(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(p->FuellfarbPicker));
-    const int start = anzahl();
-    klick(p->FuellfarbPicker->Zelle(19));
-    EXPECT_TRUE(log(start).isEmpty());
-    EXPECT_FALSE(ab().Geaendert);
-    EXPECT_EQ(p->Fuellfarbe(), TFarbe::Echt(Blau));
-    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Blau));
+    TTextFeld *t1 = neuesTextfeld(QStringLiteral("eins")), *t2 = neuesTextfeld(QStringLiteral("zwei"));
+    for (bool schrift : {false, true}) {
+        SCOPED_TRACE(schrift ? "Schriftfarbe, zwei Textfelder" : "Füllfarbe, nichts gewählt");
+        waehlen(schrift ? std::vector<TZeichenObjekt *>{t1, t2} : std::vector<TZeichenObjekt *>{});
+        EXPECT_FALSE((schrift ? p->SBSchriftfarbe : p->SBFuellfarbe)->isEnabled());
+        TFColorPicker *picker = schrift ? p->SchriftfarbPicker : p->FuellfarbPicker;
+        picker->Zeigen(QPoint(0, 0));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(picker));
+        const int start = anzahl();
+        klick(picker->Zelle(19));
+        EXPECT_TRUE(log(start).isEmpty());
+        EXPECT_FALSE(ab().Geaendert);
+        EXPECT_EQ(schrift ? p->Schriftfarbe() : p->Fuellfarbe(), TFarbe::Echt(Blau));
+        EXPECT_EQ((schrift ? p->SBSchriftfarbe : p->SBFuellfarbe)->Anzeigefarbe, TFarbe::Echt(Blau));
+    }
+    for (TTextFeld *t : {t1, t2}) {
+        EXPECT_EQ(t->Füllfarbe, TFarbe::Echt(Gelb));
+        EXPECT_EQ(t->Schriftfarbe, TFarbe::Echt(0));
+    }
     EXPECT_GE(werte, 1);
+    EXPECT_FALSE(SchriftfarbeAnwenden(ab(), TFarbe::Echt(Rot)));
 }
 
 TEST_F(AttributPanels, GesperrteFigurenBleibenUnveraendert)
@@ -383,12 +376,6 @@ TEST_F(AttributPanels, OeffnenSchliessenUndUmschalten)
     EXPECT_FALSE(p->SBLinienstaerke->Festgedrueckt);
     EXPECT_EQ(abbrechen, 2);
 
-    klick(p->SBFuellfarbe);
-    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
-    p->PickerSchliessen();
-    EXPECT_FALSE(p->FuellfarbPicker->isVisible());
-    EXPECT_FALSE(p->SBFuellfarbe->Festgedrueckt);
-
     // Moving or resizing the window closes an open popup.
     klick(p->SBLinienfarbe);
     ASSERT_TRUE(p->LinienfarbPicker->isVisible());
@@ -400,6 +387,20 @@ TEST_F(AttributPanels, OeffnenSchliessenUndUmschalten)
     ASSERT_TRUE(p->LinienfarbPicker->isVisible());
     f->resize(f->width() + 20, f->height());
     QApplication::processEvents();
+    EXPECT_FALSE(p->LinienfarbPicker->isVisible());
+
+    // Escape closes an open popup, the selection stays; with the focus in
+    // the input field as well.
+    klick(p->SBFuellfarbe);
+    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
+    QTest::keyClick(seite, Qt::Key_Escape);
+    EXPECT_FALSE(p->FuellfarbPicker->isVisible());
+    EXPECT_FALSE(p->SBFuellfarbe->Festgedrueckt);
+    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    klick(p->SBLinienfarbe);
+    ASSERT_TRUE(p->LinienfarbPicker->isVisible());
+    f->Eingabefeld->setFocus();
+    QTest::keyClick(f->Eingabefeld, Qt::Key_Escape);
     EXPECT_FALSE(p->LinienfarbPicker->isVisible());
 
     // A popup whose button is disabled closes.
@@ -417,7 +418,6 @@ TEST_F(AttributPanels, OeffnenSchliessenUndUmschalten)
 TEST_F(TextPanel, SchriftfarbeNurFuerEinTextfeld)
 {
     TTextFeld *t1 = neuesTextfeld(QStringLiteral("eins"));
-    TTextFeld *t2 = neuesTextfeld(QStringLiteral("zwei"));
     t1->Schriftfarbe = TFarbe::Echt(Gruen);
     waehlen({t1});
     EXPECT_EQ(p->SBSchriftfarbe->Anzeigefarbe, TFarbe::Echt(Gruen));
@@ -426,21 +426,6 @@ TEST_F(TextPanel, SchriftfarbeNurFuerEinTextfeld)
     waehleIn(p->SBSchriftfarbe, 21);
     EXPECT_EQ(log(start), QStringList{QStringLiteral("tf0.schriftfarbeSetzen( rot )")});
     EXPECT_EQ(t1->Schriftfarbe, TFarbe::Echt(Rot));
-
-    // Two text fields: neither changes, nothing is recorded, only the bar.
-    waehlen({t1, t2});
-    EXPECT_FALSE(p->SBSchriftfarbe->isEnabled());
-    p->SchriftfarbPicker->Zeigen(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(p->SchriftfarbPicker));
-    start = anzahl();
-    ab().Geaendert = false;
-    klick(p->SchriftfarbPicker->Zelle(19));
-    EXPECT_TRUE(log(start).isEmpty());
-    EXPECT_EQ(t1->Schriftfarbe, TFarbe::Echt(Rot));
-    EXPECT_EQ(t2->Schriftfarbe, TFarbe::Echt(0));
-    EXPECT_EQ(p->SBSchriftfarbe->Anzeigefarbe, TFarbe::Echt(Blau));
-    EXPECT_FALSE(ab().Geaendert);
-    EXPECT_FALSE(SchriftfarbeAnwenden(ab(), TFarbe::Echt(Rot)));
 }
 
 TEST_F(TextPanel, AusrichtungsKnoepfe)
@@ -526,26 +511,14 @@ TEST_F(PanelsImFenster, GewaehlteWerteGeltenFuerDieNaechsteFigur)
     TRechteck *r = rechteck(5, 20, 4, 2);
     klicken(px(5, 20));
     ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
-    EXPECT_TRUE(p->SBFuellfarbe->isEnabled());
-    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, r->Füllfarbe); // red
-
-    int vorher = anzahl();
-    klick(p->SBFuellfarbe);
-    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
-    klick(p->FuellfarbPicker->Zelle(19)); // blau
-    klick(p->SBLinienart);
-    ASSERT_TRUE(p->LinienArtPicker->isVisible());
-    klick(p->LinienArtPicker->Zelle(3)); // breitgestrichelt
-    EXPECT_EQ(neueEintraege(vorher),
-              QStringList({QStringLiteral("re0.FüllfarbeSetzen( blau )"),
-                           QStringLiteral("re0.LinienartSetzen( breitgestrichelt )")}));
-    EXPECT_TRUE(ab().Geaendert);
+    waehleIn(p->SBFuellfarbe, 19); // blau
+    waehleIn(p->SBLinienart, 3);   // breitgestrichelt
+    EXPECT_EQ(r->Linienart, 3);
 
     // A press on the sheet closes an open picker without recording anything.
     klick(p->SBLinienfarbe);
     ASSERT_TRUE(p->LinienfarbPicker->isVisible());
-    EXPECT_TRUE(p->SBLinienfarbe->Festgedrueckt);
-    vorher = anzahl();
+    int vorher = anzahl();
     klicken(px(5, 20));
     EXPECT_FALSE(p->LinienfarbPicker->isVisible());
     EXPECT_FALSE(p->SBLinienfarbe->Festgedrueckt);
@@ -561,7 +534,6 @@ TEST_F(PanelsImFenster, GewaehlteWerteGeltenFuerDieNaechsteFigur)
     const QStringList neu = neueEintraege(vorher);
     EXPECT_TRUE(neu.contains(QStringLiteral("re1.FüllfarbeSetzen( blau )")));
     EXPECT_TRUE(neu.contains(QStringLiteral("re1.LinienartSetzen( breitgestrichelt )")));
-    EXPECT_EQ(f->Picker.Fuellfarbe, TFarbe::Echt(FarbWert(0, 0, 255)));
 
     // A line drawn: the fill button goes grey, the line buttons stay.
     werkzeug(f->SBLinie);
@@ -569,7 +541,6 @@ TEST_F(PanelsImFenster, GewaehlteWerteGeltenFuerDieNaechsteFigur)
     ASSERT_EQ(dok()->Teile.size(), 3u);
     EXPECT_FALSE(p->SBFuellfarbe->isEnabled());
     EXPECT_TRUE(p->SBLinienfarbe->isEnabled());
-    EXPECT_TRUE(p->SBLinienstaerke->isEnabled());
 }
 
 // "Text bearbeiten ...": cancelling restores the old text and records

@@ -70,7 +70,6 @@ TEST(Ebenen, ProtokolliertNurWennSichEtwasBewegt)
 TEST(Dokument, HintergrundfarbeUndEinfuegen)
 {
     Umgebung u;
-    EXPECT_EQ(u.dokument.Hintergrundfarbe, TFarbe::Echt(FarbWert(255, 255, 255)));
     auto wert = u.dokument.AttributWert(AHintergrundfarbe);
     ASSERT_NE(wert, nullptr);
     EXPECT_EQ(wert->Art(), ArtFarbwert);

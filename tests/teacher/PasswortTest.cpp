@@ -2,7 +2,7 @@
 #include "teacher/Passwort.h"
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -18,22 +18,12 @@ QString tabellenplatz(int b)
 
 } // namespace
 
-TEST(Passwort, ZweiKleineHexziffernJeZeichen)
-{
-    const QRegularExpression nurKleinHex(QStringLiteral("^[0-9a-f]*$"));
-    EXPECT_EQ(PasswortVerschluesseln(QString()), QString());
-    for (const QString &p : {QStringLiteral("A"), QStringLiteral("geheim"), QStringLiteral("ÄÖÜäöüß€"),
-                             QString(300, QChar(u'Z'))}) {
-        const QString v = PasswortVerschluesseln(p);
-        EXPECT_EQ(v.size(), 2 * p.size());
-        EXPECT_TRUE(nurKleinHex.match(v).hasMatch()) << v.toStdString();
-    }
-}
-
 TEST(Passwort, BitebenenVerkettungUndTabellenplatz)
 {
-    // One character: the bit planes give the byte itself, no chaining, then
-    // its position in the table.
+    // Two lower-case hex digits a character (the random round trips below
+    // cover every length and byte). One character: the bit planes give the
+    // byte itself, no chaining, then its position in the table.
+    EXPECT_EQ(PasswortVerschluesseln(QString()), QString());
     for (int c = 1; c < 128; ++c)
         EXPECT_EQ(PasswortVerschluesseln(QString(QChar(c))), tabellenplatz(c));
     // "AB" = 0x41 0x42: planes bit0 (1,0) bit1 (0,1) bit2..5 (0,0) bit6 (1,1)

@@ -39,12 +39,11 @@ TEST_F(LehrerFenster, MenueFuerLehrerUndPanelJeNachModus)
     EXPECT_EQ(dialogLaeufe, 0); // no password: no prompt
     modusErwarten(true);
     EXPECT_EQ(f->PBearbeitenSperren->geometry(), QRect(428, 36, 58, 33));
-    EXPECT_EQ(lehrer->SBBearbeitenMitMausSperren->toolTip(),
-              QStringLiteral("Bearbeiten mit der Maus erlauben/sperren"));
-    EXPECT_EQ(lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
-              QStringLiteral("Bearbeiten mit der Tastatur erlauben/sperren"));
-    EXPECT_EQ(lehrer->SBBearbeitenMitMausTastatur->toolTip(),
-              QStringLiteral("Bearbeiten mit der Maus/Tastatur erlauben/sperren"));
+    EXPECT_EQ(QStringList({lehrer->SBBearbeitenMitMausSperren->toolTip(),
+                           lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
+                           lehrer->SBBearbeitenMitMausTastatur->toolTip()}),
+              QStringList({"Bearbeiten mit der Maus erlauben/sperren", "Bearbeiten mit der Tastatur erlauben/sperren",
+                           "Bearbeiten mit der Maus/Tastatur erlauben/sperren"}));
     // Nothing selected: the lock buttons are disabled.
     EXPECT_FALSE(lehrer->SBBearbeitenMitMausSperren->isEnabled());
     lehrermodusAus();

@@ -101,7 +101,6 @@ TEST_F(Passwortfenster, LeereFalscheOderAbgebrocheneEingabeScheitert)
     const QString falsch = QStringLiteral("Meldung:|Das Passwort war falsch.");
     for (const QString &eingabe : {QString(), QStringLiteral("tafel"), QStringLiteral("Tafel "),
                                    QStringLiteral("Schwamm")}) {
-        ASSERT_NE(eingabe, MasterPasswort());
         SCOPED_TRACE(eingabe.toStdString());
         meldungen.clear();
         anmelden(eingabe);

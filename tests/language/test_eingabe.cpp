@@ -81,6 +81,8 @@ struct Feld {
     }
     void taste(QKeyCombination k, int mal = 1) { taste({k}, mal); }
 
+    // The text and the caret (the number of characters before it).
+    std::pair<QString, int> textUndMarke() const { return {feld->Text(), feld->Einfuegemarke()}; }
     TFCodeComplete *popup() const { return feld->CodeComplete(); }
     QStringList gelistet() const { return vorschlagTexte(popup()->Gelistet()); }
     QString gewaehlt() const
@@ -118,8 +120,7 @@ TEST(EingabeFeld, PlatzhalterVerschwindetBeimKlickUndObjekteWerdenAngeboten)
     EXPECT_FALSE(t.feld->HatFokus());
     QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(200, 12));
     EXPECT_TRUE(t.feld->HatFokus());
-    EXPECT_EQ(t.feld->Text(), QString());
-    EXPECT_EQ(t.feld->Einfuegemarke(), 0);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QString(), 0));
     EXPECT_FALSE(t.popup()->isVisible());
 
     t.tippen(QStringLiteral("r"));
@@ -129,8 +130,7 @@ TEST(EingabeFeld, PlatzhalterVerschwindetBeimKlickUndObjekteWerdenAngeboten)
     const QPoint marke = t.feld->mapToGlobal(QPoint(t.feld->MarkeX(), 3));
     EXPECT_EQ(t.feld->MarkeX(), t.feld->Zeichenbreite());
     t.tippen(QStringLiteral("e"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 2);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re"), 2));
     ASSERT_TRUE(t.popup()->isVisible());
     EXPECT_EQ(t.gelistet(), (QStringList{"re0", "re1"})); // the group member too
     EXPECT_EQ(t.gewaehlt(), QStringLiteral("re0"));        // the first entry is selected
@@ -165,8 +165,7 @@ TEST(EingabeFeld, MethodenNachDemPunktUndUebernahmeMitEnter)
 
     ASSERT_TRUE(t.waehle(QStringLiteral("verschieben")));
     t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.verschieben("));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 16);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.verschieben("), 16));
     EXPECT_FALSE(t.popup()->isVisible()); // lengths have no proposals
     EXPECT_EQ(t.ausfuehrungen, 0);
 
@@ -176,8 +175,7 @@ TEST(EingabeFeld, MethodenNachDemPunktUndUebernahmeMitEnter)
     ASSERT_TRUE(t.popup()->isVisible());
     ASSERT_TRUE(t.waehle(QStringLiteral("kopieren")));
     t.taste(Qt::Key_Enter); // the key on the number pad works alike
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.kopieren()"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 14);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.kopieren()"), 14));
     EXPECT_TRUE(t.fehlerfrei);
     EXPECT_EQ(t.meldung, QString());
     EXPECT_EQ(t.ausfuehrungen, 0);
@@ -193,8 +191,7 @@ TEST(EingabeFeld, UebernahmeErsetztDasWortUndBehaeltDieKlammer)
     ASSERT_TRUE(t.popup()->isVisible());
     EXPECT_EQ(t.gelistet(), (QStringList{"verschieben"}));
     t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.verschieben(2 cm, 1 cm)"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 15);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.verschieben(2 cm, 1 cm)"), 15));
     EXPECT_TRUE(t.fehlerfrei);
 
     // The object name in front is replaced as a whole, even from its middle.
@@ -202,8 +199,7 @@ TEST(EingabeFeld, UebernahmeErsetztDasWortUndBehaeltDieKlammer)
     t.taste({Qt::Key_Home, Qt::Key_Right});
     EXPECT_EQ(t.gelistet(), (QStringList{"re1"}));
     t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re1.verschieben(2 cm, 1 cm)"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 3);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re1.verschieben(2 cm, 1 cm)"), 3));
 }
 
 TEST(EingabeFeld, FarbenMitGFarbfelderUndAuswahlGrenzen)
@@ -240,8 +236,7 @@ TEST(EingabeFeld, KlickInDieListeUebernimmtDenVorschlag)
     QListWidget *liste = t.popup()->ListBox();
     const QRect r = liste->visualItemRect(liste->item(3));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("el0.linienartSetzen(gepunktelt"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 30);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("el0.linienartSetzen(gepunktelt"), 30));
     EXPECT_FALSE(t.popup()->isVisible());
     EXPECT_TRUE(t.feld->hasFocus());
 }
@@ -297,14 +292,12 @@ TEST(EingabeFeld, AuswahlMitShiftUndUeberschreiben)
     EXPECT_EQ(t.feld->AuswahlEnde(), 4);
     EXPECT_EQ(t.feld->Einfuegemarke(), 4);
     t.tippen(QStringLiteral("y"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.y"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 5);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.y"), 5));
 
     // Shift+Left twice from the end of a longer text, then Backspace.
     t.tippen(QStringLiteral("abc"));
     t.taste({Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left, Qt::Key_Backspace});
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.ya"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 6);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.ya"), 6));
 
     // After End the anchor is the caret: Shift+Left selects one character,
     // not everything from the front.
@@ -374,8 +367,7 @@ TEST(EingabeFeld, NichtSpeicherbareZeichenWerdenAbgelehnt)
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.textSetzen(\"Grüße €")); // all Windows-1252
     const QString vorherMeldung = t.meldung;
     t.zeichen(QChar(0x2192)); // an arrow
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.textSetzen(\"Grüße €"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 23);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.textSetzen(\"Grüße €"), 23));
     EXPECT_EQ(t.meldung, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
     EXPECT_FALSE(t.fehlerfrei);
     // Until the next key, whatever it is.

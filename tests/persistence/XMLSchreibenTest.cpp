@@ -102,6 +102,7 @@ TEST(XMLSchreiben, KnotenVerwaltung)
     k.KindHinzufuegen(std::make_unique<TXMLKnoten>(QStringLiteral("x")));
     EXPECT_EQ(k.AttributAnzahl(), 1);
     EXPECT_EQ(k.KindSuchen(QStringLiteral("x")), k.Kind(0));
+    EXPECT_EQ(k.KindSuchen(QStringLiteral("X")), nullptr); // case-sensitive
     k.Leeren();
     EXPECT_EQ(k.AttributAnzahl() + k.KindAnzahl(), 0);
     EXPECT_EQ(k.Name, QStringLiteral("K"));

@@ -96,7 +96,7 @@ TEST_F(BoxFigur, VerschiebenUmNullWirdProtokolliert)
     EXPECT_PUNKT(r->Umgebungsrechteck.Links, r->Umgebungsrechteck.Unten, 5.5, 2.5);
 }
 
-TEST_F(BoxFigur, SetterAttributeUndMethodenliste)
+TEST_F(BoxFigur, SetterUndAttribute)
 {
     EXPECT_EQ(ausfuehren(r, MBreiteSetzen, Werte({Laenge(3)})), "");
     EXPECT_EQ(ausfuehren(r, MLaengeSetzen, Werte({Laenge(0.5)})), "");
@@ -110,8 +110,6 @@ TEST_F(BoxFigur, SetterAttributeUndMethodenliste)
     EXPECT_EQ(attributTexte(r, {ABreite, ALaenge, ADiagonalenschnittpunktX, ADiagonalenschnittpunktY, AWinkel}),
               QStringList({"3.00 cm", "5.00 mm", "2.00 cm", "7.00 cm", "-45.00°"}));
     EXPECT_EQ(r->AttributWert(ARadiusX), nullptr);
-    // Internal methods are not offered.
-    EXPECT_EQ(r->FindeMethode(QStringLiteral("streckenMitZentrumLB")), nullptr);
 }
 
 TEST_F(BoxFigur, FarbenUndLinienattribute)

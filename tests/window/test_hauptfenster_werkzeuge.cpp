@@ -231,23 +231,54 @@ TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
     EXPECT_EQ(lz->Punkt(1)->AbschnittArt, 1); // curved segments
 }
 
-TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
+// Shift pressed while a corner is dragged makes the preview proportional at
+// once; Escape then cancels: nothing changes, nothing is recorded. The same
+// for the rotation handle. A side handle dragged and released stretches the
+// figure, with previews only until the release.
+TEST_F(Werkzeuge, GriffZiehenMitShiftEscapeUndStrecken)
 {
     TRechteck *r = rechteck(6, 20, 4, 2); // 4..8
     klicken(px(6, 20));
     ASSERT_FALSE(r->Griffe.empty());
+    TGriff *ecke = Fenster::griff(r, GriffEcke);
+    ASSERT_NE(ecke, nullptr);
+    QPoint griff = px(ecke->PosX, ecke->PosY);
+    ziehenBis(griff, griff + QPoint(40, 10));
+    auto *k = static_cast<TRechteck *>(ecke->VorschauKopie.get());
+    ASSERT_NE(k, nullptr);
+    EXPECT_GT(std::fabs(k->Länge / k->Breite - 2.0), 1e-3);
+    QTest::keyPress(seite, Qt::Key_Shift);
+    EXPECT_NEAR(k->Länge / k->Breite, 2.0, 1e-6);
+    QTest::keyRelease(seite, Qt::Key_Shift);
+    int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_Escape);
+    loslassen(griff + QPoint(40, 10));
+    EXPECT_DOUBLE_EQ(r->Länge, 4.0);
+
+    TGriff *drehen = Fenster::griff(r, GriffDrehung);
+    ASSERT_NE(drehen, nullptr);
+    griff = px(drehen->PosX, drehen->PosY);
+    bewegen(griff);
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Drehen);
+    ziehenBis(griff, griff + QPoint(0, 30));
+    QTest::keyClick(seite, Qt::Key_Escape);
+    loslassen(griff + QPoint(0, 30));
+    EXPECT_DOUBLE_EQ(r->Winkel, 0.0);
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_EQ(f->Steuerung->GriffGeste(), nullptr);
+
     // The right side handle: hovered, with its double-arrow pointer.
     TGriff *rechts = nullptr;
     for (auto &g : r->Griffe)
         if (g->GriffArt == GriffSeite && g->PosX > r->MitteX + 1)
             rechts = g.get();
     ASSERT_NE(rechts, nullptr);
-    const QPoint griff = px(rechts->PosX, rechts->PosY);
+    griff = px(rechts->PosX, rechts->PosY);
     bewegen(griff);
     EXPECT_EQ(zustand(), TMauszustand::UeberGriff);
     EXPECT_EQ(f->Zeiger(), TMauszeiger::GroesseHorizontal);
 
-    const int vorher = anzahl();
+    vorher = anzahl();
     const int aufbauten = f->Zeichenbereich->Neuaufbauten();
     const int schritt = int(std::lround(4.0 * zf()->SkalaX)); // the own length
     druecken(griff);
@@ -269,41 +300,6 @@ TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
     EXPECT_TRUE(neu[2].startsWith(QStringLiteral("re0.LängeSetzen(")));
     EXPECT_FALSE(r->Griffe.empty()); // made anew
     EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
-}
-
-// Shift pressed while a corner is dragged makes the preview proportional at
-// once; Escape then cancels: nothing changes, nothing is recorded. The same
-// for the rotation handle.
-TEST_F(Werkzeuge, GriffZiehenMitShiftUndEscape)
-{
-    TRechteck *r = rechteck(6, 20, 4, 2);
-    klicken(px(6, 20));
-    TGriff *ecke = Fenster::griff(r, GriffEcke);
-    ASSERT_NE(ecke, nullptr);
-    QPoint griff = px(ecke->PosX, ecke->PosY);
-    ziehenBis(griff, griff + QPoint(40, 10));
-    auto *k = static_cast<TRechteck *>(ecke->VorschauKopie.get());
-    ASSERT_NE(k, nullptr);
-    EXPECT_GT(std::fabs(k->Länge / k->Breite - 2.0), 1e-3);
-    QTest::keyPress(seite, Qt::Key_Shift);
-    EXPECT_NEAR(k->Länge / k->Breite, 2.0, 1e-6);
-    QTest::keyRelease(seite, Qt::Key_Shift);
-    const int vorher = anzahl();
-    QTest::keyClick(seite, Qt::Key_Escape);
-    loslassen(griff + QPoint(40, 10));
-    EXPECT_DOUBLE_EQ(r->Länge, 4.0);
-
-    TGriff *drehen = Fenster::griff(r, GriffDrehung);
-    ASSERT_NE(drehen, nullptr);
-    griff = px(drehen->PosX, drehen->PosY);
-    bewegen(griff);
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Drehen);
-    ziehenBis(griff, griff + QPoint(0, 30));
-    QTest::keyClick(seite, Qt::Key_Escape);
-    loslassen(griff + QPoint(0, 30));
-    EXPECT_DOUBLE_EQ(r->Winkel, 0.0);
-    EXPECT_EQ(anzahl(), vorher);
-    EXPECT_EQ(f->Steuerung->GriffGeste(), nullptr);
 }
 
 // A polyline drawn click by click and finished with a double click, then

@@ -6,20 +6,6 @@
 #include <QMenuBar>
 
 struct Befehle : Fenster {
-    static QStringList namen(const std::vector<TZeichenObjekt *> &liste)
-    {
-        QStringList t;
-        for (auto *fig : liste)
-            t << fig->Name;
-        return t;
-    }
-    QStringList dokumentNamen() const
-    {
-        QStringList t;
-        for (auto &teil : dok()->Teile)
-            t << teil->Name;
-        return t;
-    }
     TLinienZug *linienzug(std::initializer_list<TWeltPunkt> punkte)
     {
         auto o = ab().Klassen().ObjektErzeugen(QStringLiteral("LINIENZUG"));

@@ -32,6 +32,15 @@ inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
         EXPECT_PUNKT((f)->Umgebungsrechteck.Unten, (f)->Umgebungsrechteck.Oben, un, ob);           \
     } while (0)
 
+// Display texts of a log entry and its sub-calls, each sub-call indented by
+// two spaces below its caller.
+inline void baum(const TMethodenAufruf &m, QStringList &l, const QString &einzug = QString())
+{
+    l << einzug + m.AnzeigeText();
+    for (const auto &u : m.Unteraufrufe)
+        baum(*u, l, einzug + QStringLiteral("  "));
+}
+
 struct Umgebung {
     TAnalysator a;
     TDokument d{&a};
@@ -76,6 +85,15 @@ struct Umgebung {
         return box<TRechteck>("RECHTECK", mx, my, l, b, w);
     }
 
+    // A named line from (x1, y1) to (x2, y2).
+    TLinie *linie(double x1, double y1, double x2, double y2)
+    {
+        auto *l = neu<TLinie>("LINIE");
+        l->punkt1Setzen(x1, y1);
+        l->punkt2Setzen(x2, y2);
+        return l;
+    }
+
     // An unfilled polyline through the points, all segments of one kind.
     TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art,
                           bool geschlossen)
@@ -104,6 +122,14 @@ struct Umgebung {
             l << p[i]->AnzeigeText();
         return l;
     }
+    // The same with the sub-calls (see baum).
+    QStringList baum(int ab = 0) const
+    {
+        QStringList l;
+        for (std::size_t i = std::size_t(ab); i < a.Protokoll().size(); ++i)
+            ::baum(*a.Protokoll()[i], l);
+        return l;
+    }
     int anzahl() const { return int(a.Protokoll().size()); }
     const TMethodenAufruf &letzter() const { return *a.Protokoll().back(); }
     QString zuletzt() const
@@ -118,6 +144,15 @@ inline QStringList unteraufrufe(const TMethodenAufruf &m)
     QStringList l;
     for (const auto &u : m.Unteraufrufe)
         l << u->AnzeigeText();
+    return l;
+}
+
+// Display texts of the object's attribute values, in the order asked for.
+inline QStringList attributTexte(const TObjekt *o, std::initializer_list<int> attribute)
+{
+    QStringList l;
+    for (int a : attribute)
+        l << o->AttributWert(a)->AnzeigeText();
     return l;
 }
 

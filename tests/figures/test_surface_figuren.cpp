@@ -115,7 +115,8 @@ TEST_F(FigurBild, VorschauZweimalGezeichnetStelltDasBildWiederHer)
     maler->begin(&bild);
     const std::initializer_list<TZeichenObjekt *> vorschau{
         Figur<TRechteck>("RECHTECK", 7, 7, 5, 3), Figur<TEllipse>("ELLIPSE", 7, 7, 5, 3),
-        Figur<TVielEck>("VIELECK", 7, 7, 5, 3), Linie(1, 1, 11, 9.5)};
+        Figur<TVielEck>("VIELECK", 7, 7, 5, 3), Linie(1, 1, 11, 9.5),
+        u.linienZug({{2, 2}, {6, 2}, {6, 6}}, 1, false)};
     for (TZeichenObjekt *f : vorschau) {
         f->VorschauSetzen(true);
         f->Zeichnen(&zf);

@@ -14,6 +14,10 @@
 #include <QStringList>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace sprachtest {
 

@@ -141,10 +141,8 @@ TEST_F(AusfuehrenTest, DrawingNeedsNoRepaintAndNestedRecordsCarryTheMarker)
     EXPECT_EQ(protokoll(), QStringList{QStringLiteral("re0.zeichnen(  )")});
 
     ausfuehren(QStringLiteral("gr0.verschieben(1 cm, -2)"));
-    EXPECT_EQ(protokoll().mid(1), (QStringList{QStringLiteral("gr0.verschieben( 10.00 mm, -2.00 mm )"),
-                                               QStringLiteral("  re1.verschieben( 10.00 mm, -2.00 mm )"),
-                                               QStringLiteral("  el0.verschieben( 10.00 mm, -2.00 mm )")}));
     const auto &eintrag = *ws.Analysator().Protokoll().back();
+    ASSERT_EQ(eintrag.Unteraufrufe.size(), 2u); // the members' records (their texts: group tests)
     EXPECT_TRUE(eintrag.AusEingabefeld);
     EXPECT_TRUE(eintrag.Unteraufrufe[0]->AusEingabefeld);
     EXPECT_TRUE(eintrag.Unteraufrufe[1]->AusEingabefeld);

@@ -72,8 +72,17 @@ struct Feld {
         QKeyEvent los(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(feld, &los);
     }
-    void taste(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(feld, k, m); }
+    // Key clicks in order, the whole sequence `mal` times.
+    void taste(std::initializer_list<QKeyCombination> folge, int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i)
+            for (QKeyCombination k : folge)
+                QTest::keyClick(feld, k.key(), k.keyboardModifiers());
+    }
+    void taste(QKeyCombination k, int mal = 1) { taste({k}, mal); }
 
+    // The text and the caret (the number of characters before it).
+    std::pair<QString, int> textUndMarke() const { return {feld->Text(), feld->Einfuegemarke()}; }
     TFCodeComplete *popup() const { return feld->CodeComplete(); }
     QStringList gelistet() const { return vorschlagTexte(popup()->Gelistet()); }
     QString gewaehlt() const
@@ -111,8 +120,7 @@ TEST(EingabeFeld, PlatzhalterVerschwindetBeimKlickUndObjekteWerdenAngeboten)
     EXPECT_FALSE(t.feld->HatFokus());
     QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(200, 12));
     EXPECT_TRUE(t.feld->HatFokus());
-    EXPECT_EQ(t.feld->Text(), QString());
-    EXPECT_EQ(t.feld->Einfuegemarke(), 0);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QString(), 0));
     EXPECT_FALSE(t.popup()->isVisible());
 
     t.tippen(QStringLiteral("r"));
@@ -122,8 +130,7 @@ TEST(EingabeFeld, PlatzhalterVerschwindetBeimKlickUndObjekteWerdenAngeboten)
     const QPoint marke = t.feld->mapToGlobal(QPoint(t.feld->MarkeX(), 3));
     EXPECT_EQ(t.feld->MarkeX(), t.feld->Zeichenbreite());
     t.tippen(QStringLiteral("e"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 2);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re"), 2));
     ASSERT_TRUE(t.popup()->isVisible());
     EXPECT_EQ(t.gelistet(), (QStringList{"re0", "re1"})); // the group member too
     EXPECT_EQ(t.gewaehlt(), QStringLiteral("re0"));        // the first entry is selected
@@ -158,20 +165,17 @@ TEST(EingabeFeld, MethodenNachDemPunktUndUebernahmeMitEnter)
 
     ASSERT_TRUE(t.waehle(QStringLiteral("verschieben")));
     t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.verschieben("));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 16);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.verschieben("), 16));
     EXPECT_FALSE(t.popup()->isVisible()); // lengths have no proposals
     EXPECT_EQ(t.ausfuehrungen, 0);
 
     // A method without parameters gets both parentheses.
-    for (int i = 0; i < 12; ++i)
-        t.taste(Qt::Key_Backspace);
+    t.taste(Qt::Key_Backspace, 12);
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0."));
     ASSERT_TRUE(t.popup()->isVisible());
     ASSERT_TRUE(t.waehle(QStringLiteral("kopieren")));
     t.taste(Qt::Key_Enter); // the key on the number pad works alike
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.kopieren()"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 14);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.kopieren()"), 14));
     EXPECT_TRUE(t.fehlerfrei);
     EXPECT_EQ(t.meldung, QString());
     EXPECT_EQ(t.ausfuehrungen, 0);
@@ -183,23 +187,19 @@ TEST(EingabeFeld, UebernahmeErsetztDasWortUndBehaeltDieKlammer)
     // The caret inside a partly typed method name before existing arguments.
     t.tippen(QStringLiteral("re0.vers  (2 cm, 1 cm)"));
     t.taste(Qt::Key_Home);
-    for (int i = 0; i < 8; ++i)
-        t.taste(Qt::Key_Right);
+    t.taste(Qt::Key_Right, 8);
     ASSERT_TRUE(t.popup()->isVisible());
     EXPECT_EQ(t.gelistet(), (QStringList{"verschieben"}));
     t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.verschieben(2 cm, 1 cm)"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 15);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.verschieben(2 cm, 1 cm)"), 15));
     EXPECT_TRUE(t.fehlerfrei);
 
     // The object name in front is replaced as a whole, even from its middle.
     // (re0 itself is the whole word and is not offered again.)
-    t.taste(Qt::Key_Home);
-    t.taste(Qt::Key_Right);
+    t.taste({Qt::Key_Home, Qt::Key_Right});
     EXPECT_EQ(t.gelistet(), (QStringList{"re1"}));
     t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re1.verschieben(2 cm, 1 cm)"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 3);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re1.verschieben(2 cm, 1 cm)"), 3));
 }
 
 TEST(EingabeFeld, FarbenMitGFarbfelderUndAuswahlGrenzen)
@@ -211,8 +211,7 @@ TEST(EingabeFeld, FarbenMitGFarbfelderUndAuswahlGrenzen)
     EXPECT_EQ(t.popup()->GewaehlterIndex(), 0);
     t.taste(Qt::Key_Up);
     EXPECT_EQ(t.popup()->GewaehlterIndex(), 0);
-    for (int i = 0; i < 10; ++i)
-        t.taste(Qt::Key_Down);
+    t.taste(Qt::Key_Down, 10);
     EXPECT_EQ(t.gewaehlt(), QStringLiteral("grellgrün"));
     t.taste(Qt::Key_Down);
     EXPECT_EQ(t.gewaehlt(), QStringLiteral("grellgrün"));
@@ -237,8 +236,7 @@ TEST(EingabeFeld, KlickInDieListeUebernimmtDenVorschlag)
     QListWidget *liste = t.popup()->ListBox();
     const QRect r = liste->visualItemRect(liste->item(3));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("el0.linienartSetzen(gepunktelt"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 30);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("el0.linienartSetzen(gepunktelt"), 30));
     EXPECT_FALSE(t.popup()->isVisible());
     EXPECT_TRUE(t.feld->hasFocus());
 }
@@ -264,18 +262,15 @@ TEST(EingabeFeld, LangerTextRolltWieVorgesehen)
     // Back at the start, then right beyond the last visible column.
     t.taste(Qt::Key_Home);
     EXPECT_EQ(t.feld->ErstesZeichen(), 1);
-    for (int i = 0; i < s; ++i)
-        t.taste(Qt::Key_Right);
+    t.taste(Qt::Key_Right, s);
     EXPECT_EQ(t.feld->ErstesZeichen(), 1);
     t.taste(Qt::Key_Right);
     EXPECT_EQ(t.feld->Einfuegemarke(), s + 1);
     EXPECT_EQ(t.feld->ErstesZeichen(), 4); // caret − visible + 3
     // Left scrolls back when the caret leaves the visible part.
-    t.taste(Qt::Key_Left);
-    t.taste(Qt::Key_Left);
+    t.taste(Qt::Key_Left, 2);
     EXPECT_EQ(t.feld->ErstesZeichen(), 4);
-    for (int i = 0; i < s - 4; ++i)
-        t.taste(Qt::Key_Left);
+    t.taste(Qt::Key_Left, s - 4);
     EXPECT_EQ(t.feld->Einfuegemarke(), 3);
     EXPECT_EQ(t.feld->ErstesZeichen(), 4);
     t.taste(Qt::Key_Left);
@@ -292,47 +287,36 @@ TEST(EingabeFeld, AuswahlMitShiftUndUeberschreiben)
 {
     Feld t;
     t.tippen(QStringLiteral("re0.x"));
-    t.taste(Qt::Key_Left, Qt::ShiftModifier);
+    t.taste(Qt::SHIFT | Qt::Key_Left);
     EXPECT_EQ(t.feld->AuswahlAnfang(), 5);
     EXPECT_EQ(t.feld->AuswahlEnde(), 4);
     EXPECT_EQ(t.feld->Einfuegemarke(), 4);
     t.tippen(QStringLiteral("y"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.y"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 5);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.y"), 5));
 
     // Shift+Left twice from the end of a longer text, then Backspace.
     t.tippen(QStringLiteral("abc"));
-    t.taste(Qt::Key_Left, Qt::ShiftModifier);
-    t.taste(Qt::Key_Left, Qt::ShiftModifier);
-    t.taste(Qt::Key_Backspace);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.ya"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 6);
+    t.taste({Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left, Qt::Key_Backspace});
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.ya"), 6));
 
     // After End the anchor is the caret: Shift+Left selects one character,
     // not everything from the front.
-    t.taste(Qt::Key_Home);
-    t.taste(Qt::Key_End);
-    t.taste(Qt::Key_Left, Qt::ShiftModifier);
-    t.taste(Qt::Key_Delete);
+    t.taste({Qt::Key_Home, Qt::Key_End, Qt::SHIFT | Qt::Key_Left, Qt::Key_Delete});
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.y"));
 
     // A selection ending at the front is removed by Backspace, one ending at
     // the end by Delete.
-    t.taste(Qt::Key_Left);
-    t.taste(Qt::Key_Home, Qt::ShiftModifier);
+    t.taste({Qt::Key_Left, Qt::SHIFT | Qt::Key_Home});
     EXPECT_EQ(t.feld->Einfuegemarke(), 0);
     t.taste(Qt::Key_Backspace);
     EXPECT_EQ(t.feld->Text(), QStringLiteral("y"));
     t.tippen(QStringLiteral("xyz"));
-    t.taste(Qt::Key_Home);
-    t.taste(Qt::Key_End, Qt::ShiftModifier);
-    t.taste(Qt::Key_Delete);
+    t.taste({Qt::Key_Home, Qt::SHIFT | Qt::Key_End, Qt::Key_Delete});
     EXPECT_EQ(t.feld->Text(), QString());
 
     // Arrow keys without Shift drop the selection.
     t.tippen(QStringLiteral("abc"));
-    t.taste(Qt::Key_Left, Qt::ShiftModifier);
-    t.taste(Qt::Key_Left);
+    t.taste({Qt::SHIFT | Qt::Key_Left, Qt::Key_Left});
     t.tippen(QStringLiteral("X"));
     EXPECT_EQ(t.feld->Text(), QStringLiteral("aXbc"));
 }
@@ -383,8 +367,7 @@ TEST(EingabeFeld, NichtSpeicherbareZeichenWerdenAbgelehnt)
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.textSetzen(\"Grüße €")); // all Windows-1252
     const QString vorherMeldung = t.meldung;
     t.zeichen(QChar(0x2192)); // an arrow
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.textSetzen(\"Grüße €"));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 23);
+    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.textSetzen(\"Grüße €"), 23));
     EXPECT_EQ(t.meldung, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
     EXPECT_FALSE(t.fehlerfrei);
     // Until the next key, whatever it is.
@@ -423,8 +406,7 @@ TEST(EingabeFeld, FokusverlustSchliesstFensterUndBlinkerSchaltetMarke)
     EXPECT_TRUE(t.feld->MarkeSichtbar());
 
     t.zeichen(QChar(8)); // a control character as text changes nothing
-    for (int i = 0; i < 4; ++i)
-        t.taste(Qt::Key_Backspace);
+    t.taste(Qt::Key_Backspace, 4);
     EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.drehe"));
     ASSERT_TRUE(t.popup()->isVisible());
     QWidget anderes(&t.fenster);
@@ -452,9 +434,7 @@ TEST(EingabeFeld, DarstellungMitFehlerbereichUndAuswahl)
     EXPECT_EQ(f.FehlerEnde(), 24);
     // A selection of the first two characters; the caret hidden so that it
     // covers no character.
-    t.taste(Qt::Key_Home);
-    t.taste(Qt::Key_Right, Qt::ShiftModifier);
-    t.taste(Qt::Key_Right, Qt::ShiftModifier);
+    t.taste({Qt::Key_Home, Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
     t.feld->Blinken();
     if (t.feld->MarkeSichtbar())
         t.feld->Blinken();

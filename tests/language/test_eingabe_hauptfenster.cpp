@@ -121,14 +121,10 @@ TEST_F(EingabeImHauptfenster, BildschirmfotoMitOffenerVervollstaendigung)
     f->resize(640, 560);
     neu(QStringLiteral("RECHTECK"));
     neu(QStringLiteral("ELLIPSE"));
-    aufruf(QStringLiteral("re0.DiagonalenschnittpunktSetzen(5 cm, 22 cm)"));
-    aufruf(QStringLiteral("re0.LängeSetzen(6 cm)"));
-    aufruf(QStringLiteral("re0.BreiteSetzen(3 cm)"));
-    aufruf(QStringLiteral("re0.FüllfarbeSetzen(hellblau)"));
-    aufruf(QStringLiteral("el0.mittelpunktSetzen(10 cm, 20 cm)"));
-    aufruf(QStringLiteral("el0.radiusXSetzen(3 cm)"));
-    aufruf(QStringLiteral("el0.radiusYSetzen(2 cm)"));
-    aufruf(QStringLiteral("el0.FüllfarbeSetzen(gold)"));
+    for (const char *a : {"re0.DiagonalenschnittpunktSetzen(5 cm, 22 cm)", "re0.LängeSetzen(6 cm)", "re0.BreiteSetzen(3 cm)",
+                          "re0.FüllfarbeSetzen(hellblau)", "el0.mittelpunktSetzen(10 cm, 20 cm)", "el0.radiusXSetzen(3 cm)",
+                          "el0.radiusYSetzen(2 cm)", "el0.FüllfarbeSetzen(gold)"})
+        aufruf(QString::fromUtf8(a));
     f->Neuzeichnen();
 
     tippen(QStringLiteral("el0.FüllfarbeSetzen(g"));

@@ -224,12 +224,12 @@ TEST(VorschlagZeichnen, FarbfeldMethodeUndText)
     VorschlaegeErzeugen(u.liste, 3, nullptr, ArtFarbwert, &u.dokument);
     const TVorschlag &hellrot = *u.liste.Vorschlaege()[15];
     QImage bild = zeichne(hellrot, 200);
-    EXPECT_EQ(bild.pixelColor(0, 0), QColor(Qt::white)); // background filled
-    EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::black));
-    EXPECT_EQ(bild.pixelColor(19, 15), QColor(Qt::black));
-    EXPECT_EQ(bild.pixelColor(10, 9), QColor(255, 102, 0));
-    EXPECT_EQ(bild.pixelColor(18, 14), QColor(255, 102, 0));
-    EXPECT_EQ(bild.pixelColor(20, 9), QColor(Qt::white));
+    // Background, frame corners, swatch middle and inner corner, right of it.
+    QList<QColor> farben;
+    for (const QPoint &p : {QPoint(0, 0), QPoint(2, 2), QPoint(19, 15), QPoint(10, 9), QPoint(18, 14), QPoint(20, 9)})
+        farben << bild.pixelColor(p);
+    const QColor w(Qt::white), s(Qt::black), r(255, 102, 0);
+    EXPECT_EQ(farben, (QList<QColor>{w, s, s, r, r, w}));
     EXPECT_EQ(zaehle(bild, QRect(0, 0, 22, 18), QColor(255, 102, 0)), 16 * 12);
     EXPECT_GT(zaehle(bild, QRect(22, 0, 178, 18), QColor(Qt::black)), 10); // the name
 

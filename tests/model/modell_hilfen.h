@@ -12,6 +12,22 @@
 // Readable texts in failure messages.
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
+// Display texts of log entries and their sub-calls, oldest first, each
+// sub-call indented by two spaces below its caller.
+inline void baum(const TMethodenAufruf &a, QStringList &texte, const QString &einzug = QString())
+{
+    texte << einzug + a.AnzeigeText();
+    for (const auto &u : a.Unteraufrufe)
+        baum(*u, texte, einzug + QStringLiteral("  "));
+}
+inline QStringList baum(const TAnalysator &analysator)
+{
+    QStringList texte;
+    for (const auto &a : analysator.Protokoll())
+        baum(*a, texte);
+    return texte;
+}
+
 struct Umgebung {
     TAnalysator analysator;
     TDokument dokument{&analysator};
@@ -29,14 +45,7 @@ struct Umgebung {
         return dokument.TeilAnhaengen(std::move(o));
     }
 
-    // Display texts of the top-level log entries, oldest first.
-    QStringList log() const
-    {
-        QStringList texte;
-        for (const auto &a : analysator.Protokoll())
-            texte << a->AnzeigeText();
-        return texte;
-    }
+    QStringList log() const { return baum(analysator); }
 };
 
 // A list of names written as one text separated by single spaces.

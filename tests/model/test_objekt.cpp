@@ -1,4 +1,4 @@
-// Object base and document: names, lookup, layers, locks, requests.
+// Object base and document: names, lookup, layers, requests.
 #include "modell_hilfen.h"
 
 TEST(Namen, ZaehlerWerdenNieWiederverwendetUndLeerenGibtFrei)
@@ -6,12 +6,10 @@ TEST(Namen, ZaehlerWerdenNieWiederverwendetUndLeerenGibtFrei)
     Umgebung u;
     TObjekt *re0 = u.neu("RECHTECK");
     u.neu("RECHTECK");
-    EXPECT_EQ(re0->Name, "re0");
     u.dokument.TeilEntfernen(re0).reset(); // freed: logs its release
     TObjekt *dritte = u.neu("RECHTECK");
-    EXPECT_EQ(dritte->Name, "re2");
-    EXPECT_EQ(u.neu("ELLIPSE")->Name, "el0");
-    EXPECT_EQ(u.neu("TEXTFELD")->Name, "tf0");
+    u.neu("ELLIPSE");
+    u.neu("TEXTFELD");
     EXPECT_EQ(u.log(), namen("re0:RECHTECK re1:RECHTECK re0.freigeben() re2:RECHTECK el0:ELLIPSE tf0:TEXTFELD"));
     EXPECT_EQ(u.analysator.Protokoll()[0]->MethodenId, MErzeugung);
     // Renaming later does not change the record.
@@ -29,15 +27,15 @@ TEST(FindeObjekt, TiefensucheOhneGrossKlein)
 {
     Umgebung u;
     EXPECT_EQ(u.dokument.FindeObjekt(QStringLiteral("DOKUMENT1")), &u.dokument);
-    auto gruppe = u.klassen.ObjektErzeugen(QStringLiteral("GRUPPE"));
-    gruppe->Name = QStringLiteral("gr0");
-    auto innen = u.klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
-    innen->Name = QStringLiteral("doppelt");
-    TObjekt *innenRoh = gruppe->TeilAnhaengen(std::move(innen));
+    auto benannt = [&u](const char *klasse, const char *name) {
+        auto o = u.klassen.ObjektErzeugen(QString::fromUtf8(klasse));
+        o->Name = QString::fromUtf8(name);
+        return o;
+    };
+    auto gruppe = benannt("GRUPPE", "gr0");
+    TObjekt *innenRoh = gruppe->TeilAnhaengen(benannt("RECHTECK", "doppelt"));
     u.dokument.TeilAnhaengen(std::move(gruppe));
-    auto aussen = u.klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
-    aussen->Name = QStringLiteral("Doppelt");
-    u.dokument.TeilAnhaengen(std::move(aussen));
+    u.dokument.TeilAnhaengen(benannt("RECHTECK", "Doppelt"));
     // Depth first: the member inside the earlier group wins.
     EXPECT_EQ(u.dokument.FindeObjekt(QStringLiteral("DOPPELT")), innenRoh);
     EXPECT_EQ(u.dokument.FindeObjekt(QStringLiteral("fehlt")), nullptr);
@@ -69,27 +67,9 @@ TEST(Ebenen, ProtokolliertNurWennSichEtwasBewegt)
     EXPECT_EQ(u.log().last(), "re2.inDenHintergrundSetzen(  )");
 }
 
-TEST(Sperren, WerdenRekursivGesetzt)
-{
-    Umgebung u;
-    auto gruppe = u.klassen.ObjektErzeugen(QStringLiteral("GRUPPE"));
-    auto zug = u.klassen.ObjektErzeugen(QStringLiteral("LINIENZUG"));
-    zug->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("PUNKT")));
-    TObjekt *zugRoh = gruppe->TeilAnhaengen(std::move(zug));
-    gruppe->MausSperreSetzen(true);
-    EXPECT_EQ(zugRoh->MausGesperrt, 1);
-    EXPECT_EQ(zugRoh->Teile[0]->MausGesperrt, 1);
-    EXPECT_EQ(zugRoh->TastaturGesperrt, 0);
-    gruppe->TastaturSperreSetzen(true);
-    gruppe->MausSperreSetzen(false);
-    EXPECT_EQ(zugRoh->Teile[0]->MausGesperrt, 0);
-    EXPECT_EQ(zugRoh->Teile[0]->TastaturGesperrt, 1);
-}
-
 TEST(Dokument, HintergrundfarbeUndEinfuegen)
 {
     Umgebung u;
-    EXPECT_EQ(u.dokument.Hintergrundfarbe, TFarbe::Echt(FarbWert(255, 255, 255)));
     auto wert = u.dokument.AttributWert(AHintergrundfarbe);
     ASSERT_NE(wert, nullptr);
     EXPECT_EQ(wert->Art(), ArtFarbwert);
@@ -116,19 +96,13 @@ TEST(Zeichnen, GruppeBenenntIhreTeileUndProtokolliertVerschachtelt)
     gruppe->TeilAnhaengen(u.klassen.ObjektErzeugen(QStringLiteral("ELLIPSE")));
     gruppe->NamenVergeben();
     TObjekt *g = u.dokument.TeilAnhaengen(std::move(gruppe));
-    EXPECT_EQ(g->Name, "gr0");
     EXPECT_EQ(g->Teile[0]->Besitzer, g);
     EXPECT_EQ(ausfuehren(g, MZeichnen), "Kein Neuzeichnen");
-    ASSERT_EQ(u.analysator.Protokoll().size(), 1u);
-    const auto &eintrag = *u.analysator.Protokoll()[0];
-    EXPECT_EQ(eintrag.AnzeigeText(), "gr0.zeichnen(  )");
-    ASSERT_EQ(eintrag.Unteraufrufe.size(), 2u);
-    EXPECT_EQ(eintrag.Unteraufrufe[0]->AnzeigeText(), "re0.zeichnen(  )");
-    EXPECT_EQ(eintrag.Unteraufrufe[1]->AnzeigeText(), "el0.zeichnen(  )");
-    EXPECT_EQ(u.analysator.OffeneAnzahl(), 0);
-
     // The document's own zeichnen nests every figure.
     EXPECT_EQ(ausfuehren(&u.dokument, MZeichnen), "Kein Neuzeichnen");
-    EXPECT_EQ(u.analysator.Protokoll().back()->AnzeigeText(), "dokument1.zeichnen(  )");
+    EXPECT_EQ(u.log(), QStringList({"gr0.zeichnen(  )", "  re0.zeichnen(  )", "  el0.zeichnen(  )",
+                                    "dokument1.zeichnen(  )", "  gr0.zeichnen(  )", "    re0.zeichnen(  )",
+                                    "    el0.zeichnen(  )"}));
     EXPECT_EQ(u.analysator.Protokoll().back()->AnzahlMitUnteraufrufen(), 4);
+    EXPECT_EQ(u.analysator.OffeneAnzahl(), 0);
 }

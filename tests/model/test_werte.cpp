@@ -50,23 +50,16 @@ TEST(Codec1252, JedesByteHinUndZurueckUndNichtDarstellbares)
 }
 
 // How a value shows in the log: lengths switch from mm to cm above 1 cm.
+// (One value of every other kind is shown in the call record test.)
 TEST(AnzeigeText, JeWertart)
 {
     const std::pair<TData, const char *> faelle[] = {
         {TData(-0.3, ArtLaenge), "-3.00 mm"},
         {TData(0.0, ArtLaenge), "0.00 mm"},
         {TData(1.01, ArtLaenge), "1.01 cm"},
-        {TData(2.5, ArtLaenge), "2.50 cm"},
-        {TData(0.5, ArtLaenge), "5.00 mm"},
         {TData(1.0, ArtLaenge), "10.00 mm"},
         {TData(-1.5, ArtLaenge), "-1.50 cm"},
-        {TData(45.0, ArtWinkel), "45.00°"},
-        {TData(1.5, ArtFaktor), "150.000 %"},
-        {TData(0.5, ArtFaktor), "50.000 %"},
-        {TData(std::uint8_t(2), ArtLinienart), "gestrichelt"},
-        {TData(std::uint8_t(1), ArtWahrheitswert), "wahr"},
         {TData(std::uint8_t(0), ArtWahrheitswert), "falsch"},
-        {TData(std::uint8_t(1), ArtAbschnittArt), "gekrümmt"},
         {TData(std::uint8_t(3), ArtAusrichtung), "Blocksatz"},
         {TData(std::int32_t(-42)), "-42"},
         {TData(static_cast<TObjekt *>(nullptr)), ""},
@@ -107,9 +100,7 @@ TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
 
 TEST(Farbe, NamenUndTabellenIndex)
 {
-    EXPECT_EQ(BenannteFarben.size(), 42u);
     TFarbe neu;
-    EXPECT_EQ(neu.FarbArt, FarbArtNichtEinheitlich);
     EXPECT_EQ(neu.Wert, 0u);
     EXPECT_EQ(neu.TabellenIndex(), 0);
     EXPECT_EQ(neu.FarbName(), "nicht_einheitlich");
@@ -138,11 +129,8 @@ TEST(Werte, WoerterUndEinheiten)
     EXPECT_EQ(Werte::WortIndex(Werte::AbschnittArten(), QStringLiteral("GEKRÜMMT")), 1);
     EXPECT_EQ(Werte::WortIndex(Werte::Sperrzustaende(), QStringLiteral("nicht_erlaubt")), 1);
     EXPECT_EQ(Werte::WortIndex(Werte::Wahrheitswerte(), QStringLiteral("Wahr")), 1);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("um")), 0.0001);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("mm")), 0.1);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("Cm")), 1.0);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("dm")), 10.0);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("m")), 100.0);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("km")), 100000.0);
-    EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QStringLiteral("zoll")), 0.0);
+    const std::pair<const char *, double> einheiten[] = {{"um", 0.0001}, {"mm", 0.1}, {"Cm", 1.0}, {"dm", 10.0},
+                                                         {"m", 100.0}, {"km", 100000.0}, {"zoll", 0.0}};
+    for (const auto &[einheit, faktor] : einheiten)
+        EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QString::fromUtf8(einheit)), faktor) << einheit;
 }

@@ -170,7 +170,7 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
     tf0->Schriftgröße = 18;
     tf0->Fett = tf0->Kursiv = 1;
     tf0->Ausrichtung = Werte::AusrichtungZentriert;
-    tf0->Text = QStringLiteral("Zeile\n\rzwei \"#\" €");
+    tf0->Text = QStringLiteral("Zeile\n\rzwei \"#\" <&>'ü€"); // only CR, LF, " and # are escaped
     tf0->Schriftfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
     auto *tf1 = u.neu<TTextFeld>("TEXTFELD", "tf1");
     tf1->Schriftart = QStringLiteral("Arial");
@@ -226,7 +226,7 @@ TEST(Dokumentdatei, JedeKlasseWoertlichUndZurueck)
         "<TEXTFELD Name = \"Schild\" " + standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"1\" Länge = \"3\" Winkel = \"0\" Schriftart = \"Courier New\" "
            "Schriftgröße = \"18\" Fett = \"wahr\" Kursiv = \"wahr\" Ausrichtung = \"zentriert\" "
-           "Text = \"Zeile#10 #13 zwei #34 #35 #34  ") +
+           "Text = \"Zeile#10 #13 zwei #34 #35 #34  <&>'ü") +
         "\x80\" Schriftfarbe = \"Farbe rot\" >\r\n</TEXTFELD>\r\n" +
         "<TEXTFELD Name = \"tf1\" " + standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"0\" Länge = \"0\" Winkel = \"0\" >\r\n</TEXTFELD>\r\n") +

@@ -101,11 +101,9 @@ TEST(XMLWerte, WahrheitswerteInJederSchreibweise)
         EXPECT_FALSE(TextAlsWahrheitswert(QString::fromUtf8(falsch))) << falsch;
 }
 
+// Named colours are written with a document file; here what has no name.
 TEST(XMLWerte, FarbenSchreiben)
 {
-    EXPECT_EQ(FarbeAlsText(TFarbe::Echt(FarbWert(255, 0, 0))), QStringLiteral("Farbe rot"));
-    EXPECT_EQ(FarbeAlsText(TFarbe::Echt(FarbWert(255, 255, 255))), QStringLiteral("Farbe weiß"));
-    EXPECT_EQ(FarbeAlsText(TFarbe::Echt(FarbWert(51, 51, 0))), QStringLiteral("Farbe dunkelolivgrün"));
     EXPECT_EQ(FarbeAlsText(TFarbe::Echt(FarbWert(1, 2, 3))), QStringLiteral("Farbe "));
     EXPECT_EQ(FarbeAlsText(TFarbe::Unsichtbar()), QStringLiteral("Unsichtbar"));
     EXPECT_EQ(FarbeAlsText(TFarbe(FarbArtNichtEinheitlich, 0)), QStringLiteral("NichtEinheitlich"));

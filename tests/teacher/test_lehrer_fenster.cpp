@@ -1,76 +1,91 @@
 // Teacher mode in the main window: the menu "Für Lehrer", the lock buttons
-// and their display, and how the locks apply to the mouse, the keys and
-// typed calls.
+// and their display, and how the locks apply to the mouse and the keys.
 #include "test_lehrer_hilfen.h"
 
 #include <QMenu>
 
+namespace {
+// Mouse and keyboard lock of each figure.
+std::vector<int> sperren(std::initializer_list<const TObjekt *> figuren)
+{
+    std::vector<int> s;
+    for (const TObjekt *o : figuren)
+        s.insert(s.end(), {o->MausGesperrt, o->TastaturGesperrt});
+    return s;
+}
+} // namespace
+
+struct LehrerPanel : LehrerFenster {
+    // The lock panel as shown: mouse button visible, shown pressed; keyboard
+    // button visible, shown pressed; combined button visible.
+    std::vector<bool> panel() const
+    {
+        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren, *t = lehrer->SBBearbeitenMitTastaturSperren;
+        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(), t->isVisible() && t->isChecked(),
+                lehrer->SBBearbeitenMitMausTastatur->isVisible()};
+    }
+};
+
 TEST_F(LehrerFenster, MenueFuerLehrerUndPanelJeNachModus)
 {
     ASSERT_NE(f->MenuFuerLehrer, nullptr);
-    const QList<QAction *> aktionen = f->MenuFuerLehrer->actions();
-    ASSERT_EQ(aktionen.size(), 3);
-    EXPECT_EQ(aktionen[0]->text(), QStringLiteral("Lehrermodus an"));
-    EXPECT_EQ(aktionen[1]->text(), QStringLiteral("Lehrermodus aus"));
-    EXPECT_EQ(aktionen[2]->text(), QStringLiteral("Dokument mit Passwort schützen ..."));
-    EXPECT_EQ(f->findChild<QAction *>(QStringLiteral("ALehrerModusAn")), lehrer->ALehrerModusAn);
-
-    // At start: only "Lehrermodus an".
-    EXPECT_FALSE(ab().Lehrermodus);
-    EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
-    EXPECT_FALSE(lehrer->ALehrerModusAus->isVisible());
-    EXPECT_FALSE(lehrer->APasswortSetzen->isVisible());
-    EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
+    QStringList texte;
+    for (const QAction *a : f->MenuFuerLehrer->actions())
+        texte << a->text();
+    EXPECT_EQ(texte, QStringList({"Lehrermodus an", "Lehrermodus aus", "Dokument mit Passwort schützen ..."}));
+    modusErwarten(false);
 
     lehrermodusAn();
     EXPECT_EQ(dialogLaeufe, 0); // no password: no prompt
-    EXPECT_TRUE(ab().Lehrermodus);
-    EXPECT_FALSE(lehrer->ALehrerModusAn->isVisible());
-    EXPECT_TRUE(lehrer->ALehrerModusAus->isVisible());
-    EXPECT_TRUE(lehrer->APasswortSetzen->isVisible());
-    EXPECT_TRUE(f->PBearbeitenSperren->isVisible());
+    modusErwarten(true);
     EXPECT_EQ(f->PBearbeitenSperren->geometry(), QRect(428, 36, 58, 33));
-    EXPECT_EQ(lehrer->SBBearbeitenMitMausSperren->toolTip(),
-              QStringLiteral("Bearbeiten mit der Maus erlauben/sperren"));
-    EXPECT_EQ(lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
-              QStringLiteral("Bearbeiten mit der Tastatur erlauben/sperren"));
-    EXPECT_EQ(lehrer->SBBearbeitenMitMausTastatur->toolTip(),
-              QStringLiteral("Bearbeiten mit der Maus/Tastatur erlauben/sperren"));
+    EXPECT_EQ(QStringList({lehrer->SBBearbeitenMitMausSperren->toolTip(),
+                           lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
+                           lehrer->SBBearbeitenMitMausTastatur->toolTip()}),
+              QStringList({"Bearbeiten mit der Maus erlauben/sperren", "Bearbeiten mit der Tastatur erlauben/sperren",
+                           "Bearbeiten mit der Maus/Tastatur erlauben/sperren"}));
     // Nothing selected: the lock buttons are disabled.
     EXPECT_FALSE(lehrer->SBBearbeitenMitMausSperren->isEnabled());
+    lehrermodusAus();
+    modusErwarten(false);
+
+    // The file commands switch teacher mode off in the workspace and then
+    // refresh the window: the teacher's controls disappear with it.
+    lehrermodusAn();
+    ab().Lehrermodus = false;
+    f->OberflaecheAktualisieren();
+    modusErwarten(false);
 }
 
-TEST_F(LehrerFenster, GruppeMitDemMausknopfSperrenUndEntsperren)
+// The buttons lock the selection and mark the drawing changed; the locks
+// stay when teacher mode ends.
+TEST_F(LehrerPanel, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalten)
 {
-    TRechteck *a = rechteck(5, 20);
-    TRechteck *b = rechteck(12, 20);
-    TGruppe *g = gruppe({a, b});
-    // The locks of group and members: mouse, then keyboard.
-    const auto sperren = [&] {
-        return std::vector<int>{g->MausGesperrt,    a->MausGesperrt,    b->MausGesperrt,
-                                g->TastaturGesperrt, a->TastaturGesperrt, b->TastaturGesperrt};
-    };
+    TRechteck *r = rechteck(5, 20);
     lehrermodusAn();
-    klicken(px(5, 20)); // selects the group
-    ASSERT_EQ(ab().Auswahl, std::vector<TZeichenObjekt *>{g});
+    klicken(px(5, 20));
+    ASSERT_EQ(ab().Auswahl, std::vector<TZeichenObjekt *>{r});
     QToolButton *maus = lehrer->SBBearbeitenMitMausSperren;
-    ASSERT_TRUE(maus->isVisible());
     ASSERT_TRUE(maus->isEnabled());
-    EXPECT_FALSE(maus->isChecked());
+    EXPECT_EQ(panel(), std::vector<bool>({true, false, true, false, false}));
     ab().Geaendert = false;
 
     QTest::mouseClick(maus, Qt::LeftButton);
     EXPECT_TRUE(maus->isChecked());
-    EXPECT_EQ(sperren(), (std::vector<int>{1, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(sperren({r}), std::vector<int>({1, 0}));
     EXPECT_TRUE(ab().Geaendert);
     QTest::mouseClick(maus, Qt::LeftButton);
     EXPECT_FALSE(maus->isChecked());
-    EXPECT_EQ(sperren(), (std::vector<int>{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(sperren({r}), std::vector<int>({0, 0}));
+    QTest::mouseClick(maus, Qt::LeftButton);
     QTest::mouseClick(lehrer->SBBearbeitenMitTastaturSperren, Qt::LeftButton);
-    EXPECT_EQ(sperren(), (std::vector<int>{0, 0, 0, 1, 1, 1}));
+    EXPECT_EQ(sperren({r}), std::vector<int>({1, 1}));
+
+    lehrermodusAus();
+    EXPECT_EQ(sperren({r}), std::vector<int>({1, 1}));
 }
 
-TEST_F(LehrerFenster, KnoepfeZeigenDenGemeinsamenZustand)
+TEST_F(LehrerPanel, KnoepfeZeigenDenGemeinsamenZustand)
 {
     TRechteck *a = rechteck(5, 20);
     TRechteck *b = rechteck(12, 20);
@@ -79,25 +94,16 @@ TEST_F(LehrerFenster, KnoepfeZeigenDenGemeinsamenZustand)
     b->MausSperreSetzen(true);
     b->TastaturSperreSetzen(true);
     waehlen({a});
-    EXPECT_TRUE(lehrer->SBBearbeitenMitMausSperren->isVisible());
-    EXPECT_TRUE(lehrer->SBBearbeitenMitMausSperren->isChecked());
-    EXPECT_FALSE(lehrer->SBBearbeitenMitTastaturSperren->isChecked());
-    EXPECT_FALSE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
-
+    EXPECT_EQ(panel(), std::vector<bool>({true, true, true, false, false}));
     // Keyboard locks differ: only the combined button.
     waehlen({a, b});
-    EXPECT_TRUE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
+    EXPECT_EQ(panel(), std::vector<bool>({false, false, false, false, true}));
     EXPECT_TRUE(lehrer->SBBearbeitenMitMausTastatur->isEnabled());
-    EXPECT_FALSE(lehrer->SBBearbeitenMitMausSperren->isVisible());
-    EXPECT_FALSE(lehrer->SBBearbeitenMitTastaturSperren->isVisible());
-
     waehlen({b});
-    EXPECT_TRUE(lehrer->SBBearbeitenMitMausSperren->isChecked());
-    EXPECT_TRUE(lehrer->SBBearbeitenMitTastaturSperren->isChecked());
-    EXPECT_FALSE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
+    EXPECT_EQ(panel(), std::vector<bool>({true, true, true, true, false}));
 }
 
-TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
+TEST_F(LehrerPanel, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
 {
     TRechteck *a = rechteck(5, 20);
     TRechteck *b = rechteck(12, 20);
@@ -107,15 +113,12 @@ TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
     waehlen({a, b});
     ab().Geaendert = false;
 
+    // "Alles lassen, wie es ist" for both, as prepared: nothing changes.
     TFBearbeitenSperren *d = lehrer->FBearbeitenSperren;
     bool knopfUntenWaehrendDialog = false;
     imDialog = [&](QDialog *dialog) {
         ASSERT_EQ(dialog, d);
         knopfUntenWaehrendDialog = lehrer->SBBearbeitenMitMausTastatur->isChecked();
-        // Prepared with the common state: both mixed, "Alles lassen, wie es
-        // ist" chosen for both.
-        EXPECT_TRUE(d->RBMausLassen->isVisible());
-        EXPECT_TRUE(d->LMaus1->isVisible());
         EXPECT_TRUE(d->RBMausLassen->isChecked());
         EXPECT_TRUE(d->RBTastaturLassen->isChecked());
         EXPECT_EQ(d->Objekte, (std::vector<TObjekt *>{a, b}));
@@ -125,33 +128,24 @@ TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
     EXPECT_EQ(dialogLaeufe, 1);
     EXPECT_TRUE(knopfUntenWaehrendDialog);
     EXPECT_FALSE(lehrer->SBBearbeitenMitMausTastatur->isChecked()); // pops up again
-    EXPECT_EQ(a->TastaturGesperrt, 1);
-    EXPECT_EQ(b->TastaturGesperrt, 0);
-    EXPECT_EQ(a->MausGesperrt, 0);
-    EXPECT_EQ(b->MausGesperrt, 1);
+    EXPECT_EQ(sperren({a, b}), std::vector<int>({0, 1, 1, 0}));
     EXPECT_FALSE(ab().Geaendert);
     EXPECT_TRUE(d->Objekte.empty());
 
-    // Now lock the keyboard and allow the mouse for both: the panel shows
-    // the two buttons again.
+    // Lock the keyboard and allow the mouse for both: the panel shows the
+    // two buttons again.
     imDialog = [&](QDialog *) {
         QTest::mouseClick(d->RBTastaturSperren, Qt::LeftButton);
         QTest::mouseClick(d->RBMausAlleErlauben, Qt::LeftButton);
         QTest::mouseClick(d->BUebernehmen, Qt::LeftButton);
     };
     QTest::mouseClick(lehrer->SBBearbeitenMitMausTastatur, Qt::LeftButton);
-    EXPECT_EQ(b->TastaturGesperrt, 1);
-    EXPECT_EQ(b->MausGesperrt, 0);
+    EXPECT_EQ(sperren({a, b}), std::vector<int>({0, 1, 0, 1}));
     EXPECT_TRUE(ab().Geaendert);
-    EXPECT_FALSE(lehrer->SBBearbeitenMitMausTastatur->isVisible());
-    EXPECT_TRUE(lehrer->SBBearbeitenMitTastaturSperren->isVisible());
-    EXPECT_TRUE(lehrer->SBBearbeitenMitTastaturSperren->isChecked());
+    EXPECT_EQ(panel(), std::vector<bool>({true, false, true, true, false}));
 }
 
-// Each lock concerns only its own way of editing, and none applies in
-// teacher mode. (Dragging, keys and the cursor over a mouse-locked figure
-// outside teacher mode, and typed calls under a keyboard lock, are covered
-// with the main window and the workspace.)
+// Each lock concerns only its own way of editing, and none applies in teacher mode.
 TEST_F(LehrerFenster, SperrenGeltenNurFuerIhrWerkzeugUndNichtImLehrermodus)
 {
     TRechteck *tastatur = rechteck(5, 20);
@@ -175,35 +169,6 @@ TEST_F(LehrerFenster, SperrenGeltenNurFuerIhrWerkzeugUndNichtImLehrermodus)
     EXPECT_GT(maus->MitteX, 15.0);
     QTest::keyClick(seite, Qt::Key_Delete);
     EXPECT_EQ(dok()->Teile.size(), 1u);
-}
-
-TEST_F(LehrerFenster, AusschaltenVerbirgtPanelUndBehaeltSperren)
-{
-    TRechteck *r = rechteck(5, 20);
-    lehrermodusAn();
-    waehlen({r});
-    QTest::mouseClick(lehrer->SBBearbeitenMitMausSperren, Qt::LeftButton);
-    QTest::mouseClick(lehrer->SBBearbeitenMitTastaturSperren, Qt::LeftButton);
-    ASSERT_EQ(r->MausGesperrt, 1);
-
-    lehrermodusAus();
-    EXPECT_FALSE(ab().Lehrermodus);
-    EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
-    EXPECT_FALSE(lehrer->APasswortSetzen->isVisible());
-    EXPECT_FALSE(lehrer->ALehrerModusAus->isVisible());
-    EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
-    EXPECT_EQ(r->MausGesperrt, 1);
-    // ... and they apply again at once.
-    const TAufrufErgebnis e = tippen(r->Name + QStringLiteral(".verschieben(1 cm, 0 cm)"));
-    EXPECT_EQ(e.Meldung, QStringLiteral("Das Bearbeiten mit der Tastatur ist für dieses Objekt gesperrt."));
-
-    // The file commands switch teacher mode off in the workspace and then
-    // refresh the window: the teacher's controls disappear with it.
-    lehrermodusAn();
-    ab().Lehrermodus = false;
-    f->OberflaecheAktualisieren();
-    EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
-    EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
 }
 
 TEST_F(LehrerFenster, RechteMaustasteOeffnetBeiGesperrterAuswahlKeinMenue)

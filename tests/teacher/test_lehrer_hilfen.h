@@ -42,22 +42,18 @@ struct LehrerFenster : Fenster {
 
     // A 4 cm x 2 cm rectangle around the point.
     TRechteck *rechteck(double mx, double my) { return Fenster::rechteck(mx, my, 4, 2); }
-    TGruppe *gruppe(const std::vector<TZeichenObjekt *> &mitglieder)
-    {
-        auto g = std::make_unique<TGruppe>(dok(), f->Analysator(), f->Klassen()->GRUPPE);
-        g->NamenVergeben();
-        TGruppe *roh = TGruppe::Gruppieren(std::move(g), mitglieder);
-        roh->GeometrieBerechnen();
-        f->Neuzeichnen();
-        return roh;
-    }
 
     // Teacher mode through the menu action, as a click on it does.
     void lehrermodusAn() { lehrer->ALehrerModusAn->trigger(); }
     void lehrermodusAus() { lehrer->ALehrerModusAus->trigger(); }
 
-    TAufrufErgebnis tippen(const QString &text)
+    // Teacher mode, its two menu entries and the lock panel all on or all off.
+    void modusErwarten(bool an)
     {
-        return ab().AufrufAusfuehren(text, int(text.size()), zf());
+        EXPECT_EQ(ab().Lehrermodus, an);
+        EXPECT_EQ(lehrer->ALehrerModusAn->isVisible(), !an);
+        EXPECT_EQ(lehrer->ALehrerModusAus->isVisible(), an);
+        EXPECT_EQ(lehrer->APasswortSetzen->isVisible(), an);
+        EXPECT_EQ(f->PBearbeitenSperren->isVisibleTo(f.get()), an);
     }
 };

@@ -36,16 +36,22 @@ struct Passwortfenster : LehrerFenster {
         imDialog = nullptr;
     }
 
-    // Runs "Dokument mit Passwort schützen ..." typing the entry, then the
-    // button.
+    QString gezeigt;        // what the set-password dialog showed when it opened
+    bool nochOffen = false; // whether it stayed open after the button
+
+    // Runs "Dokument mit Passwort schützen ..." with the entry and the button;
+    // a dialog that stays open is then cancelled.
     void passwortSetzen(const QString &eingabe, bool uebernehmen = true)
     {
-        imDialog = [eingabe, uebernehmen](QDialog *d) {
+        imDialog = [this, eingabe, uebernehmen](QDialog *d) {
             auto *schutz = qobject_cast<TFPasswortschutz *>(d);
             ASSERT_NE(schutz, nullptr);
-            schutz->EPasswort->clear();
-            QTest::keyClicks(schutz->EPasswort, eingabe);
+            EXPECT_FALSE(schutz->Uebernommen);
+            gezeigt = schutz->EPasswort->text();
+            schutz->EPasswort->setText(eingabe);
             QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
+            if ((nochOffen = schutz->isVisible()))
+                QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
         };
         lehrer->APasswortSetzen->trigger();
         imDialog = nullptr;
@@ -66,22 +72,21 @@ TEST_F(Passwortfenster, AbfrageFenster)
     QStringList zeilen;
     for (int i = 1; i <= 5; ++i)
         zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
-    EXPECT_EQ(zeilen, (QStringList{QStringLiteral("Wenn Sie hier ein Passwort eingeben, kann der"),
-                                   QStringLiteral("Lehrermodus für das aktuelle Dokument in Zukunft nur"),
-                                   QStringLiteral("durch Eingabe dieses Passwortes aktiviert werden."),
-                                   QStringLiteral("Geben Sie nichts ein, so wird der Passwortschutz"),
-                                   QStringLiteral("für dieses Dokument aufgehoben.")}));
-    EXPECT_EQ(s->BUebernehmen->text(), QStringLiteral("Übernehmen"));
-    EXPECT_EQ(s->BAbbrechen->text(), QStringLiteral("Abbrechen"));
+    zeilen << s->BUebernehmen->text() << s->BAbbrechen->text();
+    EXPECT_EQ(zeilen, QStringList({"Wenn Sie hier ein Passwort eingeben, kann der",
+                                   "Lehrermodus für das aktuelle Dokument in Zukunft nur",
+                                   "durch Eingabe dieses Passwortes aktiviert werden.",
+                                   "Geben Sie nichts ein, so wird der Passwortschutz",
+                                   "für dieses Dokument aufgehoben.", "Übernehmen", "Abbrechen"}));
 }
 
 TEST_F(Passwortfenster, DokumentOderMasterpasswortSchaltetDenLehrermodusEin)
 {
     dok()->Passwort = QStringLiteral("Tafel");
     for (const QString &eingabe : {QStringLiteral("Tafel"), MasterPasswort()}) {
+        SCOPED_TRACE(eingabe.toStdString());
         anmelden(eingabe);
-        EXPECT_TRUE(ab().Lehrermodus) << eingabe.toStdString();
-        EXPECT_TRUE(f->PBearbeitenSperren->isVisible());
+        modusErwarten(true);
         EXPECT_TRUE(meldungen.isEmpty());
         // The entry does not stay in the prompt.
         EXPECT_TRUE(lehrer->FPasswortabfrage->EPass->text().isEmpty());
@@ -96,14 +101,12 @@ TEST_F(Passwortfenster, LeereFalscheOderAbgebrocheneEingabeScheitert)
     const QString falsch = QStringLiteral("Meldung:|Das Passwort war falsch.");
     for (const QString &eingabe : {QString(), QStringLiteral("tafel"), QStringLiteral("Tafel "),
                                    QStringLiteral("Schwamm")}) {
-        ASSERT_NE(eingabe, MasterPasswort());
+        SCOPED_TRACE(eingabe.toStdString());
         meldungen.clear();
         anmelden(eingabe);
-        EXPECT_FALSE(ab().Lehrermodus) << eingabe.toStdString();
-        EXPECT_EQ(meldungen, QStringList{falsch}) << eingabe.toStdString();
+        modusErwarten(false);
+        EXPECT_EQ(meldungen, QStringList{falsch});
         EXPECT_FALSE(lehrer->FPasswortabfrage->Ok);
-        EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
-        EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
     }
     // Closing the prompt without "OK" fails silently.
     meldungen.clear();
@@ -120,22 +123,14 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     passwortSetzen(QStringLiteral("Tafel"));
     EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
     EXPECT_TRUE(lehrer->FPasswortschutz->Uebernommen);
+    EXPECT_FALSE(nochOffen);
     EXPECT_TRUE(ab().Geaendert);
 
-    // The dialog shows the current password.
-    QString gezeigt;
-    imDialog = [&](QDialog *) {
-        gezeigt = lehrer->FPasswortschutz->EPasswort->text();
-        EXPECT_FALSE(lehrer->FPasswortschutz->Uebernommen);
-        QTest::mouseClick(lehrer->FPasswortschutz->BAbbrechen, Qt::LeftButton);
-    };
-    lehrer->APasswortSetzen->trigger();
+    // The dialog shows the current password; "Abbrechen" keeps it even after typing.
+    passwortSetzen(QStringLiteral("anders"), false);
     EXPECT_EQ(gezeigt, QStringLiteral("Tafel"));
     EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
-
-    // "Abbrechen" keeps the password even after typing.
-    passwortSetzen(QStringLiteral("anders"), false);
-    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    EXPECT_FALSE(lehrer->FPasswortschutz->Uebernommen);
 
     // Nothing entered: the protection is removed.
     ab().Geaendert = false;
@@ -152,15 +147,7 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
 TEST_F(Passwortfenster, NichtSpeicherbaresZeichenWirdAbgelehnt)
 {
     lehrermodusAn();
-    bool nochOffen = false;
-    imDialog = [&](QDialog *d) {
-        auto *schutz = static_cast<TFPasswortschutz *>(d);
-        schutz->EPasswort->setText(QStringLiteral("Tafel\u0416"));
-        QTest::mouseClick(schutz->BUebernehmen, Qt::LeftButton);
-        nochOffen = schutz->isVisible();
-        QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
-    };
-    lehrer->APasswortSetzen->trigger();
+    passwortSetzen(QStringLiteral("Tafel\u0416"));
     EXPECT_TRUE(nochOffen);
     EXPECT_TRUE(dok()->Passwort.isEmpty());
     EXPECT_EQ(meldungen, QStringList{QStringLiteral(
@@ -171,30 +158,19 @@ TEST_F(Passwortfenster, GeoeffnetesDokumentMitPasswortSchaltetDenLehrermodusAus)
 {
     ASSERT_NE(f->DateiBefehle, nullptr);
     QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    auto schreiben = [&](const QString &name, const QString &passwort) {
-        TArbeitsbereich quelle;
-        quelle.Analysator().Angehalten = true;
-        quelle.Dokument().Passwort = passwort;
-        QString meldung;
-        const QString pfad = ordner.filePath(name);
-        EXPECT_TRUE(DokumentSpeichern(pfad, quelle.Dokument(), quelle.Klassen(), meldung));
-        return pfad;
-    };
-    const QString ohne = schreiben(QStringLiteral("ohne.fgo"), QString());
-    const QString mit = schreiben(QStringLiteral("mit.fgo"), QStringLiteral("Tafel"));
+    const QString ohne = ordner.filePath(QStringLiteral("ohne.fgo")), mit = ordner.filePath(QStringLiteral("mit.fgo"));
+    QString meldung;
+    ASSERT_TRUE(DokumentSpeichern(ohne, *dok(), *f->Klassen(), meldung));
+    dok()->Passwort = QStringLiteral("Tafel");
+    ASSERT_TRUE(DokumentSpeichern(mit, *dok(), *f->Klassen(), meldung));
+    dok()->Passwort.clear();
 
     lehrermodusAn();
     ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(ohne));
-    EXPECT_TRUE(ab().Lehrermodus); // no password: teacher mode stays
-    EXPECT_TRUE(f->PBearbeitenSperren->isVisible());
-
+    modusErwarten(true); // no password: teacher mode stays
     ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(mit));
     EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
-    EXPECT_FALSE(ab().Lehrermodus);
-    EXPECT_FALSE(f->PBearbeitenSperren->isVisibleTo(f.get()));
-    EXPECT_FALSE(lehrer->APasswortSetzen->isVisible());
-    EXPECT_TRUE(lehrer->ALehrerModusAn->isVisible());
+    modusErwarten(false);
 
     // Back on only with the password.
     anmelden(QStringLiteral("Tafel"));

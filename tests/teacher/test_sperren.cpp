@@ -3,7 +3,6 @@
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
-#include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "teacher/Sperren.h"
 #include "teacher/ui/BearbeitenSperren.h"
@@ -22,29 +21,12 @@ struct Zeichnung {
 
     Zeichnung() { ab.Analysator().Angehalten = true; }
 
-    template <class T>
-    T *neu(TObjekt *klasse)
+    // A named object of the class, frontmost in the document.
+    template <class T = TRechteck> T *neu(const char *klasse = "RECHTECK")
     {
-        auto o = std::make_unique<T>(&ab.Dokument(), &ab.Analysator(), klasse);
+        auto o = ab.Klassen().ObjektErzeugen(QString::fromLatin1(klasse));
         o->NamenVergeben();
-        auto *roh = o.get();
-        ab.Dokument().TeilAnhaengen(std::move(o));
-        return roh;
-    }
-    TRechteck *rechteck() { return neu<TRechteck>(ab.Klassen().RECHTECK); }
-    TLinienZug *linienzug()
-    {
-        auto *lz = neu<TLinienZug>(ab.Klassen().LINIENZUG);
-        lz->PunktAnhaengen(1, 1, 0);
-        lz->PunktAnhaengen(3, 1, 0);
-        lz->PunktAnhaengen(2, 3, 0);
-        return lz;
-    }
-    TGruppe *gruppe(const std::vector<TZeichenObjekt *> &mitglieder)
-    {
-        auto g = std::make_unique<TGruppe>(&ab.Dokument(), &ab.Analysator(), ab.Klassen().GRUPPE);
-        g->NamenVergeben();
-        return TGruppe::Gruppieren(std::move(g), mitglieder);
+        return static_cast<T *>(ab.Dokument().TeilAnhaengen(std::move(o)));
     }
 };
 
@@ -70,31 +52,32 @@ std::vector<int> alleSperren(const TObjekt &o, bool maus)
 TEST(Sperren, GemeinsamerZustandDerAuswahl)
 {
     Zeichnung z;
-    TRechteck *a = z.rechteck();
-    TRechteck *b = z.rechteck();
-    EXPECT_EQ(Sperren::Gemeinsam({}).Maus, Sperren::Uneinheitlich);
-    EXPECT_EQ(Sperren::Gemeinsam({}).Tastatur, Sperren::Uneinheitlich);
-    Sperren::TZustand s = Sperren::Gemeinsam({a, b});
-    EXPECT_EQ(s.Maus, 0);
-    EXPECT_EQ(s.Tastatur, 0);
+    TRechteck *a = z.neu();
+    TRechteck *b = z.neu();
+    // Mouse, then keyboard: 0 allowed, 1 locked, 2 mixed.
+    auto gemeinsam = [](std::vector<TZeichenObjekt *> l) {
+        const Sperren::TZustand s = Sperren::Gemeinsam(l);
+        return std::vector<int>{s.Maus, s.Tastatur};
+    };
+    EXPECT_EQ(gemeinsam({}), std::vector<int>({Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
+    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({0, 0}));
     a->TastaturSperreSetzen(true);
-    s = Sperren::Gemeinsam({a, b});
-    EXPECT_EQ(s.Maus, 0);
-    EXPECT_EQ(s.Tastatur, 2);
+    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({0, 2}));
     b->TastaturSperreSetzen(true);
     b->MausSperreSetzen(true);
-    s = Sperren::Gemeinsam({a, b});
-    EXPECT_EQ(s.Maus, 2);
-    EXPECT_EQ(s.Tastatur, 1);
-    EXPECT_EQ(Sperren::Gemeinsam({b}).Maus, 1);
+    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({2, 1}));
+    EXPECT_EQ(gemeinsam({b}), std::vector<int>({1, 1}));
 }
 
 TEST(Sperren, GruppeUndLinienzugSperrenIhreTeileMit)
 {
     Zeichnung z;
-    TRechteck *r = z.rechteck();
-    TLinienZug *lz = z.linienzug();
-    TGruppe *g = z.gruppe({r, lz});
+    TRechteck *r = z.neu();
+    auto *lz = z.neu<TLinienZug>("LINIENZUG");
+    for (int i = 0; i < 3; ++i)
+        lz->PunktAnhaengen(i, i % 2, 0);
+    TGruppe *g = TGruppe::Gruppieren(
+        std::make_unique<TGruppe>(&z.ab.Dokument(), &z.ab.Analysator(), z.ab.Klassen().GRUPPE), {r, lz});
     ASSERT_EQ(g->MitgliedAnzahl(), 2);
     const std::vector<TObjekt *> liste{g};
 
@@ -117,8 +100,8 @@ TEST(Sperren, GruppeUndLinienzugSperrenIhreTeileMit)
 TEST(Sperren, WahlZweiLaesstAllesWieEsIst)
 {
     Zeichnung z;
-    TRechteck *a = z.rechteck();
-    TRechteck *b = z.rechteck();
+    TRechteck *a = z.neu();
+    TRechteck *b = z.neu();
     a->TastaturSperreSetzen(true);
     const std::vector<TObjekt *> liste{a, b};
     EXPECT_FALSE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
@@ -140,8 +123,8 @@ struct Dialog : ::testing::Test {
 
     void SetUp() override
     {
-        a = z.rechteck();
-        b = z.rechteck();
+        a = z.neu();
+        b = z.neu();
     }
     void oeffnen()
     {
@@ -150,49 +133,48 @@ struct Dialog : ::testing::Test {
         d.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     }
+    // Whether the "leave as it is" choices and their explanations show:
+    // mouse choice, its two lines, keyboard choice, its two lines.
+    std::vector<bool> sichtbar() const
+    {
+        return {d.RBMausLassen->isVisible(), d.LMaus1->isVisible(), d.LMaus2->isVisible(),
+                d.RBTastaturLassen->isVisible(), d.LTastatur1->isVisible(), d.LTastatur2->isVisible()};
+    }
 };
 
 } // namespace
 
 TEST_F(Dialog, TexteUndBeschriftungen)
 {
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Bearbeiten mit der Maus/Tastatur erlauben/sperren"));
-    EXPECT_EQ(d.RBMausAlleErlauben->text(),
-              QStringLiteral("Bearbeiten mit der Maus für alle markierten Objekte erlauben"));
-    EXPECT_EQ(d.RBMAusAlleSperren->text(),
-              QStringLiteral("Bearbeiten mit der Maus für alle markierten Objekte sperren"));
-    EXPECT_EQ(d.RBTastaturErlauben->text(),
-              QStringLiteral("Bearbeiten mit der Tastatur für alle markierten Objekte erlauben"));
-    EXPECT_EQ(d.RBTastaturSperren->text(),
-              QStringLiteral("Bearbeiten mit der Tastatur für alle markierten Objekte sperren"));
-    EXPECT_EQ(d.RBMausLassen->text(), QStringLiteral("Alles lassen, wie es ist"));
-    EXPECT_EQ(d.RBTastaturLassen->text(), QStringLiteral("Alles lassen, wie es ist"));
-    EXPECT_EQ(d.LMaus1->text(),
-              QStringLiteral("Bei einigen der markierten Objekte ist das Bearbeiten mit der Maus erlaubt,"));
-    EXPECT_EQ(d.LMaus2->text(), QStringLiteral("Bei anderen nicht. Was wünschen Sie?"));
-    EXPECT_EQ(d.LTastatur1->text(),
-              QStringLiteral("Bei einigen der markierten Objekte ist das Bearbeiten mit der Tastatur"));
-    EXPECT_EQ(d.LTastatur2->text(), QStringLiteral("erlaubt, bei anderen nicht. Was wünschen Sie?"));
-    EXPECT_EQ(d.BUebernehmen->text(), QStringLiteral("Übernehmen"));
-    EXPECT_EQ(d.BAbbrechen->text(), QStringLiteral("Abbrechen"));
+    QStringList texte{d.windowTitle()};
+    for (const QAbstractButton *k : std::initializer_list<const QAbstractButton *>{
+             d.RBMausAlleErlauben, d.RBMAusAlleSperren, d.RBMausLassen, d.RBTastaturErlauben, d.RBTastaturSperren,
+             d.RBTastaturLassen, d.BUebernehmen, d.BAbbrechen})
+        texte << k->text();
+    texte << d.LMaus1->text() << d.LMaus2->text() << d.LTastatur1->text() << d.LTastatur2->text();
+    EXPECT_EQ(texte, QStringList({"Bearbeiten mit der Maus/Tastatur erlauben/sperren",
+                                  "Bearbeiten mit der Maus für alle markierten Objekte erlauben",
+                                  "Bearbeiten mit der Maus für alle markierten Objekte sperren",
+                                  "Alles lassen, wie es ist",
+                                  "Bearbeiten mit der Tastatur für alle markierten Objekte erlauben",
+                                  "Bearbeiten mit der Tastatur für alle markierten Objekte sperren",
+                                  "Alles lassen, wie es ist", "Übernehmen", "Abbrechen",
+                                  "Bei einigen der markierten Objekte ist das Bearbeiten mit der Maus erlaubt,",
+                                  "Bei anderen nicht. Was wünschen Sie?",
+                                  "Bei einigen der markierten Objekte ist das Bearbeiten mit der Tastatur",
+                                  "erlaubt, bei anderen nicht. Was wünschen Sie?"}));
 }
 
 TEST_F(Dialog, GemischteTastatursperreZeigtNurDortLassenUndErklaerung)
 {
     a->TastaturSperreSetzen(true); // keyboard mixed, mouse allowed for both
     oeffnen();
-    EXPECT_TRUE(d.RBTastaturLassen->isVisible());
-    EXPECT_TRUE(d.LTastatur1->isVisible());
-    EXPECT_TRUE(d.LTastatur2->isVisible());
+    EXPECT_EQ(sichtbar(), std::vector<bool>({false, false, false, true, true, true}));
     EXPECT_TRUE(d.RBTastaturLassen->isChecked());
-    EXPECT_FALSE(d.RBMausLassen->isVisible());
-    EXPECT_FALSE(d.LMaus1->isVisible());
-    EXPECT_FALSE(d.LMaus2->isVisible());
     EXPECT_TRUE(d.RBMausAlleErlauben->isChecked());
 
     // Keep the keyboard option, lock the mouse: only the mouse locks change.
     QTest::mouseClick(d.RBMAusAlleSperren, Qt::LeftButton);
-    EXPECT_TRUE(d.RBMAusAlleSperren->isChecked());
     QTest::mouseClick(d.BUebernehmen, Qt::LeftButton);
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -207,9 +189,7 @@ TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
     oeffnen();
     EXPECT_TRUE(d.RBMAusAlleSperren->isChecked());
     EXPECT_TRUE(d.RBTastaturErlauben->isChecked());
-    for (QWidget *w : std::initializer_list<QWidget *>{d.RBMausLassen, d.RBTastaturLassen, d.LMaus1, d.LMaus2,
-                                                       d.LTastatur1, d.LTastatur2})
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_EQ(sichtbar(), std::vector<bool>(6, false));
 
     QTest::mouseClick(d.RBMausAlleErlauben, Qt::LeftButton);
     QTest::mouseClick(d.RBTastaturSperren, Qt::LeftButton);
@@ -220,8 +200,5 @@ TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
     // Opened again: the radio buttons show the objects, not the last choice.
     oeffnen();
     EXPECT_TRUE(d.RBMAusAlleSperren->isChecked());
-    QTest::mouseClick(d.RBMausAlleErlauben, Qt::LeftButton);
-    QTest::mouseClick(d.RBTastaturSperren, Qt::LeftButton);
-    QTest::mouseClick(d.BUebernehmen, Qt::LeftButton);
-    EXPECT_EQ(sperren(a, b), (std::vector<int>{0, 0, 1, 1}));
+    EXPECT_TRUE(d.RBTastaturErlauben->isChecked());
 }

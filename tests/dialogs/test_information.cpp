@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 // Shown as a splash without a frame, centred on the main window, or as a
-// window with one; its lines all fit into the box.
-TEST(Information, ZeilenVersionSplashUndFenster)
+// window with one and its two links; its lines all fit into the box.
+TEST(Information, ZeilenVersionSplashFensterUndLinks)
 {
     QWidget haupt;
     haupt.setGeometry(100, 100, 800, 600);
@@ -49,16 +49,9 @@ TEST(Information, ZeilenVersionSplashUndFenster)
     EXPECT_TRUE(info.isVisible());
     EXPECT_FALSE(info.IstSplash());
     EXPECT_FALSE(info.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QTest::mouseClick(info.SBSchliessen, Qt::LeftButton);
-    EXPECT_FALSE(info.isVisible());
-}
 
-// The homepage link turns blue under the mouse; both links open their
-// address with a click, the guide as a local file that exists.
-TEST(Information, LinksOeffnenHomepageUndAnleitung)
-{
-    TFInformation info;
-    info.show();
+    // The homepage link turns blue under the mouse; both links open their
+    // address with a click, the guide as a local file that exists.
     QString geoeffnet;
     info.LabelHomepage->Oeffnen = [&](const QString &a) { geoeffnet = a; };
     info.LabelAnleitung->Oeffnen = [&](const QString &a) { geoeffnet = a; };
@@ -76,6 +69,8 @@ TEST(Information, LinksOeffnenHomepageUndAnleitung)
     QTest::mouseClick(info.LabelAnleitung, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(geoeffnet.startsWith(QStringLiteral("file://"))) << geoeffnet.toStdString();
     EXPECT_TRUE(QFile::exists(QUrl(geoeffnet).toLocalFile()));
+    QTest::mouseClick(info.SBSchliessen, Qt::LeftButton);
+    EXPECT_FALSE(info.isVisible());
 }
 
 // The guide is looked for beside the program (share/doc/figuro next to

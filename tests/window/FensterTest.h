@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 inline ::testing::AssertionResult nahe(double a, double b, double tol = 1e-9)
 {
@@ -112,10 +113,7 @@ struct Fenster : ::testing::Test {
     {
         auto r = std::make_unique<TRechteck>(dok(), f->Analysator(), f->Klassen()->RECHTECK);
         r->NamenVergeben();
-        r->MitteX = mx;
-        r->MitteY = my;
-        r->Länge = laenge;
-        r->Breite = breite;
+        std::tie(r->MitteX, r->MitteY, r->Länge, r->Breite) = std::tuple(mx, my, laenge, breite);
         r->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
         r->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 0));
         r->Linienstärke = 0.01;
@@ -201,6 +199,21 @@ struct Fenster : ::testing::Test {
         p->hide();
     }
 
+    // The names of figures, of the document's parts.
+    static QStringList namen(const std::vector<TZeichenObjekt *> &liste)
+    {
+        QStringList t;
+        for (auto *fig : liste)
+            t << fig->Name;
+        return t;
+    }
+    QStringList dokumentNamen() const
+    {
+        QStringList t;
+        for (auto &teil : dok()->Teile)
+            t << teil->Name;
+        return t;
+    }
     // The log as texts of the top-level entries.
     QStringList protokoll() const
     {

@@ -6,20 +6,6 @@
 #include <QMenuBar>
 
 struct Befehle : Fenster {
-    static QStringList namen(const std::vector<TZeichenObjekt *> &liste)
-    {
-        QStringList t;
-        for (auto *fig : liste)
-            t << fig->Name;
-        return t;
-    }
-    QStringList dokumentNamen() const
-    {
-        QStringList t;
-        for (auto &teil : dok()->Teile)
-            t << teil->Name;
-        return t;
-    }
     TLinienZug *linienzug(std::initializer_list<TWeltPunkt> punkte)
     {
         auto o = ab().Klassen().ObjektErzeugen(QStringLiteral("LINIENZUG"));
@@ -311,25 +297,7 @@ TEST_F(Kontextmenue, AufLeeremBlattOhneAuswahlbefehle)
     EXPECT_EQ(akt().AAusschneiden->statusTip(), QStringLiteral("Markiertes Objekt in die Zwischenablage verschieben"));
 }
 
-TEST_F(Punktbefehle, ZweiPunkteLassenSichWederLoeschenNochSchliessen)
-{
-    TLinienZug *lz = linienzug({{2, 2}, {8, 5}});
-    waehlen({lz});
-    const int vorher = anzahl();
-
-    QMenu *m = kontextmenue(2, 2); // on the first vertex
-    EXPECT_EQ(sichtbarePunktbefehle(), (QStringList{"Punkt löschen", "Linienzug Schließen"}));
-    EXPECT_TRUE(akt().TrennerPunkte->isVisible());
-    menueKlicken(m, akt().APunktLoeschen);
-    EXPECT_EQ(lz->PunktAnzahl(), 2);
-    m = kontextmenue(2, 2);
-    menueKlicken(m, akt().ALinienZugSchliessen);
-    EXPECT_EQ(lz->Geschlossen, 0);
-    EXPECT_EQ(anzahl(), vorher);
-    EXPECT_FALSE(ab().Geaendert);
-}
-
-TEST_F(Punktbefehle, DreiPunkte_LoeschenSchliessenBogenUndGerade)
+TEST_F(Punktbefehle, LoeschenSchliessenBogenUndGerade)
 {
     TLinienZug *lz = linienzug({{2, 2}, {8, 2}, {8, 8}, {2, 8}});
     waehlen({lz});
@@ -361,6 +329,22 @@ TEST_F(Punktbefehle, DreiPunkte_LoeschenSchliessenBogenUndGerade)
     // Nothing recorded, nothing modified.
     EXPECT_EQ(anzahl(), vorher);
     EXPECT_FALSE(ab().Geaendert);
+
+    // Two points can neither lose one nor be closed.
+    TLinienZug *zwei = linienzug({{12, 2}, {18, 5}});
+    waehlen({zwei});
+    const int nachZwei = anzahl();
+    m = kontextmenue(12, 2); // on the first vertex
+    EXPECT_EQ(sichtbarePunktbefehle(), (QStringList{"Punkt löschen", "Linienzug Schließen"}));
+    EXPECT_TRUE(akt().TrennerPunkte->isVisible());
+    menueKlicken(m, akt().APunktLoeschen);
+    EXPECT_EQ(zwei->PunktAnzahl(), 2);
+    m = kontextmenue(12, 2);
+    menueKlicken(m, akt().ALinienZugSchliessen);
+    EXPECT_EQ(zwei->Geschlossen, 0);
+    EXPECT_EQ(anzahl(), nachZwei);
+    EXPECT_FALSE(ab().Geaendert);
+    waehlen({lz});
 
     // Back to straight on the curved segment, found where the mouse is.
     lz->Punkt(1)->AbschnittArt = 1;

@@ -130,7 +130,7 @@ TEST_F(Werkzeuge, FehlendePickerwerteWerdenErsetzt)
     EXPECT_EQ(v->Linienart, 1);
 }
 
-TEST_F(Werkzeuge, StrgWaehrendDesAufziehensHaeltDieMitteFest)
+TEST_F(Werkzeuge, StrgHaeltDieMitteFestEscapeVerwirft)
 {
     werkzeug(f->SBRechteck);
     const QPoint a = px(6, 20), b = a + QPoint(60, 40);
@@ -161,23 +161,22 @@ TEST_F(Werkzeuge, StrgWaehrendDesAufziehensHaeltDieMitteFest)
     EXPECT_NEAR(r->MitteY, ay, 1e-9);
     EXPECT_NEAR(r->Länge, 2 * (bx - ax), 1e-9);
     EXPECT_NEAR(r->Breite, 2 * (ay - by), 1e-9);
-}
 
-TEST_F(Werkzeuge, EscapeUndWerkzeugwechselVerwerfenDieNeueFigur)
-{
+    // Escape while drawing throws the new figure away; so does another tool.
+    klicken(px(15, 5)); // nothing selected
     werkzeug(f->SBEllipse);
-    const QPoint a = px(4, 22);
+    const QPoint e = px(12, 22);
     const QImage leer = f->Zeichenbereich->Puffer().copy();
-    ziehenBis(a, a + QPoint(30, 30), Qt::LeftButton, 1);
+    ziehenBis(e, e + QPoint(30, 30), Qt::LeftButton, 1);
     ASSERT_EQ(zustand(), TMauszustand::FigurAufziehen);
     EXPECT_NE(f->Zeichenbereich->Puffer(), leer); // the inverted outline shows
-    const int vorher = anzahl();
+    const int eintraege = anzahl();
     QTest::keyClick(seite, Qt::Key_Escape);
     EXPECT_EQ(f->Zeichenbereich->Puffer(), leer); // and is gone again
     EXPECT_EQ(f->Steuerung->NeueFigur(), nullptr);
-    loslassen(a + QPoint(30, 30));
-    EXPECT_TRUE(dok()->Teile.empty());
-    EXPECT_EQ(anzahl(), vorher);
+    loslassen(e + QPoint(30, 30));
+    EXPECT_EQ(dok()->Teile.size(), 1u);
+    EXPECT_EQ(anzahl(), eintraege);
     EXPECT_FALSE(f->SBEllipse->isChecked());
 
     werkzeug(f->SBLinie);
@@ -231,23 +230,54 @@ TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
     EXPECT_EQ(lz->Punkt(1)->AbschnittArt, 1); // curved segments
 }
 
-TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
+// Shift pressed while a corner is dragged makes the preview proportional at
+// once; Escape then cancels: nothing changes, nothing is recorded. The same
+// for the rotation handle. A side handle dragged and released stretches the
+// figure, with previews only until the release.
+TEST_F(Werkzeuge, GriffZiehenMitShiftEscapeUndStrecken)
 {
     TRechteck *r = rechteck(6, 20, 4, 2); // 4..8
     klicken(px(6, 20));
     ASSERT_FALSE(r->Griffe.empty());
+    TGriff *ecke = Fenster::griff(r, GriffEcke);
+    ASSERT_NE(ecke, nullptr);
+    QPoint griff = px(ecke->PosX, ecke->PosY);
+    ziehenBis(griff, griff + QPoint(40, 10));
+    auto *k = static_cast<TRechteck *>(ecke->VorschauKopie.get());
+    ASSERT_NE(k, nullptr);
+    EXPECT_GT(std::fabs(k->Länge / k->Breite - 2.0), 1e-3);
+    QTest::keyPress(seite, Qt::Key_Shift);
+    EXPECT_NEAR(k->Länge / k->Breite, 2.0, 1e-6);
+    QTest::keyRelease(seite, Qt::Key_Shift);
+    int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_Escape);
+    loslassen(griff + QPoint(40, 10));
+    EXPECT_DOUBLE_EQ(r->Länge, 4.0);
+
+    TGriff *drehen = Fenster::griff(r, GriffDrehung);
+    ASSERT_NE(drehen, nullptr);
+    griff = px(drehen->PosX, drehen->PosY);
+    bewegen(griff);
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Drehen);
+    ziehenBis(griff, griff + QPoint(0, 30));
+    QTest::keyClick(seite, Qt::Key_Escape);
+    loslassen(griff + QPoint(0, 30));
+    EXPECT_DOUBLE_EQ(r->Winkel, 0.0);
+    EXPECT_EQ(anzahl(), vorher);
+    EXPECT_EQ(f->Steuerung->GriffGeste(), nullptr);
+
     // The right side handle: hovered, with its double-arrow pointer.
     TGriff *rechts = nullptr;
     for (auto &g : r->Griffe)
         if (g->GriffArt == GriffSeite && g->PosX > r->MitteX + 1)
             rechts = g.get();
     ASSERT_NE(rechts, nullptr);
-    const QPoint griff = px(rechts->PosX, rechts->PosY);
+    griff = px(rechts->PosX, rechts->PosY);
     bewegen(griff);
     EXPECT_EQ(zustand(), TMauszustand::UeberGriff);
     EXPECT_EQ(f->Zeiger(), TMauszeiger::GroesseHorizontal);
 
-    const int vorher = anzahl();
+    vorher = anzahl();
     const int aufbauten = f->Zeichenbereich->Neuaufbauten();
     const int schritt = int(std::lround(4.0 * zf()->SkalaX)); // the own length
     druecken(griff);
@@ -269,41 +299,6 @@ TEST_F(Werkzeuge, GriffZiehenStrecktDieFigur)
     EXPECT_TRUE(neu[2].startsWith(QStringLiteral("re0.LängeSetzen(")));
     EXPECT_FALSE(r->Griffe.empty()); // made anew
     EXPECT_TRUE(f->Arbeitsbereich->Geaendert);
-}
-
-// Shift pressed while a corner is dragged makes the preview proportional at
-// once; Escape then cancels: nothing changes, nothing is recorded. The same
-// for the rotation handle.
-TEST_F(Werkzeuge, GriffZiehenMitShiftUndEscape)
-{
-    TRechteck *r = rechteck(6, 20, 4, 2);
-    klicken(px(6, 20));
-    TGriff *ecke = Fenster::griff(r, GriffEcke);
-    ASSERT_NE(ecke, nullptr);
-    QPoint griff = px(ecke->PosX, ecke->PosY);
-    ziehenBis(griff, griff + QPoint(40, 10));
-    auto *k = static_cast<TRechteck *>(ecke->VorschauKopie.get());
-    ASSERT_NE(k, nullptr);
-    EXPECT_GT(std::fabs(k->Länge / k->Breite - 2.0), 1e-3);
-    QTest::keyPress(seite, Qt::Key_Shift);
-    EXPECT_NEAR(k->Länge / k->Breite, 2.0, 1e-6);
-    QTest::keyRelease(seite, Qt::Key_Shift);
-    const int vorher = anzahl();
-    QTest::keyClick(seite, Qt::Key_Escape);
-    loslassen(griff + QPoint(40, 10));
-    EXPECT_DOUBLE_EQ(r->Länge, 4.0);
-
-    TGriff *drehen = Fenster::griff(r, GriffDrehung);
-    ASSERT_NE(drehen, nullptr);
-    griff = px(drehen->PosX, drehen->PosY);
-    bewegen(griff);
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Drehen);
-    ziehenBis(griff, griff + QPoint(0, 30));
-    QTest::keyClick(seite, Qt::Key_Escape);
-    loslassen(griff + QPoint(0, 30));
-    EXPECT_DOUBLE_EQ(r->Winkel, 0.0);
-    EXPECT_EQ(anzahl(), vorher);
-    EXPECT_EQ(f->Steuerung->GriffGeste(), nullptr);
 }
 
 // A polyline drawn click by click and finished with a double click, then

@@ -1,8 +1,7 @@
-// Pictures of the analyser window for the documentation, written only when
-// the environment names a file:
-//   FIGURO_SCREENSHOT=docs/screenshots/analysator.png  (main window and
-//   analyser side by side, a drawing with groups and a polyline)
-//   FIGURO_SCREENSHOT_LISTE=...                        (the call list)
+// A click on an object card focuses the object and selects its outermost
+// group in the main window. The scene is the documentation's picture
+// analysator.png (main window and analyser side by side), saved when
+// FIGURO_SCREENSHOTS names a folder.
 #include "AnalyserHilfen.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
@@ -21,9 +20,6 @@
 
 TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
 {
-    const QByteArray ziel = qgetenv("FIGURO_SCREENSHOT");
-    if (ziel.isEmpty())
-        GTEST_SKIP() << "FIGURO_SCREENSHOT not set";
     TFMain haupt(false);
     TFAnalysator analysator(haupt.Analysator(), haupt.Dokument(), haupt.Klassen());
     haupt.AnalysatorFensterAnschliessen(&analysator);
@@ -62,6 +58,7 @@ TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
                       QPoint(f.XPixel(mitte.x()), f.YPixel(mitte.y())));
     ASSERT_EQ(analysator.ObjektImFokus(), krone);
     ASSERT_EQ(haupt.Auswahl().size(), 1u);
+    EXPECT_EQ(haupt.Auswahl().front(), haupt.Dokument()->Teile[0].get());
     analysator.resize(1060, 700);
     // The trees lie in the lower half of the sheet.
     haupt.Zeichenbereich->verticalScrollBar()->setValue(400);
@@ -76,12 +73,5 @@ TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
         p.drawPixmap(0, 0, links);
         p.drawPixmap(links.width() + 8, 0, rechts);
     }
-    ASSERT_TRUE(bild.save(QString::fromLocal8Bit(ziel)));
-
-    const QByteArray liste = qgetenv("FIGURO_SCREENSHOT_LISTE");
-    if (!liste.isEmpty()) {
-        analysator.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(0);
-        QTest::qWait(20);
-        ASSERT_TRUE(analysator.grab().save(QString::fromLocal8Bit(liste)));
-    }
+    EXPECT_TRUE(testhilfe::bildschirmfotoSichern(bild.toImage(), QStringLiteral("analysator.png")));
 }

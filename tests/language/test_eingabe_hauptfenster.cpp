@@ -1,6 +1,7 @@
 // The input field inside the main window: hint bar, light bulb, execute
 // button and the execute command; and the screenshot of the field with the
 // completion window open.
+#include "common/TestHilfen.h"
 #include "language/ui/EingabeFeld.h"
 #include "language/ui/FCodeComplete.h"
 #include "window/FensterTest.h"
@@ -149,10 +150,5 @@ TEST_F(EingabeImHauptfenster, BildschirmfotoMitOffenerVervollstaendigung)
     // The third entry is selected.
     EXPECT_EQ(popup->GewaehlterVorschlag()->Text, QStringLiteral("grau3"));
 
-    const QByteArray ordner = qgetenv("FIGURO_SCREENSHOTS");
-    if (!ordner.isEmpty()) {
-        QDir().mkpath(QString::fromLocal8Bit(ordner));
-        const QString pfad = QDir(QString::fromLocal8Bit(ordner)).filePath(QStringLiteral("eingabe.png"));
-        EXPECT_TRUE(bild.save(pfad));
-    }
+    EXPECT_TRUE(testhilfe::bildschirmfotoSichern(bild, QStringLiteral("eingabe.png")));
 }

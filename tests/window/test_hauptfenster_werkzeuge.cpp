@@ -1,4 +1,5 @@
 // Drawing with the tools, handle drags and polylines through real events.
+#include "common/TestHilfen.h"
 #include "FensterTest.h"
 #include "dialogs/ui/TextBearbeiten.h"
 #include "window/ui/AttributPanels.h"
@@ -43,9 +44,8 @@ TEST_F(Werkzeuge, RechteckZeichnenProtokolliertErzeugungUndSetzer)
 }
 
 // Every tool takes the pickers' current values (Shift gives the polygon a
-// square box). With
-// FIGURO_SCREENSHOT_HAUPTFENSTER=docs/screenshots/hauptfenster.png the
-// drawing is saved as the picture of the main window.
+// square box). When FIGURO_SCREENSHOTS names a folder the drawing is saved
+// there as hauptfenster.png.
 TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
 {
     f->resize(820, 700);
@@ -98,13 +98,11 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
               TFarbe::Echt(FarbWert(200, 255, 200)));
     EXPECT_EQ(dok()->Teile[2]->Name, QStringLiteral("ve0"));
 
-    const QByteArray ziel = qgetenv("FIGURO_SCREENSHOT_HAUPTFENSTER");
-    if (!ziel.isEmpty()) {
-        klicken(px(10.4, 26.7)); // the ellipse selected, the mouse resting on it
-        bewegen(px(10.9, 27.0));
-        QTest::qWait(50);
-        EXPECT_TRUE(f->grab().save(QString::fromLocal8Bit(ziel)));
-    }
+    klicken(px(10.4, 26.7)); // the ellipse selected, the mouse resting on it
+    bewegen(px(10.9, 27.0));
+    ASSERT_EQ(auswahl().size(), 1u);
+    EXPECT_EQ(auswahl().front()->Name, QStringLiteral("el0"));
+    EXPECT_TRUE(testhilfe::bildschirmfotoSichern(f->grab().toImage(), QStringLiteral("hauptfenster.png")));
 }
 
 // An invisible or mixed fill colour gives yellow, a mixed line colour too; a

@@ -336,8 +336,8 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("zeichnen"));
     EXPECT_EQ(auswahl().size(), 1u); // the figure was not cut
 
-    // Ctrl+V inserts at the caret; line breaks become blanks.
-    QGuiApplication::clipboard()->setText(QStringLiteral("verschieben(1,\n2)"));
+    // Ctrl+V inserts at the caret; a line break (also CR LF) becomes one blank.
+    QGuiApplication::clipboard()->setText(QStringLiteral("verschieben(1,\r\n2)"));
     QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(feld->Text(), QStringLiteral("re0.verschieben(1, 2)"));
     EXPECT_EQ(feld->Einfuegemarke(), 21);

@@ -162,11 +162,16 @@ void TEingabeFeld::auswahlZuruecksetzen()
     auswahlEnde_ = einfuegemarke_;
 }
 
-void TEingabeFeld::AuswahlLoeschen()
+std::pair<int, int> TEingabeFeld::auswahlGrenzen() const
 {
     const int laenge = int(text_.size());
-    const int von = std::clamp(std::min(auswahlAnfang_, auswahlEnde_), 0, laenge);
-    const int bis = std::clamp(std::max(auswahlAnfang_, auswahlEnde_), 0, laenge);
+    return {std::clamp(std::min(auswahlAnfang_, auswahlEnde_), 0, laenge),
+            std::clamp(std::max(auswahlAnfang_, auswahlEnde_), 0, laenge)};
+}
+
+void TEingabeFeld::AuswahlLoeschen()
+{
+    const auto [von, bis] = auswahlGrenzen();
     TextSetzen(text_.left(von) + text_.mid(bis));
     MarkeSetzen(von);
     auswahlAnfang_ = -1;
@@ -444,9 +449,7 @@ QString TEingabeFeld::AusgewaehlterText() const
 {
     if (!hatAuswahl())
         return {};
-    const int laenge = int(text_.size());
-    const int von = std::clamp(std::min(auswahlAnfang_, auswahlEnde_), 0, laenge);
-    const int bis = std::clamp(std::max(auswahlAnfang_, auswahlEnde_), 0, laenge);
+    const auto [von, bis] = auswahlGrenzen();
     return text_.mid(von, bis - von);
 }
 
@@ -464,6 +467,7 @@ void TEingabeFeld::textbefehl(const QKeyEvent *e)
         // Line breaks and tabs of a pasted call become blanks; characters
         // Figuro cannot store are refused as when typed.
         QString eingefuegt = ablage->text();
+        eingefuegt.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         for (QChar &c : eingefuegt)
             if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
                 c = QLatin1Char(' ');
@@ -484,6 +488,10 @@ void TEingabeFeld::textbefehl(const QKeyEvent *e)
 
 void TEingabeFeld::zeichenEinfuegen(const QString &zeichen)
 {
+    // Filtered first and inserted at once, so that a long paste costs one
+    // insertion, not one per character.
+    QString neu;
+    neu.reserve(zeichen.size());
     for (qsizetype i = 0; i < zeichen.size(); ++i) {
         const QChar c = zeichen[i];
         if (IstSteuerzeichen(c))
@@ -494,10 +502,13 @@ void TEingabeFeld::zeichenEinfuegen(const QString &zeichen)
                 ++i; // one refusal for the whole character
             continue;
         }
+        neu += c;
+    }
+    if (!neu.isEmpty()) {
         if (hatAuswahl())
             AuswahlLoeschen();
-        text_.insert(einfuegemarke_, c);
-        MarkeSetzen(einfuegemarke_ + 1);
+        text_.insert(einfuegemarke_, neu);
+        MarkeSetzen(einfuegemarke_ + int(neu.size()));
         auswahlZuruecksetzen();
     }
     update();

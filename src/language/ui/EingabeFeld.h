@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 class QTimer;
 class TDokument;
@@ -98,6 +99,8 @@ protected:
 
 private:
     bool hatAuswahl() const;
+    // The selection's ends in order, within the text.
+    std::pair<int, int> auswahlGrenzen() const;
     void auswahlZuruecksetzen();
     // Shift+move: the anchor stays; without a selection it is the caret.
     void auswahlBewegen(int neueMarke, bool erweitern);

@@ -1,6 +1,7 @@
 // Object diagram layout: building and placing the cards of documents with
 // 100, 1,000 and 5,000 objects (groups nested three deep, polylines
 // unfolded), finding a card, and painting one window-sized view.
+#include "BenchMain.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/ObjektBaum.h"
 #include "figures/UZeichenObjekte.h"
@@ -117,12 +118,5 @@ BENCHMARK(BM_SichtbarenTeilZeichnen)->Arg(100)->Arg(1000)->Arg(5000)->Unit(bench
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchmarkHauptprogramm<QGuiApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 //
 // Goals: opening (parse and build every object) at most three times the
 // yardstick's bare parse; saving under 100 ms.
+#include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
 #include "model/Codec1252.h"
@@ -215,12 +216,5 @@ BENCHMARK(BM_AlsBytes)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchmarkHauptprogramm<QGuiApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Exporting a drawing of 1,000 mixed figures as a PNG of the whole sheet at
 // 300 dpi (2421 x 3449 pixels), the case a teacher meets when putting a
 // busy worksheet picture on a slide.
+#include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
 #include "model/Dokument.h"
@@ -81,9 +82,5 @@ BENCHMARK(PdfDesBlattes)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(5
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return BenchmarkHauptprogramm<QGuiApplication>(argc, argv);
 }

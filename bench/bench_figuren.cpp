@@ -1,5 +1,6 @@
 // Rendering cost of a drawing: many mixed small figures, and a few large
 // ellipses (large fills, many outline points).
+#include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
 #include "model/Dokument.h"
@@ -132,10 +133,5 @@ BENCHMARK(BM_GrosseEllipsen)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchmarkHauptprogramm<QGuiApplication>(argc, argv);
 }

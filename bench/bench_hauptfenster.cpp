@@ -2,6 +2,7 @@
 // redraw the preview copy on the cached sheet image, update the changed
 // rectangle and let it paint) with 10 and with 10,000 figures in the
 // drawing, and a full buffered repaint of 1,000 figures at 100 %.
+#include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
@@ -145,13 +146,5 @@ BENCHMARK(BM_NeuzeichnenMitAnzeige)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchmarkHauptprogramm<QApplication>(argc, argv);
 }

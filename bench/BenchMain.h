@@ -1,0 +1,20 @@
+#pragma once
+// The main function every benchmark program shares: headless Qt (offscreen
+// unless the environment names a platform), then Google Benchmark.
+#include <QByteArray>
+#include <QtGlobal>
+#include <benchmark/benchmark.h>
+
+template <class Anwendung>
+int BenchmarkHauptprogramm(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Anwendung app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -31,6 +31,22 @@ void trenner(TDiagrammFlaeche &flaeche, const TKartenMasse &m, int zeile)
     flaeche.Linie(Lage, y, Lage + m.Breite, y);
 }
 
+// Starts drawing a card when it fits: saves the painter (the caller
+// restores it), white background, the frame's pen colour and width.
+bool karteBeginnen(TDiagrammFlaeche &flaeche, const TKartenMasse &m, const QColor &rahmen, double stift)
+{
+    if (!groessePasst(flaeche, m) || !flaeche.Leinwand)
+        return false;
+    QPainter &p = *flaeche.Leinwand;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    flaeche.HintergrundZeichnen(Qt::white);
+    p.setPen(QPen(rahmen, 1));
+    p.setBrush(Qt::white);
+    flaeche.StiftbreiteSetzen(stift);
+    return true;
+}
+
 } // namespace
 
 QStringList KlassenKartenZeilen(const QString &klassenName, const std::vector<TAttribut> &attribute,
@@ -88,15 +104,9 @@ bool KlassenKarteZeichnen(TDiagrammFlaeche &flaeche, const TObjekt &klasse)
 bool KlassenKarteZeichnen(TDiagrammFlaeche &flaeche, const QStringList &zeilen, int attributAnzahl)
 {
     const TKartenMasse m = KartenMasse(flaeche, zeilen);
-    if (!groessePasst(flaeche, m) || !flaeche.Leinwand)
+    if (!karteBeginnen(flaeche, m, Qt::black, Klassenstift))
         return false;
     QPainter &p = *flaeche.Leinwand;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    flaeche.HintergrundZeichnen(Qt::white);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    flaeche.StiftbreiteSetzen(Klassenstift);
     flaeche.Rechteck(Lage, Lage, Lage + m.Breite, Lage + m.Hoehe);
     for (int i = 0; i < zeilen.size(); ++i)
         flaeche.Text(zeilen[i], Lage + Innenrand, m.ZeileOben(i));
@@ -114,15 +124,9 @@ bool ObjektKarteZeichnen(TDiagrammFlaeche &flaeche, const TObjekt &objekt)
     for (const auto &z : zeilen)
         ganz << z.Text + z.Wert;
     const TKartenMasse m = KartenMasse(flaeche, ganz);
-    if (!groessePasst(flaeche, m) || !flaeche.Leinwand)
+    if (!karteBeginnen(flaeche, m, FokusGruen, Objektstift))
         return false;
     QPainter &p = *flaeche.Leinwand;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    flaeche.HintergrundZeichnen(Qt::white);
-    p.setPen(QPen(FokusGruen, 1));
-    p.setBrush(Qt::white);
-    flaeche.StiftbreiteSetzen(Objektstift);
     flaeche.RundRechteck(Objektrundung, Lage, Lage, Lage + m.Breite, Lage + m.Hoehe);
     p.setPen(QPen(Qt::black, 1));
     flaeche.StiftbreiteSetzen(Klassenstift);

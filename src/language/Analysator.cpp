@@ -1,5 +1,7 @@
 #include "language/Analysator.h"
 
+#include <algorithm>
+
 void TAnalysator::Protokollieren(std::unique_ptr<TMethodenAufruf> aufruf)
 {
     if (!aufruf || aufruf->Unterdrueckt || Angehalten)
@@ -43,4 +45,21 @@ int TAnalysator::BeobachterAnmelden(Beobachter b)
 void TAnalysator::BeobachterAbmelden(int kennung)
 {
     std::erase_if(beobachter_, [kennung](const auto &p) { return p.first == kennung; });
+}
+
+void TAnalysator::Leeren()
+{
+    protokoll_.clear();
+}
+
+void TAnalysator::EintraegeEntfernen(long long von, long long bis)
+{
+    // Running number of protokoll_[i] is erste + i.
+    const long long erste = gesamt_ - static_cast<long long>(protokoll_.size());
+    const long long a = std::max(von, erste) - erste;
+    const long long b = std::min(bis, gesamt_) - erste;
+    if (a >= b)
+        return;
+    protokoll_.erase(protokoll_.begin() + a, protokoll_.begin() + b);
+    gesamt_ -= b - a;
 }

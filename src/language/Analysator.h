@@ -36,6 +36,15 @@ public:
     // dropped since); lets views map entries to running numbers.
     long long GesamtAnzahl() const { return gesamt_; }
 
+    // The undo history's two changes of the log (undo and redo themselves
+    // log nothing): Leeren starts a fresh log (new or opened document);
+    // EintraegeEntfernen drops the top-level entries with running numbers
+    // von..bis-1 (the entries of undone steps when a new step is made), so
+    // the entries after them move up by the number removed. Observers are
+    // not told: views rebuild from Protokoll() afterwards.
+    void Leeren();
+    void EintraegeEntfernen(long long von, long long bis);
+
     // Observers of new top-level entries (the analyser window listens).
     using Beobachter = std::function<void(const TMethodenAufruf &)>;
     int BeobachterAnmelden(Beobachter b);

@@ -7,7 +7,99 @@
 #include "window/Zeichenflaeche.h"
 
 #include <QPainter>
+#include <QUndoStack>
 #include <algorithm>
+
+// One step of the history: the document before and after it (file bytes,
+// implicitly shared with the neighbouring steps), the selection before and
+// after (index paths from the document), and the running numbers of the
+// log entries it made. The change has already happened when the step is
+// pushed, so its first redo does nothing.
+class TSchritt : public QUndoCommand
+{
+public:
+    TSchritt(TArbeitsbereich &ab, QByteArray vorher, QByteArray nachher, std::vector<std::vector<int>> auswahlVorher,
+             std::vector<std::vector<int>> auswahlNachher, long long von, long long bis, const QString &text)
+        : ab_(ab), Vorher(std::move(vorher)), Nachher(std::move(nachher)), AuswahlVorher(std::move(auswahlVorher)),
+          AuswahlNachher(std::move(auswahlNachher)), Von(von), Bis(bis)
+    {
+        setText(text);
+    }
+    void undo() override
+    {
+        if (!ab_.umbau_)
+            ab_.zustandVormerken(&Vorher, &AuswahlVorher);
+    }
+    void redo() override
+    {
+        if (erstes_) {
+            erstes_ = false;
+            return;
+        }
+        if (!ab_.umbau_)
+            ab_.zustandVormerken(&Nachher, &AuswahlNachher);
+    }
+
+    TArbeitsbereich &ab_;
+    QByteArray Vorher, Nachher;
+    std::vector<std::vector<int>> AuswahlVorher, AuswahlNachher;
+    long long Von, Bis; // log entries von..bis-1
+    bool erstes_ = true;
+};
+
+namespace {
+
+const TSchritt *schrittAn(const QUndoStack &s, int i)
+{
+    return static_cast<const TSchritt *>(s.command(i));
+}
+
+} // namespace
+
+namespace {
+
+// The place of an object known to be alive and in the document.
+std::vector<int> besitzerPfad(const TObjekt *objekt)
+{
+    std::vector<int> pfad;
+    for (const TObjekt *o = objekt; o && o->Besitzer; o = o->Besitzer)
+        pfad.insert(pfad.begin(), o->Besitzer->TeilIndex(o));
+    return pfad;
+}
+
+bool suchen(const TObjekt &in, const TObjekt *gesucht, std::vector<int> &pfad)
+{
+    for (std::size_t i = 0; i < in.Teile.size(); ++i) {
+        pfad.push_back(int(i));
+        if (in.Teile[i].get() == gesucht || suchen(*in.Teile[i], gesucht, pfad))
+            return true;
+        pfad.pop_back();
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<int> TArbeitsbereich::Pfad(const TObjekt *objekt) const
+{
+    // Searched from the document: the pointer may belong to an object that
+    // is gone, so it is only compared, never read.
+    std::vector<int> pfad;
+    if (!objekt || !suchen(*dokument_, objekt, pfad))
+        pfad.clear();
+    return pfad;
+}
+
+TObjekt *TArbeitsbereich::ObjektAnPfad(const std::vector<int> &pfad) const
+{
+    TObjekt *o = dokument_.get();
+    for (int i : pfad) {
+        if (i < 0 || i >= int(o->Teile.size()))
+            return nullptr;
+        o = o->Teile[std::size_t(i)].get();
+    }
+    return o;
+}
 
 bool TAufrufErgebnis::MeldungAnzeigen() const
 {
@@ -25,12 +117,17 @@ TArbeitsbereich::TArbeitsbereich()
       klassen_(std::make_unique<TKlassenObjekte>(analysator_.get(), dokument_.get()))
 {
     dokument_->EinfuegenAktion = [this] { EinfuegenAusfuehren(); };
+    verlauf_ = std::make_unique<QUndoStack>();
+    verlauf_->setUndoLimit(MaximaleSchritte);
+    QObject::connect(verlauf_.get(), &QUndoStack::cleanChanged, [this] { geaendertAktualisieren(); });
 }
 
 TArbeitsbereich::~TArbeitsbereich()
 {
     // Nothing freed at exit is logged: the recorder stops first.
     analysator_->Angehalten = true;
+    umbau_ = true;
+    verlauf_.reset();
     dokument_->EinfuegenAktion = nullptr;
     Auswahl.clear();
     Zwischenablage.clear();
@@ -55,8 +152,8 @@ TAufrufErgebnis TArbeitsbereich::AufrufAusfuehren(const QString &text, int einfu
         return ergebnis;
     }
 
+    SchrittBeginnen();
     analysator_->AusEingabefeld = true;
-    Geaendert = true;
 
     // Without a drawing area, `zeichnen` draws onto a small off-screen image.
     QPainter ersatzMaler;
@@ -87,6 +184,9 @@ TAufrufErgebnis TArbeitsbereich::AufrufAusfuehren(const QString &text, int einfu
         zf->Leinwand = nullptr;
     }
     analysator_->AusEingabefeld = false;
+    // A call refused by a lock, one that only draws or reports an error
+    // changes nothing and is no step.
+    SchrittAbschliessen();
 
     ergebnis.Ausgefuehrt = true;
     ergebnis.Meldung = meldung;
@@ -193,8 +293,6 @@ void TArbeitsbereich::EinfuegenAusfuehren()
         figur->GeometrieBerechnen();
         Auswahl.push_back(figur);
     }
-    if (!Zwischenablage.empty())
-        Geaendert = true;
     melden(AuswahlGeaendert);
     melden(DokumentGeaendert);
 }
@@ -218,7 +316,6 @@ void TArbeitsbereich::ObjekteLoeschen(const std::vector<TZeichenObjekt *> &figur
     }
     if (istAuswahl)
         Auswahl.clear();
-    Geaendert = true;
     melden(AuswahlGeaendert);
     melden(DokumentGeaendert);
 }
@@ -237,7 +334,6 @@ QString TArbeitsbereich::GruppeAufloesen(TGruppe *gruppe)
         return {};
     freigabeMelden(gruppe);
     eigen.reset(); // records `freigeben` for the group only: it has no members left
-    Geaendert = true;
     melden(AuswahlGeaendert);
     melden(DokumentGeaendert);
     return {};
@@ -287,4 +383,317 @@ void TArbeitsbereich::AuswahlLeeren()
     for (TZeichenObjekt *figur : Auswahl)
         figur->GriffeFreigeben();
     Auswahl.clear();
+}
+
+// ------------------------------------------------------------- history
+
+std::vector<std::vector<int>> TArbeitsbereich::auswahlPfade() const
+{
+    std::vector<std::vector<int>> pfade;
+    pfade.reserve(Auswahl.size());
+    for (const TZeichenObjekt *figur : Auswahl)
+        pfade.push_back(besitzerPfad(figur));
+    return pfade;
+}
+
+void TArbeitsbereich::SchrittBeginnen()
+{
+    schrittBegonnen_ = true;
+    schrittBeginn_ = analysator_->GesamtAnzahl();
+    auswahlVorher_ = auswahlPfade();
+    // The state the step starts from. Usually the state after the last
+    // step; then it shares its bytes.
+    if (ZustandLesen) {
+        zustandVorher_ = ZustandLesen();
+        if (zustandVorher_ == zustand_)
+            zustandVorher_ = zustand_;
+    }
+}
+
+bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
+{
+    const bool begonnen = schrittBegonnen_;
+    schrittBegonnen_ = false;
+    const long long bis = analysator_->GesamtAnzahl();
+    long long von = std::min(begonnen ? schrittBeginn_ : letztesEnde_, bis);
+    letztesEnde_ = bis;
+    if (!ZustandLesen) {
+        // No history: every finished step counts as a change.
+        Geaendert = true;
+        if (InhaltGeaendert)
+            InhaltGeaendert();
+        return true;
+    }
+    QByteArray vorher = begonnen ? std::move(zustandVorher_) : zustand_;
+    zustandVorher_.clear();
+    QByteArray nachher = ZustandLesen();
+    if (nachher == vorher) {
+        // Nothing changed: no step; the entries logged meanwhile (a
+        // `kopieren`, a drawing) belong to none.
+        zustand_ = std::move(nachher);
+        return false;
+    }
+    std::vector<std::vector<int>> auswahlNachher = auswahlPfade();
+    std::vector<std::vector<int>> auswahlVorher = begonnen ? std::move(auswahlVorher_) : auswahlNachher;
+    auswahlVorher_.clear();
+
+    // The steps that could have been redone go, and their log entries with
+    // them (they all lie before this step's entries).
+    long long entfernt = 0;
+    for (int i = verlauf_->count() - 1; i >= verlauf_->index(); --i) {
+        const TSchritt *s = schrittAn(*verlauf_, i);
+        const long long vorher = analysator_->GesamtAnzahl();
+        analysator_->EintraegeEntfernen(s->Von, s->Bis);
+        entfernt += vorher - analysator_->GesamtAnzahl();
+    }
+    von = std::max(von - entfernt, 0LL);
+    const long long neuBis = bis - entfernt;
+    letztesEnde_ = neuBis;
+
+    QString text = ersatzText;
+    const auto &protokoll = analysator_->Protokoll();
+    const long long erste = analysator_->GesamtAnzahl() - static_cast<long long>(protokoll.size());
+    if (von < neuBis && von >= erste)
+        text = protokoll[std::size_t(von - erste)]->AnzeigeText();
+    if (text.isEmpty())
+        text = QStringLiteral("Änderung");
+
+    verlaufBegrenzen(std::size_t(nachher.size()));
+    auto *schritt = new TSchritt(*this, std::move(vorher), nachher, std::move(auswahlVorher),
+                                 std::move(auswahlNachher), von, neuBis, text);
+    zustand_ = std::move(nachher);
+    verlauf_->push(schritt); // the first redo does nothing
+    geaendertAktualisieren();
+    melden(VerlaufGeaendert);
+    melden(InhaltGeaendert);
+    return true;
+}
+
+std::size_t TArbeitsbereich::VerlaufSpeicher() const
+{
+    // Each state is shared by the step after which it stands and the step
+    // before which it stands: count the states once.
+    std::size_t summe = 0;
+    for (int i = 0; i < verlauf_->count(); ++i) {
+        const TSchritt *s = schrittAn(*verlauf_, i);
+        if (i == 0 || s->Vorher.constData() != schrittAn(*verlauf_, i - 1)->Nachher.constData())
+            summe += std::size_t(s->Vorher.size());
+        summe += std::size_t(s->Nachher.size());
+        summe += (s->AuswahlVorher.size() + s->AuswahlNachher.size()) * sizeof(std::vector<int>);
+    }
+    return summe;
+}
+
+void TArbeitsbereich::verlaufBegrenzen(std::size_t neu)
+{
+    // The undo limit drops the oldest step by itself; the memory bound
+    // is ours. QUndoStack cannot drop its bottom commands, so the history
+    // is rebuilt without the oldest quarter of what it holds.
+    const std::size_t speicher = VerlaufSpeicher();
+    const int anzahl = verlauf_->index(); // the undone steps go at the push
+    if (anzahl == 0 || speicher + neu <= MaximalerVerlaufSpeicher)
+        return;
+    struct TDaten {
+        QByteArray vorher, nachher;
+        std::vector<std::vector<int>> av, an;
+        long long von, bis;
+        QString text;
+    };
+    std::vector<TDaten> daten;
+    for (int i = 0; i < anzahl; ++i) {
+        const TSchritt *s = schrittAn(*verlauf_, i);
+        daten.push_back({s->Vorher, s->Nachher, s->AuswahlVorher, s->AuswahlNachher, s->Von, s->Bis, s->text()});
+    }
+    // Drop from the bottom until the rest and the new state fit, and at
+    // least a quarter, so that rebuilding stays rare.
+    std::size_t rest = speicher + neu;
+    int weg = 0;
+    while (weg < anzahl && (rest > MaximalerVerlaufSpeicher || weg < anzahl / 4)) {
+        rest -= std::size_t(daten[std::size_t(weg)].nachher.size());
+        ++weg;
+    }
+    const int sauber = verlauf_->cleanIndex();
+    umbau_ = true;
+    verlauf_->clear();
+    if (sauber != weg)
+        verlauf_->resetClean();
+    for (int i = weg; i < anzahl; ++i) {
+        TDaten &d = daten[std::size_t(i)];
+        verlauf_->push(new TSchritt(*this, d.vorher, d.nachher, std::move(d.av), std::move(d.an), d.von, d.bis, d.text));
+        if (i + 1 == sauber)
+            verlauf_->setClean();
+    }
+    umbau_ = false;
+    geaendertAktualisieren();
+}
+
+bool TArbeitsbereich::KannRueckgaengig() const
+{
+    return verlauf_->canUndo();
+}
+
+bool TArbeitsbereich::KannWiederherstellen() const
+{
+    return verlauf_->canRedo();
+}
+
+QString TArbeitsbereich::RueckgaengigText() const
+{
+    return verlauf_->canUndo() ? verlauf_->undoText() : QString();
+}
+
+QString TArbeitsbereich::WiederherstellenText() const
+{
+    return verlauf_->canRedo() ? verlauf_->redoText() : QString();
+}
+
+int TArbeitsbereich::SchrittAnzahl() const
+{
+    return verlauf_->count();
+}
+
+int TArbeitsbereich::ErledigteSchritte() const
+{
+    return verlauf_->index();
+}
+
+bool TArbeitsbereich::Rueckgaengig()
+{
+    if (!verlauf_->canUndo())
+        return false;
+    ZuSchritt(verlauf_->index() - 1);
+    return true;
+}
+
+bool TArbeitsbereich::Wiederherstellen()
+{
+    if (!verlauf_->canRedo())
+        return false;
+    ZuSchritt(verlauf_->index() + 1);
+    return true;
+}
+
+void TArbeitsbereich::ZuSchritt(int schritte)
+{
+    schritte = std::clamp(schritte, 0, verlauf_->count());
+    if (schritte == verlauf_->index())
+        return;
+    schrittBegonnen_ = false;
+    vorgemerkt_ = nullptr;
+    vorgemerkteAuswahl_ = nullptr;
+    verlauf_->setIndex(schritte);
+    vorgemerktenZustandAnwenden();
+    letztesEnde_ = analysator_->GesamtAnzahl();
+    geaendertAktualisieren();
+    melden(VerlaufGeaendert);
+    melden(InhaltGeaendert);
+}
+
+void TArbeitsbereich::zustandVormerken(const QByteArray *zustand, const std::vector<std::vector<int>> *auswahl)
+{
+    // setIndex walks step by step: only the last state counts.
+    vorgemerkt_ = zustand;
+    vorgemerkteAuswahl_ = auswahl;
+}
+
+void TArbeitsbereich::vorgemerktenZustandAnwenden()
+{
+    if (!vorgemerkt_ || !ZustandSchreiben)
+        return;
+    const QByteArray bytes = *vorgemerkt_;
+    const std::vector<std::vector<int>> pfade = *vorgemerkteAuswahl_;
+    vorgemerkt_ = nullptr;
+    vorgemerkteAuswahl_ = nullptr;
+
+    // The caller has let go of every figure (views, handles, gestures):
+    // all of them are replaced.
+    AuswahlLeeren();
+    // Undo and redo are no method calls: nothing is logged, not even the
+    // release of the figures replaced.
+    const bool angehalten = analysator_->Angehalten;
+    analysator_->Angehalten = true;
+    ZustandSchreiben(bytes);
+    analysator_->Angehalten = angehalten;
+    zustand_ = bytes;
+
+    for (const auto &pfad : pfade)
+        if (auto *figur = dynamic_cast<TZeichenObjekt *>(ObjektAnPfad(pfad)))
+            Auswahl.push_back(figur);
+    melden(AuswahlGeaendert);
+    melden(DokumentGeaendert);
+}
+
+void TArbeitsbereich::geaendertAktualisieren()
+{
+    Geaendert = basisGeaendert_ || !verlauf_->isClean();
+}
+
+void TArbeitsbereich::VerlaufLeeren()
+{
+    const bool geaendert = Geaendert;
+    umbau_ = true;
+    verlauf_->clear();
+    umbau_ = false;
+    basisGeaendert_ = geaendert;
+    schrittBegonnen_ = false;
+    letztesEnde_ = analysator_->GesamtAnzahl();
+    if (ZustandLesen)
+        zustand_ = ZustandLesen();
+    geaendertAktualisieren();
+    melden(VerlaufGeaendert);
+}
+
+void TArbeitsbereich::AenderungOhneSchritt()
+{
+    VerlaufLeeren();
+    basisGeaendert_ = true;
+    geaendertAktualisieren();
+    melden(InhaltGeaendert);
+}
+
+void TArbeitsbereich::NeuBegonnen()
+{
+    analysator_->Leeren();
+    umbau_ = true;
+    verlauf_->clear();
+    umbau_ = false;
+    basisGeaendert_ = false;
+    schrittBegonnen_ = false;
+    letztesEnde_ = analysator_->GesamtAnzahl();
+    if (ZustandLesen)
+        zustand_ = ZustandLesen();
+    geaendertAktualisieren();
+    melden(VerlaufGeaendert);
+    melden(InhaltGeaendert);
+}
+
+void TArbeitsbereich::Gespeichert()
+{
+    basisGeaendert_ = false;
+    if (ZustandLesen)
+        zustand_ = ZustandLesen();
+    verlauf_->setClean();
+    geaendertAktualisieren();
+}
+
+bool TArbeitsbereich::EintragZurueckgenommen(long long nummer) const
+{
+    for (int i = verlauf_->index(); i < verlauf_->count(); ++i) {
+        const TSchritt *s = schrittAn(*verlauf_, i);
+        if (nummer >= s->Von && nummer < s->Bis)
+            return true;
+    }
+    return false;
+}
+
+int TArbeitsbereich::SchrittBisEintrag(long long nummer) const
+{
+    int schritte = 0;
+    for (int i = 0; i < verlauf_->count(); ++i) {
+        const TSchritt *s = schrittAn(*verlauf_, i);
+        if (s->Von > nummer)
+            break;
+        schritte = i + 1;
+    }
+    return schritte;
 }

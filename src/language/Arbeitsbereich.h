@@ -1,11 +1,15 @@
 #pragma once
 #include "language/Scanner.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QUndoStack;
 
 class TAnalysator;
 class TDokument;
@@ -63,6 +67,9 @@ public:
     // Unnamed preview copies made by copy and cut (owned).
     std::vector<std::unique_ptr<TZeichenObjekt>> Zwischenablage;
     bool Lehrermodus = false;
+    // The document differs from the file last saved or opened. It follows
+    // the history (see below): read it, set it only through the history's
+    // functions.
     bool Geaendert = false;
     QString Dateiname;
 
@@ -74,6 +81,80 @@ public:
     // The object is about to be freed: a view showing it must let go of it
     // (the analyser then focuses the document).
     std::function<void(TObjekt *)> AnalysatorZuruecksetzen;
+    // The document's content changed: after every finished step, undo and
+    // redo, and when a document was made new or opened.
+    std::function<void()> InhaltGeaendert;
+    // The history changed (a step, undo, redo, emptied): menu captions and
+    // the grey entries of the call log need refreshing.
+    std::function<void()> VerlaufGeaendert;
+
+    // --- history of steps (undo and redo) ---
+    // One step is one change the user made: an executed call, a finished
+    // gesture, a command, a picker choice, a dialog's OK, a renaming. The
+    // history keeps the whole document (figures, names, counters,
+    // background) after every step, as the bytes of its file; undo and redo
+    // rebuild the document from them with the recorder paused. The two
+    // functions reading and writing those bytes come from the file layer
+    // (VerlaufAnschliessen in persistence/Dokumentdatei.h); without them
+    // there is no history and a finished step only marks the document as
+    // changed.
+    std::function<QByteArray()> ZustandLesen;
+    std::function<bool(const QByteArray &)> ZustandSchreiben;
+
+    // Remembers the document, the selection and the log position where a
+    // step starts. Optional: without it the step starts from the state
+    // after the last step, with the selection as it is when it finishes.
+    void SchrittBeginnen();
+    // Ends a step: when the document differs from the state after the last
+    // step it becomes a step of the history (named after its first log
+    // entry, else after ersatzText), undone steps and their log entries are
+    // dropped, Geaendert follows and InhaltGeaendert fires. Returns whether
+    // it was a step. A refused call or a change of nothing is no step.
+    bool SchrittAbschliessen(const QString &ersatzText = {});
+    bool KannRueckgaengig() const;
+    bool KannWiederherstellen() const;
+    // The name of the step undo or redo would take back or do again
+    // (empty when there is none).
+    QString RueckgaengigText() const;
+    QString WiederherstellenText() const;
+    // Undo or redo one step; false when there was none.
+    bool Rueckgaengig();
+    bool Wiederherstellen();
+    // Undoes or redoes until `schritte` steps are done (0: none), restoring
+    // the document once.
+    void ZuSchritt(int schritte);
+    int SchrittAnzahl() const;    // steps in the history (done and undone)
+    int ErledigteSchritte() const; // steps done (the rest are undone)
+    // Empties the history, keeping the drawing and Geaendert (teacher mode
+    // switched, locks changed: these are never undone).
+    void VerlaufLeeren();
+    // A change that is no step (locks, password): marks the document as
+    // changed and empties the history, so undo never takes it back.
+    void AenderungOhneSchritt();
+    // After a new or opened document: fresh call log, empty history, not
+    // changed.
+    void NeuBegonnen();
+    // After saving: this state is the saved one.
+    void Gespeichert();
+    // The log entry with this running number (TAnalysator::GesamtAnzahl
+    // counting) belongs to an undone step.
+    bool EintragZurueckgenommen(long long nummer) const;
+    // The number of done steps that leaves the entry's step the last one
+    // done (for an entry outside any step: the last step before it).
+    int SchrittBisEintrag(long long nummer) const;
+    // Bytes the history holds (shared states counted once).
+    std::size_t VerlaufSpeicher() const;
+    // Bounds: at most this many steps and this many bytes; past that the
+    // oldest steps go.
+    static constexpr int MaximaleSchritte = 500;
+    static constexpr std::size_t MaximalerVerlaufSpeicher = std::size_t(64) * 1024 * 1024;
+    // An object's place: the indices from the document down to it (empty
+    // for the document or nullptr), and the object at such a place.
+    std::vector<int> Pfad(const TObjekt *objekt) const;
+    TObjekt *ObjektAnPfad(const std::vector<int> &pfad) const;
+    // The Qt undo stack (for tests and views; change it only through the
+    // functions above).
+    const QUndoStack &Verlauf() const { return *verlauf_; }
 
     // --- typed calls ---
     // Analyses text with the caret after `einfuegemarke` characters and, when
@@ -116,6 +197,12 @@ public:
     void AuswahlLeeren();
 
 private:
+    friend class TSchritt;
+    std::vector<std::vector<int>> auswahlPfade() const;
+    void zustandVormerken(const QByteArray *zustand, const std::vector<std::vector<int>> *auswahl);
+    void vorgemerktenZustandAnwenden();
+    void geaendertAktualisieren();
+    void verlaufBegrenzen(std::size_t neu);
     void melden(const std::function<void()> &f) const
     {
         if (f)
@@ -136,4 +223,23 @@ private:
     // Off-screen surface for calls run without a drawing area.
     std::unique_ptr<TZeichenflaeche> ersatzFlaeche_;
     QImage ersatzBild_;
+
+    std::unique_ptr<QUndoStack> verlauf_;
+    // The document after the last step (or as opened, saved, emptied).
+    QByteArray zustand_;
+    // Where the running step started: log count and selection.
+    bool schrittBegonnen_ = false;
+    long long schrittBeginn_ = 0;
+    std::vector<std::vector<int>> auswahlVorher_;
+    QByteArray zustandVorher_;
+    // Log count when the last step (or non-step) ended.
+    long long letztesEnde_ = 0;
+    // Geaendert at the bottom of the history: true when the history was
+    // emptied while the document was changed.
+    bool basisGeaendert_ = false;
+    // The state undo/redo chose, applied once after the stack moved.
+    const QByteArray *vorgemerkt_ = nullptr;
+    const std::vector<std::vector<int>> *vorgemerkteAuswahl_ = nullptr;
+    // True while the history is rebuilt (bound): commands do nothing.
+    bool umbau_ = false;
 };

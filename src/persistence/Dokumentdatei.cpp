@@ -1,5 +1,6 @@
 #include "persistence/Dokumentdatei.h"
 
+#include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "persistence/ObjektXML.h"
@@ -103,4 +104,15 @@ bool DokumentAusBytes(const QByteArray &bytes, TDokument &dokument, TKlassenObje
     if (!dom.LadenAusBytes(bytes, meldung))
         return false;
     return AusDOM(dom, dokument, klassen, meldung, mitPasswort);
+}
+
+void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich)
+{
+    TArbeitsbereich *ab = &arbeitsbereich;
+    ab->ZustandLesen = [ab] { return DokumentAlsBytes(ab->Dokument(), ab->Klassen()); };
+    ab->ZustandSchreiben = [ab](const QByteArray &bytes) {
+        QString meldung;
+        return DokumentAusBytes(bytes, ab->Dokument(), ab->Klassen(), meldung);
+    };
+    ab->VerlaufLeeren();
 }

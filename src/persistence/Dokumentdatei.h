@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+class TArbeitsbereich;
 class TDokument;
 class TKlassenObjekte;
 
@@ -32,3 +33,7 @@ bool DokumentOeffnen(const QString &pfad, TDokument &dokument, TKlassenObjekte &
 // The same for a file's bytes.
 bool DokumentAusBytes(const QByteArray &bytes, TDokument &dokument, TKlassenObjekte &klassen, QString &meldung,
                       bool *mitPasswort = nullptr);
+
+// Gives the workspace's undo history its way to read and restore the whole
+// document (these file bytes) and takes the present state as the start.
+void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich);

@@ -127,6 +127,7 @@ TArbeitsbereich::~TArbeitsbereich()
     // Nothing freed at exit is logged: the recorder stops first.
     analysator_->Angehalten = true;
     umbau_ = true;
+    QObject::disconnect(verlauf_.get(), nullptr, nullptr, nullptr);
     verlauf_.reset();
     dokument_->EinfuegenAktion = nullptr;
     Auswahl.clear();

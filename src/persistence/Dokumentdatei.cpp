@@ -5,6 +5,7 @@
 #include "model/KlassenObjekte.h"
 #include "persistence/ObjektXML.h"
 #include "persistence/XMLDOM.h"
+#include "persistence/XMLKnoten.h"
 
 #include <new>
 
@@ -109,7 +110,12 @@ bool DokumentAusBytes(const QByteArray &bytes, TDokument &dokument, TKlassenObje
 void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich)
 {
     TArbeitsbereich *ab = &arbeitsbereich;
-    ab->ZustandLesen = [ab] { return DokumentAlsBytes(ab->Dokument(), ab->Klassen()); };
+    ab->ZustandLesen = [ab] {
+        // Exact numbers: a restored figure is the very figure it was, so
+        // derived values (a group's box) come out the same.
+        XMLWerte::TExakteZahlen exakt;
+        return DokumentAlsBytes(ab->Dokument(), ab->Klassen());
+    };
     ab->ZustandSchreiben = [ab](const QByteArray &bytes) {
         QString meldung;
         return DokumentAusBytes(bytes, ab->Dokument(), ab->Klassen(), meldung);

@@ -9,14 +9,30 @@
 
 namespace XMLWerte {
 
+namespace {
+thread_local bool exakt = false;
+}
+
+TExakteZahlen::TExakteZahlen() : alt_(exakt)
+{
+    exakt = true;
+}
+
+TExakteZahlen::~TExakteZahlen()
+{
+    exakt = alt_;
+}
+
 QString ZahlAlsText(double wert)
 {
     if (!std::isfinite(wert) || wert == 0.0)
         return QStringLiteral("0");
 
-    // 15 significant digits: d.dddddddddddddde[+-]x
+    // 15 significant digits: d.dddddddddddddde[+-]x (17, which read back
+    // to the same double, for the undo history's snapshots)
     char puffer[64];
-    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, 14);
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, exakt ? 16 : 14);
     const std::string_view text(puffer, std::size_t(ergebnis.ptr - puffer));
 
     const bool negativ = text.front() == '-';

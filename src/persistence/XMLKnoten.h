@@ -23,6 +23,19 @@ namespace XMLWerte {
 // exponent form ("1.5E-7", "2E20") only below 1E-5 or from 1E15 on.
 // Values that are not finite are written as "0".
 QString ZahlAlsText(double wert);
+// While one exists, ZahlAlsText writes 17 significant digits, so every
+// number reads back exactly (the undo history's snapshots; files keep 15).
+class TExakteZahlen
+{
+public:
+    TExakteZahlen();
+    ~TExakteZahlen();
+    TExakteZahlen(const TExakteZahlen &) = delete;
+    TExakteZahlen &operator=(const TExakteZahlen &) = delete;
+
+private:
+    bool alt_;
+};
 // Every "," is read as "."; false for text that is not a finite number.
 bool TextAlsZahl(const QString &text, double &wert);
 // Decimal 32-bit integer with optional sign; false otherwise.

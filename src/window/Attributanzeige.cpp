@@ -144,7 +144,7 @@ template <typename F> int aufAuswahl(TArbeitsbereich &ws, F setzen)
         ++n;
     }
     if (n > 0)
-        ws.Geaendert = true;
+        ws.SchrittAbschliessen();
     return n;
 }
 
@@ -190,7 +190,7 @@ bool SchriftfarbeAnwenden(TArbeitsbereich &ws, const TFarbe &farbe)
     if (!feld || farbe.FarbArt == FarbArtNichtEinheitlich)
         return false;
     feld->SchriftfarbeSetzen(farbe);
-    ws.Geaendert = true;
+    ws.SchrittAbschliessen();
     return true;
 }
 
@@ -200,7 +200,7 @@ bool AusrichtungAnwenden(TArbeitsbereich &ws, std::uint8_t ausrichtung)
     if (!feld || ausrichtung > 3 || feld->Ausrichtung == ausrichtung)
         return false;
     feld->AusrichtungSetzen(ausrichtung);
-    ws.Geaendert = true;
+    ws.SchrittAbschliessen();
     return true;
 }
 
@@ -240,7 +240,7 @@ bool SchriftAnwenden(TArbeitsbereich &ws, const TSchriftwahl &wahl, QString *mel
         geaendert = true;
     }
     if (geaendert)
-        ws.Geaendert = true;
+        ws.SchrittAbschliessen();
     return geaendert;
 }
 
@@ -249,7 +249,7 @@ void TextBearbeitungAbschliessen(TArbeitsbereich &ws, TTextFeld &feld, bool ok,
 {
     if (ok) {
         feld.TextSetzen(feld.Text);
-        ws.Geaendert = true;
+        ws.SchrittAbschliessen();
     } else {
         feld.Text = alterText;
     }

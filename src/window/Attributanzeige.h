@@ -95,8 +95,9 @@ std::vector<std::pair<int, int>> LinienartProbe(std::uint8_t linienart, int anfa
 // --- applying a choice --------------------------------------------------------------
 // Each runs the figures' setters in selection order (a group records one
 // compound entry with its members' entries), skips figures locked against
-// the mouse outside teacher mode, sets the workspace's Geaendert when a
-// figure was changed, and answers how many figures were changed.
+// the mouse outside teacher mode, ends the workspace's step (undo history,
+// modified flag) when a figure was changed, and answers how many figures
+// were changed.
 
 int FuellfarbeAnwenden(TArbeitsbereich &ws, const TFarbe &farbe);
 int LinienfarbeAnwenden(TArbeitsbereich &ws, const TFarbe &farbe);

@@ -119,7 +119,6 @@ void ReihenfolgeAendern(TArbeitsbereich &ab, TReihenfolge art)
         dok.TeilEineEbeneNachHinten(ab.Auswahl.front());
         break;
     }
-    ab.Geaendert = true;
 }
 
 void Spiegeln(const std::vector<TZeichenObjekt *> &auswahl, bool horizontal)

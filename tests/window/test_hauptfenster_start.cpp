@@ -257,7 +257,8 @@ TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
     Q_EMIT analysator.AuswahlErsetzen(r);
     EXPECT_EQ(f.Auswahl(), std::vector<TZeichenObjekt *>{static_cast<TZeichenObjekt *>(r)});
     // Renaming there marks the document as modified.
-    f.Arbeitsbereich->Geaendert = false;
+    f.Arbeitsbereich->Gespeichert();
+    r->Name = QStringLiteral("haus");
     Q_EMIT analysator.Umbenannt(r);
     EXPECT_TRUE(f.Arbeitsbereich->Geaendert);
 

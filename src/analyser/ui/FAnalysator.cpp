@@ -18,7 +18,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -354,13 +356,24 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
         if (!analysator_ || zeile < 0 || zeile >= int(analysator_->Protokoll().size()))
             return;
         const TMethodenAufruf &aufruf = *analysator_->Protokoll()[std::size_t(zeile)];
+        // Entries of undone steps: grey, plain text, a faint icon.
+        const bool zurueckgenommen = grau(EintragsNummer(zeile));
         if (spalte == 0) {
             const QImage &bild = AufrufDarstellung::Symbol(aufruf.AusEingabefeld);
+            if (zurueckgenommen)
+                p.setOpacity(0.35);
             p.drawImage(zelle.left() + 1, zelle.top() + (zelle.height() - bild.height()) / 2, bild);
+        } else if (zurueckgenommen) {
+            p.setPen(QColor(150, 150, 150));
+            p.drawText(zelle.left() + 2, zelle.top() + 2 + p.fontMetrics().ascent(), aufruf.AnzeigeText());
         } else {
             AufrufDarstellung::TextZeichnen(p, aufruf, zelle, zelle.left() + 2, zelle.top() + 2);
         }
     };
+    aufrufMenue_ = new QMenu(this);
+    aufrufMenue_->setObjectName(QStringLiteral("PopupMenuAufrufe"));
+    dg_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(dg_, &QWidget::customContextMenuRequested, this, &TFAnalysator::aufrufMenueZeigen);
 
     objektbaum_ = std::make_unique<TObjektBaum>(dokument_, AusrichtungHorizontal, &diagramm_->Flaeche());
     diagramm_->OnZeichnen = [this](TDiagrammFlaeche &, const QRect &sichtbar) {
@@ -607,9 +620,80 @@ void TFAnalysator::aufrufHinzugefuegt(const TMethodenAufruf &aufruf)
         return;
     dg_->ZeilenAnzahlSetzen(int(analysator_->Protokoll().size()));
     dg_->ZumEndeScrollen();
+    // The tree follows the newest entry when it showed the end, like the
+    // list; scrolled back, it stays where the pupil is reading.
+    QScrollBar *leiste = tv_->verticalScrollBar();
+    const bool amEnde = leiste->value() >= leiste->maximum();
     tv_->addTopLevelItem(baumKnoten(aufruf));
     while (tv_->topLevelItemCount() > MaximaleBaumEintraege)
         delete tv_->takeTopLevelItem(0);
+    if (amEnde)
+        tv_->scrollToBottom();
+}
+
+long long TFAnalysator::EintragsNummer(int zeile) const
+{
+    if (!analysator_)
+        return -1;
+    return analysator_->GesamtAnzahl() - static_cast<long long>(analysator_->Protokoll().size()) + zeile;
+}
+
+void TFAnalysator::ProtokollNeuAufbauen()
+{
+    if (!analysator_)
+        return;
+    const auto &protokoll = analysator_->Protokoll();
+    if (std::size_t(tv_->topLevelItemCount()) != std::min(protokoll.size(), std::size_t(MaximaleBaumEintraege))) {
+        // Entries were removed: the tree is built anew (texts only).
+        QScrollBar *leiste = tv_->verticalScrollBar();
+        const bool amEnde = leiste->value() >= leiste->maximum();
+        tv_->clear();
+        const std::size_t ab = protokoll.size() > std::size_t(MaximaleBaumEintraege)
+                                   ? protokoll.size() - MaximaleBaumEintraege
+                                   : 0;
+        for (std::size_t i = ab; i < protokoll.size(); ++i)
+            tv_->addTopLevelItem(baumKnoten(*protokoll[i]));
+        if (amEnde)
+            tv_->scrollToBottom();
+    }
+    baumFarbenSetzen();
+    dg_->ZeilenAnzahlSetzen(int(protokoll.size()));
+    dg_->viewport()->update();
+}
+
+void TFAnalysator::baumFarbenSetzen()
+{
+    const int anzahl = tv_->topLevelItemCount();
+    const int zeilen = int(analysator_->Protokoll().size());
+    const QBrush grauerText(QColor(150, 150, 150));
+    for (int k = 0; k < anzahl; ++k) {
+        QTreeWidgetItem *knoten = tv_->topLevelItem(k);
+        const bool g = grau(EintragsNummer(zeilen - anzahl + k));
+        // The entry and its sub-calls.
+        std::vector<QTreeWidgetItem *> offen{knoten};
+        while (!offen.empty()) {
+            QTreeWidgetItem *e = offen.back();
+            offen.pop_back();
+            e->setData(0, Qt::ForegroundRole, g ? QVariant(grauerText) : QVariant());
+            for (int c = 0; c < e->childCount(); ++c)
+                offen.push_back(e->child(c));
+        }
+    }
+}
+
+void TFAnalysator::aufrufMenueZeigen(const QPoint &pos)
+{
+    if (!analysator_ || !EintragZurueckgenommen)
+        return;
+    const int zeile = dg_->ObersteZeile() + pos.y() / dg_->ZeilenHoehe();
+    if (zeile < 0 || zeile >= int(analysator_->Protokoll().size()))
+        return;
+    const long long nummer = EintragsNummer(zeile);
+    aufrufMenue_->clear();
+    QAction *a = aufrufMenue_->addAction(grau(nummer) ? QStringLiteral("Bis hierher wiederherstellen")
+                                                      : QStringLiteral("Bis hierher zurücknehmen"));
+    connect(a, &QAction::triggered, this, [this, nummer] { Q_EMIT BisHierher(nummer); });
+    aufrufMenue_->popup(dg_->viewport()->mapToGlobal(pos));
 }
 
 void TFAnalysator::SBMethodenaufrufeListenansichtClick()

@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QSplitter;
 class QTabWidget;
 class QToolButton;
@@ -71,6 +72,18 @@ public:
     // Tells the window which objects the main window has selected (their
     // tree cards get corner marks). Default: none.
     std::function<bool(const TObjekt *)> IstAusgewaehlt;
+    // Tells which log entries (by running number, see
+    // TAnalysator::GesamtAnzahl) belong to undone steps: they are drawn in
+    // grey. Default: none.
+    std::function<bool(long long nummer)> EintragZurueckgenommen;
+    // Rebuilds the call list and the call tree from the log (after undo,
+    // redo, a new step that removed undone entries, a fresh log).
+    void ProtokollNeuAufbauen();
+    // The context menu of the call list ("Bis hierher zurücknehmen" /
+    // "Bis hierher wiederherstellen"); shown without blocking.
+    QMenu *AufrufMenue() const { return aufrufMenue_; }
+    // The running number of the entry in this row of the call list.
+    long long EintragsNummer(int zeile) const;
     // Shows an error message (caption, text); default: a modal message box
     // with an error icon.
     std::function<void(const QString &titel, const QString &text)> FehlerMelden;
@@ -109,6 +122,9 @@ Q_SIGNALS:
     void Umbenannt(TObjekt *objekt);
     // The window was closed by the pupil.
     void Geschlossen();
+    // The pupil chose "Bis hierher zurücknehmen" or "Bis hierher
+    // wiederherstellen" on the entry with this running number.
+    void BisHierher(long long nummer);
 
 protected:
     void closeEvent(QCloseEvent *ereignis) override;
@@ -118,6 +134,9 @@ private:
     void aufrufHinzugefuegt(const TMethodenAufruf &aufruf);
     QTreeWidgetItem *baumKnoten(const TMethodenAufruf &aufruf) const;
     void listenSchriftAnwenden();
+    void aufrufMenueZeigen(const QPoint &pos);
+    void baumFarbenSetzen();
+    bool grau(long long nummer) const { return EintragZurueckgenommen && EintragZurueckgenommen(nummer); }
     void diagrammGeklickt(const QPoint &pixel);
     TObjekt *gueltig(TObjekt *objekt) const;
     TObjekt *klasseFuerKarten() const;
@@ -127,6 +146,7 @@ private:
     TDokument *dokument_;
     TKlassenObjekte *klassen_;
     int beobachter_ = 0;
+    QMenu *aufrufMenue_ = nullptr;
 
     std::unique_ptr<TObjektBaum> objektbaum_;
     TObjekt *objektImFokus_ = nullptr;

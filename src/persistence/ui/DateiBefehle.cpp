@@ -4,6 +4,7 @@
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
+#include "persistence/ObjektXML.h"
 #include "persistence/ui/ExportDialog.h"
 #include "window/ui/FMain.h"
 #include "window/Zeichenflaeche.h"
@@ -147,7 +148,8 @@ bool TDateiBefehle::Sicherheitsabfrage(const QString &text)
 void TDateiBefehle::nachLaden()
 {
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
-    ab.Geaendert = false;
+    // A fresh call log and an empty history, not changed.
+    ab.NeuBegonnen();
     f_->TitelAktualisieren();
     f_->AnalysatorFokusSetzen(&ab.Dokument());
     f_->Neuzeichnen();
@@ -171,7 +173,11 @@ void TDateiBefehle::ANeuExecute()
     ab.Auswahl.clear();
     f_->Steuerung->AktuellesObjekt = nullptr;
     f_->Steuerung->AktuellerGriff = nullptr;
-    ab.Dokument().Leeren();
+    {
+        // The old figures go without a `freigeben` each: the log starts anew.
+        ObjektXML::TProtokollPause pause(&ab.Analysator());
+        ab.Dokument().Leeren();
+    }
     ab.Klassen().ZaehlerZuruecksetzen();
     ab.Dokument().Passwort.clear();
     ab.Dokument().Hintergrundfarbe.Wert = FarbWert(255, 255, 255);
@@ -201,7 +207,13 @@ bool TDateiBefehle::DokumentOeffnen(const QString &pfad)
     const std::vector<TZeichenObjekt *> alteAuswahl = ab.Auswahl;
     QString meldung;
     bool mitPasswort = false;
-    if (!::DokumentOeffnen(pfad, ab.Dokument(), ab.Klassen(), meldung, &mitPasswort)) {
+    bool geoeffnet = false;
+    {
+        // Replacing the figures logs nothing: the log starts anew.
+        ObjektXML::TProtokollPause pause(&ab.Analysator());
+        geoeffnet = ::DokumentOeffnen(pfad, ab.Dokument(), ab.Klassen(), meldung, &mitPasswort);
+    }
+    if (!geoeffnet) {
         Melden(QStringLiteral("Fehler:"), meldung);
         f_->GriffeNeuErzeugen();
         f_->Neuzeichnen();
@@ -234,11 +246,9 @@ bool TDateiBefehle::DokumentSpeichern(bool neuerName)
         Melden(QStringLiteral("Fehler:"), meldung);
         return false;
     }
-    if (pfad != ab.Dateiname) {
-        ab.Dateiname = pfad;
-        f_->TitelAktualisieren();
-    }
-    ab.Geaendert = false;
+    ab.Dateiname = pfad;
+    ab.Gespeichert();
+    f_->TitelAktualisieren();
     return true;
 }
 

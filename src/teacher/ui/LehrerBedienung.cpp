@@ -143,7 +143,11 @@ void TLehrerBedienung::LehrermodusSetzen(bool an)
 {
     if (f_->Steuerung->GesteLaeuft())
         f_->GesteAbbrechen();
-    f_->Arbeitsbereich->Lehrermodus = an;
+    if (f_->Arbeitsbereich->Lehrermodus != an) {
+        f_->Arbeitsbereich->Lehrermodus = an;
+        // What was done in the other mode is never undone in this one.
+        f_->Arbeitsbereich->VerlaufLeeren();
+    }
     SichtbarkeitAnpassen();
     SperrenAnzeigen();
     // Cursor and hover follow the locks that now apply or not.
@@ -180,14 +184,14 @@ void TLehrerBedienung::APasswortSetzenExecute()
     if (DialogAusfuehren)
         DialogAusfuehren(FPasswortschutz);
     if (FPasswortschutz->Uebernommen && Lehrer::PasswortSetzen(*dok, FPasswortschutz->Passwort))
-        f_->GeaendertSetzen(); // the protection must not get lost on closing
+        f_->Arbeitsbereich->AenderungOhneSchritt(); // the protection must not get lost on closing
     FPasswortschutz->Passwort.clear();
 }
 
 void TLehrerBedienung::nachSperren(bool geaendert)
 {
     if (geaendert)
-        f_->GeaendertSetzen();
+        f_->Arbeitsbereich->AenderungOhneSchritt(); // locks are never undone
     f_->AttributanzeigeAktualisieren();
     f_->MausNeuBewerten();
     f_->AnalysatorAktualisieren();

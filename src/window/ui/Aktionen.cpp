@@ -17,6 +17,18 @@ TAktionen::TAktionen(TFMain *fenster) : QObject(fenster), f_(fenster)
                   reihenfolge = QStringLiteral("Reihenfolge"), ausrichten = QStringLiteral("Ausrichten"),
                   spiegeln = QStringLiteral("SpiegelnKippen"), punkte = QStringLiteral("Punkte_bearbeiten");
 
+    aktion(ARueckgaengig, "ARueckgaengig", QStringLiteral("&Rückgängig"), bearbeiten);
+    ARueckgaengig->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ARueckgaengig->setStatusTip(QStringLiteral("Den letzten Schritt zurücknehmen"));
+    aktion(AWiederherstellen, "AWiederherstellen", QStringLiteral("&Wiederherstellen"), bearbeiten);
+    AWiederherstellen->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    AWiederherstellen->setStatusTip(QStringLiteral("Den zurückgenommenen Schritt wieder ausführen"));
+    connect(ARueckgaengig, &QAction::triggered, this,
+            [this] { f_->VerlaufGehen(f_->Arbeitsbereich->ErledigteSchritte() - 1); });
+    connect(AWiederherstellen, &QAction::triggered, this,
+            [this] { f_->VerlaufGehen(f_->Arbeitsbereich->ErledigteSchritte() + 1); });
+
     aktion(AKopieren, "AKopieren", QStringLiteral("&Kopieren"), bearbeiten);
     AKopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     AKopieren->setToolTip(QStringLiteral("Kopieren"));
@@ -122,11 +134,17 @@ QAction *TAktionen::aktion(QAction *&ziel, const char *name, const QString &text
     ziel->setProperty("kategorie", kategorie);
     // Shortcuts work wherever the main window has the focus.
     f_->addAction(ziel);
+    // A command is one step of the history; it starts with the selection
+    // as it is now (connected first, so it runs before the command).
+    connect(ziel, &QAction::triggered, this, [this] { f_->Arbeitsbereich->SchrittBeginnen(); });
     return ziel;
 }
 
 void TAktionen::menuesBauen()
 {
+    f_->MenuBearbeiten->addAction(ARueckgaengig);
+    f_->MenuBearbeiten->addAction(AWiederherstellen);
+    f_->MenuBearbeiten->addSeparator();
     f_->MenuBearbeiten->addAction(AKopieren);
     f_->MenuBearbeiten->addAction(AAusschneiden);
     f_->MenuBearbeiten->addAction(AEinfuegen);
@@ -155,6 +173,7 @@ void TAktionen::menuesBauen()
     for (int n = 3; n <= 12; ++n) {
         QAction *a = MenuEckenzahl->addAction(QString::number(n) + QStringLiteral("-Eck"));
         a->setData(n);
+        connect(a, &QAction::triggered, this, [this] { f_->Arbeitsbereich->SchrittBeginnen(); });
         connect(a, &QAction::triggered, this, [this, n] { EckenzahlGewaehlt(n); });
         Eckenzahlen.push_back(a);
     }
@@ -198,6 +217,7 @@ void TAktionen::Aktualisieren()
     if (s.Mauszustand == TMauszustand::UeberGriff && befehle::KontextLinienzug(s.AktuellerGriff))
         s.KontextGriff = s.AktuellerGriff;
     const std::size_t sel = ab.Auswahl.size();
+    VerlaufAktualisieren();
     AKopieren->setEnabled(sel >= 1);
     AAusschneiden->setEnabled(sel >= 1);
     AEinfuegen->setEnabled(!ab.Zwischenablage.empty());
@@ -237,8 +257,25 @@ void TAktionen::Aktualisieren()
 
 // ------------------------------------------------------------------ handlers
 
-void TAktionen::nachAenderung()
+void TAktionen::VerlaufAktualisieren()
 {
+    const TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    const QString zurueck = ab.RueckgaengigText(), vor = ab.WiederherstellenText();
+    ARueckgaengig->setEnabled(ab.KannRueckgaengig());
+    ARueckgaengig->setText(zurueck.isEmpty() ? QStringLiteral("&Rückgängig")
+                                             : QStringLiteral("&Rückgängig: ") + zurueck);
+    AWiederherstellen->setEnabled(ab.KannWiederherstellen());
+    AWiederherstellen->setText(vor.isEmpty() ? QStringLiteral("&Wiederherstellen")
+                                             : QStringLiteral("&Wiederherstellen: ") + vor);
+}
+
+void TAktionen::nachAenderung(const QString &schrittName)
+{
+    QString name = schrittName;
+    if (name.isEmpty())
+        if (auto *a = qobject_cast<QAction *>(sender()))
+            name = a->text().remove(QLatin1Char('&'));
+    f_->Arbeitsbereich->SchrittAbschliessen(name);
     f_->OberflaecheAktualisieren();
 }
 
@@ -360,6 +397,9 @@ void TAktionen::PunktBefehl(TPunktBefehl befehl)
         return;
     if (!befehle::PunktBefehlAusfuehren(*f_->Arbeitsbereich, griff, befehl))
         return;
+    QString name;
+    if (auto *a = qobject_cast<QAction *>(sender()))
+        name = a->text();
     // The handles (and the context handle with them) are made anew.
     f_->GriffeNeuErzeugen();
     f_->Neuzeichnen();
@@ -367,7 +407,7 @@ void TAktionen::PunktBefehl(TPunktBefehl befehl)
         f_->MausNeuBewerten();
     else
         f_->AnalysatorNeuAufbauen();
-    nachAenderung();
+    nachAenderung(name);
 }
 
 void TAktionen::EckenzahlGewaehlt(int eckenzahl)
@@ -377,5 +417,5 @@ void TAktionen::EckenzahlGewaehlt(int eckenzahl)
     f_->GriffeNeuErzeugen();
     f_->AnalysatorAktualisieren();
     f_->Neuzeichnen();
-    nachAenderung();
+    nachAenderung(QStringLiteral("Eckenzahl setzen: ") + QString::number(eckenzahl));
 }

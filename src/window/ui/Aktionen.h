@@ -22,6 +22,9 @@ class TAktionen : public QObject
 public:
     explicit TAktionen(TFMain *fenster);
 
+    // "Rückgängig" (Strg+Z) and "Wiederherstellen" (Strg+Y, Strg+Umschalt+Z),
+    // at the top of "Bearbeiten"; captions name the step.
+    QAction *ARueckgaengig = nullptr, *AWiederherstellen = nullptr;
     QAction *AKopieren = nullptr, *AAusschneiden = nullptr, *AEinfuegen = nullptr;
     QAction *AGruppieren = nullptr, *AGruppierungAufheben = nullptr;
     QAction *AInDenVordergrund = nullptr, *AInDenHintergrund = nullptr, *AEineEbeneNachVorne = nullptr,
@@ -63,11 +66,15 @@ public:
     void AKippenNachLinksExecute(int richtung);
     void PunktBefehl(TPunktBefehl befehl);
     void EckenzahlGewaehlt(int eckenzahl);
+    // Captions and enabling of undo and redo.
+    void VerlaufAktualisieren();
 
 private:
     QAction *aktion(QAction *&ziel, const char *name, const QString &text, const QString &kategorie);
     void menuesBauen();
-    void nachAenderung();
+    // Ends the command's step (named after the command when it logged
+    // nothing) and refreshes the window.
+    void nachAenderung(const QString &schrittName = {});
 
     TFMain *f_;
 };

@@ -10,6 +10,7 @@
 #include "language/ui/FCodeComplete.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
+#include "persistence/Dokumentdatei.h"
 #include "window/ui/AnalysatorFensterAnschluss.h"
 #include "window/ui/AttributPanels.h"
 #include "window/ui/Glyphen.h"
@@ -117,6 +118,15 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
         if (analysator_fenster_ && analysator_fenster_->FokusObjekt() == o)
             analysator_fenster_->FokusSetzen(Dokument());
     };
+    // The undo history reads and restores the document as file bytes.
+    VerlaufAnschliessen(*Arbeitsbereich);
+    Arbeitsbereich->VerlaufGeaendert = [this] {
+        if (Aktionen)
+            Aktionen->VerlaufAktualisieren();
+        if (analysatorFensterAnschluss_ && analysatorFensterAnschluss_->Fenster())
+            analysatorFensterAnschluss_->Fenster()->ProtokollNeuAufbauen();
+        TitelAktualisieren();
+    };
     // 8. Selection, rubber band and the mouse state machine.
     Steuerung = std::make_unique<TMausSteuerung>(this);
     Zeichenbereich->OnVorschauenNachzeichnen = [this](TZeichenflaeche *zf) {
@@ -160,7 +170,7 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     DateiBefehle = new TDateiBefehle(this);
     // 12./13.
     OberflaecheAktualisieren();
-    Arbeitsbereich->Geaendert = false;
+    Arbeitsbereich->NeuBegonnen();
     Arbeitsbereich->Dateiname.clear();
     TitelAktualisieren();
     HinweisSetzen(StartHinweis());
@@ -197,6 +207,7 @@ TFMain::~TFMain()
     Arbeitsbereich->AuswahlGeaendert = nullptr;
     Arbeitsbereich->DokumentGeaendert = nullptr;
     Arbeitsbereich->AnalysatorZuruecksetzen = nullptr;
+    Arbeitsbereich->VerlaufGeaendert = nullptr;
     Arbeitsbereich.reset(); // clipboard, document, registry, call log
 }
 
@@ -225,9 +236,38 @@ bool TFMain::Lehrermodus() const
     return Arbeitsbereich->Lehrermodus;
 }
 
+void TFMain::SchrittBeginnen()
+{
+    Arbeitsbereich->SchrittBeginnen();
+}
+
 void TFMain::GeaendertSetzen()
 {
-    Arbeitsbereich->Geaendert = true;
+    Arbeitsbereich->SchrittAbschliessen();
+}
+
+void TFMain::VerlaufGehen(int schritte)
+{
+    TArbeitsbereich &ab = *Arbeitsbereich;
+    if (Steuerung->GesteLaeuft())
+        Steuerung->GesteAbbrechen();
+    schritte = std::clamp(schritte, 0, ab.SchrittAnzahl());
+    if (schritte == ab.ErledigteSchritte())
+        return;
+    // Every figure is replaced: nothing may keep pointing at one.
+    const std::vector<int> fokusPfad =
+        analysator_fenster_ ? ab.Pfad(analysator_fenster_->FokusObjekt()) : std::vector<int>{};
+    AnalysatorFokusSetzen(Dokument());
+    AlleGriffeEntfernen();
+    Steuerung->AktuellesObjekt = nullptr;
+    Steuerung->AktuellerGriff = nullptr;
+    Steuerung->KontextGriff = nullptr;
+    ab.ZuSchritt(schritte);
+    TObjekt *fokus = ab.ObjektAnPfad(fokusPfad);
+    AnalysatorFokusSetzen(fokus ? fokus : Dokument());
+    AttributanzeigeAktualisieren();
+    AnalysatorNeuAufbauen();
+    OberflaecheAktualisieren();
 }
 
 void TFMain::komponentenBauen()
@@ -765,7 +805,13 @@ void TFMain::AnalysatorFensterAnschliessen(TFAnalysator *fenster)
     };
     connect(fenster, &TFAnalysator::AuswahlErsetzen, this, &TFMain::AuswahlErsetzen);
     connect(fenster, &TFAnalysator::ZeichnungNeuZeichnen, this, &TFMain::Neuzeichnen);
-    connect(fenster, &TFAnalysator::Umbenannt, this, [this](TObjekt *) { GeaendertSetzen(); });
+    connect(fenster, &TFAnalysator::Umbenannt, this,
+            [this](TObjekt *) { Arbeitsbereich->SchrittAbschliessen(QStringLiteral("Umbenennen")); });
+    fenster->EintragZurueckgenommen = [this](long long nummer) {
+        return Arbeitsbereich->EintragZurueckgenommen(nummer);
+    };
+    connect(fenster, &TFAnalysator::BisHierher, this,
+            [this](long long nummer) { VerlaufGehen(Arbeitsbereich->SchrittBisEintrag(nummer)); });
     connect(fenster, &TFAnalysator::Geschlossen, this, &TFMain::AnalysatorGeschlossen);
 }
 

@@ -109,6 +109,11 @@ public:
     void HinweisSetzen(const QString &text) override;
     void GesteAbbrechen();
     void AllesAbbrechen();
+    // Undo or redo until `schritte` steps of the history are done: cancels
+    // a running gesture first, lets go of every figure (handles, mouse
+    // state, analyser focus), restores, then shows the result and focuses
+    // the analyser on the object at the old focus's place.
+    void VerlaufGehen(int schritte);
     void MausNeuBewerten();
     void GriffeNeuErzeugen();
     void AlleGriffeEntfernen();
@@ -154,6 +159,7 @@ public:
     // --- TFensterKontext ---
     TZeichenflaeche *Flaeche() override;
     bool Lehrermodus() const override;
+    void SchrittBeginnen() override;
     void GeaendertSetzen() override;
     const TPickerWerte &PickerWerte() const override { return Picker; }
     void Neuzeichnen() override;

@@ -55,7 +55,9 @@ public:
     // The selection, in selection order.
     virtual std::vector<TZeichenObjekt *> &Auswahl() = 0;
     virtual bool Lehrermodus() const = 0;
-    // The document was modified.
+    // A gesture or key command starts / finished a change: one step of the
+    // undo history (a change of nothing is no step).
+    virtual void SchrittBeginnen() = 0;
     virtual void GeaendertSetzen() = 0;
     virtual const TPickerWerte &PickerWerte() const = 0;
     // Removes the figures from the selection and the document and frees them

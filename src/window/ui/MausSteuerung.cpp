@@ -151,6 +151,10 @@ void TMausSteuerung::MausRunter(const TMausEreignis &m)
         Mauszustand == TMauszustand::UeberGriff)
         UeberpruefeMausposition(m.X, m.Y);
     k_->FlaecheFokussieren();
+    // A gesture is one step; the selection before the click is the one
+    // undo gives back.
+    if (!GesteLaeuft())
+        k_->SchrittBeginnen();
     const double x = xWelt(m.X), y = yWelt(m.Y);
     if (m.Taste == Qt::LeftButton)
         linksRunter(m, x, y);
@@ -777,6 +781,7 @@ void TMausSteuerung::AuswahlVerschieben(double dx, double dy)
     const std::vector<TZeichenObjekt *> auswahl = k_->Auswahl();
     if (auswahl.empty())
         return;
+    k_->SchrittBeginnen();
     for (TZeichenObjekt *f : auswahl)
         f->verschieben(dx, dy);
     GriffeNeuErzeugen();

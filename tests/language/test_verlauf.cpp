@@ -1,0 +1,397 @@
+// The workspace's undo history, headless: every kind of step is done,
+// undone and redone, and the whole document (its file bytes) must be the
+// state before after undo and the state after after redo; names and class
+// counters, the modified flag, the log entries of undone steps and the
+// memory bound.
+#include "Sprachhilfen.h"
+#include "figures/Griff.h"
+#include "persistence/Dokumentdatei.h"
+#include "window/Attributanzeige.h"
+#include "window/Befehle.h"
+#include "window/Zeichenflaeche.h"
+
+#include <QUndoStack>
+#include <gtest/gtest.h>
+
+using namespace sprachtest;
+
+namespace {
+
+class Verlauf : public ::testing::Test
+{
+public:
+    void SetUp() override
+    {
+        VerlaufAnschliessen(ws);
+        ws.InhaltGeaendert = [this] { ++inhaltMeldungen; };
+    }
+
+    QByteArray bytes() const { return DokumentAlsBytes(ws.Dokument(), ws.Klassen()); }
+    TAufrufErgebnis tippen(const QString &text) { return ws.AufrufAusfuehren(text, int(text.size()), nullptr); }
+    // A figure drawn with the mouse: one step, its creation logged.
+    template <class T = TRechteck>
+    T *zeichnen(const char *klasse, double x, double y)
+    {
+        ws.SchrittBeginnen();
+        auto o = ws.Klassen().ObjektErzeugen(QString::fromLatin1(klasse));
+        auto *f = static_cast<T *>(o.get());
+        f->MitteX = x;
+        f->MitteY = y;
+        o->NamenVergeben();
+        o->ErzeugungProtokollieren();
+        ws.Dokument().TeilAnhaengen(std::move(o));
+        f->GeometrieBerechnen();
+        EXPECT_TRUE(ws.SchrittAbschliessen());
+        return f;
+    }
+    TZeichenObjekt *figur(const char *name) const
+    {
+        return dynamic_cast<TZeichenObjekt *>(ws.Dokument().FindeObjekt(QString::fromLatin1(name)));
+    }
+    QStringList auswahlNamen() const
+    {
+        QStringList n;
+        for (const TZeichenObjekt *f : ws.Auswahl)
+            n << f->Name;
+        return n;
+    }
+    QStringList dokumentNamen() const
+    {
+        QStringList n;
+        for (const auto &t : ws.Dokument().Teile)
+            n << t->Name;
+        return n;
+    }
+    // Selects the named top-level figures.
+    void waehlen(std::initializer_list<const char *> namen)
+    {
+        ws.AuswahlLeeren();
+        for (const char *n : namen)
+            ws.Auswahl.push_back(figur(n));
+    }
+
+    TArbeitsbereich ws;
+    int inhaltMeldungen = 0;
+};
+
+// A drawing of four figures: re0, el0, a group gr0 of re1 and li0, a
+// polyline lz0; the history starts after it.
+// A figure as the drawing tools make it: colours, line, size.
+TZeichenObjekt *gestaltet(TObjekt *o, double x, double y)
+{
+    auto *f = static_cast<TZeichenObjekt *>(o);
+    const auto &orange = BenannteFarben[5];
+    f->Füllfarbe = TFarbe::Echt(FarbWert(orange.Rot, orange.Gruen, orange.Blau));
+    f->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 0));
+    f->Linienstärke = 0.05;
+    f->Linienart = 1;
+    f->MitteX = x;
+    f->MitteY = y;
+    if (auto *r = dynamic_cast<TRechteckArt *>(f)) {
+        r->Breite = 2;
+        r->Länge = 3;
+    }
+    if (auto *l = dynamic_cast<TLinie *>(f)) {
+        l->Punkt1X = x;
+        l->Punkt1Y = y;
+        l->Punkt2X = x + 2;
+        l->Punkt2Y = y + 1;
+    }
+    return f;
+}
+
+// A drawing of four figures: re0, el0, a group gr0 of re1 and li0, a
+// polyline lz0; the history starts after it.
+void Zeichnung(TArbeitsbereich &ws)
+{
+    gestaltet(figurAnlegen(ws, QStringLiteral("RECHTECK")), 3, 2);
+    gestaltet(figurAnlegen(ws, QStringLiteral("ELLIPSE")), 8, 2);
+    TObjekt *gr = figurAnlegen(ws, QStringLiteral("GRUPPE"));
+    gestaltet(figurAnlegen(ws, QStringLiteral("RECHTECK"), gr), 3, 8);
+    gestaltet(figurAnlegen(ws, QStringLiteral("LINIE"), gr), 5, 9);
+    auto *lz = static_cast<TLinienZug *>(gestaltet(figurAnlegen(ws, QStringLiteral("LINIENZUG")), 0, 0));
+    lz->PunktAnhaengen(1, 1, 0);
+    lz->PunktAnhaengen(5, 1, 0);
+    lz->PunktAnhaengen(5, 4, 0);
+    for (auto &punkt : lz->Teile)
+        punkt->NamenVergeben();
+    for (auto &teil : ws.Dokument().Teile)
+        teil->GeometrieBerechnen();
+    lz->RahmenZuruecksetzen();
+    ws.VerlaufLeeren();
+}
+
+void tippenIn(TArbeitsbereich &ws, const QString &text)
+{
+    ws.AufrufAusfuehren(text, int(text.size()), nullptr);
+}
+
+struct TSchrittArt {
+    const char *name;
+    std::vector<const char *> auswahl; // selected before the step
+    std::function<void(Verlauf &, TArbeitsbereich &)> ausfuehren;
+    const char *text; // the step's name (undo caption)
+};
+
+} // namespace
+
+TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
+{
+    const TSchrittArt arten[] = {
+        {"typed call", {}, [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("re0.verschieben(2, 1)")); },
+         "re0.verschieben( 2.00 mm, 1.00 mm )"},
+        {"typed call on a group", {},
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.drehen(45)")); }, nullptr},
+        {"typed background colour", {},
+         [](Verlauf &, TArbeitsbereich &ws) {
+             tippenIn(ws, QStringLiteral("dokument1.hintergrundfarbeSetzen(gelb)"));
+         },
+         nullptr},
+        {"typed freigeben of a group", {},
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.freigeben()")); },
+         "gr0.freigeben()"},
+        {"typed ungroup", {},
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.gruppierungAufheben()")); },
+         nullptr},
+        {"paste of several", {"re0", "gr0"},
+         [](Verlauf &, TArbeitsbereich &ws) {
+             ws.Kopieren();
+             ws.SchrittBeginnen();
+             ws.EinfuegenAusfuehren();
+             ws.SchrittAbschliessen();
+         },
+         "re2:RECHTECK"},
+        {"cut", {"el0"}, [](Verlauf &, TArbeitsbereich &ws) {
+             ws.SchrittBeginnen();
+             ws.Ausschneiden();
+             ws.SchrittAbschliessen();
+         }, "el0.freigeben()"},
+        {"group", {"re0", "el0"},
+         [](Verlauf &t, TArbeitsbereich &ws) {
+             ws.SchrittBeginnen();
+             befehle::Gruppieren(ws, t.figur("re0"));
+             ws.SchrittAbschliessen();
+         },
+         nullptr},
+        {"ungroup", {"gr0"},
+         [](Verlauf &t, TArbeitsbereich &ws) {
+             ws.SchrittBeginnen();
+             ws.GruppeAufloesen(static_cast<TGruppe *>(t.figur("gr0")));
+             ws.SchrittAbschliessen();
+         },
+         "gr0.freigeben()"},
+        {"delete a group", {"gr0", "re0"},
+         [](Verlauf &, TArbeitsbereich &ws) {
+             ws.SchrittBeginnen();
+             ws.ObjekteLoeschen(ws.Auswahl);
+             ws.SchrittAbschliessen();
+         },
+         "gr0.freigeben()"},
+        {"vertex insertion", {"lz0"},
+         [](Verlauf &t, TArbeitsbereich &ws) {
+             auto *lz = static_cast<TLinienZug *>(t.figur("lz0"));
+             ws.SchrittBeginnen();
+             lz->GriffeErzeugen(TZeichenflaeche::Aktuell());
+             TGriff *segment = nullptr;
+             for (auto &g : lz->Griffe)
+                 if (g->GriffArt == GriffSegment)
+                     segment = g.get();
+             ASSERT_NE(segment, nullptr);
+             segment->ZiehenBeginnen(TZeichenflaeche::Aktuell(), 3, 1);
+             segment->Ziehen(false, false, 3, 0, TZeichenflaeche::Aktuell());
+             segment->ZiehenBeenden();
+             lz->GriffeFreigeben();
+             ws.SchrittAbschliessen();
+         },
+         nullptr},
+        {"order, mirror, quarter turn, alignment", {"re0", "lz0"},
+         [](Verlauf &, TArbeitsbereich &ws) {
+             ws.SchrittBeginnen();
+             befehle::ReihenfolgeAendern(ws, TReihenfolge::Vordergrund);
+             befehle::Spiegeln(ws.Auswahl, true);
+             befehle::Kippen(ws.Auswahl, 1);
+             befehle::Ausrichten(ws.Auswahl, TAusrichtenArt::Links);
+             ws.SchrittAbschliessen(QStringLiteral("Ausrichten"));
+         },
+         nullptr},
+        {"picker choice", {"re0", "el0"}, [](Verlauf &, TArbeitsbereich &ws) {
+             const auto &blau = BenannteFarben[12];
+             EXPECT_EQ(FuellfarbeAnwenden(ws, TFarbe::Echt(FarbWert(blau.Rot, blau.Gruen, blau.Blau))), 2);
+         }, nullptr},
+        {"renaming (no log entry)", {},
+         [](Verlauf &t, TArbeitsbereich &ws) {
+             t.figur("el0")->Name = QStringLiteral("kreis");
+             ws.SchrittAbschliessen(QStringLiteral("Umbenennen"));
+         },
+         "Umbenennen"},
+    };
+    for (const TSchrittArt &art : arten) {
+        SCOPED_TRACE(art.name);
+        Zeichnung(ws);
+        waehlen(std::initializer_list<const char *>{});
+        for (const char *n : art.auswahl)
+            ws.Auswahl.push_back(figur(n));
+        const QStringList auswahlVorher = auswahlNamen();
+        const QByteArray vorher = bytes();
+        const int eintraegeVorher = int(ws.Analysator().Protokoll().size());
+        const int meldungen = inhaltMeldungen;
+        art.ausfuehren(*this, ws);
+        const QByteArray nachher = bytes();
+        const QStringList auswahlNachher = auswahlNamen();
+        ASSERT_NE(nachher, vorher) << "the step changed the drawing";
+        ASSERT_EQ(ws.SchrittAnzahl(), 1);
+        EXPECT_TRUE(ws.Geaendert);
+        EXPECT_EQ(inhaltMeldungen, meldungen + 1);
+        if (art.text)
+            EXPECT_EQ(ws.RueckgaengigText(), QString::fromUtf8(art.text));
+        else
+            EXPECT_FALSE(ws.RueckgaengigText().isEmpty());
+
+        const std::size_t eintraegeNachher = ws.Analysator().Protokoll().size();
+        ASSERT_TRUE(ws.Rueckgaengig());
+        EXPECT_EQ(ws.Analysator().Protokoll().size(), eintraegeNachher) << "undo logs nothing";
+        EXPECT_EQ(QString::fromLatin1(bytes()), QString::fromLatin1(vorher));
+        EXPECT_EQ(auswahlNamen(), auswahlVorher) << "the selection as it was";
+        EXPECT_FALSE(ws.Geaendert) << "back at the state the history started from";
+        EXPECT_EQ(inhaltMeldungen, meldungen + 2);
+        ASSERT_TRUE(ws.Wiederherstellen());
+        EXPECT_EQ(QString::fromLatin1(bytes()), QString::fromLatin1(nachher));
+        EXPECT_EQ(auswahlNamen(), auswahlNachher);
+        EXPECT_TRUE(ws.Geaendert);
+        for (TZeichenObjekt *f : ws.Auswahl)
+            EXPECT_EQ(f->Besitzer, &ws.Dokument()) << "the selection points at the new figures";
+        EXPECT_EQ(ws.Analysator().Protokoll().size(), eintraegeNachher) << "redo logs nothing";
+        EXPECT_GE(int(eintraegeNachher), eintraegeVorher);
+        ws.NeuBegonnen();
+        ws.AuswahlLeeren();
+        {
+            // The next case starts from an empty drawing.
+            const bool alt = ws.Analysator().Angehalten;
+            ws.Analysator().Angehalten = true;
+            ws.Dokument().Leeren();
+            ws.Klassen().ZaehlerZuruecksetzen();
+            ws.Dokument().Hintergrundfarbe.Wert = FarbWert(255, 255, 255);
+            ws.Analysator().Angehalten = alt;
+        }
+    }
+}
+
+TEST_F(Verlauf, NamenUndZaehlerFolgenDemVerlauf)
+{
+    zeichnen("RECHTECK", 1, 1);
+    zeichnen("RECHTECK", 4, 1);
+    EXPECT_EQ(dokumentNamen(), (QStringList{"re0", "re1"}));
+    ASSERT_TRUE(ws.Rueckgaengig());
+    EXPECT_EQ(dokumentNamen(), QStringList{"re0"});
+    EXPECT_EQ(ws.WiederherstellenText(), QStringLiteral("re1:RECHTECK"));
+    zeichnen("RECHTECK", 6, 1);
+    EXPECT_EQ(dokumentNamen(), (QStringList{"re0", "re1"})) << "the counter went back with undo";
+    EXPECT_FALSE(ws.KannWiederherstellen()) << "a new step drops what could be redone";
+    EXPECT_EQ(ws.SchrittAnzahl(), 2);
+    // Typed calls: a refused or failed call and a mere drawing are no steps.
+    EXPECT_FALSE(tippen("re5.verschieben(1, 1)").Ausgefuehrt);
+    tippen("re0.zeichnen()");
+    tippen("re0.kopieren()");
+    EXPECT_EQ(ws.SchrittAnzahl(), 2);
+    figur("re0")->TastaturSperreSetzen(true);
+    tippen("re0.verschieben(1, 1)");
+    EXPECT_EQ(ws.SchrittAnzahl(), 2) << "refused by the keyboard lock";
+}
+
+TEST_F(Verlauf, GeaendertFolgtDemGespeichertenStand)
+{
+    EXPECT_FALSE(ws.Geaendert);
+    zeichnen("RECHTECK", 1, 1);
+    EXPECT_TRUE(ws.Geaendert);
+    ws.Gespeichert();
+    EXPECT_FALSE(ws.Geaendert);
+    tippen("re0.verschieben(1, 0)");
+    EXPECT_TRUE(ws.Geaendert);
+    ws.Rueckgaengig();
+    EXPECT_FALSE(ws.Geaendert) << "back at the saved state";
+    ws.Rueckgaengig();
+    EXPECT_TRUE(ws.Geaendert) << "before the saved state";
+    ws.ZuSchritt(2);
+    EXPECT_TRUE(ws.Geaendert);
+    ws.ZuSchritt(1);
+    tippen("re0.verschieben(0, 1)");
+    EXPECT_TRUE(ws.Geaendert) << "the saved state can no longer be reached";
+    ws.Rueckgaengig();
+    EXPECT_FALSE(ws.Geaendert);
+
+    // Locks and password are no steps: the history is emptied, the
+    // document marked as changed, and undo never takes them back.
+    figur("re0")->MausSperreSetzen(true);
+    ws.AenderungOhneSchritt();
+    EXPECT_TRUE(ws.Geaendert);
+    EXPECT_FALSE(ws.KannRueckgaengig());
+    // Switching teacher mode empties the history and keeps the flag.
+    zeichnen("ELLIPSE", 3, 3);
+    ws.Gespeichert();
+    tippen("el0.verschieben(1, 0)");
+    ws.VerlaufLeeren();
+    EXPECT_TRUE(ws.Geaendert);
+    EXPECT_FALSE(ws.KannRueckgaengig());
+
+    // New and open: a fresh log and an empty history, not changed.
+    ws.NeuBegonnen();
+    EXPECT_FALSE(ws.Geaendert);
+    EXPECT_TRUE(ws.Analysator().Protokoll().empty());
+    EXPECT_EQ(ws.SchrittAnzahl(), 0);
+}
+
+TEST_F(Verlauf, EintraegeZurueckgenommenerSchritteSindMarkiertUndGehenMitDemNaechstenSchritt)
+{
+    zeichnen("RECHTECK", 1, 1);                // entry 0
+    tippen("re0.verschieben(1, 0)");           // entry 1
+    tippen("re0.kopieren()");                  // entry 2, no step
+    tippen("re0.drehen(30)");                  // entry 3
+    const long long erste = ws.Analysator().GesamtAnzahl() - 4;
+    auto grau = [&](int i) { return ws.EintragZurueckgenommen(erste + i); };
+    EXPECT_EQ(ws.SchrittBisEintrag(erste + 2), 2) << "an entry outside steps: the step before it";
+    ws.ZuSchritt(ws.SchrittBisEintrag(erste + 0)); // "Bis hierher zurücknehmen" on re0's creation
+    EXPECT_EQ(ws.ErledigteSchritte(), 1);
+    EXPECT_EQ((std::vector<bool>{grau(0), grau(1), grau(2), grau(3)}),
+              (std::vector<bool>{false, true, false, true}));
+    EXPECT_NEAR(static_cast<TRechteck *>(figur("re0"))->MitteX, 1, 1e-9);
+    ws.ZuSchritt(ws.SchrittBisEintrag(erste + 1)); // "Bis hierher wiederherstellen"
+    EXPECT_EQ((std::vector<bool>{grau(1), grau(3)}), (std::vector<bool>{false, true}));
+    tippen("re0.verschieben(0, 2)");
+    EXPECT_EQ(protokollZeilen(ws.Analysator()),
+              (QStringList{"re0:RECHTECK", "re0.verschieben( 1.00 mm, 0.00 mm )", "re0.kopieren(  )",
+                           "re0.verschieben( 0.00 mm, 2.00 mm )"}))
+        << "the undone entry is gone, the others stay";
+    EXPECT_FALSE(grau(3));
+    ws.Rueckgaengig();
+    EXPECT_TRUE(grau(3));
+    EXPECT_EQ(ws.RueckgaengigText(), QStringLiteral("re0.verschieben( 1.00 mm, 0.00 mm )"));
+}
+
+TEST_F(Verlauf, IstBegrenzt)
+{
+    // At least 200 small steps are kept.
+    zeichnen("RECHTECK", 1, 1);
+    for (int i = 0; i < 210; ++i)
+        tippen(QStringLiteral("re0.verschieben(0.1, 0)"));
+    EXPECT_EQ(ws.SchrittAnzahl(), 211);
+    EXPECT_EQ(ws.Verlauf().undoLimit(), TArbeitsbereich::MaximaleSchritte);
+
+    // Big states: the oldest steps go before the history passes 64 MB,
+    // and the rest still undoes exactly.
+    // (A long text makes each state about 1.5 MB.)
+    auto *t = zeichnen<TTextFeld>("TEXTFELD", 5, 5);
+    t->Text = QString(1500 * 1000, QLatin1Char('x'));
+    ws.VerlaufLeeren();
+    std::vector<QByteArray> staende;
+    for (int i = 0; i < 60; ++i) {
+        tippen(QStringLiteral("re0.verschieben(0.1, 0)"));
+        staende.push_back(bytes());
+        ASSERT_LE(ws.VerlaufSpeicher(), TArbeitsbereich::MaximalerVerlaufSpeicher);
+    }
+    const int anzahl = ws.SchrittAnzahl();
+    EXPECT_LT(anzahl, 60);
+    EXPECT_GT(anzahl, 20);
+    ws.ZuSchritt(0);
+    EXPECT_EQ(bytes(), staende[std::size_t(60 - anzahl - 1)]) << "the oldest step kept";
+    EXPECT_TRUE(ws.Geaendert);
+}

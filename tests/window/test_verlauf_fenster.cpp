@@ -1,0 +1,161 @@
+// Undo and redo in the main window with real key events: the menu items at
+// the top of "Bearbeiten" with their captions and enabling, Strg+Z / Strg+Y
+// / Strg+Umschalt+Z in the drawing and in the input field, a running
+// gesture; in the analyser the grey entries of undone steps, their removal
+// by a new step and "Bis hierher zurücknehmen".
+#include "FensterTest.h"
+#include "analyser/ui/AufrufGitter.h"
+#include "analyser/ui/FAnalysator.h"
+#include "language/ui/EingabeFeld.h"
+
+#include <QContextMenuEvent>
+#include <QTreeWidget>
+
+namespace {
+
+struct VerlaufFenster : Fenster {
+    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
+    void tippen(const QString &text)
+    {
+        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
+        QTest::keyClick(feld(), Qt::Key_End);
+        for (int i = 0; i < 80; ++i)
+            QTest::keyClick(feld(), Qt::Key_Backspace);
+        for (QChar c : text) {
+            QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(feld(), &druck);
+        }
+        QTest::keyClick(feld(), Qt::Key_Return);
+    }
+    QString texte() const
+    {
+        return akt().ARueckgaengig->text() + (akt().ARueckgaengig->isEnabled() ? " an" : " aus") + " | " +
+               akt().AWiederherstellen->text() + (akt().AWiederherstellen->isEnabled() ? " an" : " aus");
+    }
+};
+
+} // namespace
+
+TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
+{
+    TRechteck *re0 = kasten(2, 2);
+    const QList<QAction *> menue = f->MenuBearbeiten->actions();
+    ASSERT_GE(menue.size(), 4);
+    EXPECT_EQ(menue[0], akt().ARueckgaengig);
+    EXPECT_EQ(menue[1], akt().AWiederherstellen);
+    EXPECT_TRUE(menue[2]->isSeparator());
+    EXPECT_EQ(menue[3], akt().AKopieren);
+    EXPECT_EQ(akt().ARueckgaengig->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(akt().AWiederherstellen->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    EXPECT_EQ(texte(), QStringLiteral("&Rückgängig aus | &Wiederherstellen aus"));
+
+    // A typed call, undone with Strg+Z while the input field has the focus.
+    tippen(QStringLiteral("re0.verschieben(2, 1)"));
+    EXPECT_DOUBLE_EQ(re0->MitteX, 5);
+    EXPECT_EQ(texte(), QStringLiteral("&Rückgängig: re0.verschieben( 2.00 cm, 1.00 cm ) an | &Wiederherstellen aus"));
+    ASSERT_TRUE(feld()->hasFocus());
+    QTest::keyClick(feld(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(dok()->Teile.size(), 1u);
+    re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
+    EXPECT_DOUBLE_EQ(re0->MitteX, 3);
+    EXPECT_EQ(feld()->Text(), QStringLiteral("re0.verschieben(2, 1)")) << "the field's text is not touched";
+    EXPECT_EQ(texte(), QStringLiteral("&Rückgängig aus | &Wiederherstellen: re0.verschieben( 2.00 cm, 1.00 cm ) an"));
+    EXPECT_FALSE(ab().Geaendert);
+
+    // Strg+Y in the drawing does it again, Strg+Umschalt+Z too.
+    f->FlaecheFokussieren();
+    QTest::keyClick(seite, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(static_cast<TRechteck *>(dok()->Teile[0].get())->MitteX, 5);
+    EXPECT_TRUE(ab().Geaendert);
+    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
+    EXPECT_DOUBLE_EQ(re0->MitteX, 5);
+
+    // A drag of the selected figure is one step; the selection comes back.
+    waehlen({re0});
+    const int vorher = anzahl();
+    ziehen(px(5, 3.5), px(8, 3.5));
+    ASSERT_EQ(anzahl(), vorher + 1);
+    EXPECT_EQ(texte().section(QLatin1Char('|'), 0, 0),
+              QStringLiteral("&Rückgängig: ") + protokoll().back() + QStringLiteral(" an "));
+    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
+    re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
+    EXPECT_DOUBLE_EQ(re0->MitteX, 5);
+    EXPECT_EQ(namen(auswahl()), QStringList{QStringLiteral("re0")});
+    EXPECT_FALSE(re0->Griffe.empty()) << "the handles are rebuilt";
+    EXPECT_EQ(anzahl(), vorher + 1) << "undo logs nothing";
+
+    // During a running drag Strg+Z first ends the gesture, as Escape does.
+    ziehenBis(px(5, 3.5), px(9, 6));
+    ASSERT_EQ(zustand(), TMauszustand::ObjekteZiehen);
+    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(zustand(), TMauszustand::ObjekteZiehen);
+    loslassen(px(9, 6));
+    re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
+    EXPECT_DOUBLE_EQ(re0->MitteX, 3) << "the drag is gone and the step before it undone";
+}
+
+TEST_F(VerlaufFenster, GraueEintraegeUndBisHierherZuruecknehmen)
+{
+    TFAnalysator fenster(f->Analysator(), f->Dokument(), f->Klassen());
+    f->AnalysatorFensterAnschliessen(&fenster);
+    fenster.show();
+    fenster.SBMethodenaufrufeListenansichtClick();
+    kasten(2, 2);
+    tippen(QStringLiteral("re0.verschieben(1, 0)"));
+    tippen(QStringLiteral("re0.drehen(30)"));
+    tippen(QStringLiteral("re0.verschieben(0, 1)"));
+    TAufrufGitter *liste = fenster.Aufrufliste();
+    ASSERT_EQ(liste->ZeilenAnzahl(), 4);
+    f->FlaecheFokussieren();
+    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
+
+    // Row 3 is grey: light grey text, nothing dark; row 2 keeps its colours.
+    liste->viewport()->repaint();
+    const QImage bild = liste->viewport()->grab().toImage();
+    auto zeile = [&](int z) {
+        int grau = 0, dunkel = 0;
+        const int h = liste->ZeilenHoehe();
+        for (int y = z * h; y < (z + 1) * h; ++y)
+            for (int x = liste->SpaltenBreite(0); x < std::min(bild.width(), 300); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (c.red() < 100 && c.green() < 100 && c.blue() < 100)
+                    ++dunkel;
+                else if (c.red() == c.green() && c.green() == c.blue() && c.red() < 230)
+                    ++grau;
+            }
+        return std::pair(grau > 0, dunkel > 0);
+    };
+    EXPECT_EQ(zeile(3), std::pair(true, false));
+    EXPECT_EQ(zeile(2).second, true);
+    QTreeWidget *baum = fenster.Aufrufbaum();
+    ASSERT_EQ(baum->topLevelItemCount(), 4);
+    EXPECT_EQ(baum->topLevelItem(3)->foreground(0).color(), QColor(150, 150, 150));
+    EXPECT_NE(baum->topLevelItem(2)->foreground(0).color(), QColor(150, 150, 150));
+
+    // "Bis hierher zurücknehmen" on the first typed call undoes the turn.
+    const QPoint zeile1(liste->SpaltenBreite(0) + 20, liste->ZeilenHoehe() + 3);
+    QContextMenuEvent menueEreignis(QContextMenuEvent::Mouse, zeile1, liste->viewport()->mapToGlobal(zeile1));
+    QApplication::sendEvent(liste->viewport(), &menueEreignis);
+    QMenu *m = fenster.AufrufMenue();
+    ASSERT_TRUE(m->isVisible());
+    ASSERT_EQ(m->actions().size(), 1);
+    EXPECT_EQ(m->actions()[0]->text(), QStringLiteral("Bis hierher zurücknehmen"));
+    m->actions()[0]->trigger();
+    m->hide();
+    EXPECT_EQ(ab().ErledigteSchritte(), 1);
+    EXPECT_EQ(static_cast<TRechteck *>(dok()->Teile[0].get())->Winkel, 0);
+    EXPECT_EQ(baum->topLevelItem(2)->foreground(0).color(), QColor(150, 150, 150));
+
+    // A new step removes the grey entries from the list and the tree.
+    tippen(QStringLiteral("re0.verschieben(3, 0)"));
+    EXPECT_EQ(protokoll(), (QStringList{"re0:RECHTECK", "re0.verschieben( 1.00 cm, 0.00 mm )",
+                                        "re0.verschieben( 3.00 cm, 0.00 mm )"}));
+    EXPECT_EQ(liste->ZeilenAnzahl(), 3);
+    ASSERT_EQ(baum->topLevelItemCount(), 3);
+    EXPECT_EQ(baum->topLevelItem(2)->text(0), QStringLiteral("re0.verschieben( 3.00 cm, 0.00 mm )"));
+    EXPECT_NE(baum->topLevelItem(2)->foreground(0).color(), QColor(150, 150, 150));
+    fenster.Trennen();
+}

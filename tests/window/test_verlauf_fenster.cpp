@@ -11,6 +11,9 @@
 #include <QContextMenuEvent>
 #include <QTreeWidget>
 
+// Readable texts in failure messages.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace {
 
 struct VerlaufFenster : Fenster {
@@ -48,19 +51,19 @@ TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
     EXPECT_EQ(akt().ARueckgaengig->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(akt().AWiederherstellen->shortcuts(),
               (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
-    EXPECT_EQ(texte(), QStringLiteral("&Rückgängig aus | &Wiederherstellen aus"));
+    EXPECT_EQ(texte().toStdString(), "&Rückgängig aus | &Wiederherstellen aus");
 
     // A typed call, undone with Strg+Z while the input field has the focus.
-    tippen(QStringLiteral("re0.verschieben(2, 1)"));
+    tippen(QStringLiteral("re0.verschieben(20, 10)"));
     EXPECT_DOUBLE_EQ(re0->MitteX, 5);
-    EXPECT_EQ(texte(), QStringLiteral("&Rückgängig: re0.verschieben( 2.00 cm, 1.00 cm ) an | &Wiederherstellen aus"));
+    EXPECT_EQ(texte().toStdString(), "&Rückgängig: re0.verschieben( 2.00 cm, 10.00 mm ) an | &Wiederherstellen aus");
     ASSERT_TRUE(feld()->hasFocus());
     QTest::keyClick(feld(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(dok()->Teile.size(), 1u);
     re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
     EXPECT_DOUBLE_EQ(re0->MitteX, 3);
-    EXPECT_EQ(feld()->Text(), QStringLiteral("re0.verschieben(2, 1)")) << "the field's text is not touched";
-    EXPECT_EQ(texte(), QStringLiteral("&Rückgängig aus | &Wiederherstellen: re0.verschieben( 2.00 cm, 1.00 cm ) an"));
+    EXPECT_EQ(feld()->Text(), QStringLiteral("re0.verschieben(20, 10)")) << "the field's text is not touched";
+    EXPECT_EQ(texte().toStdString(), "&Rückgängig aus | &Wiederherstellen: re0.verschieben( 2.00 cm, 10.00 mm ) an");
     EXPECT_FALSE(ab().Geaendert);
 
     // Strg+Y in the drawing does it again, Strg+Umschalt+Z too.
@@ -151,11 +154,11 @@ TEST_F(VerlaufFenster, GraueEintraegeUndBisHierherZuruecknehmen)
 
     // A new step removes the grey entries from the list and the tree.
     tippen(QStringLiteral("re0.verschieben(3, 0)"));
-    EXPECT_EQ(protokoll(), (QStringList{"re0:RECHTECK", "re0.verschieben( 1.00 cm, 0.00 mm )",
-                                        "re0.verschieben( 3.00 cm, 0.00 mm )"}));
+    EXPECT_EQ(protokoll(), (QStringList{"re0:RECHTECK", "re0.verschieben( 1.00 mm, 0.00 mm )",
+                                        "re0.verschieben( 3.00 mm, 0.00 mm )"}));
     EXPECT_EQ(liste->ZeilenAnzahl(), 3);
     ASSERT_EQ(baum->topLevelItemCount(), 3);
-    EXPECT_EQ(baum->topLevelItem(2)->text(0), QStringLiteral("re0.verschieben( 3.00 cm, 0.00 mm )"));
+    EXPECT_EQ(baum->topLevelItem(2)->text(0), QStringLiteral("re0.verschieben( 3.00 mm, 0.00 mm )"));
     EXPECT_NE(baum->topLevelItem(2)->foreground(0).color(), QColor(150, 150, 150));
     fenster.Trennen();
 }

@@ -7,8 +7,11 @@
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
 #include "language/ui/EingabeFeld.h"
+#include "persistence/ui/DateiBefehle.h"
 
 #include <QContextMenuEvent>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 // Readable texts in failure messages.
@@ -160,5 +163,27 @@ TEST_F(VerlaufFenster, GraueEintraegeUndBisHierherZuruecknehmen)
     ASSERT_EQ(baum->topLevelItemCount(), 3);
     EXPECT_EQ(baum->topLevelItem(2)->text(0), QStringLiteral("re0.verschieben( 3.00 mm, 0.00 mm )"));
     EXPECT_NE(baum->topLevelItem(2)->foreground(0).color(), QColor(150, 150, 150));
+
+    // The tree follows the newest entry while it shows the end, like the
+    // list; scrolled back, it stays.
+    fenster.SBMethodenaufrufeBaumClick();
+    for (int i = 0; i < 60; ++i)
+        ab().AufrufAusfuehren(QStringLiteral("re0.drehen(1)"), 13, zf());
+    QApplication::processEvents();
+    QScrollBar *leiste = baum->verticalScrollBar();
+    ASSERT_GT(leiste->maximum(), 0);
+    EXPECT_EQ(leiste->value(), leiste->maximum());
+    leiste->setValue(0);
+    ab().AufrufAusfuehren(QStringLiteral("re0.drehen(1)"), 13, zf());
+    QApplication::processEvents();
+    EXPECT_EQ(leiste->value(), 0);
+
+    // "Neu" starts a fresh log: no `freigeben()` for the old figure.
+    f->DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
+    f->DateiBefehle->ANeuExecute();
+    EXPECT_TRUE(protokoll().isEmpty());
+    EXPECT_EQ(liste->ZeilenAnzahl(), 0);
+    EXPECT_EQ(baum->topLevelItemCount(), 0);
+    EXPECT_FALSE(akt().ARueckgaengig->isEnabled());
     fenster.Trennen();
 }

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 // One step of the history: the document before and after it (file bytes,
-// implicitly shared with the neighbouring steps), the selection before and
+// zlib-compressed, implicitly shared with the neighbouring steps), the selection before and
 // after (index paths from the document), and the running numbers of the
 // log entries it made. The change has already happened when the step is
 // pushed, so its first redo does nothing.
@@ -431,6 +431,8 @@ bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
     if (nachher == vorher) {
         // Nothing changed: no step; the entries logged meanwhile (a
         // `kopieren`, a drawing) belong to none.
+        if (vorher.constData() != zustand_.constData())
+            zustandGepackt_.clear();
         zustand_ = std::move(nachher);
         return false;
     }
@@ -459,10 +461,17 @@ bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
     if (text.isEmpty())
         text = QStringLiteral("Änderung");
 
-    verlaufBegrenzen(std::size_t(nachher.size()));
-    auto *schritt = new TSchritt(*this, std::move(vorher), nachher, std::move(auswahlVorher),
+    verlaufBegrenzen(std::size_t(nachher.size()) / 8);
+    // Stored compressed (about a tenth); the state before is usually the
+    // one after the last step, already compressed.
+    QByteArray vorherGepackt = vorher.constData() == zustand_.constData() && !zustandGepackt_.isEmpty()
+                                   ? zustandGepackt_
+                                   : qCompress(vorher, 1);
+    QByteArray nachherGepackt = qCompress(nachher, 1);
+    auto *schritt = new TSchritt(*this, std::move(vorherGepackt), nachherGepackt, std::move(auswahlVorher),
                                  std::move(auswahlNachher), von, neuBis, text);
     zustand_ = std::move(nachher);
+    zustandGepackt_ = std::move(nachherGepackt);
     verlauf_->push(schritt); // the first redo does nothing
     geaendertAktualisieren();
     melden(VerlaufGeaendert);
@@ -613,9 +622,10 @@ void TArbeitsbereich::vorgemerktenZustandAnwenden()
     // release of the figures replaced.
     const bool angehalten = analysator_->Angehalten;
     analysator_->Angehalten = true;
-    ZustandSchreiben(bytes);
+    zustand_ = qUncompress(bytes);
+    zustandGepackt_ = bytes;
+    ZustandSchreiben(zustand_);
     analysator_->Angehalten = angehalten;
-    zustand_ = bytes;
 
     for (const auto &pfad : pfade)
         if (auto *figur = dynamic_cast<TZeichenObjekt *>(ObjektAnPfad(pfad)))
@@ -640,6 +650,7 @@ void TArbeitsbereich::VerlaufLeeren()
     letztesEnde_ = analysator_->GesamtAnzahl();
     if (ZustandLesen)
         zustand_ = ZustandLesen();
+    zustandGepackt_.clear();
     geaendertAktualisieren();
     melden(VerlaufGeaendert);
 }
@@ -663,6 +674,7 @@ void TArbeitsbereich::NeuBegonnen()
     letztesEnde_ = analysator_->GesamtAnzahl();
     if (ZustandLesen)
         zustand_ = ZustandLesen();
+    zustandGepackt_.clear();
     geaendertAktualisieren();
     melden(VerlaufGeaendert);
     melden(InhaltGeaendert);
@@ -673,6 +685,7 @@ void TArbeitsbereich::Gespeichert()
     basisGeaendert_ = false;
     if (ZustandLesen)
         zustand_ = ZustandLesen();
+    zustandGepackt_.clear();
     verlauf_->setClean();
     geaendertAktualisieren();
 }

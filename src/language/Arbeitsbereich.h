@@ -92,7 +92,8 @@ public:
     // One step is one change the user made: an executed call, a finished
     // gesture, a command, a picker choice, a dialog's OK, a renaming. The
     // history keeps the whole document (figures, names, counters,
-    // background) after every step, as the bytes of its file; undo and redo
+    // background) after every step, as the bytes of its file (compressed,
+    // numbers exact); undo and redo
     // rebuild the document from them with the recorder paused. The two
     // functions reading and writing those bytes come from the file layer
     // (VerlaufAnschliessen in persistence/Dokumentdatei.h); without them
@@ -225,8 +226,10 @@ private:
     QImage ersatzBild_;
 
     std::unique_ptr<QUndoStack> verlauf_;
-    // The document after the last step (or as opened, saved, emptied).
+    // The document after the last step (or as opened, saved, emptied), and
+    // compressed as the history keeps it (empty when not made yet).
     QByteArray zustand_;
+    QByteArray zustandGepackt_;
     // Where the running step started: log count and selection.
     bool schrittBegonnen_ = false;
     long long schrittBeginn_ = 0;

@@ -10,6 +10,7 @@
 #include "window/Befehle.h"
 #include "window/Zeichenflaeche.h"
 
+#include <QRandomGenerator>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -378,9 +379,13 @@ TEST_F(Verlauf, IstBegrenzt)
 
     // Big states: the oldest steps go before the history passes 64 MB,
     // and the rest still undoes exactly.
-    // (A long text makes each state about 1.5 MB.)
+    // (A long text of random letters makes each state about 1.5 MB
+    // compressed.)
     auto *t = zeichnen<TTextFeld>("TEXTFELD", 5, 5);
-    t->Text = QString(1500 * 1000, QLatin1Char('x'));
+    QRandomGenerator zufall(7);
+    t->Text.resize(2500 * 1000);
+    for (QChar &c : t->Text)
+        c = QChar(u'a' + zufall.bounded(26));
     ws.VerlaufLeeren();
     std::vector<QByteArray> staende;
     for (int i = 0; i < 60; ++i) {

@@ -254,6 +254,14 @@ void TGruppe::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &me
     }
 }
 
+std::unique_ptr<TData> TGruppe::AttributWert(int attributId) const
+{
+    // The box never turns: the group's angle is the one it was turned to.
+    if (attributId == AWinkel)
+        return std::make_unique<TData>(Zusatzwinkel, ArtWinkel);
+    return TRechteckArt::AttributWert(attributId);
+}
+
 // ---------------------------------------------------------------- forwarded operations
 
 void TGruppe::VorschauSetzen(bool vorschau)

@@ -5,6 +5,7 @@
 #include "FensterTest.h"
 #include "language/ui/EingabeFeld.h"
 #include "window/ui/AttributPanels.h"
+#include "window/ui/AuswahlButton.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -138,7 +138,7 @@ TEST_F(KonsoleTest, OutputHoldsOnlyTheRunnersOwnLines)
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     umgebung.remove(QStringLiteral("FIGURO_QT_MELDUNGEN"));
-    const QStringList argumente = {QStringLiteral("--export"), verzeichnis.filePath(QStringLiteral("bild.png"))};
+    const QStringList argumente = {QStringLiteral("--export"), verzeichnis.filePath(QStringLiteral("bild.svg"))};
     const QByteArray eingabe("dokument1.zeichnen()\nre0.verschieben(1,1)\n");
     const QByteArray eigeneZeilen("dokument1.zeichnen(  )\n"
                                   "Zeile 2, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n");

@@ -358,7 +358,8 @@ void TGruppe::drehen(double winkel)
     for (TZeichenObjekt *f : mitglieder())
         f->drehenUm(cx, cy, winkel);
     schliessen();
-    Zusatzwinkel += winkel;
+    // Normalised like a box figure's Winkel, so the card shows 0 ... 360.
+    Zusatzwinkel = WinkelNormalisieren(Zusatzwinkel + winkel);
     GeometrieBerechnen();
 }
 
@@ -370,7 +371,8 @@ void TGruppe::drehenUm(double px, double py, double winkel)
     for (TZeichenObjekt *f : mitglieder())
         f->drehenUm(px, py, winkel);
     schliessen();
-    Zusatzwinkel += winkel;
+    // Normalised like a box figure's Winkel, so the card shows 0 ... 360.
+    Zusatzwinkel = WinkelNormalisieren(Zusatzwinkel + winkel);
     GeometrieBerechnen();
 }
 

@@ -666,17 +666,8 @@ void TArbeitsbereich::AenderungOhneSchritt()
 void TArbeitsbereich::NeuBegonnen()
 {
     analysator_->Leeren();
-    umbau_ = true;
-    verlauf_->clear();
-    umbau_ = false;
-    basisGeaendert_ = false;
-    schrittBegonnen_ = false;
-    letztesEnde_ = analysator_->GesamtAnzahl();
-    if (ZustandLesen)
-        zustand_ = ZustandLesen();
-    zustandGepackt_.clear();
-    geaendertAktualisieren();
-    melden(VerlaufGeaendert);
+    Geaendert = false;
+    VerlaufLeeren();
     melden(InhaltGeaendert);
 }
 

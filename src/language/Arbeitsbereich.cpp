@@ -461,13 +461,16 @@ bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
     if (text.isEmpty())
         text = QStringLiteral("Änderung");
 
-    verlaufBegrenzen(std::size_t(nachher.size()) / 8);
     // Stored compressed (about a tenth); the state before is usually the
     // one after the last step, already compressed.
     QByteArray vorherGepackt = vorher.constData() == zustand_.constData() && !zustandGepackt_.isEmpty()
                                    ? zustandGepackt_
                                    : qCompress(vorher, 1);
     QByteArray nachherGepackt = qCompress(nachher, 1);
+    std::size_t neu = std::size_t(nachherGepackt.size());
+    if (vorherGepackt.constData() != zustandGepackt_.constData())
+        neu += std::size_t(vorherGepackt.size());
+    verlaufBegrenzen(neu);
     auto *schritt = new TSchritt(*this, std::move(vorherGepackt), nachherGepackt, std::move(auswahlVorher),
                                  std::move(auswahlNachher), von, neuBis, text);
     zustand_ = std::move(nachher);

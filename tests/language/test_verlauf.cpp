@@ -75,8 +75,6 @@ public:
     int inhaltMeldungen = 0;
 };
 
-// A drawing of four figures: re0, el0, a group gr0 of re1 and li0, a
-// polyline lz0; the history starts after it.
 // A figure as the drawing tools make it: colours, line, size.
 TZeichenObjekt *gestaltet(TObjekt *o, double x, double y)
 {
@@ -101,8 +99,8 @@ TZeichenObjekt *gestaltet(TObjekt *o, double x, double y)
     return f;
 }
 
-// A drawing of four figures: re0, el0, a group gr0 of re1 and li0, a
-// polyline lz0; the history starts after it.
+// A drawing of five figures: re0, el0, a group gr0 of re1 and li0, a
+// pentagon ve0, a polyline lz0; the history starts after it.
 void Zeichnung(TArbeitsbereich &ws)
 {
     gestaltet(figurAnlegen(ws, QStringLiteral("RECHTECK")), 3, 2);
@@ -110,6 +108,7 @@ void Zeichnung(TArbeitsbereich &ws)
     TObjekt *gr = figurAnlegen(ws, QStringLiteral("GRUPPE"));
     gestaltet(figurAnlegen(ws, QStringLiteral("RECHTECK"), gr), 3, 8);
     gestaltet(figurAnlegen(ws, QStringLiteral("LINIE"), gr), 5, 9);
+    static_cast<TVielEck *>(gestaltet(figurAnlegen(ws, QStringLiteral("VIELECK")), 12, 4))->Eckenzahl = 5;
     auto *lz = static_cast<TLinienZug *>(gestaltet(figurAnlegen(ws, QStringLiteral("LINIENZUG")), 0, 0));
     lz->PunktAnhaengen(1, 1, 0);
     lz->PunktAnhaengen(5, 1, 0);
@@ -215,6 +214,16 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
              ws.SchrittAbschliessen(QStringLiteral("Ausrichten"));
          },
          nullptr},
+        {"drawing a figure", {}, [](Verlauf &t, TArbeitsbereich &) { t.zeichnen("ELLIPSE", 12, 12); },
+         "el1:ELLIPSE"},
+        {"corner count and distribution", {"ve0", "re0", "el0"},
+         [](Verlauf &t, TArbeitsbereich &ws) {
+             ws.SchrittBeginnen();
+             befehle::EckenzahlSetzen({t.figur("ve0")}, 7);
+             befehle::Verteilen(ws.Auswahl, true);
+             ws.SchrittAbschliessen();
+         },
+         "ve0.eckenzahlSetzen( 7 )"},
         {"picker choice", {"re0", "el0"}, [](Verlauf &, TArbeitsbereich &ws) {
              const auto &blau = BenannteFarben[12];
              EXPECT_EQ(FuellfarbeAnwenden(ws, TFarbe::Echt(FarbWert(blau.Rot, blau.Gruen, blau.Blau))), 2);

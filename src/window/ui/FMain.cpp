@@ -792,7 +792,10 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
     // Nothing that is deleted may stay part of a running gesture.
     if (Steuerung->GesteLaeuft())
         Steuerung->GesteAbbrechen();
+    // One step of the history.
+    Arbeitsbereich->SchrittBeginnen();
     Arbeitsbereich->ObjekteLoeschen(liste);
+    Arbeitsbereich->SchrittAbschliessen();
     AttributanzeigeAktualisieren();
     OberflaecheAktualisieren();
 }

@@ -744,6 +744,8 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
     if (Steuerung->GesteLaeuft())
         Steuerung->GesteAbbrechen();
     Arbeitsbereich->ObjekteLoeschen(liste);
+    // Copy and cut need a selection: their menu items follow at once.
+    OberflaecheAktualisieren();
 }
 
 // --- the analyser window -------------------------------------------------------------

@@ -85,7 +85,7 @@ TEST_F(Zwischenablage, ZweimalEinfuegenVersetztUmEinUndZweiMillimeterUndProtokol
 // gesture first, as cut and paste do: no outline stays on the sheet.
 TEST_F(Zwischenablage, StrgCBrichtEinenLaufendenZugAb)
 {
-    TRechteck *re0 = kasten(2, 2);
+    TRechteck *re0 = kasten(2, 20); // in view: previews draw onto the cached image
     for (const bool werkzeug : {false, true}) {
         SCOPED_TRACE(werkzeug ? "neue Figur" : "Figur ziehen");
         waehlen({re0});
@@ -93,7 +93,7 @@ TEST_F(Zwischenablage, StrgCBrichtEinenLaufendenZugAb)
         const QImage vorher = f->Zeichenbereich->Puffer().copy();
         if (werkzeug)
             QTest::mouseClick(f->SBEllipse, Qt::LeftButton);
-        const QPoint start = werkzeug ? px(8, 8) : px(3, 2.5);
+        const QPoint start = werkzeug ? px(8, 18) : px(3, 20.5);
         mausZiehenBis(seite, start, start + QPoint(60, 40));
         ASSERT_EQ(zustand(), werkzeug ? TMauszustand::FigurAufziehen : TMauszustand::ObjekteZiehen);
         ASSERT_NE(f->Zeichenbereich->Puffer(), vorher);
@@ -105,6 +105,7 @@ TEST_F(Zwischenablage, StrgCBrichtEinenLaufendenZugAb)
         QTest::mouseRelease(seite, Qt::LeftButton, {}, start + QPoint(60, 40));
         EXPECT_EQ(dokumentNamen(), QStringList{QStringLiteral("re0")});
         EXPECT_DOUBLE_EQ(re0->Umgebungsrechteck.Links, 2.0);
+        EXPECT_DOUBLE_EQ(re0->Umgebungsrechteck.Unten, 20.0);
     }
 }
 

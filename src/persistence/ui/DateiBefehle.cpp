@@ -148,9 +148,9 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
     wache->start(1000);
 
     // Closing the window asks about unsaved changes; when it closes, Figuro
-    // ends normally and its copy goes. The first showing offers a copy left
-    // by a Figuro that crashed, else opens a document named on the command
-    // line.
+    // ends normally and its copy goes. Right after the first showing, a copy
+    // left by a Figuro that crashed is offered, else a document named on
+    // the command line opened.
     f_->SchliessenErlaubt = [this] {
         if (!Sicherheitsabfrage(TextOeffnen()))
             return false;
@@ -162,8 +162,12 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
         return true;
     };
     f_->BeimErstenZeigen = [this] {
-        if (!WiederherstellungAnbieten())
-            KommandozeileAuswerten(QCoreApplication::arguments());
+        // Once the window is on the screen, so that the question has its
+        // window behind it.
+        QTimer::singleShot(0, this, [this] {
+            if (!WiederherstellungAnbieten())
+                KommandozeileAuswerten(QCoreApplication::arguments());
+        });
     };
 }
 

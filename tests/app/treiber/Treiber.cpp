@@ -1,7 +1,8 @@
 // A Qt input plugin for the tests that run the real program as a process.
 // Loaded through QT_QPA_GENERIC_PLUGINS=figurotreiber (from QT_PLUGIN_PATH),
-// it works through the steps in FIGURO_TREIBER (separated by ";") once the
-// main window is shown and no modal dialog is open:
+// it works through the steps in FIGURO_TREIBER (separated by ";"), one per
+// 200 ms tick, once the main window has been shown for a tick and no modal
+// dialog is open:
 //   tippen:<call>   types the call into the input field and presses Enter
 //   beenden         closes the main window
 //   <name>          triggers the main window's action of that object name
@@ -37,7 +38,11 @@ private:
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("FMain") && w->isVisible())
                 fenster = w;
-        if (!fenster)
+        // The window must have been up for a whole tick: what the program
+        // does right after showing it (the start question) comes first.
+        const bool bereit = fenster && fenster == gesehen_;
+        gesehen_ = fenster;
+        if (!bereit)
             return;
         const QString schritt = schritte_.takeFirst();
         if (schritt.startsWith(QLatin1String("tippen:"))) {
@@ -58,6 +63,7 @@ private:
     }
 
     QStringList schritte_;
+    QWidget *gesehen_ = nullptr;
 };
 
 } // namespace

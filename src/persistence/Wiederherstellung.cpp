@@ -103,9 +103,11 @@ void TWiederherstellung::Schreiben(const QByteArray &bytes, const QString &datei
     const QByteArray infoInhalt = infoBytes(dateiname, QDateTime::currentDateTimeUtc());
     auto fehler = schreibfehler_;
     arbeiter_->start([kopie, info, bytes, infoInhalt, fehler] {
-        // A copy that could not be written is written again with the next
-        // change, even if the drawing is the same.
-        if (!atomarSchreiben(kopie, bytes) || !atomarSchreiben(info, infoInhalt))
+        // The file name first: whenever a copy is on disk, the name beside
+        // it is already the one that belongs to it. A copy that could not be
+        // written is written again with the next change, even if the
+        // drawing is the same.
+        if (!atomarSchreiben(info, infoInhalt) || !atomarSchreiben(kopie, bytes))
             fehler->store(true);
     });
 }

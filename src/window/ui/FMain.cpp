@@ -619,6 +619,13 @@ void TFMain::OnEingabeFeldEnter()
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
     if (!ergebnis.Ausgefuehrt)
         return;
+    // A figure the call took into a group (`schlucken`) is no longer a
+    // figure of the drawing's top level: it leaves the selection, so that
+    // the keys and handles work on the group only.
+    const std::vector<TZeichenObjekt *> gewaehlt = Auswahl();
+    for (TZeichenObjekt *figur : gewaehlt)
+        if (figur->Besitzer != Dokument())
+            Arbeitsbereich->AusAuswahlEntfernen(figur);
     if (ergebnis.Neuzeichnen) {
         if (ergebnis.MeldungAnzeigen())
             QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
@@ -628,6 +635,8 @@ void TFMain::OnEingabeFeldEnter()
         AnalysatorNeuAufbauen();
         Neuzeichnen();
     }
+    // Enabling follows the command (a typed copy fills the clipboard).
+    OberflaecheAktualisieren();
     // The call may have removed or renamed its object: the button and the
     // hint bar follow the drawing as it is now.
     feld->Pruefen();
@@ -744,7 +753,7 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
     if (Steuerung->GesteLaeuft())
         Steuerung->GesteAbbrechen();
     Arbeitsbereich->ObjekteLoeschen(liste);
-    // Copy and cut need a selection: their menu items follow at once.
+    AttributanzeigeAktualisieren();
     OberflaecheAktualisieren();
 }
 

@@ -1,7 +1,10 @@
 #include "model/Katalog.h"
+
+#include <vector>
 #include "model/Grossschreibung.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 const std::array<const char16_t *, KlassenAnzahl> klassenNamen = {
@@ -111,7 +114,14 @@ QString MethodenName(int methodenId)
 {
     if (methodenId < 0 || methodenId >= MethodenAnzahl)
         return QString();
-    return QString::fromUtf16(methodenNamen[methodenId]);
+    // Built once: every log text asks for its method's name.
+    static const std::vector<QString> namen = [] {
+        std::vector<QString> n;
+        for (int i = 0; i < MethodenAnzahl; ++i)
+            n.push_back(QString::fromUtf16(methodenNamen[i]));
+        return n;
+    }();
+    return namen[std::size_t(methodenId)];
 }
 
 QString AttributName(int attributId)

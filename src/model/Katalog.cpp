@@ -84,7 +84,14 @@ QString KlassenNameZuId(int klassenId)
 {
     if (klassenId < 0 || klassenId >= KlassenAnzahl)
         return QString();
-    return QString::fromUtf16(klassenNamen[klassenId]);
+    // Built once: reading a file and every card ask for class names.
+    static const std::vector<QString> namen = [] {
+        std::vector<QString> n;
+        for (int i = 0; i < KlassenAnzahl; ++i)
+            n.push_back(QString::fromUtf16(klassenNamen[i]));
+        return n;
+    }();
+    return namen[std::size_t(klassenId)];
 }
 
 QString NamensPraefixZuId(int klassenId)

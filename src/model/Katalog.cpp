@@ -78,6 +78,16 @@ const std::array<const char16_t *, AttributAnzahl> attributNamen = {
     u"Ausrichtung",     u"Schriftfarbe",  u"Text",
     u"Fett",            u"Kursiv",        u"Schriftart",
     u"Schriftgröße"};
+
+// A table of names as strings, built once by the caller.
+template <std::size_t N>
+std::vector<QString> Zeichenketten(const std::array<const char16_t *, N> &tabelle)
+{
+    std::vector<QString> n;
+    for (const char16_t *t : tabelle)
+        n.push_back(QString::fromUtf16(t));
+    return n;
+}
 } // namespace
 
 QString KlassenNameZuId(int klassenId)
@@ -85,12 +95,7 @@ QString KlassenNameZuId(int klassenId)
     if (klassenId < 0 || klassenId >= KlassenAnzahl)
         return QString();
     // Built once: reading a file and every card ask for class names.
-    static const std::vector<QString> namen = [] {
-        std::vector<QString> n;
-        for (int i = 0; i < KlassenAnzahl; ++i)
-            n.push_back(QString::fromUtf16(klassenNamen[i]));
-        return n;
-    }();
+    static const std::vector<QString> namen = Zeichenketten(klassenNamen);
     return namen[std::size_t(klassenId)];
 }
 
@@ -122,12 +127,7 @@ QString MethodenName(int methodenId)
     if (methodenId < 0 || methodenId >= MethodenAnzahl)
         return QString();
     // Built once: every log text asks for its method's name.
-    static const std::vector<QString> namen = [] {
-        std::vector<QString> n;
-        for (int i = 0; i < MethodenAnzahl; ++i)
-            n.push_back(QString::fromUtf16(methodenNamen[i]));
-        return n;
-    }();
+    static const std::vector<QString> namen = Zeichenketten(methodenNamen);
     return namen[std::size_t(methodenId)];
 }
 

@@ -6,6 +6,8 @@
 #include "model/Werte.h"
 #include "persistence/XMLKnoten.h"
 
+#include <algorithm>
+
 // Attribute names as static string data: opening a file reads them for
 // every object, and building each of them anew cost a tenth of the time.
 using namespace Qt::Literals::StringLiterals;
@@ -107,6 +109,10 @@ void TLinienZug::InXMLSchreiben(TXMLKnoten &knoten) const
     TZeichenObjekt::InXMLSchreiben(knoten);
     knoten.WahrheitswertHinzufuegen(u"geschlossen"_s, Geschlossen != 0);
     knoten.WahrheitswertHinzufuegen(u"ObjektdiagrammZusammengefaltet"_s, ObjektdiagrammZusammengefaltet);
+    // The angle the polyline was turned to; only when there is one, so that
+    // files of polylines never turned stay as they were.
+    if (Drehung != 0.0)
+        knoten.ZahlHinzufuegen(u"Winkel"_s, Drehung);
 }
 
 void TLinienZug::AusXMLLesen(const TXMLKnoten &knoten)
@@ -116,6 +122,8 @@ void TLinienZug::AusXMLLesen(const TXMLKnoten &knoten)
     if (knoten.WahrheitswertLesen(u"geschlossen"_s, geschlossen))
         Geschlossen = geschlossen ? 1 : 0;
     knoten.WahrheitswertLesen(u"ObjektdiagrammZusammengefaltet"_s, ObjektdiagrammZusammengefaltet);
+    Drehung = 0.0;
+    knoten.ZahlLesen(u"Winkel"_s, Drehung);
 }
 
 // ---------------------------------------------------------------------------
@@ -159,6 +167,8 @@ void TVielEck::AusXMLLesen(const TXMLKnoten &knoten)
     knoten.ZahlLesen(u"Breite"_s, Breite);
     knoten.ZahlLesen(u"Winkel"_s, Winkel);
     knoten.GanzzahlLesen(u"Eckenanzahl"_s, Eckenzahl);
+    // A count that eckenzahlSetzen would refuse is brought into its range.
+    Eckenzahl = std::clamp<std::int32_t>(Eckenzahl, MinimaleEckenzahl, MaximaleEckenzahl);
 }
 
 // ---------------------------------------------------------------------------
@@ -169,7 +179,9 @@ void TGruppe::InXMLSchreiben(TXMLKnoten &knoten) const
     TZeichenObjekt::InXMLSchreiben(knoten);
     knoten.ZahlHinzufuegen(u"Breite"_s, Breite);
     knoten.ZahlHinzufuegen(u"Länge"_s, Länge);
-    knoten.ZahlHinzufuegen(u"Winkel"_s, Winkel);
+    // The box never turns (Winkel stays 0): "Winkel" keeps the angle the
+    // group was turned to, 0 for a group never turned.
+    knoten.ZahlHinzufuegen(u"Winkel"_s, Winkel + Zusatzwinkel);
     knoten.WahrheitswertHinzufuegen(u"ObjektdiagrammZusammengefaltet"_s, ObjektdiagrammZusammengefaltet);
 }
 
@@ -178,7 +190,9 @@ void TGruppe::AusXMLLesen(const TXMLKnoten &knoten)
     TZeichenObjekt::AusXMLLesen(knoten);
     knoten.ZahlLesen(u"Breite"_s, Breite);
     knoten.ZahlLesen(u"Länge"_s, Länge);
-    knoten.ZahlLesen(u"Winkel"_s, Winkel);
+    Winkel = 0.0;
+    Zusatzwinkel = 0.0;
+    knoten.ZahlLesen(u"Winkel"_s, Zusatzwinkel);
     knoten.WahrheitswertLesen(u"ObjektdiagrammZusammengefaltet"_s, ObjektdiagrammZusammengefaltet);
 }
 
@@ -217,6 +231,8 @@ void TTextFeld::AusXMLLesen(const TXMLKnoten &knoten)
     knoten.TextLesen(u"Schriftart"_s, Schriftart);
     Schriftgröße = 12;
     knoten.GanzzahlLesen(u"Schriftgröße"_s, Schriftgröße);
+    // A size that schriftgroesseSetzen would refuse is brought into its range.
+    Schriftgröße = std::clamp<std::int32_t>(Schriftgröße, KleinsteSchriftgroesse, GroessteSchriftgroesse);
     bool fett = false, kursiv = false;
     knoten.WahrheitswertLesen(u"Fett"_s, fett);
     knoten.WahrheitswertLesen(u"Kursiv"_s, kursiv);

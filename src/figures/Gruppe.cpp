@@ -174,10 +174,16 @@ void TGruppe::Zeichnen(TZeichenflaeche *zf)
 
 void TGruppe::GeometrieBerechnen()
 {
+    for (auto &teil : Teile)
+        teil->GeometrieBerechnen();
+    rahmenAusMitgliedern();
+}
+
+void TGruppe::rahmenAusMitgliedern()
+{
     bool erstes = true;
     TUmgebungsrechteck r{};
     for (auto &teil : Teile) {
-        teil->GeometrieBerechnen();
         const TUmgebungsrechteck &t = teil->Umgebungsrechteck;
         if (erstes) {
             r = t;
@@ -341,7 +347,8 @@ void TGruppe::verschieben(double dx, double dy)
     for (TZeichenObjekt *f : mitglieder())
         f->verschieben(dx, dy);
     schliessen();
-    GeometrieBerechnen();
+    // Every member recomputed its own geometry while moving.
+    rahmenAusMitgliedern();
 }
 
 void TGruppe::strecken(double faktor)

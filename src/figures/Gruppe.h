@@ -68,6 +68,8 @@ public:
 
 private:
     std::vector<TZeichenObjekt *> mitglieder() const;
+    // The box, centre and extent from the members' boxes as they are.
+    void rahmenAusMitgliedern();
     // Opens a compound entry for the group; Schliessen closes it.
     void oeffnen(std::unique_ptr<TMethodenAufruf> aufruf);
     void schliessen();

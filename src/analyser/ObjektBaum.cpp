@@ -47,7 +47,7 @@ void fuerTeilbaum(const TObjektKnoten &k, const F &f)
 
 bool passtZu(const TObjektKnoten &k, const TObjekt *objekt)
 {
-    if (k.Objekt != objekt)
+    if (k.Objekt != objekt || k.Name != objekt->Name)
         return false;
     if (objekt->ObjektdiagrammZusammengefaltet)
         return k.Kinder.empty();
@@ -91,30 +91,95 @@ bool enthaelt(const TPlatzbedarfEintrag &aussen, const TPlatzbedarfEintrag &inne
 }
 } // namespace
 
-void TPlatzBedarf::UntenHinzufuegen(const TPlatzbedarfEintrag &neu)
+namespace {
+// Compartment of an interval start in the contour index.
+long long fach(double von)
 {
-    for (const auto &e : Unten)
-        if (enthaelt(e, neu) && e.Lage + Konturtoleranz >= neu.Lage)
-            return;
-    for (auto &e : Unten)
-        if (enthaelt(neu, e) && neu.Lage + Konturtoleranz >= e.Lage) {
-            e = neu;
+    return std::isfinite(von) && std::fabs(von) < 1e15 ? (long long)std::floor(von) : 0;
+}
+} // namespace
+
+// The rule, in list order: an existing entry that covers the new one (its
+// interval widened by the sibling gap) and lies at least as far (far
+// contour) or as near (near contour) makes the new one redundant; else the
+// first entry that the new one covers that way takes its values; else the
+// new one is appended. The index only narrows the entries looked at: an
+// entry can cover the new one only when it starts at most GroessteLaenge
+// before the new one ends, and be covered only when it starts within the
+// new one's widened interval.
+void TPlatzBedarf::hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TIndex &index,
+                               const TPlatzbedarfEintrag &neu, bool fern)
+{
+    auto mindestensSo = [fern](double a, double b) {
+        return fern ? a + Konturtoleranz >= b : a - Konturtoleranz <= b;
+    };
+    const double g = Geschwisterabstand;
+    const double lo1 = neu.Bis - g - index.GroessteLaenge, hi1 = neu.Von + g;
+    const double lo2 = neu.Von - g, hi2 = neu.Bis + g;
+    const bool endlich = std::isfinite(lo1) && std::isfinite(hi1) && std::isfinite(lo2) &&
+                         std::isfinite(hi2) && hi1 - lo1 < 1e6 && hi2 - lo2 < 1e6;
+    const double anzahlFaecher = std::max(hi1 - lo1, hi2 - lo2) + 2.0;
+    if (!endlich || anzahlFaecher > double(liste.size())) {
+        // Few entries (or odd values): plain scans in list order.
+        for (const auto &e : liste)
+            if (enthaelt(e, neu) && mindestensSo(e.Lage, neu.Lage))
+                return;
+        for (std::size_t i = 0; i < liste.size(); ++i)
+            if (enthaelt(neu, liste[i]) && mindestensSo(neu.Lage, liste[i].Lage)) {
+                auto &alt = index.Faecher[fach(liste[i].Von)];
+                std::erase(alt, int(i));
+                liste[i] = neu;
+                index.Faecher[fach(neu.Von)].push_back(int(i));
+                index.GroessteLaenge = std::max(index.GroessteLaenge, neu.Bis - neu.Von);
+                return;
+            }
+    } else {
+        for (long long f = fach(lo1); f <= fach(hi1); ++f) {
+            const auto it = index.Faecher.find(f);
+            if (it == index.Faecher.end())
+                continue;
+            for (int i : it->second)
+                if (enthaelt(liste[std::size_t(i)], neu) && mindestensSo(liste[std::size_t(i)].Lage, neu.Lage))
+                    return;
+        }
+        int erstes = -1;
+        for (long long f = fach(lo2); f <= fach(hi2); ++f) {
+            const auto it = index.Faecher.find(f);
+            if (it == index.Faecher.end())
+                continue;
+            for (int i : it->second)
+                if ((erstes < 0 || i < erstes) && enthaelt(neu, liste[std::size_t(i)]) &&
+                    mindestensSo(neu.Lage, liste[std::size_t(i)].Lage))
+                    erstes = i;
+        }
+        if (erstes >= 0) {
+            std::erase(index.Faecher[fach(liste[std::size_t(erstes)].Von)], erstes);
+            liste[std::size_t(erstes)] = neu;
+            index.Faecher[fach(neu.Von)].push_back(erstes);
+            index.GroessteLaenge = std::max(index.GroessteLaenge, neu.Bis - neu.Von);
             return;
         }
-    Unten.push_back(neu);
+    }
+    liste.push_back(neu);
+    if (std::isfinite(neu.Von))
+        index.Faecher[fach(neu.Von)].push_back(int(liste.size() - 1));
+    index.GroessteLaenge = std::max(index.GroessteLaenge, neu.Bis - neu.Von);
+}
+
+void TPlatzBedarf::UntenHinzufuegen(const TPlatzbedarfEintrag &neu)
+{
+    hinzufuegen(Unten, untenIndex_, neu, true);
 }
 
 void TPlatzBedarf::ObenHinzufuegen(const TPlatzbedarfEintrag &neu)
 {
-    for (const auto &e : Oben)
-        if (enthaelt(e, neu) && e.Lage - Konturtoleranz <= neu.Lage)
-            return;
-    for (auto &e : Oben)
-        if (enthaelt(neu, e) && neu.Lage - Konturtoleranz <= e.Lage) {
-            e = neu;
-            return;
-        }
-    Oben.push_back(neu);
+    hinzufuegen(Oben, obenIndex_, neu, false);
+}
+
+void TPlatzBedarf::ObenLeeren()
+{
+    Oben.clear();
+    obenIndex_ = {};
 }
 
 double TPlatzBedarf::Ueberlappung() const
@@ -148,6 +213,7 @@ std::unique_ptr<TObjektKnoten> TObjektBaum::knotenErzeugen(TObjekt *objekt, TObj
 {
     auto k = std::make_unique<TObjektKnoten>();
     k->Objekt = objekt;
+    k->Name = objekt->Name;
     k->Eltern = eltern;
     k->Flaeche = Flaeche;
     k->Ausrichtung = Ausrichtung;
@@ -214,7 +280,7 @@ void TObjektBaum::nachGeschwisterPlatzieren(TObjektKnoten &k, TObjektKnoten &vor
     k.DX = vorher.DX;
     absolutMachen(k);
 
-    bedarf.Oben.clear();
+    bedarf.ObenLeeren();
     fuerTeilbaum(k, [&bedarf](const TObjektKnoten &c) {
         bedarf.ObenHinzufuegen({c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand,
                                 c.Y - c.Hoehe / 2.0});

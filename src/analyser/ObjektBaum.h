@@ -1,8 +1,10 @@
 #pragma once
 #include <QRectF>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class TDiagrammFlaeche;
@@ -39,6 +41,7 @@ struct TObjektKnoten {
     double Hoehe = 0.0;  // extent on the sibling axis
     double MarkeX = 0.0, MarkeY = 0.0, MarkeRadius = 0.0; // fold marker
     TObjekt *Objekt = nullptr;                              // not owned
+    QString Name; // the object's name when the card was made (see Veraltet)
     std::vector<std::unique_ptr<TObjektKnoten>> Kinder;
     TObjektKnoten *Eltern = nullptr;
     TDiagrammFlaeche *Flaeche = nullptr;
@@ -72,9 +75,23 @@ public:
     void UntenHinzufuegen(const TPlatzbedarfEintrag &neu);
     // Keeps the nearest entry for a stretch.
     void ObenHinzufuegen(const TPlatzbedarfEintrag &neu);
+    // Empties `Oben` (before the next sibling's subtree).
+    void ObenLeeren();
     // Largest amount by which a far edge of `Unten` reaches past a near edge
     // of `Oben` on overlapping depth intervals; 0 when none does.
     double Ueberlappung() const;
+
+private:
+    // The entries of a list by the start of their interval, in 1 cm
+    // compartments, so that adding looks only at entries that can cover the
+    // new one or be covered by it (deep trees add thousands of entries).
+    struct TIndex {
+        std::unordered_map<long long, std::vector<int>> Faecher;
+        double GroessteLaenge = 0.0; // an upper bound of Bis - Von
+    };
+    static void hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TIndex &index,
+                            const TPlatzbedarfEintrag &neu, bool fern);
+    TIndex obenIndex_, untenIndex_;
 };
 
 // The object diagram: one card per object of the document (figures, group
@@ -108,7 +125,8 @@ public:
     TObjekt *KnotenSuchen(double x, double y, bool &gefaltet);
 
     // True when the cards no longer match the document's objects (objects
-    // added, removed, reordered, folded or unfolded since the last build).
+    // added, removed, reordered, renamed, folded or unfolded since the last
+    // build). Changes of geometry or colour leave the cards as they are.
     // Only pointers that are still reachable from the document are read.
     bool Veraltet() const;
 

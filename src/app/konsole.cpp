@@ -71,7 +71,9 @@ QString dekodieren(const QByteArray &bytes)
 
 void eintragSchreiben(const TMethodenAufruf &aufruf, int tiefe, QString &ausgabe)
 {
-    ausgabe += QString(2 * tiefe, QLatin1Char(' ')) + aufruf.AnzeigeText() + QLatin1Char('\n');
+    ausgabe.resize(ausgabe.size() + 2 * tiefe, QLatin1Char(' '));
+    aufruf.AnzeigeTextAnhaengen(ausgabe);
+    ausgabe += QLatin1Char('\n');
     for (const auto &unter : aufruf.Unteraufrufe)
         eintragSchreiben(*unter, tiefe + 1, ausgabe);
 }
@@ -204,8 +206,15 @@ int main(int argc, char *argv[])
     }
     ws.Lehrermodus = optionen.Lehrermodus;
     QString protokoll;
-    ws.Analysator().BeobachterAnmelden(
-        [&protokoll](const TMethodenAufruf &aufruf) { eintragSchreiben(aufruf, 0, protokoll); });
+    ws.Analysator().BeobachterAnmelden([&protokoll](const TMethodenAufruf &aufruf) {
+        eintragSchreiben(aufruf, 0, protokoll);
+        // A group's entries can be long: written out as they come instead of
+        // being held for the whole line (they precede its messages anyway).
+        if (protokoll.size() > 1 << 16) {
+            schreiben(stdout, protokoll);
+            protokoll.truncate(0); // keeps the buffer
+        }
+    });
 
     bool alleGelungen = true;
     auto verarbeiten = [&](QString zeile, int nummer) {

@@ -2,6 +2,7 @@
 #include "window/Zeichenflaeche.h"
 
 #include <algorithm>
+#include <cmath>
 
 TRechteck::TRechteck(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : TRechteckArt(dokument, analysator, klasse)
@@ -39,8 +40,13 @@ void TRechteck::GeometrieBerechnen()
 {
     const double l = Länge / 2, b = Breite / 2;
     const TWeltPunkt box[4] = {{l, b}, {-l, b}, {-l, -b}, {l, -b}};
-    for (int i = 0; i < 4; ++i)
-        Ecken[i] = PunktDrehen(MitteX + box[i].X, MitteY + box[i].Y, MitteX, MitteY, Winkel);
+    // The rotation of PunktDrehen, with sine and cosine taken once.
+    const double a = M_PI * Winkel / 180.0;
+    const double c = std::cos(a), s = std::sin(a);
+    for (int i = 0; i < 4; ++i) {
+        const double dx = (MitteX + box[i].X) - MitteX, dy = (MitteY + box[i].Y) - MitteY;
+        Ecken[i] = {MitteX + dx * c - dy * s, MitteY + dx * s + dy * c};
+    }
     // The box starts at the first corner, so figures far out (beyond
     // +-10000 cm) still get their true bounding box.
     Umgebungsrechteck = {Ecken[0].X, Ecken[0].X, Ecken[0].Y, Ecken[0].Y};

@@ -10,15 +10,26 @@ void TAnalysator::Protokollieren(std::unique_ptr<TMethodenAufruf> aufruf)
         offen_.back()->UnteraufrufHinzufuegen(std::move(aufruf));
         return;
     }
+    const int anzahl = aufruf->AnzahlMitUnteraufrufen();
     protokoll_.push_back(std::move(aufruf));
+    anzahlen_.push_back(anzahl);
+    aufrufe_ += anzahl;
     ++gesamt_;
-    if (protokoll_.size() > std::size_t(MaximaleEintraege))
-        protokoll_.erase(protokoll_.begin());
+    while (protokoll_.size() > 1 &&
+           (protokoll_.size() > std::size_t(MaximaleEintraege) || aufrufe_ > MaximaleAufrufe))
+        aeltestenEntfernen();
     const TMethodenAufruf &neu = *protokoll_.back();
     // Copy: an observer may unregister itself while being notified.
     const auto beobachter = beobachter_;
     for (const auto &b : beobachter)
         b.second(neu);
+}
+
+void TAnalysator::aeltestenEntfernen()
+{
+    aufrufe_ -= anzahlen_.front();
+    anzahlen_.erase(anzahlen_.begin());
+    protokoll_.erase(protokoll_.begin());
 }
 
 void TAnalysator::Oeffnen(std::unique_ptr<TMethodenAufruf> aufruf)

@@ -10,6 +10,12 @@ class TAnalysator
 {
 public:
     static constexpr int MaximaleEintraege = 2000;
+    // Bound on all kept records, sub-calls included: a group's entry holds
+    // one sub-call per member, so 2000 entries alone would not bound memory.
+    // Past it the oldest top-level entries are dropped (the newest is always
+    // kept whole). 100,000 records are about 20 MB; ordinary drawings (fewer
+    // than 50 records per entry on average) never reach it.
+    static constexpr long long MaximaleAufrufe = 100000;
 
     TAnalysator() = default;
     TAnalysator(const TAnalysator &) = delete;
@@ -26,6 +32,8 @@ public:
 
     const std::vector<std::unique_ptr<TMethodenAufruf>> &Protokoll() const { return protokoll_; }
     int OffeneAnzahl() const { return int(offen_.size()); }
+    // Number of records kept in the log, sub-calls included.
+    long long AufrufAnzahl() const { return aufrufe_; }
 
     // When true nothing is logged (set while the program shuts down).
     bool Angehalten = false;
@@ -51,7 +59,13 @@ public:
     void BeobachterAbmelden(int kennung);
 
 private:
+    // Drops the oldest top-level entry and its sub-calls.
+    void aeltestenEntfernen();
+
     std::vector<std::unique_ptr<TMethodenAufruf>> protokoll_;
+    // Records per top-level entry (parallel to protokoll_) and their sum.
+    std::vector<int> anzahlen_;
+    long long aufrufe_ = 0;
     std::vector<std::unique_ptr<TMethodenAufruf>> offen_;
     std::vector<std::pair<int, Beobachter>> beobachter_;
     int naechsteKennung_ = 1;

@@ -21,68 +21,70 @@ TMethodenAufruf::TMethodenAufruf(std::uint8_t methodenId, const QString &objektN
 
 TMethodenAufruf &TMethodenAufruf::FarbeHinzufuegen(const TFarbe &farbe)
 {
-    Parameter.push_back(std::make_unique<TData>(farbe));
+    Parameter.emplace_back(farbe);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::LaengeHinzufuegen(double cm)
 {
-    Parameter.push_back(std::make_unique<TData>(cm, ArtLaenge));
+    if (Parameter.empty())
+        Parameter.reserve(2); // lengths come in pairs (moves, points)
+    Parameter.emplace_back(cm, ArtLaenge);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::WinkelHinzufuegen(double grad)
 {
-    Parameter.push_back(std::make_unique<TData>(grad, ArtWinkel));
+    Parameter.emplace_back(grad, ArtWinkel);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::LinienartHinzufuegen(std::uint8_t code)
 {
-    Parameter.push_back(std::make_unique<TData>(code, ArtLinienart));
+    Parameter.emplace_back(code, ArtLinienart);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::WahrheitswertHinzufuegen(bool wert)
 {
-    Parameter.push_back(std::make_unique<TData>(std::uint8_t(wert ? 1 : 0), ArtWahrheitswert));
+    Parameter.emplace_back(std::uint8_t(wert ? 1 : 0), ArtWahrheitswert);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::TextHinzufuegen(const QString &text)
 {
-    Parameter.push_back(std::make_unique<TData>(text));
+    Parameter.emplace_back(text);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::GanzzahlHinzufuegen(std::int32_t wert)
 {
-    Parameter.push_back(std::make_unique<TData>(wert));
+    Parameter.emplace_back(wert);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::FaktorHinzufuegen(double faktor)
 {
-    Parameter.push_back(std::make_unique<TData>(faktor, ArtFaktor));
+    Parameter.emplace_back(faktor, ArtFaktor);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::ObjektHinzufuegen(TObjekt *objekt)
 {
-    Parameter.push_back(std::make_unique<TData>(objekt));
+    Parameter.emplace_back(objekt);
     // The creation entry shows the class name; keep it so that the text does
     // not depend on the object staying alive.
     if (objekt && Parameter.size() == 1)
-        klassenNameBeiErzeugung_ = objekt->KlassenName();
+        Parameter.back().text_ = objekt->KlassenName();
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::AbschnittArtHinzufuegen(std::uint8_t code)
 {
-    Parameter.push_back(std::make_unique<TData>(code, ArtAbschnittArt));
+    Parameter.emplace_back(code, ArtAbschnittArt);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::AusrichtungHinzufuegen(std::uint8_t code)
 {
-    Parameter.push_back(std::make_unique<TData>(code, ArtAusrichtung));
+    Parameter.emplace_back(code, ArtAusrichtung);
     return *this;
 }
 TMethodenAufruf &TMethodenAufruf::WertHinzufuegen(const TData &wert)
 {
     if (wert.Art() == ArtObjektverweis)
         return ObjektHinzufuegen(wert.Objekt());
-    Parameter.push_back(wert.Kopie());
+    Parameter.push_back(wert);
     return *this;
 }
 
@@ -93,18 +95,33 @@ void TMethodenAufruf::UnteraufrufHinzufuegen(std::unique_ptr<TMethodenAufruf> au
 
 QString TMethodenAufruf::AnzeigeText() const
 {
-    if (MethodenId == MErzeugung)
-        return ObjektName + QLatin1Char(':') + klassenNameBeiErzeugung_;
-    if (MethodenId == MFreigeben)
-        return ObjektName + QStringLiteral(".freigeben()");
-    QString text = ObjektName + QLatin1Char('.') + MethodenName(MethodenId) + QStringLiteral("( ");
+    QString text;
+    AnzeigeTextAnhaengen(text);
+    return text;
+}
+
+void TMethodenAufruf::AnzeigeTextAnhaengen(QString &ziel) const
+{
+    ziel += ObjektName;
+    if (MethodenId == MErzeugung) {
+        ziel += QLatin1Char(':');
+        if (!Parameter.empty())
+            ziel += Parameter.front().Text();
+        return;
+    }
+    if (MethodenId == MFreigeben) {
+        ziel += QLatin1String(".freigeben()");
+        return;
+    }
+    ziel += QLatin1Char('.');
+    ziel += MethodenName(MethodenId);
+    ziel += QLatin1String("( ");
     for (std::size_t i = 0; i < Parameter.size(); ++i) {
         if (i > 0)
-            text += QStringLiteral(", ");
-        text += Parameter[i]->AnzeigeText();
+            ziel += QLatin1String(", ");
+        ziel += Parameter[i].AnzeigeText();
     }
-    text += QStringLiteral(" )");
-    return text;
+    ziel += QLatin1String(" )");
 }
 
 int TMethodenAufruf::AnzahlMitUnteraufrufen() const

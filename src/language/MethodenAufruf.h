@@ -23,7 +23,9 @@ public:
 
     std::uint8_t MethodenId;
     QString ObjektName;
-    TDataListe Parameter;
+    // Held by value (one allocation for all arguments): the log keeps many
+    // records. A creation record keeps the class name in its first value.
+    std::vector<TData> Parameter;
     std::vector<std::unique_ptr<TMethodenAufruf>> Unteraufrufe;
     bool Unterdrueckt = false;
     bool AusEingabefeld = false;
@@ -47,6 +49,8 @@ public:
     // "re0:RECHTECK", "re0.freigeben()", "re0.verschieben( 2.00 cm, 10.00 mm )",
     // "lz0.schließen(  )".
     QString AnzeigeText() const;
+    // Appends AnzeigeText to `ziel` (the console runner writes long logs).
+    void AnzeigeTextAnhaengen(QString &ziel) const;
 
     // Draws AnzeigeText syntax-coloured from its first character at (x, y),
     // clipped at the rectangle's right edge, without error or selection
@@ -55,7 +59,4 @@ public:
 
     // Number of records in this subtree including this one.
     int AnzahlMitUnteraufrufen() const;
-
-private:
-    QString klassenNameBeiErzeugung_;
 };

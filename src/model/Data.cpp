@@ -1,7 +1,9 @@
 #include "model/Data.h"
 #include "model/Werte.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 TData::TData(const TFarbe &farbe) : art_(ArtFarbwert), farbe_(farbe) {}
 TData::TData(double zahl, std::uint8_t art) : art_(art), zahl_(zahl) {}
@@ -10,7 +12,20 @@ TData::TData(std::int32_t ganzzahl) : art_(ArtGanzzahl), ganzzahl_(ganzzahl) {}
 TData::TData(const QString &text) : art_(ArtText), text_(text) {}
 TData::TData(TObjekt *objekt) : art_(ArtObjektverweis), objekt_(objekt) {}
 
-QString ZahlFormatieren(double wert, int praezision, int nachkomma)
+namespace {
+
+// `wert` rounded to `stellen` significant digits, as "%.*g" would write it
+// and read back; independent of the C locale.
+double aufStellenRunden(double wert, int stellen)
+{
+    char puffer[64];
+    const auto geschrieben = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, stellen);
+    double gerundet = wert;
+    std::from_chars(puffer, geschrieben.ptr, gerundet);
+    return gerundet;
+}
+
+QString zahlFormatierenUngepuffert(double wert, int praezision, int nachkomma)
 {
     if (!std::isfinite(wert))
         return std::isnan(wert) ? QStringLiteral("NAN") : (wert > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
@@ -21,38 +36,66 @@ QString ZahlFormatieren(double wert, int praezision, int nachkomma)
         ganzStellen = int(std::floor(std::log10(betrag))) + 1;
     // Rounding to the precision may carry into a new digit (99999.9 -> 100000).
     if (ganzStellen <= praezision && betrag >= 1.0) {
-        const double gerundet =
-            std::stod(QString::number(betrag, 'g', praezision).toStdString());
-        if (gerundet >= std::pow(10.0, praezision))
+        if (aufStellenRunden(betrag, praezision) >= std::pow(10.0, praezision))
             ganzStellen = praezision + 1;
     }
     if (ganzStellen > praezision) {
         // Scientific notation with the precision's significant digits,
         // written like 1.2346E+05.
-        QString s = QString::number(wert, 'E', praezision - 1);
-        return s;
+        return QString::number(wert, 'E', praezision - 1);
     }
     // Round to `praezision` significant digits first, then write with the
     // requested decimals.
-    const double gerundet = wert == 0.0 ? 0.0 : std::stod(QString::number(wert, 'g', praezision).toStdString());
-    QString s = QString::number(gerundet, 'f', nachkomma);
-    if (s.startsWith(QLatin1Char('-'))) {
+    const double gerundet = wert == 0.0 ? 0.0 : aufStellenRunden(wert, praezision);
+    char puffer[400];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, gerundet, std::chars_format::fixed, nachkomma).ptr;
+    const char *anfang = puffer;
+    if (*anfang == '-') {
         // -0.00 is shown as 0.00
         bool nurNull = true;
-        for (QChar c : s.mid(1))
-            if (c != QLatin1Char('0') && c != QLatin1Char('.'))
+        for (const char *c = anfang + 1; c < ende; ++c)
+            if (*c != '0' && *c != '.')
                 nurNull = false;
         if (nurNull)
-            s.remove(0, 1);
+            ++anfang;
     }
-    return s;
+    return QString::fromLatin1(anfang, ende - anfang);
+}
+
+} // namespace
+
+QString ZahlFormatieren(double wert, int praezision, int nachkomma)
+{
+    // The log writes the same values over and over (a group's move gives
+    // every member the same arguments): the last few texts are reused.
+    struct TEintrag {
+        double Wert;
+        int Praezision, Nachkomma;
+        QString Text;
+    };
+    static thread_local TEintrag zuletzt[4] = {{0.0, -1, -1, {}}, {0.0, -1, -1, {}}, {0.0, -1, -1, {}},
+                                               {0.0, -1, -1, {}}};
+    static thread_local unsigned naechster = 0;
+    for (const TEintrag &e : zuletzt)
+        if (e.Praezision == praezision && e.Nachkomma == nachkomma &&
+            std::memcmp(&e.Wert, &wert, sizeof wert) == 0)
+            return e.Text;
+    TEintrag &neu = zuletzt[naechster++ % 4];
+    neu = {wert, praezision, nachkomma, zahlFormatierenUngepuffert(wert, praezision, nachkomma)};
+    return neu.Text;
 }
 
 QString LaengeText(double cm)
 {
-    if (std::fabs(cm) > 1.0)
-        return ZahlFormatieren(cm, 5, 2) + QStringLiteral(" cm");
-    return ZahlFormatieren(cm * 10.0, 5, 2) + QStringLiteral(" mm");
+    // The same lengths recur in a row (a group's move): the last text is reused.
+    static thread_local double letzteLaenge = 0.0;
+    static thread_local QString letzterText;
+    if (!letzterText.isNull() && std::memcmp(&letzteLaenge, &cm, sizeof cm) == 0)
+        return letzterText;
+    letzterText = std::fabs(cm) > 1.0 ? ZahlFormatieren(cm, 5, 2) + QStringLiteral(" cm")
+                                      : ZahlFormatieren(cm * 10.0, 5, 2) + QStringLiteral(" mm");
+    letzteLaenge = cm;
+    return letzterText;
 }
 
 QString WinkelText(double grad)

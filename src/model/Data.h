@@ -42,12 +42,12 @@ public:
     std::uint8_t Art() const { return art_; }
 
     const TFarbe &Farbe() const { return farbe_; }
-    double Zahl() const { return zahl_; }            // kinds 1, 2, 7
+    double Zahl() const { return art_ == ArtLaenge || art_ == ArtWinkel || art_ == ArtFaktor ? zahl_ : 0.0; }
     std::uint8_t Code() const { return code_; }      // kinds 3, 4, 9, 10
     bool Wahrheitswert() const { return code_ != 0; }
-    std::int32_t Ganzzahl() const { return ganzzahl_; }
+    std::int32_t Ganzzahl() const { return art_ == ArtGanzzahl ? ganzzahl_ : 0; }
     const QString &Text() const { return text_; }
-    TObjekt *Objekt() const { return objekt_; }
+    TObjekt *Objekt() const { return art_ == ArtObjektverweis ? objekt_ : nullptr; }
 
     // The display text used in the call log and on object cards.
     QString AnzeigeText() const;
@@ -55,13 +55,19 @@ public:
     std::unique_ptr<TData> Kopie() const { return std::make_unique<TData>(*this); }
 
 private:
+    friend class TMethodenAufruf; // keeps the creation entry's class name in text_
+
+    // 48 bytes: the call log holds many of these (one per argument of every
+    // logged call), so the kinds that exclude each other share storage.
     std::uint8_t art_;
-    TFarbe farbe_;
-    double zahl_ = 0.0;
     std::uint8_t code_ = 0;
-    std::int32_t ganzzahl_ = 0;
+    TFarbe farbe_;
+    union {
+        double zahl_ = 0.0;
+        std::int32_t ganzzahl_;
+        TObjekt *objekt_;
+    };
     QString text_;
-    TObjekt *objekt_ = nullptr;
 };
 
 using TDataListe = std::vector<std::unique_ptr<TData>>;

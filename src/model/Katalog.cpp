@@ -1,7 +1,10 @@
 #include "model/Katalog.h"
+
+#include <vector>
 #include "model/Grossschreibung.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 const std::array<const char16_t *, KlassenAnzahl> klassenNamen = {
@@ -75,13 +78,25 @@ const std::array<const char16_t *, AttributAnzahl> attributNamen = {
     u"Ausrichtung",     u"Schriftfarbe",  u"Text",
     u"Fett",            u"Kursiv",        u"Schriftart",
     u"Schriftgröße"};
+
+// A table of names as strings, built once by the caller.
+template <std::size_t N>
+std::vector<QString> Zeichenketten(const std::array<const char16_t *, N> &tabelle)
+{
+    std::vector<QString> n;
+    for (const char16_t *t : tabelle)
+        n.push_back(QString::fromUtf16(t));
+    return n;
+}
 } // namespace
 
 QString KlassenNameZuId(int klassenId)
 {
     if (klassenId < 0 || klassenId >= KlassenAnzahl)
         return QString();
-    return QString::fromUtf16(klassenNamen[klassenId]);
+    // Built once: reading a file and every card ask for class names.
+    static const std::vector<QString> namen = Zeichenketten(klassenNamen);
+    return namen[std::size_t(klassenId)];
 }
 
 QString NamensPraefixZuId(int klassenId)
@@ -111,7 +126,9 @@ QString MethodenName(int methodenId)
 {
     if (methodenId < 0 || methodenId >= MethodenAnzahl)
         return QString();
-    return QString::fromUtf16(methodenNamen[methodenId]);
+    // Built once: every log text asks for its method's name.
+    static const std::vector<QString> namen = Zeichenketten(methodenNamen);
+    return namen[std::size_t(methodenId)];
 }
 
 QString AttributName(int attributId)

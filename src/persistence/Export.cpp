@@ -30,7 +30,8 @@ QString endung(const QString &pfad)
 // Draws the area onto the painter at `pixelProCm`; the painter's device is
 // expected to be Breite x Hoehe of the area at that resolution.
 void bereichZeichnen(TDokument &dokument, QPainter &maler, const TExportBereich &bereich,
-                     double pixelProCm, const TExportOptionen &optionen, bool hintergrund)
+                     double pixelProCm, const TExportOptionen &optionen, bool hintergrund,
+                     bool ganzeVerschiebung = false)
 {
     TZeichenflaeche zf;
     const int breitePixel = std::max(1, int(std::lround(optionen.SeitenBreiteCm * pixelProCm)));
@@ -46,7 +47,13 @@ void bereichZeichnen(TDokument &dokument, QPainter &maler, const TExportBereich 
     maler.save();
     maler.setClipRect(ziel);
     // World x = Links lands in column 0, world y = Oben in row 0.
-    maler.translate(-bereich.Links * pixelProCm, -(hoehePixel - bereich.Oben * pixelProCm));
+    // A PDF moves by whole device pixels (1200 dpi: at most 0.01 mm off), so
+    // that every coordinate it writes stays a short whole number.
+    const double dx = -bereich.Links * pixelProCm, dy = -(hoehePixel - bereich.Oben * pixelProCm);
+    if (ganzeVerschiebung)
+        maler.translate(std::round(dx), std::round(dy));
+    else
+        maler.translate(dx, dy);
     for (auto &teil : dokument.Teile) {
         maler.save();
         teil->Zeichnen(&zf);
@@ -150,7 +157,7 @@ bool pdfSchreiben(TDokument &dokument, const QString &pfad, const TExportOptione
             datei.cancelWriting();
             return false;
         }
-        bereichZeichnen(dokument, maler, b, 1200 / 2.54, o, true);
+        bereichZeichnen(dokument, maler, b, 1200 / 2.54, o, true, true);
         maler.end();
     }
     if (!datei.commit()) {

@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
@@ -109,8 +111,23 @@ QPoint Gerundet(const QPointF &p)
 class TLaeufe
 {
 public:
-    explicit TLaeufe(QPainter &p) : p_(p) {}
-    ~TLaeufe() { Absetzen(); }
+    // In a PDF every primitive repeats the whole pen state: there the runs of
+    // one outline are collected into one path of separate strokes, which
+    // looks the same (opaque colours, the same caps and joins per run).
+    explicit TLaeufe(QPainter &p)
+        : p_(p), sammeln_(p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Pdf)
+    {
+    }
+    ~TLaeufe()
+    {
+        Absetzen();
+        if (!pfad_.isEmpty()) {
+            const QBrush pinsel = p_.brush();
+            p_.setBrush(Qt::NoBrush);
+            p_.drawPath(pfad_);
+            p_.setBrush(pinsel);
+        }
+    }
     void Aufsetzen(const QPoint &p)
     {
         if (lauf_.isEmpty())
@@ -126,13 +143,22 @@ public:
     bool Aktiv() const { return !lauf_.isEmpty(); }
     void Absetzen()
     {
-        if (lauf_.size() >= 2)
-            p_.drawPolyline(lauf_.constData(), int(lauf_.size()));
+        if (lauf_.size() >= 2) {
+            if (sammeln_) {
+                pfad_.moveTo(lauf_.front());
+                for (qsizetype i = 1; i < lauf_.size(); ++i)
+                    pfad_.lineTo(lauf_[i]);
+            } else {
+                p_.drawPolyline(lauf_.constData(), int(lauf_.size()));
+            }
+        }
         lauf_.clear();
     }
 
 private:
     QPainter &p_;
+    bool sammeln_;
+    QPainterPath pfad_;
     QVector<QPoint> lauf_;
 };
 

@@ -127,6 +127,50 @@ TEST_F(FAnalysatorTest, BaumFuenfhundertListeZweitausendAufrufeNurSichtbareZeile
     EXPECT_LE(dg->ZuletztGezeichneteZeilen(), dg->SichtbareZeilen() + 1);
 }
 
+// A big group's entry gets its sub-nodes when expanded; the tree never
+// shows entries the log dropped to stay within its bound.
+TEST_F(FAnalysatorTest, GrosseEintraegeErstBeimAufklappenUndNurWasDasProtokollHaelt)
+{
+    auto gruppe = [this](int mitglieder) {
+        u.Analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("gr0")));
+        for (int i = 0; i < mitglieder; ++i)
+            aufruf(QStringLiteral("re%1").arg(i));
+        u.Analysator.Schliessen();
+    };
+    aufruf(QStringLiteral("el0"));
+    gruppe(300);
+    QTreeWidget *tv = fenster->Aufrufbaum();
+    ASSERT_EQ(tv->topLevelItemCount(), 2);
+    QTreeWidgetItem *gross = tv->topLevelItem(1);
+    EXPECT_EQ(gross->childCount(), 0);
+    EXPECT_EQ(gross->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    QTest::mouseClick(teil<QToolButton>("SBMethodenaufrufeBaum"), Qt::LeftButton);
+    gross->setExpanded(true);
+    ASSERT_EQ(gross->childCount(), 300);
+    EXPECT_EQ(gross->child(299)->text(0), QStringLiteral("re299.zeichnen(  )"));
+
+    const int bleiben = int(TAnalysator::MaximaleAufrufe / 301);
+    for (int i = 0; i < bleiben; ++i)
+        gruppe(300);
+    EXPECT_EQ(int(u.Analysator.Protokoll().size()), bleiben);
+    EXPECT_EQ(tv->topLevelItemCount(), bleiben);
+    EXPECT_EQ(fenster->Aufrufliste()->ZeilenAnzahl(), bleiben);
+}
+
+// While hidden the window builds no cards; shown again, it catches up.
+TEST_F(FAnalysatorTest, VerborgenKeinNeuaufbau)
+{
+    fenster->Aktualisieren();
+    fenster->hide();
+    TObjekt *r = u.neu("RECHTECK");
+    fenster->Aktualisieren();
+    EXPECT_EQ(fenster->Objektbaum()->KnotenZuObjekt(r), nullptr);
+    fenster->show();
+    QTest::qWait(1);
+    EXPECT_NE(fenster->Objektbaum()->KnotenZuObjekt(r), nullptr);
+    EXPECT_EQ(fenster->Objektbaum()->KnotenAnzahl(), 2);
+}
+
 TEST_F(FAnalysatorTest, BaumZeigtUnteraufrufeUndSymboleNachArt)
 {
     aufruf(QStringLiteral("re0"), MZeichnen, false);

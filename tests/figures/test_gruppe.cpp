@@ -193,6 +193,39 @@ TEST_F(GruppeProtokoll, VerschiebenSchachteltDieAufrufeDerMitglieder)
     EXPECT_EQ(u.a.OffeneAnzahl(), 0);
 }
 
+// A big group's entries hold a sub-call per member: the log drops its
+// oldest entries to stay within its bound on all records, and keeps the
+// newest entries whole.
+TEST_F(GruppeProtokoll, GrosseGruppeHaeltDieSchrankeDesProtokolls)
+{
+    std::vector<TZeichenObjekt *> figuren;
+    for (int i = 0; i < 1000; ++i)
+        figuren.push_back(u.rechteck(i % 40, i / 40, 0.5, 0.5));
+    TGruppe *g = gruppieren(u, figuren);
+    for (int i = 0; i < 250; ++i)
+        ausfuehren(g, MVerschieben, Werte({Laenge(0.1), Laenge(0)}));
+    const auto &p = u.a.Protokoll();
+    ASSERT_EQ(p.size(), std::size_t(TAnalysator::MaximaleAufrufe / 1001));
+    long long summe = 0;
+    for (const auto &eintrag : p) {
+        SCOPED_TRACE(summe);
+        EXPECT_EQ(eintrag->AnzeigeText(), "gr0.verschieben( 1.00 mm, 0.00 mm )");
+        ASSERT_EQ(eintrag->Unteraufrufe.size(), 1000u);
+        summe += eintrag->AnzahlMitUnteraufrufen();
+    }
+    EXPECT_EQ(summe, u.a.AufrufAnzahl());
+    EXPECT_LE(u.a.AufrufAnzahl(), TAnalysator::MaximaleAufrufe);
+    EXPECT_EQ(unteraufrufe(u.letzter()).back(), "re999.verschieben( 1.00 mm, 0.00 mm )");
+    EXPECT_NEAR(figuren.back()->MitteX, 39 + 25.0, Eps);
+    EXPECT_NEAR(g->Umgebungsrechteck.Rechts, 39.25 + 25.0, Eps);
+    // Small entries after it are kept as usual, the big ones give way.
+    for (int i = 0; i < 2000; ++i)
+        ausfuehren(figuren[0], MVerschieben, Werte({Laenge(0), Laenge(0.1)}));
+    EXPECT_EQ(u.anzahl(), 2000);
+    EXPECT_EQ(u.a.AufrufAnzahl(), 2000);
+    EXPECT_EQ(u.zuletzt(), "re0.verschieben( 0.00 mm, 1.00 mm )");
+}
+
 TEST_F(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
 {
     TLinienZug *a = quadrat(u, 0, 0);

@@ -26,14 +26,19 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
 constexpr int MaximaleBaumEintraege = 500;
+// Entries with more records than this build their sub-nodes when expanded.
+constexpr int SofortAufgebauteAufrufe = 200;
 constexpr int GroessteDiagrammPixel = 30000;
 constexpr int KleinsteListenschrift = 10;
 constexpr int GroessteListenschrift = 24;
@@ -340,12 +345,13 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
     connect(sbListe_, &QToolButton::clicked, this, &TFAnalysator::SBMethodenaufrufeListenansichtClick);
     connect(sbBaum_, &QToolButton::clicked, this, &TFAnalysator::SBMethodenaufrufeBaumClick);
     connect(sbLupePlus_, &QToolButton::clicked, this, &TFAnalysator::SBMethodenaufrufeLupePlusClick);
+    connect(tv_, &QTreeWidget::itemExpanded, this, &TFAnalysator::baumKnotenAufgeklappt);
     connect(sbLupeMinus_, &QToolButton::clicked, this, &TFAnalysator::SBMethodenaufrufeLupeMinusClick);
     connect(sbUebernehmen_, &QToolButton::clicked, this, &TFAnalysator::SBUebernehmenClick);
     connect(eObjektUmbenennen_, &QLineEdit::returnPressed, this, &TFAnalysator::SBUebernehmenClick);
     connect(sbHorizontal_, &QToolButton::clicked, this, [this] { AusrichtungWaehlen(AusrichtungHorizontal); });
     connect(sbVertikal_, &QToolButton::clicked, this, [this] { AusrichtungWaehlen(AusrichtungVertikal); });
-    connect(diagramm_, &TDiagrammScrollBox::ZoomGeaendert, this, &TFAnalysator::Aktualisieren);
+    connect(diagramm_, &TDiagrammScrollBox::ZoomGeaendert, this, [this] { aktualisieren(true); });
     connect(pcAnalysator_, &QTabWidget::currentChanged, this, [this] { Q_EMIT ZeichnungNeuZeichnen(); });
     connect(cbKlassenAuswahl_, &QComboBox::currentIndexChanged, this, [this] {
         kartenVorbereiten();
@@ -411,7 +417,7 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
                                    ? protokoll.size() - MaximaleBaumEintraege
                                    : 0;
         for (std::size_t i = ab; i < protokoll.size(); ++i)
-            tv_->addTopLevelItem(baumKnoten(*protokoll[i]));
+            tv_->addTopLevelItem(obersterBaumKnoten(*protokoll[i]));
         dg_->ZeilenAnzahlSetzen(int(protokoll.size()));
         dg_->ZumEndeScrollen();
     }
@@ -521,11 +527,24 @@ TObjekt *TFAnalysator::FokusrahmenObjekt() const
 
 void TFAnalysator::Aktualisieren()
 {
+    aktualisieren(false);
+}
+
+void TFAnalysator::aktualisieren(bool erzwingen)
+{
     if (!dokument_) {
         diagramm_->Neuzeichnen();
         return;
     }
-    objektbaum_->Aufbauen();
+    if (!isVisible()) {
+        // Nobody sees the diagram: building it is left to showEvent.
+        diagrammVeraltet_ = true;
+        return;
+    }
+    diagrammVeraltet_ = false;
+    // A move or a new colour leaves the cards as they are: only repainted.
+    if (erzwingen || objektbaum_->Veraltet())
+        objektbaum_->Aufbauen();
     const TDiagrammFlaeche &f = diagramm_->Flaeche();
     const bool passt = f.BreitePixel() <= GroessteDiagrammPixel && f.HoehePixel() <= GroessteDiagrammPixel;
     lZuGross1_->setVisible(!passt);
@@ -551,7 +570,7 @@ void TFAnalysator::AusrichtungWaehlen(std::uint8_t ausrichtung)
     sbHorizontal_->setChecked(ausrichtung == AusrichtungHorizontal);
     sbVertikal_->setChecked(ausrichtung == AusrichtungVertikal);
     objektbaum_->Ausrichtung = ausrichtung == AusrichtungVertikal ? AusrichtungVertikal : AusrichtungHorizontal;
-    Aktualisieren();
+    aktualisieren(true);
 }
 
 void TFAnalysator::diagrammGeklickt(const QPoint &pixel)
@@ -609,23 +628,65 @@ QTreeWidgetItem *TFAnalysator::baumKnoten(const TMethodenAufruf &aufruf) const
     static const QIcon tastatur(QPixmap::fromImage(AufrufDarstellung::Symbol(true)));
     auto *knoten = new QTreeWidgetItem(QStringList{aufruf.AnzeigeText()});
     knoten->setIcon(0, aufruf.AusEingabefeld ? tastatur : maus);
+    if (aufruf.AnzahlMitUnteraufrufen() > SofortAufgebauteAufrufe) {
+        // A big group's entry: its sub-calls get nodes when it is expanded.
+        knoten->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        return knoten;
+    }
     for (const auto &unter : aufruf.Unteraufrufe)
         knoten->addChild(baumKnoten(*unter));
     return knoten;
+}
+
+QTreeWidgetItem *TFAnalysator::obersterBaumKnoten(const TMethodenAufruf &aufruf) const
+{
+    QTreeWidgetItem *knoten = baumKnoten(aufruf);
+    // Only compared with the log's entries, never read unless still there.
+    knoten->setData(0, Qt::UserRole, QVariant::fromValue(quintptr(&aufruf)));
+    return knoten;
+}
+
+void TFAnalysator::baumKnotenAufgeklappt(QTreeWidgetItem *knoten)
+{
+    if (!analysator_ || knoten->childCount() > 0 ||
+        knoten->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator)
+        return;
+    // The way down from the top-level node, then the log entry it shows.
+    std::vector<int> weg;
+    QTreeWidgetItem *oben = knoten;
+    for (; oben->parent(); oben = oben->parent())
+        weg.push_back(oben->parent()->indexOfChild(oben));
+    const quintptr zeiger = oben->data(0, Qt::UserRole).value<quintptr>();
+    const TMethodenAufruf *aufruf = nullptr;
+    for (const auto &eintrag : analysator_->Protokoll())
+        if (quintptr(eintrag.get()) == zeiger)
+            aufruf = eintrag.get();
+    for (auto i = weg.rbegin(); aufruf && i != weg.rend(); ++i)
+        aufruf = std::size_t(*i) < aufruf->Unteraufrufe.size() ? aufruf->Unteraufrufe[std::size_t(*i)].get()
+                                                               : nullptr;
+    knoten->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    if (!aufruf)
+        return; // dropped from the log meanwhile
+    QList<QTreeWidgetItem *> kinder;
+    for (const auto &unter : aufruf->Unteraufrufe)
+        kinder << baumKnoten(*unter);
+    knoten->addChildren(kinder);
 }
 
 void TFAnalysator::aufrufHinzugefuegt(const TMethodenAufruf &aufruf)
 {
     if (!analysator_)
         return;
-    dg_->ZeilenAnzahlSetzen(int(analysator_->Protokoll().size()));
+    const int eintraege = int(analysator_->Protokoll().size());
+    dg_->ZeilenAnzahlSetzen(eintraege);
     dg_->ZumEndeScrollen();
     // The tree follows the newest entry when it showed the end, like the
     // list; scrolled back, it stays where the pupil is reading.
     QScrollBar *leiste = tv_->verticalScrollBar();
     const bool amEnde = leiste->value() >= leiste->maximum();
-    tv_->addTopLevelItem(baumKnoten(aufruf));
-    while (tv_->topLevelItemCount() > MaximaleBaumEintraege)
+    tv_->addTopLevelItem(obersterBaumKnoten(aufruf));
+    // The tree shows no entry that the log dropped to stay within its bound.
+    while (tv_->topLevelItemCount() > std::min(MaximaleBaumEintraege, eintraege))
         delete tv_->takeTopLevelItem(0);
     if (amEnde)
         tv_->scrollToBottom();
@@ -652,7 +713,7 @@ void TFAnalysator::ProtokollNeuAufbauen()
                                    ? protokoll.size() - MaximaleBaumEintraege
                                    : 0;
         for (std::size_t i = ab; i < protokoll.size(); ++i)
-            tv_->addTopLevelItem(baumKnoten(*protokoll[i]));
+            tv_->addTopLevelItem(obersterBaumKnoten(*protokoll[i]));
         if (amEnde)
             tv_->scrollToBottom();
     }
@@ -780,6 +841,18 @@ void TFAnalysator::resizeEvent(QResizeEvent *ereignis)
     QWidget::resizeEvent(ereignis);
     dg_->SpaltenBreiteSetzen(0, 12);
     dg_->SpaltenBreiteSetzen(1, 600);
+}
+
+void TFAnalysator::showEvent(QShowEvent *ereignis)
+{
+    QWidget::showEvent(ereignis);
+    // After the events already waiting (the main window's caption and
+    // drawing at start); a paint that comes first builds the cards itself.
+    if (diagrammVeraltet_)
+        QTimer::singleShot(0, this, [this] {
+            if (diagrammVeraltet_ && isVisible())
+                aktualisieren(false);
+        });
 }
 
 void TFAnalysator::closeEvent(QCloseEvent *ereignis)

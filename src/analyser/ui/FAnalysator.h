@@ -53,7 +53,9 @@ public:
     // since it was focused counts as the document.
     TObjekt *ObjektImFokus() const;
     // Rebuilds the object diagram and repaints it (after every change of the
-    // document, after new and open).
+    // document, after new and open). The cards are rebuilt only when objects
+    // were added, removed, reordered, renamed or (un)folded, and only while
+    // the window is shown (else when it is shown again).
     void Aktualisieren();
     // Repaints the diagram without rebuilding it (selection changed).
     void DiagrammNeuZeichnen();
@@ -129,10 +131,16 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *ereignis) override;
     void resizeEvent(QResizeEvent *ereignis) override;
+    void showEvent(QShowEvent *ereignis) override;
 
 private:
+    // Aktualisieren; `erzwingen` rebuilds also when the cards still match
+    // the objects (zoom and orientation change their sizes).
+    void aktualisieren(bool erzwingen);
     void aufrufHinzugefuegt(const TMethodenAufruf &aufruf);
     QTreeWidgetItem *baumKnoten(const TMethodenAufruf &aufruf) const;
+    QTreeWidgetItem *obersterBaumKnoten(const TMethodenAufruf &aufruf) const;
+    void baumKnotenAufgeklappt(QTreeWidgetItem *knoten);
     void listenSchriftAnwenden();
     void aufrufMenueZeigen(const QPoint &pos);
     void baumFarbenSetzen();
@@ -149,6 +157,9 @@ private:
     QMenu *aufrufMenue_ = nullptr;
 
     std::unique_ptr<TObjektBaum> objektbaum_;
+    // Set by Aktualisieren while the window is hidden: the diagram is rebuilt
+    // when the window is shown again, not after every change.
+    bool diagrammVeraltet_ = false;
     TObjekt *objektImFokus_ = nullptr;
     int listenSchriftgroesse_ = 10;
     int baumSchriftgroesse_ = 10;

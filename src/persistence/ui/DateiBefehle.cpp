@@ -5,6 +5,7 @@
 #include "model/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 #include "persistence/ObjektXML.h"
+#include "persistence/Wiederherstellung.h"
 #include "persistence/ui/ExportDialog.h"
 #include "window/ui/FMain.h"
 #include "window/Zeichenflaeche.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -111,12 +113,53 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
         return TExportDialog::Fragen(f_, pfad, optionen);
     };
     DruckDialog = [this] { return f_->DruckenMitDialog(); };
+    WiederherstellenFrage = [this](const QString &text) {
+        const QByteArray antwort = qgetenv("FIGURO_WIEDERHERSTELLEN").trimmed().toLower();
+        if (antwort == "ja")
+            return QMessageBox::Yes;
+        if (antwort == "nein")
+            return QMessageBox::No;
+        return QMessageBox::warning(f_, QStringLiteral("Warnung:"), text, QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::Yes);
+    };
 
-    // Closing the window asks about unsaved changes; the first showing opens
-    // a document named on the command line.
-    f_->SchliessenErlaubt = [this] { return Sicherheitsabfrage(TextOeffnen()); };
-    f_->BeimErstenZeigen = [this] { KommandozeileAuswerten(QCoreApplication::arguments()); };
+    // The recovery copy follows every change of the content, at most a
+    // second later, so that a burst of steps writes it once.
+    Wiederherstellung = std::make_unique<TWiederherstellung>();
+    KopieTimer = new QTimer(this);
+    KopieTimer->setObjectName(QStringLiteral("KopieTimer"));
+    KopieTimer->setSingleShot(true);
+    KopieTimer->setInterval(1000);
+    connect(KopieTimer, &QTimer::timeout, this, &TDateiBefehle::KopieAktualisieren);
+    f_->Arbeitsbereich->InhaltGeaendert = [this] {
+        if (!KopieTimer->isActive())
+            KopieTimer->start();
+    };
+    // Closing the window asks about unsaved changes; when it closes, Figuro
+    // ends normally and its copy goes. Right after the first showing, a copy
+    // left by a Figuro that crashed is offered, else a document named on
+    // the command line opened.
+    f_->SchliessenErlaubt = [this] {
+        if (!Sicherheitsabfrage(TextOeffnen()))
+            return false;
+        // Whatever is left unsaved now was discarded: no copy comes back
+        // before the program is gone.
+        beendet_ = true;
+        KopieTimer->stop();
+        Wiederherstellung->Loeschen();
+        return true;
+    };
+    f_->BeimErstenZeigen = [this] {
+        // Once the window is on the screen, so that the question has its
+        // window behind it.
+        QTimer::singleShot(0, this, [this] {
+            if (!WiederherstellungAnbieten())
+                KommandozeileAuswerten(QCoreApplication::arguments());
+        });
+    };
 }
+
+TDateiBefehle::~TDateiBefehle() = default;
 
 QAction *TDateiBefehle::aktion(QAction *&ziel, const char *name, const QString &text, const QKeySequence &taste)
 {
@@ -150,6 +193,7 @@ void TDateiBefehle::nachLaden()
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
     // A fresh call log and an empty history, not changed.
     ab.NeuBegonnen();
+    KopieAktualisieren(); // the changes before were saved or discarded
     f_->TitelAktualisieren();
     f_->AnalysatorFokusSetzen(&ab.Dokument());
     f_->Neuzeichnen();
@@ -249,6 +293,7 @@ bool TDateiBefehle::DokumentSpeichern(bool neuerName)
     ab.Dateiname = pfad;
     ab.Gespeichert();
     f_->TitelAktualisieren();
+    KopieAktualisieren();
     return true;
 }
 
@@ -285,4 +330,53 @@ void TDateiBefehle::KommandozeileAuswerten(const QStringList &argumente)
     if (pfad.isEmpty() || !pfad.right(4).toLower().endsWith(QStringLiteral(".fgo")) || pfad.size() < 4)
         return;
     DokumentOeffnen(pfad);
+}
+
+void TDateiBefehle::KopieAktualisieren()
+{
+    KopieTimer->stop();
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    if (ab.Geaendert && !beendet_)
+        Wiederherstellung->Sichern(ab.Dokument(), ab.Klassen(), ab.Dateiname);
+    else
+        Wiederherstellung->Loeschen();
+}
+
+bool TDateiBefehle::WiederherstellungAnbieten()
+{
+    const std::optional<TVerwaisteKopie> kopie = Wiederherstellung->VerwaisteSuchen();
+    if (!kopie)
+        return false;
+    QString meldung;
+    if (!TWiederherstellung::KopiePruefen(kopie->Pfad, meldung)) {
+        // Never deleted unread: it stays on disk, out of the way.
+        const QString aufbewahrt = Wiederherstellung->VerwaisteBeiseitelegen();
+        Melden(QStringLiteral("Fehler:"),
+               QStringLiteral("Die Wiederherstellungskopie kann nicht gelesen werden (") + meldung +
+                   QStringLiteral(") und wurde aufbewahrt unter:\n") + QDir::toNativeSeparators(aufbewahrt));
+        return false;
+    }
+    // The splash must not cover the question.
+    f_->TimerSplashTimer();
+    if (WiederherstellenFrage(TWiederherstellung::Frage(*kopie)) != QMessageBox::Yes) {
+        Wiederherstellung->VerwaisteLoeschen();
+        return false;
+    }
+    if (!DokumentOeffnen(kopie->Pfad)) {
+        Wiederherstellung->VerwaisteBeiseitelegen();
+        return false;
+    }
+    // The drawing belongs to its own file again, with its changes unsaved,
+    // so Strg+S writes that file.
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    ab.Dateiname = kopie->Dateiname;
+    // Unsaved from the start: undoing steps made after this never makes
+    // the drawing count as saved.
+    ab.AenderungOhneSchritt();
+    f_->TitelAktualisieren();
+    // This Figuro's own copy takes over before the old one goes.
+    Wiederherstellung->Sichern(ab.Dokument(), ab.Klassen(), ab.Dateiname);
+    Wiederherstellung->Warten();
+    Wiederherstellung->VerwaisteLoeschen();
+    return true;
 }

@@ -510,6 +510,10 @@ void TFMain::showEvent(QShowEvent *ereignis)
 
 void TFMain::formShow()
 {
+    // The file named on the command line is opened first: the caption names
+    // it at once, and the analyser builds its views only once, when shown.
+    if (BeimErstenZeigen)
+        BeimErstenZeigen();
     if (analysator_fenster_) {
         analysator_fenster_->Zeigen();
         SBAnalysatorfenster->hide();
@@ -519,8 +523,6 @@ void TFMain::formShow()
         FInformation->SplashZeigen(this);
         TimerSplash->start();
     }
-    if (BeimErstenZeigen)
-        BeimErstenZeigen();
 }
 
 void TFMain::TimerSplashTimer()

@@ -61,6 +61,8 @@ void TAnalysator::BeobachterAbmelden(int kennung)
 void TAnalysator::Leeren()
 {
     protokoll_.clear();
+    anzahlen_.clear();
+    aufrufe_ = 0;
 }
 
 void TAnalysator::EintraegeEntfernen(long long von, long long bis)
@@ -71,6 +73,9 @@ void TAnalysator::EintraegeEntfernen(long long von, long long bis)
     const long long b = std::min(bis, gesamt_) - erste;
     if (a >= b)
         return;
+    for (long long i = a; i < b; ++i)
+        aufrufe_ -= anzahlen_[std::size_t(i)];
+    anzahlen_.erase(anzahlen_.begin() + a, anzahlen_.begin() + b);
     protokoll_.erase(protokoll_.begin() + a, protokoll_.begin() + b);
     gesamt_ -= b - a;
 }

@@ -371,6 +371,7 @@ TEST_F(Verlauf, EintraegeZurueckgenommenerSchritteSindMarkiertUndGehenMitDemNaec
               (QStringList{"re0:RECHTECK", "re0.verschieben( 1.00 mm, 0.00 mm )", "re0.kopieren(  )",
                            "re0.verschieben( 0.00 mm, 2.00 mm )"}))
         << "the undone entry is gone, the others stay";
+    EXPECT_EQ(ws.Analysator().AufrufAnzahl(), 4) << "the log's bound counts what is left";
     EXPECT_FALSE(grau(3));
     ws.Rueckgaengig();
     EXPECT_TRUE(grau(3));

@@ -130,6 +130,8 @@ private:
 
     std::unique_ptr<TObjektBaum> objektbaum_;
     TObjekt *objektImFokus_ = nullptr;
+    // Listens for freed objects: the focus lets go of its object at once.
+    int freigabeBeobachter_ = 0;
     int listenSchriftgroesse_ = 10;
     int baumSchriftgroesse_ = 10;
 

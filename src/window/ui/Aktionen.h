@@ -23,6 +23,8 @@ public:
     explicit TAktionen(TFMain *fenster);
 
     QAction *AKopieren = nullptr, *AAusschneiden = nullptr, *AEinfuegen = nullptr;
+    // "Löschen" (Entf) and "Alles auswählen" (Strg+A).
+    QAction *ALoeschen = nullptr, *AAllesAuswaehlen = nullptr;
     QAction *AGruppieren = nullptr, *AGruppierungAufheben = nullptr;
     QAction *AInDenVordergrund = nullptr, *AInDenHintergrund = nullptr, *AEineEbeneNachVorne = nullptr,
             *AEineEbeneNachHinten = nullptr;

@@ -2,6 +2,7 @@
 #include "analyser/ui/FAnalysator.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/Aktionen.h"
+#include "dialogs/ui/FAnleitung.h"
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
@@ -58,6 +59,12 @@ QToolButton *knopf(QWidget *eltern, const char *name, int x, int y, int b, int h
 }
 
 } // namespace
+
+QString TFMain::LehrermodusHinweis()
+{
+    return QStringLiteral("Lehrermodus: Die Sperren gelten nicht. Gesperrte Objekte lassen sich "
+                          "bearbeiten und mit den Schloss-Knöpfen sperren oder freigeben.");
+}
 
 QString TFMain::StartHinweis()
 {
@@ -172,6 +179,17 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     connect(TimerSplash, &QTimer::timeout, this, &TFMain::TimerSplashTimer);
     FInformation = new TFInformation(this);
     FInformation->hide();
+    // The about box points at what is installed: the guide window and the
+    // examples.
+    FInformation->LabelAnleitung->Oeffnen = [this](const QString &) {
+        FInformation->hide();
+        AnleitungZeigen();
+    };
+    FInformation->LabelBeispiele->Oeffnen = [this](const QString &) {
+        FInformation->hide();
+        if (QAction *beispiele = findChild<QAction *>(QStringLiteral("ABeispieleOeffnen")))
+            beispiele->trigger();
+    };
 
     // The window sees keys before its controls.
     qApp->installEventFilter(this);
@@ -292,13 +310,14 @@ void TFMain::komponentenBauen()
     SBTextFeld = Werkzeugknoepfe[6];
 
     Panel4 = panel(PMain, "Panel4", 452, 0, 41, 33);
-    const QString analysatorHinweis = QStringLiteral("Analysatorfenster öffnen");
-    SBAnalysatorfenster = knopf(Panel4, "SBAnalysatorfenster", 2, 2, 36, 29, analysatorHinweis);
+    SBAnalysatorfenster = knopf(Panel4, "SBAnalysatorfenster", 2, 2, 36, 29,
+                                QStringLiteral("Analysatorfenster öffnen"));
     SBAnalysatorfenster->setIcon(Glyphen::Analysator(false));
     SBAnalysatorfenster->setIconSize(QSize(30, 22));
     SBAnalysatorfenster->hide();
     SBAnalysatorfensterSchliessen =
-        knopf(Panel4, "SBAnalysatorfensterSchliessen", 2, 2, 36, 29, analysatorHinweis);
+        knopf(Panel4, "SBAnalysatorfensterSchliessen", 2, 2, 36, 29,
+              QStringLiteral("Analysatorfenster schließen"));
     SBAnalysatorfensterSchliessen->setIcon(Glyphen::Analysator(true));
     SBAnalysatorfensterSchliessen->setIconSize(QSize(30, 22));
     connect(SBAnalysatorfenster, &QToolButton::clicked, this, &TFMain::SBAnalysatorfensterClick);
@@ -338,6 +357,16 @@ void TFMain::komponentenBauen()
     // --- the drawing area ---
     Zeichenbereich = new TMyScrollBox(zentral, CBZoom);
     spalte->addWidget(Zeichenbereich, 1);
+    // The zoom box is as wide as its longest entry ("Seitenbreite"); the
+    // panels right of it move along.
+    {
+        CBZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        const int mehr = std::max(0, CBZoom->sizeHint().width() - CBZoom->width());
+        CBZoom->resize(CBZoom->width() + mehr, CBZoom->height());
+        PAnzeige->resize(PAnzeige->width() + mehr, PAnzeige->height());
+        for (QWidget *w : {Panel1, Panel4})
+            w->move(w->x() + mehr, w->y());
+    }
 
     // --- PanelUnten ---
     PanelUnten = new QWidget(zentral);
@@ -421,6 +450,11 @@ void TFMain::menuesBauen()
     MenuFuerLehrer = leiste->addMenu(QStringLiteral("Für &Lehrer"));
     connect(MenuDatei, &QMenu::aboutToShow, this, &TFMain::AllesAbbrechen);
     connect(MenuBearbeiten, &QMenu::aboutToShow, this, &TFMain::AllesAbbrechen);
+    AAnleitung = MenuInformation->addAction(QStringLiteral("Anleitung"));
+    AAnleitung->setObjectName(QStringLiteral("AAnleitung"));
+    AAnleitung->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(AAnleitung); // F1 wherever the main window has the focus
+    connect(AAnleitung, &QAction::triggered, this, &TFMain::AnleitungZeigen);
     AUeberDasProgramm = MenuInformation->addAction(QStringLiteral("Über das Programm ..."));
     connect(AUeberDasProgramm, &QAction::triggered, this, [this] { FInformation->FensterZeigen(this); });
 
@@ -486,7 +520,17 @@ void TFMain::formShow()
 void TFMain::TimerSplashTimer()
 {
     TimerSplash->stop();
-    FInformation->hide();
+    // Only the splash closes itself: an about box opened from the menu in
+    // the meantime stays until it is closed.
+    if (FInformation->IstSplash())
+        FInformation->hide();
+}
+
+void TFMain::AnleitungZeigen()
+{
+    if (!FAnleitung)
+        FAnleitung = new TFAnleitung(this);
+    FAnleitung->Zeigen();
 }
 
 void TFMain::closeEvent(QCloseEvent *ereignis)
@@ -522,6 +566,9 @@ void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
             teil->Zeichnen(zf);
         return;
     }
+    // Outside teacher mode a mouse-locked figure shows a lock mark instead
+    // of its handles.
+    zf->SperrenWirksam = !Lehrermodus();
     dok->Zeichnen(zf);
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
@@ -559,8 +606,10 @@ bool TFMain::DruckenMitDialog()
 
 // --- hints, cursor, focus ------------------------------------------------------------
 
-void TFMain::HinweisSetzen(const QString &text)
+void TFMain::HinweisSetzen(const QString &text_)
 {
+    // While teacher mode is on, an empty hint bar says so.
+    const QString text = text_.isEmpty() && Arbeitsbereich && Lehrermodus() ? LehrermodusHinweis() : text_;
     Hinweistext = text;
     PanelHilfstext->setText(text);
     ImageGluehbirne->setVisible(!text.isEmpty());
@@ -702,6 +751,16 @@ void TFMain::OberflaecheAktualisieren()
         k->setEnabled(einTextfeld);
     // A vertex or segment handle under the mouse is what the point
     // commands of the context menu work on.
+    // Teacher mode switched (by its menu, "Neu" or opening a protected
+    // drawing): the hint bar says it, the lock marks follow.
+    if (Lehrermodus() != lehrermodusGezeigt_) {
+        lehrermodusGezeigt_ = Lehrermodus();
+        if (lehrermodusGezeigt_)
+            HinweisSetzen(LehrermodusHinweis());
+        else if (Hinweistext == LehrermodusHinweis())
+            HinweisSetzen(QString());
+        Neuzeichnen();
+    }
     TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
     if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff && Steuerung->GriffGueltig(g) &&
         (g->GriffArt == GriffPunkt || g->GriffArt == GriffSegment))
@@ -852,6 +911,31 @@ bool TFMain::tasteBehandeln(QKeyEvent *ereignis, bool gedrueckt)
     return false;
 }
 
+bool TFMain::tasteInsEingabefeld(QObject *ziel, QKeyEvent *ereignis)
+{
+    // Only typing: a printable character without Strg or Alt (AltGr
+    // characters such as "@" or "{" count as typing), and only while the
+    // drawing, not another control, has the focus.
+    const QString text = ereignis->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
+    const Qt::KeyboardModifiers mod = ereignis->modifiers();
+    const bool altGr = mod.testFlag(Qt::ControlModifier) && mod.testFlag(Qt::AltModifier);
+    if (!altGr && (mod.testFlag(Qt::ControlModifier) || mod.testFlag(Qt::AltModifier) ||
+                   mod.testFlag(Qt::MetaModifier)))
+        return false;
+    auto *w = static_cast<QWidget *>(ziel);
+    if (w != this && w != Zeichenbereich && !Zeichenbereich->isAncestorOf(w))
+        return false;
+    if (!Eingabefeld || !Eingabefeld->isEnabled() || !Eingabefeld->isVisible())
+        return false;
+    Eingabefeld->setFocus(Qt::OtherFocusReason);
+    QKeyEvent weiter(ereignis->type(), ereignis->key(), mod, text, ereignis->isAutoRepeat(),
+                     ushort(ereignis->count()));
+    QApplication::sendEvent(Eingabefeld, &weiter);
+    return true;
+}
+
 bool TFMain::eventFilter(QObject *ziel, QEvent *ereignis)
 {
     const QEvent::Type typ = ereignis->type();
@@ -863,6 +947,9 @@ bool TFMain::eventFilter(QObject *ziel, QEvent *ereignis)
             if (typ == QEvent::ShortcutOverride)
                 return false;
             if (tasteBehandeln(taste, typ == QEvent::KeyPress))
+                return true;
+            // Typing on the drawing is meant for the input field.
+            if (typ == QEvent::KeyPress && !EingabefeldHatFokus() && tasteInsEingabefeld(ziel, taste))
                 return true;
         }
     }

@@ -84,6 +84,12 @@ public:
 
     void ZoomGewaehlt(int index);
     void ZoomEingegeben();
+    // One step along the fixed factors of the zoom list (Strg + mouse
+    // wheel): +1 the next larger, -1 the next smaller; the zoom box shows it.
+    void ZoomSchritt(int richtung);
+    // Scrolls (the zoom stays) so that the rectangle (sheet pixels) is in
+    // view with a small margin; one larger than the view shows its top left.
+    void BereichZeigen(const QRect &seitenPixel);
 
     // The cached image and the part of the sheet (sheet pixels) it holds.
     const QImage &Puffer() const { return puffer_; }
@@ -99,6 +105,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *ereignis) override;
+    void wheelEvent(QWheelEvent *ereignis) override;
     bool focusNextPrevChild(bool) override { return false; }
 
 private:

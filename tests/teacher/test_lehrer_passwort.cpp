@@ -53,10 +53,8 @@ struct Passwortfenster : LehrerFenster {
             EXPECT_FALSE(schutz->Uebernommen);
             gezeigt = schutz->EPasswort->text();
             EXPECT_EQ(schutz->EPasswortWiederholung->text(), gezeigt);
-            for (QLineEdit *feld : {schutz->EPasswort, schutz->EPasswortWiederholung})
-                feld->clear();
-            QTest::keyClicks(schutz->EPasswort, eingabe);
-            QTest::keyClicks(schutz->EPasswortWiederholung, wiederholung.value_or(eingabe));
+            schutz->EPasswort->setText(eingabe);
+            schutz->EPasswortWiederholung->setText(wiederholung.value_or(eingabe));
             QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
             if ((nochOffen = schutz->isVisible()))
                 QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
@@ -82,7 +80,7 @@ TEST_F(Passwortfenster, AbfrageFenster)
         SCOPED_TRACE(feld->objectName().toStdString());
         EXPECT_EQ(feld->echoMode(), QLineEdit::Password);
         feld->clear();
-        QTest::keyClicks(feld, QStringLiteral("Tafel ä"));
+        QTest::keyClicks(feld, QStringLiteral("Tafel 1"));
         EXPECT_EQ(feld->displayText(), QStringLiteral("*******"));
         feld->clear();
     }

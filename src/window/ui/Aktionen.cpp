@@ -223,7 +223,6 @@ void TAktionen::Aktualisieren()
     AAusschneiden->setEnabled(sel >= 1);
     AEinfuegen->setEnabled(!ab.Zwischenablage.empty());
     ALoeschen->setEnabled(sel >= 1);
-    AAllesAuswaehlen->setEnabled(!ab.Dokument().Teile.empty());
     AGruppieren->setEnabled(befehle::GruppierenMoeglich(ab, s.AktuellesObjekt));
     AGruppierungAufheben->setEnabled(befehle::AufloesenMoeglich(ab, s.AktuellesObjekt));
     for (QAction *a : {AInDenVordergrund, AInDenHintergrund, AHorizontalSpiegeln, AVertikalSpiegeln,

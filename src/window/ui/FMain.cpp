@@ -18,6 +18,7 @@
 #include "window/ui/ProgrammCursor.h"
 #include "teacher/ui/LehrerBedienung.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -62,8 +63,7 @@ QToolButton *knopf(QWidget *eltern, const char *name, int x, int y, int b, int h
 
 QString TFMain::LehrermodusHinweis()
 {
-    return QStringLiteral("Lehrermodus: Die Sperren gelten nicht. Gesperrte Objekte lassen sich "
-                          "bearbeiten und mit den Schloss-Knöpfen sperren oder freigeben.");
+    return QStringLiteral("Lehrermodus ist an: Die Sperren gelten nicht; die Knöpfe oben sperren die Auswahl.");
 }
 
 QString TFMain::StartHinweis()
@@ -362,7 +362,8 @@ void TFMain::komponentenBauen()
     {
         CBZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         const int mehr = std::max(0, CBZoom->sizeHint().width() - CBZoom->width());
-        CBZoom->resize(CBZoom->width() + mehr, CBZoom->height());
+        CBZoom->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+        CBZoom->setGeometry(40, 6, 73 + mehr, 21);
         PAnzeige->resize(PAnzeige->width() + mehr, PAnzeige->height());
         for (QWidget *w : {Panel1, Panel4})
             w->move(w->x() + mehr, w->y());
@@ -929,6 +930,8 @@ bool TFMain::tasteInsEingabefeld(QObject *ziel, QKeyEvent *ereignis)
         return false;
     if (!Eingabefeld || !Eingabefeld->isEnabled() || !Eingabefeld->isVisible())
         return false;
+    if (!isActiveWindow())
+        activateWindow(); // the field's focus (and its placeholder) follow at once
     Eingabefeld->setFocus(Qt::OtherFocusReason);
     QKeyEvent weiter(ereignis->type(), ereignis->key(), mod, text, ereignis->isAutoRepeat(),
                      ushort(ereignis->count()));

@@ -789,8 +789,8 @@ void TMausSteuerung::TasteHoch(int taste, bool shift, bool strg)
 
 QString TMausSteuerung::GesperrtHinweis()
 {
-    return QStringLiteral("Dieses Objekt ist gesperrt: Nur im Lehrermodus kann es mit der Maus "
-                          "oder den Tasten verschoben, verändert oder gelöscht werden.");
+    return QStringLiteral("Dieses Objekt ist gesperrt: Nur im Lehrermodus lässt es sich mit Maus "
+                          "und Tasten ändern.");
 }
 
 void TMausSteuerung::AuswahlLoeschen()

@@ -95,6 +95,19 @@ void TMyPaintBox::mouseDoubleClickEvent(QMouseEvent *ereignis)
     box_->MausWeitergeben(ereignis, 3);
 }
 
+void TMyPaintBox::wheelEvent(QWheelEvent *ereignis)
+{
+    if (!ereignis->modifiers().testFlag(Qt::ControlModifier)) {
+        ereignis->ignore(); // the drawing area scrolls
+        return;
+    }
+    // One notch, one step of the zoom list.
+    const int delta = ereignis->angleDelta().y();
+    if (delta != 0)
+        box_->ZoomSchritt(delta > 0 ? 1 : -1);
+    ereignis->accept();
+}
+
 // ---------------------------------------------------------------------------
 
 TMyScrollBox::TMyScrollBox(QWidget *eltern, QComboBox *zoomAuswahl)
@@ -439,19 +452,6 @@ void TMyScrollBox::ZoomSchritt(int richtung)
     ZoomGewaehlt(ziel);
 }
 
-void TMyScrollBox::wheelEvent(QWheelEvent *ereignis)
-{
-    if (!ereignis->modifiers().testFlag(Qt::ControlModifier)) {
-        QScrollArea::wheelEvent(ereignis);
-        return;
-    }
-    // Strg + wheel zooms in the steps of the zoom list; one notch, one step.
-    const int delta = ereignis->angleDelta().y();
-    if (delta != 0)
-        ZoomSchritt(delta > 0 ? 1 : -1);
-    ereignis->accept();
-}
-
 void TMyScrollBox::BereichZeigen(const QRect &seitenPixel)
 {
     if (!seitenPixel.isValid())
@@ -461,7 +461,7 @@ void TMyScrollBox::BereichZeigen(const QRect &seitenPixel)
     auto achse = [](QScrollBar *leiste, int anfang, int laenge, int sicht) {
         int wert = leiste->value();
         if (laenge + 2 * marge > sicht)
-            wert = anfang - marge;
+            wert = anfang + laenge / 2 - sicht / 2; // too big: its middle
         else if (anfang - marge < wert)
             wert = anfang - marge;
         else if (anfang + laenge + marge > wert + sicht)

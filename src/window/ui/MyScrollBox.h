@@ -28,6 +28,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *ereignis) override;
     void mouseReleaseEvent(QMouseEvent *ereignis) override;
     void mouseDoubleClickEvent(QMouseEvent *ereignis) override;
+    // Strg + wheel zooms (TMyScrollBox::ZoomSchritt); the plain wheel scrolls.
+    void wheelEvent(QWheelEvent *ereignis) override;
 
 private:
     TMyScrollBox *box_;
@@ -88,7 +90,7 @@ public:
     // wheel): +1 the next larger, -1 the next smaller; the zoom box shows it.
     void ZoomSchritt(int richtung);
     // Scrolls (the zoom stays) so that the rectangle (sheet pixels) is in
-    // view with a small margin; one larger than the view shows its top left.
+    // view with a small margin; of one larger than the view, the middle.
     void BereichZeigen(const QRect &seitenPixel);
 
     // The cached image and the part of the sheet (sheet pixels) it holds.
@@ -105,7 +107,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *ereignis) override;
-    void wheelEvent(QWheelEvent *ereignis) override;
     bool focusNextPrevChild(bool) override { return false; }
 
 private:

@@ -5,9 +5,17 @@
 
 namespace {
 
-// The first candidate that exists (a file or a folder), cleaned; or empty.
-QString ersterVorhandener(const QStringList &kandidaten, bool ordner)
+// The installed copy beside the program, else (for a program run from its
+// build folder) the source tree's; a file or a folder that exists, cleaned.
+QString installiertOderQuelle(const QString &programmOrdner, const QString &installiert,
+                              const QString &imQuellbaum, bool ordner)
 {
+    QStringList kandidaten{programmOrdner + QStringLiteral("/../") + installiert};
+#ifdef FIGURO_QUELLORDNER
+    kandidaten << QStringLiteral(FIGURO_QUELLORDNER "/") + imQuellbaum;
+#else
+    Q_UNUSED(imQuellbaum);
+#endif
     for (const QString &k : kandidaten) {
         const QFileInfo info(k);
         if (ordner ? info.isDir() : info.isFile())
@@ -20,26 +28,14 @@ QString ersterVorhandener(const QStringList &kandidaten, bool ordner)
 
 QString AnleitungPfad(const QString &programmOrdner)
 {
-    return ersterVorhandener(
-        {
-            programmOrdner + QStringLiteral("/../share/doc/figuro/anleitung.html"),
-#ifdef FIGURO_QUELLORDNER
-            QStringLiteral(FIGURO_QUELLORDNER "/docs/anleitung.html"),
-#endif
-        },
-        false);
+    return installiertOderQuelle(programmOrdner, QStringLiteral("share/doc/figuro/anleitung.html"),
+                                 QStringLiteral("docs/anleitung.html"), false);
 }
 
 QString BeispielOrdner(const QString &programmOrdner)
 {
-    return ersterVorhandener(
-        {
-            programmOrdner + QStringLiteral("/../share/figuro/beispiele"),
-#ifdef FIGURO_QUELLORDNER
-            QStringLiteral(FIGURO_QUELLORDNER "/beispiele"),
-#endif
-        },
-        true);
+    return installiertOderQuelle(programmOrdner, QStringLiteral("share/figuro/beispiele"),
+                                 QStringLiteral("beispiele"), true);
 }
 
 bool ImBeispielOrdner(const QString &pfad, const QString &programmOrdner)

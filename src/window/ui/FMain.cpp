@@ -669,6 +669,13 @@ void TFMain::OnEingabeFeldEnter()
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
     if (!ergebnis.Ausgefuehrt)
         return;
+    // A figure the call took into a group (`schlucken`) is no longer a
+    // figure of the drawing's top level: it leaves the selection, so that
+    // the keys and handles work on the group only.
+    const std::vector<TZeichenObjekt *> gewaehlt = Auswahl();
+    for (TZeichenObjekt *figur : gewaehlt)
+        if (figur->Besitzer != Dokument())
+            Arbeitsbereich->AusAuswahlEntfernen(figur);
     if (ergebnis.Neuzeichnen) {
         if (ergebnis.MeldungAnzeigen())
             QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
@@ -678,6 +685,8 @@ void TFMain::OnEingabeFeldEnter()
         AnalysatorNeuAufbauen();
         Neuzeichnen();
     }
+    // Enabling follows the command (a typed copy fills the clipboard).
+    OberflaecheAktualisieren();
     // The call may have removed or renamed its object: the button and the
     // hint bar follow the drawing as it is now.
     feld->Pruefen();
@@ -804,6 +813,8 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
     if (Steuerung->GesteLaeuft())
         Steuerung->GesteAbbrechen();
     Arbeitsbereich->ObjekteLoeschen(liste);
+    AttributanzeigeAktualisieren();
+    OberflaecheAktualisieren();
 }
 
 // --- the analyser window -------------------------------------------------------------

@@ -759,8 +759,6 @@ void TFMain::OberflaecheAktualisieren()
     for (QToolButton *k : {SBSchriftart, SBLinksbuendig, SBRechtsbuendig, SBZentriert, SBBlocksatz,
                            SBTextBearbeiten})
         k->setEnabled(einTextfeld);
-    // A vertex or segment handle under the mouse is what the point
-    // commands of the context menu work on.
     // Teacher mode switched (by its menu, "Neu" or opening a protected
     // drawing): the hint bar says it, the lock marks follow.
     if (Lehrermodus() != lehrermodusGezeigt_) {
@@ -771,6 +769,8 @@ void TFMain::OberflaecheAktualisieren()
             HinweisSetzen(QString());
         Neuzeichnen();
     }
+    // A vertex or segment handle under the mouse is what the point
+    // commands of the context menu work on.
     TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
     if (g && Steuerung->Mauszustand == TMauszustand::UeberGriff && Steuerung->GriffGueltig(g) &&
         (g->GriffArt == GriffPunkt || g->GriffArt == GriffSegment))
@@ -942,7 +942,7 @@ bool TFMain::tasteInsEingabefeld(QObject *ziel, QKeyEvent *ereignis)
     if (!Eingabefeld || !Eingabefeld->isEnabled() || !Eingabefeld->isVisible())
         return false;
     if (!isActiveWindow())
-        activateWindow(); // the field's focus (and its placeholder) follow at once
+        activateWindow(); // an inactive window would not pass the focus on
     Eingabefeld->setFocus(Qt::OtherFocusReason);
     QKeyEvent weiter(ereignis->type(), ereignis->key(), mod, text, ereignis->isAutoRepeat(),
                      ushort(ereignis->count()));

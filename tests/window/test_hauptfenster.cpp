@@ -597,6 +597,8 @@ TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
     EXPECT_TRUE(f->FAnleitung->isVisible());
     EXPECT_FALSE(f->FInformation->isVisible());
     f->FAnleitung->hide();
+}
+
 // Tab does nothing, neither in the input field nor on the sheet: the focus
 // stays, so the arrows that follow move the caret (field) or the selection
 // (sheet) as before.

@@ -424,8 +424,9 @@ TEST_F(FAnalysatorTest, AusDemBaumGenommenesObjektWirdBeimFreigebenVergessen)
         // A new object of the same kind, often at the freed address.
         TObjekt *neu = alt == g ? u.neu("GRUPPE") : u.neu("PUNKT", lz);
         fenster->Aktualisieren();
-        if (neu == alt)
+        if (neu == alt) {
             EXPECT_EQ(fenster->ObjektImFokus(), &u.Dokument);
+        }
         EXPECT_NE(fenster->ObjektImFokus(), neu);
     }
     // Previews are never in focus and are not reported.

@@ -78,6 +78,13 @@ std::vector<TObjektKartenZeile> ObjektKartenZeilen(const TObjekt &objekt)
         const auto wert = objekt.AttributWert(a.Id);
         zeilen.push_back({a.Name() + QStringLiteral(" = "), wert ? wert->AnzeigeText() : QString()});
     }
+    // The locks are no attributes a pupil can set, but they explain why an
+    // object does not move: a locked object says so on its card.
+    if (objekt.MausGesperrt || objekt.TastaturGesperrt)
+        zeilen.push_back({QStringLiteral("gesperrt für "),
+                          objekt.MausGesperrt && objekt.TastaturGesperrt ? QStringLiteral("Maus und Tastatur")
+                          : objekt.MausGesperrt                         ? QStringLiteral("Maus")
+                                                                        : QStringLiteral("Tastatur")});
     return zeilen;
 }
 

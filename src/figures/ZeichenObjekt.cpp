@@ -352,8 +352,42 @@ void TZeichenObjekt::AufziehenBeenden(TZeichenflaeche *)
 
 void TZeichenObjekt::GriffeZeichnen(TZeichenflaeche *zf)
 {
+    if (zf && zf->SperrenWirksam && MausGesperrt && !Griffe.empty()) {
+        SchlossZeichnen(zf);
+        return;
+    }
     for (auto &g : Griffe)
         g->Zeichnen(zf);
+}
+
+void TZeichenObjekt::SchlossZeichnen(TZeichenflaeche *zf) const
+{
+    const QColor schlossFarbe(128, 96, 0);
+    if (!zf || !zf->Leinwand)
+        return;
+    QPainter &p = *zf->Leinwand;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // The selection: a dotted grey frame around the bounding box.
+    const TUmgebungsrechteck &u = Umgebungsrechteck;
+    const QRect rahmen = QRect(QPoint(zf->XPixel(u.Links), zf->YPixel(u.Oben)),
+                               QPoint(zf->XPixel(u.Rechts), zf->YPixel(u.Unten)))
+                             .normalized()
+                             .adjusted(-3, -3, 3, 3);
+    p.setPen(QPen(schlossFarbe, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rahmen);
+    // The padlock at the top right corner: shackle and body.
+    const QRect koerper(rahmen.right() - 6, rahmen.top() - 4, 13, 10);
+    p.setPen(QPen(schlossFarbe, 2, Qt::SolidLine));
+    p.drawArc(QRect(koerper.left() + 2, koerper.top() - 7, 9, 12), 0, 180 * 16);
+    p.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    p.setBrush(schlossFarbe);
+    p.drawRect(koerper);
+    p.setBrush(Qt::black);
+    p.drawRect(QRect(koerper.center().x() - 1, koerper.top() + 3, 2, 4));
+    p.restore();
 }
 
 TGriff *TZeichenObjekt::GriffAnStelle(TZeichenflaeche *zf, double x, double y)

@@ -99,7 +99,12 @@ public:
     virtual void AufziehenBeenden(TZeichenflaeche *zf);
 
     // --- handle list ---
+    // Draws the handles; a figure locked against the mouse draws the lock
+    // mark instead while the surface says the locks are in force.
     void GriffeZeichnen(TZeichenflaeche *zf);
+    // The lock mark: a dotted frame around the bounding box and a padlock
+    // at its top right corner.
+    void SchlossZeichnen(TZeichenflaeche *zf) const;
     TGriff *GriffAnStelle(TZeichenflaeche *zf, double x, double y);
     void GriffeFreigeben();
 

@@ -79,3 +79,26 @@ void TAnalysator::EintraegeEntfernen(long long von, long long bis)
     protokoll_.erase(protokoll_.begin() + a, protokoll_.begin() + b);
     gesamt_ -= b - a;
 }
+
+int TAnalysator::FreigabeBeobachterAnmelden(FreigabeBeobachter b)
+{
+    const int kennung = naechsteKennung_++;
+    freigabeBeobachter_.emplace_back(kennung, std::move(b));
+    return kennung;
+}
+
+void TAnalysator::FreigabeBeobachterAbmelden(int kennung)
+{
+    std::erase_if(freigabeBeobachter_, [kennung](const auto &p) { return p.first == kennung; });
+}
+
+void TAnalysator::ObjektFreigegeben(const TObjekt *objekt)
+{
+    if (freigabeBeobachter_.empty())
+        return;
+    // A copy: an observer may unregister while it is told.
+    const auto beobachter = freigabeBeobachter_;
+    for (const auto &[kennung, b] : beobachter)
+        if (b)
+            b(objekt);
+}

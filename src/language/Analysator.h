@@ -2,6 +2,8 @@
 #include "language/MethodenAufruf.h"
 
 #include <functional>
+
+class TObjekt;
 #include <memory>
 #include <vector>
 
@@ -58,10 +60,20 @@ public:
     int BeobachterAnmelden(Beobachter b);
     void BeobachterAbmelden(int kennung);
 
+    // Observers of freed objects: every object built with this recorder
+    // reports its destruction (also one freed after it left the document,
+    // such as a vertex taken out of its polyline), so that views holding a
+    // plain pointer to it let go at once. The pointer must not be read.
+    using FreigabeBeobachter = std::function<void(const TObjekt *)>;
+    int FreigabeBeobachterAnmelden(FreigabeBeobachter b);
+    void FreigabeBeobachterAbmelden(int kennung);
+    void ObjektFreigegeben(const TObjekt *objekt);
+
 private:
     // Drops the oldest top-level entry and its sub-calls.
     void aeltestenEntfernen();
 
+    std::vector<std::pair<int, FreigabeBeobachter>> freigabeBeobachter_;
     std::vector<std::unique_ptr<TMethodenAufruf>> protokoll_;
     // Records per top-level entry (parallel to protokoll_) and their sum.
     std::vector<int> anzahlen_;

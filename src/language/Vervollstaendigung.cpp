@@ -150,31 +150,36 @@ QString MethodenAnzeige(const TMethode &methode)
     return methode.Name() + QStringLiteral("( ") + namen.join(QStringLiteral(", ")) + QStringLiteral(" )");
 }
 
-void VorschlagZeichnen(QPainter &leinwand, const QRect &rechteck, const TVorschlag &vorschlag,
-                       const TVorschlagStil &stil)
+namespace {
+
+// Draws the proposal (or, without a painter, only measures it); returns
+// the x just right of the last text.
+int vorschlagLaufen(QPainter *maler, const QRect &rechteck, const TVorschlag &vorschlag,
+                    const TVorschlagStil &stil)
 {
-    leinwand.save();
-    leinwand.fillRect(rechteck, stil.Hintergrund);
-    leinwand.setFont(stil.Schrift);
-    leinwand.setPen(stil.Textfarbe);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     auto schreiben = [&](int x, const QString &text, const QFont &schrift, const QColor &farbe) {
-        leinwand.setFont(schrift);
-        leinwand.setPen(farbe);
-        const QRect r(x, rechteck.top(), std::max(0, rechteck.right() - x + 1), rechteck.height());
-        leinwand.drawText(r, flags, text);
+        if (maler) {
+            maler->setFont(schrift);
+            maler->setPen(farbe);
+            const QRect r(x, rechteck.top(), std::max(0, rechteck.right() - x + 1), rechteck.height());
+            maler->drawText(r, flags, text);
+        }
         return x + QFontMetrics(schrift).horizontalAdvance(text);
     };
+    int ende = rechteck.left();
 
     switch (vorschlag.Art) {
     case VorschlagFarbe: {
         // 18 pixels wide, 2 pixels clear of the entry's top and bottom.
         const QRect feld(rechteck.left() + 2, rechteck.top() + 2, 18, rechteck.height() - 4);
-        leinwand.setPen(stil.Textfarbe);
-        leinwand.setBrush(TFarbe::Echt(vorschlag.Farbe).AlsQColor());
-        leinwand.drawRect(feld.adjusted(0, 0, -1, -1));
-        leinwand.setBrush(Qt::NoBrush);
-        schreiben(rechteck.left() + 22, vorschlag.Text, stil.Schrift, stil.Textfarbe);
+        if (maler) {
+            maler->setPen(stil.Textfarbe);
+            maler->setBrush(TFarbe::Echt(vorschlag.Farbe).AlsQColor());
+            maler->drawRect(feld.adjusted(0, 0, -1, -1));
+            maler->setBrush(Qt::NoBrush);
+        }
+        ende = schreiben(rechteck.left() + 22, vorschlag.Text, stil.Schrift, stil.Textfarbe);
         break;
     }
     case VorschlagMethode: {
@@ -190,12 +195,30 @@ void VorschlagZeichnen(QPainter &leinwand, const QRect &rechteck, const TVorschl
                 x = schreiben(x, parameter[i].Name, stil.Schrift, QColor(0, 0, 255));
             }
         }
-        schreiben(x, QStringLiteral(" )"), stil.Schrift, stil.Textfarbe);
+        ende = schreiben(x, QStringLiteral(" )"), stil.Schrift, stil.Textfarbe);
         break;
     }
     default:
-        schreiben(rechteck.left(), vorschlag.Text, stil.Schrift, stil.Textfarbe);
+        ende = schreiben(rechteck.left(), vorschlag.Text, stil.Schrift, stil.Textfarbe);
         break;
     }
+    return ende;
+}
+
+} // namespace
+
+void VorschlagZeichnen(QPainter &leinwand, const QRect &rechteck, const TVorschlag &vorschlag,
+                       const TVorschlagStil &stil)
+{
+    leinwand.save();
+    leinwand.fillRect(rechteck, stil.Hintergrund);
+    leinwand.setFont(stil.Schrift);
+    leinwand.setPen(stil.Textfarbe);
+    vorschlagLaufen(&leinwand, rechteck, vorschlag, stil);
     leinwand.restore();
+}
+
+int VorschlagBreite(const TVorschlag &vorschlag, const TVorschlagStil &stil)
+{
+    return vorschlagLaufen(nullptr, QRect(0, 0, 1, VorschlagZeilenhoehe), vorschlag, stil);
 }

@@ -80,5 +80,7 @@ constexpr int VorschlagZeilenhoehe = 18;
 // blue, everything else as plain text.
 void VorschlagZeichnen(QPainter &leinwand, const QRect &rechteck, const TVorschlag &vorschlag,
                        const TVorschlagStil &stil);
+// The width in pixels the drawn proposal takes (colour field and texts).
+int VorschlagBreite(const TVorschlag &vorschlag, const TVorschlagStil &stil);
 // The text a method proposal shows: "verschieben( x-Verschiebung, y-Verschiebung )".
 QString MethodenAnzeige(const TMethode &methode);

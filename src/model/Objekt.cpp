@@ -29,6 +29,10 @@ TObjekt::~TObjekt()
 {
     // Parts first (they may log their own release), then the lists.
     Teile.clear();
+    // Views that hold this object by a plain pointer let go now, even when
+    // it has left the document before. (Previews are never shown there.)
+    if (Analysator && !Vorschau)
+        Analysator->ObjektFreigegeben(this);
 }
 
 void TObjekt::ZeichnenMitTeilen(TZeichenflaeche *zf)

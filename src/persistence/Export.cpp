@@ -204,6 +204,22 @@ bool ExportFormatBekannt(const QString &pfad)
     return e == QLatin1String("png") || e == QLatin1String("pdf");
 }
 
+QString ExportBestaetigung(const QString &pfad, const TExportOptionen &optionen)
+{
+    const TExportBereich b = ExportBereich(optionen);
+    auto cm = [](double wert) { return QString::number(wert, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); };
+    const QString e = endung(pfad);
+    QString text = QStringLiteral("Exportiert als ") + e.toUpper() + QStringLiteral(": ") + pfad +
+                   QStringLiteral(" (") +
+                   (optionen.Auswahl.empty() ? QStringLiteral("das ganze Blatt")
+                                             : QStringLiteral("die markierten Objekte")) +
+                   QStringLiteral(", ") + cm(b.Breite()) + QStringLiteral(" cm × ") + cm(b.Hoehe()) +
+                   QStringLiteral(" cm");
+    if (e == QLatin1String("png"))
+        text += QStringLiteral(", ") + QString::number(optionen.Dpi) + QStringLiteral(" dpi");
+    return text + QStringLiteral(").");
+}
+
 bool Exportieren(TDokument &dokument, const QString &pfad, const TExportOptionen &optionen,
                  QString &meldung)
 {

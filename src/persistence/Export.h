@@ -37,5 +37,10 @@ TExportBereich ExportBereich(const TExportOptionen &optionen);
 bool Exportieren(TDokument &dokument, const QString &pfad, const TExportOptionen &optionen,
                  QString &meldung);
 
+// What the hint bar says after a successful export: format, path, the
+// area and its size, e.g. "Exportiert als PNG: /home/a/x.png (das ganze
+// Blatt, 20,5 cm × 29,2 cm, 300 dpi).".
+QString ExportBestaetigung(const QString &pfad, const TExportOptionen &optionen);
+
 // Whether an ending names a format Exportieren writes.
 bool ExportFormatBekannt(const QString &pfad);

@@ -70,6 +70,10 @@ public:
     QPainter *Leinwand = nullptr;
     bool Drucken = false;
     bool Gepuffert = false;
+    // The mouse locks are in force (teacher mode is off): a selected
+    // figure that is locked against the mouse shows a lock mark instead of
+    // handles it could not use.
+    bool SperrenWirksam = false;
     // Visible part of the sheet during buffered painting.
     int SichtX = 0, SichtY = 0, SichtBreite = 0, SichtHoehe = 0;
 

@@ -438,6 +438,50 @@ TEST_F(FAnalysatorTest, EntferntesObjektImFokusWirdZumDokument)
     EXPECT_EQ(fenster->Objektbaum()->KnotenAnzahl(), 2);
 }
 
+// An object freed after it has left the tree (a vertex taken out of its
+// polyline, a group emptied by ungrouping) is reported by the recorder, and
+// the window forgets it at once: a new object that the allocator places at
+// the same address does not become the focus.
+TEST_F(FAnalysatorTest, AusDemBaumGenommenesObjektWirdBeimFreigebenVergessen)
+{
+    std::vector<const TObjekt *> freigegeben;
+    const int kennung = u.Analysator.FreigabeBeobachterAnmelden(
+        [&](const TObjekt *o) { freigegeben.push_back(o); });
+    auto *lz = u.linienzug(3);
+    auto *g = static_cast<TGruppe *>(u.gruppe(2));
+    fenster->Aktualisieren();
+    for (TObjekt *alt : {static_cast<TObjekt *>(lz->Teile[1].get()), static_cast<TObjekt *>(g)}) {
+        SCOPED_TRACE(alt->Name.toStdString());
+        fenster->FokusSetzen(alt);
+        ASSERT_EQ(fenster->ObjektImFokus(), alt);
+        std::unique_ptr<TObjekt> draussen;
+        if (alt == g) {
+            std::vector<TZeichenObjekt *> auswahl{g};
+            draussen = g->GruppierungAufloesen(auswahl);
+        } else {
+            draussen = alt->Besitzer->TeilHerausloesen(alt);
+        }
+        ASSERT_TRUE(draussen);
+        freigegeben.clear();
+        draussen.reset();
+        EXPECT_EQ(freigegeben, std::vector<const TObjekt *>{alt});
+        // A new object of the same kind, often at the freed address.
+        TObjekt *neu = alt == g ? u.neu("GRUPPE") : u.neu("PUNKT", lz);
+        fenster->Aktualisieren();
+        if (neu == alt) {
+            EXPECT_EQ(fenster->ObjektImFokus(), &u.Dokument);
+        }
+        EXPECT_NE(fenster->ObjektImFokus(), neu);
+    }
+    // Previews are never in focus and are not reported.
+    freigegeben.clear();
+    auto kopie = u.neu("RECHTECK")->Duplizieren(false);
+    static_cast<TZeichenObjekt *>(kopie.get())->VorschauSetzen(true);
+    kopie.reset();
+    EXPECT_TRUE(freigegeben.empty());
+    u.Analysator.FreigabeBeobachterAbmelden(kennung);
+}
+
 TEST_F(FAnalysatorTest, KlassenverzeichnisListetNeunKlassen)
 {
     auto *cb = teil<QComboBox>("CBKlassenAuswahl");

@@ -133,6 +133,19 @@ TEST(Karten, ObjektkarteDesRechtecksZeigtAktuelleWerteInBlau)
     EXPECT_EQ(zeile("Füllfarbe"), QStringLiteral("rot"));
     EXPECT_EQ(zeile("Linienstärke"), QStringLiteral("1.00 mm"));
     EXPECT_EQ(zeile("Winkel"), QStringLiteral("30.00°"));
+    // A locked object names its locks in a last line; an unlocked one has none.
+    const std::pair<int, const char *> sperren[] = {
+        {1, "Maus"}, {2, "Tastatur"}, {3, "Maus und Tastatur"}};
+    for (const auto &[art, text] : sperren) {
+        SCOPED_TRACE(text);
+        r->MausGesperrt = art & 1;
+        r->TastaturGesperrt = (art & 2) ? 1 : 0;
+        const auto mitSperre = ObjektKartenZeilen(*r);
+        ASSERT_EQ(mitSperre.size(), zeilen.size() + 1);
+        EXPECT_EQ(mitSperre.back().Text + mitSperre.back().Wert,
+                  QStringLiteral("gesperrt für ") + QString::fromUtf8(text));
+    }
+    r->MausGesperrt = r->TastaturGesperrt = 0;
 
     TDiagrammFlaeche f;
     const QImage bild = karteMalen(f, [&] { return ObjektKarteZeichnen(f, *r); });

@@ -34,10 +34,13 @@ TEST(Information, ZeilenVersionSplashFensterUndLinks)
         EXPECT_LE(l->geometry().bottom(), TFInformation::Hoehe - 1) << l->text().toStdString();
     }
     for (const char *zeile :
-         {"zur Einführung in die Objektorientierung", "Die neueste Programmversion, Beispieldateien",
-          "und eine Anleitung sind auf meiner Homepage", "erhältlich.",
-          "Das Programm wird laufend weiterentwickelt."})
+         {"zur Einführung in die Objektorientierung", "Beispielzeichnungen und eine Anleitung sind",
+          "mit dem Programm installiert:", "Das Programm wird laufend weiterentwickelt."})
         EXPECT_TRUE(t.contains(QString::fromUtf8(zeile))) << zeile;
+    // No web address that does not exist.
+    for (const QString &zeile : t)
+        EXPECT_FALSE(zeile.contains(QStringLiteral("http")) || zeile.contains(QStringLiteral("Homepage")))
+            << zeile.toStdString();
     EXPECT_EQ(info.LabelVersion->text(), QStringLiteral("Version 1.4 vom 1. Juli 2025"));
     EXPECT_EQ(TFInformation::DatumDeutsch(QDate(2025, 3, 9)), QStringLiteral("9. März 2025"));
     EXPECT_EQ(TFInformation::DatumDeutsch(QDate()), QString());
@@ -50,31 +53,34 @@ TEST(Information, ZeilenVersionSplashFensterUndLinks)
     EXPECT_FALSE(info.IstSplash());
     EXPECT_FALSE(info.windowFlags().testFlag(Qt::FramelessWindowHint));
 
-    // The homepage link turns blue under the mouse; both links open their
-    // address with a click, the guide as a local file that exists.
-    QString geoeffnet;
-    info.LabelHomepage->Oeffnen = [&](const QString &a) { geoeffnet = a; };
-    info.LabelAnleitung->Oeffnen = [&](const QString &a) { geoeffnet = a; };
-    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(Qt::black));
+    // The links turn blue under the mouse and run what the main window
+    // gave them; they name the guide and the examples folder on this computer.
+    QStringList geoeffnet;
+    for (TLinkLabel *l : {info.LabelAnleitung, info.LabelBeispiele})
+        l->Oeffnen = [&](const QString &a) { geoeffnet << a; };
+    EXPECT_EQ(info.LabelAnleitung->text(), QStringLiteral("Anleitung (F1)"));
+    EXPECT_EQ(info.LabelBeispiele->text(), QStringLiteral("Beispiele öffnen ..."));
+    EXPECT_FALSE(info.LabelAnleitung->geometry().intersects(info.LabelBeispiele->geometry()));
+    EXPECT_EQ(info.LabelAnleitung->Textfarbe(), QColor(Qt::black));
     QEnterEvent rein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QCoreApplication::sendEvent(info.LabelHomepage, &rein);
-    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(0, 0, 255));
+    QCoreApplication::sendEvent(info.LabelAnleitung, &rein);
+    EXPECT_EQ(info.LabelAnleitung->Textfarbe(), QColor(0, 0, 255));
     QEvent raus(QEvent::Leave);
-    QCoreApplication::sendEvent(info.LabelHomepage, &raus);
-    EXPECT_EQ(info.LabelHomepage->Textfarbe(), QColor(Qt::black));
-    QTest::mouseClick(info.LabelHomepage, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(geoeffnet, TFInformation::Homepage());
-
-    EXPECT_EQ(info.LabelAnleitung->text(), QStringLiteral("Anleitung auf diesem Rechner öffnen"));
+    QCoreApplication::sendEvent(info.LabelAnleitung, &raus);
+    EXPECT_EQ(info.LabelAnleitung->Textfarbe(), QColor(Qt::black));
     QTest::mouseClick(info.LabelAnleitung, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_TRUE(geoeffnet.startsWith(QStringLiteral("file://"))) << geoeffnet.toStdString();
-    EXPECT_TRUE(QFile::exists(QUrl(geoeffnet).toLocalFile()));
+    QTest::mouseClick(info.LabelBeispiele, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(geoeffnet.size(), 2);
+    EXPECT_TRUE(QFile::exists(QUrl(geoeffnet[0]).toLocalFile())) << geoeffnet[0].toStdString();
+    EXPECT_TRUE(geoeffnet[0].endsWith(QStringLiteral("/anleitung.html")));
+    EXPECT_TRUE(QFile::exists(QUrl(geoeffnet[1]).toLocalFile() + QStringLiteral("/haus.fgo")));
     QTest::mouseClick(info.SBSchliessen, Qt::LeftButton);
     EXPECT_FALSE(info.isVisible());
 }
 
-// The guide is looked for beside the program (share/doc/figuro next to
-// bin), otherwise the copy in the source tree is taken.
+// The guide and the examples are looked for beside the program
+// (share/doc/figuro and share/figuro/beispiele next to bin), otherwise the
+// copies in the source tree are taken.
 TEST(Anleitung, NebenDemProgrammSonstImQuellbaum)
 {
     QTemporaryDir wurzel;
@@ -93,4 +99,16 @@ TEST(Anleitung, NebenDemProgrammSonstImQuellbaum)
     datei.write("<html></html>");
     datei.close();
     EXPECT_EQ(AnleitungPfad(bin), QDir::cleanPath(datei.fileName()));
+
+    const QString quellBeispiele = QDir::cleanPath(QStringLiteral(FIGURO_SOURCE_DIR "/beispiele"));
+    EXPECT_EQ(BeispielOrdner(bin), quellBeispiele);
+    EXPECT_TRUE(ImBeispielOrdner(quellBeispiele + QStringLiteral("/haus.fgo"), bin));
+    EXPECT_TRUE(ImBeispielOrdner(quellBeispiele + QStringLiteral("/../beispiele/neu.fgo"), bin));
+    EXPECT_FALSE(ImBeispielOrdner(QStringLiteral(FIGURO_SOURCE_DIR "/docs/x.fgo"), bin));
+    EXPECT_FALSE(ImBeispielOrdner(QString(), bin));
+    ASSERT_TRUE(QDir(wurzel.path()).mkpath(QStringLiteral("share/figuro/beispiele")));
+    const QString installiert = QDir::cleanPath(wurzel.filePath(QStringLiteral("share/figuro/beispiele")));
+    EXPECT_EQ(BeispielOrdner(bin), installiert);
+    EXPECT_TRUE(ImBeispielOrdner(installiert + QStringLiteral("/x.fgo"), bin));
+    EXPECT_FALSE(ImBeispielOrdner(quellBeispiele + QStringLiteral("/haus.fgo"), bin));
 }

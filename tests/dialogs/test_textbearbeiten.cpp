@@ -1,6 +1,7 @@
 // The text edit dialog with real key and mouse events: live preview, cancel
 // restoring the old text, "Übernehmen" recording one textSetzen, line
 // breaks, refused characters.
+#include "dialogs/Platzierung.h"
 #include "dialogs/ui/TextBearbeiten.h"
 #include "figures/TextFeld.h"
 #include "language/Analysator.h"
@@ -179,4 +180,33 @@ TEST(TextBearbeiten, NichtSpeicherbareZeichenWerdenAbgewiesen)
     EXPECT_EQ(meldung, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
     EXPECT_EQ(nachEinfuegen, QStringLiteral("Preis 5 € "));
     EXPECT_EQ(u.feld->Text, QStringLiteral("Preis 5 € "));
+}
+
+// The text dialog stands beside its text field: right of it, else left,
+// else below, else above, always on the screen; where nothing fits, on the
+// side with the most room.
+TEST(TextBearbeiten, NebenDemTextfeldPlatziert)
+{
+    const QRect schirm(0, 0, 1024, 768);
+    const QSize dialog(420, 260);
+    const struct {
+        const char *Fall;
+        QRect Feld;
+        QPoint Ecke;
+    } faelle[] = {
+        {"rechts", QRect(100, 100, 200, 80), QPoint(308, 100)},
+        {"links", QRect(600, 300, 200, 80), QPoint(172, 300)},
+        {"unten", QRect(100, 100, 800, 80), QPoint(100, 188)},
+        {"oben", QRect(100, 450, 800, 80), QPoint(100, 182)},
+        {"am Rand eingepasst", QRect(100, 700, 200, 60), QPoint(308, 508)},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.Fall);
+        const QPoint ecke = NebenPlatzieren(f.Feld, dialog, schirm);
+        EXPECT_EQ(ecke, f.Ecke);
+        EXPECT_FALSE(QRect(ecke, dialog).intersects(f.Feld));
+        EXPECT_TRUE(schirm.contains(QRect(ecke, dialog)));
+    }
+    // No side has room: the one with the most (above), kept on the screen.
+    EXPECT_EQ(NebenPlatzieren(QRect(200, 100, 700, 600), dialog, schirm), QPoint(200, 0));
 }

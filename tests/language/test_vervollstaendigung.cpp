@@ -259,6 +259,21 @@ TEST(VorschlagZeichnen, FarbfeldMethodeUndText)
     EXPECT_EQ(zaehle(bild, bild.rect(), blau), 0);
     EXPECT_GT(zaehle(bild, bild.rect(), QColor(Qt::black)), 20);
 
+    // The measured width is where the drawing ends (the completion window
+    // is made at least that wide).
+    for (const TVorschlag *v : {verschieben, kopieren}) {
+        SCOPED_TRACE(v->Text.toStdString());
+        bild = zeichne(*v, 600);
+        int rechts = -1;
+        for (int x = 0; x < bild.width(); ++x)
+            for (int y = 0; y < bild.height(); ++y)
+                if (bild.pixelColor(x, y) != QColor(Qt::white))
+                    rechts = x;
+        const int breite = VorschlagBreite(*v, stil);
+        EXPECT_LT(rechts, breite);
+        EXPECT_GE(rechts, breite - 8);
+    }
+
     // Selected entry: the given background and text colour.
     stil.Hintergrund = QColor(0, 0, 128);
     stil.Textfarbe = Qt::white;

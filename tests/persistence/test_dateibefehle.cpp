@@ -231,7 +231,7 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     for (QAction *a : d.fenster.MenuDatei->actions())
         if (!a->isSeparator())
             texte << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
+    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "Beispiele öffnen ...|", "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
                                   "E&xportieren ...|", "Drucken ...|Ctrl+P", "&Beenden|Ctrl+Q"}));
     EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
 
@@ -251,6 +251,15 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     ASSERT_FALSE(bild.isNull());
     EXPECT_TRUE(bild.hasAlphaChannel());
     EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0) << "transparent margin";
+    // The hint bar says what was written.
+    const TExportBereich b = ExportBereich(TExportOptionen{50, true, d.ab.Auswahl, 20.5, 29.2});
+    EXPECT_EQ(d.fenster.Hinweistext,
+              QStringLiteral("Exportiert als PNG: ") + png + QStringLiteral(" (die markierten Objekte, ") +
+                  QString::number(b.Breite(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
+                  QStringLiteral(" cm × ") +
+                  QString::number(b.Hoehe(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
+                  QStringLiteral(" cm, 50 dpi)."));
+    EXPECT_NEAR(b.Breite(), 100 / 96.0 * 2.54 + 1.0, 0.2); // 100 pixels and the margins
 }
 
 // The recovery copy follows the unsaved drawing and goes when it is saved

@@ -1,5 +1,6 @@
 // Teacher mode in the main window: the menu "Für Lehrer", the lock buttons
 // and their display, and how the locks apply to the mouse and the keys.
+#include "common/TestHilfen.h"
 #include "test_lehrer_hilfen.h"
 
 #include <QMenu>
@@ -192,4 +193,72 @@ TEST_F(LehrerFenster, RechteMaustasteOeffnetBeiGesperrterAuswahlKeinMenue)
     rechtsKlicken();
     EXPECT_TRUE(f->PopupMenuObjekt->isVisible());
     f->PopupMenuObjekt->hide();
+}
+
+// A mouse-locked figure shows a lock mark instead of handles outside
+// teacher mode, and every refused drag, handle drag, arrow key and Delete
+// says why in the hint bar. In teacher mode the hint bar says that the
+// locks do not apply, and the handles are back.
+TEST_F(LehrerFenster, GesperrteFigurZeigtSchlossUndHinweis)
+{
+    f->resize(640, 520);
+    QApplication::processEvents();
+    TRechteck *r = rechteck(6, 24);
+    r->MausSperreSetzen(true);
+    r->Füllfarbe = TFarbe::Echt(FarbWert(102, 153, 255));
+    f->Neuzeichnen();
+    const QString gesperrt = TMausSteuerung::GesperrtHinweis();
+    EXPECT_TRUE(gesperrt.startsWith(QStringLiteral("Dieses Objekt ist gesperrt")));
+    // Pixel of the sheet's cached image; the padlock's body just right of
+    // the box's top right corner.
+    auto pixel = [&](QPoint p) {
+        return f->Zeichenbereich->Puffer().pixelColor(p - f->Zeichenbereich->PufferBereich().topLeft());
+    };
+    const QPoint schloss = px(8, 25) + QPoint(-1, -2);
+    const QColor schlossFarbe(128, 96, 0);
+
+    klicken(px(6, 24));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    EXPECT_EQ(f->Hinweistext, gesperrt);
+    EXPECT_EQ(pixel(schloss), schlossFarbe);
+    // Its corner is no handle: the mouse there is over the locked figure.
+    bewegen(px(8, 25));
+    EXPECT_EQ(zustand(), TMauszustand::UeberObjekt);
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Hand);
+    testhilfe::bildschirmfotoSichern(f->grab().toImage(), QStringLiteral("gesperrt.png"));
+
+    // Refused: dragging the body, dragging at the corner, arrow keys, Delete.
+    struct Versuch {
+        const char *Name;
+        std::function<void()> Tun;
+    };
+    const Versuch versuche[] = {
+        {"ziehen", [&] { ziehen(px(6, 24), px(6, 24) + QPoint(30, 10)); }},
+        {"Ecke ziehen", [&] { ziehen(px(8, 25), px(8, 25) + QPoint(30, 10)); }},
+        {"Pfeiltaste", [&] { QTest::keyClick(seite, Qt::Key_Left); }},
+        {"Entf", [&] { QTest::keyClick(seite, Qt::Key_Delete); }},
+    };
+    const int vorher = anzahl();
+    for (const Versuch &v : versuche) {
+        SCOPED_TRACE(v.Name);
+        f->HinweisSetzen(QString());
+        seite->setFocus();
+        v.Tun();
+        EXPECT_EQ(f->Hinweistext, gesperrt);
+        EXPECT_EQ(dok()->Teile.size(), 1u);
+        EXPECT_TRUE(nahe(r->MitteX, 6) && nahe(r->MitteY, 24) && nahe(r->Länge, 4));
+    }
+    EXPECT_EQ(anzahl(), vorher);
+
+    // Teacher mode: said in the hint bar, handles instead of the lock.
+    lehrermodusAn();
+    EXPECT_EQ(f->Hinweistext, TFMain::LehrermodusHinweis());
+    EXPECT_NE(pixel(schloss), schlossFarbe);
+    bewegen(px(8, 25));
+    EXPECT_EQ(zustand(), TMauszustand::UeberGriff);
+    f->HinweisSetzen(QString()); // nothing else to say: teacher mode is
+    EXPECT_EQ(f->Hinweistext, TFMain::LehrermodusHinweis());
+    lehrermodusAus();
+    EXPECT_NE(f->Hinweistext, TFMain::LehrermodusHinweis());
+    EXPECT_EQ(pixel(schloss), schlossFarbe);
 }

@@ -3,9 +3,11 @@
 #include "persistence/Dokumentdatei.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "teacher/Passwort.h"
+#include "common/TestHilfen.h"
 #include "test_lehrer_hilfen.h"
 
 #include <QTemporaryDir>
+#include <optional>
 
 namespace {
 
@@ -41,14 +43,18 @@ struct Passwortfenster : LehrerFenster {
 
     // Runs "Dokument mit Passwort schützen ..." with the entry and the button;
     // a dialog that stays open is then cancelled.
-    void passwortSetzen(const QString &eingabe, bool uebernehmen = true)
+    // The repetition is the same entry unless given.
+    void passwortSetzen(const QString &eingabe, bool uebernehmen = true,
+                        std::optional<QString> wiederholung = std::nullopt)
     {
-        imDialog = [this, eingabe, uebernehmen](QDialog *d) {
+        imDialog = [this, eingabe, uebernehmen, wiederholung](QDialog *d) {
             auto *schutz = qobject_cast<TFPasswortschutz *>(d);
             ASSERT_NE(schutz, nullptr);
             EXPECT_FALSE(schutz->Uebernommen);
             gezeigt = schutz->EPasswort->text();
+            EXPECT_EQ(schutz->EPasswortWiederholung->text(), gezeigt);
             schutz->EPasswort->setText(eingabe);
+            schutz->EPasswortWiederholung->setText(wiederholung.value_or(eingabe));
             QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
             if ((nochOffen = schutz->isVisible()))
                 QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
@@ -60,15 +66,33 @@ struct Passwortfenster : LehrerFenster {
 
 } // namespace
 
+// Both dialogs show "*" for every typed character; the prompt says what to
+// do inside the window, not only in its caption.
 TEST_F(Passwortfenster, AbfrageFenster)
 {
     TFPasswortabfrage *d = lehrer->FPasswortabfrage;
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Bitte geben Sie das Passwort ein:"));
-    EXPECT_EQ(d->EPass->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(d->LAnweisung->text(), QStringLiteral("Bitte geben Sie das Passwort ein:"));
     EXPECT_EQ(d->BOK->text(), QStringLiteral("OK"));
     TFPasswortschutz *s = lehrer->FPasswortschutz;
     EXPECT_EQ(s->windowTitle(), QStringLiteral("FPasswortschutz"));
-    EXPECT_EQ(s->EPasswort->echoMode(), QLineEdit::Password);
+    for (QLineEdit *feld : {d->EPass, s->EPasswort, s->EPasswortWiederholung}) {
+        SCOPED_TRACE(feld->objectName().toStdString());
+        EXPECT_EQ(feld->echoMode(), QLineEdit::Password);
+        feld->clear();
+        QTest::keyClicks(feld, QStringLiteral("Tafel 1"));
+        EXPECT_EQ(feld->displayText(), QStringLiteral("*******"));
+        feld->clear();
+    }
+    // The prompt with a typed password: docs/screenshots/passwort.png.
+    d->Vorbereiten();
+    d->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    QTest::keyClicks(d->EPass, QStringLiteral("Tafel"));
+    EXPECT_TRUE(d->LAnweisung->isVisible());
+    EXPECT_TRUE(d->rect().contains(d->LAnweisung->geometry()));
+    testhilfe::bildschirmfotoSichern(d->grab().toImage(), QStringLiteral("passwort.png"));
+    d->hide();
     QStringList zeilen;
     for (int i = 1; i <= 5; ++i)
         zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
@@ -137,6 +161,13 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     passwortSetzen(QString());
     EXPECT_TRUE(dok()->Passwort.isEmpty());
     EXPECT_TRUE(ab().Geaendert);
+
+    // Differing entries are refused and the dialog stays open.
+    meldungen.clear();
+    passwortSetzen(QStringLiteral("Tafel"), true, QStringLiteral("Tafle"));
+    EXPECT_TRUE(nochOffen);
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Warnung:|Die beiden Eingaben stimmen nicht überein.")});
+    EXPECT_TRUE(dok()->Passwort.isEmpty());
 
     // The same password again is no change.
     ab().Geaendert = false;

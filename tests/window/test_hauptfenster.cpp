@@ -1,18 +1,28 @@
 // The main window's mouse state machine and keys, driven by real events:
 // selecting, Shift-selecting, the rubber band, dragging figures and the
 // arrow, Delete and Escape keys, and the keys while the input field has the
-// focus.
+// focus; what a new user expects in a first lesson (typing on the drawing,
+// the standard commands, the examples and the guide).
 #include "FensterTest.h"
+#include "dialogs/Anleitung.h"
+#include "dialogs/ui/FAnleitung.h"
+#include "dialogs/ui/FInformation.h"
+#include "dialogs/ui/TextBearbeiten.h"
 #include "language/ui/EingabeFeld.h"
+#include "persistence/ui/DateiBefehle.h"
 #include "window/ui/AttributPanels.h"
 #include "window/ui/AuswahlButton.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWheelEvent>
 
 using Auswahl = Fenster;
 using Ziehen = Fenster;
@@ -408,6 +418,185 @@ TEST_F(Tasten, EscapeNachdemDieZeichnungGeleertWurde)
     EXPECT_EQ(f->Steuerung->AktuellerGriff, nullptr);
     f->OberflaecheAktualisieren();
     EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
+}
+
+// --- the first lesson: what a new user expects of the window ---------------
+
+using ErsteStunde = Fenster;
+
+// Typing while the drawing has the focus goes to the input field; the keys
+// the drawing knows keep their meaning there.
+TEST_F(ErsteStunde, DruckbareTasteAufDerZeichnungLandetImEingabefeld)
+{
+    TRechteck *r = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
+    ASSERT_TRUE(seite->hasFocus());
+    QTest::keyClick(seite, Qt::Key_Right); // the drawing's key: moves re0
+    EXPECT_GT(r->MitteX, 5.0);
+    auto *feld = qobject_cast<TEingabeFeld *>(f->Eingabefeld);
+    ASSERT_NE(feld, nullptr);
+    EXPECT_FALSE(feld->hasFocus());
+    // Each key goes where the focus is, as when a pupil types.
+    for (const QChar c : QStringLiteral("re0.drehen(9)"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    EXPECT_TRUE(feld->hasFocus());
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.drehen(9)"));
+    // Strg and the keys without a character stay with the drawing.
+    seite->setFocus();
+    QTest::keyClick(seite, Qt::Key_A, Qt::ControlModifier); // "Alles auswählen"
+    EXPECT_TRUE(seite->hasFocus());
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.drehen(9)"));
+}
+
+// "Löschen" in "Bearbeiten" and in the context menu, "Alles auswählen"
+// with Strg+A, Strg + wheel in the steps of the zoom list, and a double
+// click on a text field opens "Text bearbeiten" beside it.
+TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2), *b = rechteck(12, 20, 4, 2);
+    rechteck(12, 14, 4, 2);
+    seite->setFocus();
+    QTest::keyClick(seite, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(auswahl().size(), 3u);
+    EXPECT_EQ(a->Griffe.empty(), false);
+
+    EXPECT_EQ(akt().ALoeschen->text(), QStringLiteral("&Löschen"));
+    EXPECT_EQ(akt().ALoeschen->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(akt().AAllesAuswaehlen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    klicken(px(20, 5)); // the empty sheet: nothing selected
+    klicken(px(5, 20));
+    f->MenuBearbeiten->popup(f->mapToGlobal(QPoint(60, 20)));
+    QApplication::processEvents();
+    const int vorher = anzahl();
+    menueKlicken(f->MenuBearbeiten, akt().ALoeschen);
+    EXPECT_EQ(dokumentNamen(), QStringList({"re1", "re2"}));
+    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("re0.freigeben()")});
+    QMenu *menue = kontextmenue(12, 20);
+    menueKlicken(menue, akt().ALoeschen);
+    EXPECT_EQ(dokumentNamen(), QStringList{"re2"});
+    (void)b;
+
+    // Strg + wheel: one notch, one step of the list; the box shows it.
+    auto rad = [&](int delta) {
+        const QPoint p = px(10, 15);
+        QWheelEvent e(QPointF(p), QPointF(seite->mapToGlobal(p)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(seite, &e);
+    };
+    ASSERT_EQ(f->CBZoom->currentText(), QStringLiteral("100%"));
+    rad(120);
+    EXPECT_EQ(f->CBZoom->currentText(), QStringLiteral("200%"));
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 2.0);
+    rad(-120);
+    rad(-120);
+    EXPECT_EQ(f->CBZoom->currentText(), QStringLiteral("75%"));
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 0.75);
+    for (int i = 0; i < 5; ++i)
+        rad(-120);
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 0.25); // the smallest step stays
+    for (int i = 0; i < 3; ++i)
+        rad(120);
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 1.0);
+
+    // The zoom box is wide enough for its longest entries.
+    for (const QString &text : {QStringLiteral("Ganze Seite"), QStringLiteral("Seitenbreite")})
+        EXPECT_GE(f->CBZoom->lineEdit()->width(), f->CBZoom->lineEdit()->fontMetrics().horizontalAdvance(text))
+            << text.toStdString();
+    EXPECT_LE(f->PAnzeige->geometry().right(), f->Panel1->geometry().left());
+    EXPECT_LE(f->Panel1->geometry().right(), f->Panel4->geometry().left());
+
+    // Double click on a text field: the dialog, beside the field.
+    auto *feld = figur<TTextFeld>(QStringLiteral("TEXTFELD"), 3, 18, 6, 3);
+    feld->Text = QStringLiteral("Hallo");
+    f->Neuzeichnen();
+    klicken(px(6, 19.5));
+    ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{feld});
+    TFTextBearbeiten *d = f->Attributpanels->FTextBearbeiten;
+    const QRect feldRechteck(seite->mapToGlobal(px(3, 21)), seite->mapToGlobal(px(9, 18)));
+    bool offen = false;
+    QRect dialogRechteck;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (!d->isVisible() || offen)
+            return;
+        offen = true;
+        dialogRechteck = d->frameGeometry();
+        QTest::mouseClick(d->SBAbbrechen, Qt::LeftButton);
+    });
+    wache.start(5);
+    doppelklicken(px(6, 19.5));
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Text bearbeiten"));
+    EXPECT_FALSE(dialogRechteck.intersects(feldRechteck.normalized()))
+        << dialogRechteck.x() << "," << dialogRechteck.y() << " " << feldRechteck.x() << "," << feldRechteck.y();
+    EXPECT_EQ(feld->Text, QStringLiteral("Hallo"));
+}
+
+// "Beispiele öffnen ..." starts in the examples folder; the opened drawing
+// is scrolled into view; saving it never proposes the examples folder. F1
+// and the about box's link show the guide inside Figuro.
+TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
+{
+    f->resize(532, 614); // a 1024 x 768 screen
+    QApplication::processEvents();
+    TDateiBefehle *db = f->DateiBefehle;
+    QString startOrdner;
+    db->BeispielDialog = [&](const QString &ordner) {
+        startOrdner = ordner;
+        return QDir(ordner).filePath(QStringLiteral("haus.fgo"));
+    };
+    f->MenuDatei->popup(f->mapToGlobal(QPoint(10, 20)));
+    QApplication::processEvents();
+    menueKlicken(f->MenuDatei, db->ABeispieleOeffnen);
+    EXPECT_EQ(startOrdner, BeispielOrdner(QCoreApplication::applicationDirPath()));
+    EXPECT_TRUE(startOrdner.endsWith(QStringLiteral("/beispiele")));
+    ASSERT_FALSE(dok()->Teile.empty());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Figuro 1.4: haus.fgo"));
+    // The figures are in view (the zoom stayed): their bounding box, or,
+    // taller than the view on a small screen, its middle in the middle.
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 1.0);
+    const QRect sichtbar = f->Zeichenbereich->SichtbarerTeil();
+    QRect box;
+    for (auto &teil : dok()->Teile) {
+        const TUmgebungsrechteck &u = teil->Umgebungsrechteck;
+        box |= QRect(px(u.Links, u.Oben), px(u.Rechts, u.Unten)).normalized();
+    }
+    EXPECT_GT(box.height(), sichtbar.height()); // haus.fgo is taller than 455 pixels
+    EXPECT_LE(std::abs(sichtbar.center().y() - box.center().y()), 2);
+    EXPECT_TRUE(sichtbar.contains(QRect(box.left(), sichtbar.top(), box.width(), sichtbar.height())))
+        << "all of its width";
+    EXPECT_GT(sichtbar.top(), 0); // scrolled: at the top of the sheet it was not in view
+
+    // Saving the example asks for a name, never in the examples folder.
+    int dialoge = 0;
+    db->SpeichernDialog = [&] {
+        ++dialoge;
+        return QString();
+    };
+    db->ASpeichern->trigger();
+    EXPECT_EQ(dialoge, 1);
+    EXPECT_FALSE(ImBeispielOrdner(TDateiBefehle::DialogOrdner(ab().Dateiname), QCoreApplication::applicationDirPath()));
+    db->ANeu->trigger();
+    EXPECT_FALSE(ImBeispielOrdner(TDateiBefehle::DialogOrdner(QString()), QCoreApplication::applicationDirPath()));
+
+    // F1: the guide in a window of Figuro's own.
+    EXPECT_EQ(f->AAnleitung->text(), QStringLiteral("Anleitung"));
+    EXPECT_TRUE(f->MenuInformation->actions().contains(f->AAnleitung));
+    seite->setFocus();
+    QTest::keyClick(seite, Qt::Key_F1);
+    ASSERT_NE(f->FAnleitung, nullptr);
+    EXPECT_TRUE(f->FAnleitung->isVisible());
+    EXPECT_EQ(f->FAnleitung->windowTitle(), QStringLiteral("Figuro – Anleitung"));
+    EXPECT_TRUE(f->FAnleitung->Browser->source().toLocalFile().endsWith(QStringLiteral("anleitung.html")));
+    EXPECT_TRUE(f->FAnleitung->Browser->toPlainText().contains(QStringLiteral("Figuro – Anleitung")));
+    f->FAnleitung->hide();
+    // The about box's link opens the same window.
+    f->FInformation->FensterZeigen(f.get());
+    QTest::mouseClick(f->FInformation->LabelAnleitung, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(f->FAnleitung->isVisible());
+    EXPECT_FALSE(f->FInformation->isVisible());
+    f->FAnleitung->hide();
 }
 
 // Tab does nothing, neither in the input field nor on the sheet: the focus

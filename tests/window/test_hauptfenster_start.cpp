@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPolygonF>
 #include <QPrinter>
 #include <QScreen>
@@ -20,11 +21,14 @@ TEST_F(Aufbau, PanelsKnoepfeUndHinweisleiste)
 {
     EXPECT_EQ(f->PMain->height(), 73);
     EXPECT_EQ(f->PLinienAttribute->geometry(), QRect(0, 0, 129, 33));
-    EXPECT_EQ(f->PAnzeige->geometry(), QRect(132, 0, 121, 33));
-    EXPECT_EQ(f->CBZoom->geometry(), QRect(40, 6, 73, 21));
+    const int mehr = f->CBZoom->width() - 73; // the panels right of it move along
+    EXPECT_EQ(f->PAnzeige->geometry(), QRect(132, 0, 121 + mehr, 33));
+    EXPECT_EQ(f->CBZoom->pos(), QPoint(40, 6));
+    EXPECT_GE(f->CBZoom->width(), 73); // wide enough for "Seitenbreite"
+    EXPECT_EQ(f->CBZoom->height(), 21);
     EXPECT_EQ(f->LabelZoom->text(), QStringLiteral("Zoom:"));
-    EXPECT_EQ(f->Panel1->geometry(), QRect(256, 0, 193, 33));
-    EXPECT_EQ(f->Panel4->geometry(), QRect(452, 0, 41, 33));
+    EXPECT_EQ(f->Panel1->geometry(), QRect(256 + mehr, 0, 193, 33));
+    EXPECT_EQ(f->Panel4->geometry(), QRect(452 + mehr, 0, 41, 33));
     EXPECT_EQ(f->PFuellungsAttribute->geometry(), QRect(0, 36, 89, 33));
     EXPECT_EQ(f->PTextFeldAttribute->geometry(), QRect(92, 36, 329, 33));
     EXPECT_EQ(f->SBTextBearbeiten->geometry(), QRect(220, 4, 101, 24));
@@ -54,7 +58,7 @@ TEST_F(Aufbau, PanelsKnoepfeUndHinweisleiste)
     EXPECT_EQ(f->SBMethodeAusfuehren->toolTip(), QStringLiteral("Methodenaufruf ausführen"));
     EXPECT_FALSE(f->SBMethodeAusfuehren->isEnabled());
     EXPECT_EQ(f->SBAnalysatorfenster->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
-    EXPECT_EQ(f->SBAnalysatorfensterSchliessen->toolTip(), QStringLiteral("Analysatorfenster öffnen"));
+    EXPECT_EQ(f->SBAnalysatorfensterSchliessen->toolTip(), QStringLiteral("Analysatorfenster schließen"));
 
     // The hint bar: its light bulb shows with a hint.
     EXPECT_EQ(f->PanelHilfstext->text(), TFMain::StartHinweis());
@@ -117,6 +121,21 @@ TEST(Start, GroesseSplashUndInformationUeberDasMenue)
     f.AUeberDasProgramm->trigger();
     EXPECT_TRUE(f.FInformation->isVisible());
     EXPECT_FALSE(f.FInformation->IstSplash());
+    f.FInformation->hide();
+
+    // Only the splash closes itself: the box opened from the menu while
+    // the splash still stands survives the splash timer.
+    TFMain zweites(true);
+    zweites.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&zweites));
+    ASSERT_TRUE(zweites.FInformation->IstSplash());
+    QMenu *info = zweites.MenuInformation;
+    info->popup(zweites.mapToGlobal(QPoint(40, 40)));
+    QTest::mouseClick(info, Qt::LeftButton, {}, info->actionGeometry(zweites.AUeberDasProgramm).center());
+    EXPECT_FALSE(zweites.FInformation->IstSplash());
+    zweites.TimerSplashTimer();
+    EXPECT_TRUE(zweites.FInformation->isVisible());
+    zweites.FInformation->hide();
 
     // The environment switches the splash off (for tests).
     qputenv("FIGURO_OHNE_SPLASH", "1");

@@ -411,6 +411,13 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
     if (analysator_) {
         beobachter_ = analysator_->BeobachterAnmelden(
             [this](const TMethodenAufruf &aufruf) { aufrufHinzugefuegt(aufruf); });
+        // An object in focus that is freed (even after it left the tree, as
+        // a vertex or an ungrouped group) is forgotten at once, so that a
+        // later object at the same address never takes its place.
+        freigabeBeobachter_ = analysator_->FreigabeBeobachterAnmelden([this](const TObjekt *o) {
+            if (o && o == objektImFokus_)
+                objektImFokus_ = o == dokument_ ? nullptr : dokument_;
+        });
         // Entries logged before the window existed.
         const auto &protokoll = analysator_->Protokoll();
         const std::size_t ab = protokoll.size() > std::size_t(MaximaleBaumEintraege)
@@ -443,7 +450,10 @@ void TFAnalysator::Trennen()
 {
     if (analysator_ && beobachter_)
         analysator_->BeobachterAbmelden(beobachter_);
+    if (analysator_ && freigabeBeobachter_)
+        analysator_->FreigabeBeobachterAbmelden(freigabeBeobachter_);
     beobachter_ = 0;
+    freigabeBeobachter_ = 0;
     IstAusgewaehlt = [](const TObjekt *) { return false; };
     analysator_ = nullptr;
     dokument_ = nullptr;

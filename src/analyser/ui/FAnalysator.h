@@ -161,6 +161,8 @@ private:
     // when the window is shown again, not after every change.
     bool diagrammVeraltet_ = false;
     TObjekt *objektImFokus_ = nullptr;
+    // Listens for freed objects: the focus lets go of its object at once.
+    int freigabeBeobachter_ = 0;
     int listenSchriftgroesse_ = 10;
     int baumSchriftgroesse_ = 10;
 

@@ -106,24 +106,25 @@ TFInformation::TFInformation(QWidget *eltern) : QWidget(eltern, Qt::Window)
     zeile(this, QStringLiteral("Das Figuro-Team, für Schulen aller Schularten"), x, 116);
     zeile(this, QStringLiteral("Freie Software: Weitergabe im Unterricht erwünscht."), x,
           134, 8);
-    zeile(this, QStringLiteral("Die neueste Programmversion, Beispieldateien"), x, 164);
-    zeile(this, QStringLiteral("und eine Anleitung sind auf meiner Homepage"), x, 182);
-    LabelHomepage = new TLinkLabel(Homepage(), this);
-    LabelHomepage->setObjectName(QStringLiteral("LabelHomepage"));
-    LabelHomepage->move(x, 200);
-    LabelHomepage->adjustSize();
-    zeile(this, QStringLiteral("erhältlich."), x, 218);
-    zeile(this, QStringLiteral("Das Programm wird laufend weiterentwickelt."), x, 244);
-
-    // The guide installed with the program, opened in the browser.
+    // What comes with the program, found without a web address: the guide
+    // window and the examples folder (the main window answers the links).
+    zeile(this, QStringLiteral("Beispielzeichnungen und eine Anleitung sind"), x, 164);
+    zeile(this, QStringLiteral("mit dem Programm installiert:"), x, 182);
     const QString anleitung = AnleitungPfad(QCoreApplication::applicationDirPath());
-    if (!anleitung.isEmpty()) {
-        LabelAnleitung = new TLinkLabel(QUrl::fromLocalFile(anleitung).toString(), this);
-        LabelAnleitung->setObjectName(QStringLiteral("LabelAnleitung"));
-        LabelAnleitung->setText(QStringLiteral("Anleitung auf diesem Rechner öffnen"));
-        LabelAnleitung->move(x, 266);
-        LabelAnleitung->adjustSize();
-    }
+    LabelAnleitung = new TLinkLabel(anleitung.isEmpty() ? QString() : QUrl::fromLocalFile(anleitung).toString(),
+                                    this);
+    LabelAnleitung->setObjectName(QStringLiteral("LabelAnleitung"));
+    LabelAnleitung->setText(QStringLiteral("Anleitung (F1)"));
+    LabelAnleitung->move(x, 204);
+    LabelAnleitung->adjustSize();
+    const QString beispiele = BeispielOrdner(QCoreApplication::applicationDirPath());
+    LabelBeispiele = new TLinkLabel(beispiele.isEmpty() ? QString() : QUrl::fromLocalFile(beispiele).toString(),
+                                    this);
+    LabelBeispiele->setObjectName(QStringLiteral("LabelBeispiele"));
+    LabelBeispiele->setText(QStringLiteral("Beispiele öffnen ..."));
+    LabelBeispiele->move(x + 120, 204);
+    LabelBeispiele->adjustSize();
+    zeile(this, QStringLiteral("Das Programm wird laufend weiterentwickelt."), x, 244);
 
     SBSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
     SBSchliessen->setObjectName(QStringLiteral("SBSchliessen"));

@@ -6,8 +6,8 @@
 
 class QPushButton;
 
-// A label that shows an address and opens it when clicked; the text turns
-// blue while the mouse is over it.
+// A label that opens an address (or runs a command) when clicked; the text
+// turns blue while the mouse is over it.
 class TLinkLabel : public QLabel
 {
     Q_OBJECT
@@ -44,7 +44,6 @@ public:
 
     static QString Version() { return QStringLiteral("1.4"); }
     static QDate Veroeffentlichung() { return QDate(2025, 7, 1); }
-    static QString Homepage() { return QStringLiteral("https://figuro.example.org/"); }
     // "1. Juli 2025": the day, the German month name and the year.
     static QString DatumDeutsch(const QDate &datum);
 
@@ -55,9 +54,10 @@ public:
     bool IstSplash() const { return splash_; }
 
     QLabel *LabelVersion = nullptr;
-    TLinkLabel *LabelHomepage = nullptr;
-    // Opens the installed guide; only there when the guide was found.
+    // The guide and the examples that come with the program; what a click
+    // does is set by the main window (the guide window, "Beispiele öffnen").
     TLinkLabel *LabelAnleitung = nullptr;
+    TLinkLabel *LabelBeispiele = nullptr;
     QPushButton *SBSchliessen = nullptr;
 
 protected:

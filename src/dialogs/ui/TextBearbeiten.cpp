@@ -1,4 +1,8 @@
 #include "dialogs/ui/TextBearbeiten.h"
+#include "dialogs/Platzierung.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "figures/TextFeld.h"
 #include "model/Codec1252.h"
@@ -68,6 +72,20 @@ bool TFTextBearbeiten::Bearbeiten(TTextFeld *feld)
     Ok = false;
     if (!feld)
         return false;
+    // Beside the text field, so that the live preview stays in view.
+    if (Meiden.isValid()) {
+        QRect bildschirm(QPoint(0, 0), QSize(1 << 15, 1 << 15));
+        if (const QScreen *s = QGuiApplication::screenAt(Meiden.center()))
+            bildschirm = s->availableGeometry();
+        else if (const QScreen *s = QGuiApplication::primaryScreen())
+            bildschirm = s->availableGeometry();
+        // The frame around the dialog counts (a guess before the first showing).
+        const QSize rahmen = isVisible() || testAttribute(Qt::WA_WState_Created)
+                                 ? frameGeometry().size() - size()
+                                 : QSize(16, 40);
+        const QPoint ecke = NebenPlatzieren(Meiden, size() + rahmen, bildschirm);
+        move(ecke);
+    }
     exec();
     return Ok;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -30,6 +31,10 @@ public:
     TTextFeld *TextFeld = nullptr; // the field being edited (not owned)
     QString AlterText;             // its text when the dialog was opened
     bool Ok = false;
+    // The text field's place on the screen (global pixels): the dialog
+    // opens beside it so that the live preview stays visible. Empty: no
+    // preference.
+    QRect Meiden;
 
     // Repaints the drawing (live preview).
     std::function<void()> Neuzeichnen;

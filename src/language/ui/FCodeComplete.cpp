@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -100,6 +103,15 @@ bool TFCodeComplete::ListeFuellen(const QString &praefix, const QString &wort)
     }
     if (!gelistet_.empty())
         listBox_->setCurrentRow(0);
+    // Never narrower than the longest entry (with room for the scroll bar).
+    TVorschlagStil stil;
+    stil.Schrift = listBox_->font();
+    int breite = StandardBreite;
+    const int leiste = listBox_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, listBox_);
+    for (const TVorschlag *v : gelistet_)
+        breite = std::max(breite, VorschlagBreite(*v, stil) + 6 + leiste);
+    if (breite + 2 != width())
+        resize(breite + 2, height());
     return !gelistet_.empty();
 }
 

@@ -1,5 +1,6 @@
 #include "persistence/ui/DateiBefehle.h"
 
+#include "dialogs/Anleitung.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
@@ -10,6 +11,7 @@
 #include "window/ui/FMain.h"
 #include "window/Zeichenflaeche.h"
 #include "window/ui/MausSteuerung.h"
+#include "window/ui/MyScrollBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,10 +26,15 @@ namespace {
 
 QString letzterOrdner; // the folder of the last file chosen in a dialog
 
-QString dateiDialog(QWidget *eltern, bool speichern, const QString &dateiname)
+QString programmOrdner()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString dateiDialog(QWidget *eltern, bool speichern, const QString &ordner, const QString &dateiname)
 {
     QFileDialog dialog(eltern, speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
-    dialog.setDirectory(TDateiBefehle::DialogOrdner(dateiname));
+    dialog.setDirectory(ordner);
     if (speichern && !dateiname.isEmpty())
         dialog.selectFile(QFileInfo(dateiname).fileName());
     dialog.setNameFilter(QStringLiteral("Figuro-Dateien (*.fgo)"));
@@ -37,20 +44,29 @@ QString dateiDialog(QWidget *eltern, bool speichern, const QString &dateiname)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString gewaehlt = dialog.selectedFiles().front();
-    letzterOrdner = QFileInfo(gewaehlt).absolutePath();
+    // The examples folder is never remembered: a new drawing is not to be
+    // saved among the examples.
+    if (!ImBeispielOrdner(gewaehlt, programmOrdner()))
+        letzterOrdner = QFileInfo(gewaehlt).absolutePath();
     return gewaehlt;
+}
+
+QString dateiDialog(QWidget *eltern, bool speichern, const QString &dateiname)
+{
+    return dateiDialog(eltern, speichern, TDateiBefehle::DialogOrdner(dateiname), dateiname);
 }
 
 } // namespace
 
 QString TDateiBefehle::DialogOrdner(const QString &dateiname)
 {
-    if (!dateiname.isEmpty()) {
+    if (!dateiname.isEmpty() && !ImBeispielOrdner(dateiname, programmOrdner())) {
         const QString ordner = QFileInfo(dateiname).absolutePath();
         if (QDir(ordner).exists())
             return ordner;
     }
-    if (!letzterOrdner.isEmpty() && QDir(letzterOrdner).exists())
+    if (!letzterOrdner.isEmpty() && QDir(letzterOrdner).exists() &&
+        !ImBeispielOrdner(letzterOrdner, programmOrdner()))
         return letzterOrdner;
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!dokumente.isEmpty() && QDir(dokumente).exists())
@@ -76,6 +92,7 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
     setObjectName(QStringLiteral("DateiBefehle"));
     aktion(ANeu, "ANeu", QStringLiteral("Neu"), QKeySequence(Qt::CTRL | Qt::Key_N));
     aktion(AOeffnen, "AOeffnen", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    aktion(ABeispieleOeffnen, "ABeispieleOeffnen", QStringLiteral("Beispiele öffnen ..."), QKeySequence());
     aktion(ASpeichern, "ASpeichern", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
     aktion(ASpeichernUnter, "ASpeichernUnter", QStringLiteral("S&peichern unter ..."),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -86,6 +103,7 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
     QMenu *m = f_->MenuDatei;
     m->addAction(ANeu);
     m->addAction(AOeffnen);
+    m->addAction(ABeispieleOeffnen);
     m->addAction(ASpeichern);
     m->addAction(ASpeichernUnter);
     m->addSeparator();
@@ -96,6 +114,7 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
 
     connect(ANeu, &QAction::triggered, this, &TDateiBefehle::ANeuExecute);
     connect(AOeffnen, &QAction::triggered, this, &TDateiBefehle::AOeffnenExecute);
+    connect(ABeispieleOeffnen, &QAction::triggered, this, &TDateiBefehle::ABeispieleOeffnenExecute);
     connect(ASpeichern, &QAction::triggered, this, [this] { DokumentSpeichern(false); });
     connect(ASpeichernUnter, &QAction::triggered, this, [this] { DokumentSpeichern(true); });
     connect(APrint, &QAction::triggered, this, &TDateiBefehle::APrintExecute);
@@ -104,6 +123,7 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
 
     OeffnenDialog = [this] { return dateiDialog(f_, false, f_->Arbeitsbereich->Dateiname); };
     SpeichernDialog = [this] { return dateiDialog(f_, true, f_->Arbeitsbereich->Dateiname); };
+    BeispielDialog = [this](const QString &ordner) { return dateiDialog(f_, false, ordner, QString()); };
     Rueckfrage = [this](const QString &text) {
         return QMessageBox::warning(f_, QStringLiteral("Warnung:"), text,
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -239,6 +259,17 @@ void TDateiBefehle::AOeffnenExecute()
         DokumentOeffnen(pfad);
 }
 
+void TDateiBefehle::ABeispieleOeffnenExecute()
+{
+    f_->AllesAbbrechen();
+    if (!Sicherheitsabfrage(TextOeffnen()))
+        return;
+    const QString ordner = BeispielOrdner(programmOrdner());
+    const QString pfad = BeispielDialog(ordner.isEmpty() ? DialogOrdner(QString()) : ordner);
+    if (!pfad.isEmpty())
+        DokumentOeffnen(pfad);
+}
+
 bool TDateiBefehle::DokumentOeffnen(const QString &pfad)
 {
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
@@ -271,14 +302,34 @@ bool TDateiBefehle::DokumentOeffnen(const QString &pfad)
     if (mitPasswort)
         ab.Lehrermodus = false;
     nachLaden();
+    figurenZeigen();
     return true;
+}
+
+void TDateiBefehle::figurenZeigen()
+{
+    // The bounding box of all figures, in sheet pixels: an opened drawing
+    // shows its figures even on a small screen (the zoom stays).
+    TZeichenflaeche *zf = f_->Flaeche();
+    QRect box;
+    for (const auto &teil : f_->Arbeitsbereich->Dokument().Teile) {
+        const TUmgebungsrechteck &u = teil->Umgebungsrechteck;
+        const QRect r = QRect(QPoint(zf->XPixel(u.Links), zf->YPixel(u.Oben)),
+                              QPoint(zf->XPixel(u.Rechts), zf->YPixel(u.Unten)))
+                            .normalized();
+        box = box.isNull() ? r : box.united(r);
+    }
+    if (!box.isNull())
+        f_->Zeichenbereich->BereichZeigen(box);
 }
 
 bool TDateiBefehle::DokumentSpeichern(bool neuerName)
 {
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
     QString pfad = ab.Dateiname;
-    if (neuerName || pfad.isEmpty()) {
+    // An example opened from the examples folder is saved elsewhere, under
+    // a name the user chooses: the examples stay as they came.
+    if (neuerName || pfad.isEmpty() || ImBeispielOrdner(pfad, programmOrdner())) {
         pfad = SpeichernDialog();
         if (pfad.isEmpty())
             return false;
@@ -317,6 +368,8 @@ void TDateiBefehle::AExportierenExecute()
     QString meldung;
     if (!Exportieren(ab.Dokument(), pfad, optionen, meldung))
         Melden(QStringLiteral("Fehler:"), meldung);
+    else
+        f_->HinweisSetzen(ExportBestaetigung(pfad, optionen));
     // The export draws the figures for its own resolution: back to the screen.
     ab.Dokument().AlleGeometrienBerechnen();
     f_->Neuzeichnen();

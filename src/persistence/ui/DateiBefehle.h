@@ -26,6 +26,8 @@ public:
     explicit TDateiBefehle(TFMain *fenster);
     ~TDateiBefehle() override;
 
+    // "Beispiele öffnen ...": the open dialog in the examples folder.
+    QAction *ABeispieleOeffnen = nullptr;
     QAction *ANeu = nullptr, *AOeffnen = nullptr, *ASpeichern = nullptr, *ASpeichernUnter = nullptr,
             *APrint = nullptr, *AExportieren = nullptr, *ABeenden = nullptr;
 
@@ -33,12 +35,15 @@ public:
     static QString TextOeffnen(); // the question before opening and closing
     // The folder the open and save dialogs start in: the current document's
     // folder, else the folder last used in this session, else the user's
-    // documents folder (the home folder when there is none).
+    // documents folder (the home folder when there is none). The examples
+    // folder is never proposed.
     static QString DialogOrdner(const QString &dateiname);
 
     // --- dialogs (replaceable) ---
     // The open dialog: the chosen path, or an empty text when cancelled.
     std::function<QString()> OeffnenDialog;
+    // The open dialog started in the given folder (the examples).
+    std::function<QString(const QString &ordner)> BeispielDialog;
     // The save dialog (asks before overwriting): path or empty text.
     std::function<QString()> SpeichernDialog;
     // The unsaved-changes question: Yes, No or Cancel.
@@ -74,11 +79,14 @@ public:
     bool Sicherheitsabfrage(const QString &text);
     void ANeuExecute();
     void AOeffnenExecute();
+    // The unsaved-changes guard, then the open dialog in the examples folder.
+    void ABeispieleOeffnenExecute();
     // Loads a file into the document; false (with a message) on failure,
     // the drawing then stays as it was.
     bool DokumentOeffnen(const QString &pfad);
-    // Saves; under a new name (or for a never-saved document) after the save
-    // dialog. False when cancelled or failed.
+    // Saves; under a new name (or for a never-saved document, or one opened
+    // from the examples folder) after the save dialog. False when cancelled
+    // or failed.
     bool DokumentSpeichern(bool neuerName);
     void APrintExecute();
     void AExportierenExecute();
@@ -88,6 +96,8 @@ public:
 private:
     QAction *aktion(QAction *&ziel, const char *name, const QString &text, const QKeySequence &taste);
     void nachLaden();
+    // Scrolls the drawing so that its figures are in view.
+    void figurenZeigen();
 
     TFMain *f_;
     bool beendet_ = false; // the window closed: Figuro ends normally

@@ -2,10 +2,18 @@
 #include "teacher/Passwort.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+void PasswortfeldEinrichten(QLineEdit *feld)
+{
+    feld->setEchoMode(QLineEdit::Password);
+    // "*" for every character, whatever the style would draw.
+    feld->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+}
 
 QString TFPasswortabfrage::TextFalsch()
 {
@@ -18,9 +26,13 @@ TFPasswortabfrage::TFPasswortabfrage(QWidget *eltern) : QDialog(eltern)
     setWindowTitle(QStringLiteral("Bitte geben Sie das Passwort ein:"));
     setModal(true);
     auto *spalte = new QVBoxLayout(this);
+    // The caption alone is easily overlooked: the window says it, too.
+    LAnweisung = new QLabel(windowTitle(), this);
+    LAnweisung->setObjectName(QStringLiteral("LAnweisung"));
+    spalte->addWidget(LAnweisung);
     EPass = new QLineEdit(this);
     EPass->setObjectName(QStringLiteral("EPass"));
-    EPass->setEchoMode(QLineEdit::Password);
+    PasswortfeldEinrichten(EPass);
     EPass->setMinimumWidth(240);
     spalte->addWidget(EPass);
     auto *knoepfe = new QHBoxLayout;

@@ -2,8 +2,12 @@
 #include <QDialog>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
+
+// A password edit of the teacher dialogs: shows "*" for every character.
+void PasswortfeldEinrichten(QLineEdit *feld);
 
 // The password prompt asked before teacher mode is switched on for a
 // protected document. The document's password and the master password are
@@ -16,6 +20,8 @@ public:
 
     static QString TextFalsch(); // "Das Passwort war falsch."
 
+    // The instruction inside the window (the same text as the caption).
+    QLabel *LAnweisung = nullptr;
     QLineEdit *EPass = nullptr;
     QPushButton *BOK = nullptr;
 

@@ -1,5 +1,6 @@
 #include "teacher/ui/Passwortschutz.h"
 #include "teacher/ui/Knopfzeile.h"
+#include "teacher/ui/Passwortabfrage.h"
 #include "teacher/Sperren.h"
 
 #include <QHBoxLayout>
@@ -28,9 +29,18 @@ TFPasswortschutz::TFPasswortschutz(QWidget *eltern) : QDialog(eltern)
     }
     EPasswort = new QLineEdit(this);
     EPasswort->setObjectName(QStringLiteral("EPasswort"));
-    EPasswort->setEchoMode(QLineEdit::Password);
+    PasswortfeldEinrichten(EPasswort);
     EPasswort->setMaxLength(65535);
     spalte->addWidget(EPasswort);
+    // A typing slip would lock the teacher out: the password is typed twice.
+    auto *wiederholen = new QLabel(QStringLiteral("Passwort wiederholen:"), this);
+    wiederholen->setObjectName(QStringLiteral("LabelWiederholung"));
+    spalte->addWidget(wiederholen);
+    EPasswortWiederholung = new QLineEdit(this);
+    EPasswortWiederholung->setObjectName(QStringLiteral("EPasswortWiederholung"));
+    PasswortfeldEinrichten(EPasswortWiederholung);
+    EPasswortWiederholung->setMaxLength(65535);
+    spalte->addWidget(EPasswortWiederholung);
 
     spalte->addLayout(UebernehmenAbbrechenZeile(this, BUebernehmen, BAbbrechen));
     connect(BUebernehmen, &QPushButton::clicked, this, &TFPasswortschutz::BUebernehmenClick);
@@ -40,10 +50,16 @@ TFPasswortschutz::TFPasswortschutz(QWidget *eltern) : QDialog(eltern)
     };
 }
 
+QString TFPasswortschutz::TextVerschieden()
+{
+    return QStringLiteral("Die beiden Eingaben stimmen nicht überein.");
+}
+
 void TFPasswortschutz::Vorbereiten()
 {
     Uebernommen = false;
     EPasswort->setText(Passwort);
+    EPasswortWiederholung->setText(Passwort);
     EPasswort->selectAll();
     EPasswort->setFocus();
 }
@@ -51,7 +67,9 @@ void TFPasswortschutz::Vorbereiten()
 void TFPasswortschutz::BUebernehmenClick()
 {
     const QString text = EPasswort->text();
-    const QString fehler = Lehrer::PasswortPruefen(text);
+    QString fehler = Lehrer::PasswortPruefen(text);
+    if (fehler.isEmpty() && EPasswortWiederholung->text() != text)
+        fehler = TextVerschieden();
     if (!fehler.isEmpty()) {
         if (Melden)
             Melden(QStringLiteral("Warnung:"), fehler);

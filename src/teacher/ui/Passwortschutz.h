@@ -15,6 +15,8 @@ public:
     explicit TFPasswortschutz(QWidget *eltern = nullptr);
 
     QLineEdit *EPasswort = nullptr;
+    // The same password a second time; "Übernehmen" refuses differing entries.
+    QLineEdit *EPasswortWiederholung = nullptr;
     QPushButton *BUebernehmen = nullptr, *BAbbrechen = nullptr;
 
     // In: the current password; out: the password entered.
@@ -22,15 +24,18 @@ public:
     // Out: "Übernehmen" was chosen.
     bool Uebernommen = false;
 
+    static QString TextVerschieden(); // "Die beiden Eingaben stimmen nicht überein."
+
     // Shows a refusal (caption, text); by default a message box. Tests
     // replace it.
     std::function<void(const QString &, const QString &)> Melden;
 
-    // What showing the dialog does: clears Uebernommen, the edit shows the
+    // What showing the dialog does: clears Uebernommen, both edits show the
     // current password.
     void Vorbereiten();
     // "Übernehmen": takes the edit text as the password and closes. A text
-    // that cannot be stored is refused and the dialog stays open.
+    // that cannot be stored, or a repetition that differs, is refused and
+    // the dialog stays open.
     void BUebernehmenClick();
     // Vorbereiten, then modal; true when "Übernehmen" was chosen.
     bool Ausfuehren();

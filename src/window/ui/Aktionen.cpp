@@ -41,6 +41,23 @@ TAktionen::TAktionen(TFMain *fenster) : QObject(fenster), f_(fenster)
     AEinfuegen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     AEinfuegen->setToolTip(QStringLiteral("Einfügen"));
     AEinfuegen->setStatusTip(QStringLiteral("Inhalt der Zwischenablage einfügen"));
+    aktion(ALoeschen, "ALoeschen", QStringLiteral("&Löschen"), bearbeiten);
+    // The key itself is the drawing's (and in the input field the field's):
+    // the menu only names it.
+    ALoeschen->setShortcut(QKeySequence(Qt::Key_Delete));
+    ALoeschen->setShortcutContext(Qt::WidgetShortcut);
+    ALoeschen->setStatusTip(QStringLiteral("Markierte Objekte löschen"));
+    aktion(AAllesAuswaehlen, "AAllesAuswaehlen", QStringLiteral("Alles aus&wählen"), bearbeiten);
+    AAllesAuswaehlen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    AAllesAuswaehlen->setStatusTip(QStringLiteral("Alle Objekte der Zeichnung markieren"));
+    connect(ALoeschen, &QAction::triggered, this, [this] {
+        f_->Steuerung->AuswahlLoeschen();
+        nachAenderung();
+    });
+    connect(AAllesAuswaehlen, &QAction::triggered, this, [this] {
+        f_->Steuerung->AllesAuswaehlen();
+        nachAenderung();
+    });
     connect(AKopieren, &QAction::triggered, this, &TAktionen::AKopierenExecute);
     connect(AAusschneiden, &QAction::triggered, this, &TAktionen::AAusschneidenExecute);
     connect(AEinfuegen, &QAction::triggered, this, &TAktionen::AEinfuegenExecute);
@@ -149,6 +166,9 @@ void TAktionen::menuesBauen()
     f_->MenuBearbeiten->addAction(AKopieren);
     f_->MenuBearbeiten->addAction(AAusschneiden);
     f_->MenuBearbeiten->addAction(AEinfuegen);
+    f_->MenuBearbeiten->addAction(ALoeschen);
+    f_->MenuBearbeiten->addSeparator();
+    f_->MenuBearbeiten->addAction(AAllesAuswaehlen);
 
     QMenu *m = f_->MenuAusrichten;
     m->addAction(AHorizontalVerteilen);
@@ -182,6 +202,7 @@ void TAktionen::menuesBauen()
     p->addAction(AKopieren);
     p->addAction(AAusschneiden);
     p->addAction(AEinfuegen);
+    p->addAction(ALoeschen);
     p->addSeparator();
     MenuReihenfolge = p->addMenu(QStringLiteral("Reihenfolge ..."));
     MenuReihenfolge->setObjectName(QStringLiteral("MenuReihenfolge"));
@@ -223,6 +244,7 @@ void TAktionen::Aktualisieren()
     // Cutting leaves figures locked against the mouse alone, as Delete does.
     AAusschneiden->setEnabled(sel >= 1 && s.Erlaubt());
     AEinfuegen->setEnabled(!ab.Zwischenablage.empty());
+    ALoeschen->setEnabled(sel >= 1);
     AGruppieren->setEnabled(befehle::GruppierenMoeglich(ab, s.AktuellesObjekt));
     AGruppierungAufheben->setEnabled(befehle::AufloesenMoeglich(ab, s.AktuellesObjekt));
     for (QAction *a : {AInDenVordergrund, AInDenHintergrund, AHorizontalSpiegeln, AVertikalSpiegeln,

@@ -26,6 +26,8 @@ public:
     // at the top of "Bearbeiten"; captions name the step.
     QAction *ARueckgaengig = nullptr, *AWiederherstellen = nullptr;
     QAction *AKopieren = nullptr, *AAusschneiden = nullptr, *AEinfuegen = nullptr;
+    // "Löschen" (Entf) and "Alles auswählen" (Strg+A).
+    QAction *ALoeschen = nullptr, *AAllesAuswaehlen = nullptr;
     QAction *AGruppieren = nullptr, *AGruppierungAufheben = nullptr;
     QAction *AInDenVordergrund = nullptr, *AInDenHintergrund = nullptr, *AEineEbeneNachVorne = nullptr,
             *AEineEbeneNachHinten = nullptr;

@@ -331,6 +331,7 @@ void TAttributPanels::SBTextBearbeitenClick()
     if (!feld)
         return;
     PickerSchliessen();
+    FTextBearbeiten->Meiden = BildschirmRechteck ? BildschirmRechteck(feld) : QRect();
     const bool ok = FTextBearbeiten->Bearbeiten(feld);
     TextBearbeitungAbschliessen(ws_, *feld, ok, FTextBearbeiten->AlterText);
     melde(FokuskartenNeuZeichnen);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QRect>
 #include <functional>
 #include <optional>
 
@@ -17,6 +18,7 @@ class TFLinienStaerkePicker;
 class TFMain;
 class TFTextBearbeiten;
 class TPickerFenster;
+class TZeichenObjekt;
 
 // The buttons of the text panel, made by the main window with its layout.
 struct TTextKnoepfe {
@@ -60,6 +62,9 @@ public:
     std::function<void()> MausNeuBewerten;
     // A picker value changed (the attributes of the next figure).
     std::function<void()> WerteGeaendert;
+    // Where a figure stands on the screen (global pixels): the text dialog
+    // opens beside its text field, never over it.
+    std::function<QRect(const TZeichenObjekt *)> BildschirmRechteck;
     // The font dialog: answers the confirmed font, or nothing when it was
     // cancelled. Preset with the field's font. Defaults to QFontDialog.
     std::function<std::optional<TSchriftwahl>(const TSchriftwahl &)> SchriftWaehlen;

@@ -4,6 +4,9 @@
 #include "language/Arbeitsbereich.h"
 #include "window/ui/AttributPanels.h"
 #include "window/ui/FMain.h"
+#include "window/ui/MyScrollBox.h"
+#include "window/Zeichenflaeche.h"
+#include "figures/ZeichenObjekt.h"
 
 #include <QToolButton>
 
@@ -30,6 +33,14 @@ TAttributPanels *AttributPanelsAnschliessen(TFMain &f)
         f.Picker.Schriftfarbe = p->Schriftfarbe();
     };
     p->WerteGeaendert();
+    p->BildschirmRechteck = [&f](const TZeichenObjekt *o) {
+        const TUmgebungsrechteck &u = o->Umgebungsrechteck;
+        const TZeichenflaeche *zf = f.Flaeche();
+        const QRect r = QRect(QPoint(zf->XPixel(u.Links), zf->YPixel(u.Oben)),
+                              QPoint(zf->XPixel(u.Rechts), zf->YPixel(u.Unten)))
+                            .normalized();
+        return QRect(f.Zeichenbereich->Seite->mapToGlobal(r.topLeft()), r.size());
+    };
     QObject::connect(&f, &TFMain::pickerSchliessenAngefordert, p, &TAttributPanels::PickerSchliessen);
     QObject::connect(&f, &TFMain::attributanzeigeAktualisiert, p,
                      &TAttributPanels::AttributanzeigeAktualisieren);

@@ -2,6 +2,7 @@
 #include "analyser/ui/FAnalysator.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/Aktionen.h"
+#include "dialogs/ui/FAnleitung.h"
 #include "dialogs/ui/FInformation.h"
 #include "figures/ZeichenObjekt.h"
 #include "language/Analysator.h"
@@ -18,6 +19,7 @@
 #include "window/ui/ProgrammCursor.h"
 #include "teacher/ui/LehrerBedienung.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -59,6 +61,11 @@ QToolButton *knopf(QWidget *eltern, const char *name, int x, int y, int b, int h
 }
 
 } // namespace
+
+QString TFMain::LehrermodusHinweis()
+{
+    return QStringLiteral("Lehrermodus ist an: Die Sperren gelten nicht; die Knöpfe oben sperren die Auswahl.");
+}
 
 QString TFMain::StartHinweis()
 {
@@ -182,6 +189,17 @@ TFMain::TFMain(bool mitSplash, QWidget *eltern) : QMainWindow(eltern), mitSplash
     connect(TimerSplash, &QTimer::timeout, this, &TFMain::TimerSplashTimer);
     FInformation = new TFInformation(this);
     FInformation->hide();
+    // The about box points at what is installed: the guide window and the
+    // examples.
+    FInformation->LabelAnleitung->Oeffnen = [this](const QString &) {
+        FInformation->hide();
+        AnleitungZeigen();
+    };
+    FInformation->LabelBeispiele->Oeffnen = [this](const QString &) {
+        FInformation->hide();
+        if (QAction *beispiele = findChild<QAction *>(QStringLiteral("ABeispieleOeffnen")))
+            beispiele->trigger();
+    };
 
     // The window sees keys before its controls.
     qApp->installEventFilter(this);
@@ -332,13 +350,14 @@ void TFMain::komponentenBauen()
     SBTextFeld = Werkzeugknoepfe[6];
 
     Panel4 = panel(PMain, "Panel4", 452, 0, 41, 33);
-    const QString analysatorHinweis = QStringLiteral("Analysatorfenster öffnen");
-    SBAnalysatorfenster = knopf(Panel4, "SBAnalysatorfenster", 2, 2, 36, 29, analysatorHinweis);
+    SBAnalysatorfenster = knopf(Panel4, "SBAnalysatorfenster", 2, 2, 36, 29,
+                                QStringLiteral("Analysatorfenster öffnen"));
     SBAnalysatorfenster->setIcon(Glyphen::Analysator(false));
     SBAnalysatorfenster->setIconSize(QSize(30, 22));
     SBAnalysatorfenster->hide();
     SBAnalysatorfensterSchliessen =
-        knopf(Panel4, "SBAnalysatorfensterSchliessen", 2, 2, 36, 29, analysatorHinweis);
+        knopf(Panel4, "SBAnalysatorfensterSchliessen", 2, 2, 36, 29,
+              QStringLiteral("Analysatorfenster schließen"));
     SBAnalysatorfensterSchliessen->setIcon(Glyphen::Analysator(true));
     SBAnalysatorfensterSchliessen->setIconSize(QSize(30, 22));
     connect(SBAnalysatorfenster, &QToolButton::clicked, this, &TFMain::SBAnalysatorfensterClick);
@@ -378,6 +397,17 @@ void TFMain::komponentenBauen()
     // --- the drawing area ---
     Zeichenbereich = new TMyScrollBox(zentral, CBZoom);
     spalte->addWidget(Zeichenbereich, 1);
+    // The zoom box is as wide as its longest entry ("Seitenbreite"); the
+    // panels right of it move along.
+    {
+        CBZoom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        const int mehr = std::max(0, CBZoom->sizeHint().width() - CBZoom->width());
+        CBZoom->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+        CBZoom->setGeometry(40, 6, 73 + mehr, 21);
+        PAnzeige->resize(PAnzeige->width() + mehr, PAnzeige->height());
+        for (QWidget *w : {Panel1, Panel4})
+            w->move(w->x() + mehr, w->y());
+    }
 
     // --- PanelUnten ---
     PanelUnten = new QWidget(zentral);
@@ -461,6 +491,11 @@ void TFMain::menuesBauen()
     MenuFuerLehrer = leiste->addMenu(QStringLiteral("Für &Lehrer"));
     connect(MenuDatei, &QMenu::aboutToShow, this, &TFMain::AllesAbbrechen);
     connect(MenuBearbeiten, &QMenu::aboutToShow, this, &TFMain::AllesAbbrechen);
+    AAnleitung = MenuInformation->addAction(QStringLiteral("Anleitung"));
+    AAnleitung->setObjectName(QStringLiteral("AAnleitung"));
+    AAnleitung->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(AAnleitung); // F1 wherever the main window has the focus
+    connect(AAnleitung, &QAction::triggered, this, &TFMain::AnleitungZeigen);
     AUeberDasProgramm = MenuInformation->addAction(QStringLiteral("Über das Programm ..."));
     connect(AUeberDasProgramm, &QAction::triggered, this, [this] { FInformation->FensterZeigen(this); });
 
@@ -528,7 +563,17 @@ void TFMain::formShow()
 void TFMain::TimerSplashTimer()
 {
     TimerSplash->stop();
-    FInformation->hide();
+    // Only the splash closes itself: an about box opened from the menu in
+    // the meantime stays until it is closed.
+    if (FInformation->IstSplash())
+        FInformation->hide();
+}
+
+void TFMain::AnleitungZeigen()
+{
+    if (!FAnleitung)
+        FAnleitung = new TFAnleitung(this);
+    FAnleitung->Zeigen();
 }
 
 void TFMain::closeEvent(QCloseEvent *ereignis)
@@ -564,6 +609,9 @@ void TFMain::OnDokumentPaint(TZeichenflaeche *zf)
             teil->Zeichnen(zf);
         return;
     }
+    // Outside teacher mode a mouse-locked figure shows a lock mark instead
+    // of its handles.
+    zf->SperrenWirksam = !Lehrermodus();
     dok->Zeichnen(zf);
     if (analysator_fenster_) {
         TObjekt *markiert = analysator_fenster_->MarkiertesObjekt();
@@ -601,8 +649,10 @@ bool TFMain::DruckenMitDialog()
 
 // --- hints, cursor, focus ------------------------------------------------------------
 
-void TFMain::HinweisSetzen(const QString &text)
+void TFMain::HinweisSetzen(const QString &text_)
 {
+    // While teacher mode is on, an empty hint bar says so.
+    const QString text = text_.isEmpty() && Arbeitsbereich && Lehrermodus() ? LehrermodusHinweis() : text_;
     Hinweistext = text;
     PanelHilfstext->setText(text);
     ImageGluehbirne->setVisible(!text.isEmpty());
@@ -751,6 +801,16 @@ void TFMain::OberflaecheAktualisieren()
     for (QToolButton *k : {SBSchriftart, SBLinksbuendig, SBRechtsbuendig, SBZentriert, SBBlocksatz,
                            SBTextBearbeiten})
         k->setEnabled(einTextfeld);
+    // Teacher mode switched (by its menu, "Neu" or opening a protected
+    // drawing): the hint bar says it, the lock marks follow.
+    if (Lehrermodus() != lehrermodusGezeigt_) {
+        lehrermodusGezeigt_ = Lehrermodus();
+        if (lehrermodusGezeigt_)
+            HinweisSetzen(LehrermodusHinweis());
+        else if (Hinweistext == LehrermodusHinweis())
+            HinweisSetzen(QString());
+        Neuzeichnen();
+    }
     // A vertex or segment handle under the mouse is what the point
     // commands of the context menu work on.
     TGriff *g = Steuerung ? Steuerung->AktuellerGriff : nullptr;
@@ -914,6 +974,33 @@ bool TFMain::tasteBehandeln(QKeyEvent *ereignis, bool gedrueckt)
     return false;
 }
 
+bool TFMain::tasteInsEingabefeld(QObject *ziel, QKeyEvent *ereignis)
+{
+    // Only typing: a printable character without Strg or Alt (AltGr
+    // characters such as "@" or "{" count as typing), and only while the
+    // drawing, not another control, has the focus.
+    const QString text = ereignis->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
+    const Qt::KeyboardModifiers mod = ereignis->modifiers();
+    const bool altGr = mod.testFlag(Qt::ControlModifier) && mod.testFlag(Qt::AltModifier);
+    if (!altGr && (mod.testFlag(Qt::ControlModifier) || mod.testFlag(Qt::AltModifier) ||
+                   mod.testFlag(Qt::MetaModifier)))
+        return false;
+    auto *w = static_cast<QWidget *>(ziel);
+    if (w != this && w != Zeichenbereich && !Zeichenbereich->isAncestorOf(w))
+        return false;
+    if (!Eingabefeld || !Eingabefeld->isEnabled() || !Eingabefeld->isVisible())
+        return false;
+    if (!isActiveWindow())
+        activateWindow(); // an inactive window would not pass the focus on
+    Eingabefeld->setFocus(Qt::OtherFocusReason);
+    QKeyEvent weiter(ereignis->type(), ereignis->key(), mod, text, ereignis->isAutoRepeat(),
+                     ushort(ereignis->count()));
+    QApplication::sendEvent(Eingabefeld, &weiter);
+    return true;
+}
+
 bool TFMain::eventFilter(QObject *ziel, QEvent *ereignis)
 {
     const QEvent::Type typ = ereignis->type();
@@ -925,6 +1012,9 @@ bool TFMain::eventFilter(QObject *ziel, QEvent *ereignis)
             if (typ == QEvent::ShortcutOverride)
                 return false;
             if (tasteBehandeln(taste, typ == QEvent::KeyPress))
+                return true;
+            // Typing on the drawing is meant for the input field.
+            if (typ == QEvent::KeyPress && !EingabefeldHatFokus() && tasteInsEingabefeld(ziel, taste))
                 return true;
         }
     }

@@ -23,6 +23,7 @@ class TAnalysatorFensterAnschluss;
 class TAttributPanels;
 class TDokument;
 class TFAnalysator;
+class TFAnleitung;
 class TFInformation;
 class TKlassenObjekte;
 class TLehrerBedienung;
@@ -43,6 +44,8 @@ public:
     ~TFMain() override;
 
     static QString StartHinweis();
+    // The hint bar's text while teacher mode is on and nothing else is said.
+    static QString LehrermodusHinweis();
 
     // --- components, top to bottom ---
     QWidget *PMain = nullptr;
@@ -80,8 +83,11 @@ public:
     QMenu *PopupMenuVerschieben = nullptr;
     QAction *AHierherVerschieben = nullptr, *AHierherKopieren = nullptr, *AAbrechen = nullptr;
     QAction *AUeberDasProgramm = nullptr;
+    // "Anleitung" (F1): the guide inside Figuro.
+    QAction *AAnleitung = nullptr;
     QTimer *TimerSplash = nullptr;
     TFInformation *FInformation = nullptr;
+    TFAnleitung *FAnleitung = nullptr;
 
     // --- state beyond the components ---
     // Document, call log, registry, selection, clipboard, teacher mode,
@@ -125,6 +131,8 @@ public:
     // The drawing area asks for the drawing (screen or printer).
     void OnDokumentPaint(TZeichenflaeche *zf);
     void TimerSplashTimer();
+    // Shows the guide window (made on first use).
+    void AnleitungZeigen();
     // Shows the print dialog and prints; false when cancelled or failed.
     bool DruckenMitDialog();
     // Prints onto a set-up printer (copies as the printer asks for).
@@ -208,4 +216,9 @@ private:
     bool mitSplash_ = true;
     bool gezeigt_ = false;
     bool verschiebenGewaehlt_ = false;
+    // Teacher mode as the hint bar and the lock marks last showed it.
+    bool lehrermodusGezeigt_ = false;
+    // A printable key typed while the drawing has the focus goes to the
+    // input field (true when it was passed on).
+    bool tasteInsEingabefeld(QObject *ziel, QKeyEvent *ereignis);
 };

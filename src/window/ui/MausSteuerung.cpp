@@ -119,8 +119,14 @@ void TMausSteuerung::UeberpruefeMausposition(int px, int py)
         if (!griff)
             continue;
         griffGefunden = true;
-        if (!k_->Lehrermodus() && figur->MausGesperrt)
-            break; // a locked figure's handles are not hovered
+        if (!k_->Lehrermodus() && figur->MausGesperrt) {
+            // A locked figure shows a lock mark instead of handles: the
+            // mouse is over the figure, which may be selected, not changed.
+            AktuellesObjekt = figur;
+            k_->ZeigerSetzen(TMauszeiger::Hand);
+            Mauszustand = TMauszustand::UeberObjekt;
+            break;
+        }
         AktuellerGriff = griff;
         Mauszustand = TMauszustand::UeberGriff;
         k_->ZeigerSetzen(ZeigerFuerCursorArt(griff->CursorArt()));
@@ -196,6 +202,8 @@ void TMausSteuerung::linksRunter(const TMausEreignis &m, double x, double y)
                 k_->Neuzeichnen();
                 if (Erlaubt())
                     Mauszustand = TMauszustand::ObjektGedrueckt;
+                else
+                    k_->HinweisSetzen(GesperrtHinweis());
             }
             k_->AttributanzeigeAktualisieren();
             k_->OberflaecheAktualisieren();
@@ -215,6 +223,8 @@ void TMausSteuerung::linksRunter(const TMausEreignis &m, double x, double y)
             if (Erlaubt()) {
                 LetzterPunkt = GreifPunkt = {x, y};
                 Mauszustand = TMauszustand::ObjektGedrueckt;
+            } else {
+                k_->HinweisSetzen(GesperrtHinweis());
             }
         }
         k_->AnalysatorDiagrammZeichnen();
@@ -228,6 +238,8 @@ void TMausSteuerung::linksRunter(const TMausEreignis &m, double x, double y)
             griffZiehen_ = std::make_unique<TGriffZiehen>(k_, g);
             griffZiehen_->Beginnen(m.Shift, m.Strg, x, y);
             ZustandSetzen(TMauszustand::GriffGedrueckt);
+        } else if (g) {
+            k_->HinweisSetzen(GesperrtHinweis());
         }
         break;
     }
@@ -301,6 +313,8 @@ void TMausSteuerung::rechtsRunter(double x, double y)
         LetzterPunkt = GreifPunkt = {x, y};
         if (Erlaubt())
             Mauszustand = TMauszustand::ObjektGedrueckt;
+        else
+            k_->HinweisSetzen(GesperrtHinweis());
         break;
     }
     default:
@@ -505,7 +519,16 @@ bool TMausSteuerung::Doppelklick(const TMausEreignis &)
     if (!n) {
         // The second press of a double click starts nothing: the first
         // click has selected, and a press on the handles the figure has
-        // just got would insert a vertex into a polyline.
+        // just got would insert a vertex into a polyline. A double click
+        // on a text field opens "Text bearbeiten" for it.
+        const auto &a = k_->Auswahl();
+        if (Mauszustand == TMauszustand::UeberObjekt && AktuellesObjekt &&
+            AktuellesObjekt->KlassenId == KlasseTextFeld && a.size() == 1 && a.front() == AktuellesObjekt) {
+            if (Erlaubt())
+                k_->TextBearbeitenKlicken();
+            else
+                k_->HinweisSetzen(GesperrtHinweis());
+        }
         return true;
     }
     bool fertig = false;
@@ -730,30 +753,22 @@ bool TMausSteuerung::TasteRunter(int taste, bool shift, bool strg)
         break;
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        if (Erlaubt() && !k_->Auswahl().empty())
-            k_->ObjekteLoeschen(k_->Auswahl());
+        AuswahlLoeschen();
         behandelt = true;
         break;
     case Qt::Key_Left:
-        if (Erlaubt())
-            AuswahlVerschieben(-s, 0);
-        behandelt = true;
-        break;
     case Qt::Key_Up:
-        if (Erlaubt())
-            AuswahlVerschieben(0, s);
-        behandelt = true;
-        break;
     case Qt::Key_Right:
+    case Qt::Key_Down: {
+        const double dx = taste == Qt::Key_Left ? -s : taste == Qt::Key_Right ? s : 0.0;
+        const double dy = taste == Qt::Key_Down ? -s : taste == Qt::Key_Up ? s : 0.0;
         if (Erlaubt())
-            AuswahlVerschieben(s, 0);
+            AuswahlVerschieben(dx, dy);
+        else if (!k_->Auswahl().empty())
+            k_->HinweisSetzen(GesperrtHinweis());
         behandelt = true;
         break;
-    case Qt::Key_Down:
-        if (Erlaubt())
-            AuswahlVerschieben(0, -s);
-        behandelt = true;
-        break;
+    }
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         // The window keeps Tab for itself: it neither moves the focus nor
@@ -780,6 +795,39 @@ void TMausSteuerung::TasteHoch(int taste, bool shift, bool strg)
         m.Y = LetzteMausPixel.y();
         MausBewegung(m);
     }
+}
+
+QString TMausSteuerung::GesperrtHinweis()
+{
+    return QStringLiteral("Dieses Objekt ist gesperrt: Nur im Lehrermodus lässt es sich mit Maus "
+                          "und Tasten ändern.");
+}
+
+void TMausSteuerung::AuswahlLoeschen()
+{
+    if (k_->Auswahl().empty())
+        return;
+    if (!Erlaubt()) {
+        k_->HinweisSetzen(GesperrtHinweis());
+        return;
+    }
+    k_->ObjekteLoeschen(k_->Auswahl());
+}
+
+void TMausSteuerung::AllesAuswaehlen()
+{
+    if (GesteLaeuft())
+        GesteAbbrechen();
+    auto &auswahl = k_->Auswahl();
+    auswahl.clear();
+    for (auto &teil : k_->Dokument()->Teile)
+        if (auto *figur = dynamic_cast<TZeichenObjekt *>(teil.get()))
+            auswahl.push_back(figur);
+    GriffeNeuErzeugen();
+    k_->Neuzeichnen();
+    k_->AttributanzeigeAktualisieren();
+    k_->AnalysatorDiagrammZeichnen();
+    MausNeuBewerten();
 }
 
 void TMausSteuerung::AuswahlVerschieben(double dx, double dy)

@@ -77,6 +77,14 @@ public:
     // The three endings of a right-button drag.
     void HierhinVerschieben();
     void HierherKopieren();
+    // Delete key and "Löschen": deletes the selection when allowed,
+    // otherwise the hint bar says why not.
+    void AuswahlLoeschen();
+    // "Alles auswählen": every figure of the drawing.
+    void AllesAuswaehlen();
+    // The hint shown when a drag, a handle drag, an arrow key or Delete is
+    // refused because of a mouse lock.
+    static QString GesperrtHinweis();
     // 0 no selected figure is locked, 1 all are, 2 they differ or none.
     int AusgewaehlteSperre() const;
     // Teacher mode is on or the selection is not locked.

@@ -11,6 +11,8 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
@@ -92,6 +94,19 @@ void TMyPaintBox::mouseReleaseEvent(QMouseEvent *ereignis)
 void TMyPaintBox::mouseDoubleClickEvent(QMouseEvent *ereignis)
 {
     box_->MausWeitergeben(ereignis, 3);
+}
+
+void TMyPaintBox::wheelEvent(QWheelEvent *ereignis)
+{
+    if (!ereignis->modifiers().testFlag(Qt::ControlModifier)) {
+        ereignis->ignore(); // the drawing area scrolls
+        return;
+    }
+    // One notch, one step of the zoom list.
+    const int delta = ereignis->angleDelta().y();
+    if (delta != 0)
+        box_->ZoomSchritt(delta > 0 ? 1 : -1);
+    ereignis->accept();
 }
 
 // ---------------------------------------------------------------------------
@@ -423,6 +438,49 @@ void TMyScrollBox::ZoomGewaehlt(int index)
     if (ZoomAuswahl && ZoomAuswahl->lineEdit())
         ZoomAuswahl->lineEdit()->setCursorPosition(0);
     zoomFokusZurueckgeben();
+}
+
+void TMyScrollBox::ZoomSchritt(int richtung)
+{
+    // The fixed entry that follows the current zoom in that direction.
+    int ziel = -1;
+    for (int i = 0; i < int(ZoomListe.size()); ++i) {
+        const TZoomfaktor &z = ZoomListe[std::size_t(i)];
+        if (z.Art != TZoomfaktor::Fest)
+            continue;
+        const bool passt = richtung > 0 ? z.Faktor > Flaeche.Zoom + 1e-9 : z.Faktor < Flaeche.Zoom - 1e-9;
+        if (!passt)
+            continue;
+        if (ziel < 0 || (richtung > 0 ? z.Faktor < ZoomListe[std::size_t(ziel)].Faktor
+                                      : z.Faktor > ZoomListe[std::size_t(ziel)].Faktor))
+            ziel = i;
+    }
+    if (ziel < 0)
+        return;
+    if (ZoomAuswahl)
+        ZoomAuswahl->setCurrentIndex(ziel);
+    ZoomGewaehlt(ziel);
+}
+
+void TMyScrollBox::BereichZeigen(const QRect &seitenPixel)
+{
+    if (!seitenPixel.isValid())
+        return;
+    constexpr int marge = 10;
+    const QRect r = seitenPixel.translated(Seite->pos());
+    auto achse = [](QScrollBar *leiste, int anfang, int laenge, int sicht) {
+        int wert = leiste->value();
+        if (laenge + 2 * marge > sicht)
+            wert = anfang + laenge / 2 - sicht / 2; // too big: its middle
+        else if (anfang - marge < wert)
+            wert = anfang - marge;
+        else if (anfang + laenge + marge > wert + sicht)
+            wert = anfang + laenge + marge - sicht;
+        leiste->setValue(std::clamp(wert, leiste->minimum(), leiste->maximum()));
+    };
+    achse(horizontalScrollBar(), r.left(), r.width(), viewport()->width());
+    achse(verticalScrollBar(), r.top(), r.height(), viewport()->height());
+    Neuzeichnen();
 }
 
 void TMyScrollBox::ZoomEingegeben()

@@ -28,6 +28,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *ereignis) override;
     void mouseReleaseEvent(QMouseEvent *ereignis) override;
     void mouseDoubleClickEvent(QMouseEvent *ereignis) override;
+    // Strg + wheel zooms (TMyScrollBox::ZoomSchritt); the plain wheel scrolls.
+    void wheelEvent(QWheelEvent *ereignis) override;
 
 private:
     TMyScrollBox *box_;
@@ -84,6 +86,12 @@ public:
 
     void ZoomGewaehlt(int index);
     void ZoomEingegeben();
+    // One step along the fixed factors of the zoom list (Strg + mouse
+    // wheel): +1 the next larger, -1 the next smaller; the zoom box shows it.
+    void ZoomSchritt(int richtung);
+    // Scrolls (the zoom stays) so that the rectangle (sheet pixels) is in
+    // view with a small margin; of one larger than the view, the middle.
+    void BereichZeigen(const QRect &seitenPixel);
 
     // The cached image and the part of the sheet (sheet pixels) it holds.
     const QImage &Puffer() const { return puffer_; }

@@ -93,6 +93,16 @@ void TMethodenAufruf::UnteraufrufHinzufuegen(std::unique_ptr<TMethodenAufruf> au
 
 QString TMethodenAufruf::AnzeigeText() const
 {
+    return textBilden(false);
+}
+
+QString TMethodenAufruf::EingabeText() const
+{
+    return textBilden(true);
+}
+
+QString TMethodenAufruf::textBilden(bool vollstaendig) const
+{
     if (MethodenId == MErzeugung)
         return ObjektName + QLatin1Char(':') + klassenNameBeiErzeugung_;
     if (MethodenId == MFreigeben)
@@ -101,7 +111,9 @@ QString TMethodenAufruf::AnzeigeText() const
     for (std::size_t i = 0; i < Parameter.size(); ++i) {
         if (i > 0)
             text += QStringLiteral(", ");
-        text += Parameter[i]->AnzeigeText();
+        const TData &wert = *Parameter[i];
+        text += vollstaendig && wert.Art() == ArtText ? QLatin1Char('"') + wert.Text() + QLatin1Char('"')
+                                                      : wert.AnzeigeText();
     }
     text += QStringLiteral(" )");
     return text;

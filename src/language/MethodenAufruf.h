@@ -47,6 +47,9 @@ public:
     // "re0:RECHTECK", "re0.freigeben()", "re0.verschieben( 2.00 cm, 10.00 mm )",
     // "lz0.schließen(  )".
     QString AnzeigeText() const;
+    // The same text as a call to type again: texts are written in full
+    // instead of being shortened after 35 characters.
+    QString EingabeText() const;
 
     // Draws AnzeigeText syntax-coloured from its first character at (x, y),
     // clipped at the rectangle's right edge, without error or selection
@@ -57,5 +60,6 @@ public:
     int AnzahlMitUnteraufrufen() const;
 
 private:
+    QString textBilden(bool vollstaendig) const;
     QString klassenNameBeiErzeugung_;
 };

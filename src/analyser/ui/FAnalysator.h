@@ -109,6 +109,9 @@ Q_SIGNALS:
     void Umbenannt(TObjekt *objekt);
     // The window was closed by the pupil.
     void Geschlossen();
+    // A logged call was clicked with Strg held: its text belongs into the
+    // input field, to be run again or edited.
+    void AufrufUebernehmen(const QString &aufruf);
 
 protected:
     void closeEvent(QCloseEvent *ereignis) override;

@@ -619,6 +619,7 @@ void TFMain::OnEingabeFeldEnter()
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
     if (!ergebnis.Ausgefuehrt)
         return;
+    feld->VerlaufMerken(feld->Text()); // Up brings it back
     if (ergebnis.Neuzeichnen) {
         if (ergebnis.MeldungAnzeigen())
             QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
@@ -767,6 +768,10 @@ void TFMain::AnalysatorFensterAnschliessen(TFAnalysator *fenster)
     connect(fenster, &TFAnalysator::ZeichnungNeuZeichnen, this, &TFMain::Neuzeichnen);
     connect(fenster, &TFAnalysator::Umbenannt, this, [this](TObjekt *) { GeaendertSetzen(); });
     connect(fenster, &TFAnalysator::Geschlossen, this, &TFMain::AnalysatorGeschlossen);
+    connect(fenster, &TFAnalysator::AufrufUebernehmen, this, [this](const QString &aufruf) {
+        if (auto *feld = qobject_cast<TEingabeFeld *>(Eingabefeld))
+            feld->AufrufUebernehmen(aufruf);
+    });
 }
 
 void TFMain::AuswahlErsetzen(TObjekt *figur)

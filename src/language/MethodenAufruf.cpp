@@ -115,6 +115,9 @@ QString TMethodenAufruf::textBilden(bool vollstaendig) const
         text += vollstaendig && wert.Art() == ArtText ? QLatin1Char('"') + wert.Text() + QLatin1Char('"')
                                                       : wert.AnzeigeText();
     }
+    // The scanner wants ")" directly after the closing quote of a text.
+    if (vollstaendig && !Parameter.empty() && Parameter.back()->Art() == ArtText)
+        return text + QLatin1Char(')');
     text += QStringLiteral(" )");
     return text;
 }

@@ -48,7 +48,9 @@ public:
     // "lz0.schließen(  )".
     QString AnzeigeText() const;
     // The same text as a call to type again: texts are written in full
-    // instead of being shortened after 35 characters.
+    // instead of being shortened after 35 characters, and a text at the end
+    // is followed directly by ")", as the scanner requires
+    // (tf0.textSetzen( "Hallo")).
     QString EingabeText() const;
 
     // Draws AnzeigeText syntax-coloured from its first character at (x, y),

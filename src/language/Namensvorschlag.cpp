@@ -108,7 +108,13 @@ QString MeintestDu(const TScanner &scanner)
 {
     if (scanner.Unbekannt == TScanner::UnbekanntNichts || scanner.Fehlermeldung.isEmpty())
         return {};
-    return NaechsterName(scanner.UnbekanntesWort, NamenAnDerStelle(scanner));
+    const QStringList namen = NamenAnDerStelle(scanner);
+    // A word that begins an existing name is still being typed: the
+    // completion offers the names it can become, no guess is needed.
+    for (const QString &name : namen)
+        if (BeginntMitOhneGross(name, scanner.UnbekanntesWort))
+            return {};
+    return NaechsterName(scanner.UnbekanntesWort, namen);
 }
 
 QString ZuerstAnbieten(const TScanner &scanner)

@@ -25,7 +25,9 @@ QString NaechsterName(const QString &wort, const QStringList &namen);
 // them). Empty when the error was no unknown name.
 QStringList NamenAnDerStelle(const TScanner &scanner);
 
-// The proposal for the scanner's latest error, or empty.
+// The proposal for the scanner's latest error, or empty (also while the
+// unknown word is the beginning of an existing name: it is still being
+// typed).
 QString MeintestDu(const TScanner &scanner);
 
 // The name the completion lists first: the proposal, while the caret stands

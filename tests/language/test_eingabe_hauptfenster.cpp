@@ -43,10 +43,16 @@ struct EingabeImHauptfenster : Fenster {
     // A figure of the class with its creation logged, as the mouse makes it.
     TZeichenObjekt *neu(const QString &klasse) { return figur<TZeichenObjekt>(klasse, 0, 0); }
 
-    void tippen(const QString &text)
+    // Clicks into the field unless it has the focus (which empties the
+    // placeholder), so that its keys are not the window's shortcuts.
+    void fokussieren()
     {
         if (!feld->hasFocus())
             QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(4, feld->height() / 2));
+    }
+    void tippen(const QString &text)
+    {
+        fokussieren();
         for (QChar c : text) {
             QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(feld, &druck);
@@ -55,6 +61,7 @@ struct EingabeImHauptfenster : Fenster {
     // Empties the field with real keys (select all, delete).
     void leeren()
     {
+        fokussieren();
         QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(feld, Qt::Key_Delete);
     }
@@ -341,6 +348,7 @@ TEST_F(EingabeImHauptfenster, StrgKlickAufDieAufruflisteHoltDenAufruf)
     f->AnalysatorFensterAnschliessen(&analysator);
     analysator.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&analysator));
+    QApplication::setActiveWindow(f.get());
     neu(QStringLiteral("RECHTECK"));
     neu(QStringLiteral("TEXTFELD"));
     const QString langerText = QStringLiteral("Ein Text, der länger ist als fünfunddreißig Zeichen (a)");
@@ -365,8 +373,9 @@ TEST_F(EingabeImHauptfenster, StrgKlickAufDieAufruflisteHoltDenAufruf)
         QString text;
     } faelle[] = {
         {n - 3, QStringLiteral("re0.verschieben( 1.2346E+05 cm, -2.50 mm )")},
-        // The log shortens long texts; the field gets them whole.
-        {n - 2, QStringLiteral("tf0.textSetzen( \"") + langerText + QStringLiteral("\" )")},
+        // The log shortens long texts; the field gets them whole, with ")"
+        // right after the quote (the scanner refuses a blank there).
+        {n - 2, QStringLiteral("tf0.textSetzen( \"") + langerText + QStringLiteral("\")")},
         {n - 1, QStringLiteral("re0.strecken( 25.000 % )")},
     };
     for (const auto &fall : faelle) {

@@ -471,11 +471,14 @@ TEST_F(ScannerTest, MeintestDuNenntDenNaechstenNamen)
     };
     EXPECT_EQ(zuerst(QStringLiteral("rr0.zeichnen()"), 3), QStringList{QStringLiteral("re0")});
     EXPECT_EQ(zuerst(QStringLiteral("rr0.zeichnen()"), 14), QStringList());
-    const QStringList gel = zuerst(QStringLiteral("re0.FüllfarbeSetzen(gel"), -1);
-    ASSERT_GE(gel.size(), 2);
-    EXPECT_EQ(gel.front(), QStringLiteral("gelb"));
-    EXPECT_EQ(gel.count(QStringLiteral("gelb")), 1);
-    EXPECT_TRUE(gel.contains(QStringLiteral("gelbgrün")));
+    // With the caret inside hellgrau the prefix hell lists six colours;
+    // hellblau (two edits, before hellgrün in the table) moves to the top.
+    EXPECT_EQ(zuerst(QStringLiteral("re0.FüllfarbeSetzen(hellgrau)"), 24),
+              (QStringList{QStringLiteral("hellblau"), QStringLiteral("hellrot"), QStringLiteral("hellorange"),
+                           QStringLiteral("hellgelb"), QStringLiteral("hellgrün"), QStringLiteral("helltürkis")}));
+    // A word that begins a name is still being typed: no guess.
+    analysieren(QStringLiteral("re0.FüllfarbeSetzen(gel"));
+    EXPECT_EQ(Hinweistext(s), QStringLiteral("Es gibt keine Farbe gel."));
 }
 
 // ----------------------------------------------------------------- colouring

@@ -18,6 +18,8 @@
 // (or the master password) in the environment variable FIGURO_PASSWORT.
 // --export writes the sheet as a picture after the script ran (PNG at --dpi
 // dots per inch, 300 by default; SVG and PDF as vectors).
+// Qt's own messages stay out of both channels (see app/QtMeldungen.h).
+#include "app/QtMeldungen.h"
 #include "language/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "language/MethodenAufruf.h"
@@ -48,7 +50,8 @@ const char *const AufrufText =
     "  --export BILD   das Blatt am Ende als BILD speichern (.png, .svg oder .pdf)\n"
     "  --dpi N         Auflösung des PNG-Bildes in dpi (Vorgabe 300)\n"
     "  SKRIPT          Methodenaufrufe, einer pro Zeile (ohne SKRIPT oder mit -:\n"
-    "                  Standardeingabe)\n";
+    "                  Standardeingabe)\n"
+    "  -h, --help      diese Hilfe zeigen\n";
 
 void schreiben(std::FILE *ziel, const QString &text)
 {
@@ -132,6 +135,7 @@ int benutzungsfehler(const QString &meldung)
 
 int main(int argc, char *argv[])
 {
+    QtMeldungenUnterdruecken();
     QStringList argumente;
     for (int i = 1; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);

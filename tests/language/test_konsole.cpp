@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -18,11 +19,13 @@ struct TLauf {
     QByteArray Fehler;
 };
 
-TLauf starten(const QStringList &argumente, const QByteArray &eingabe = QByteArray())
+TLauf starten(const QStringList &argumente, const QByteArray &eingabe = QByteArray(),
+             const QProcessEnvironment &umgebung = QProcessEnvironment::systemEnvironment())
 {
     QProcess prozess;
     prozess.setProgram(QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole"));
     prozess.setArguments(argumente);
+    prozess.setProcessEnvironment(umgebung);
     prozess.start();
     EXPECT_TRUE(prozess.waitForStarted(10000));
     prozess.write(eingabe);
@@ -125,6 +128,29 @@ TEST_F(KonsoleTest, UsageAndFileErrorsGiveStatusTwo)
     const TLauf hilfe = starten({QStringLiteral("--help")});
     EXPECT_EQ(hilfe.Status, 0);
     EXPECT_TRUE(hilfe.Ausgabe.startsWith("Aufruf: figuro-konsole"));
+}
+
+// Run from a plain shell without XDG_RUNTIME_DIR, Qt warns about it; the
+// runner's output still holds only its own lines, and the error channel
+// stays empty. FIGURO_QT_MELDUNGEN lets Qt's messages through for debugging.
+TEST_F(KonsoleTest, OutputHoldsOnlyTheRunnersOwnLines)
+{
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    umgebung.remove(QStringLiteral("FIGURO_QT_MELDUNGEN"));
+    const QStringList argumente = {QStringLiteral("--export"), verzeichnis.filePath(QStringLiteral("bild.svg"))};
+    const QByteArray eingabe("dokument1.zeichnen()\nre0.verschieben(1,1)\n");
+    const QByteArray eigeneZeilen("dokument1.zeichnen(  )\n"
+                                  "Zeile 2, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n");
+    TLauf lauf = starten(argumente, eingabe, umgebung);
+    EXPECT_EQ(lauf.Status, 1);
+    EXPECT_EQ(lauf.Ausgabe, eigeneZeilen);
+    EXPECT_EQ(lauf.Fehler, QByteArray());
+
+    umgebung.insert(QStringLiteral("FIGURO_QT_MELDUNGEN"), QStringLiteral("1"));
+    lauf = starten(argumente, eingabe, umgebung);
+    EXPECT_EQ(lauf.Ausgabe, eigeneZeilen);
+    EXPECT_TRUE(lauf.Fehler.contains("XDG_RUNTIME_DIR not set")) << lauf.Fehler.toStdString();
 }
 
 // A drawing with re0 (locked against typed calls) and re1, saved to a file.

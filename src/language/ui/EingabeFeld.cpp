@@ -247,11 +247,15 @@ void TEingabeFeld::verlaufZeigen(const std::optional<QString> &text)
 
 void TEingabeFeld::AufrufUebernehmen(const QString &aufruf)
 {
-    if (!hasFocus()) {
-        window()->activateWindow();
-        setFocus(Qt::OtherFocusReason); // empties the placeholder first
-    }
+    setFocus(Qt::OtherFocusReason); // in an active window this empties the placeholder first
     verlaufZeigen(aufruf);
+    // The click came from another window, which the system activates while
+    // the click is handled: bring the keys back here once it is done.
+    QTimer::singleShot(0, this, [this] {
+        if (QApplication::activeWindow() != window())
+            window()->activateWindow();
+        setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TEingabeFeld::VorschlagUebernehmenOderAusfuehren()

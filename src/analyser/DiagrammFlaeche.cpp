@@ -34,7 +34,8 @@ void TDiagrammFlaeche::BildschirmAufloesungSetzen(double pixelProZoll)
 
 bool TDiagrammFlaeche::ZoomSetzen(double zoom)
 {
-    if (!(zoom > 0.01 && zoom < 5.0))
+    // The list offers 25 % to 400 %; typed values reach up to 999 %.
+    if (!(zoom > 0.01 && zoom < 10.0))
         return false;
     Zoom = zoom;
     schriftAnwenden();

@@ -27,7 +27,8 @@ public:
     double Skala() const { return BildschirmPixelProCm * Zoom; }
     void BildschirmAufloesungSetzen(double pixelProZoll);
 
-    // Accepts the factor only when 0.01 < zoom < 5.0; re-applies the font
+    // Accepts the factor only when 0.01 < zoom < 10.0 (every percentage the
+    // zoom box takes, typed ones up to 999 %); re-applies the font
     // size at the new zoom and recomputes the surface. False when refused.
     bool ZoomSetzen(double zoom);
 

@@ -254,6 +254,14 @@ void TGruppe::MethodeAusfuehren(int methodenId, const TDataListe &p, QString &me
     }
 }
 
+std::unique_ptr<TData> TGruppe::AttributWert(int attributId) const
+{
+    // The box never turns: the group's angle is the one it was turned to.
+    if (attributId == AWinkel)
+        return std::make_unique<TData>(Zusatzwinkel, ArtWinkel);
+    return TRechteckArt::AttributWert(attributId);
+}
+
 // ---------------------------------------------------------------- forwarded operations
 
 void TGruppe::VorschauSetzen(bool vorschau)
@@ -350,7 +358,8 @@ void TGruppe::drehen(double winkel)
     for (TZeichenObjekt *f : mitglieder())
         f->drehenUm(cx, cy, winkel);
     schliessen();
-    Zusatzwinkel += winkel;
+    // Normalised like a box figure's Winkel, so the card shows 0 ... 360.
+    Zusatzwinkel = WinkelNormalisieren(Zusatzwinkel + winkel);
     GeometrieBerechnen();
 }
 
@@ -362,7 +371,8 @@ void TGruppe::drehenUm(double px, double py, double winkel)
     for (TZeichenObjekt *f : mitglieder())
         f->drehenUm(px, py, winkel);
     schliessen();
-    Zusatzwinkel += winkel;
+    // Normalised like a box figure's Winkel, so the card shows 0 ... 360.
+    Zusatzwinkel = WinkelNormalisieren(Zusatzwinkel + winkel);
     GeometrieBerechnen();
 }
 

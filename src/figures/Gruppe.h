@@ -7,7 +7,9 @@
 // its Teile; every operation is forwarded to them and logged as one compound
 // entry (Oeffnen ... Schliessen on the recorder) with the members' entries
 // inside. Its box is always the axis-parallel union of the members' boxes;
-// turning accumulates in Zusatzwinkel and leaves Winkel alone.
+// turning accumulates in Zusatzwinkel and leaves Winkel alone. Zusatzwinkel
+// is the angle the group shows (attribute Winkel) and keeps in its file;
+// winkelSetzen sets it, turning the members by the difference.
 class TGruppe : public TRechteckArt
 {
 public:
@@ -38,6 +40,7 @@ public:
     void AusXMLLesen(const TXMLKnoten &knoten) override;
     void MethodeAusfuehren(int methodenId, const TDataListe &parameter, QString &meldung,
                            TZeichenflaeche *zf) override;
+    std::unique_ptr<TData> AttributWert(int attributId) const override;
     void GeometrieBerechnen() override;
     void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;

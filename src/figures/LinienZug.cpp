@@ -230,10 +230,19 @@ void TLinienZug::bildpunkteBerechnen(const TZeichenflaeche *zf)
         Bildpunkte.append(QPoint(zf->XPixel(u.X), zf->YPixel(u.Y)));
 }
 
+bool TLinienZug::ImWeitenRahmen(TZeichenflaeche *zf, double x, double y) const
+{
+    // Widened by the tolerance of the segment test, so that a straight
+    // horizontal or vertical polyline (a box without height or width) can
+    // be hit at every zoom.
+    const double t = std::max(Linienstärke, PixelInCm(zf, 2.0));
+    const TUmgebungsrechteck &r = Umgebungsrechteck;
+    return !(x < r.Links - t || x > r.Rechts + t || y < r.Unten - t || y > r.Oben + t);
+}
+
 int TLinienZug::AbschnittAnStelle(TZeichenflaeche *zf, double x, double y) const
 {
-    const TUmgebungsrechteck &r = Umgebungsrechteck;
-    if (x < r.Links || x > r.Rechts || y < r.Unten || y > r.Oben)
+    if (!ImWeitenRahmen(zf, x, y))
         return -1;
     const int anzahl = int(Umrisspunkte.size());
     if (anzahl < 2)
@@ -263,8 +272,7 @@ int TLinienZug::AbschnittAnStelle(TZeichenflaeche *zf, double x, double y) const
 
 bool TLinienZug::Getroffen(TZeichenflaeche *zf, double x, double y)
 {
-    const TUmgebungsrechteck &r = Umgebungsrechteck;
-    if (x < r.Links || x > r.Rechts || y < r.Unten || y > r.Oben)
+    if (!ImWeitenRahmen(zf, x, y))
         return false;
     if (Füllfarbe.FarbArt != FarbArtUnsichtbar && Geschlossen)
         return PunktInPolygon(Umrisspunkte, x, y);
@@ -322,6 +330,7 @@ void TLinienZug::Uebernehmen(const TObjekt &quelle)
         if (q->PunktKlasse)
             PunktKlasse = q->PunktKlasse;
         BogenpunkteProCm = q->BogenpunkteProCm;
+        Drehung = q->Drehung;
     }
     TRechteckArt::Uebernehmen(quelle);
 }
@@ -330,6 +339,8 @@ std::unique_ptr<TData> TLinienZug::AttributWert(int attributId) const
 {
     if (attributId == AGeschlossen)
         return std::make_unique<TData>(std::uint8_t(Geschlossen ? 1 : 0), ArtWahrheitswert);
+    if (attributId == AWinkel)
+        return std::make_unique<TData>(Drehung, ArtWinkel);
     return TRechteckArt::AttributWert(attributId);
 }
 
@@ -345,10 +356,11 @@ void TLinienZug::MethodeAusfuehren(int methodenId, const TDataListe &p, QString 
         Geschlossen = 1;
         break;
     case MWinkelSetzen: {
-        // The points turn about the frame's centre, so that the angle the
-        // pupil sets is what the polyline shows; the frame is reset below.
+        // The points turn about the frame's centre by the difference to the
+        // angle turned so far, so that setting the same angle twice equals
+        // setting it once; the frame is reset below.
         const double w = p.empty() ? 0.0 : p[0]->Zahl();
-        const double dreh = w - Winkel;
+        const double dreh = w - Drehung;
         const double cx = MitteX, cy = MitteY;
         punkteAbbilden([&](double &x, double &y) {
             const TWeltPunkt q = PunktDrehen(x, y, cx, cy, dreh);
@@ -356,6 +368,7 @@ void TLinienZug::MethodeAusfuehren(int methodenId, const TDataListe &p, QString 
             y = q.Y;
         });
         winkelSetzen(w);
+        Drehung = w;
         break;
     }
     default:
@@ -415,6 +428,7 @@ void TLinienZug::drehen(double winkel)
         y = q.Y;
     });
     TRechteckArt::drehen(winkel);
+    Drehung = WinkelNormalisieren(Drehung + winkel);
 }
 
 void TLinienZug::drehenUm(double px, double py, double winkel)
@@ -425,6 +439,7 @@ void TLinienZug::drehenUm(double px, double py, double winkel)
         y = q.Y;
     });
     TRechteckArt::drehenUm(px, py, winkel);
+    Drehung = WinkelNormalisieren(Drehung + winkel);
 }
 
 void TLinienZug::spiegelnAnVertikalerAchse(double x0)

@@ -31,6 +31,11 @@ public:
     // 5 screen pixels at the zoom of the last drawing, one per 2 printer
     // pixels while printing.
     double BogenpunkteProCm = 96.0 / 2.54 / 5.0;
+    // The angle the polyline has been turned to since it was drawn (the
+    // frame itself always has Winkel 0): winkelSetzen sets it and turns the
+    // vertices by the difference, drehen and drehenUm add to it. It is what
+    // the attribute Winkel shows and what the file keeps ("Winkel").
+    double Drehung = 0.0;
 
     TLinienZugPunkt *Punkt(int index) const;
     int PunktAnzahl() const { return int(Teile.size()); }
@@ -45,6 +50,8 @@ public:
     void TangentenBerechnen();
     // Index of the vertex whose outgoing segment passes (x, y), or -1.
     int AbschnittAnStelle(TZeichenflaeche *zf, double x, double y) const;
+    // (x, y) lies in the bounding box widened by the segment tolerance.
+    bool ImWeitenRahmen(TZeichenflaeche *zf, double x, double y) const;
 
     // --- drawing point by point with the mouse ---
     // Fixes the moving point; true when this click closed the polyline.

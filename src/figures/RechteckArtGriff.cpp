@@ -30,13 +30,10 @@ void TRechteckArtGriff::ZielBerechnen(bool shift, bool ctrl, double x, double y)
     if (Richtung == Drehung) {
         const double a0 = VektorWinkel(PosX - cx, PosY - cy);
         const double a1 = VektorWinkel(px - cx, py - cy);
+        // Both angles lie in 0 ... 2 pi; their difference is taken as it is
+        // (a turn across the zero direction gives e.g. 240.63, not -119.37:
+        // the same shape).
         double grad = (a1 - a0) * 180.0 / M_PI;
-        // The shorter way round: a turn across the zero direction is logged
-        // as the small angle the pupil made, not as its complement.
-        if (grad > 180.0)
-            grad -= 360.0;
-        else if (grad <= -180.0)
-            grad += 360.0;
         if (shift) {
             // Float noise must not decide a tie such as 22.5 degrees.
             const double stufen = std::round(grad / 15.0 * 1e9) / 1e9;

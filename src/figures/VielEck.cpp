@@ -92,6 +92,31 @@ QString TVielEck::eckenzahlSetzen(std::int32_t n)
     return {};
 }
 
+// A polygon with an odd number of corners is not the same shape turned by
+// 180 degrees: mirroring it at a vertical line turns it to 180 - Winkel and
+// mirroring at a horizontal line to 360 - Winkel, the box formulas swapped.
+void TVielEck::spiegelnAnVertikalerAchse(double x0)
+{
+    if (Eckenzahl % 2 == 0) {
+        TRechteckArt::spiegelnAnVertikalerAchse(x0);
+        return;
+    }
+    Winkel = Winkel < 180.0 ? 180.0 - Winkel : 540.0 - Winkel;
+    MitteX = Spiegelwert(x0, MitteX);
+    GeometrieBerechnen();
+}
+
+void TVielEck::spiegelnAnHorizontalerAchse(double y0)
+{
+    if (Eckenzahl % 2 == 0) {
+        TRechteckArt::spiegelnAnHorizontalerAchse(y0);
+        return;
+    }
+    Winkel = 360.0 - Winkel;
+    MitteY = Spiegelwert(y0, MitteY);
+    GeometrieBerechnen();
+}
+
 void TVielEck::GeometrieBerechnen()
 {
     // A count from a damaged file is kept within what can be drawn.

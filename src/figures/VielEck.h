@@ -30,6 +30,8 @@ public:
     void BildpunkteBerechnen() override;
     bool Getroffen(TZeichenflaeche *zf, double x, double y) override;
     void AufziehenBeenden(TZeichenflaeche *zf) override;
+    void spiegelnAnVertikalerAchse(double x0) override;
+    void spiegelnAnHorizontalerAchse(double y0) override;
 
     void mittelpunktSetzen(double x, double y);
     // Sets the number of corners (3 to 1000) and logs it; any other count

@@ -83,10 +83,19 @@ QString TData::AnzeigeText() const
         return wortOderLeer(Werte::Linienarten(), code_);
     case ArtWahrheitswert:
         return Werte::Wahrheitswort(code_ != 0);
-    case ArtText:
-        if (text_.size() > 35)
-            return QLatin1Char('"') + text_.left(35) + QStringLiteral(" ...\"");
-        return QLatin1Char('"') + text_ + QLatin1Char('"');
+    case ArtText: {
+        // A line break (CR LF from the text dialog, LF CR from
+        // zeilehinzufügen, or a lone CR or LF) shows as one "¶", so that the
+        // call list, the call tree and the object card show it alike.
+        QString t = text_;
+        t.replace(QStringLiteral("\r\n"), QStringLiteral("¶"));
+        t.replace(QStringLiteral("\n\r"), QStringLiteral("¶"));
+        t.replace(QLatin1Char('\r'), QChar(0x00B6));
+        t.replace(QLatin1Char('\n'), QChar(0x00B6));
+        if (t.size() > 35)
+            return QLatin1Char('"') + t.left(35) + QStringLiteral(" ...\"");
+        return QLatin1Char('"') + t + QLatin1Char('"');
+    }
     case ArtGanzzahl:
         return QString::number(ganzzahl_);
     case ArtFaktor:

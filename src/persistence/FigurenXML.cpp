@@ -6,6 +6,8 @@
 #include "model/Werte.h"
 #include "persistence/XMLKnoten.h"
 
+#include <algorithm>
+
 namespace {
 inline QString S(const char16_t *text) { return QString::fromUtf16(text); }
 } // namespace
@@ -107,6 +109,10 @@ void TLinienZug::InXMLSchreiben(TXMLKnoten &knoten) const
     TZeichenObjekt::InXMLSchreiben(knoten);
     knoten.WahrheitswertHinzufuegen(S(u"geschlossen"), Geschlossen != 0);
     knoten.WahrheitswertHinzufuegen(S(u"ObjektdiagrammZusammengefaltet"), ObjektdiagrammZusammengefaltet);
+    // The angle the polyline was turned to; only when there is one, so that
+    // files of polylines never turned stay as they were.
+    if (Drehung != 0.0)
+        knoten.ZahlHinzufuegen(S(u"Winkel"), Drehung);
 }
 
 void TLinienZug::AusXMLLesen(const TXMLKnoten &knoten)
@@ -116,6 +122,8 @@ void TLinienZug::AusXMLLesen(const TXMLKnoten &knoten)
     if (knoten.WahrheitswertLesen(S(u"geschlossen"), geschlossen))
         Geschlossen = geschlossen ? 1 : 0;
     knoten.WahrheitswertLesen(S(u"ObjektdiagrammZusammengefaltet"), ObjektdiagrammZusammengefaltet);
+    Drehung = 0.0;
+    knoten.ZahlLesen(S(u"Winkel"), Drehung);
 }
 
 // ---------------------------------------------------------------------------
@@ -159,6 +167,8 @@ void TVielEck::AusXMLLesen(const TXMLKnoten &knoten)
     knoten.ZahlLesen(S(u"Breite"), Breite);
     knoten.ZahlLesen(S(u"Winkel"), Winkel);
     knoten.GanzzahlLesen(S(u"Eckenanzahl"), Eckenzahl);
+    // A count that eckenzahlSetzen would refuse is brought into its range.
+    Eckenzahl = std::clamp<std::int32_t>(Eckenzahl, MinimaleEckenzahl, MaximaleEckenzahl);
 }
 
 // ---------------------------------------------------------------------------
@@ -169,7 +179,9 @@ void TGruppe::InXMLSchreiben(TXMLKnoten &knoten) const
     TZeichenObjekt::InXMLSchreiben(knoten);
     knoten.ZahlHinzufuegen(S(u"Breite"), Breite);
     knoten.ZahlHinzufuegen(S(u"Länge"), Länge);
-    knoten.ZahlHinzufuegen(S(u"Winkel"), Winkel);
+    // The box never turns (Winkel stays 0): "Winkel" keeps the angle the
+    // group was turned to, 0 for a group never turned.
+    knoten.ZahlHinzufuegen(S(u"Winkel"), Winkel + Zusatzwinkel);
     knoten.WahrheitswertHinzufuegen(S(u"ObjektdiagrammZusammengefaltet"), ObjektdiagrammZusammengefaltet);
 }
 
@@ -178,7 +190,9 @@ void TGruppe::AusXMLLesen(const TXMLKnoten &knoten)
     TZeichenObjekt::AusXMLLesen(knoten);
     knoten.ZahlLesen(S(u"Breite"), Breite);
     knoten.ZahlLesen(S(u"Länge"), Länge);
-    knoten.ZahlLesen(S(u"Winkel"), Winkel);
+    Winkel = 0.0;
+    Zusatzwinkel = 0.0;
+    knoten.ZahlLesen(S(u"Winkel"), Zusatzwinkel);
     knoten.WahrheitswertLesen(S(u"ObjektdiagrammZusammengefaltet"), ObjektdiagrammZusammengefaltet);
 }
 
@@ -217,6 +231,8 @@ void TTextFeld::AusXMLLesen(const TXMLKnoten &knoten)
     knoten.TextLesen(S(u"Schriftart"), Schriftart);
     Schriftgröße = 12;
     knoten.GanzzahlLesen(S(u"Schriftgröße"), Schriftgröße);
+    // A size that schriftgroesseSetzen would refuse is brought into its range.
+    Schriftgröße = std::clamp<std::int32_t>(Schriftgröße, KleinsteSchriftgroesse, GroessteSchriftgroesse);
     bool fett = false, kursiv = false;
     knoten.WahrheitswertLesen(S(u"Fett"), fett);
     knoten.WahrheitswertLesen(S(u"Kursiv"), kursiv);

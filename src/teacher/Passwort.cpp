@@ -50,6 +50,10 @@ int HexZiffer(QChar c)
         return u - u'0';
     if (u >= u'a' && u <= u'f')
         return u - u'a' + 10;
+    // Figuro writes lowercase digits; a file edited by hand may hold
+    // uppercase ones, which mean the same.
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
     return 0; // damaged text: read as 0 so that the table index stays in 0..255
 }
 

@@ -22,9 +22,15 @@ const TUmgebungsrechteck &box(const TZeichenObjekt *f)
     return f->Umgebungsrechteck;
 }
 
+// A figure locked against the mouse stays where it is (outside teacher mode).
+bool bleibtLiegen(const TZeichenObjekt *f, bool sperrenBeachten)
+{
+    return sperrenBeachten && f->MausGesperrt == 1;
+}
+
 } // namespace
 
-void Ausrichten(const std::vector<TZeichenObjekt *> &auswahl, TAusrichtenArt art)
+void Ausrichten(const std::vector<TZeichenObjekt *> &auswahl, TAusrichtenArt art, bool sperrenBeachten)
 {
     double links = 10000, rechts = -10000, unten = 10000, oben = -10000;
     for (const TZeichenObjekt *f : auswahl) {
@@ -35,6 +41,8 @@ void Ausrichten(const std::vector<TZeichenObjekt *> &auswahl, TAusrichtenArt art
     }
     const std::vector<TZeichenObjekt *> liste = auswahl;
     for (TZeichenObjekt *f : liste) {
+        if (bleibtLiegen(f, sperrenBeachten))
+            continue;
         const TUmgebungsrechteck b = box(f);
         switch (art) {
         case TAusrichtenArt::Links:
@@ -60,7 +68,7 @@ void Ausrichten(const std::vector<TZeichenObjekt *> &auswahl, TAusrichtenArt art
     }
 }
 
-void Verteilen(std::vector<TZeichenObjekt *> &auswahl, bool horizontal)
+void Verteilen(std::vector<TZeichenObjekt *> &auswahl, bool horizontal, bool sperrenBeachten)
 {
     const std::size_t n = auswahl.size();
     if (n < 3)
@@ -84,6 +92,10 @@ void Verteilen(std::vector<TZeichenObjekt *> &auswahl, bool horizontal)
     for (std::size_t i = 1; i + 1 < n; ++i) {
         TZeichenObjekt *f = auswahl[i];
         pos += abstand;
+        if (bleibtLiegen(f, sperrenBeachten)) {
+            pos = ende(f);
+            continue;
+        }
         if (horizontal)
             f->verschieben(pos - anfang(f), 0);
         else

@@ -19,12 +19,16 @@ namespace befehle {
 
 // Every selected figure runs one `verschieben` so that its bounding box
 // lines up with the extreme (or the centre) of all boxes. Not modified.
-void Ausrichten(const std::vector<TZeichenObjekt *> &auswahl, TAusrichtenArt art);
+// With `sperrenBeachten` (outside teacher mode) figures locked against the
+// mouse stay in place; they still count for the extremes.
+void Ausrichten(const std::vector<TZeichenObjekt *> &auswahl, TAusrichtenArt art,
+                bool sperrenBeachten = false);
 
 // Spreads three or more figures evenly between the two outer ones: sorts
 // `auswahl` itself (left to right, or bottom to top), keeps the first and
-// last in place and moves the others so that all gaps are equal.
-void Verteilen(std::vector<TZeichenObjekt *> &auswahl, bool horizontal);
+// last in place and moves the others so that all gaps are equal. With
+// `sperrenBeachten` a figure locked against the mouse stays where it is.
+void Verteilen(std::vector<TZeichenObjekt *> &auswahl, bool horizontal, bool sperrenBeachten = false);
 
 // Changes the drawing order of the selected figures in the document; sets
 // the modified flag when anything was selected.

@@ -310,6 +310,25 @@ TEST_F(FAnalysatorTest, ZuGrosserBaumZeigtHinweiseBisEinKleinererZoomGewaehltIst
     EXPECT_DOUBLE_EQ(fenster->Diagramm()->Flaeche().Zoom, 1.5);
 }
 
+// Every percentage the box takes applies, up to 999 %, typed with real keys;
+// what the box refuses leaves the zoom alone.
+TEST_F(FAnalysatorTest, GetippterZoomGiltBis999Prozent)
+{
+    u.neu("RECHTECK");
+    fenster->Aktualisieren();
+    zumObjektbaum();
+    auto *zoom = teil<QComboBox>("CBObjektdiagrammZoom");
+    const std::pair<const char *, double> faelle[] = {
+        {"500", 5.0}, {"999 %", 9.99}, {"640%", 6.4}, {"1000", 6.4}, {"10", 6.4}, {"11", 0.11}};
+    for (const auto &[text, zoomFaktor] : faelle) {
+        SCOPED_TRACE(text);
+        zoom->lineEdit()->selectAll();
+        QTest::keyClicks(zoom->lineEdit(), QString::fromUtf8(text));
+        QTest::keyClick(zoom->lineEdit(), Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(fenster->Diagramm()->Flaeche().Zoom, zoomFaktor);
+    }
+}
+
 TEST_F(FAnalysatorTest, AusrichtungsknoepfeDrehenDenBaum)
 {
     u.neu("RECHTECK");

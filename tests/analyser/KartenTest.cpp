@@ -1,6 +1,7 @@
 #include "AnalyserHilfen.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/Karten.h"
+#include "language/MethodenAufruf.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -160,6 +161,22 @@ TEST(Karten, ObjektkarteDesRechtecksZeigtAktuelleWerteInBlau)
     EXPECT_EQ(bild.pixel(f.XPixel(0.5), f.YPixel(0.5)) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), rechts - links + 1);
     EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts), (rechts - links) / 2);
+}
+
+// A text with a line break shows on the object card exactly as in the call
+// list: the break as "¶", not dropped on the card and a gap in the list.
+TEST(Karten, ObjektkarteZeigtZeilenumbruchWieDieAufrufliste)
+{
+    TAnalyserUmgebung u;
+    auto *t = static_cast<TTextFeld *>(u.neu("TEXTFELD"));
+    t->TextSetzen(QStringLiteral("Hallo\r\nWelt"));
+    QString wert;
+    for (const auto &z : ObjektKartenZeilen(*t))
+        if (z.Text == QStringLiteral("Text = "))
+            wert = z.Wert;
+    EXPECT_EQ(wert, QStringLiteral("\"Hallo¶Welt\""));
+    ASSERT_FALSE(u.Analysator.Protokoll().empty());
+    EXPECT_EQ(u.Analysator.Protokoll().back()->AnzeigeText(), QStringLiteral("tf0.textSetzen( \"Hallo¶Welt\" )"));
 }
 
 TEST(DiagrammFlaeche, AbbildungNachUntenUndRundeEcken)

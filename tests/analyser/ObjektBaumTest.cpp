@@ -269,7 +269,7 @@ TEST_F(ObjektBaumTest, BeiZweihundertProzentDoppeltePixelUndGleicheZentimeter)
     EXPECT_EQ(flaeche.Schrift().pixelSize(), 27); // 20 pt
     EXPECT_NEAR(karte(*baum, r).Breite, breite1, 0.1);
     EXPECT_EQ(flaeche.XPixel(1.0), 76);
-    EXPECT_FALSE(flaeche.ZoomSetzen(5.0));
+    EXPECT_FALSE(flaeche.ZoomSetzen(10.0));
     EXPECT_FALSE(flaeche.ZoomSetzen(0.01));
     EXPECT_DOUBLE_EQ(flaeche.Zoom, 2.0);
 }

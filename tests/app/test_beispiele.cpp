@@ -1,13 +1,16 @@
-// Every example drawing loads, and its script of method calls runs through
-// figuro-konsole without an error line.
+// Every example drawing loads, is stored as Figuro writes it, and its script
+// of method calls runs through figuro-konsole without an error line.
 #include "language/Analysator.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -72,4 +75,29 @@ TEST(Beispiele, GesperrteObjekteBleibenGesperrt)
     EXPECT_TRUE(dokument.Passwort.isEmpty());
     EXPECT_FALSE(mitPasswort);
     EXPECT_EQ(klassen.RECHTECK->Zaehler, 2);
+}
+
+// The examples are written as Figuro writes them: opening one and saving it
+// unchanged gives the same bytes.
+TEST(Beispiele, OeffnenUndUnveraendertSpeichernGibtDieselbenBytes)
+{
+    for (const QString &datei : beispiele()) {
+        SCOPED_TRACE(datei.toStdString());
+        TAnalysator analysator;
+        TDokument dokument(&analysator);
+        TKlassenObjekte klassen(&analysator, &dokument);
+        analysator.Angehalten = true;
+        QFile f(pfad(datei));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QString meldung;
+        ASSERT_TRUE(DokumentOeffnen(pfad(datei), dokument, klassen, meldung, nullptr)) << meldung.toStdString();
+        const QByteArray gespeichert = DokumentAlsBytes(dokument, klassen);
+        EXPECT_EQ(gespeichert.size(), bytes.size());
+        EXPECT_TRUE(gespeichert == bytes) << "first difference at byte "
+                                          << std::distance(bytes.begin(),
+                                                           std::mismatch(bytes.begin(), bytes.end(),
+                                                                         gespeichert.begin(), gespeichert.end())
+                                                               .first);
+    }
 }

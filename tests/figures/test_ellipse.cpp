@@ -120,6 +120,59 @@ TEST_F(VielEck, SechseckUndEckenzahl)
     EXPECT_EQ(attributTexte(v, {AEckenzahl}), QStringList{"1000"});
 }
 
+// Mirroring gives the mirror image of the outline for every corner count
+// (odd counts are not the same shape turned by 180 degrees), also inside a
+// group. The mirrored outline is compared as a set of corners.
+TEST_F(VielEck, SpiegelnGibtDasSpiegelbildFuerJedeEckenzahl)
+{
+    auto gleicheEcken = [](const QVector<TWeltPunkt> &ist, const QVector<TWeltPunkt> &soll) {
+        ASSERT_EQ(ist.size(), soll.size());
+        for (const TWeltPunkt &p : soll) {
+            bool gefunden = false;
+            for (const TWeltPunkt &q : ist)
+                gefunden = gefunden || (std::abs(p.X - q.X) < 1e-9 && std::abs(p.Y - q.Y) < 1e-9);
+            EXPECT_TRUE(gefunden) << p.X << ", " << p.Y;
+        }
+    };
+    for (int n : {3, 4, 5, 6, 7}) {
+        for (double w : {0.0, 30.0, 200.0}) {
+            for (bool vertikal : {true, false}) {
+                SCOPED_TRACE(testing::Message() << n << " Ecken, Winkel " << w << (vertikal ? " vertikal" : " horizontal"));
+                auto *v = u.box<TVielEck>("VIELECK", 5, 4, 4, 3, w);
+                ASSERT_EQ(ausfuehren(v, MEckenzahlSetzen, Werte({TData(std::int32_t(n))})), "");
+                QVector<TWeltPunkt> soll = v->Umrisspunkte;
+                for (TWeltPunkt &p : soll)
+                    (vertikal ? p.X : p.Y) = Spiegelwert(vertikal ? 5.0 : 4.0, vertikal ? p.X : p.Y);
+                if (vertikal)
+                    v->vertikalSpiegeln();
+                else
+                    v->horizontalSpiegeln();
+                gleicheEcken(v->Umrisspunkte, soll);
+            }
+        }
+    }
+    // "Vertikal Spiegeln" of an upright triangle (corner to the right) makes
+    // it point to the left; "Horizontal Spiegeln" leaves it as it is.
+    auto *dreieck = u.box<TVielEck>("VIELECK", 0, 0, 2, 2);
+    ASSERT_EQ(ausfuehren(dreieck, MEckenzahlSetzen, Werte({TData(std::int32_t(3))})), "");
+    dreieck->horizontalSpiegeln();
+    EXPECT_PUNKT(dreieck->Umgebungsrechteck.Links, dreieck->Umgebungsrechteck.Rechts, -0.5, 1.0);
+    dreieck->vertikalSpiegeln();
+    EXPECT_PUNKT(dreieck->Umgebungsrechteck.Links, dreieck->Umgebungsrechteck.Rechts, -1.0, 0.5);
+
+    // Inside a group the triangle is mirrored at the group's centre.
+    auto *a = u.box<TVielEck>("VIELECK", 2, 0, 2, 2);
+    ASSERT_EQ(ausfuehren(a, MEckenzahlSetzen, Werte({TData(std::int32_t(5))})), "");
+    auto *b = u.rechteck(8, 0, 2, 2);
+    auto gruppe = u.lose<TGruppe>("GRUPPE");
+    TGruppe *g = TGruppe::Gruppieren(std::move(gruppe), {a, b});
+    QVector<TWeltPunkt> soll = a->Umrisspunkte;
+    for (TWeltPunkt &p : soll)
+        p.X = Spiegelwert(g->MitteX, p.X);
+    g->vertikalSpiegeln();
+    gleicheEcken(a->Umrisspunkte, soll);
+}
+
 TEST_F(VielEck, TrefferUndAufziehenUndKopie)
 {
     auto *v = u.neu<TVielEck>("VIELECK");

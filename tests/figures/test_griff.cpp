@@ -200,15 +200,18 @@ TEST_F(GriffRechteck, DrehenMitShiftInFuenfzehnGradSchritten)
     ziehen(zf, griff(s, zf, Drehung), p.X, p.Y, true);
     EXPECT_EQ(u.zuletzt(), "re1.drehen( 0.00° )");
 
-    // Across the zero direction the turn is the small angle, not 360 minus it.
+    // Across the zero direction the angle is the difference of the two
+    // directions as it is (a1 - a0 with both in 0..360), not wrapped.
     TRechteck *t = u.rechteck(15, 15, 2, 2);
     g = static_cast<TRechteckArtGriff *>(griff(t, zf, Drehung));
     g->ZiehenBeginnen(&zf, g->PosX, g->PosY);
     g->Ziehen(false, false, 16, 15.0 + 1e-3, &zf); // rotation handle at the top, mouse at 0 degrees
-    g->Ziehen(false, false, 16, 15.0 - 0.1, &zf);
-    EXPECT_LT(g->Drehwinkel, -90.0);
-    EXPECT_GT(g->Drehwinkel, -100.0);
-    g->ZiehenAbbrechen();
+    g->Ziehen(false, false, 16, 15.0 - 0.1, &zf);  // just below: 354.29 degrees
+    const double erwartet = 360.0 - std::atan(0.1) * 180.0 / M_PI - 90.0;
+    EXPECT_NEAR(g->Drehwinkel, erwartet, 1e-9);
+    g->ZiehenBeenden();
+    EXPECT_EQ(u.zuletzt(), "re2.drehen( 264.29° )");
+    EXPECT_NEAR(t->Winkel, erwartet, 1e-9);
 }
 
 TEST_F(GriffRechteckArt, GruppenEckeImmerProportional)

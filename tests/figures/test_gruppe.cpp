@@ -216,6 +216,10 @@ TEST_F(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
     EXPECT_EQ(u.letzter().Unteraufrufe[0]->MethodenId, MStreckenMitZentrum);
     g->drehenUm(0, 0, 10);
     EXPECT_NEAR(g->Zusatzwinkel, 70.0, Eps);
+    // The angle the group shows is normalised, as a box figure's.
+    g->drehen(-100);
+    EXPECT_EQ(attributTexte(g, {AWinkel}), QStringList{"330.00°"});
+    g->drehenUm(0, 0, 10);
     EXPECT_EQ(u.baum(u.anzahl() - 1), QStringList({"gr0.drehenUm( 0.00 mm, 0.00 mm, 10.00° )",
                                                    "  lz0.drehenUm( 0.00 mm, 0.00 mm, 10.00° )",
                                                    "  lz1.drehenUm( 0.00 mm, 0.00 mm, 10.00° )"}));

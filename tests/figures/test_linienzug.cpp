@@ -160,10 +160,30 @@ TEST_F(LinienZugTreffer, FlaecheNurWennGeschlossenUndGefuellt)
     lz->GeometrieBerechnen();
     EXPECT_FALSE(lz->Getroffen(&zf, 3, 2));
 
-    // A horizontal line has a box without height: only its exact height hits.
+}
+
+// A straight horizontal or vertical polyline has a box without height or
+// width; it is hit within the segment tolerance (2 pixels for a thin line)
+// at every zoom, so that the pixel row next to it hits, 3 pixels away not.
+TEST_F(LinienZugTreffer, WaagrechterUndSenkrechterLinienzugBeiJedemZoom)
+{
     TLinienZug *waagrecht = u.linienZug({{1, 2}, {4, 2}}, 0, false);
-    EXPECT_TRUE(waagrecht->Getroffen(&zf, 2, 2));
-    EXPECT_FALSE(waagrecht->Getroffen(&zf, 2, 2.01));
+    TLinienZug *senkrecht = u.linienZug({{6, 1}, {6, 5}}, 0, false);
+    for (double zoom : {0.25, 1.0, 1.33, 3.0}) {
+        SCOPED_TRACE(zoom);
+        zf.ZoomSetzen(zoom);
+        const double pixel = 1.0 / zf.SkalaX;
+        for (double abstand : {0.0, 0.6, 1.5}) {
+            SCOPED_TRACE(abstand);
+            EXPECT_TRUE(waagrecht->Getroffen(&zf, 2, 2 + abstand * pixel));
+            EXPECT_TRUE(waagrecht->Getroffen(&zf, 2, 2 - abstand * pixel));
+            EXPECT_TRUE(senkrecht->Getroffen(&zf, 6 + abstand * pixel, 3));
+            EXPECT_EQ(senkrecht->AbschnittAnStelle(&zf, 6 - abstand * pixel, 3), 0);
+        }
+        EXPECT_FALSE(waagrecht->Getroffen(&zf, 2, 2 + 3 * pixel));
+        EXPECT_FALSE(senkrecht->Getroffen(&zf, 6 - 3 * pixel, 3));
+        EXPECT_FALSE(waagrecht->Getroffen(&zf, 4 + 3 * pixel, 2)); // beyond the end
+    }
 }
 
 using LinienZugOperationen = Figuren;
@@ -222,8 +242,18 @@ TEST_F(LinienZugOperationen, LaengeBreiteUndWinkelSetzenUmDieRahmenmitte)
     EXPECT_EQ(u.protokoll(vorher), QStringList{"lz2.winkelSetzen( 90.00° )"});
     EXPECT_PUNKT(w->Punkt(0)->X, w->Punkt(0)->Y, 1.5, -0.5);
     EXPECT_PUNKT(w->Punkt(2)->X, w->Punkt(2)->Y, 0.5, 1.5);
-    EXPECT_NEAR(w->Winkel, 0.0, Eps);
+    EXPECT_NEAR(w->Winkel, 0.0, Eps); // the frame
     EXPECT_BOX(w, 1, 0.5, 1, 2);
+    // "Set", not "add": the same call again turns nothing; the attribute
+    // shows the angle, which turning adds to.
+    EXPECT_EQ(ausfuehren(w, MWinkelSetzen, Werte({Winkel(90)})), "");
+    EXPECT_PUNKT(w->Punkt(0)->X, w->Punkt(0)->Y, 1.5, -0.5);
+    EXPECT_EQ(attributTexte(w, {AWinkel}), QStringList{"90.00°"});
+    ausfuehren(w, MDrehen, Werte({Winkel(-100)}));
+    EXPECT_EQ(attributTexte(w, {AWinkel}), QStringList{"350.00°"});
+    const TWeltPunkt p0{w->Punkt(0)->X, w->Punkt(0)->Y};
+    EXPECT_EQ(ausfuehren(w, MWinkelSetzen, Werte({Winkel(350)})), "");
+    EXPECT_PUNKT(w->Punkt(0)->X, w->Punkt(0)->Y, p0.X, p0.Y);
 }
 
 using LinienZugMethoden = Figuren;

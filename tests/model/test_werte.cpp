@@ -79,6 +79,23 @@ TEST(AnzeigeText, TexteBis35Zeichen)
     EXPECT_EQ(TData(QString()).AnzeigeText(), "\"\"");
 }
 
+// Every kind of line break shows as one "¶" (call list, call tree and object
+// card all show TData's text), also before the 35-character cut.
+TEST(AnzeigeText, ZeilenumbruecheAlsAbsatzzeichen)
+{
+    const std::pair<const char16_t *, const char16_t *> faelle[] = {
+        {u"Hallo\r\nWelt", u"\"Hallo¶Welt\""},  // text dialog
+        {u"\n\rZeile", u"\"¶Zeile\""},           // zeilehinzufügen
+        {u"a\rb\nc", u"\"a¶b¶c\""},
+        {u"a\r\n\r\nb", u"\"a¶¶b\""},
+        {u"0123456789012345678901234567890123\r\nXY", u"\"0123456789012345678901234567890123¶ ...\""},
+    };
+    for (const auto &[text, anzeige] : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(text).toStdString());
+        EXPECT_EQ(TData(QString::fromUtf16(text)).AnzeigeText(), QString::fromUtf16(anzeige));
+    }
+}
+
 TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
 {
     // Rounded to 5 significant digits, then 2 decimals.

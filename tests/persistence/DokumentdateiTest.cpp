@@ -308,6 +308,112 @@ TEST(Dokumentdatei, LinienzugRahmenNachDemLaden)
     EXPECT_TRUE(u.bytes().contains(L1("<PUNKT Name = \"lp2\" X = \"3\" Y = \"6\" AbschnittArt = \"gekrümmt\" >\r\n")));
 }
 
+// winkelSetzen on a polyline or a group means "set": the same call twice
+// turns once, the attribute shows the angle, and after saving and opening
+// the same call turns nothing and 0 turns back. A file without the angle
+// (all files written before) reads as 0.
+TEST(Dokumentdatei, WinkelVonLinienzugUndGruppeBleibtNachDemOeffnenGesetzt)
+{
+    const QByteArray linienzug = L1("<LINIENZUG Name = \"lz0\" >\r\n"
+                                    "<PUNKT Name = \"lp0\" X = \"0\" Y = \"0\" >\r\n</PUNKT>\r\n"
+                                    "<PUNKT Name = \"lp1\" X = \"4\" Y = \"0\" >\r\n</PUNKT>\r\n"
+                                    "<PUNKT Name = \"lp2\" X = \"4\" Y = \"2\" >\r\n</PUNKT>\r\n</LINIENZUG>\r\n");
+    const QByteArray gruppe = L1("<GRUPPE Name = \"gr0\" Winkel = \"0\" >\r\n"
+                                 "<RECHTECK Name = \"re0\" MitteX = \"1\" MitteY = \"1\" Breite = \"2\" Länge = \"2\" >\r\n</RECHTECK>\r\n"
+                                 "<RECHTECK Name = \"re1\" MitteX = \"5\" MitteY = \"1\" Breite = \"2\" Länge = \"4\" >\r\n</RECHTECK>\r\n"
+                                 "</GRUPPE>\r\n");
+    auto setzen = [](TObjekt *o, double w) {
+        TDataListe p;
+        p.push_back(std::make_unique<TData>(w, ArtWinkel));
+        QString meldung;
+        o->MethodeAusfuehren(MWinkelSetzen, p, meldung, nullptr);
+        EXPECT_EQ(meldung, QString());
+    };
+    auto winkel = [](const TObjekt *o) { return o->AttributWert(AWinkel)->Zahl(); };
+    auto kasten = [](const TZeichenObjekt *f) {
+        const TUmgebungsrechteck &r = f->Umgebungsrechteck;
+        return std::vector<double>{r.Links, r.Unten, r.Rechts, r.Oben};
+    };
+    auto gleich = [](const std::vector<double> &a, const std::vector<double> &b) {
+        for (std::size_t i = 0; i < a.size(); ++i)
+            EXPECT_NEAR(a[i], b[i], 1e-9) << i;
+    };
+    for (const QByteArray &figur : {linienzug, gruppe}) {
+        SCOPED_TRACE(figur.left(10).toStdString());
+        Umgebung u;
+        ASSERT_TRUE(u.lade(Datei(figur)));
+        auto *f = u.teil<TZeichenObjekt>(0);
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(winkel(f), 0.0);
+        const std::vector<double> anfang = kasten(f);
+        setzen(f, 90);
+        const std::vector<double> einmal = kasten(f);
+        setzen(f, 90);
+        gleich(kasten(f), einmal);
+        EXPECT_NEAR(winkel(f), 90.0, 1e-12);
+        EXPECT_NEAR(einmal[2] - einmal[0], anfang[3] - anfang[1], 1e-9); // turned a quarter
+        const QByteArray gespeichert = u.bytes();
+        EXPECT_TRUE(gespeichert.contains(" Winkel = \"90\" ")) << gespeichert.constData();
+
+        Umgebung v;
+        ASSERT_TRUE(v.lade(gespeichert));
+        auto *g = v.teil<TZeichenObjekt>(0);
+        ASSERT_NE(g, nullptr);
+        EXPECT_NEAR(winkel(g), 90.0, 1e-12);
+        gleich(kasten(g), einmal);
+        setzen(g, 90);
+        gleich(kasten(g), einmal);
+        EXPECT_EQ(v.bytes(), gespeichert);
+        setzen(g, 0);
+        gleich(kasten(g), anfang);
+    }
+    // Never turned: the same bytes as before the angle was kept.
+    Umgebung u;
+    ASSERT_TRUE(u.lade(Datei(linienzug + gruppe)));
+    const QByteArray b = u.bytes();
+    const qsizetype zeile = b.indexOf("<LINIENZUG ");
+    ASSERT_GE(zeile, 0);
+    EXPECT_FALSE(b.mid(zeile, b.indexOf("\r\n", zeile) - zeile).contains("Winkel"));
+    EXPECT_EQ(b.count(" Winkel = \"0\" "), 3); // the group and its two rectangles
+}
+
+// Values the methods refuse are brought into their ranges when a file is
+// read, and saved so; upper-case digits of a stored password read as the
+// digits they are.
+TEST(Dokumentdatei, WerteAusserhalbDerSetzerWerdenBeimLesenEingegrenzt)
+{
+    const struct {
+        const char *element;
+        int erwartet;
+        const char *geschrieben;
+    } faelle[] = {
+        {"<VIELECK Name = \"ve0\" Eckenanzahl = \"2\" >\r\n</VIELECK>\r\n", 3, "Eckenanzahl = \"3\""},
+        {"<VIELECK Name = \"ve0\" Eckenanzahl = \"-7\" >\r\n</VIELECK>\r\n", 3, "Eckenanzahl = \"3\""},
+        {"<VIELECK Name = \"ve0\" Eckenanzahl = \"5000\" >\r\n</VIELECK>\r\n", 1000, "Eckenanzahl = \"1000\""},
+        {"<VIELECK Name = \"ve0\" Eckenanzahl = \"7\" >\r\n</VIELECK>\r\n", 7, "Eckenanzahl = \"7\""},
+        {"<TEXTFELD Name = \"tf0\" Schriftgröße = \"0\" >\r\n</TEXTFELD>\r\n", 1, "Schriftgröße = \"1\""},
+        {"<TEXTFELD Name = \"tf0\" Schriftgröße = \"-3\" >\r\n</TEXTFELD>\r\n", 1, "Schriftgröße = \"1\""},
+        {"<TEXTFELD Name = \"tf0\" Schriftgröße = \"2000\" >\r\n</TEXTFELD>\r\n", 1000, "Schriftgröße = \"1000\""},
+    };
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(fall.element);
+        Umgebung u;
+        ASSERT_TRUE(u.lade(Datei(L1(fall.element))));
+        const TObjekt *o = u.teil(0);
+        ASSERT_NE(o, nullptr);
+        const int id = o->KlassenId == KlasseVielEck ? AEckenzahl : ASchriftgroesse;
+        EXPECT_EQ(o->AttributWert(id)->Ganzzahl(), fall.erwartet);
+        EXPECT_TRUE(u.bytes().contains(L1(fall.geschrieben)));
+    }
+
+    Umgebung u;
+    const QByteArray gross = PasswortVerschluesseln(QStringLiteral("Tafel")).toUpper().toLatin1();
+    ASSERT_NE(gross, gross.toLower());
+    ASSERT_TRUE(u.lade(Kopf + "<DOKUMENT Name = \"dokument1\" Passwort = \"" + gross + "\" >\r\n</DOKUMENT>\r\n"));
+    EXPECT_EQ(u.dokument.Passwort, QStringLiteral("Tafel"));
+    EXPECT_TRUE(u.bytes().contains("Passwort = \"" + gross.toLower() + "\""));
+}
+
 // The root's name is not checked; a missing class directory sets every
 // counter to 0, a partial one the named counters and 0 for the rest; a file
 // without a password clears the open document's.

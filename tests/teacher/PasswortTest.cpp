@@ -67,9 +67,10 @@ TEST(Passwort, BeschaedigteTexteLesenFalscheZiffernAlsNull)
     // "0" and any bad digit give the same character.
     EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("zz")), PasswortEntschluesseln(QStringLiteral("00")));
     EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9G")), PasswortEntschluesseln(QStringLiteral("90")));
-    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("ÿA")), PasswortEntschluesseln(QStringLiteral("00")));
-    // Upper-case hex digits are not hex digits of the format.
-    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("AB")), PasswortEntschluesseln(QStringLiteral("00")));
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("ÿA")), PasswortEntschluesseln(QStringLiteral("0a")));
+    // Upper-case hex digits read as the digits they are.
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("AB")), PasswortEntschluesseln(QStringLiteral("ab")));
+    EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9D04C7BE2A61")), MasterPasswort());
     // An odd last digit is ignored.
     EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9d0")), PasswortEntschluesseln(QStringLiteral("9d")));
     EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9")), QString());

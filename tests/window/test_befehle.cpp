@@ -36,6 +36,7 @@ using SpiegelnKippen = Befehle;
 using Gruppieren = Befehle;
 using Kontextmenue = Befehle;
 using Punktbefehle = Befehle;
+using Sperren = Befehle;
 
 TEST_F(Zwischenablage, ZweimalEinfuegenVersetztUmEinUndZweiMillimeterUndProtokolliertNurErzeugungen)
 {
@@ -289,6 +290,14 @@ TEST_F(Kontextmenue, AufLeeremBlattOhneAuswahlbefehle)
     EXPECT_FALSE(akt().AKopieren->isEnabled());
     EXPECT_FALSE(akt().AEinfuegen->isEnabled());
     EXPECT_TRUE(akt().AAttributeBearbeiten->isVisible());
+    EXPECT_FALSE(akt().AAttributeBearbeiten->isEnabled()) << "it carries no command";
+    m->hide();
+    // Also over a selected figure, where the commands around it are enabled.
+    kontextmenue(2, 1.5);
+    ASSERT_EQ(auswahl().size(), 1u);
+    EXPECT_TRUE(akt().AKopieren->isEnabled());
+    EXPECT_TRUE(akt().AAttributeBearbeiten->isVisible());
+    EXPECT_FALSE(akt().AAttributeBearbeiten->isEnabled());
     // Categories and shortcuts.
     EXPECT_EQ(akt().AKopieren->property("kategorie").toString(), QStringLiteral("Bearbeiten"));
     EXPECT_EQ(akt().APunktLoeschen->property("kategorie").toString(), QStringLiteral("Punkte_bearbeiten"));
@@ -356,4 +365,61 @@ TEST_F(Punktbefehle, LoeschenSchliessenBogenUndGerade)
     EXPECT_TRUE(akt().AIn_Kurve_verwandeln->isVisible());
     EXPECT_FALSE(akt().AIn_Gerade_verwandeln->isVisible());
     m->hide();
+}
+
+// Outside teacher mode cut, alignment and distribution leave figures locked
+// against the mouse alone, as Delete does; a locked figure still counts as
+// the edge the others are aligned to. In teacher mode the lock does not apply.
+TEST_F(Sperren, AusschneidenAusrichtenVerteilenLassenGesperrteLiegen)
+{
+    TRechteck *rahmen = kasten(1, 1, 2, 1), *b = kasten(5, 3, 2, 1), *c = kasten(12, 5, 2, 1);
+    rahmen->MausGesperrt = 1;
+    waehlen({rahmen});
+    f->FlaecheFokussieren();
+    const int vorher = anzahl();
+    QTest::keyClick(seite, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(dokumentNamen(), (QStringList{"re0", "re1", "re2"}));
+    EXPECT_TRUE(ab().Zwischenablage.empty());
+    EXPECT_FALSE(akt().AAusschneiden->isEnabled());
+    EXPECT_TRUE(akt().AKopieren->isEnabled());
+    EXPECT_EQ(anzahl(), vorher);
+
+    // Menu bar "Ausrichten": re0 stays, the others line up with it.
+    waehlen({rahmen, b, c});
+    EXPECT_FALSE(akt().AAusschneiden->isEnabled());
+    const struct {
+        QAction *aktion;
+        double (*wert)(const TZeichenObjekt *);
+        double re0, andere;
+    } faelle[] = {
+        {akt().ARechtsbuendig, [](const TZeichenObjekt *o) { return o->Umgebungsrechteck.Rechts; }, 3, 14},
+        {akt().ALinksbuendig, [](const TZeichenObjekt *o) { return o->Umgebungsrechteck.Links; }, 1, 1},
+        {akt().AObenbuendig, [](const TZeichenObjekt *o) { return o->Umgebungsrechteck.Oben; }, 2, 6},
+    };
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(fall.aktion->text().toStdString());
+        fall.aktion->trigger();
+        EXPECT_TRUE(nahe(fall.wert(rahmen), fall.re0));
+        EXPECT_TRUE(nahe(fall.wert(b), fall.andere));
+        EXPECT_TRUE(nahe(fall.wert(c), fall.andere));
+    }
+    EXPECT_TRUE(nahe(rahmen->Umgebungsrechteck.Unten, 1));
+
+    // Distribution: a locked figure in the middle stays where it is.
+    TRechteck *d = kasten(0, 10, 1, 1), *e = kasten(4, 10, 1, 1), *g = kasten(10, 10, 1, 1);
+    e->MausGesperrt = 1;
+    waehlen({d, e, g});
+    akt().AHorizontalVerteilen->trigger();
+    EXPECT_TRUE(nahe(e->Umgebungsrechteck.Links, 4));
+
+    // Teacher mode: the same commands move and cut the locked figure.
+    ab().Lehrermodus = true;
+    akt().AHorizontalVerteilen->trigger();
+    EXPECT_TRUE(nahe(e->Umgebungsrechteck.Links, 5));
+    waehlen({rahmen});
+    EXPECT_TRUE(akt().AAusschneiden->isEnabled());
+    f->FlaecheFokussieren();
+    QTest::keyClick(seite, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(dokumentNamen().contains(QStringLiteral("re0")));
+    EXPECT_EQ(ab().Zwischenablage.size(), 1u);
 }

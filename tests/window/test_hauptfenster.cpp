@@ -4,6 +4,12 @@
 // focus.
 #include "FensterTest.h"
 #include "language/ui/EingabeFeld.h"
+#include "window/ui/AttributPanels.h"
+#include "window/ui/AuswahlButton.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 
 #include <QClipboard>
 #include <QRegularExpression>
@@ -402,4 +408,150 @@ TEST_F(Tasten, EscapeNachdemDieZeichnungGeleertWurde)
     EXPECT_EQ(f->Steuerung->AktuellerGriff, nullptr);
     f->OberflaecheAktualisieren();
     EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
+}
+
+// Tab does nothing, neither in the input field nor on the sheet: the focus
+// stays, so the arrows that follow move the caret (field) or the selection
+// (sheet) as before.
+TEST_F(Tasten, TabLaesstDenFokusWoErIst)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    ASSERT_EQ(auswahl().size(), 1u);
+    auto *feld = static_cast<TEingabeFeld *>(f->Eingabefeld);
+    QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(4, feld->height() / 2));
+    ASSERT_TRUE(feld->hasFocus());
+    QTest::keyClicks(feld, QStringLiteral("re0"));
+    QTest::keyClick(feld, Qt::Key_Home);
+    for (Qt::Key taste : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), taste);
+        EXPECT_EQ(QApplication::focusWidget(), feld);
+    }
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(feld->Einfuegemarke(), 3);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0"));
+    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
+
+    klicken(px(5, 20));
+    ASSERT_EQ(QApplication::focusWidget(), seite);
+    const int vorher = anzahl();
+    for (Qt::Key taste : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), taste);
+        EXPECT_EQ(QApplication::focusWidget(), seite);
+    }
+    EXPECT_EQ(anzahl(), vorher);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_NEAR(a->MitteX, 5.0 + 1.0 / zf()->SkalaX, 1e-12);
+}
+
+// A zoom chosen from the list or typed with Enter gives the keys back to
+// the drawing: Down then moves the selection and leaves the zoom alone.
+TEST_F(Tasten, NachDemZoomGehoerenDiePfeileWiederDerZeichnung)
+{
+    TRechteck *a = rechteck(5, 20, 4, 2);
+    klicken(px(5, 20));
+    QComboBox *zoom = f->CBZoom;
+    ASSERT_NE(zoom->lineEdit(), nullptr);
+
+    // Chosen from the open list with the mouse.
+    QTest::mouseClick(zoom->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(zoom->lineEdit()->hasFocus());
+    zoom->showPopup();
+    QAbstractItemView *liste = zoom->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(liste->window()));
+    const QRect zeile = liste->visualRect(liste->model()->index(4, 0)); // "200%"
+    QTest::mouseMove(liste->viewport(), zeile.center());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
+    QApplication::processEvents();
+    ASSERT_DOUBLE_EQ(zf()->Zoom, 2.0);
+    EXPECT_EQ(QApplication::focusWidget(), seite);
+    double y0 = a->MitteY;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 2.0);
+    EXPECT_NEAR(y0 - a->MitteY, 1.0 / zf()->SkalaY, 1e-12);
+
+    // Typed and confirmed with Enter.
+    QTest::mouseClick(zoom->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(zoom->lineEdit()->hasFocus());
+    zoom->lineEdit()->selectAll();
+    QTest::keyClicks(zoom->lineEdit(), QStringLiteral("150"));
+    QTest::keyClick(zoom->lineEdit(), Qt::Key_Return);
+    ASSERT_DOUBLE_EQ(zf()->Zoom, 1.5);
+    EXPECT_EQ(QApplication::focusWidget(), seite);
+    y0 = a->MitteY;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 1.5);
+    EXPECT_NEAR(y0 - a->MitteY, 1.0 / zf()->SkalaY, 1e-12);
+
+    // A value the box refuses keeps the focus there for a correction.
+    QTest::mouseClick(zoom->lineEdit(), Qt::LeftButton);
+    zoom->lineEdit()->selectAll();
+    QTest::keyClicks(zoom->lineEdit(), QStringLiteral("5"));
+    QTest::keyClick(zoom->lineEdit(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(zf()->Zoom, 1.5);
+    EXPECT_TRUE(zoom->lineEdit()->hasFocus());
+}
+
+// After a typed call the commands follow at once: a typed copy enables
+// "Einfügen" and Ctrl+V pastes; after Delete the attribute buttons are
+// disabled; a figure swallowed by a group leaves the selection, so the
+// arrows move the group (and with it the figure) once.
+TEST_F(Tasten, NachGetipptemAufrufUndEntfStimmenDieFreigaben)
+{
+    TRechteck *re0 = kasten(2, 20, 2, 1);
+    klicken(px(3, 20.5));
+    ASSERT_EQ(auswahl().size(), 1u);
+    auto *feld = static_cast<TEingabeFeld *>(f->Eingabefeld);
+    auto tippen = [&](const QString &aufruf) {
+        QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(4, feld->height() / 2));
+        QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(feld, aufruf);
+        QTest::keyClick(feld, Qt::Key_Escape); // close the completion list
+        QTest::keyClick(feld, Qt::Key_Return);
+    };
+    ASSERT_FALSE(akt().AEinfuegen->isEnabled());
+    tippen(QStringLiteral("re0.kopieren()"));
+    EXPECT_EQ(ab().Zwischenablage.size(), 1u);
+    EXPECT_TRUE(akt().AEinfuegen->isEnabled());
+    f->FlaecheFokussieren();
+    QTest::keyClick(seite, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dokumentNamen(), (QStringList{"re0", "re1"}));
+
+    waehlen({re0});
+    TAttributPanels *panels = f->Attributpanels;
+    ASSERT_TRUE(panels->SBFuellfarbe->isEnabled());
+    f->FlaecheFokussieren();
+    QTest::keyClick(seite, Qt::Key_Delete);
+    EXPECT_EQ(dokumentNamen(), QStringList{"re1"});
+    EXPECT_FALSE(panels->SBFuellfarbe->isEnabled());
+    EXPECT_FALSE(panels->SBLinienfarbe->isEnabled());
+    EXPECT_FALSE(akt().AKopieren->isEnabled());
+
+    // gr0 of re2 and re3; re1 is selected together with the group.
+    TRechteck *re2 = kasten(8, 10), *re3 = kasten(12, 10);
+    waehlen({re2, re3});
+    menueKlicken(kontextmenue(9, 10.5), akt().AGruppieren);
+    ASSERT_EQ(dokumentNamen(), (QStringList{"re1", "gr0"}));
+    TZeichenObjekt *gr0 = auswahl().front();
+    auto *re1 = static_cast<TZeichenObjekt *>(dok()->Teile.front().get());
+    waehlen({gr0, re1});
+    tippen(QStringLiteral("gr0.schlucken(re1)"));
+    EXPECT_EQ(dokumentNamen(), QStringList{"gr0"});
+    EXPECT_EQ(namen(auswahl()), QStringList{"gr0"});
+    EXPECT_TRUE(re1->Griffe.empty());
+    // The group's handles follow its new box (re1 lies left of the others).
+    auto linkerGriff = [gr0] {
+        double links = 1e9;
+        for (const auto &g : gr0->Griffe)
+            links = std::min(links, g->PosX);
+        return links;
+    };
+    EXPECT_NEAR(linkerGriff(), gr0->Umgebungsrechteck.Links, 1e-9);
+    const double x1 = re1->MitteX, xg = gr0->Umgebungsrechteck.Links;
+    f->FlaecheFokussieren();
+    QTest::keyClick(seite, Qt::Key_Right);
+    EXPECT_NEAR(re1->MitteX - x1, 1.0 / zf()->SkalaX, 1e-12); // once, with the group
+    EXPECT_NEAR(gr0->Umgebungsrechteck.Links - xg, 1.0 / zf()->SkalaX, 1e-12);
+    EXPECT_NEAR(linkerGriff(), gr0->Umgebungsrechteck.Links, 1e-9);
 }

@@ -108,6 +108,8 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
     void hideEvent(QHideEvent *e) override;
+    // Tab does nothing in the field: it never moves the focus away.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     bool hatAuswahl() const;

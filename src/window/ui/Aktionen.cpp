@@ -109,6 +109,7 @@ TAktionen::TAktionen(TFMain *fenster) : QObject(fenster), f_(fenster)
     // The item is a caption for the attribute panels; it carries no command.
     aktion(AAttributeBearbeiten, "AAttributeBearbeiten", QStringLiteral("&Attribute bearbeiten"),
            QStringLiteral("AttributeBearbeiten"));
+    AAttributeBearbeiten->setEnabled(false);
 
     menuesBauen();
     connect(f_, &TFMain::oberflaecheAktualisiert, this, &TAktionen::Aktualisieren);
@@ -199,7 +200,8 @@ void TAktionen::Aktualisieren()
         s.KontextGriff = s.AktuellerGriff;
     const std::size_t sel = ab.Auswahl.size();
     AKopieren->setEnabled(sel >= 1);
-    AAusschneiden->setEnabled(sel >= 1);
+    // Cutting leaves figures locked against the mouse alone, as Delete does.
+    AAusschneiden->setEnabled(sel >= 1 && s.Erlaubt());
     AEinfuegen->setEnabled(!ab.Zwischenablage.empty());
     AGruppieren->setEnabled(befehle::GruppierenMoeglich(ab, s.AktuellesObjekt));
     AGruppierungAufheben->setEnabled(befehle::AufloesenMoeglich(ab, s.AktuellesObjekt));
@@ -251,7 +253,7 @@ void TAktionen::AKopierenExecute()
 
 void TAktionen::AAusschneidenExecute()
 {
-    if (f_->Arbeitsbereich->Auswahl.empty())
+    if (f_->Arbeitsbereich->Auswahl.empty() || !f_->Steuerung->Erlaubt())
         return;
     if (f_->Steuerung->GesteLaeuft())
         f_->GesteAbbrechen();
@@ -311,7 +313,7 @@ void TAktionen::Reihenfolge(TReihenfolge art)
 
 void TAktionen::Ausrichten(TAusrichtenArt art)
 {
-    befehle::Ausrichten(f_->Arbeitsbereich->Auswahl, art);
+    befehle::Ausrichten(f_->Arbeitsbereich->Auswahl, art, !f_->Arbeitsbereich->Lehrermodus);
     AusrichtenNachbereiten();
 }
 
@@ -319,7 +321,7 @@ void TAktionen::Verteilen(bool horizontal)
 {
     if (f_->Arbeitsbereich->Auswahl.size() < 3)
         return;
-    befehle::Verteilen(f_->Arbeitsbereich->Auswahl, horizontal);
+    befehle::Verteilen(f_->Arbeitsbereich->Auswahl, horizontal, !f_->Arbeitsbereich->Lehrermodus);
     AusrichtenNachbereiten();
 }
 

@@ -620,6 +620,13 @@ void TFMain::OnEingabeFeldEnter()
     if (!ergebnis.Ausgefuehrt)
         return;
     feld->VerlaufMerken(feld->Text()); // Up brings it back
+    // A figure the call took into a group (`schlucken`) is no longer a
+    // figure of the drawing's top level: it leaves the selection, so that
+    // the keys and handles work on the group only.
+    const std::vector<TZeichenObjekt *> gewaehlt = Auswahl();
+    for (TZeichenObjekt *figur : gewaehlt)
+        if (figur->Besitzer != Dokument())
+            Arbeitsbereich->AusAuswahlEntfernen(figur);
     if (ergebnis.Neuzeichnen) {
         if (ergebnis.MeldungAnzeigen())
             QMessageBox::critical(this, QStringLiteral("Fehler beim Ausführen der Methode:"),
@@ -629,6 +636,8 @@ void TFMain::OnEingabeFeldEnter()
         AnalysatorNeuAufbauen();
         Neuzeichnen();
     }
+    // Enabling follows the command (a typed copy fills the clipboard).
+    OberflaecheAktualisieren();
     // The call may have removed or renamed its object: the button and the
     // hint bar follow the drawing as it is now.
     feld->Pruefen();
@@ -745,6 +754,8 @@ void TFMain::ObjekteLoeschen(std::vector<TZeichenObjekt *> liste)
     if (Steuerung->GesteLaeuft())
         Steuerung->GesteAbbrechen();
     Arbeitsbereich->ObjekteLoeschen(liste);
+    AttributanzeigeAktualisieren();
+    OberflaecheAktualisieren();
 }
 
 // --- the analyser window -------------------------------------------------------------

@@ -750,6 +750,12 @@ bool TMausSteuerung::TasteRunter(int taste, bool shift, bool strg)
             AuswahlVerschieben(0, -s);
         behandelt = true;
         break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // The window keeps Tab for itself: it neither moves the focus nor
+        // does anything on the drawing.
+        behandelt = true;
+        break;
     default:
         break;
     }

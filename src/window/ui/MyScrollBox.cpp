@@ -1,6 +1,7 @@
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/Bereichsmesser.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -390,6 +391,14 @@ void TMyScrollBox::zoomUebernehmen(double zoom)
         Neuzeichnen();
 }
 
+void TMyScrollBox::zoomFokusZurueckgeben()
+{
+    // Once a zoom is applied the keys belong to the drawing again (the
+    // arrows move the selection instead of choosing the next zoom).
+    if (ZoomAuswahl && (ZoomAuswahl->hasFocus() || ZoomAuswahl->isAncestorOf(QApplication::focusWidget())))
+        Seite->setFocus(Qt::OtherFocusReason);
+}
+
 void TMyScrollBox::ZoomGewaehlt(int index)
 {
     if (index < 0 || index >= int(ZoomListe.size()))
@@ -413,6 +422,7 @@ void TMyScrollBox::ZoomGewaehlt(int index)
     // its end.
     if (ZoomAuswahl && ZoomAuswahl->lineEdit())
         ZoomAuswahl->lineEdit()->setCursorPosition(0);
+    zoomFokusZurueckgeben();
 }
 
 void TMyScrollBox::ZoomEingegeben()
@@ -431,6 +441,7 @@ void TMyScrollBox::ZoomEingegeben()
         ZoomAuswahl->setEditText(neu);
         zoomUebernehmen(n / 100.0);
         ZoomAuswahl->setEditText(neu);
+        zoomFokusZurueckgeben();
         return;
     }
     SeiteEinrichten();

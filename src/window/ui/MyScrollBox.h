@@ -105,6 +105,7 @@ private:
     void pufferAufbauen();
     void bandsSetzen(QWidget *w, int x, int y, int b, int h);
     void zoomUebernehmen(double zoom);
+    void zoomFokusZurueckgeben();
 
     QWidget *inhalt_ = nullptr;
     QImage puffer_;

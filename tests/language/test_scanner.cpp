@@ -376,6 +376,8 @@ TEST_F(ScannerTest, DisplayTextsOfEveryKindScanBackToTheirValue)
         {"tf0", MTextSetzen, TData(QStringLiteral("Grüße, (a)")), u"\"Grüße, (a)\""},
         // The log shortens a long text; the text typed back is the whole one.
         {"tf0", MTextSetzen, TData(lang), u"\"Vierzig Zeichen, Umlaute äöü und (K ...\""},
+        // The log shows a line break as ¶; typed back it is the line break.
+        {"tf0", MTextSetzen, TData(QStringLiteral("Zeile 1\r\nZeile 2")), u"\"Zeile 1¶Zeile 2\""},
         {"ve0", MEckenzahlSetzen, TData(std::int32_t(12345678)), u"12345678"},
         {"lp0", MAbschnittArtSetzen, TData(std::uint8_t(1), std::uint8_t(ArtAbschnittArt)), u"gekrümmt"},
         {"tf0", MAusrichtungSetzen, TData(std::uint8_t(3), std::uint8_t(ArtAusrichtung)), u"Blocksatz"},

@@ -88,6 +88,20 @@ TGruppe *TGruppe::Gruppieren(std::unique_ptr<TGruppe> gruppe,
     return roh;
 }
 
+QString TGruppe::ZuTiefText()
+{
+    return QStringLiteral("Die Gruppe wäre zu tief verschachtelt, um sie speichern und wieder öffnen zu können.");
+}
+
+QString TGruppe::GruppierenPruefen(const std::vector<TZeichenObjekt *> &liste)
+{
+    // The new group takes the level of its members, which move one down.
+    for (const TZeichenObjekt *f : liste)
+        if (f->Ebene() + f->Hoehe() > MaxDateiTiefe)
+            return ZuTiefText();
+    return {};
+}
+
 std::unique_ptr<TObjekt> TGruppe::GruppierungAufloesen(std::vector<TZeichenObjekt *> &auswahl)
 {
     // A group inside another group gives its members to that group.
@@ -134,6 +148,10 @@ QString TGruppe::Schlucken(TObjekt *objekt)
         return QStringLiteral("Das Objekt ") + objekt->Name +
                QStringLiteral(" liegt nicht direkt im Dokument und kann nicht geschluckt werden.");
     }
+    // The object moves below this group: its deepest part must still fit
+    // into a file.
+    if (Ebene() + objekt->Hoehe() > MaxDateiTiefe)
+        return ZuTiefText();
     const int objektIndex = Dokument->TeilIndex(objekt);
     const int eigenerIndex = Dokument->TeilIndex(this);
     std::unique_ptr<TObjekt> teil = Dokument->TeilHerausloesen(objekt);

@@ -23,6 +23,12 @@ public:
     // the rearmost of them was. Returns the group, now owned by the document.
     static TGruppe *Gruppieren(std::unique_ptr<TGruppe> gruppe,
                                const std::vector<TZeichenObjekt *> &liste);
+    // The refusal of grouping these figures of the document: the message
+    // when the new group would nest deeper than a file may
+    // (MaxDateiTiefe), an empty text when grouping may go on.
+    static QString GruppierenPruefen(const std::vector<TZeichenObjekt *> &liste);
+    // "Die Gruppe wäre zu tief verschachtelt, ..."
+    static QString ZuTiefText();
     // Puts the members into the document at the group's place in their
     // order and appends them to `auswahl`; removes the group from the
     // document and from `auswahl` and hands it to the caller to free.

@@ -74,6 +74,9 @@ public:
     // The object is about to be freed: a view showing it must let go of it
     // (the analyser then focuses the document).
     std::function<void(TObjekt *)> AnalysatorZuruecksetzen;
+    // The content of the document changed (a finished step, undo, redo, a
+    // document opened or made new): the recovery copy follows.
+    std::function<void()> InhaltGeaendert;
 
     // --- typed calls ---
     // Analyses text with the caret after `einfuegemarke` characters and, when

@@ -5,6 +5,7 @@
 #include "model/Grossschreibung.h"
 
 #include <algorithm>
+#include <limits>
 
 TObjekt::TObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : Analysator(analysator), Dokument(dokument)
@@ -77,17 +78,67 @@ void TObjekt::MethodeAusfuehren(int methodenId, const TDataListe &, QString &mel
     }
 }
 
+namespace {
+
+// True when an object of the tree below `wurzel` other than `selbst` has
+// the name (compared as typed calls compare names).
+bool nameInGebrauch(const TObjekt &wurzel, const QString &name, const TObjekt *selbst)
+{
+    if (&wurzel != selbst && wurzel.Name.size() == name.size() && GleichOhneGross(wurzel.Name, name))
+        return true;
+    for (const auto &teil : wurzel.Teile)
+        if (nameInGebrauch(*teil, name, selbst))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool TObjekt::ZaehlerBrauchbar(std::int64_t zaehler)
+{
+    return zaehler >= 0 && zaehler < std::numeric_limits<std::int32_t>::max();
+}
+
+QString TObjekt::NameErzeugen()
+{
+    std::int32_t &zaehler = IstKlasse ? Zaehler : Klasse->Zaehler;
+    const QString praefix = NamensPraefixZuId(KlassenId);
+    for (;;) {
+        // A counter that cannot give a further name (damaged file, or the
+        // last number used up) starts again at 0; the names in use are
+        // skipped below, so every generated name is still new.
+        if (!ZaehlerBrauchbar(zaehler))
+            zaehler = 0;
+        QString name = praefix + QString::number(zaehler);
+        ++zaehler;
+        if (!Dokument || !nameInGebrauch(*Dokument, name, this))
+            return name;
+    }
+}
+
 void TObjekt::NamenVergeben()
 {
-    if (IstKlasse) {
-        Name = NamensPraefixZuId(KlassenId) + QString::number(Zaehler);
-        ++Zaehler;
+    Name = NameErzeugen();
+    if (IstKlasse)
         return;
-    }
-    Name = NamensPraefixZuId(KlassenId) + QString::number(Klasse->Zaehler);
-    ++Klasse->Zaehler;
     for (auto &teil : Teile)
         teil->NamenVergeben();
+}
+
+int TObjekt::Ebene() const
+{
+    int ebene = 1;
+    for (const TObjekt *o = Besitzer; o; o = o->Besitzer)
+        ++ebene;
+    return ebene;
+}
+
+int TObjekt::Hoehe() const
+{
+    int hoehe = 0;
+    for (const auto &teil : Teile)
+        hoehe = std::max(hoehe, teil->Hoehe());
+    return hoehe + 1;
 }
 
 void TObjekt::ErzeugungProtokollieren()

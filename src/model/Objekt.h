@@ -23,6 +23,11 @@ struct TUmgebungsrechteck {
 
 using TObjektListe = std::vector<std::unique_ptr<TObjekt>>;
 
+// The deepest nesting of elements a document file may have (DOKUMENT is
+// level 1, its figures level 2, ...). The reader refuses deeper files, and
+// grouping and `schlucken` refuse to build a drawing that would need them.
+inline constexpr int MaxDateiTiefe = 1000;
+
 // Root of everything a pupil can name: the document, every figure and every
 // vertex of a polyline. A class object is an ordinary instance of a class's
 // own type that owns the class's descriptor lists and its name counter.
@@ -72,12 +77,25 @@ public:
     virtual void GeometrieBerechnen() {}
 
     // --- non-virtual operations ---
+    // Gives the object (and its parts) generated names.
     void NamenVergeben();
+    // The next generated name of the object's class: its prefix and the
+    // class counter, which advances; names already used in the document are
+    // skipped, so a generated name is always new and can be typed.
+    QString NameErzeugen();
+    // True for a class counter that can give the next name (0 ... 2^31-2).
+    static bool ZaehlerBrauchbar(std::int64_t zaehler);
     void ErzeugungProtokollieren();
     TObjekt *FindeObjekt(const QString &name);
     const TMethode *FindeMethode(const QString &name) const;
     QString KlassenName() const;
     bool EnthaeltKlasse(int klassenId) const;
+    // The object's level in the document file: 1 for an object without an
+    // owner (the document), its owner's level + 1 otherwise.
+    int Ebene() const;
+    // The levels the object's element and everything inside it take in the
+    // file: 1 for an object without parts.
+    int Hoehe() const;
     int TeilIndex(const TObjekt *teil) const;
 
     void TeilInDenVordergrund(TObjekt *teil);

@@ -23,8 +23,7 @@ void UnbenannteBenennen(TObjekt &objekt)
         if (objekt.KlassenId == KlasseDokument) {
             objekt.Name = QStringLiteral("dokument1");
         } else if (objekt.Klasse) {
-            objekt.Name = NamensPraefixZuId(objekt.KlassenId) + QString::number(objekt.Klasse->Zaehler);
-            ++objekt.Klasse->Zaehler;
+            objekt.Name = objekt.NameErzeugen();
         }
     }
     for (auto &teil : objekt.Teile)

@@ -12,8 +12,10 @@ class TKlassenObjekte;
 QByteArray DokumentAlsBytes(const TDokument &dokument, const TKlassenObjekte &klassen);
 
 // Writes the file through a temporary file in the same folder that replaces
-// the old file only when everything was written. On failure the old file is
-// untouched, meldung is "Fehler beim Öffnend er Datei." and false returned.
+// the old file only when everything was written, or in place where the
+// folder forbids that or the file has further hard links or another owner
+// (DateiSicherSchreiben). On failure the old content is readable as before,
+// meldung is "Fehler beim Öffnend er Datei." and false returned.
 bool DokumentSpeichern(const QString &pfad, const TDokument &dokument, const TKlassenObjekte &klassen,
                        QString &meldung);
 

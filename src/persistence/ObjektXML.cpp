@@ -186,8 +186,13 @@ TZaehlerstaende ZaehlerLesen(const TKlassenObjekte &klassen, const TXMLKnoten &k
     for (const TObjekt *klasse : klassen.Klassen()) {
         if (klasse->KlassenId == KlasseDokument || klasse->KlassenId >= staende.size())
             continue;
-        if (const TXMLAttribut *a = knoten.AttributSuchen(ZaehlerName(klasse->KlassenName())))
-            staende[klasse->KlassenId] = a->AlsGanzzahl();
+        if (const TXMLAttribut *a = knoten.AttributSuchen(ZaehlerName(klasse->KlassenName()))) {
+            // A counter that could not give a new, typeable name (negative,
+            // or at the end of the integers) starts again at 0; the name
+            // generator skips the names in use.
+            const std::int32_t stand = a->AlsGanzzahl();
+            staende[klasse->KlassenId] = TObjekt::ZaehlerBrauchbar(stand) ? stand : 0;
+        }
     }
     return staende;
 }

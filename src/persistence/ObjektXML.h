@@ -86,7 +86,9 @@ TDokumentDaten DokumentDatenLesen(const TDokument &dokument, const TXMLKnoten &k
 void DokumentDatenAnwenden(TDokumentDaten &daten, TDokument &dokument);
 
 // The class counters of a KLASSENVERZEICHNIS element, indexed by class id;
-// nothing for counters the element does not hold. Throws EKonvertierungsFehler.
+// nothing for counters the element does not hold. A counter that cannot
+// give a further name (negative, or 2147483647) is read as 0. Throws
+// EKonvertierungsFehler.
 using TZaehlerstaende = std::array<std::optional<std::int32_t>, 9>;
 TZaehlerstaende ZaehlerLesen(const TKlassenObjekte &klassen, const TXMLKnoten &knoten);
 

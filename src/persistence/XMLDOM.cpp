@@ -1,9 +1,9 @@
 #include "persistence/XMLDOM.h"
 
 #include "model/Codec1252.h"
+#include "persistence/Dateischreiben.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -428,10 +428,7 @@ QByteArray TXMLDOM::AlsBytes() const
 bool TXMLDOM::SpeichernInDatei(const QString &pfad, QString &fehler) const
 {
     fehler.clear();
-    const QByteArray bytes = AlsBytes();
-    QSaveFile datei(pfad);
-    if (pfad.isEmpty() || !datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
-        datei.cancelWriting();
+    if (!DateiSicherSchreiben(pfad, AlsBytes())) {
         fehler = QStringLiteral("Fehler beim Öffnend er Datei.");
         return false;
     }

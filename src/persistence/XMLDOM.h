@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Objekt.h"
 #include "persistence/XMLKnoten.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ class TXMLDOM
 {
 public:
     // Deeper nesting is refused with "Die Datei ist zu tief verschachtelt.".
-    static constexpr int MaxTiefe = 1000;
+    static constexpr int MaxTiefe = MaxDateiTiefe;
 
     TXMLDOM();
     ~TXMLDOM();
@@ -39,10 +40,11 @@ public:
     // The exact bytes of the file: declaration line, then the tree.
     QByteArray AlsBytes() const;
 
-    // Writes the file through a temporary file in the same folder that
-    // replaces the old file only when everything was written, so a failed
-    // save never destroys the previous file. fehler is empty on success,
-    // else "Fehler beim Öffnend er Datei.".
+    // Writes the file through DateiSicherSchreiben (a temporary file
+    // renamed over the old one, or in place where the folder forbids that
+    // or the file is shared through hard links), so a failed save never
+    // destroys the previous file. fehler is empty on success, else
+    // "Fehler beim Öffnend er Datei.".
     bool SpeichernInDatei(const QString &pfad, QString &fehler) const;
 
     // Replaces the tree by the file's content. No exception leaves these:

@@ -158,10 +158,16 @@ bool GruppierenMoeglich(const TArbeitsbereich &ab, const TZeichenObjekt *aktuell
     return aktuelles && ab.Auswahl.size() > 1 && ab.IstAusgewaehlt(aktuelles);
 }
 
-TGruppe *Gruppieren(TArbeitsbereich &ab, const TZeichenObjekt *aktuelles)
+TGruppe *Gruppieren(TArbeitsbereich &ab, const TZeichenObjekt *aktuelles, QString *meldung)
 {
     if (!GruppierenMoeglich(ab, aktuelles))
         return nullptr;
+    const QString verweigert = TGruppe::GruppierenPruefen(ab.Auswahl);
+    if (!verweigert.isEmpty()) {
+        if (meldung)
+            *meldung = verweigert;
+        return nullptr;
+    }
     for (TZeichenObjekt *f : ab.Auswahl)
         f->GriffeFreigeben();
     auto gruppe = std::make_unique<TGruppe>(&ab.Dokument(), &ab.Analysator(), ab.Klassen().GRUPPE);

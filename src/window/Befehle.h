@@ -3,6 +3,7 @@
 // each works on the workspace's selection (or on a handle) through the
 // figures' own operations, which record the method calls. The caller then
 // rebuilds handles, repaints and refreshes the analyser.
+#include <QString>
 #include <vector>
 
 class TArbeitsbereich;
@@ -44,8 +45,10 @@ void Kippen(const std::vector<TZeichenObjekt *> &auswahl, int richtung);
 // than one figure is selected.
 bool GruppierenMoeglich(const TArbeitsbereich &ab, const TZeichenObjekt *aktuelles);
 // Makes a named group of the selected figures (its creation is recorded)
-// and selects it. Returns the group, or nullptr when not possible.
-TGruppe *Gruppieren(TArbeitsbereich &ab, const TZeichenObjekt *aktuelles);
+// and selects it. Returns the group, or nullptr when not possible; when the
+// group would nest deeper than a file may, nothing changes and `meldung`
+// (when given) receives the message.
+TGruppe *Gruppieren(TArbeitsbereich &ab, const TZeichenObjekt *aktuelles, QString *meldung = nullptr);
 // Ungrouping is possible for one selected group that is not locked
 // against the mouse (unless in teacher mode).
 bool AufloesenMoeglich(const TArbeitsbereich &ab, const TZeichenObjekt *aktuelles);

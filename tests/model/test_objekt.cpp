@@ -23,6 +23,19 @@ TEST(Namen, ZaehlerWerdenNieWiederverwendetUndLeerenGibtFrei)
     EXPECT_EQ(u.log().mid(7), namen("re1.freigeben() haus.freigeben() el0.freigeben() tf0.freigeben() re0.freigeben()"));
 }
 
+// A name given in the analyser is skipped by the generator: before, the
+// next rectangle was a second "re2" that typed calls could not reach.
+TEST(Namen, UmbenanntesObjektUndDerNaechsteErzeugteName)
+{
+    Umgebung u;
+    u.neu("RECHTECK");
+    u.neu("RECHTECK")->Name = QStringLiteral("RE2");
+    TObjekt *neu = u.neu("RECHTECK");
+    EXPECT_EQ(neu->Name, QStringLiteral("re3"));
+    EXPECT_EQ(u.dokument.FindeObjekt(QStringLiteral("re3")), neu);
+    EXPECT_EQ(u.klassen.RECHTECK->Zaehler, 4);
+}
+
 TEST(FindeObjekt, TiefensucheOhneGrossKlein)
 {
     Umgebung u;

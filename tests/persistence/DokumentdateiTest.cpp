@@ -4,11 +4,13 @@
 
 #include "figures/UZeichenObjekte.h"
 #include "language/Analysator.h"
+#include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "model/Werte.h"
 #include "persistence/XMLDOM.h"
 #include "teacher/Passwort.h"
+#include "window/Befehle.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -456,6 +458,33 @@ TEST(Dokumentdatei, ObjekteOhneNamenBekommenNachDenZaehlernEinen)
     EXPECT_EQ(u.dokument.FindeObjekt(QStringLiteral("RE6")), u.dokument.Teile[1].get());
 }
 
+// Counters that could not give a new, typeable name are read as 0, and the
+// name generator skips the names in use: before, 0 gave a second "re0",
+// -3 gave "re-3" and 2147483647 overflowed.
+TEST(Dokumentdatei, UnbrauchbareZaehlerGebenNeueTippbareNamen)
+{
+    for (const char *zaehler : {"0", "-3", "2147483647"}) {
+        SCOPED_TRACE(zaehler);
+        Umgebung u;
+        ASSERT_TRUE(u.lade(Kopf + DokumentAnfang +
+                           "<RECHTECK Name = \"re0\" >\r\n</RECHTECK>\r\n<RECHTECK Name = \"re2\" >\r\n</RECHTECK>\r\n"
+                           "<RECHTECK >\r\n</RECHTECK>\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"" +
+                           zaehler + "\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n"));
+        // The unnamed one got the first free name, the next ones follow.
+        EXPECT_EQ(u.namen(), (QStringList{"re0", "re2", "re1"}));
+        QStringList neue;
+        for (int i = 0; i < 2; ++i) {
+            auto o = u.klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
+            o->NamenVergeben();
+            neue << o->Name;
+            u.dokument.TeilAnhaengen(std::move(o));
+        }
+        EXPECT_EQ(neue, (QStringList{"re3", "re4"}));
+        EXPECT_EQ(u.klassen.RECHTECK->Zaehler, 5);
+        EXPECT_EQ(u.dokument.FindeObjekt(QStringLiteral("re3")), u.dokument.Teile[3].get());
+    }
+}
+
 // Unknown elements, sub-objects in the wrong place, incomplete polylines and
 // groups, and unknown attribute words are passed over.
 TEST(Dokumentdatei, UnbekanntesUndUnpassendesWirdUebersprungen)
@@ -593,4 +622,55 @@ TEST(Dokumentdatei, JedesAbgeschnitteneDokumentAllesOderNichts)
     }
     ASSERT_TRUE(u.lade(echt));
     EXPECT_EQ(u.dokument.Teile.size(), 7u);
+}
+
+// Grouping and `schlucken` build nothing the reader would refuse: at the
+// limit the drawing saves and opens again, one level more is refused with
+// a message and changes nothing (before, such a drawing saved and then
+// could not be opened).
+TEST(Dokumentdatei, GruppierenUndSchluckenBleibenLesbar)
+{
+    TArbeitsbereich ab;
+    const auto neu = [&](const char *klasse, TObjekt *besitzer) {
+        auto o = ab.Klassen().ObjektErzeugen(QString::fromLatin1(klasse));
+        o->NamenVergeben();
+        return static_cast<TZeichenObjekt *>(besitzer->TeilAnhaengen(std::move(o)));
+    };
+    // 997 groups inside each other around a rectangle: file levels 2 to 999.
+    TZeichenObjekt *tief = neu("GRUPPE", &ab.Dokument());
+    TObjekt *g = tief;
+    for (int i = 1; i < 997; ++i)
+        g = neu("GRUPPE", g);
+    neu("RECHTECK", g);
+    TZeichenObjekt *re = neu("RECHTECK", &ab.Dokument());
+    TZeichenObjekt *huelle = neu("GRUPPE", &ab.Dokument());
+    neu("ELLIPSE", huelle);
+    ab.Dokument().AlleGeometrienBerechnen();
+
+    const auto oeffnetWieder = [&] {
+        TArbeitsbereich wieder;
+        QString meldung;
+        const QByteArray bytes = DokumentAlsBytes(ab.Dokument(), ab.Klassen());
+        return DokumentAusBytes(bytes, wieder.Dokument(), wieder.Klassen(), meldung) &&
+               DokumentAlsBytes(wieder.Dokument(), wieder.Klassen()) == bytes;
+    };
+    // One more group around it reaches level 1000: allowed.
+    ab.Auswahl = {tief, re};
+    QString meldung;
+    TGruppe *aussen = befehle::Gruppieren(ab, re, &meldung);
+    ASSERT_NE(aussen, nullptr) << meldung.toStdString();
+    EXPECT_TRUE(oeffnetWieder());
+
+    const QByteArray vorher = DokumentAlsBytes(ab.Dokument(), ab.Klassen());
+    const QString zuTief =
+        QStringLiteral("Die Gruppe wäre zu tief verschachtelt, um sie speichern und wieder öffnen zu können.");
+    ab.Auswahl = {aussen, huelle};
+    EXPECT_EQ(befehle::Gruppieren(ab, huelle, &meldung), nullptr);
+    EXPECT_EQ(meldung, zuTief);
+    const QString aufruf = huelle->Name + QStringLiteral(".schlucken(") + aussen->Name + QStringLiteral(")");
+    const TAufrufErgebnis e = ab.AufrufAusfuehren(aufruf, int(aufruf.size()), nullptr);
+    EXPECT_TRUE(e.Ausgefuehrt);
+    EXPECT_EQ(e.Meldung, zuTief);
+    EXPECT_EQ(DokumentAlsBytes(ab.Dokument(), ab.Klassen()), vorher);
+    EXPECT_EQ(ab.Dokument().Teile.size(), 2u);
 }

@@ -6,12 +6,15 @@
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
+#include "persistence/Wiederherstellung.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/FensterTest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -61,6 +64,17 @@ struct Datei {
         return n;
     }
 };
+
+QByteArray lesen(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList kopien()
+{
+    return QDir(TWiederherstellung::StandardOrdner()).entryList({QStringLiteral("*.fgo")}, QDir::Files);
+}
 
 } // namespace
 
@@ -237,4 +251,139 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     ASSERT_FALSE(bild.isNull());
     EXPECT_TRUE(bild.hasAlphaChannel());
     EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0) << "transparent margin";
+}
+
+// The recovery copy follows the unsaved drawing and goes when it is saved
+// or discarded.
+TEST(DateiBefehle, WiederherstellungskopieFolgtDerZeichnung)
+{
+    Datei d;
+    TWiederherstellung &w = *d.db.Wiederherstellung;
+    const QString kopie = w.KopiePfad();
+    const auto kopieIst = [&](const QByteArray &bytes) {
+        return QTest::qWaitFor(
+            [&] {
+                w.Warten();
+                return lesen(kopie) == bytes;
+            },
+            10000);
+    };
+    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    EXPECT_TRUE(kopieIst(d.datei()));
+    d.zeichnen(d.fenster.SBEllipse, {200, 80}, {300, 180});
+    EXPECT_TRUE(kopieIst(d.datei()));
+    d.speicherPfad = d.ordner.filePath(QStringLiteral("z.fgo"));
+    QTest::keyClick(&d.fenster, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(QFile::exists(kopie));
+
+    d.zeichnen(d.fenster.SBRechteck, {80, 250}, {140, 330});
+    EXPECT_TRUE(kopieIst(d.datei()));
+    d.antwort = QMessageBox::No; // closing discards the changes
+    d.fenster.close();
+    EXPECT_FALSE(QFile::exists(kopie));
+}
+
+// At start, a copy left by a Figuro that crashed: "Ja" brings the drawing
+// back under its own name (still protected, still unsaved), "Nein" drops
+// it, an unreadable copy is reported and kept.
+TEST(DateiBefehle, StartfrageNachAbsturz)
+{
+    TArbeitsbereich quelle;
+    QString meldung;
+    ASSERT_TRUE(DokumentOeffnen(QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/haus.fgo"), quelle.Dokument(),
+                                quelle.Klassen(), meldung));
+    quelle.Dokument().Passwort = QStringLiteral("9d04c7be2a61");
+    const QByteArray zeichnung = DokumentAlsBytes(quelle.Dokument(), quelle.Klassen());
+    const struct {
+        const char *fall;
+        QMessageBox::StandardButton antwort;
+        QByteArray bytes;
+    } faelle[] = {
+        {"Ja", QMessageBox::Yes, zeichnung},
+        {"Nein", QMessageBox::No, zeichnung},
+        {"unlesbar", QMessageBox::Yes, zeichnung.left(200)},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.fall);
+        Datei d; // started with nothing to offer
+        const bool lesbar = f.bytes == zeichnung, ja = lesbar && f.antwort == QMessageBox::Yes;
+        const QString ziel = d.ordner.filePath(QStringLiteral("haus.fgo"));
+        QString kopie;
+        {
+            TWiederherstellung abgestuerzt(TWiederherstellung::StandardOrdner());
+            abgestuerzt.Schreiben(f.bytes, ziel);
+            kopie = abgestuerzt.KopiePfad();
+        } // its lock goes, its copy stays: as after a crash
+        QStringList fragen;
+        d.db.WiederherstellenFrage = [&](const QString &text) {
+            fragen << text;
+            return f.antwort;
+        };
+        d.ab.Lehrermodus = true;
+        EXPECT_EQ(d.db.WiederherstellungAnbieten(), ja);
+        ASSERT_EQ(fragen.size(), lesbar ? 1 : 0);
+        if (lesbar) {
+            EXPECT_TRUE(fragen[0].startsWith(
+                QStringLiteral("Figuro wurde nicht ordnungsgemäß beendet. Soll die nicht gespeicherte Zeichnung "
+                               "wiederhergestellt werden?\n\nDatei: ") +
+                ziel + QStringLiteral("\nStand: ")))
+                << fragen[0].toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(kopie));
+        if (!lesbar) {
+            ASSERT_EQ(d.meldungen.size(), 1);
+            EXPECT_TRUE(d.meldungen[0].startsWith(
+                QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht gelesen werden (")));
+            EXPECT_TRUE(d.meldungen[0].endsWith(QStringLiteral(") und wurde aufbewahrt unter:\n") + kopie +
+                                                QStringLiteral(".unlesbar")));
+            EXPECT_EQ(lesen(kopie + QStringLiteral(".unlesbar")), f.bytes);
+        }
+        if (!ja) {
+            EXPECT_TRUE(d.ab.Dokument().Teile.empty());
+            EXPECT_TRUE(kopien().isEmpty()) << kopien().join(u' ').toStdString();
+            continue;
+        }
+        EXPECT_EQ(d.datei(), zeichnung);
+        EXPECT_EQ(d.ab.Dateiname, ziel);
+        EXPECT_TRUE(d.ab.Geaendert);
+        EXPECT_FALSE(d.ab.Lehrermodus) << "the password protects the copy too";
+        EXPECT_EQ(d.fenster.windowTitle(), QStringLiteral("Figuro 1.4: haus.fgo"));
+        EXPECT_EQ(lesen(d.db.Wiederherstellung->KopiePfad()), zeichnung);
+        QTest::keyClick(&d.fenster, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(lesen(ziel), zeichnung);
+        EXPECT_FALSE(d.ab.Geaendert);
+        EXPECT_TRUE(kopien().isEmpty()) << kopien().join(u' ').toStdString();
+    }
+}
+
+// The start question itself: caption, text, "Ja" as the default button; the
+// environment variable answers it for scripted runs.
+TEST(DateiBefehle, StartfrageMitJaAlsVorgabe)
+{
+    Datei d;
+    const QByteArray vorher = qgetenv("FIGURO_WIEDERHERSTELLEN");
+    qunsetenv("FIGURO_WIEDERHERSTELLEN");
+    QString titel, text;
+    bool jaVorgabe = false;
+    QTimer suche;
+    QObject::connect(&suche, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        suche.stop();
+        titel = box->windowTitle();
+        text = box->text();
+        jaVorgabe = box->defaultButton() == box->button(QMessageBox::Yes);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    suche.start(10);
+    EXPECT_EQ(d.db.WiederherstellenFrage(QStringLiteral("Frage?")), QMessageBox::Yes);
+    EXPECT_EQ(titel, QStringLiteral("Warnung:"));
+    EXPECT_EQ(text, QStringLiteral("Frage?"));
+    EXPECT_TRUE(jaVorgabe);
+    for (const auto &[wert, antwort] : {std::pair{"JA", QMessageBox::Yes}, std::pair{"nein", QMessageBox::No}}) {
+        qputenv("FIGURO_WIEDERHERSTELLEN", wert);
+        EXPECT_EQ(d.db.WiederherstellenFrage(QStringLiteral("Frage?")), antwort) << wert;
+    }
+    qputenv("FIGURO_WIEDERHERSTELLEN", vorher);
 }

@@ -72,8 +72,42 @@ TEST_F(Zwischenablage, ZweimalEinfuegenVersetztUmEinUndZweiMillimeterUndProtokol
     // stop pasting.
     waehlen({re0});
     QTest::keyClick(seite, Qt::Key_Delete);
+    // Copy needs a selection: after Delete its item is off, and copying
+    // nothing keeps the clipboard (before, Strg+C emptied it).
+    EXPECT_FALSE(akt().AKopieren->isEnabled());
+    QTest::keyClick(seite, Qt::Key_C, Qt::ControlModifier);
+    akt().AKopierenExecute();
+    ASSERT_EQ(ab().Zwischenablage.size(), 1u);
     QTest::keyClick(seite, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(dokumentNamen(), (QStringList{"re1", "re2", "re3"}));
+}
+
+// Strg+C during a drag or while a new figure is dragged open cancels the
+// gesture first, as cut and paste do: no outline stays on the sheet.
+TEST_F(Zwischenablage, StrgCBrichtEinenLaufendenZugAb)
+{
+    TRechteck *re0 = kasten(2, 20); // in view: previews draw onto the cached image
+    for (const bool werkzeug : {false, true}) {
+        SCOPED_TRACE(werkzeug ? "neue Figur" : "Figur ziehen");
+        waehlen({re0});
+        f->Neuzeichnen();
+        const QImage vorher = f->Zeichenbereich->Puffer().copy();
+        if (werkzeug)
+            QTest::mouseClick(f->SBEllipse, Qt::LeftButton);
+        const QPoint start = werkzeug ? px(8, 18) : px(3, 20.5);
+        mausZiehenBis(seite, start, start + QPoint(60, 40));
+        ASSERT_EQ(zustand(), werkzeug ? TMauszustand::FigurAufziehen : TMauszustand::ObjekteZiehen);
+        ASSERT_NE(f->Zeichenbereich->Puffer(), vorher);
+        QTest::keyClick(seite, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(f->Zeichenbereich->Puffer(), vorher);
+        EXPECT_FALSE(f->Steuerung->GesteLaeuft());
+        ASSERT_EQ(ab().Zwischenablage.size(), 1u);
+        EXPECT_EQ(ab().Zwischenablage.front()->KlassenId, KlasseRechteck);
+        QTest::mouseRelease(seite, Qt::LeftButton, {}, start + QPoint(60, 40));
+        EXPECT_EQ(dokumentNamen(), QStringList{QStringLiteral("re0")});
+        EXPECT_DOUBLE_EQ(re0->Umgebungsrechteck.Links, 2.0);
+        EXPECT_DOUBLE_EQ(re0->Umgebungsrechteck.Unten, 20.0);
+    }
 }
 
 TEST_F(Zwischenablage, ZweiAusschneidenUndEinfuegenWaehltBeide)

@@ -4,6 +4,7 @@
 #include "model/Dokument.h"
 #include "model/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
+#include "persistence/Wiederherstellung.h"
 #include "persistence/ui/ExportDialog.h"
 #include "window/ui/FMain.h"
 #include "window/Zeichenflaeche.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -110,12 +112,66 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
         return TExportDialog::Fragen(f_, pfad, optionen);
     };
     DruckDialog = [this] { return f_->DruckenMitDialog(); };
+    WiederherstellenFrage = [this](const QString &text) {
+        const QByteArray antwort = qgetenv("FIGURO_WIEDERHERSTELLEN").trimmed().toLower();
+        if (antwort == "ja")
+            return QMessageBox::Yes;
+        if (antwort == "nein")
+            return QMessageBox::No;
+        return QMessageBox::warning(f_, QStringLiteral("Warnung:"), text, QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::Yes);
+    };
 
-    // Closing the window asks about unsaved changes; the first showing opens
-    // a document named on the command line.
-    f_->SchliessenErlaubt = [this] { return Sicherheitsabfrage(TextOeffnen()); };
-    f_->BeimErstenZeigen = [this] { KommandozeileAuswerten(QCoreApplication::arguments()); };
+    // The recovery copy follows every change of the content, at most a
+    // second later, so that a burst of steps writes it once.
+    Wiederherstellung = std::make_unique<TWiederherstellung>();
+    KopieTimer = new QTimer(this);
+    KopieTimer->setObjectName(QStringLiteral("KopieTimer"));
+    KopieTimer->setSingleShot(true);
+    KopieTimer->setInterval(1000);
+    connect(KopieTimer, &QTimer::timeout, this, &TDateiBefehle::KopieAktualisieren);
+    f_->Arbeitsbereich->InhaltGeaendert = [this] {
+        if (!KopieTimer->isActive())
+            KopieTimer->start();
+    };
+    // Until every step reports itself through InhaltGeaendert, a watch
+    // stands in for it: while the drawing has unsaved changes and no gesture
+    // runs, it reports a possible change once a second (the copy is written
+    // again only when its bytes differ).
+    auto *wache = new QTimer(this);
+    wache->setObjectName(QStringLiteral("KopieWache"));
+    connect(wache, &QTimer::timeout, this, [this] {
+        TArbeitsbereich *ab = f_->Arbeitsbereich.get();
+        if (ab && ab->Geaendert && !f_->Steuerung->GesteLaeuft() && ab->InhaltGeaendert)
+            ab->InhaltGeaendert();
+    });
+    wache->start(1000);
+
+    // Closing the window asks about unsaved changes; when it closes, Figuro
+    // ends normally and its copy goes. Right after the first showing, a copy
+    // left by a Figuro that crashed is offered, else a document named on
+    // the command line opened.
+    f_->SchliessenErlaubt = [this] {
+        if (!Sicherheitsabfrage(TextOeffnen()))
+            return false;
+        // Whatever is left unsaved now was discarded: no copy comes back
+        // before the program is gone.
+        beendet_ = true;
+        KopieTimer->stop();
+        Wiederherstellung->Loeschen();
+        return true;
+    };
+    f_->BeimErstenZeigen = [this] {
+        // Once the window is on the screen, so that the question has its
+        // window behind it.
+        QTimer::singleShot(0, this, [this] {
+            if (!WiederherstellungAnbieten())
+                KommandozeileAuswerten(QCoreApplication::arguments());
+        });
+    };
 }
+
+TDateiBefehle::~TDateiBefehle() = default;
 
 QAction *TDateiBefehle::aktion(QAction *&ziel, const char *name, const QString &text, const QKeySequence &taste)
 {
@@ -148,6 +204,7 @@ void TDateiBefehle::nachLaden()
 {
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
     ab.Geaendert = false;
+    KopieAktualisieren(); // the changes before were saved or discarded
     f_->TitelAktualisieren();
     f_->AnalysatorFokusSetzen(&ab.Dokument());
     f_->Neuzeichnen();
@@ -239,6 +296,7 @@ bool TDateiBefehle::DokumentSpeichern(bool neuerName)
         f_->TitelAktualisieren();
     }
     ab.Geaendert = false;
+    KopieAktualisieren();
     return true;
 }
 
@@ -275,4 +333,51 @@ void TDateiBefehle::KommandozeileAuswerten(const QStringList &argumente)
     if (pfad.isEmpty() || !pfad.right(4).toLower().endsWith(QStringLiteral(".fgo")) || pfad.size() < 4)
         return;
     DokumentOeffnen(pfad);
+}
+
+void TDateiBefehle::KopieAktualisieren()
+{
+    KopieTimer->stop();
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    if (ab.Geaendert && !beendet_)
+        Wiederherstellung->Sichern(ab.Dokument(), ab.Klassen(), ab.Dateiname);
+    else
+        Wiederherstellung->Loeschen();
+}
+
+bool TDateiBefehle::WiederherstellungAnbieten()
+{
+    const std::optional<TVerwaisteKopie> kopie = Wiederherstellung->VerwaisteSuchen();
+    if (!kopie)
+        return false;
+    QString meldung;
+    if (!TWiederherstellung::KopiePruefen(kopie->Pfad, meldung)) {
+        // Never deleted unread: it stays on disk, out of the way.
+        const QString aufbewahrt = Wiederherstellung->VerwaisteBeiseitelegen();
+        Melden(QStringLiteral("Fehler:"),
+               QStringLiteral("Die Wiederherstellungskopie kann nicht gelesen werden (") + meldung +
+                   QStringLiteral(") und wurde aufbewahrt unter:\n") + QDir::toNativeSeparators(aufbewahrt));
+        return false;
+    }
+    // The splash must not cover the question.
+    f_->TimerSplashTimer();
+    if (WiederherstellenFrage(TWiederherstellung::Frage(*kopie)) != QMessageBox::Yes) {
+        Wiederherstellung->VerwaisteLoeschen();
+        return false;
+    }
+    if (!DokumentOeffnen(kopie->Pfad)) {
+        Wiederherstellung->VerwaisteBeiseitelegen();
+        return false;
+    }
+    // The drawing belongs to its own file again, with its changes unsaved,
+    // so Strg+S writes that file.
+    TArbeitsbereich &ab = *f_->Arbeitsbereich;
+    ab.Dateiname = kopie->Dateiname;
+    ab.Geaendert = true;
+    f_->TitelAktualisieren();
+    // This Figuro's own copy takes over before the old one goes.
+    Wiederherstellung->Sichern(ab.Dokument(), ab.Klassen(), ab.Dateiname);
+    Wiederherstellung->Warten();
+    Wiederherstellung->VerwaisteLoeschen();
+    return true;
 }

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QAction;
+class QTimer;
 class TFMain;
+class TWiederherstellung;
 
 // The file commands of the main window's menu "Datei": new, open, save,
 // save as, print, export and quit, the question about unsaved changes, the
@@ -21,6 +24,7 @@ class TDateiBefehle : public QObject
     Q_OBJECT
 public:
     explicit TDateiBefehle(TFMain *fenster);
+    ~TDateiBefehle() override;
 
     QAction *ANeu = nullptr, *AOeffnen = nullptr, *ASpeichern = nullptr, *ASpeichernUnter = nullptr,
             *APrint = nullptr, *AExportieren = nullptr, *ABeenden = nullptr;
@@ -45,6 +49,25 @@ public:
     std::function<bool(QString &pfad, TExportOptionen &optionen)> ExportDialog;
     // The print dialog and printing: false when cancelled or failed.
     std::function<bool()> DruckDialog;
+    // The start question about a recovery copy (caption "Warnung:", "Ja" is
+    // the default): Yes or No. When the environment variable
+    // FIGURO_WIEDERHERSTELLEN is "ja" or "nein", that is the answer and no
+    // dialog is shown (for scripted runs of the program).
+    std::function<QMessageBox::StandardButton(const QString &text)> WiederherstellenFrage;
+
+    // --- the recovery copy ---
+    // The copy of this Figuro's unsaved drawing (created with the commands).
+    std::unique_ptr<TWiederherstellung> Wiederherstellung;
+    // Started by InhaltGeaendert; when it runs out (at most a second after
+    // the change), the copy is written, or deleted when nothing is unsaved.
+    QTimer *KopieTimer = nullptr;
+    // Writes or deletes the copy now, as the document's state asks.
+    void KopieAktualisieren();
+    // At start: a copy left by a Figuro that is gone leads to the start
+    // question; "Ja" opens it under its document's file name, marked
+    // modified. True when a drawing was restored. A copy that cannot be read
+    // is reported and kept aside.
+    bool WiederherstellungAnbieten();
 
     // --- commands ---
     // The unsaved-changes guard: true when the command may go on.
@@ -67,4 +90,5 @@ private:
     void nachLaden();
 
     TFMain *f_;
+    bool beendet_ = false; // the window closed: Figuro ends normally
 };

@@ -246,6 +246,12 @@ void TAktionen::nachAenderung()
 
 void TAktionen::AKopierenExecute()
 {
+    // Like cut: nothing selected keeps the clipboard, and a running gesture
+    // is cancelled first (its outline would stay on the sheet).
+    if (f_->Arbeitsbereich->Auswahl.empty())
+        return;
+    if (f_->Steuerung->GesteLaeuft())
+        f_->GesteAbbrechen();
     f_->Arbeitsbereich->Kopieren();
     f_->MausNeuBewerten();
     nachAenderung();
@@ -277,9 +283,15 @@ void TAktionen::AGruppierenExecute()
 {
     TArbeitsbereich &ab = *f_->Arbeitsbereich;
     f_->AlleGriffeEntfernen();
-    TGruppe *g = befehle::Gruppieren(ab, f_->Steuerung->AktuellesObjekt);
-    if (!g)
+    QString meldung;
+    TGruppe *g = befehle::Gruppieren(ab, f_->Steuerung->AktuellesObjekt, &meldung);
+    if (!g) {
+        if (!meldung.isEmpty()) {
+            f_->GriffeNeuErzeugen();
+            f_->HinweisSetzen(meldung);
+        }
         return;
+    }
     f_->AnalysatorFokusSetzen(g);
     f_->GriffeNeuErzeugen();
     f_->Neuzeichnen();

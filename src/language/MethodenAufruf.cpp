@@ -124,6 +124,24 @@ void TMethodenAufruf::AnzeigeTextAnhaengen(QString &ziel) const
     ziel += QLatin1String(" )");
 }
 
+QString TMethodenAufruf::EingabeText() const
+{
+    if (MethodenId == MErzeugung || MethodenId == MFreigeben)
+        return AnzeigeText();
+    QString text = ObjektName + QLatin1Char('.') + MethodenName(MethodenId) + QStringLiteral("( ");
+    for (std::size_t i = 0; i < Parameter.size(); ++i) {
+        if (i > 0)
+            text += QStringLiteral(", ");
+        const TData &wert = Parameter[i];
+        text += wert.Art() == ArtText ? QLatin1Char('"') + wert.Text() + QLatin1Char('"') : wert.AnzeigeText();
+    }
+    // The scanner wants ")" directly after the closing quote of a text.
+    if (!Parameter.empty() && Parameter.back().Art() == ArtText)
+        return text + QLatin1Char(')');
+    text += QStringLiteral(" )");
+    return text;
+}
+
 int TMethodenAufruf::AnzahlMitUnteraufrufen() const
 {
     int n = 1;

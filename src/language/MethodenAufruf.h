@@ -51,6 +51,11 @@ public:
     QString AnzeigeText() const;
     // Appends AnzeigeText to `ziel` (the console runner writes long logs).
     void AnzeigeTextAnhaengen(QString &ziel) const;
+    // The same text as a call to type again: texts are written in full
+    // instead of being shortened after 35 characters, and a text at the end
+    // is followed directly by ")", as the scanner requires
+    // (tf0.textSetzen( "Hallo")).
+    QString EingabeText() const;
 
     // Draws AnzeigeText syntax-coloured from its first character at (x, y),
     // clipped at the rectangle's right edge, without error or selection

@@ -103,6 +103,9 @@ void TScanner::Analysieren(const QString &text, int einfuegemarke, TDokument *do
     Methode = nullptr;
     FehlerAnfang = -1;
     FehlerEnde = -1;
+    Unbekannt = UnbekanntNichts;
+    UnbekanntesWort.clear();
+    UnbekanntAnfang = 0;
     Dokument = dokument;
     text_ = text;
     laenge_ = int(text.size());
@@ -140,8 +143,12 @@ void TScanner::Analysieren(const QString &text, int einfuegemarke, TDokument *do
             wortMerken(ZustandObjekt, objektLauf, anfang, einfuegemarke);
         ObjektName = objektLauf;
         Objekt = dokument ? dokument->FindeObjekt(objektLauf) : nullptr;
-        if (!Objekt)
+        if (!Objekt) {
+            Unbekannt = UnbekanntObjekt;
+            UnbekanntesWort = objektLauf;
+            UnbekanntAnfang = anfang;
             fehler(objektLauf + QStringLiteral(" ist kein Bezeichner eines Objekts."), anfang, i_ - 1);
+        }
 
         // The dot, directly after the name.
         if (amEnde() || zeichen(i_) != QLatin1Char('.'))
@@ -164,10 +171,14 @@ void TScanner::Analysieren(const QString &text, int einfuegemarke, TDokument *do
         if (i_ - 1 >= einfuegemarke && Zustand == ZustandKeiner)
             wortMerken(ZustandMethode, methodenLauf, anfang, einfuegemarke);
         Methode = Objekt->FindeMethode(methodenLauf);
-        if (!Methode)
+        if (!Methode) {
+            Unbekannt = UnbekanntMethode;
+            UnbekanntesWort = methodenLauf;
+            UnbekanntAnfang = anfang;
             fehler(QStringLiteral("Objekte der Klasse ") + Objekt->KlassenName() +
                        QStringLiteral(" haben keine Methode ") + methodenLauf + QLatin1Char('.'),
                    anfang, i_ - 1);
+        }
 
         // Opening parenthesis.
         leerUeberspringen();
@@ -200,6 +211,8 @@ void TScanner::Analysieren(const QString &text, int einfuegemarke, TDokument *do
                 ParameterArt = art;
             }
             if (!wert) {
+                if (Unbekannt != UnbekanntNichts)
+                    UnbekanntAnfang = wortAnfang;
                 const int p = std::min(i_, laenge_ + 1);
                 fehler(Fehlermeldung, p - int(wort.size()), p);
             }
@@ -229,7 +242,14 @@ std::unique_ptr<TData> TScanner::konvertiereFehler(const QString &meldung)
     return nullptr;
 }
 
-// Reads "-", digits, "." digits, "e" "-" digits from the start of text (each
+std::unique_ptr<TData> TScanner::unbekannt(std::uint8_t art, const QString &wort, const QString &meldung)
+{
+    Unbekannt = art;
+    UnbekanntesWort = wort;
+    return konvertiereFehler(meldung);
+}
+
+// Reads "-", digits, "." digits, "e" "-"/"+" digits from the start of text (each
 // optional group only when its digits follow). Returns the number of
 // characters read; `status` 0 for a number, 1 when no number could be read,
 // 2 when the value is not finite.
@@ -259,8 +279,10 @@ static int zahlAmAnfang(const QString &text, double &wert, int &status)
         }
     }
     if (ziffern > 0 && p < n && (text[p] == QLatin1Char('e') || text[p] == QLatin1Char('E'))) {
+        // The exponent may carry either sign: the log writes 1.2346E+05.
         const bool minus = p + 1 < n && text[p + 1] == QLatin1Char('-');
-        const int start = p + (minus ? 2 : 1);
+        const bool plus = p + 1 < n && text[p + 1] == QLatin1Char('+');
+        const int start = p + (minus || plus ? 2 : 1);
         if (ziffer(start)) {
             gelesen += minus ? "e-" : "e";
             p = start;
@@ -293,7 +315,7 @@ std::unique_ptr<TData> TScanner::zahlKonvertieren(std::uint8_t art, const QStrin
         if (!rest.isEmpty()) {
             faktor = Werte::EinheitFaktor(rest);
             if (faktor == 0.0)
-                return konvertiereFehler(rest + QStringLiteral(" ist keine Längeneinheit."));
+                return unbekannt(UnbekanntEinheit, rest, rest + QStringLiteral(" ist keine Längeneinheit."));
         }
         wert *= faktor;
         if (!std::isfinite(wert))
@@ -312,6 +334,8 @@ std::unique_ptr<TData> TScanner::zahlKonvertieren(std::uint8_t art, const QStrin
 
 std::unique_ptr<TData> TScanner::KonvertiereParameter(std::uint8_t art, const QString &roh)
 {
+    Unbekannt = UnbekanntNichts;
+    UnbekanntesWort.clear();
     const QString text = ohneRandLeer(roh);
     switch (art) {
     case ArtFarbwert: {
@@ -324,7 +348,7 @@ std::unique_ptr<TData> TScanner::KonvertiereParameter(std::uint8_t art, const QS
                                      QStringLiteral(" zu setzen."));
         const int index = FarbIndexZuName(text);
         if (index < 0)
-            return konvertiereFehler(QStringLiteral("Es gibt keine Farbe ") + text + QLatin1Char('.'));
+            return unbekannt(UnbekanntFarbe, text, QStringLiteral("Es gibt keine Farbe ") + text + QLatin1Char('.'));
         const TBenannteFarbe &f = BenannteFarben[std::size_t(index)];
         return std::make_unique<TData>(TFarbe::Echt(FarbWert(f.Rot, f.Gruen, f.Blau)));
     }
@@ -338,7 +362,7 @@ std::unique_ptr<TData> TScanner::KonvertiereParameter(std::uint8_t art, const QS
             return konvertiereFehler(QStringLiteral("Es ist nicht möglich, das Attribut Linienart auf ") +
                                      text + QStringLiteral(" zu setzen."));
         if (code < 0)
-            return konvertiereFehler(text + QStringLiteral(" ist keine Linienart."));
+            return unbekannt(UnbekanntLinienart, text, text + QStringLiteral(" ist keine Linienart."));
         return std::make_unique<TData>(std::uint8_t(code), std::uint8_t(ArtLinienart));
     }
     case ArtWahrheitswert: {
@@ -369,8 +393,9 @@ std::unique_ptr<TData> TScanner::KonvertiereParameter(std::uint8_t art, const QS
     case ArtObjektverweis: {
         TObjekt *objekt = Dokument ? Dokument->FindeObjekt(text) : nullptr;
         if (!objekt)
-            return konvertiereFehler(QStringLiteral("Ein Objekt mit dem Bezeichner ") + text +
-                                     QStringLiteral(" gibt es nicht."));
+            return unbekannt(UnbekanntVerweis, text,
+                             QStringLiteral("Ein Objekt mit dem Bezeichner ") + text +
+                                 QStringLiteral(" gibt es nicht."));
         if (objekt == Dokument || objekt->Besitzer != Dokument)
             return konvertiereFehler(QStringLiteral("Das Objekt ") + text +
                                      QStringLiteral(" ist bereits in einer anderen Gruppe enthalten."));
@@ -379,7 +404,7 @@ std::unique_ptr<TData> TScanner::KonvertiereParameter(std::uint8_t art, const QS
     case ArtAbschnittArt: {
         const int code = Werte::WortIndex(Werte::AbschnittArten(), text);
         if (code < 0)
-            return konvertiereFehler(text + QStringLiteral(" ist keine LinienAbschnittart."));
+            return unbekannt(UnbekanntAbschnitt, text, text + QStringLiteral(" ist keine LinienAbschnittart."));
         return std::make_unique<TData>(std::uint8_t(code), std::uint8_t(ArtAbschnittArt));
     }
     case ArtAusrichtung: {
@@ -489,11 +514,15 @@ QString TScanner::Farbklassen(const QString &text)
                 while (p < n && IstZiffer(text[p]))
                     ++p;
             }
-            if (p + 1 < n && (text[p] == QLatin1Char('e') || text[p] == QLatin1Char('E')) &&
-                IstZiffer(text[p + 1])) {
-                ++p;
-                while (p < n && IstZiffer(text[p]))
-                    ++p;
+            if (p + 1 < n && (text[p] == QLatin1Char('e') || text[p] == QLatin1Char('E'))) {
+                // The exponent, with its sign, as the scanner reads it.
+                const bool vorzeichen = text[p + 1] == QLatin1Char('-') || text[p + 1] == QLatin1Char('+');
+                const int ziffer = p + (vorzeichen ? 2 : 1);
+                if (ziffer < n && IstZiffer(text[ziffer])) {
+                    p = ziffer;
+                    while (p < n && IstZiffer(text[p]))
+                        ++p;
+                }
             }
             for (int q = a; q < p; ++q)
                 klassen[q] = QLatin1Char(KlasseZahl);

@@ -44,6 +44,24 @@ public:
     QString Fehlermeldung;         // empty exactly when the text is a complete, valid call
     TDokument *Dokument = nullptr;
 
+    // When the error is a name that does not exist in its place: which kind
+    // of name, the name as typed (trimmed) and the first position of the
+    // word that holds it (the object or method name, or the argument).
+    // "Meintest du ...?" looks for a near name of that kind.
+    enum : std::uint8_t {
+        UnbekanntNichts = 0,
+        UnbekanntObjekt,      // the object before the dot
+        UnbekanntMethode,     // a method of Objekt
+        UnbekanntFarbe,
+        UnbekanntLinienart,
+        UnbekanntEinheit,     // the unit after a length
+        UnbekanntAbschnitt,   // a segment kind
+        UnbekanntVerweis,     // an object named as an argument
+    };
+    std::uint8_t Unbekannt = UnbekanntNichts;
+    QString UnbekanntesWort;
+    int UnbekanntAnfang = 0;
+
     // Parses text with the caret after `einfuegemarke` characters against the
     // objects of the document.
     void Analysieren(const QString &text, int einfuegemarke, TDokument *dokument);
@@ -88,6 +106,7 @@ private:
     void wortMerken(std::uint8_t zustand, const QString &wort, int anfang, int einfuegemarke);
     std::unique_ptr<TData> zahlKonvertieren(std::uint8_t art, const QString &text);
     std::unique_ptr<TData> konvertiereFehler(const QString &meldung);
+    std::unique_ptr<TData> unbekannt(std::uint8_t art, const QString &wort, const QString &meldung);
 
     QString text_;
     int laenge_ = 0;

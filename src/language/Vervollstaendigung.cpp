@@ -68,17 +68,23 @@ void TVorschlagListe::AusrichtungsVorschlagHinzufuegen(std::uint8_t code)
     vorschlaege_.push_back(std::move(v));
 }
 
-std::vector<const TVorschlag *> TVorschlagListe::Filtern(const QString &praefix,
-                                                         const QString &wort) const
+std::vector<const TVorschlag *> TVorschlagListe::Filtern(const QString &praefix, const QString &wort,
+                                                         const QString &zuerst) const
 {
     const QString p = Grossschreibung(praefix);
     const QString w = Grossschreibung(wort);
+    const QString z = Grossschreibung(zuerst);
     std::vector<const TVorschlag *> ergebnis;
+    const TVorschlag *vorn = nullptr;
     for (const auto &v : vorschlaege_) {
         const QString t = Grossschreibung(v->Text);
-        if (t.startsWith(p) && t != p && t != w)
+        if (!z.isEmpty() && !vorn && t == z)
+            vorn = v.get();
+        else if (t.startsWith(p) && t != p && t != w)
             ergebnis.push_back(v.get());
     }
+    if (vorn)
+        ergebnis.insert(ergebnis.begin(), vorn);
     return ergebnis;
 }
 

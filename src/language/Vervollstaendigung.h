@@ -54,8 +54,11 @@ public:
     // The proposals worth offering for a word of which `praefix` is typed
     // left of the caret: those that begin with the prefix, minus an exact
     // match of the prefix or of the whole word (compared through
-    // Grossschreibung), in list order.
-    std::vector<const TVorschlag *> Filtern(const QString &praefix, const QString &wort) const;
+    // Grossschreibung), in list order. A proposal whose text equals
+    // `zuerst` (the "Meintest du ...?" name) comes first, whether it passes
+    // the filter or not.
+    std::vector<const TVorschlag *> Filtern(const QString &praefix, const QString &wort,
+                                            const QString &zuerst = QString()) const;
 
 private:
     std::vector<std::unique_ptr<TVorschlag>> vorschlaege_;

@@ -1,6 +1,8 @@
-// The scanner: parsing, messages with their ranges, the caret word and the
-// conversion of every argument kind.
+// The scanner: parsing, messages with their ranges, the caret word, the
+// conversion of every argument kind, display texts typed back, and the
+// "Meintest du ...?" proposal beside the messages.
 #include "Sprachhilfen.h"
+#include "language/Namensvorschlag.h"
 #include "language/Scanner.h"
 
 #include <gtest/gtest.h>
@@ -339,6 +341,148 @@ TEST_F(ScannerTest, ConversionWithoutParsing)
     EXPECT_EQ(objekt->Objekt(), ve0);
 }
 
+// The text of a logged value, typed back as the argument of a call, means
+// the same value: shown again it reads the same, and numbers lie within half
+// a unit of the last digit shown. (Object references show no text; the
+// creation entry that names one is no call.)
+TEST_F(ScannerTest, DisplayTextsOfEveryKindScanBackToTheirValue)
+{
+    const QString lang = QStringLiteral("Vierzig Zeichen, Umlaute äöü und (Klammern)!");
+    const struct {
+        const char *objekt;
+        std::uint8_t methode;
+        TData wert;
+        const char16_t *anzeige; // the value as the log shows it
+        double toleranz = 0.0;   // numbers: half a unit of the last digit shown
+    } faelle[] = {
+        {"re0", MFuellfarbeSetzen, TData(TFarbe::Echt(FarbWert(255, 0, 0))), u"rot"},
+        {"re0", MFuellfarbeSetzen, TData(TFarbe::Unsichtbar()), u"unsichtbar"},
+        {"re0", MLinienstaerkeSetzen, TData(2.5, ArtLaenge), u"2.50 cm", 0.005},
+        {"re0", MLinienstaerkeSetzen, TData(1.0, ArtLaenge), u"10.00 mm", 0.0005},
+        {"re0", MLinienstaerkeSetzen, TData(-0.3, ArtLaenge), u"-3.00 mm", 0.0005},
+        {"re0", MLinienstaerkeSetzen, TData(1.234e-7, ArtLaenge), u"0.00 mm", 0.0005},
+        {"re0", MLinienstaerkeSetzen, TData(123456.0, ArtLaenge), u"1.2346E+05 cm", 5.0},
+        {"re0", MLinienstaerkeSetzen, TData(-9.87654e12, ArtLaenge), u"-9.8765E+12 cm", 5e7},
+        {"re0", MDrehen, TData(45.0, ArtWinkel), u"45.00°", 0.005},
+        {"re0", MDrehen, TData(-720.126, ArtWinkel), u"-720.13°", 0.005},
+        {"re0", MDrehen, TData(1.5e8, ArtWinkel), u"1.5000E+08°", 5e3},
+        {"re0", MDrehen, TData(3e-9, ArtWinkel), u"0.00°", 0.005},
+        {"re0", MStrecken, TData(1.5, ArtFaktor), u"150.000 %", 5e-6},
+        {"re0", MStrecken, TData(-0.5, ArtFaktor), u"-50.000 %", 5e-6},
+        {"re0", MStrecken, TData(12345.678, ArtFaktor), u"1.23457E+06 %", 0.05},
+        {"re0", MStrecken, TData(1e-9, ArtFaktor), u"0.000 %", 5e-6},
+        {"re0", MLinienartSetzen, TData(std::uint8_t(3), std::uint8_t(ArtLinienart)), u"breitgestrichelt"},
+        {"tf0", MFettSetzen, TData(std::uint8_t(1), std::uint8_t(ArtWahrheitswert)), u"wahr"},
+        {"tf0", MTextSetzen, TData(QStringLiteral("Grüße, (a)")), u"\"Grüße, (a)\""},
+        // The log shortens a long text; the text typed back is the whole one.
+        {"tf0", MTextSetzen, TData(lang), u"\"Vierzig Zeichen, Umlaute äöü und (K ...\""},
+        // The log shows a line break as ¶; typed back it is the line break.
+        {"tf0", MTextSetzen, TData(QStringLiteral("Zeile 1\r\nZeile 2")), u"\"Zeile 1¶Zeile 2\""},
+        {"ve0", MEckenzahlSetzen, TData(std::int32_t(12345678)), u"12345678"},
+        {"lp0", MAbschnittArtSetzen, TData(std::uint8_t(1), std::uint8_t(ArtAbschnittArt)), u"gekrümmt"},
+        {"tf0", MAusrichtungSetzen, TData(std::uint8_t(3), std::uint8_t(ArtAusrichtung)), u"Blocksatz"},
+    };
+    for (const auto &f : faelle) {
+        const QString anzeige = f.wert.AnzeigeText();
+        SCOPED_TRACE(anzeige.toStdString());
+        EXPECT_EQ(anzeige, QString::fromUtf16(f.anzeige));
+        TMethodenAufruf aufruf(f.methode, QString::fromLatin1(f.objekt));
+        aufruf.WertHinzufuegen(f.wert);
+        analysieren(aufruf.EingabeText());
+        ASSERT_EQ(s.Fehlermeldung, QString());
+        ASSERT_EQ(s.Parameter.size(), 1u);
+        const TData &zurueck = *s.Parameter[0];
+        ASSERT_EQ(zurueck.Art(), f.wert.Art());
+        EXPECT_EQ(zurueck.AnzeigeText(), anzeige);
+        switch (f.wert.Art()) {
+        case ArtLaenge:
+        case ArtWinkel:
+        case ArtFaktor:
+            EXPECT_NEAR(zurueck.Zahl(), f.wert.Zahl(), f.toleranz);
+            break;
+        case ArtFarbwert:
+            EXPECT_EQ(zurueck.Farbe().FarbArt, f.wert.Farbe().FarbArt);
+            EXPECT_EQ(zurueck.Farbe().Wert, f.wert.Farbe().Wert);
+            break;
+        case ArtText:
+            EXPECT_EQ(zurueck.Text(), f.wert.Text());
+            break;
+        case ArtGanzzahl:
+            EXPECT_EQ(zurueck.Ganzzahl(), f.wert.Ganzzahl());
+            break;
+        default:
+            EXPECT_EQ(zurueck.Code(), f.wert.Code());
+        }
+    }
+    // "+" belongs only to the exponent: a leading one stays refused.
+    analysieren(QStringLiteral("re0.drehen(+5)"));
+    EXPECT_EQ(s.Fehlermeldung, QStringLiteral("Zahl erwartet."));
+    analysieren(QStringLiteral("re0.drehen(5E+)"));
+    EXPECT_EQ(s.Fehlermeldung, QStringLiteral("E+ ist keine Winkeleinheit."));
+}
+
+// An unknown name in its place: the hint adds the nearest existing name (at
+// most two edits, any case, ties by list order) after the unchanged message;
+// the completion lists it first while the caret stands in that word.
+TEST_F(ScannerTest, MeintestDuNenntDenNaechstenNamen)
+{
+    const struct {
+        const char16_t *text;
+        const char16_t *vorschlag; // nullptr: the message stands alone
+    } faelle[] = {
+        {u"rr0.zeichnen()", u"re0"},
+        // re0, ve0, li0 and el0 (two letters swapped) are one edit away:
+        // the first in the document's order wins.
+        {u"LE0.drehen(1)", u"re0"},
+        {u"xyz.zeichnen()", nullptr},
+        {u"li0.drehn(1)", u"drehen"},
+        {u"re0.VERSCHEIBEN(1, 1)", u"verschieben"},
+        {u"re0.FüllfarbeSetzen(WEISS)", u"weiß"},
+        {u"re0.FüllfarbeSetzen(xyzzy)", nullptr},
+        {u"re0.LinienartSetzen(gestrichlt)", u"gestrichelt"},
+        {u"re0.LinienartSetzen(dick)", nullptr},
+        {u"re0.verschieben(2 cn, 1)", u"cm"},
+        {u"re0.verschieben(2 xm, 1)", u"um"}, // six units one edit away
+        {u"re0.verschieben(2 zoll, 1)", nullptr},
+        {u"lp0.abschnittArtSetzen(grade)", u"gerade"},
+        {u"gr0.schlucken(ve9)", u"ve0"},
+        // Only objects lying directly in the document can be swallowed.
+        {u"gr0.schlucken(el9)", nullptr},
+        // Angle units, numbers and other errors get no proposal.
+        {u"re0.drehen(30 grd)", nullptr},
+        {u"tf0.fettSetzen(wahrr)", nullptr},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(f.text).toStdString());
+        analysieren(QString::fromUtf16(f.text));
+        ASSERT_FALSE(s.Fehlermeldung.isEmpty());
+        const QString vorschlag = f.vorschlag ? QString::fromUtf16(f.vorschlag) : QString();
+        EXPECT_EQ(MeintestDu(s), vorschlag);
+        EXPECT_EQ(Hinweistext(s), f.vorschlag ? s.Fehlermeldung + QStringLiteral(" Meintest du ") + vorschlag +
+                                                    QLatin1Char('?')
+                                              : s.Fehlermeldung);
+    }
+    EXPECT_EQ(NaechsterName(QString(), {QStringLiteral("a")}), QString());
+
+    // First in the completion list while the caret is in the word.
+    auto zuerst = [&](const QString &text, int marke) {
+        analysieren(text, marke);
+        TVorschlagListe liste;
+        VorschlaegeErzeugen(liste, s, &ws.Dokument());
+        return vorschlagTexte(liste.Filtern(s.Praefix, s.Wort, ZuerstAnbieten(s)));
+    };
+    EXPECT_EQ(zuerst(QStringLiteral("rr0.zeichnen()"), 3), QStringList{QStringLiteral("re0")});
+    EXPECT_EQ(zuerst(QStringLiteral("rr0.zeichnen()"), 14), QStringList());
+    // With the caret inside hellgrau the prefix hell lists six colours;
+    // hellblau (two edits, before hellgrün in the table) moves to the top.
+    EXPECT_EQ(zuerst(QStringLiteral("re0.FüllfarbeSetzen(hellgrau)"), 24),
+              (QStringList{QStringLiteral("hellblau"), QStringLiteral("hellrot"), QStringLiteral("hellorange"),
+                           QStringLiteral("hellgelb"), QStringLiteral("hellgrün"), QStringLiteral("helltürkis")}));
+    // A word that begins a name is still being typed: no guess.
+    analysieren(QStringLiteral("re0.FüllfarbeSetzen(gel"));
+    EXPECT_EQ(Hinweistext(s), QStringLiteral("Es gibt keine Farbe gel."));
+}
+
 // ----------------------------------------------------------------- colouring
 
 TEST(Farbklassen, ClassesOfSampleTexts)
@@ -358,6 +502,9 @@ TEST(Farbklassen, ClassesOfSampleTexts)
               klassen(QStringLiteral("22222222 22222 333333333 22222222 2")));
     // A sign before a number is part of it; a dot or e without digits is not.
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("a-1 5. 2e 7E3")), klassen(QStringLiteral("300 03 03 000")));
+    // A signed exponent belongs to the number, as the scanner reads it.
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("1.2346E+05 cm 2e-3 4e+")),
+              klassen(QStringLiteral("0000000000 11 0000 033")));
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("_x1 ÄÖ 1.5.2")), klassen(QStringLiteral("333 33 00030")));
     EXPECT_EQ(TScanner::Farbklassen(QString()), QString());
 }

@@ -1,5 +1,6 @@
 #include "analyser/ui/AufrufGitter.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -98,4 +99,23 @@ void TAufrufGitter::paintEvent(QPaintEvent *ereignis)
         }
         ++zuletztGezeichnet_;
     }
+}
+
+int TAufrufGitter::ZeileBei(const QPoint &punkt) const
+{
+    if (punkt.y() < 0)
+        return -1;
+    const int zeile = ObersteZeile() + punkt.y() / zeilenHoehe_;
+    return zeile < zeilenAnzahl_ ? zeile : -1;
+}
+
+void TAufrufGitter::mousePressEvent(QMouseEvent *ereignis)
+{
+    const int zeile = ZeileBei(ereignis->position().toPoint());
+    if (ereignis->button() == Qt::LeftButton && (ereignis->modifiers() & Qt::ControlModifier) && zeile >= 0) {
+        ereignis->accept();
+        Q_EMIT ZeileMitStrgGeklickt(zeile);
+        return;
+    }
+    QAbstractScrollArea::mousePressEvent(ereignis);
 }

@@ -34,7 +34,15 @@ public:
     // Rows drawn by the last paint (to check that only the view is drawn).
     int ZuletztGezeichneteZeilen() const { return zuletztGezeichnet_; }
 
+    // The row at a point of the viewport, or -1 below the last row.
+    int ZeileBei(const QPoint &punkt) const;
+
+Q_SIGNALS:
+    // A row was clicked with Strg held (the call goes into the input field).
+    void ZeileMitStrgGeklickt(int zeile);
+
 protected:
+    void mousePressEvent(QMouseEvent *ereignis) override;
     void paintEvent(QPaintEvent *ereignis) override;
     void resizeEvent(QResizeEvent *ereignis) override;
 

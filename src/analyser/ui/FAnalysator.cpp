@@ -381,6 +381,11 @@ TFAnalysator::TFAnalysator(TAnalysator *analysator, TDokument *dokument, TKlasse
     dg_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(dg_, &QWidget::customContextMenuRequested, this, &TFAnalysator::aufrufMenueZeigen);
 
+    connect(dg_, &TAufrufGitter::ZeileMitStrgGeklickt, this, [this](int zeile) {
+        if (analysator_ && zeile >= 0 && zeile < int(analysator_->Protokoll().size()))
+            Q_EMIT AufrufUebernehmen(analysator_->Protokoll()[std::size_t(zeile)]->EingabeText());
+    });
+
     objektbaum_ = std::make_unique<TObjektBaum>(dokument_, AusrichtungHorizontal, &diagramm_->Flaeche());
     diagramm_->OnZeichnen = [this](TDiagrammFlaeche &, const QRect &sichtbar) {
         if (objektbaum_->Dokument && objektbaum_->Veraltet())

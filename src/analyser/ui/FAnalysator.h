@@ -127,6 +127,9 @@ Q_SIGNALS:
     // The pupil chose "Bis hierher zurücknehmen" or "Bis hierher
     // wiederherstellen" on the entry with this running number.
     void BisHierher(long long nummer);
+    // A logged call was clicked with Strg held: its text belongs into the
+    // input field, to be run again or edited.
+    void AufrufUebernehmen(const QString &aufruf);
 
 protected:
     void closeEvent(QCloseEvent *ereignis) override;

@@ -1,5 +1,6 @@
 #include "language/ui/EingabeFeld.h"
 
+#include "language/Namensvorschlag.h"
 #include "language/Scanner.h"
 #include "language/Vervollstaendigung.h"
 #include "language/ui/FCodeComplete.h"
@@ -203,7 +204,8 @@ void TEingabeFeld::Analysieren()
         letzterZustand_ = scanner_->Zustand;
     }
 
-    const bool gelistet = codeComplete_->ListeFuellen(scanner_->Praefix, scanner_->Wort);
+    const bool gelistet =
+        codeComplete_->ListeFuellen(scanner_->Praefix, scanner_->Wort, ZuerstAnbieten(*scanner_));
     if (!gelistet || scanner_->Zustand == TScanner::ZustandKeiner || !isVisible()) {
         codeComplete_->hide();
     } else if (!codeComplete_->isVisible()) {
@@ -214,7 +216,12 @@ void TEingabeFeld::Analysieren()
             setFocus(Qt::OtherFocusReason);
     }
 
-    Q_EMIT Aenderung(scanner_->Fehlermeldung, scanner_->Fehlermeldung.isEmpty());
+    melden(Hinweistext(*scanner_));
+}
+
+void TEingabeFeld::melden(const QString &meldung)
+{
+    Q_EMIT Aenderung(meldung, scanner_->Fehlermeldung.isEmpty());
 }
 
 void TEingabeFeld::Pruefen()
@@ -225,7 +232,30 @@ void TEingabeFeld::Pruefen()
     update();
     codeComplete_->hide();
     letzterZustand_ = KeinZustand;
-    Q_EMIT Aenderung(scanner_->Fehlermeldung, scanner_->Fehlermeldung.isEmpty());
+    melden(Hinweistext(*scanner_));
+}
+
+void TEingabeFeld::verlaufZeigen(const std::optional<QString> &text)
+{
+    if (!text)
+        return;
+    TextSetzen(*text);
+    MarkeSetzen(int(text_.size()));
+    auswahlZuruecksetzen();
+    Pruefen();
+}
+
+void TEingabeFeld::AufrufUebernehmen(const QString &aufruf)
+{
+    setFocus(Qt::OtherFocusReason); // in an active window this empties the placeholder first
+    verlaufZeigen(aufruf);
+    // The click came from another window, which the system activates while
+    // the click is handled: bring the keys back here once it is done.
+    QTimer::singleShot(0, this, [this] {
+        if (QApplication::activeWindow() != window())
+            window()->activateWindow();
+        setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TEingabeFeld::VorschlagUebernehmenOderAusfuehren()
@@ -402,16 +432,25 @@ void TEingabeFeld::keyPressEvent(QKeyEvent *e)
         }
         update();
         break;
+    // Up and Down choose proposals while the completion window is open and
+    // walk through the calls run before while it is closed.
     case Qt::Key_Up:
-        codeComplete_->VorherigerVorschlag();
+        if (codeComplete_->isVisible())
+            codeComplete_->VorherigerVorschlag();
+        else
+            verlaufZeigen(verlauf_.Zurueck(text_));
         analysieren = false;
         break;
     case Qt::Key_Down:
-        codeComplete_->NaechsterVorschlag();
+        if (codeComplete_->isVisible())
+            codeComplete_->NaechsterVorschlag();
+        else
+            verlaufZeigen(verlauf_.Vor(text_));
         analysieren = false;
         break;
     case Qt::Key_Escape:
         codeComplete_->hide();
+        verlaufZeigen(verlauf_.Abbrechen(text_));
         analysieren = false;
         break;
     case Qt::Key_Return:
@@ -442,7 +481,7 @@ void TEingabeFeld::keyPressEvent(QKeyEvent *e)
     if (analysieren)
         Analysieren();
     else if (warAbgelehnt && !zeichenAbgelehnt_) // the refusal message lasts until the next key
-        Q_EMIT Aenderung(scanner_->Fehlermeldung, scanner_->Fehlermeldung.isEmpty());
+        melden(Hinweistext(*scanner_));
 }
 
 QString TEingabeFeld::AusgewaehlterText() const
@@ -514,7 +553,7 @@ void TEingabeFeld::zeichenEinfuegen(const QString &zeichen)
     update();
     Analysieren();
     if (zeichenAbgelehnt_)
-        Q_EMIT Aenderung(NichtSpeicherbarMeldung(), scanner_->Fehlermeldung.isEmpty());
+        melden(NichtSpeicherbarMeldung());
 }
 
 void TEingabeFeld::inputMethodEvent(QInputMethodEvent *e)

@@ -1,4 +1,6 @@
 #pragma once
+#include "language/EingabeVerlauf.h"
+
 #include <QFont>
 #include <QWidget>
 #include <cstdint>
@@ -72,6 +74,16 @@ public:
     // the focus, removes it otherwise.
     void Blinken();
 
+    // The calls run in this program run, walked with Up and Down while the
+    // completion window is hidden. The main window remembers each call that
+    // ran.
+    void VerlaufMerken(const QString &aufruf) { verlauf_.Merken(aufruf); }
+    const TEingabeVerlauf &Verlauf() const { return verlauf_; }
+    // Puts a call into the field to be run again or edited (a logged call
+    // from the analyser): caret at the end, hint bar and execute button
+    // follow, the completion window stays closed, the field takes the focus.
+    void AufrufUebernehmen(const QString &aufruf);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     QVariant inputMethodQuery(Qt::InputMethodQuery abfrage) const override;
@@ -114,10 +126,16 @@ private:
     void fensterPlatzieren();
     void markeNeuStarten();
     QRect markeRechteck() const;
+    // Shows a text from the history (or the draft) with the caret at its end.
+    void verlaufZeigen(const std::optional<QString> &text);
+    // Reports the analysis: the hint bar gets the scanner's message with a
+    // "Meintest du ...?" proposal after it.
+    void melden(const QString &meldung);
 
     TDokument *dokument_;
     std::unique_ptr<TScanner> scanner_;
     TFCodeComplete *codeComplete_ = nullptr;
+    TEingabeVerlauf verlauf_;
     QTimer *blinker_ = nullptr;
     QFont schrift_;
 

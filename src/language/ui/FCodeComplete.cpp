@@ -92,10 +92,10 @@ void TFCodeComplete::VorschlaegeErzeugen(const TScanner &scanner, const TDokumen
     ::VorschlaegeErzeugen(vorschlaege_, scanner, dokument);
 }
 
-bool TFCodeComplete::ListeFuellen(const QString &praefix, const QString &wort)
+bool TFCodeComplete::ListeFuellen(const QString &praefix, const QString &wort, const QString &zuerst)
 {
     listBox_->clear();
-    gelistet_ = vorschlaege_.Filtern(praefix, wort);
+    gelistet_ = vorschlaege_.Filtern(praefix, wort, zuerst);
     for (std::size_t i = 0; i < gelistet_.size(); ++i) {
         auto *eintrag = new QListWidgetItem(gelistet_[i]->Text, listBox_);
         eintrag->setData(VorschlagRolle, int(i));

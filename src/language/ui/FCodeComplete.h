@@ -27,9 +27,10 @@ public:
     // VorschlaegeErzeugen); the list stays empty until ListeFuellen.
     void VorschlaegeErzeugen(const TScanner &scanner, const TDokument *dokument);
 
-    // Lists the proposals that pass the prefix filter and selects the first;
-    // true when at least one was listed.
-    bool ListeFuellen(const QString &praefix, const QString &wort);
+    // Lists the proposals that pass the prefix filter (with `zuerst` at the
+    // top when it is one of them) and selects the first; true when at least
+    // one was listed.
+    bool ListeFuellen(const QString &praefix, const QString &wort, const QString &zuerst = QString());
     // The proposals currently listed, in list order.
     const std::vector<const TVorschlag *> &Gelistet() const { return gelistet_; }
 

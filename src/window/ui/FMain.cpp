@@ -711,6 +711,7 @@ void TFMain::OnEingabeFeldEnter()
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
     if (!ergebnis.Ausgefuehrt)
         return;
+    feld->VerlaufMerken(feld->Text()); // Up brings it back
     // A figure the call took into a group (`schlucken`) is no longer a
     // figure of the drawing's top level: it leaves the selection, so that
     // the keys and handles work on the group only.
@@ -889,6 +890,10 @@ void TFMain::AnalysatorFensterAnschliessen(TFAnalysator *fenster)
     connect(fenster, &TFAnalysator::BisHierher, this,
             [this](long long nummer) { VerlaufGehen(Arbeitsbereich->SchrittBisEintrag(nummer)); });
     connect(fenster, &TFAnalysator::Geschlossen, this, &TFMain::AnalysatorGeschlossen);
+    connect(fenster, &TFAnalysator::AufrufUebernehmen, this, [this](const QString &aufruf) {
+        if (auto *feld = qobject_cast<TEingabeFeld *>(Eingabefeld))
+            feld->AufrufUebernehmen(aufruf);
+    });
 }
 
 void TFMain::AuswahlErsetzen(TObjekt *figur)

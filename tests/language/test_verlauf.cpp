@@ -214,7 +214,7 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
              ws.SchrittAbschliessen(QStringLiteral("Ausrichten"));
          },
          nullptr},
-        {"drawing a figure", {}, [](Verlauf &t, TArbeitsbereich &) { t.zeichnen("ELLIPSE", 12, 12); },
+        {"drawing a figure", {}, [](Verlauf &t, TArbeitsbereich &) { t.zeichnen<TEllipse>("ELLIPSE", 12, 12); },
          "el1:ELLIPSE"},
         {"corner count and distribution", {"ve0", "re0", "el0"},
          [](Verlauf &t, TArbeitsbereich &ws) {
@@ -336,7 +336,7 @@ TEST_F(Verlauf, GeaendertFolgtDemGespeichertenStand)
     EXPECT_TRUE(ws.Geaendert);
     EXPECT_FALSE(ws.KannRueckgaengig());
     // Switching teacher mode empties the history and keeps the flag.
-    zeichnen("ELLIPSE", 3, 3);
+    zeichnen<TEllipse>("ELLIPSE", 3, 3);
     ws.Gespeichert();
     tippen("el0.verschieben(1, 0)");
     ws.VerlaufLeeren();

@@ -8,11 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-void PasswortfeldEinrichten(QLineEdit *feld)
+QLineEdit *Passwortfeld(QWidget *eltern, const QString &name)
 {
+    auto *feld = new QLineEdit(eltern);
+    feld->setObjectName(name);
     feld->setEchoMode(QLineEdit::Password);
     // "*" for every character, whatever the style would draw.
     feld->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    return feld;
 }
 
 QString TFPasswortabfrage::TextFalsch()
@@ -30,9 +33,7 @@ TFPasswortabfrage::TFPasswortabfrage(QWidget *eltern) : QDialog(eltern)
     LAnweisung = new QLabel(windowTitle(), this);
     LAnweisung->setObjectName(QStringLiteral("LAnweisung"));
     spalte->addWidget(LAnweisung);
-    EPass = new QLineEdit(this);
-    EPass->setObjectName(QStringLiteral("EPass"));
-    PasswortfeldEinrichten(EPass);
+    EPass = Passwortfeld(this, QStringLiteral("EPass"));
     EPass->setMinimumWidth(240);
     spalte->addWidget(EPass);
     auto *knoepfe = new QHBoxLayout;

@@ -6,8 +6,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// A password edit of the teacher dialogs: shows "*" for every character.
-void PasswortfeldEinrichten(QLineEdit *feld);
+class QWidget;
+
+// A password edit of the teacher dialogs, named `name`: shows "*" for every
+// character.
+QLineEdit *Passwortfeld(QWidget *eltern, const QString &name);
 
 // The password prompt asked before teacher mode is switched on for a
 // protected document. The document's password and the master password are

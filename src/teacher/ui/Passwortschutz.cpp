@@ -27,18 +27,14 @@ TFPasswortschutz::TFPasswortschutz(QWidget *eltern) : QDialog(eltern)
         l->setObjectName(QStringLiteral("Label%1").arg(nr++));
         spalte->addWidget(l);
     }
-    EPasswort = new QLineEdit(this);
-    EPasswort->setObjectName(QStringLiteral("EPasswort"));
-    PasswortfeldEinrichten(EPasswort);
+    EPasswort = Passwortfeld(this, QStringLiteral("EPasswort"));
     EPasswort->setMaxLength(65535);
     spalte->addWidget(EPasswort);
     // A typing slip would lock the teacher out: the password is typed twice.
     auto *wiederholen = new QLabel(QStringLiteral("Passwort wiederholen:"), this);
     wiederholen->setObjectName(QStringLiteral("LabelWiederholung"));
     spalte->addWidget(wiederholen);
-    EPasswortWiederholung = new QLineEdit(this);
-    EPasswortWiederholung->setObjectName(QStringLiteral("EPasswortWiederholung"));
-    PasswortfeldEinrichten(EPasswortWiederholung);
+    EPasswortWiederholung = Passwortfeld(this, QStringLiteral("EPasswortWiederholung"));
     EPasswortWiederholung->setMaxLength(65535);
     spalte->addWidget(EPasswortWiederholung);
 

@@ -2,6 +2,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// Both observer lists: (id, function) pairs, ids drawn from one counter.
+template <class F> int anmelden(std::vector<std::pair<int, F>> &liste, int &naechste, F f)
+{
+    const int kennung = naechste++;
+    liste.emplace_back(kennung, std::move(f));
+    return kennung;
+}
+
+template <class F> void abmelden(std::vector<std::pair<int, F>> &liste, int kennung)
+{
+    std::erase_if(liste, [kennung](const auto &p) { return p.first == kennung; });
+}
+
+} // namespace
+
 void TAnalysator::Protokollieren(std::unique_ptr<TMethodenAufruf> aufruf)
 {
     if (!aufruf || aufruf->Unterdrueckt || Angehalten)
@@ -48,14 +65,12 @@ void TAnalysator::Schliessen()
 
 int TAnalysator::BeobachterAnmelden(Beobachter b)
 {
-    const int kennung = naechsteKennung_++;
-    beobachter_.emplace_back(kennung, std::move(b));
-    return kennung;
+    return anmelden(beobachter_, naechsteKennung_, std::move(b));
 }
 
 void TAnalysator::BeobachterAbmelden(int kennung)
 {
-    std::erase_if(beobachter_, [kennung](const auto &p) { return p.first == kennung; });
+    abmelden(beobachter_, kennung);
 }
 
 void TAnalysator::Leeren()
@@ -82,14 +97,12 @@ void TAnalysator::EintraegeEntfernen(long long von, long long bis)
 
 int TAnalysator::FreigabeBeobachterAnmelden(FreigabeBeobachter b)
 {
-    const int kennung = naechsteKennung_++;
-    freigabeBeobachter_.emplace_back(kennung, std::move(b));
-    return kennung;
+    return anmelden(freigabeBeobachter_, naechsteKennung_, std::move(b));
 }
 
 void TAnalysator::FreigabeBeobachterAbmelden(int kennung)
 {
-    std::erase_if(freigabeBeobachter_, [kennung](const auto &p) { return p.first == kennung; });
+    abmelden(freigabeBeobachter_, kennung);
 }
 
 void TAnalysator::ObjektFreigegeben(const TObjekt *objekt)

@@ -107,7 +107,7 @@ long long fach(double von)
 // entry can cover the new one only when it starts at most GroessteLaenge
 // before the new one ends, and be covered only when it starts within the
 // new one's widened interval.
-void TPlatzBedarf::hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TIndex &index,
+void TPlatzBedarf::Hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TKonturIndex &index,
                                const TPlatzbedarfEintrag &neu, bool fern)
 {
     auto mindestensSo = [fern](double a, double b) {
@@ -168,12 +168,12 @@ void TPlatzBedarf::hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TIndex &
 
 void TPlatzBedarf::UntenHinzufuegen(const TPlatzbedarfEintrag &neu)
 {
-    hinzufuegen(Unten, untenIndex_, neu, true);
+    Hinzufuegen(Unten, untenIndex_, neu, true);
 }
 
 void TPlatzBedarf::ObenHinzufuegen(const TPlatzbedarfEintrag &neu)
 {
-    hinzufuegen(Oben, obenIndex_, neu, false);
+    Hinzufuegen(Oben, obenIndex_, neu, false);
 }
 
 void TPlatzBedarf::ObenLeeren()
@@ -184,14 +184,78 @@ void TPlatzBedarf::ObenLeeren()
 
 double TPlatzBedarf::Ueberlappung() const
 {
+    return Ueberlappung(Unten, 0.0, 0.0, Oben, 0.0, 0.0);
+}
+
+double TPlatzBedarf::Ueberlappung(const std::vector<TPlatzbedarfEintrag> &unten, double untenDX,
+                                  double untenDY, const std::vector<TPlatzbedarfEintrag> &oben,
+                                  double obenDX, double obenDY)
+{
     double groesste = 0.0;
-    for (const auto &u : Unten)
-        for (const auto &o : Oben)
-            if (u.Lage > o.Lage && o.Von + Intervalltoleranz <= u.Bis &&
-                o.Bis - Intervalltoleranz >= u.Von)
-                groesste = std::max(groesste, u.Lage - o.Lage);
+    for (const auto &o : oben) {
+        const double oVon = o.Von + obenDX, oBis = o.Bis + obenDX, oLage = o.Lage + obenDY;
+        for (const auto &u : unten) {
+            const double uLage = u.Lage + untenDY;
+            if (uLage > oLage && oVon + Intervalltoleranz <= u.Bis + untenDX &&
+                oBis - Intervalltoleranz >= u.Von + untenDX)
+                groesste = std::max(groesste, uLage - oLage);
+        }
+    }
     return groesste;
 }
+
+// ---------------------------------------------------------------------------
+// Contours of whole subtrees
+
+// A contour list kept in its own frame: the entries are stored relative to
+// the point (dx, dy) of the frame of whoever adds to or reads the list, so
+// that moving a subtree moves its contour without touching the entries.
+struct TKontur {
+    std::vector<TPlatzbedarfEintrag> liste;
+    TKonturIndex index;
+    double dx = 0.0, dy = 0.0;
+
+    void hinzufuegen(const TPlatzbedarfEintrag &neu, bool fern)
+    {
+        TPlatzBedarf::Hinzufuegen(liste, index, {neu.Von - dx, neu.Bis - dx, neu.Lage - dy}, fern);
+    }
+    void verschieben(double x, double y)
+    {
+        dx += x;
+        dy += y;
+    }
+};
+
+struct TTeilbaumKonturen {
+    TKontur fern; // the far contour (each card's far edge)
+    TKontur nah;  // the near contour (each card's near edge)
+};
+
+namespace {
+
+TPlatzbedarfEintrag fernEintrag(const TObjektKnoten &c)
+{
+    return {c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand, c.Y + c.Hoehe / 2.0};
+}
+
+TPlatzbedarfEintrag nahEintrag(const TObjektKnoten &c)
+{
+    return {c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand, c.Y - c.Hoehe / 2.0};
+}
+
+// Adds every card of a child's subtree, in pre-order, at its position
+// relative to the parent (the child's DX, DY).
+void teilbaumHinzufuegen(TKontur &kontur, TObjektKnoten &kind, bool fern)
+{
+    kind.X = kind.DX;
+    kind.Y = kind.DY;
+    absolutMachen(kind);
+    fuerTeilbaum(static_cast<const TObjektKnoten &>(kind), [&](const TObjektKnoten &c) {
+        kontur.hinzufuegen(fern ? fernEintrag(c) : nahEintrag(c), fern);
+    });
+}
+
+} // namespace
 
 // ---------------------------------------------------------------------------
 // TObjektBaum: building and layout
@@ -239,55 +303,73 @@ void TObjektBaum::groesseBerechnen(TObjektKnoten &k) const
     }
 }
 
-void TObjektBaum::kinderPlatzieren(TObjektKnoten &k) const
+// The children are placed as follows: the first child at the parent's
+// depth edge plus the level gap; every further child just past its previous
+// sibling on the sibling axis, then pushed on by the largest overlap of the
+// far contour of all earlier siblings' cards with the near contour of its own
+// subtree's cards; at last all children are centred on the parent.
+//
+// A contour is the list its cards give when added one by one in pre-order
+// (TPlatzBedarf's rule merges entries, so the order counts). Each subtree's
+// contours are built once, bottom-up, and handed to the parent: the near
+// contour of a later child is the contour of its subtree alone; the far
+// contour of the earlier siblings starts as the first child's subtree's; a
+// card's own entry never merges with its descendants' (they lie at least the
+// level gap deeper), so a card's contour is its entry and its first child's
+// contour continued with the cards of the other children. Deep nesting along
+// first children thus costs its depth once instead of its square.
+TTeilbaumKonturen TObjektBaum::kinderPlatzieren(TObjektKnoten &k, bool fern, bool nah) const
 {
-    if (k.Kinder.empty())
-        return;
-    TObjektKnoten &erstes = *k.Kinder.front();
-    erstes.DX = k.Breite + Ebenenabstand;
-    erstes.DY = 0.0;
-    groesseBerechnen(erstes);
-    kinderPlatzieren(erstes);
-    // The far contour of the siblings placed so far grows with every
-    // sibling; positions of earlier siblings are final once they are in it.
-    TPlatzBedarf bedarf;
-    for (std::size_t i = 1; i < k.Kinder.size(); ++i)
-        nachGeschwisterPlatzieren(*k.Kinder[i], *k.Kinder[i - 1], bedarf);
-    const double d = (k.Kinder.back()->DY - erstes.DY) / 2.0;
-    for (auto &kind : k.Kinder)
-        kind->DY -= d;
-}
-
-void TObjektBaum::nachGeschwisterPlatzieren(TObjektKnoten &k, TObjektKnoten &vorher,
-                                            TPlatzBedarf &bedarf) const
-{
-    groesseBerechnen(k);
-    kinderPlatzieren(k);
-
-    // The previous sibling's subtree, absolute relative to the parent, joins
-    // the far contour.
-    vorher.X = vorher.DX;
-    vorher.Y = vorher.DY;
-    absolutMachen(vorher);
-    fuerTeilbaum(vorher, [&bedarf](const TObjektKnoten &c) {
-        bedarf.UntenHinzufuegen({c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand,
-                                 c.Y + c.Hoehe / 2.0});
-    });
-
-    k.Y = vorher.Y + vorher.Hoehe / 2.0 + k.Hoehe / 2.0 + Geschwisterabstand;
-    k.DY = k.Y;
-    k.X = vorher.X;
-    k.DX = vorher.DX;
-    absolutMachen(k);
-
-    bedarf.ObenLeeren();
-    fuerTeilbaum(k, [&bedarf](const TObjektKnoten &c) {
-        bedarf.ObenHinzufuegen({c.X - Geschwisterabstand, c.X + c.Breite + Geschwisterabstand,
-                                c.Y - c.Hoehe / 2.0});
-    });
-    const double ueberlappung = bedarf.Ueberlappung();
-    if (ueberlappung > Ueberlappungsschwelle)
-        k.DY = k.Y + ueberlappung + Geschwisterabstand;
+    TTeilbaumKonturen ergebnis;
+    const std::size_t n = k.Kinder.size();
+    if (n > 0) {
+        TObjektKnoten &erstes = *k.Kinder.front();
+        erstes.DX = k.Breite + Ebenenabstand;
+        erstes.DY = 0.0;
+        groesseBerechnen(erstes);
+        ergebnis = kinderPlatzieren(erstes, fern || n > 1, nah);
+        ergebnis.fern.verschieben(erstes.DX, erstes.DY);
+        ergebnis.nah.verschieben(erstes.DX, erstes.DY);
+        // The far contour of the siblings placed so far grows with every
+        // sibling; positions of earlier siblings are final once they are in it.
+        TKontur &unten = ergebnis.fern;
+        for (std::size_t i = 1; i < n; ++i) {
+            TObjektKnoten &c = *k.Kinder[i];
+            TObjektKnoten &vorher = *k.Kinder[i - 1];
+            groesseBerechnen(c);
+            TKontur oben = kinderPlatzieren(c, false, true).nah;
+            if (i >= 2)
+                teilbaumHinzufuegen(unten, vorher, true);
+            c.Y = vorher.DY + vorher.Hoehe / 2.0 + c.Hoehe / 2.0 + Geschwisterabstand;
+            c.DY = c.Y;
+            c.X = c.DX = vorher.DX;
+            oben.verschieben(c.DX, c.DY);
+            const double ueberlappung =
+                TPlatzBedarf::Ueberlappung(unten.liste, unten.dx, unten.dy, oben.liste, oben.dx, oben.dy);
+            if (ueberlappung > Ueberlappungsschwelle)
+                c.DY = c.Y + ueberlappung + Geschwisterabstand;
+        }
+        if (fern && n > 1)
+            teilbaumHinzufuegen(unten, *k.Kinder.back(), true);
+        if (nah)
+            for (std::size_t i = 1; i < n; ++i)
+                teilbaumHinzufuegen(ergebnis.nah, *k.Kinder[i], false);
+        const double d = (k.Kinder.back()->DY - erstes.DY) / 2.0;
+        for (auto &kind : k.Kinder)
+            kind->DY -= d;
+        ergebnis.fern.verschieben(0.0, -d);
+        ergebnis.nah.verschieben(0.0, -d);
+    }
+    if (!fern)
+        ergebnis.fern = {};
+    TObjektKnoten ursprung = {};
+    ursprung.Breite = k.Breite;
+    ursprung.Hoehe = k.Hoehe;
+    if (fern)
+        ergebnis.fern.hinzufuegen(fernEintrag(ursprung), true);
+    if (nah)
+        ergebnis.nah.hinzufuegen(nahEintrag(ursprung), false);
+    return ergebnis;
 }
 
 void TObjektBaum::markenSetzen(TObjektKnoten &k) const
@@ -309,7 +391,7 @@ void TObjektBaum::Aufbauen()
     TObjektKnoten &w = *Wurzel;
     w.X = w.Y = w.DX = w.DY = 0.0;
     groesseBerechnen(w);
-    kinderPlatzieren(w);
+    kinderPlatzieren(w, false, false);
     absolutMachen(w);
 
     double minT = std::numeric_limits<double>::max(), maxT = std::numeric_limits<double>::lowest();

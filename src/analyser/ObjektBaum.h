@@ -61,6 +61,14 @@ struct TPlatzbedarfEintrag {
     double Lage = 0.0;
 };
 
+// The entries of a contour list by the start of their interval, in 1 cm
+// compartments, so that adding looks only at entries that can cover the new
+// one or be covered by it (deep trees add thousands of entries).
+struct TKonturIndex {
+    std::unordered_map<long long, std::vector<int>> Faecher;
+    double GroessteLaenge = 0.0; // an upper bound of Bis - Von
+};
+
 // Contour pair used while placing one subtree after its previous siblings:
 // `Oben` the near contour of the subtree being placed, `Unten` the far
 // contour of the siblings placed before it. Adding keeps the lists short by
@@ -81,18 +89,20 @@ public:
     // of `Oben` on overlapping depth intervals; 0 when none does.
     double Ueberlappung() const;
 
-private:
-    // The entries of a list by the start of their interval, in 1 cm
-    // compartments, so that adding looks only at entries that can cover the
-    // new one or be covered by it (deep trees add thousands of entries).
-    struct TIndex {
-        std::unordered_map<long long, std::vector<int>> Faecher;
-        double GroessteLaenge = 0.0; // an upper bound of Bis - Von
-    };
-    static void hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TIndex &index,
+    // The adding rule on any list with its index (`fern`: keep the farthest).
+    static void Hinzufuegen(std::vector<TPlatzbedarfEintrag> &liste, TKonturIndex &index,
                             const TPlatzbedarfEintrag &neu, bool fern);
-    TIndex obenIndex_, untenIndex_;
+    // The overlap of two lists whose entries are read shifted by (dx, dy).
+    static double Ueberlappung(const std::vector<TPlatzbedarfEintrag> &unten, double untenDX,
+                               double untenDY, const std::vector<TPlatzbedarfEintrag> &oben,
+                               double obenDX, double obenDY);
+
+private:
+    TKonturIndex obenIndex_, untenIndex_;
 };
+
+// The far and near contour of a laid-out subtree (ObjektBaum.cpp).
+struct TTeilbaumKonturen;
 
 // The object diagram: one card per object of the document (figures, group
 // members, polyline vertices), laid out so that subtrees never overlap.
@@ -137,9 +147,10 @@ public:
 private:
     std::unique_ptr<TObjektKnoten> knotenErzeugen(TObjekt *objekt, TObjektKnoten *eltern);
     void groesseBerechnen(TObjektKnoten &k) const;
-    void kinderPlatzieren(TObjektKnoten &k) const;
-    void nachGeschwisterPlatzieren(TObjektKnoten &k, TObjektKnoten &vorher,
-                                   TPlatzBedarf &bedarf) const;
+    // Places the children of `k` (sizes, positions relative to their
+    // parents) and returns the far (`fern`) and near (`nah`) contour of k's
+    // whole subtree in k's frame, as far as asked for.
+    TTeilbaumKonturen kinderPlatzieren(TObjektKnoten &k, bool fern, bool nah) const;
     void markenSetzen(TObjektKnoten &k) const;
     void knotenZeichnen(const TObjektKnoten &k, const TObjekt *fokus,
                         const std::function<bool(const TObjekt *)> &ausgewaehlt,

@@ -162,5 +162,10 @@ int main(int argc, char **argv)
         QGuiApplication app(argc, argv);
         return dateienSchreiben(QString::fromLocal8Bit(argv[2]));
     }
+    // Each window benchmark ends without closing its window, which leaves a
+    // recovery copy as a crash would; the next window must not stop to ask
+    // about it.
+    if (qEnvironmentVariableIsEmpty("FIGURO_WIEDERHERSTELLEN"))
+        qputenv("FIGURO_WIEDERHERSTELLEN", "nein");
     return BenchmarkHauptprogramm<QApplication>(argc, argv);
 }

@@ -170,6 +170,27 @@ TDateiBefehle::TDateiBefehle(TFMain *fenster) : QObject(fenster), f_(fenster)
         return true;
     };
     f_->BeimErstenZeigen = [this] {
+        // Without a copy to offer, the file named on the command line opens
+        // at once, before the window first appears, so that it comes up
+        // with the drawing and its name in the caption; a message about
+        // the file waits until the window is on the screen.
+        if (!Wiederherstellung->VerwaisteSuchen()) {
+            const auto melden = Melden;
+            std::vector<std::pair<QString, QString>> meldungen;
+            Melden = [&meldungen](const QString &titel, const QString &text) {
+                meldungen.emplace_back(titel, text);
+            };
+            f_->Zeichenbereich->NeuzeichnenAufschieben(true);
+            KommandozeileAuswerten(QCoreApplication::arguments());
+            f_->Zeichenbereich->NeuzeichnenAufschieben(false);
+            Melden = melden;
+            if (!meldungen.empty())
+                QTimer::singleShot(0, this, [this, meldungen] {
+                    for (const auto &[titel, text] : meldungen)
+                        Melden(titel, text);
+                });
+            return;
+        }
         // Once the window is on the screen, so that the question has its
         // window behind it.
         QTimer::singleShot(0, this, [this] {

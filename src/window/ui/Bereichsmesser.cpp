@@ -15,6 +15,7 @@ public:
     TMessEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
 
     QRectF Bereich;
+    bool Grosszuegig = false;
 
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
@@ -59,9 +60,9 @@ private:
     void hinzu(const QRectF &r, bool mitStift = true)
     {
         const qreal skala = std::sqrt(std::fabs(trafo_.determinant()));
-        qreal rand = 1.0;
+        qreal rand = Grosszuegig ? 2.0 : 1.0;
         if (mitStift)
-            rand += stiftBreite_ / 2.0 * (kosmetisch_ ? 1.0 : std::max<qreal>(skala, 1.0));
+            rand += stiftBreite_ * (Grosszuegig ? 2.0 : 0.5) * (kosmetisch_ ? 1.0 : std::max<qreal>(skala, 1.0));
         const QRectF abgebildet =
             trafo_.mapRect(r.normalized()).adjusted(-rand, -rand, rand, rand);
         Bereich = Bereich.isNull() ? abgebildet : Bereich.united(abgebildet);
@@ -80,6 +81,7 @@ public:
 
     QPaintEngine *paintEngine() const override { return &engine_; }
     QRectF Bereich() const { return engine_.Bereich; }
+    void GrosszuegigSetzen() { engine_.Grosszuegig = true; }
 
 protected:
     int metric(PaintDeviceMetric m) const override
@@ -118,6 +120,16 @@ private:
 
 } // namespace
 
+namespace {
+QRect ganzePixel(const QRectF &b)
+{
+    if (b.isNull() || b.isEmpty())
+        return {};
+    return QRect(QPoint(int(std::floor(b.left())), int(std::floor(b.top()))),
+                 QPoint(int(std::ceil(b.right())), int(std::ceil(b.bottom()))));
+}
+} // namespace
+
 QRect TBereichsmesser::Messen(QPicture &bild, QSize geraet)
 {
     TMessGeraet messgeraet(geraet);
@@ -125,9 +137,16 @@ QRect TBereichsmesser::Messen(QPicture &bild, QSize geraet)
         QPainter maler(&messgeraet);
         bild.play(&maler);
     }
-    const QRectF b = messgeraet.Bereich();
-    if (b.isNull() || b.isEmpty())
-        return {};
-    return QRect(QPoint(int(std::floor(b.left())), int(std::floor(b.top()))),
-                 QPoint(int(std::ceil(b.right())), int(std::ceil(b.bottom()))));
+    return ganzePixel(messgeraet.Bereich());
+}
+
+QRect TBereichsmesser::MessenGrosszuegig(QSize geraet, const std::function<void(QPainter &)> &malen)
+{
+    TMessGeraet messgeraet(geraet);
+    messgeraet.GrosszuegigSetzen();
+    {
+        QPainter maler(&messgeraet);
+        malen(maler);
+    }
+    return ganzePixel(messgeraet.Bereich());
 }

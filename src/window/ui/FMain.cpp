@@ -14,6 +14,7 @@
 #include "persistence/Dokumentdatei.h"
 #include "window/ui/AnalysatorFensterAnschluss.h"
 #include "window/ui/AttributPanels.h"
+#include "window/ui/Aufrufbereich.h"
 #include "window/ui/Glyphen.h"
 #include "window/ui/MyScrollBox.h"
 #include "window/ui/ProgrammCursor.h"
@@ -706,6 +707,8 @@ void TFMain::OnEingabeFeldEnter()
     auto *feld = qobject_cast<TEingabeFeld *>(Eingabefeld);
     if (!feld)
         return;
+    // What the sheet shows of the figure the call names, before the call.
+    TAufrufbereich bereich(*this, feld->Text());
     // An error stops here: the hint bar already shows its message.
     const TAufrufErgebnis ergebnis =
         Arbeitsbereich->AufrufAusfuehren(feld->Text(), feld->Einfuegemarke(), Flaeche());
@@ -726,7 +729,11 @@ void TFMain::OnEingabeFeldEnter()
         GriffeNeuErzeugen();
         AttributanzeigeAktualisieren();
         AnalysatorNeuAufbauen();
-        Neuzeichnen();
+        // A call that changed one figure repaints where it was and is.
+        if (const std::optional<QRect> teil = bereich.Nachher())
+            Zeichenbereich->TeilNeuzeichnen(*teil);
+        else
+            Neuzeichnen();
     }
     // Enabling follows the command (a typed copy fills the clipboard).
     OberflaecheAktualisieren();

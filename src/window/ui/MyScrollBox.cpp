@@ -233,7 +233,25 @@ QRect TMyScrollBox::SichtbarerTeil() const
     return QRect(x, y, b, h);
 }
 
-void TMyScrollBox::pufferAufbauen()
+void TMyScrollBox::flaecheAufPuffer(QPainter &maler, const QRect &sicht)
+{
+    maler.translate(-sicht.x(), -sicht.y());
+    Flaeche.Leinwand = &maler;
+    Flaeche.Gepuffert = true;
+    Flaeche.SichtX = sicht.x();
+    Flaeche.SichtY = sicht.y();
+    Flaeche.SichtBreite = sicht.width();
+    Flaeche.SichtHoehe = sicht.height();
+}
+
+void TMyScrollBox::flaecheZurueck()
+{
+    Flaeche.Gepuffert = false;
+    Flaeche.SichtX = Flaeche.SichtY = 0;
+    Flaeche.Leinwand = ruheMaler_.get();
+}
+
+void TMyScrollBox::pufferAufbauen(const QRect &nur)
 {
     const QRect sicht = SichtbarerTeil();
     pufferBereich_ = sicht;
@@ -247,15 +265,11 @@ void TMyScrollBox::pufferAufbauen()
         puffer_.fill(Qt::white);
     }
 
+    // A part is painted exactly as the whole: the same surface and view,
+    // only clipped (the surface leaves out what lies outside the clip).
     QPainter maler(&puffer_);
-    maler.translate(-sicht.x(), -sicht.y());
-    maler.setClipRect(sicht);
-    Flaeche.Leinwand = &maler;
-    Flaeche.Gepuffert = true;
-    Flaeche.SichtX = sicht.x();
-    Flaeche.SichtY = sicht.y();
-    Flaeche.SichtBreite = sicht.width();
-    Flaeche.SichtHoehe = sicht.height();
+    flaecheAufPuffer(maler, sicht);
+    maler.setClipRect(nur.isNull() ? sicht : nur & sicht);
     maler.save();
     if (OnZeichnen)
         OnZeichnen(&Flaeche);
@@ -276,16 +290,49 @@ void TMyScrollBox::pufferAufbauen()
         OnVorschauenNachzeichnen(&Flaeche);
         maler.restore();
     }
-    Flaeche.Gepuffert = false;
-    Flaeche.SichtX = Flaeche.SichtY = 0;
-    Flaeche.Leinwand = ruheMaler_.get();
-    ++neuaufbauten_;
+    flaecheZurueck();
+    if (nur.isNull())
+        ++neuaufbauten_;
+    else
+        ++teilaufbauten_;
 }
 
 void TMyScrollBox::Neuzeichnen()
 {
+    if (aufschieben_) {
+        pufferBereich_ = QRect();
+        Seite->update();
+        return;
+    }
     pufferAufbauen();
     Seite->update(pufferBereich_);
+}
+
+void TMyScrollBox::TeilNeuzeichnen(const QRect &bereich)
+{
+    if (!pufferBereich_.isValid() || pufferBereich_ != SichtbarerTeil() || pufferBereich_.isEmpty()) {
+        Neuzeichnen();
+        return;
+    }
+    const QRect teil = bereich & pufferBereich_;
+    if (teil.isEmpty())
+        return;
+    pufferAufbauen(teil);
+    Seite->update(teil);
+}
+
+QRect TMyScrollBox::Ausdehnung(const std::function<void(TZeichenflaeche *)> &malen)
+{
+    const QRect sicht = SichtbarerTeil();
+    if (!pufferBereich_.isValid() || pufferBereich_ != sicht || sicht.isEmpty())
+        return sicht;
+    const QRect r = TBereichsmesser::MessenGrosszuegig(puffer_.size(), [&](QPainter &maler) {
+        flaecheAufPuffer(maler, sicht);
+        maler.setClipRect(sicht);
+        malen(&Flaeche);
+        flaecheZurueck();
+    });
+    return r.translated(sicht.topLeft()) & sicht;
 }
 
 QRect TMyScrollBox::VorschauMalen(const std::function<void(TZeichenflaeche *)> &malen)

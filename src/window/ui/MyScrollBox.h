@@ -77,6 +77,20 @@ public:
     void SeiteEinrichten();
     // Buffered repaint of the visible part of the sheet.
     void Neuzeichnen();
+    // While set, Neuzeichnen only marks the cached image as out of date and
+    // the next paint of the sheet rebuilds it (opening the command-line
+    // file before the window first appears paints once, when it appears).
+    void NeuzeichnenAufschieben(bool aufschieben) { aufschieben_ = aufschieben; }
+    // Repaints the cached image inside `bereich` (sheet pixels) only, for a
+    // change known to stay inside it (a typed call on one figure); the rest
+    // of the image stays. Rebuilds the whole image when it does not hold
+    // the visible part.
+    void TeilNeuzeichnen(const QRect &bereich);
+    // The part of the visible sheet (sheet pixels) that `malen` would paint
+    // over when the cached image is rebuilt, measured without painting, with
+    // room for pen widths and antialiasing; empty when nothing. The whole
+    // visible part when the image does not hold it.
+    QRect Ausdehnung(const std::function<void(TZeichenflaeche *)> &malen);
     // Draws with the surface pointed at the cached image and updates only
     // the rectangle that changed (sheet pixels, returned).
     QRect VorschauMalen(const std::function<void(TZeichenflaeche *)> &malen);
@@ -100,6 +114,8 @@ public:
     QRect SichtbarerTeil() const;
     // Number of complete rebuilds of the cached image so far.
     int Neuaufbauten() const { return neuaufbauten_; }
+    // Number of partial repaints (TeilNeuzeichnen) so far.
+    int Teilaufbauten() const { return teilaufbauten_; }
 
     // Used by the sheet.
     void SeiteMalen(QPainter &maler, const QRect &bereich);
@@ -110,7 +126,11 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    void pufferAufbauen();
+    // Rebuilds the cached image; with `nur` set, only that part of it.
+    void pufferAufbauen(const QRect &nur = QRect());
+    // Points the surface at a painter on the cached image's area and back.
+    void flaecheAufPuffer(QPainter &maler, const QRect &sicht);
+    void flaecheZurueck();
     void bandsSetzen(QWidget *w, int x, int y, int b, int h);
     void zoomUebernehmen(double zoom);
     void zoomFokusZurueckgeben();
@@ -120,6 +140,8 @@ private:
     QRect pufferBereich_;
     bool imAufbau_ = true;
     int neuaufbauten_ = 0;
+    int teilaufbauten_ = 0;
+    bool aufschieben_ = false;
     // A surface to rest on: figures may measure or draw while no repaint
     // runs (hit tests, handles, the end of a drag); that goes here unseen.
     QImage ruheBild_;

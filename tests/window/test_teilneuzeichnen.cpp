@@ -1,0 +1,74 @@
+// A typed call that changes one figure repaints only the part of the cached
+// sheet image where the figure was and is: the image afterwards is the one a
+// complete repaint gives, pixel for pixel.
+#include "FensterTest.h"
+#include "language/ui/EingabeFeld.h"
+
+namespace {
+
+struct TeilNeuzeichnen : Fenster {
+    void eingeben(const QString &aufruf)
+    {
+        auto *feld = qobject_cast<TEingabeFeld *>(f->Eingabefeld);
+        ASSERT_NE(feld, nullptr);
+        feld->TextSetzen(aufruf);
+        f->OnEingabeFeldEnter();
+    }
+};
+
+// Pixels in which two images of one size differ.
+int unterschiede(const QImage &a, const QImage &b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += (a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF);
+    return n;
+}
+
+TEST_F(TeilNeuzeichnen, DasBildGleichtDemGanzNeuGezeichneten)
+{
+    TRechteck *re0 = rechteck(3.5, 21, 3, 2); // red, outlined
+    auto *el0 = figur<TEllipse>(QStringLiteral("ELLIPSE"), 3, 19, 4, 3);
+    TRechteck *re1 = kasten(4, 18, 3, 3);
+    for (TZeichenObjekt *fig : std::initializer_list<TZeichenObjekt *>{el0, re1}) {
+        fig->Füllfarbe = TFarbe::Echt(FarbWert(0, 128, 255));
+        fig->Linienfarbe = TFarbe::Echt(0);
+        fig->Linienstärke = 0.05;
+        fig->Linienart = 1;
+    }
+    re1->Linienart = 3; // long dashes
+    re1->Linienstärke = 0.2;
+    for (TZeichenObjekt *fig : std::initializer_list<TZeichenObjekt *>{el0, re1})
+        fig->GeometrieBerechnen();
+    ASSERT_EQ(el0->Name, QStringLiteral("el0"));
+    ASSERT_EQ(re1->Name, QStringLiteral("re1"));
+    waehlen({el0}); // its handles move with it
+    static const struct {
+        const char *aufruf;
+        bool teilweise;
+    } faelle[] = {
+        {"re0.verschieben(1 mm, 0)", true},
+        {"re0.verschieben(4 cm, -3 cm)", true}, // far: old and new place
+        {"re1.drehen(30)", true},               // thick dashes, turned
+        {"re0.FüllfarbeSetzen(gold)", true},
+        {"re1.LinienstärkeSetzen(4 mm)", true}, // the outline grows
+        {"el0.verschieben(-1 cm, 1 cm)", true}, // selected: handles too
+        {"dokument1.hintergrundfarbeSetzen(gold)", false},
+    };
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(fall.aufruf);
+        f->Neuzeichnen();
+        const QImage vorher = f->Zeichenbereich->Puffer().copy();
+        const int teil = f->Zeichenbereich->Teilaufbauten();
+        eingeben(QString::fromUtf8(fall.aufruf));
+        EXPECT_EQ(f->Zeichenbereich->Teilaufbauten() - teil, fall.teilweise ? 1 : 0);
+        const QImage nachher = f->Zeichenbereich->Puffer().copy();
+        EXPECT_GT(unterschiede(vorher, nachher), 0);
+        f->Neuzeichnen();
+        EXPECT_EQ(unterschiede(nachher, f->Zeichenbereich->Puffer()), 0);
+    }
+    EXPECT_NEAR(re0->MitteX, 7.6, 1e-9);
+}
+
+} // namespace

@@ -23,6 +23,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -93,10 +94,14 @@ void BM_ObjektbaumAufbauenTief(benchmark::State &state)
 BENCHMARK(BM_ObjektbaumAufbauenTief)->Arg(100)->Arg(990)->Unit(benchmark::kMillisecond);
 
 // Enter to screen: the typed call through the main window's execute
-// command, the analyser's refresh, and the paint of both windows.
-void BM_EnterBisBildschirm(benchmark::State &state)
+// command, the analyser's refresh, and the paint of both windows. The
+// variant without the undo history leaves out the two snapshots of the
+// whole drawing that recording the step takes, to show what the rest costs.
+void enterBisBildschirm(benchmark::State &state, bool mitVerlauf)
 {
     TFMain f(false);
+    if (!mitVerlauf)
+        f.Arbeitsbereich->ZustandLesen = nullptr;
     TFAnalysator analysator(f.Analysator(), f.Dokument(), f.Klassen());
     f.AnalysatorFensterAnschliessen(&analysator);
     f.resize(900, 1000);
@@ -114,7 +119,38 @@ void BM_EnterBisBildschirm(benchmark::State &state)
     }
     state.counters["Figuren"] = double(state.range(0));
 }
+void BM_EnterBisBildschirm(benchmark::State &state) { enterBisBildschirm(state, true); }
+void BM_EnterBisBildschirmOhneVerlauf(benchmark::State &state) { enterBisBildschirm(state, false); }
 BENCHMARK(BM_EnterBisBildschirm)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EnterBisBildschirmOhneVerlauf)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The first row in the window: 2,000 typed moves of a group of 2,000
+// rectangles with the analyser window shown, its views refreshed after each;
+// the process's peak resident memory in MB (run this benchmark alone).
+void BM_FensterGruppeVerschieben(benchmark::State &state)
+{
+    TFMain f(false);
+    TFAnalysator analysator(f.Analysator(), f.Dokument(), f.Klassen());
+    f.AnalysatorFensterAnschliessen(&analysator);
+    f.resize(900, 1000);
+    Probe::GrosseGruppe(*f.Dokument(), *f.Klassen(), 2000);
+    f.show();
+    analysator.show();
+    f.Neuzeichnen();
+    analysator.Aktualisieren();
+    QCoreApplication::processEvents();
+    auto *feld = qobject_cast<TEingabeFeld *>(f.Eingabefeld);
+    for (auto _ : state) {
+        feld->TextSetzen(GruppenAufruf);
+        f.OnEingabeFeldEnter();
+        QCoreApplication::processEvents();
+    }
+    rusage nutzung{};
+    getrusage(RUSAGE_SELF, &nutzung);
+    state.counters["SpitzeMB"] = double(nutzung.ru_maxrss) / 1024.0;
+    state.counters["Aufrufe"] = double(f.Analysator()->AufrufAnzahl());
+}
+BENCHMARK(BM_FensterGruppeVerschieben)->Iterations(2000)->Unit(benchmark::kMillisecond);
 
 bool speichern(const QString &pfad, const TDokument &d, const TKlassenObjekte &k)
 {

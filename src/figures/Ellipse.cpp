@@ -1,6 +1,6 @@
 #include "figures/Ellipse.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPaintEngine>
 

@@ -1,6 +1,6 @@
 #include "figures/Griff.h"
 #include "figures/ZeichenObjekt.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPainter>
 #include <QPolygon>

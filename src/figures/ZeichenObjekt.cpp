@@ -1,8 +1,8 @@
 #include "figures/ZeichenObjekt.h"
 #include "figures/Griff.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>

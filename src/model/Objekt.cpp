@@ -1,6 +1,6 @@
 #include "model/Objekt.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
 #include "model/Dokument.h"
 #include "model/Grossschreibung.h"
 

@@ -35,8 +35,9 @@ class TObjekt
 {
 public:
     // With a class object: shares its descriptor lists and class id. Without
-    // one: becomes a class object with empty lists that receive `zeichnen`
-    // and `freigeben` (the class-specific constructors add the rest).
+    // one: becomes a class object whose new lists receive only `zeichnen`;
+    // the class-specific constructors add the rest (`freigeben` comes from
+    // the figure base and the vertex, so the document never lists it).
     TObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse);
     virtual ~TObjekt();
 
@@ -127,9 +128,6 @@ protected:
     TMethode &MethodeVorneEintragen(std::uint8_t id);
     void AttributEintragen(std::uint8_t id);
     void AttributVorneEintragen(std::uint8_t id);
-    // Lets a class-object constructor set its id before its ancestors'
-    // entries are complete (the registry sets it again afterwards).
-    void KlassenIdSetzen(std::uint8_t id) { KlassenId = id; }
 
 private:
     std::unique_ptr<TKlassenListen> eigeneListen_; // only on class objects

@@ -8,7 +8,7 @@
 #include "persistence/Dokumentdatei.h"
 #include "window/Attributanzeige.h"
 #include "window/Befehle.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QRandomGenerator>
 #include <QUndoStack>

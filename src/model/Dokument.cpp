@@ -42,11 +42,8 @@ void TDokument::MethodeAusfuehren(int methodenId, const TDataListe &parameter, Q
     case MHintergrundfarbeSetzen:
         if (parameter.empty() || parameter[0]->Art() != ArtFarbwert)
             return;
-        {
-            auto aufruf = Aufruf(MHintergrundfarbeSetzen);
-            aufruf->FarbeHinzufuegen(parameter[0]->Farbe());
-            Protokolliere(std::move(aufruf));
-        }
+        Protokolliere(MHintergrundfarbeSetzen, &TMethodenAufruf::FarbeHinzufuegen,
+                      parameter[0]->Farbe());
         Hintergrundfarbe.Zuweisen(&parameter[0]->Farbe());
         return;
     default:

@@ -147,9 +147,7 @@ int TObjekt::Hoehe() const
 
 void TObjekt::ErzeugungProtokollieren()
 {
-    auto aufruf = Aufruf(MErzeugung);
-    aufruf->ObjektHinzufuegen(Klasse);
-    Protokolliere(std::move(aufruf));
+    Protokolliere(MErzeugung, &TMethodenAufruf::ObjektHinzufuegen, Klasse);
 }
 
 TObjekt *TObjekt::FindeObjekt(const QString &name)

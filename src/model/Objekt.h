@@ -1,6 +1,7 @@
 #pragma once
 #include "model/Data.h"
 #include "model/Katalog.h"
+#include "model/MethodenAufruf.h"
 
 #include <QString>
 #include <cstdint>
@@ -121,6 +122,16 @@ public:
     void Protokolliere(std::unique_ptr<TMethodenAufruf> aufruf) const;
     // Logs a call without parameters.
     void Protokolliere(std::uint8_t methodenId) const;
+    // Logs a call whose values are added by one of the record's
+    // ...Hinzufuegen functions, e.g.
+    // Protokolliere(MVerschieben, &TMethodenAufruf::LaengeHinzufuegen, dx, dy).
+    template <typename Hinzufuegen, typename... Werte>
+    void Protokolliere(std::uint8_t methodenId, Hinzufuegen hinzufuegen, const Werte &...werte) const
+    {
+        auto aufruf = Aufruf(methodenId);
+        (((*aufruf).*hinzufuegen)(werte), ...);
+        Protokolliere(std::move(aufruf));
+    }
 
 protected:
     // Catalogue building, only while a class object is being constructed.

@@ -1,10 +1,10 @@
 #include "language/Arbeitsbereich.h"
 #include "figures/Gruppe.h"
 #include "figures/ZeichenObjekt.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPainter>
 #include <QUndoStack>

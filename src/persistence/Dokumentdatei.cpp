@@ -2,7 +2,7 @@
 
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/ObjektXML.h"
 #include "persistence/XMLDOM.h"
 #include "persistence/XMLKnoten.h"

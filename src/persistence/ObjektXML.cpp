@@ -4,9 +4,9 @@
 
 #include "figures/Gruppe.h"
 #include "figures/LinienZug.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/XMLKnoten.h"
 #include "teacher/Passwort.h"
 

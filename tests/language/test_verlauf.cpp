@@ -9,7 +9,7 @@
 #include "persistence/XMLKnoten.h"
 #include "window/Attributanzeige.h"
 #include "window/Befehle.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QRandomGenerator>
 #include <QUndoStack>

@@ -1,11 +1,11 @@
 #pragma once
 // A main window for widget tests, driven by real mouse and key events.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 #include "window/ui/Aktionen.h"
 #include "window/ui/AnalysatorAnschluss.h"
 #include "window/ui/FMain.h"

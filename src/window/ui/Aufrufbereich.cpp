@@ -1,6 +1,6 @@
 #include "window/ui/Aufrufbereich.h"
 #include "figures/ZeichenObjekt.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
 #include "model/Grossschreibung.h"

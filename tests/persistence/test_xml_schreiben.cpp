@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "Drucken.h"
+#include "druck_hilfen.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "persistence/XMLDOM.h"
 
 #include <QTemporaryDir>
-#include "Drucken.h"
+#include "druck_hilfen.h"
 
 #include <gtest/gtest.h>
 

@@ -13,13 +13,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 constexpr double Eps = 1e-9;
 
-// Readable texts in failure messages.
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 // A point (two coordinates), a box figure's centre and size, and a bounding box, within Eps.
@@ -32,8 +33,7 @@ inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
         EXPECT_PUNKT((f)->Umgebungsrechteck.Unten, (f)->Umgebungsrechteck.Oben, un, ob);           \
     } while (0)
 
-// Display texts of a log entry and its sub-calls, each sub-call indented by
-// two spaces below its caller.
+// Display texts of a log entry and its sub-calls, each level indented by two spaces.
 inline void baum(const TMethodenAufruf &m, QStringList &l, const QString &einzug = QString())
 {
     l << einzug + m.AnzeigeText();
@@ -53,7 +53,6 @@ struct Umgebung {
         EXPECT_NE(dynamic_cast<T *>(o.get()), nullptr) << klasse;
         return std::unique_ptr<T>(static_cast<T *>(o.release()));
     }
-
     // A new object of the class, named and placed frontmost in the document.
     template <class T> T *neu(const char *klasse)
     {
@@ -61,7 +60,6 @@ struct Umgebung {
         o->NamenVergeben();
         return static_cast<T *>(d.TeilAnhaengen(std::move(o)));
     }
-
     // A box figure centred at (mx, my), l long and b wide, turned by w:
     // filled red with a thin solid black outline.
     template <class T = TRechteck>
@@ -84,8 +82,6 @@ struct Umgebung {
     {
         return box<TRechteck>("RECHTECK", mx, my, l, b, w);
     }
-
-    // A named line from (x1, y1) to (x2, y2).
     TLinie *linie(double x1, double y1, double x2, double y2)
     {
         auto *l = neu<TLinie>("LINIE");
@@ -93,10 +89,8 @@ struct Umgebung {
         l->punkt2Setzen(x2, y2);
         return l;
     }
-
-    // An unfilled polyline through the points, all segments of one kind.
-    TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art,
-                          bool geschlossen)
+    // An unfilled polyline through the points, all segments of one kind, vertices named.
+    TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art, bool geschlossen)
     {
         auto *lz = neu<TLinienZug>("LINIENZUG");
         for (const TWeltPunkt &p : punkte)
@@ -113,16 +107,14 @@ struct Umgebung {
         return lz;
     }
 
-    // Display texts of the top-level log entries from index `ab` on.
+    // Display texts of the top-level log entries from index `ab` on; with the sub-calls (see baum).
     QStringList protokoll(int ab = 0) const
     {
         QStringList l;
-        const auto &p = a.Protokoll();
-        for (std::size_t i = std::size_t(ab); i < p.size(); ++i)
-            l << p[i]->AnzeigeText();
+        for (std::size_t i = std::size_t(ab); i < a.Protokoll().size(); ++i)
+            l << a.Protokoll()[i]->AnzeigeText();
         return l;
     }
-    // The same with the sub-calls (see baum).
     QStringList baum(int ab = 0) const
     {
         QStringList l;
@@ -132,13 +124,18 @@ struct Umgebung {
     }
     int anzahl() const { return int(a.Protokoll().size()); }
     const TMethodenAufruf &letzter() const { return *a.Protokoll().back(); }
-    QString zuletzt() const
-    {
-        return a.Protokoll().empty() ? QString() : a.Protokoll().back()->AnzeigeText();
-    }
+    QString zuletzt() const { return a.Protokoll().empty() ? QString() : a.Protokoll().back()->AnzeigeText(); }
 };
 
-// Texts of a record's sub-calls.
+// A new named group made from the figures, as the main window does it.
+inline TGruppe *gruppieren(Umgebung &u, const std::vector<TZeichenObjekt *> &figuren)
+{
+    auto g = u.lose<TGruppe>("GRUPPE");
+    g->NamenVergeben();
+    return TGruppe::Gruppieren(std::move(g), figuren);
+}
+
+// Texts of a record's sub-calls; display texts of the object's attributes in the order asked for.
 inline QStringList unteraufrufe(const TMethodenAufruf &m)
 {
     QStringList l;
@@ -146,8 +143,6 @@ inline QStringList unteraufrufe(const TMethodenAufruf &m)
         l << u->AnzeigeText();
     return l;
 }
-
-// Display texts of the object's attribute values, in the order asked for.
 inline QStringList attributTexte(const TObjekt *o, std::initializer_list<int> attribute)
 {
     QStringList l;
@@ -176,8 +171,8 @@ inline QString ausfuehren(TObjekt *o, int methode, TDataListe parameter = {})
     return meldung;
 }
 
-// A test with a fresh recorder, document and class registry, and a drawing
-// surface at 100 % (not the current one).
+// A fresh recorder, document and class registry, and a drawing surface at
+// 100 % (not the current one).
 struct Figuren : ::testing::Test {
     Umgebung u;
     TZeichenflaeche zf;

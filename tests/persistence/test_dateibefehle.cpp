@@ -310,7 +310,8 @@ TEST(DateiBefehle, StartfrageNachAbsturz)
     } faelle[] = {
         {"Ja", QMessageBox::Yes, zeichnung},
         {"Nein", QMessageBox::No, zeichnung},
-        {"unlesbar", QMessageBox::Yes, zeichnung.left(200)},
+        // Cut after a complete line: the end of the file comes too early.
+        {"unlesbar", QMessageBox::Yes, zeichnung.left(zeichnung.indexOf("\r\n<RECHTECK") + 2)},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.fall);
@@ -340,11 +341,9 @@ TEST(DateiBefehle, StartfrageNachAbsturz)
         }
         EXPECT_FALSE(QFile::exists(kopie));
         if (!lesbar) {
-            ASSERT_EQ(d.meldungen.size(), 1);
-            EXPECT_TRUE(d.meldungen[0].startsWith(
-                QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht gelesen werden (")));
-            EXPECT_TRUE(d.meldungen[0].endsWith(QStringLiteral(") und wurde aufbewahrt unter:\n") + kopie +
-                                                QStringLiteral(".unlesbar")));
+            EXPECT_EQ(d.meldungen, QStringList{QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht gelesen "
+                                                              "werden (Unerwartetes Dateiende.) und wurde aufbewahrt "
+                                                              "unter:\n") + kopie + QStringLiteral(".unlesbar")});
             EXPECT_EQ(lesen(kopie + QStringLiteral(".unlesbar")), f.bytes);
         }
         if (!ja) {

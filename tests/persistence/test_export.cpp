@@ -1,46 +1,26 @@
 // Exporting the drawing as PNG, SVG and PDF.
-#include "figures/UZeichenObjekte.h"
-#include "model/Analysator.h"
-#include "model/Dokument.h"
-#include "figures/KlassenObjekte.h"
+#include "figures/figuren_hilfen.h"
 #include "persistence/Export.h"
 
 #include <QFile>
-#include <QImage>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-struct Zeichnung {
-    TAnalysator analysator;
-    TDokument dokument{&analysator};
-    TKlassenObjekte klassen{&analysator, &dokument};
+// Red rectangles with a black 0.5 mm outline, and a folder for the files.
+struct Zeichnung : Umgebung {
+    TDokument &dokument = d;
     QTemporaryDir ordner;
-
-    ~Zeichnung() { analysator.Angehalten = true; }
-
-    // A red rectangle with a black outline, centred at (x, y).
+    ~Zeichnung() { a.Angehalten = true; }
     TRechteck *rechteck(double x, double y, double laenge, double breite)
     {
-        auto objekt = klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));
-        auto *r = static_cast<TRechteck *>(objekt.get());
-        r->MitteX = x;
-        r->MitteY = y;
-        r->Länge = laenge;
-        r->Breite = breite;
-        r->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
-        r->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 0));
+        TRechteck *r = Umgebung::rechteck(x, y, laenge, breite);
         r->Linienstärke = 0.05;
-        r->Linienart = 1;
-        r->NamenVergeben();
         r->GeometrieBerechnen();
-        dokument.TeilAnhaengen(std::move(objekt));
         return r;
     }
-
     QString pfad(const QString &name) const { return ordner.filePath(name); }
 };
 

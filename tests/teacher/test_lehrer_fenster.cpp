@@ -1,7 +1,7 @@
 // Teacher mode in the main window: the menu "Für Lehrer", the lock buttons
 // and their display, and how the locks apply to the mouse and the keys.
 #include "common/TestHilfen.h"
-#include "test_lehrer_hilfen.h"
+#include "lehrer_hilfen.h"
 
 #include <QMenu>
 
@@ -15,17 +15,6 @@ std::vector<int> sperren(std::initializer_list<const TObjekt *> figuren)
     return s;
 }
 } // namespace
-
-struct LehrerPanel : LehrerFenster {
-    // The lock panel as shown: mouse button visible, shown pressed; keyboard
-    // button visible, shown pressed; combined button visible.
-    std::vector<bool> panel() const
-    {
-        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren, *t = lehrer->SBBearbeitenMitTastaturSperren;
-        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(), t->isVisible() && t->isChecked(),
-                lehrer->SBBearbeitenMitMausTastatur->isVisible()};
-    }
-};
 
 TEST_F(LehrerFenster, MenueFuerLehrerUndPanelJeNachModus)
 {
@@ -60,7 +49,7 @@ TEST_F(LehrerFenster, MenueFuerLehrerUndPanelJeNachModus)
 
 // The buttons lock the selection and mark the drawing changed; the locks
 // stay when teacher mode ends.
-TEST_F(LehrerPanel, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalten)
+TEST_F(LehrerFenster, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalten)
 {
     TRechteck *r = rechteck(5, 20);
     lehrermodusAn();
@@ -86,7 +75,7 @@ TEST_F(LehrerPanel, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalten)
     EXPECT_EQ(sperren({r}), std::vector<int>({1, 1}));
 }
 
-TEST_F(LehrerPanel, KnoepfeZeigenDenGemeinsamenZustand)
+TEST_F(LehrerFenster, KnoepfeZeigenDenGemeinsamenZustand)
 {
     TRechteck *a = rechteck(5, 20);
     TRechteck *b = rechteck(12, 20);
@@ -104,7 +93,7 @@ TEST_F(LehrerPanel, KnoepfeZeigenDenGemeinsamenZustand)
     EXPECT_EQ(panel(), std::vector<bool>({true, true, true, true, false}));
 }
 
-TEST_F(LehrerPanel, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
+TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
 {
     TRechteck *a = rechteck(5, 20);
     TRechteck *b = rechteck(12, 20);

@@ -16,20 +16,6 @@
 
 namespace {
 
-struct Zeichnung {
-    TArbeitsbereich ab;
-
-    Zeichnung() { ab.Analysator().Angehalten = true; }
-
-    // A named object of the class, frontmost in the document.
-    template <class T = TRechteck> T *neu(const char *klasse = "RECHTECK")
-    {
-        auto o = ab.Klassen().ObjektErzeugen(QString::fromLatin1(klasse));
-        o->NamenVergeben();
-        return static_cast<T *>(ab.Dokument().TeilAnhaengen(std::move(o)));
-    }
-};
-
 // The mouse locks of a and b, then their keyboard locks.
 std::vector<int> sperren(const TObjekt *a, const TObjekt *b)
 {
@@ -47,83 +33,23 @@ std::vector<int> alleSperren(const TObjekt &o, bool maus)
     return s;
 }
 
-} // namespace
-
-TEST(Sperren, GemeinsamerZustandDerAuswahl)
-{
-    Zeichnung z;
-    TRechteck *a = z.neu();
-    TRechteck *b = z.neu();
-    // Mouse, then keyboard: 0 allowed, 1 locked, 2 mixed.
-    auto gemeinsam = [](std::vector<TZeichenObjekt *> l) {
-        const Sperren::TZustand s = Sperren::Gemeinsam(l);
-        return std::vector<int>{s.Maus, s.Tastatur};
-    };
-    EXPECT_EQ(gemeinsam({}), std::vector<int>({Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
-    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({0, 0}));
-    a->TastaturSperreSetzen(true);
-    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({0, 2}));
-    b->TastaturSperreSetzen(true);
-    b->MausSperreSetzen(true);
-    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({2, 1}));
-    EXPECT_EQ(gemeinsam({b}), std::vector<int>({1, 1}));
-}
-
-TEST(Sperren, GruppeUndLinienzugSperrenIhreTeileMit)
-{
-    Zeichnung z;
-    TRechteck *r = z.neu();
-    auto *lz = z.neu<TLinienZug>("LINIENZUG");
-    for (int i = 0; i < 3; ++i)
-        lz->PunktAnhaengen(i, i % 2, 0);
-    TGruppe *g = TGruppe::Gruppieren(
-        std::make_unique<TGruppe>(&z.ab.Dokument(), &z.ab.Analysator(), z.ab.Klassen().GRUPPE), {r, lz});
-    const std::vector<TObjekt *> liste{g};
-
-    EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
-    EXPECT_EQ(alleSperren(*g, true), std::vector<int>(6, 1)); // group, rectangle, polyline, 3 vertices
-    EXPECT_EQ(alleSperren(*g, false), std::vector<int>(6, 0));
-    // Locking again changes nothing.
-    EXPECT_FALSE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
-
-    EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Erlaubt));
-    EXPECT_EQ(alleSperren(*g, true), std::vector<int>(6, 0));
-
-    // A member locked on its own is reported as a change when the group
-    // is unlocked.
-    lz->Punkt(1)->MausSperreSetzen(true);
-    EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Erlaubt));
-    EXPECT_EQ(lz->Punkt(1)->MausGesperrt, 0);
-}
-
-TEST(Sperren, WahlZweiLaesstAllesWieEsIst)
-{
-    Zeichnung z;
-    TRechteck *a = z.neu();
-    TRechteck *b = z.neu();
-    a->TastaturSperreSetzen(true);
-    const std::vector<TObjekt *> liste{a, b};
-    EXPECT_FALSE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
-    EXPECT_EQ(sperren(a, b), (std::vector<int>{0, 0, 1, 0}));
-    EXPECT_TRUE(Sperren::Anwenden(liste, {Sperren::Gesperrt, Sperren::Uneinheitlich}));
-    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 1, 0}));
-    EXPECT_TRUE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Erlaubt}));
-    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 0, 0}));
-}
-
-// --- the dialog --------------------------------------------------------------
-
-namespace {
-
+// Two named rectangles a and b in a drawing (log stopped), and the lock dialog.
 struct Dialog : ::testing::Test {
-    Zeichnung z;
+    TArbeitsbereich ab;
     TFBearbeitenSperren d;
     TRechteck *a = nullptr, *b = nullptr;
 
-    void SetUp() override
+    Dialog()
     {
-        a = z.neu();
-        b = z.neu();
+        ab.Analysator().Angehalten = true;
+        a = neu<TRechteck>("RECHTECK");
+        b = neu<TRechteck>("RECHTECK");
+    }
+    template <class T> T *neu(const char *klasse)
+    {
+        auto o = ab.Klassen().ObjektErzeugen(QString::fromLatin1(klasse));
+        o->NamenVergeben();
+        return static_cast<T *>(ab.Dokument().TeilAnhaengen(std::move(o)));
     }
     void oeffnen()
     {
@@ -142,6 +68,62 @@ struct Dialog : ::testing::Test {
 };
 
 } // namespace
+
+TEST_F(Dialog, GemeinsamerZustandDerAuswahl)
+{
+    // Mouse, then keyboard: 0 allowed, 1 locked, 2 mixed.
+    auto gemeinsam = [](std::vector<TZeichenObjekt *> l) {
+        const Sperren::TZustand s = Sperren::Gemeinsam(l);
+        return std::vector<int>{s.Maus, s.Tastatur};
+    };
+    EXPECT_EQ(gemeinsam({}), std::vector<int>({Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
+    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({0, 0}));
+    a->TastaturSperreSetzen(true);
+    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({0, 2}));
+    b->TastaturSperreSetzen(true);
+    b->MausSperreSetzen(true);
+    EXPECT_EQ(gemeinsam({a, b}), std::vector<int>({2, 1}));
+    EXPECT_EQ(gemeinsam({b}), std::vector<int>({1, 1}));
+}
+
+TEST_F(Dialog, GruppeUndLinienzugSperrenIhreTeileMit)
+{
+    auto *lz = neu<TLinienZug>("LINIENZUG");
+    for (int i = 0; i < 3; ++i)
+        lz->PunktAnhaengen(i, i % 2, 0);
+    TGruppe *g = TGruppe::Gruppieren(
+        std::make_unique<TGruppe>(&ab.Dokument(), &ab.Analysator(), ab.Klassen().GRUPPE), {a, lz});
+    const std::vector<TObjekt *> liste{g};
+
+    EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
+    EXPECT_EQ(alleSperren(*g, true), std::vector<int>(6, 1)); // group, rectangle, polyline, 3 vertices
+    EXPECT_EQ(alleSperren(*g, false), std::vector<int>(6, 0));
+    // Locking again changes nothing.
+    EXPECT_FALSE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
+
+    EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Erlaubt));
+    EXPECT_EQ(alleSperren(*g, true), std::vector<int>(6, 0));
+
+    // A member locked on its own is reported as a change when the group
+    // is unlocked.
+    lz->Punkt(1)->MausSperreSetzen(true);
+    EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Erlaubt));
+    EXPECT_EQ(lz->Punkt(1)->MausGesperrt, 0);
+}
+
+TEST_F(Dialog, WahlZweiLaesstAllesWieEsIst)
+{
+    a->TastaturSperreSetzen(true);
+    const std::vector<TObjekt *> liste{a, b};
+    EXPECT_FALSE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{0, 0, 1, 0}));
+    EXPECT_TRUE(Sperren::Anwenden(liste, {Sperren::Gesperrt, Sperren::Uneinheitlich}));
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 1, 0}));
+    EXPECT_TRUE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Erlaubt}));
+    EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 0, 0}));
+}
+
+
 
 TEST_F(Dialog, TexteUndBeschriftungen)
 {

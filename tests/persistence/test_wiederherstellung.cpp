@@ -1,5 +1,5 @@
 // The recovery copies in the core: one per running Figuro, offered only when
-// their Figuro is gone, never deleted unread.
+// their Figuro is gone (an unreadable one is kept: see test_dateibefehle.cpp).
 #include "persistence/Wiederherstellung.h"
 
 #include <QDir>
@@ -69,28 +69,6 @@ TEST(Wiederherstellung, KopienLaufenderUndBeendeterFiguros)
     b.Loeschen();
     EXPECT_FALSE(QFile::exists(b.KopiePfad()));
     EXPECT_EQ(dateien(ordner).filter(QStringLiteral(".fgo")), QStringList());
-}
-
-TEST(Wiederherstellung, UnlesbareKopieWirdAufbewahrt)
-{
-    QTemporaryDir tmp;
-    const QString ordner = tmp.path();
-    QString kopiePfad;
-    {
-        TWiederherstellung alt(ordner);
-        alt.Schreiben("<?xml version = \"1.0\" ?>\r\n<DOKUMENT >\r\n<RECHT", QString());
-        kopiePfad = alt.KopiePfad();
-    }
-    TWiederherstellung neu(ordner);
-    const auto kopie = neu.VerwaisteSuchen();
-    ASSERT_TRUE(kopie);
-    QString meldung;
-    EXPECT_FALSE(TWiederherstellung::KopiePruefen(kopie->Pfad, meldung));
-    EXPECT_EQ(meldung, QStringLiteral("Unerwartetes Dateiende."));
-    const QString aufbewahrt = neu.VerwaisteBeiseitelegen();
-    EXPECT_EQ(aufbewahrt, kopiePfad + QStringLiteral(".unlesbar"));
-    EXPECT_EQ(lesen(aufbewahrt), "<?xml version = \"1.0\" ?>\r\n<DOKUMENT >\r\n<RECHT");
-    EXPECT_FALSE(neu.VerwaisteSuchen()); // never offered again
 }
 
 TEST(Wiederherstellung, StartfrageNenntDateiUndZeit)

@@ -47,6 +47,14 @@ struct LehrerFenster : Fenster {
     void lehrermodusAn() { lehrer->ALehrerModusAn->trigger(); }
     void lehrermodusAus() { lehrer->ALehrerModusAus->trigger(); }
 
+    // The lock panel as shown: mouse button visible, shown pressed; keyboard
+    // button visible, shown pressed; combined button visible.
+    std::vector<bool> panel() const
+    {
+        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren, *t = lehrer->SBBearbeitenMitTastaturSperren;
+        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(), t->isVisible() && t->isChecked(),
+                lehrer->SBBearbeitenMitMausTastatur->isVisible()};
+    }
     // Teacher mode, its two menu entries and the lock panel all on or all off.
     void modusErwarten(bool an)
     {

@@ -6,7 +6,7 @@
 
 #include <QRandomGenerator>
 #include <cmath>
-#include "Drucken.h"
+#include "druck_hilfen.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -435,31 +435,26 @@ TEST_F(FAnalysatorTest, TrennenLaesstKeineVerweiseZurueck)
     EXPECT_TRUE(meldungen.isEmpty());
 }
 
-TEST(Fensterlage, RechtsNebenDemHauptfenster)
-{
-    const QRect bildschirm(0, 0, 1920, 1080);
-    const TFensterlage lage = AnalysatorFensterlage(QRect(0, 0, 800, 600), bildschirm);
-    EXPECT_EQ(lage.Rahmen, QRect(800, 0, 1120, 1050));
-    EXPECT_EQ(lage.UnteresFeldHoehe, 432);
-    EXPECT_EQ(AnalysatorFensterlage(QRect(100, 50, 800, 600), bildschirm).Rahmen, QRect(900, 50, 1020, 1000));
-    // A main window across the whole screen leaves no room: the window
-    // keeps a usable width at the right edge.
-    EXPECT_EQ(AnalysatorFensterlage(QRect(0, 0, 1920, 1050), bildschirm).Rahmen,
-              QRect(1920 - AnalysatorMindestBreite, 0, AnalysatorMindestBreite, 1050));
-}
-
-// The window takes the frame and lower field height the layout computes,
-// and its caption.
+// The analyser window's place: right of the main window; a main window
+// across the whole screen leaves no room, so the window keeps a usable width
+// at the right edge. The window takes the frame and lower field height the
+// layout computes, and its caption.
 TEST_F(FAnalysatorTest, PlatzierenRechtsNebenDemHauptfenster)
 {
+    const QRect voll(0, 0, 1920, 1080);
+    const TFensterlage lage = AnalysatorFensterlage(QRect(0, 0, 800, 600), voll);
+    EXPECT_EQ(std::tuple(lage.Rahmen, lage.UnteresFeldHoehe), std::tuple(QRect(800, 0, 1120, 1050), 432));
+    EXPECT_EQ(AnalysatorFensterlage(QRect(100, 50, 800, 600), voll).Rahmen, QRect(900, 50, 1020, 1000));
+    EXPECT_EQ(AnalysatorFensterlage(QRect(0, 0, 1920, 1050), voll).Rahmen,
+              QRect(1920 - AnalysatorMindestBreite, 0, AnalysatorMindestBreite, 1050));
+
     const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect haupt(bildschirm.left(), bildschirm.top(), bildschirm.width() / 3, bildschirm.height() / 2);
     fenster->Platzieren(haupt);
-    const TFensterlage lage = AnalysatorFensterlage(haupt, bildschirm);
-    EXPECT_EQ(fenster->frameGeometry(), lage.Rahmen);
+    EXPECT_EQ(fenster->frameGeometry(), AnalysatorFensterlage(haupt, bildschirm).Rahmen);
     auto *teiler = teil<QSplitter>("Splitter");
     ASSERT_EQ(teiler->sizes().size(), 2);
-    EXPECT_NEAR(teiler->sizes()[1], lage.UnteresFeldHoehe, 2);
+    EXPECT_NEAR(teiler->sizes()[1], AnalysatorFensterlage(haupt, bildschirm).UnteresFeldHoehe, 2);
     EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Analysator-Fenster"));
 }
 

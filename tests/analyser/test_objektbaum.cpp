@@ -172,25 +172,13 @@ TEST_F(ObjektBaumTest, FaltenVerbirgtDieMitgliederUndZeigtEinPlus)
     EXPECT_EQ(KartenText(*lz), QStringLiteral("lz0:LINIENZUG"));
 }
 
-TEST_F(ObjektBaumTest, KlickAufDieMarkeFaltetUndMeldetEs)
-{
-    TObjekt *g = u.gruppe(2);
-    auto baum = bauen(AusrichtungVertikal);
-    const TObjektKnoten &k = karte(*baum, g);
-    bool gefaltet = false;
-    // Marker centre in screen axes (vertical: depth = x).
-    EXPECT_EQ(baum->KnotenSuchen(k.MarkeX, k.MarkeY, gefaltet), g);
-    EXPECT_EQ(std::tuple(gefaltet, g->ObjektdiagrammZusammengefaltet), std::tuple(true, true));
-    // Just outside the marker radius: the card, no folding.
-    EXPECT_EQ(baum->KnotenSuchen(k.MarkeX - 1.01 * k.MarkeRadius, k.MarkeY, gefaltet), g);
-    EXPECT_EQ(std::tuple(gefaltet, g->ObjektdiagrammZusammengefaltet), std::tuple(false, true));
-    EXPECT_NEAR(k.MarkeRadius, 4 / (96 / 2.54), 1e-12); // 4 pixels at 96 dpi
-}
-
-// The far edges of a card lie outside it, the near edges inside.
-TEST_F(ObjektBaumTest, KnotenSuchenAmFernenRandIstAusserhalb)
+// The far edges of a card lie outside it, the near edges inside. A click
+// on a fold marker folds and says so; just outside its radius (4 pixels at
+// 96 dpi) it hits the card without folding.
+TEST_F(ObjektBaumTest, KnotenSuchenAnRaendernUndMarken)
 {
     TObjekt *r = u.neu("RECHTECK");
+    TObjekt *g = u.gruppe(2);
     for (std::uint8_t ausrichtung : beideAusrichtungen) {
         SCOPED_TRACE(int(ausrichtung));
         auto baum = bauen(ausrichtung);
@@ -209,6 +197,15 @@ TEST_F(ObjektBaumTest, KnotenSuchenAmFernenRandIstAusserhalb)
             EXPECT_FALSE(gefaltet);
         }
     }
+    auto baum = bauen(AusrichtungVertikal);
+    const TObjektKnoten &k = karte(*baum, g);
+    EXPECT_NEAR(k.MarkeRadius, 4 / (96 / 2.54), 1e-12);
+    bool gefaltet = true;
+    // Marker centre in screen axes (vertical: depth = x).
+    EXPECT_EQ(baum->KnotenSuchen(k.MarkeX - 1.01 * k.MarkeRadius, k.MarkeY, gefaltet), g);
+    EXPECT_EQ(std::tuple(gefaltet, g->ObjektdiagrammZusammengefaltet), std::tuple(false, false));
+    EXPECT_EQ(baum->KnotenSuchen(k.MarkeX, k.MarkeY, gefaltet), g);
+    EXPECT_EQ(std::tuple(gefaltet, g->ObjektdiagrammZusammengefaltet), std::tuple(true, true));
 }
 
 TEST_F(ObjektBaumTest, VeraltetErkenntNeueEntfernteUndVertauschteObjekte)

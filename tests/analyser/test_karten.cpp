@@ -3,7 +3,7 @@
 #include "analyser_hilfen.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/Karten.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

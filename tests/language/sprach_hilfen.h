@@ -3,7 +3,7 @@
 // through the class registry, as the main window builds them; the log as
 // lines (model/modell_hilfen.h); proposal texts and pixel counts.
 #include "language/Arbeitsbereich.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "language/Vervollstaendigung.h"
 #include "model/modell_hilfen.h"
 

@@ -1,76 +1,82 @@
-// The method-call input field and its completion window, driven by real key
-// and mouse events.
-#include "Sprachhilfen.h"
-#include "language/Scanner.h"
+// The method-call input field in the main window, driven by real key and
+// mouse events: placeholder, completion window and taking proposals,
+// scrolling, selection, refused characters, caret and drawing; hint bar,
+// light bulb, execute button; the history of calls, "Meintest du ...?",
+// Strg+click on a logged call; the screenshots of the field with the
+// completion window open.
+#include "analyser/ui/AufrufGitter.h"
+#include "analyser/ui/FAnalysator.h"
+#include "common/TestHilfen.h"
 #include "language/ui/EingabeFeld.h"
 #include "language/ui/FCodeComplete.h"
+#include "persistence/ui/DateiBefehle.h"
+#include "sprach_hilfen.h"
+#include "window/FensterTest.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QTest>
+#include <QMessageBox>
+#include <QPainter>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace sprachtest;
 
 namespace {
 
-// A drawing with re0, el0 and a group gr0 holding re1, and the field in a
-// window of its own, low enough on the screen for the completion window to
-// open above it.
-struct Feld {
-    TArbeitsbereich arbeitsbereich;
-    QWidget fenster;
+struct Eingabe : Fenster {
     TEingabeFeld *feld = nullptr;
     QString meldung = QStringLiteral("(keine)");
     bool fehlerfrei = false;
-    int ausfuehrungen = 0;
 
-    explicit Feld(int breite = 400)
+    void SetUp() override
     {
-        TDokument &d = arbeitsbereich.Dokument();
-        figurAnlegen(arbeitsbereich, QStringLiteral("RECHTECK"));
-        figurAnlegen(arbeitsbereich, QStringLiteral("ELLIPSE"));
-        figurAnlegen(arbeitsbereich, QStringLiteral("RECHTECK"),
-                     figurAnlegen(arbeitsbereich, QStringLiteral("GRUPPE")));
-        EXPECT_TRUE(d.FindeObjekt(QStringLiteral("re1")));
-
-        // Something else holds the focus when the window opens, as the
-        // drawing area does in the main window.
-        auto *zuerst = new QWidget(&fenster);
-        zuerst->setFocusPolicy(Qt::StrongFocus);
-        zuerst->setGeometry(0, 24, breite, 8);
-        feld = new TEingabeFeld(&fenster, &d);
-        feld->setGeometry(0, 0, breite, 24);
-        fenster.resize(breite, 32);
-        fenster.move(60, 420);
+        Fenster::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        feld = f->findChild<TEingabeFeld *>();
+        ASSERT_NE(feld, nullptr);
         QObject::connect(feld, &TEingabeFeld::Aenderung, [this](const QString &m, bool ok) {
             meldung = m;
             fehlerfrei = ok;
         });
-        QObject::connect(feld, &TEingabeFeld::Ausfuehren, [this] { ++ausfuehrungen; });
-        fenster.show();
-        QApplication::setActiveWindow(&fenster);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     }
-    ~Feld() { arbeitsbereich.Analysator().Angehalten = true; }
+    void TearDown() override
+    {
+        ab().Analysator().Angehalten = true;
+        Fenster::TearDown();
+    }
 
-    // Clicks into the field (which empties the placeholder) and types.
+    // re0, el0 and a group gr0 holding re1, made without log entries.
+    void zeichnung()
+    {
+        figurAnlegen(ab(), QStringLiteral("RECHTECK"));
+        figurAnlegen(ab(), QStringLiteral("ELLIPSE"));
+        figurAnlegen(ab(), QStringLiteral("RECHTECK"), figurAnlegen(ab(), QStringLiteral("GRUPPE")));
+    }
+    // Runs a call directly, as a script would, to set up the drawing.
+    void aufruf(const QString &text)
+    {
+        const TAufrufErgebnis e = ab().AufrufAusfuehren(text, 0, nullptr);
+        EXPECT_TRUE(e.Ausgefuehrt) << text.toStdString() << ": " << e.Fehlermeldung.toStdString();
+    }
+    // A figure of the class with its creation logged, as the mouse makes it.
+    TZeichenObjekt *neu(const QString &klasse) { return figur<TZeichenObjekt>(klasse, 0, 0); }
+
+    // Clicks into the field unless it has the focus (which empties the
+    // placeholder), so that its keys are not the window's shortcuts; then
+    // types, one key press and release per character.
     void tippen(const QString &text)
     {
         if (!feld->hasFocus())
-            QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(2, 12));
+            klick(4);
         for (QChar c : text)
             zeichen(c);
     }
-    // One key press carrying a character, as the keyboard delivers it.
     void zeichen(QChar c)
     {
-        QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(feld, &druck);
-        QKeyEvent los(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(feld, &los);
+        for (QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(art, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(feld, &e);
+        }
     }
     // Key clicks in order, the whole sequence `mal` times.
     void taste(std::initializer_list<QKeyCombination> folge, int mal = 1)
@@ -80,6 +86,21 @@ struct Feld {
                 QTest::keyClick(feld, k.key(), k.keyboardModifiers());
     }
     void taste(QKeyCombination k, int mal = 1) { taste({k}, mal); }
+    // Empties the field with real keys (select all, delete); types a call
+    // into the empty field and runs it with Enter.
+    void leeren()
+    {
+        tippen(QString());
+        taste({Qt::CTRL | Qt::Key_A, Qt::Key_Delete});
+    }
+    void eingeben(const QString &text)
+    {
+        leeren();
+        tippen(text);
+        taste(Qt::Key_Return);
+    }
+    QPoint bei(int x) const { return QPoint(x, feld->height() / 2); }
+    void klick(int x, Qt::KeyboardModifiers mod = {}) { QTest::mouseClick(feld, Qt::LeftButton, mod, bei(x)); }
 
     // The text and the caret (the number of characters before it).
     std::pair<QString, int> textUndMarke() const { return {feld->Text(), feld->Einfuegemarke()}; }
@@ -97,352 +118,513 @@ struct Feld {
             taste(Qt::Key_Down);
         return gewaehlt() == text;
     }
+    QString hinweis() const { return f->PanelHilfstext->text(); }
+    bool gluehbirne() const { return f->ImageGluehbirne->isVisibleTo(f.get()); }
+    bool knopfAn() const { return f->SBMethodeAusfuehren->isEnabled(); }
+    QImage feldBild() const { return feld->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The main window with the completion window drawn where it stands.
+    QImage bildMitListe() const
+    {
+        QImage bild = f->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QPainter(&bild).drawImage(popup()->mapToGlobal(QPoint(0, 0)) - f->mapToGlobal(QPoint(0, 0)),
+                                  popup()->grab().toImage());
+        return bild;
+    }
 };
-
-// Pixels near a colour inside one character cell of the field.
-int zelleZaehlen(const QImage &bild, const TEingabeFeld &f, int position, const QColor &farbe, int toleranz)
-{
-    const int x0 = f.TextLinks() + (position - f.ErstesZeichen()) * f.Zeichenbreite();
-    return pixelZaehlen(bild, QRect(x0, f.TextOben(), f.Zeichenbreite(), f.Zeichenhoehe()), farbe, toleranz);
-}
-
-QImage bildVon(TEingabeFeld *f)
-{
-    return f->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 } // namespace
 
-TEST(EingabeFeld, PlatzhalterVerschwindetBeimKlickUndObjekteWerdenAngeboten)
+TEST_F(Eingabe, PlatzhalterVerschwindetBeimKlickUndObjekteWerdenAngeboten)
 {
-    Feld t;
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("Hier kannst Du eigene Methodenaufrufe eingeben!"));
-    EXPECT_FALSE(t.feld->HatFokus());
-    QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(200, 12));
-    EXPECT_TRUE(t.feld->HatFokus());
-    EXPECT_EQ(t.textUndMarke(), std::pair(QString(), 0));
-    EXPECT_FALSE(t.popup()->isVisible());
+    zeichnung();
+    EXPECT_EQ(std::tuple(feld->Text(), feld->HatFokus()),
+              std::tuple(QStringLiteral("Hier kannst Du eigene Methodenaufrufe eingeben!"), false));
+    klick(200);
+    EXPECT_EQ(std::tuple(feld->Text(), feld->Einfuegemarke(), feld->HatFokus(), popup()->isVisible()),
+              std::tuple(QString(), 0, true, false));
 
-    t.tippen(QStringLiteral("r"));
-    EXPECT_TRUE(t.popup()->isVisible());
+    tippen(QStringLiteral("r"));
+    EXPECT_TRUE(popup()->isVisible());
     // The window opens above the field, its left edge at the caret where
     // the word began; it stays there while the word grows.
-    const QPoint marke = t.feld->mapToGlobal(QPoint(t.feld->MarkeX(), 3));
-    EXPECT_EQ(t.feld->MarkeX(), t.feld->Zeichenbreite());
-    t.tippen(QStringLiteral("e"));
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re"), 2));
-    ASSERT_TRUE(t.popup()->isVisible());
-    EXPECT_EQ(t.gelistet(), (QStringList{"re0", "re1"})); // the group member too
-    EXPECT_EQ(t.gewaehlt(), QStringLiteral("re0"));        // the first entry is selected
-
-    EXPECT_EQ(t.popup()->geometry().left(), marke.x());
-    EXPECT_EQ(t.popup()->geometry().bottom() + 1, marke.y());
-    EXPECT_TRUE(t.popup()->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(t.popup()->windowFlags() & Qt::WindowStaysOnTopHint);
-    // The keyboard stays with the field.
-    EXPECT_TRUE(t.feld->hasFocus());
+    const QPoint marke = feld->mapToGlobal(QPoint(feld->MarkeX(), 3));
+    EXPECT_EQ(feld->MarkeX(), feld->Zeichenbreite());
+    tippen(QStringLiteral("e"));
+    EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("re"), 2));
+    ASSERT_TRUE(popup()->isVisible());
+    EXPECT_EQ(gelistet(), (QStringList{"re0", "re1"})); // the group member too
+    EXPECT_EQ(gewaehlt(), QStringLiteral("re0"));        // the first entry is selected
+    EXPECT_EQ(popup()->geometry().bottomLeft() + QPoint(0, 1), marke);
+    const auto flaggen = Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    EXPECT_EQ(popup()->windowFlags() & flaggen, flaggen);
+    EXPECT_TRUE(feld->hasFocus()); // the keyboard stays with the field
 
     // Nothing left to offer: closed. Escape closes the window; the next key
     // filters again and reopens it.
-    t.tippen(QStringLiteral("1"));
-    EXPECT_FALSE(t.popup()->isVisible());
-    t.taste(Qt::Key_Backspace);
-    EXPECT_TRUE(t.popup()->isVisible());
-    t.taste(Qt::Key_Escape);
-    EXPECT_FALSE(t.popup()->isVisible());
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re"));
-    t.taste(Qt::Key_Left);
-    EXPECT_TRUE(t.popup()->isVisible());
-    EXPECT_EQ(t.gelistet(), (QStringList{"re0", "re1"}));
+    const std::pair<Qt::Key, bool> schritte[] = {
+        {Qt::Key_1, false}, {Qt::Key_Backspace, true}, {Qt::Key_Escape, false}, {Qt::Key_Left, true}};
+    for (const auto &[k, offen] : schritte) {
+        taste(k);
+        EXPECT_EQ(popup()->isVisible(), offen) << k;
+    }
+    EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("re"), 1));
+    EXPECT_EQ(gelistet(), (QStringList{"re0", "re1"}));
 }
 
-TEST(EingabeFeld, MethodenNachDemPunktUndUebernahmeMitEnter)
+// Enter (or the number pad's Enter, or a click into the list) takes the
+// selected proposal without running anything: a method with parameters gets
+// "(", one without gets "()"; the word the caret stands in is replaced as a
+// whole and an existing parenthesis is kept.
+TEST_F(Eingabe, VorschlagUebernehmen)
 {
-    Feld t;
-    t.tippen(QStringLiteral("re0."));
-    ASSERT_TRUE(t.popup()->isVisible());
-    EXPECT_EQ(t.gewaehlt(), QStringLiteral("zeichnen"));
+    zeichnung();
+    const int vorher = anzahl();
+    tippen(QStringLiteral("re0."));
+    ASSERT_TRUE(popup()->isVisible());
+    EXPECT_EQ(gewaehlt(), QStringLiteral("zeichnen"));
+    ASSERT_TRUE(waehle(QStringLiteral("verschieben")));
+    taste(Qt::Key_Return);
+    EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("re0.verschieben("), 16));
+    EXPECT_FALSE(popup()->isVisible()); // lengths have no proposals
+    taste(Qt::Key_Backspace, 12);
+    ASSERT_TRUE(popup()->isVisible());
+    ASSERT_TRUE(waehle(QStringLiteral("kopieren")));
+    taste(Qt::Key_Enter);
+    EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("re0.kopieren()"), 14));
+    EXPECT_EQ(std::tuple(fehlerfrei, meldung, anzahl()), std::tuple(true, QString(), vorher));
 
-    ASSERT_TRUE(t.waehle(QStringLiteral("verschieben")));
-    t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.verschieben("), 16));
-    EXPECT_FALSE(t.popup()->isVisible()); // lengths have no proposals
-    EXPECT_EQ(t.ausfuehrungen, 0);
-
-    // A method without parameters gets both parentheses.
-    t.taste(Qt::Key_Backspace, 12);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0."));
-    ASSERT_TRUE(t.popup()->isVisible());
-    ASSERT_TRUE(t.waehle(QStringLiteral("kopieren")));
-    t.taste(Qt::Key_Enter); // the key on the number pad works alike
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.kopieren()"), 14));
-    EXPECT_TRUE(t.fehlerfrei);
-    EXPECT_EQ(t.meldung, QString());
-    EXPECT_EQ(t.ausfuehrungen, 0);
-}
-
-TEST(EingabeFeld, UebernahmeErsetztDasWortUndBehaeltDieKlammer)
-{
-    Feld t;
     // The caret inside a partly typed method name before existing arguments.
-    t.tippen(QStringLiteral("re0.vers  (2 cm, 1 cm)"));
-    t.taste(Qt::Key_Home);
-    t.taste(Qt::Key_Right, 8);
-    ASSERT_TRUE(t.popup()->isVisible());
-    EXPECT_EQ(t.gelistet(), (QStringList{"verschieben"}));
-    t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.verschieben(2 cm, 1 cm)"), 15));
-    EXPECT_TRUE(t.fehlerfrei);
+    leeren();
+    tippen(QStringLiteral("re0.vers  (2 cm, 1 cm)"));
+    taste(Qt::Key_Home);
+    taste(Qt::Key_Right, 8);
+    EXPECT_EQ(gelistet(), (QStringList{"verschieben"}));
+    taste(Qt::Key_Return);
+    EXPECT_EQ(std::pair(textUndMarke(), fehlerfrei), std::pair(std::pair(QStringLiteral("re0.verschieben(2 cm, 1 cm)"), 15), true));
+    // The object name in front, even from its middle (re0 itself is the
+    // whole word and is not offered again).
+    taste({Qt::Key_Home, Qt::Key_Right});
+    EXPECT_EQ(gelistet(), (QStringList{"re1"}));
+    taste(Qt::Key_Return);
+    EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("re1.verschieben(2 cm, 1 cm)"), 3));
 
-    // The object name in front is replaced as a whole, even from its middle.
-    // (re0 itself is the whole word and is not offered again.)
-    t.taste({Qt::Key_Home, Qt::Key_Right});
-    EXPECT_EQ(t.gelistet(), (QStringList{"re1"}));
-    t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re1.verschieben(2 cm, 1 cm)"), 3));
+    leeren();
+    tippen(QStringLiteral("el0.linienartSetzen("));
+    ASSERT_EQ(gelistet().size(), 5);
+    QListWidget *liste = popup()->ListBox();
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(3)).center());
+    EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("el0.linienartSetzen(gepunktelt"), 30));
+    EXPECT_EQ(std::tuple(popup()->isVisible(), feld->hasFocus()), std::tuple(false, true));
 }
 
-TEST(EingabeFeld, FarbenMitGFarbfelderUndAuswahlGrenzen)
+// Up on the first entry and Down on the last change nothing; the proposal
+// is taken and the call is complete after the parenthesis.
+TEST_F(Eingabe, FarbenMitAuswahlGrenzen)
 {
-    Feld t;
-    t.tippen(QStringLiteral("re0.LinienfarbeSetzen(g"));
-    ASSERT_EQ(t.gelistet().size(), 11); // the filter's own order is checked on the core
-    // Up on the first entry and Down on the last change nothing.
-    EXPECT_EQ(t.popup()->GewaehlterIndex(), 0);
-    t.taste(Qt::Key_Up);
-    EXPECT_EQ(t.popup()->GewaehlterIndex(), 0);
-    t.taste(Qt::Key_Down, 10);
-    EXPECT_EQ(t.gewaehlt(), QStringLiteral("grellgrün"));
-    t.taste(Qt::Key_Down);
-    EXPECT_EQ(t.gewaehlt(), QStringLiteral("grellgrün"));
-    t.taste(Qt::Key_Up);
-    EXPECT_EQ(t.gewaehlt(), QStringLiteral("gelb"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.LinienfarbeSetzen(g")); // no analysis, no change
-    EXPECT_EQ(t.popup()->ListBox()->visualItemRect(t.popup()->ListBox()->item(6)).height(), 18);
-
-    // The proposal is taken and the call is complete after the parenthesis.
-    t.taste(Qt::Key_Return);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.LinienfarbeSetzen(gelb"));
-    t.zeichen(QLatin1Char(')'));
-    EXPECT_TRUE(t.fehlerfrei);
+    zeichnung();
+    tippen(QStringLiteral("re0.LinienfarbeSetzen(g"));
+    ASSERT_EQ(gelistet().size(), 11); // the filter's own order is checked on the core
+    const std::tuple<Qt::Key, int, const char *> schritte[] = {
+        {Qt::Key_Up, 1, "grau1"}, {Qt::Key_Down, 10, "grellgrün"}, {Qt::Key_Down, 1, "grellgrün"}, {Qt::Key_Up, 1, "gelb"}};
+    for (const auto &[k, mal, text] : schritte) {
+        taste(k, mal);
+        EXPECT_EQ(gewaehlt(), QString::fromUtf8(text));
+    }
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.LinienfarbeSetzen(g")); // no analysis, no change
+    EXPECT_EQ(popup()->ListBox()->visualItemRect(popup()->ListBox()->item(6)).height(), 18);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.LinienfarbeSetzen(gelb"));
+    zeichen(QLatin1Char(')'));
+    EXPECT_TRUE(fehlerfrei);
 }
 
-TEST(EingabeFeld, KlickInDieListeUebernimmtDenVorschlag)
+// Typing at the end scrolls to caret − visible + 3, limited to length −
+// visible + 1; the caret leaving the visible part scrolls back. The visible
+// text starts with character ErstesZeichen: a click at the left edge puts
+// the caret in front of it.
+TEST_F(Eingabe, LangerTextRolltWieVorgesehen)
 {
-    Feld t;
-    t.tippen(QStringLiteral("el0.linienartSetzen("));
-    ASSERT_TRUE(t.popup()->isVisible());
-    ASSERT_EQ(t.gelistet().size(), 5);
-    QListWidget *liste = t.popup()->ListBox();
-    const QRect r = liste->visualItemRect(liste->item(3));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("el0.linienartSetzen(gepunktelt"), 30));
-    EXPECT_FALSE(t.popup()->isVisible());
-    EXPECT_TRUE(t.feld->hasFocus());
-}
-
-TEST(EingabeFeld, LangerTextRolltWieVorgesehen)
-{
-    Feld t(160);
-    const int s = t.feld->SichtbareZeichen();
+    const int s = feld->SichtbareZeichen();
     ASSERT_GT(s, 5);
-    ASSERT_EQ(s, 160 / t.feld->Zeichenbreite());
+    EXPECT_EQ(s, feld->width() / feld->Zeichenbreite());
     QString lang;
     for (int i = 0; i < s + 10; ++i)
         lang += QChar(u'a' + i % 26);
-    t.tippen(lang.left(s));
-    EXPECT_EQ(t.feld->ErstesZeichen(), 1); // still fits
-    t.tippen(lang.mid(s, 1));
-    // Typing at the end: caret − visible + 3, limited to length − visible + 1.
-    EXPECT_EQ(t.feld->ErstesZeichen(), 2);
-    t.tippen(lang.mid(s + 1));
-    EXPECT_EQ(t.feld->ErstesZeichen(), 11);
-    EXPECT_EQ(t.feld->MarkeX(), s * t.feld->Zeichenbreite());
-
-    // Back at the start, then right beyond the last visible column.
-    t.taste(Qt::Key_Home);
-    EXPECT_EQ(t.feld->ErstesZeichen(), 1);
-    t.taste(Qt::Key_Right, s);
-    EXPECT_EQ(t.feld->ErstesZeichen(), 1);
-    t.taste(Qt::Key_Right);
-    EXPECT_EQ(t.feld->Einfuegemarke(), s + 1);
-    EXPECT_EQ(t.feld->ErstesZeichen(), 4); // caret − visible + 3
-    // Left scrolls back when the caret leaves the visible part.
-    t.taste(Qt::Key_Left, 2);
-    EXPECT_EQ(t.feld->ErstesZeichen(), 4);
-    t.taste(Qt::Key_Left, s - 4);
-    EXPECT_EQ(t.feld->Einfuegemarke(), 3);
-    EXPECT_EQ(t.feld->ErstesZeichen(), 4);
-    t.taste(Qt::Key_Left);
-    EXPECT_EQ(t.feld->ErstesZeichen(), 1); // caret 2: max(2 − 1, 1)
-
-    // The visible text starts with character ErstesZeichen: a click at the
-    // left edge puts the caret in front of it.
-    t.taste(Qt::Key_End);
-    QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(1, 12));
-    EXPECT_EQ(t.feld->Einfuegemarke(), t.feld->ErstesZeichen() - 1);
+    tippen(lang.left(s));
+    EXPECT_EQ(feld->ErstesZeichen(), 1); // still fits
+    tippen(lang.mid(s, 1));
+    EXPECT_EQ(feld->ErstesZeichen(), 2);
+    tippen(lang.mid(s + 1));
+    EXPECT_EQ(feld->ErstesZeichen(), 11);
+    EXPECT_EQ(feld->MarkeX(), s * feld->Zeichenbreite());
+    const struct {
+        Qt::Key taste;
+        int mal, marke, erstes;
+    } schritte[] = {{Qt::Key_Home, 1, 0, 1},     {Qt::Key_Right, s, s, 1},          {Qt::Key_Right, 1, s + 1, 4},
+                    {Qt::Key_Left, 2, s - 1, 4}, {Qt::Key_Left, s - 4, 3, 4},       {Qt::Key_Left, 1, 2, 1}};
+    for (const auto &k : schritte) {
+        SCOPED_TRACE(k.marke);
+        taste(k.taste, k.mal);
+        EXPECT_EQ(std::tuple(feld->Einfuegemarke(), feld->ErstesZeichen()), std::tuple(k.marke, k.erstes));
+    }
+    taste(Qt::Key_End);
+    klick(1);
+    EXPECT_EQ(feld->Einfuegemarke(), feld->ErstesZeichen() - 1);
 }
 
-TEST(EingabeFeld, AuswahlMitShiftUndUeberschreiben)
+// Shift with the arrows, Home and End selects from the anchor; typing
+// replaces the selection, Backspace and Delete remove it; arrows without
+// Shift drop it.
+TEST_F(Eingabe, AuswahlMitShiftUndUeberschreiben)
 {
-    Feld t;
-    t.tippen(QStringLiteral("re0.x"));
-    t.taste(Qt::SHIFT | Qt::Key_Left);
-    EXPECT_EQ(t.feld->AuswahlAnfang(), 5);
-    EXPECT_EQ(t.feld->AuswahlEnde(), 4);
-    EXPECT_EQ(t.feld->Einfuegemarke(), 4);
-    t.tippen(QStringLiteral("y"));
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.y"), 5));
-
-    // Shift+Left twice from the end of a longer text, then Backspace.
-    t.tippen(QStringLiteral("abc"));
-    t.taste({Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left, Qt::Key_Backspace});
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.ya"), 6));
-
-    // After End the anchor is the caret: Shift+Left selects one character,
-    // not everything from the front.
-    t.taste({Qt::Key_Home, Qt::Key_End, Qt::SHIFT | Qt::Key_Left, Qt::Key_Delete});
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.y"));
-
-    // A selection ending at the front is removed by Backspace, one ending at
-    // the end by Delete.
-    t.taste({Qt::Key_Left, Qt::SHIFT | Qt::Key_Home});
-    EXPECT_EQ(t.feld->Einfuegemarke(), 0);
-    t.taste(Qt::Key_Backspace);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("y"));
-    t.tippen(QStringLiteral("xyz"));
-    t.taste({Qt::Key_Home, Qt::SHIFT | Qt::Key_End, Qt::Key_Delete});
-    EXPECT_EQ(t.feld->Text(), QString());
-
-    // Arrow keys without Shift drop the selection.
-    t.tippen(QStringLiteral("abc"));
-    t.taste({Qt::SHIFT | Qt::Key_Left, Qt::Key_Left});
-    t.tippen(QStringLiteral("X"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("aXbc"));
+    tippen(QStringLiteral("re0.x"));
+    taste(Qt::SHIFT | Qt::Key_Left);
+    EXPECT_EQ(std::tuple(feld->AuswahlAnfang(), feld->AuswahlEnde(), feld->Einfuegemarke()), std::tuple(5, 4, 4));
+    const struct {
+        const char *tippen;
+        std::initializer_list<QKeyCombination> tasten;
+        const char *text;
+        int marke;
+    } schritte[] = {
+        {"y", {}, "re0.y", 5},
+        {"abc", {Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left, Qt::Key_Backspace}, "re0.ya", 6},
+        // After End the anchor is the caret: Shift+Left selects one character.
+        {"", {Qt::Key_Home, Qt::Key_End, Qt::SHIFT | Qt::Key_Left, Qt::Key_Delete}, "re0.y", 5},
+        {"", {Qt::Key_Left, Qt::SHIFT | Qt::Key_Home, Qt::Key_Backspace}, "y", 0},
+        {"xyz", {Qt::Key_Home, Qt::SHIFT | Qt::Key_End, Qt::Key_Delete}, "", 0},
+        {"abc", {Qt::SHIFT | Qt::Key_Left, Qt::Key_Left}, "abc", 1},
+        {"X", {}, "aXbc", 2},
+    };
+    for (const auto &s : schritte) {
+        SCOPED_TRACE(s.text);
+        tippen(QString::fromLatin1(s.tippen));
+        taste(s.tasten);
+        EXPECT_EQ(textUndMarke(), std::pair(QString::fromLatin1(s.text), s.marke));
+    }
 }
 
-TEST(EingabeFeld, MausSetztMarkeUndZiehtAuswahl)
+// A click rounds to the nearest gap between characters, far right of the
+// text is the end; dragging selects, typing replaces; Shift+click extends
+// from the caret.
+TEST_F(Eingabe, MausSetztMarkeUndZiehtAuswahl)
 {
-    Feld t;
-    t.tippen(QStringLiteral("re0.drehen(30)"));
-    const int zb = t.feld->Zeichenbreite();
-    // A click rounds to the nearest gap between characters.
-    QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(4 * zb + zb / 2 - 1, 12));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 4);
-    QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(4 * zb + zb / 2 + 1, 12));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 5);
-    // Far right of the text: the end.
-    QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(380, 12));
-    EXPECT_EQ(t.feld->Einfuegemarke(), 14);
-
-    // Dragging from 4 to 10 selects "drehen", typing replaces it.
-    QTest::mousePress(t.feld, Qt::LeftButton, {}, QPoint(4 * zb, 12));
-    QMouseEvent ziehen(QEvent::MouseMove, QPointF(10 * zb, 12), t.feld->mapToGlobal(QPointF(10 * zb, 12)),
-                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(t.feld, &ziehen);
-    QTest::mouseRelease(t.feld, Qt::LeftButton, {}, QPoint(10 * zb, 12));
-    EXPECT_EQ(t.feld->AuswahlAnfang(), 4);
-    EXPECT_EQ(t.feld->AuswahlEnde(), 10);
-    EXPECT_EQ(t.feld->Einfuegemarke(), 10);
-    // After the click the caret stands in the method name: the window offers
-    // the other methods beginning with "drehen".
-    EXPECT_EQ(t.gelistet(), (QStringList{"drehenUm"}));
-    t.tippen(QStringLiteral("strecken"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.strecken(30)"));
-    EXPECT_TRUE(t.fehlerfrei);
-
-    // Shift+click extends from the caret.
-    QTest::mouseClick(t.feld, Qt::LeftButton, {}, QPoint(0, 12));
-    QTest::mouseClick(t.feld, Qt::LeftButton, Qt::ShiftModifier, QPoint(3 * zb, 12));
-    EXPECT_EQ(t.feld->AuswahlAnfang(), 0);
-    EXPECT_EQ(t.feld->AuswahlEnde(), 3);
-    t.taste(Qt::Key_Delete);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral(".strecken(30)"));
+    zeichnung();
+    tippen(QStringLiteral("re0.drehen(30)"));
+    const int zb = feld->Zeichenbreite();
+    const std::pair<int, int> klicks[] = {{4 * zb + zb / 2 - 1, 4}, {4 * zb + zb / 2 + 1, 5}, {380, 14}};
+    for (const auto &[x, marke] : klicks) {
+        klick(x);
+        EXPECT_EQ(feld->Einfuegemarke(), marke);
+    }
+    mausZug(feld, bei(4 * zb), bei(10 * zb), Qt::LeftButton, 1);
+    EXPECT_EQ(std::tuple(feld->AuswahlAnfang(), feld->AuswahlEnde(), feld->Einfuegemarke()), std::tuple(4, 10, 10));
+    // The caret stands in the method name: the other methods beginning with
+    // "drehen" are offered.
+    EXPECT_EQ(gelistet(), (QStringList{"drehenUm"}));
+    tippen(QStringLiteral("strecken"));
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.strecken(30)"));
+    EXPECT_TRUE(fehlerfrei);
+    klick(0);
+    klick(3 * zb, Qt::ShiftModifier);
+    EXPECT_EQ(std::tuple(feld->AuswahlAnfang(), feld->AuswahlEnde()), std::tuple(0, 3));
+    taste(Qt::Key_Delete);
+    EXPECT_EQ(feld->Text(), QStringLiteral(".strecken(30)"));
 }
 
-TEST(EingabeFeld, NichtSpeicherbareZeichenWerdenAbgelehnt)
+// Characters outside Windows-1252 are refused with a message until the next
+// key, whatever it is; one outside the basic plane is refused whole.
+TEST_F(Eingabe, NichtSpeicherbareZeichenWerdenAbgelehnt)
 {
-    Feld t;
-    t.tippen(QStringLiteral("re0.textSetzen(\"Grüße €"));
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.textSetzen(\"Grüße €")); // all Windows-1252
-    const QString vorherMeldung = t.meldung;
-    t.zeichen(QChar(0x2192)); // an arrow
-    EXPECT_EQ(t.textUndMarke(), std::pair(QStringLiteral("re0.textSetzen(\"Grüße €"), 23));
-    EXPECT_EQ(t.meldung, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
-    EXPECT_FALSE(t.fehlerfrei);
-    // Until the next key, whatever it is.
-    t.taste(Qt::Key_Down);
-    EXPECT_EQ(t.meldung, vorherMeldung);
-
-    // A character outside the basic plane (two UTF-16 units) is refused whole.
+    zeichnung();
+    const QString text = QStringLiteral("re0.textSetzen(\"Grüße €");
+    tippen(text);
+    EXPECT_EQ(feld->Text(), text);
+    const QString vorherMeldung = meldung;
+    const QString nicht = QStringLiteral("Dieses Zeichen kann Figuro nicht speichern.");
+    zeichen(QChar(0x2192)); // an arrow
+    EXPECT_EQ(std::tuple(feld->Text(), feld->Einfuegemarke(), meldung, fehlerfrei), std::tuple(text, 23, nicht, false));
+    taste(Qt::Key_Down);
+    EXPECT_EQ(meldung, vorherMeldung);
     QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"));
-    QApplication::sendEvent(t.feld, &emoji);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.textSetzen(\"Grüße €"));
-    EXPECT_EQ(t.meldung, QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."));
-    t.tippen(QStringLiteral("\")"));
-    EXPECT_EQ(t.meldung, QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode textSetzen."));
+    QApplication::sendEvent(feld, &emoji);
+    EXPECT_EQ(std::tuple(feld->Text(), meldung), std::tuple(text, nicht));
+    tippen(QStringLiteral("\")"));
+    EXPECT_EQ(meldung, QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode textSetzen."));
 }
 
-TEST(EingabeFeld, FokusverlustSchliesstFensterUndBlinkerSchaltetMarke)
+// The caret blinks every 400 ms, drawn inverted (two dark columns on the
+// white field) and shown at once after a key; losing the focus closes the
+// completion window and removes the caret.
+TEST_F(Eingabe, FokusverlustSchliesstFensterUndBlinkerSchaltetMarke)
 {
-    Feld t;
-    EXPECT_EQ(t.feld->Blinker()->interval(), 400);
-    EXPECT_TRUE(t.feld->Blinker()->isActive());
-    t.tippen(QStringLiteral("re0.drehen(1)"));
-    EXPECT_TRUE(t.feld->MarkeSichtbar()); // shown at once after a key
+    zeichnung();
+    EXPECT_EQ(feld->Blinker()->interval(), 400);
+    tippen(QStringLiteral("re0.drehen(1)"));
+    EXPECT_TRUE(feld->Blinker()->isActive() && feld->MarkeSichtbar());
+    const int x = feld->MarkeX(), y = feld->TextOben() + 2;
+    QImage bild = feldBild();
+    EXPECT_EQ(QList<QColor>({bild.pixelColor(x, y), bild.pixelColor(x + 1, y), bild.pixelColor(x + 3, y)}),
+              QList<QColor>({Qt::black, Qt::black, Qt::white}));
+    feld->Blinken();
+    EXPECT_FALSE(feld->MarkeSichtbar());
+    EXPECT_EQ(feldBild().pixelColor(x, y), QColor(Qt::white));
+    feld->Blinken();
+    EXPECT_TRUE(feld->MarkeSichtbar());
 
-    // The caret is drawn inverted: two dark columns on the white field.
-    QImage bild = bildVon(t.feld);
-    const int x = t.feld->MarkeX();
-    const int y = t.feld->TextOben() + 2;
-    EXPECT_EQ(bild.pixelColor(x, y), QColor(Qt::black));
-    EXPECT_EQ(bild.pixelColor(x + 1, y), QColor(Qt::black));
-    EXPECT_EQ(bild.pixelColor(x + 3, y), QColor(Qt::white));
-    t.feld->Blinken();
-    EXPECT_FALSE(t.feld->MarkeSichtbar());
-    bild = bildVon(t.feld);
-    EXPECT_EQ(bild.pixelColor(x, y), QColor(Qt::white));
-    t.feld->Blinken();
-    EXPECT_TRUE(t.feld->MarkeSichtbar());
-
-    t.zeichen(QChar(8)); // a control character as text changes nothing
-    t.taste(Qt::Key_Backspace, 4);
-    EXPECT_EQ(t.feld->Text(), QStringLiteral("re0.drehe"));
-    ASSERT_TRUE(t.popup()->isVisible());
-    QWidget anderes(&t.fenster);
+    zeichen(QChar(8)); // a control character as text changes nothing
+    taste(Qt::Key_Backspace, 4);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.drehe"));
+    ASSERT_TRUE(popup()->isVisible());
+    QWidget anderes(f.get());
     anderes.setFocusPolicy(Qt::StrongFocus);
     anderes.setGeometry(0, 0, 1, 1);
     anderes.show();
     anderes.setFocus();
-    EXPECT_FALSE(t.feld->HatFokus());
-    EXPECT_FALSE(t.popup()->isVisible());
-    EXPECT_FALSE(t.feld->MarkeSichtbar());
-    t.feld->Blinken();
-    EXPECT_FALSE(t.feld->MarkeSichtbar()); // no blinking without the focus
+    EXPECT_EQ(std::tuple(feld->HatFokus(), popup()->isVisible(), feld->MarkeSichtbar()), std::tuple(false, false, false));
+    feld->Blinken();
+    EXPECT_FALSE(feld->MarkeSichtbar()); // no blinking without the focus
 }
 
 // The field draws its text through the scanner's drawing (checked exactly
-// there) with its own error range and selection.
-TEST(EingabeFeld, DarstellungMitFehlerbereichUndAuswahl)
+// there) with its own error range (light red) and selection (blue).
+TEST_F(Eingabe, DarstellungMitFehlerbereichUndAuswahl)
 {
-    Feld t(500);
-    // The second argument x is no length: "x)" is marked.
-    t.tippen(QStringLiteral("re0.verschieben(2 cm, x)"));
-    const TEingabeFeld &f = *t.feld;
-    EXPECT_EQ(t.meldung, QStringLiteral("Zahl erwartet."));
-    EXPECT_EQ(f.FehlerAnfang(), 23);
-    EXPECT_EQ(f.FehlerEnde(), 24);
-    // A selection of the first two characters; the caret hidden so that it
-    // covers no character.
-    t.taste({Qt::Key_Home, Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
-    t.feld->Blinken();
-    if (t.feld->MarkeSichtbar())
-        t.feld->Blinken();
-    const QImage bild = bildVon(t.feld);
-
+    zeichnung();
+    tippen(QStringLiteral("re0.verschieben(2 cm, x)")); // x is no length: "x)" is marked
+    EXPECT_EQ(meldung, QStringLiteral("Zahl erwartet."));
+    EXPECT_EQ(std::tuple(feld->FehlerAnfang(), feld->FehlerEnde()), std::tuple(23, 24));
+    // The first two characters selected, the caret hidden.
+    taste({Qt::Key_Home, Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
+    feld->Blinken();
+    if (feld->MarkeSichtbar())
+        feld->Blinken();
+    const QImage bild = feldBild();
+    const auto zelle = [&](int position, const QColor &farbe) {
+        const int x0 = feld->TextLinks() + (position - feld->ErstesZeichen()) * feld->Zeichenbreite();
+        return pixelZaehlen(bild, QRect(x0, feld->TextOben(), feld->Zeichenbreite(), feld->Zeichenhoehe()), farbe, 10);
+    };
     const QColor blau(0, 0, 255), hellrot(255, 160, 160);
-    EXPECT_GT(zelleZaehlen(bild, f, 24, hellrot, 10), f.Zeichenbreite()); // the last cell of the range
-    EXPECT_EQ(zelleZaehlen(bild, f, 22, hellrot, 10), 0);
-    EXPECT_GT(zelleZaehlen(bild, f, 2, blau, 10), f.Zeichenbreite() * 4);
-    EXPECT_EQ(zelleZaehlen(bild, f, 3, blau, 10), 0);
+    EXPECT_GT(zelle(24, hellrot), feld->Zeichenbreite()); // the last cell of the range
+    EXPECT_GT(zelle(2, blau), feld->Zeichenbreite() * 4);
+    EXPECT_EQ(std::tuple(zelle(22, hellrot), zelle(3, blau)), std::tuple(0, 0));
+}
+
+// Hint bar, light bulb and execute button follow the analysis; Enter on an
+// erroneous text runs nothing; Enter and the button run the call.
+TEST_F(Eingabe, HinweiszeileKnopfUndAusfuehren)
+{
+    EXPECT_EQ(feld->parentWidget(), f->PMethodenEingabe);
+    EXPECT_GE(feld->width(), f->PMethodenEingabe->width() - 30); // up to the execute button
+    neu(QStringLiteral("RECHTECK"));
+    tippen(QStringLiteral("re0.drehen("));
+    EXPECT_EQ(hinweis(), feld->Scanner().Fehlermeldung);
+    EXPECT_EQ(std::tuple(hinweis().isEmpty(), gluehbirne(), knopfAn()), std::tuple(false, true, false));
+    const QStringList vorher = protokoll();
+    const QString fehler = hinweis();
+    taste(Qt::Key_Return);
+    EXPECT_EQ(std::tuple(protokoll(), hinweis(), ab().Geaendert), std::tuple(vorher, fehler, false));
+
+    tippen(QStringLiteral("30)"));
+    EXPECT_EQ(std::tuple(hinweis(), gluehbirne(), knopfAn()), std::tuple(QString(), false, true));
+    taste(Qt::Key_Return);
+    QTest::mouseClick(f->SBMethodeAusfuehren, Qt::LeftButton);
+    EXPECT_EQ(protokoll().mid(vorher.size()), QStringList(2, QStringLiteral("re0.drehen( 30.00° )")));
+    EXPECT_TRUE(ab().Analysator().Protokoll().back()->AusEingabefeld && ab().Geaendert);
+    EXPECT_EQ(feld->Text(), QStringLiteral("re0.drehen(30)"));
+
+    // A call that removes its object: afterwards the same text names no
+    // object any more, and the button says so.
+    taste(Qt::Key_End);
+    taste(Qt::Key_Backspace, 10);
+    tippen(QStringLiteral("ausschneiden()"));
+    EXPECT_TRUE(knopfAn());
+    taste(Qt::Key_Return);
+    EXPECT_TRUE(ab().Dokument().Teile.empty());
+    EXPECT_EQ(std::tuple(hinweis(), knopfAn()), std::tuple(QStringLiteral("re0 ist kein Bezeichner eines Objekts."), false));
+    EXPECT_EQ(std::tuple(feld->FehlerAnfang(), feld->FehlerEnde()), std::tuple(1, 3));
+    // Keys typed into the field stay there: Delete edits the text and does
+    // not delete the selected figure.
+    waehlen({neu(QStringLiteral("RECHTECK"))});
+    taste({Qt::Key_Home, Qt::Key_Delete});
+    EXPECT_EQ(std::tuple(feld->Text(), ab().Dokument().Teile.size()), std::tuple(QStringLiteral("e0.ausschneiden()"), 1u));
+}
+
+// Builds docs/screenshots/eingabe.png when FIGURO_SCREENSHOTS names a
+// folder; always checks that the composed picture shows the open list with
+// the swatch of its first entry (grau1) above the field.
+TEST_F(Eingabe, BildschirmfotoMitOffenerVervollstaendigung)
+{
+    f->move(0, 0);
+    f->resize(640, 560);
+    neu(QStringLiteral("RECHTECK"));
+    neu(QStringLiteral("ELLIPSE"));
+    for (const char *a : {"re0.DiagonalenschnittpunktSetzen(5 cm, 22 cm)", "re0.LängeSetzen(6 cm)", "re0.BreiteSetzen(3 cm)",
+                          "re0.FüllfarbeSetzen(hellblau)", "el0.mittelpunktSetzen(10 cm, 20 cm)", "el0.radiusXSetzen(3 cm)",
+                          "el0.radiusYSetzen(2 cm)", "el0.FüllfarbeSetzen(gold)"})
+        aufruf(QString::fromUtf8(a));
+    f->Neuzeichnen();
+    tippen(QStringLiteral("el0.FüllfarbeSetzen(g"));
+    ASSERT_TRUE(popup()->isVisible());
+    taste(Qt::Key_Down, 2);
+    QApplication::processEvents();
+    const QImage bild = bildMitListe();
+    QListWidget *liste = popup()->ListBox();
+    const QPoint feldchen = popup()->mapToGlobal(QPoint(0, 0)) - f->mapToGlobal(QPoint(0, 0)) +
+                            liste->viewport()->mapTo(popup(), liste->visualItemRect(liste->item(0)).topLeft()) +
+                            QPoint(10, 9);
+    EXPECT_EQ(bild.pixelColor(feldchen), QColor(51, 51, 51));
+    EXPECT_LT(feldchen.y(), feld->mapTo(f.get(), QPoint(0, 0)).y());
+    EXPECT_EQ(gewaehlt(), QStringLiteral("grau3"));
+    EXPECT_TRUE(testhilfe::bildschirmfotoSichern(bild, QStringLiteral("eingabe.png")));
+}
+
+// Up and Down walk through the calls that ran while the completion window is
+// closed and choose proposals while it is open; Down past the newest call
+// and Escape give back the text being typed. The history keeps each call
+// once, at most 200, and outlives new and open.
+TEST_F(Eingabe, VerlaufMitPfeiltasten)
+{
+    neu(QStringLiteral("RECHTECK"));
+    neu(QStringLiteral("ELLIPSE"));
+    const QString a = QStringLiteral("re0.drehen(30)"), b = QStringLiteral("el0.drehen(5)"),
+                  c = QStringLiteral("re0.strecken(2)");
+    for (const QString &t : {a, b, b, QStringLiteral("re0.drehen(x)"), c}) // a refused call is not kept
+        eingeben(t);
+    ASSERT_EQ(std::vector<QString>(feld->Verlauf().Eintraege().begin(), feld->Verlauf().Eintraege().end()),
+              (std::vector<QString>{a, b, c}));
+
+    leeren();
+    tippen(QStringLiteral("re0."));
+    ASSERT_TRUE(popup()->isVisible());
+    const QString entwurf = feld->Text();
+    taste(Qt::Key_Down);
+    EXPECT_EQ(popup()->GewaehlterIndex(), 1);
+    taste({Qt::Key_Up, Qt::Key_Escape});
+    EXPECT_EQ(std::tuple(popup()->GewaehlterIndex(), popup()->isVisible(), feld->Text()), std::tuple(0, false, entwurf));
+    const std::pair<Qt::Key, QString> schritte[] = {
+        {Qt::Key_Up, c}, {Qt::Key_Up, b}, {Qt::Key_Up, a}, {Qt::Key_Up, a}, // the oldest stays
+        {Qt::Key_Down, b}, {Qt::Key_Down, c}, {Qt::Key_Down, entwurf},      // past the newest: the draft
+        {Qt::Key_Down, entwurf},                                            // outside a walk Down does nothing
+        {Qt::Key_Up, c}, {Qt::Key_Up, b}, {Qt::Key_Escape, entwurf},        // Escape leaves the walk
+    };
+    for (const auto &[k, text] : schritte) {
+        SCOPED_TRACE(text.toStdString());
+        taste(k);
+        EXPECT_EQ(textUndMarke(), std::pair(text, int(text.size())));
+        EXPECT_EQ(std::tuple(popup()->isVisible(), knopfAn()), std::tuple(false, text != entwurf));
+    }
+    // A recalled call runs with Enter and becomes the newest entry.
+    taste(Qt::Key_Up, 2);
+    ASSERT_EQ(feld->Text(), b);
+    const int vorher = anzahl();
+    taste(Qt::Key_Return);
+    EXPECT_EQ(anzahl(), vorher + 1);
+    EXPECT_EQ(protokoll().back(), QStringLiteral("el0.drehen( 5.00° )"));
+    EXPECT_EQ(feld->Verlauf().Eintraege().back(), b);
+
+    f->DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
+    f->DateiBefehle->ANeu->trigger();
+    ASSERT_TRUE(dok()->Teile.empty());
+    leeren();
+    taste(Qt::Key_Up);
+    EXPECT_EQ(feld->Text(), b);
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/haus.fgo"))));
+    taste({Qt::Key_Escape, Qt::Key_Up, Qt::Key_Up});
+    EXPECT_EQ(feld->Text(), c);
+    for (int i = 0; i < 250; ++i)
+        feld->VerlaufMerken(QStringLiteral("re0.drehen(%1)").arg(i));
+    ASSERT_EQ(feld->Verlauf().Eintraege().size(), 200u);
+    EXPECT_EQ(feld->Verlauf().Eintraege().front(), QStringLiteral("re0.drehen(50)"));
+}
+
+// A misspelt name: the hint bar shows the scanner's message as it is and the
+// nearest name after it, and the completion window lists that name first.
+// Builds docs/screenshots/meintest.png when FIGURO_SCREENSHOTS names a folder.
+TEST_F(Eingabe, MeintestDuInDerHinweiszeile)
+{
+    f->move(0, 0);
+    f->resize(760, 560);
+    neu(QStringLiteral("RECHTECK"));
+    neu(QStringLiteral("ELLIPSE"));
+    for (const char *a : {"re0.DiagonalenschnittpunktSetzen(6 cm, 20 cm)", "re0.LängeSetzen(6 cm)",
+                          "re0.BreiteSetzen(3 cm)", "el0.mittelpunktSetzen(12 cm, 20 cm)"})
+        aufruf(QString::fromUtf8(a));
+    f->Neuzeichnen();
+    const struct {
+        const char16_t *text, *hinweis, *ersterVorschlag, *nachEnter;
+    } faelle[] = {
+        {u"rr0", u"rr0 ist kein Bezeichner eines Objekts. Meintest du re0?", u"re0", u"re0"},
+        // The scene of the guide's picture.
+        {u"re0.verschiebn", u"Objekte der Klasse RECHTECK haben keine Methode verschiebn. Meintest du verschieben?",
+         u"verschieben", u"re0.verschieben("},
+        {u"re0.FüllfarbeSetzen(xyzzy", u"Es gibt keine Farbe xyzzy.", nullptr, nullptr}, // nothing near enough
+    };
+    for (const auto &fall : faelle) {
+        SCOPED_TRACE(QString::fromUtf16(fall.text).toStdString());
+        leeren();
+        tippen(QString::fromUtf16(fall.text));
+        EXPECT_EQ(std::tuple(hinweis(), gluehbirne(), popup()->isVisible()),
+                  std::tuple(QString::fromUtf16(fall.hinweis), true, fall.ersterVorschlag != nullptr));
+        if (!fall.ersterVorschlag)
+            continue;
+        EXPECT_EQ(std::tuple(gewaehlt(), popup()->GewaehlterIndex()), std::tuple(QString::fromUtf16(fall.ersterVorschlag), 0));
+        if (gewaehlt() == QStringLiteral("verschieben")) {
+            // The lower part of the window with the list, the field and the hint bar.
+            const QImage bild = bildMitListe();
+            const int oben = popup()->mapToGlobal(QPoint(0, 0)).y() - f->mapToGlobal(QPoint(0, 0)).y() - 8;
+            ASSERT_GT(oben, 0);
+            const QImage ausschnitt = bild.copy(0, oben, bild.width(), bild.height() - oben);
+            EXPECT_LT(f->PanelHilfstext->mapTo(f.get(), QPoint(0, 0)).y() - oben, ausschnitt.height());
+            EXPECT_TRUE(testhilfe::bildschirmfotoSichern(ausschnitt, QStringLiteral("meintest.png")));
+        }
+        taste(Qt::Key_Return);
+        EXPECT_EQ(feld->Text(), QString::fromUtf16(fall.nachEnter));
+    }
+}
+
+// Strg+click on an entry of the analyser's call list puts its text into the
+// input field; run again, it logs the same text. A click without Strg
+// leaves the field alone.
+TEST_F(Eingabe, StrgKlickAufDieAufruflisteHoltDenAufruf)
+{
+    TFAnalysator analysator(ab());
+    f->AnalysatorFensterAnschliessen(&analysator);
+    analysator.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&analysator));
+    QApplication::setActiveWindow(f.get());
+    neu(QStringLiteral("RECHTECK"));
+    neu(QStringLiteral("TEXTFELD"));
+    const QString langerText = QStringLiteral("Ein Text, der länger ist als fünfunddreißig Zeichen (a)");
+    aufruf(QStringLiteral("re0.verschieben(123456 cm, -2.5 mm)"));
+    aufruf(QStringLiteral("tf0.textSetzen(\"") + langerText + QStringLiteral("\")"));
+    aufruf(QStringLiteral("re0.strecken(0.25)"));
+    TAufrufGitter *liste = analysator.Aufrufliste();
+    QApplication::processEvents();
+    auto zeileKlicken = [&](int zeile, Qt::KeyboardModifiers mod) {
+        liste->ObersteZeileSetzen(zeile);
+        const QPoint p(40, (zeile - liste->ObersteZeile()) * liste->ZeilenHoehe() + liste->ZeilenHoehe() / 2);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, mod, p);
+    };
+    leeren();
+    const int n = anzahl();
+    zeileKlicken(n - 1, Qt::NoModifier);
+    EXPECT_EQ(feld->Text(), QString());
+    const std::pair<int, QString> faelle[] = {
+        {n - 3, QStringLiteral("re0.verschieben( 1.2346E+05 cm, -2.50 mm )")},
+        // The log shortens long texts; the field gets them whole, with ")"
+        // right after the quote (the scanner refuses a blank there).
+        {n - 2, QStringLiteral("tf0.textSetzen( \"") + langerText + QStringLiteral("\")")},
+        {n - 1, QStringLiteral("re0.strecken( 25.000 % )")},
+    };
+    for (const auto &[zeile, text] : faelle) {
+        SCOPED_TRACE(text.toStdString());
+        zeileKlicken(zeile, Qt::ControlModifier);
+        EXPECT_EQ(textUndMarke(), std::pair(text, int(text.size())));
+        EXPECT_EQ(std::tuple(feld->hasFocus(), hinweis(), knopfAn()), std::tuple(true, QString(), true));
+        const QString eintrag = protokoll()[zeile];
+        taste(Qt::Key_Return);
+        EXPECT_EQ(protokoll().back(), eintrag);
+        EXPECT_EQ(ab().Analysator().Protokoll().back()->EingabeText(), text);
+    }
+    ab().Analysator().Angehalten = true;
 }

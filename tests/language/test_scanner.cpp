@@ -1,7 +1,7 @@
 // The scanner: parsing, messages with their ranges, the caret word, the
 // conversion of every argument kind, display texts typed back, and the
 // "Meintest du ...?" proposal beside the messages.
-#include "Sprachhilfen.h"
+#include "sprach_hilfen.h"
 #include "language/Namensvorschlag.h"
 #include "language/Scanner.h"
 
@@ -10,6 +10,36 @@
 using namespace sprachtest;
 
 namespace {
+
+// A converted value equals the expected one: numbers within the tolerance,
+// colours by kind and value, texts, integers, object references and codes
+// exactly.
+void gleicherWert(const TData &ist, const TData &soll, double toleranz)
+{
+    ASSERT_EQ(ist.Art(), soll.Art());
+    switch (soll.Art()) {
+    case ArtLaenge:
+    case ArtWinkel:
+    case ArtFaktor:
+        EXPECT_NEAR(ist.Zahl(), soll.Zahl(), toleranz);
+        break;
+    case ArtFarbwert:
+        EXPECT_EQ(std::tuple(ist.Farbe().FarbArt, ist.Farbe().Wert),
+                  std::tuple(soll.Farbe().FarbArt, soll.Farbe().Wert));
+        break;
+    case ArtText:
+        EXPECT_EQ(ist.Text(), soll.Text());
+        break;
+    case ArtGanzzahl:
+        EXPECT_EQ(ist.Ganzzahl(), soll.Ganzzahl());
+        break;
+    case ArtObjektverweis:
+        EXPECT_EQ(ist.Objekt(), soll.Objekt());
+        break;
+    default:
+        EXPECT_EQ(ist.Code(), soll.Code());
+    }
+}
 
 class ScannerTest : public ::testing::Test
 {
@@ -39,120 +69,79 @@ protected:
             *el0 = nullptr, *lz0 = nullptr, *lp0 = nullptr;
 };
 
+// Names in any case (ü and Ü are one letter); group members and vertices
+// too. The object name is kept as typed.
 TEST_F(ScannerTest, ValidCallFindsObjectAndMethodInAnyCase)
 {
-    analysieren(QStringLiteral("re0.verschieben(2, 1 cm)"));
-    EXPECT_EQ(s.Fehlermeldung, QString());
-    EXPECT_EQ(s.FehlerAnfang, -1);
-    EXPECT_EQ(s.FehlerEnde, -1);
-    EXPECT_EQ(s.Objekt, re0);
-    EXPECT_EQ(s.ObjektName, QStringLiteral("re0"));
-    ASSERT_NE(s.Methode, nullptr);
-    EXPECT_EQ(s.Methode->Id, MVerschieben);
-    EXPECT_EQ(s.Parameter.size(), 2u);
-
-    // Names in any case (ü and Ü are one letter); group members and vertices too.
     const struct {
         const char16_t *text;
         TObjekt *objekt;
-    } faelle[] = {{u"DOKUMENT1.HINTERGRUNDFARBESETZEN(WEIß)", &ws.Dokument()},
-                  {u"re0.FÜLLFARBESETZEN(grün)", re0},
-                  {u"EL0.zeichnen()", el0},
-                  {u"lp0.koordinatenSetzen(1,2)", lp0},
-                  {u"RE0.VERSCHIEBEN(1,1)", re0}};
+        std::uint8_t methode;
+        std::size_t parameter;
+    } faelle[] = {{u"re0.verschieben(2, 1 cm)", re0, MVerschieben, 2},
+                  {u"DOKUMENT1.HINTERGRUNDFARBESETZEN(WEIß)", &ws.Dokument(), MHintergrundfarbeSetzen, 1},
+                  {u"re0.FÜLLFARBESETZEN(grün)", re0, MFuellfarbeSetzen, 1}, {u"EL0.zeichnen()", el0, MZeichnen, 0},
+                  {u"lp0.koordinatenSetzen(1,2)", lp0, MKoordinatenSetzen, 2},
+                  {u"RE0.VERSCHIEBEN(1,1)", re0, MVerschieben, 2}};
     for (const auto &f : faelle) {
         SCOPED_TRACE(QString::fromUtf16(f.text).toStdString());
         analysieren(QString::fromUtf16(f.text));
-        EXPECT_EQ(s.Fehlermeldung, QString());
+        EXPECT_EQ(std::tuple(s.Fehlermeldung, s.FehlerAnfang, s.FehlerEnde), std::tuple(QString(), -1, -1));
         EXPECT_EQ(s.Objekt, f.objekt);
+        ASSERT_NE(s.Methode, nullptr);
+        EXPECT_EQ(s.Methode->Id, f.methode);
+        EXPECT_EQ(s.Parameter.size(), f.parameter);
     }
-    EXPECT_EQ(s.ObjektName, QStringLiteral("RE0")); // as typed
+    EXPECT_EQ(s.ObjektName, QStringLiteral("RE0"));
 }
 
 // Every argument kind converts to its stored value: numbers in cm, degrees
-// or factors (with tolerance), codes of the value words, colours, texts and
-// object references.
+// or factors, codes of the value words, colours, texts and object references.
 TEST_F(ScannerTest, ArgumentsOfEveryKind)
 {
+    const auto code = [](int wert, std::uint8_t art) { return TData(std::uint8_t(wert), art); };
+    const auto laenge = [](double cm) { return TData(cm, ArtLaenge); };
     const struct {
         const char16_t *text;
         int index;
-        std::uint8_t art;
-        double wert;                    // number, integer, code or colour value
-        const char16_t *wort = nullptr; // colour name, text or object name
+        TData wert;
     } faelle[] = {
-        {u"re0.verschieben(2, 1 cm)", 0, ArtLaenge, 0.2}, // without unit: millimetres
-        {u"re0.verschieben(2, 1 cm)", 1, ArtLaenge, 1.0},
-        {u"re0.verschieben(2cm,-1.5 mm)", 0, ArtLaenge, 2.0},
-        {u"re0.verschieben(2cm,-1.5 mm)", 1, ArtLaenge, -0.15},
+        {u"re0.verschieben(2, 1 cm)", 0, laenge(0.2)}, // without unit: millimetres
+        {u"re0.verschieben(2, 1 cm)", 1, laenge(1.0)}, {u"re0.verschieben(2cm,-1.5 mm)", 0, laenge(2.0)},
+        {u"re0.verschieben(2cm,-1.5 mm)", 1, laenge(-0.15)},
         // Length units in any case.
-        {u"re0.LinienstärkeSetzen(3 um)", 0, ArtLaenge, 0.0003},
-        {u"re0.LinienstärkeSetzen(3 MM)", 0, ArtLaenge, 0.3},
-        {u"re0.LinienstärkeSetzen(3 Dm)", 0, ArtLaenge, 30.0},
-        {u"re0.LinienstärkeSetzen(3 m)", 0, ArtLaenge, 300.0},
-        {u"re0.LinienstärkeSetzen(3km)", 0, ArtLaenge, 300000.0},
-        {u"re0.LinienstärkeSetzen(1.5e2 mm)", 0, ArtLaenge, 15.0},
-        {u"re0.LinienstärkeSetzen(2E-1cm)", 0, ArtLaenge, 0.2},
-        {u"re0.LinienstärkeSetzen(-.5 cm)", 0, ArtLaenge, -0.5},
-        {u"re0.LinienstärkeSetzen(  7  )", 0, ArtLaenge, 0.7},
-        {u"re0.LinienstärkeSetzen(1e-999 cm)", 0, ArtLaenge, 0.0},
-        {u"re0.drehen(30°)", 0, ArtWinkel, 30.0},
-        {u"re0.drehen( -45 ° )", 0, ArtWinkel, -45.0},
+        {u"re0.LängeSetzen(3 um)", 0, laenge(0.0003)}, {u"re0.LängeSetzen(3 MM)", 0, laenge(0.3)},
+        {u"re0.LängeSetzen(3 Dm)", 0, laenge(30.0)}, {u"re0.LängeSetzen(3 m)", 0, laenge(300.0)},
+        {u"re0.LängeSetzen(3km)", 0, laenge(300000.0)}, {u"re0.LängeSetzen(1.5e2 mm)", 0, laenge(15.0)},
+        {u"re0.LängeSetzen(2E-1cm)", 0, laenge(0.2)}, {u"re0.LängeSetzen(-.5 cm)", 0, laenge(-0.5)},
+        {u"re0.LängeSetzen(  7  )", 0, laenge(0.7)}, {u"re0.LängeSetzen(1e-999 cm)", 0, laenge(0.0)},
+        {u"re0.drehen(30°)", 0, TData(30.0, ArtWinkel)}, {u"re0.drehen( -45 ° )", 0, TData(-45.0, ArtWinkel)},
         // Whatever follows a factor is ignored; a percent sign means what the
         // log shows: 150 % is 1.5.
-        {u"re0.strecken(1.5xyz)", 0, ArtFaktor, 1.5},
-        {u"re0.strecken(.5)", 0, ArtFaktor, 0.5},
-        {u"re0.strecken(5.)", 0, ArtFaktor, 5.0},
-        {u"re0.strecken(150.000 %)", 0, ArtFaktor, 1.5},
-        {u"re0.streckenMitZentrum(1 cm, 2 cm, 50%)", 2, ArtFaktor, 0.5},
+        {u"re0.strecken(1.5xyz)", 0, TData(1.5, ArtFaktor)}, {u"re0.strecken(.5)", 0, TData(0.5, ArtFaktor)},
+        {u"re0.strecken(5.)", 0, TData(5.0, ArtFaktor)}, {u"re0.strecken(150.000 %)", 0, TData(1.5, ArtFaktor)},
+        {u"re0.streckenMitZentrum(1 cm, 2 cm, 50%)", 2, TData(0.5, ArtFaktor)},
         // Integers take up to eight digits; what follows them is ignored.
-        {u"ve0.eckenzahlSetzen(12345678)", 0, ArtGanzzahl, 12345678},
-        {u"ve0.eckenzahlSetzen(12abc)", 0, ArtGanzzahl, 12},
-        {u"re0.LinienartSetzen(Gestrichelt)", 0, ArtLinienart, 2},
-        {u"tf0.fettSetzen(WAHR)", 0, ArtWahrheitswert, 1},
-        {u"tf0.kursivSetzen(falsch)", 0, ArtWahrheitswert, 0},
-        {u"lp0.abschnittArtSetzen(GEKRÜMMT)", 0, ArtAbschnittArt, 1},
-        {u"tf0.ausrichtungSetzen(blocksatz)", 0, ArtAusrichtung, 3},
-        {u"re0.FüllfarbeSetzen(ROT)", 0, ArtFarbwert, FarbWert(255, 0, 0), u"rot"},
-        {u"re0.FüllfarbeSetzen( Unsichtbar )", 0, ArtFarbwert, 0, u"unsichtbar"},
-        {u"re0.FüllfarbeSetzen(lavendel)", 0, ArtFarbwert, FarbWert(204, 153, 255), u"lavendel"},
+        {u"ve0.eckenzahlSetzen(12345678)", 0, TData(std::int32_t(12345678))},
+        {u"ve0.eckenzahlSetzen(12abc)", 0, TData(std::int32_t(12))},
+        {u"re0.LinienartSetzen(Gestrichelt)", 0, code(2, ArtLinienart)},
+        {u"tf0.fettSetzen(WAHR)", 0, code(1, ArtWahrheitswert)}, {u"tf0.kursivSetzen(falsch)", 0, code(0, ArtWahrheitswert)},
+        {u"lp0.abschnittArtSetzen(GEKRÜMMT)", 0, code(1, ArtAbschnittArt)},
+        {u"tf0.ausrichtungSetzen(blocksatz)", 0, code(3, ArtAusrichtung)},
+        {u"re0.FüllfarbeSetzen(ROT)", 0, TData(TFarbe::Echt(FarbWert(255, 0, 0)))},
+        {u"re0.FüllfarbeSetzen( Unsichtbar )", 0, TData(TFarbe::Unsichtbar())},
+        {u"re0.FüllfarbeSetzen(lavendel)", 0, TData(TFarbe::Echt(FarbWert(204, 153, 255)))},
         // Quoted text keeps commas and parentheses.
-        {u"tf0.textSetzen(\"a,b\")", 0, ArtText, 0, u"a,b"},
-        {u"tf0.textSetzen(\"a)b\")", 0, ArtText, 0, u"a)b"},
-        {u"tf0.textSetzen(\"\")", 0, ArtText, 0, u""},
+        {u"tf0.textSetzen(\"a,b\")", 0, TData(QStringLiteral("a,b"))}, {u"tf0.textSetzen(\"a)b\")", 0, TData(QStringLiteral("a)b"))},
+        {u"tf0.textSetzen(\"\")", 0, TData(QString())},
         // The group's own rule decides about swallowing itself.
-        {u"gr0.schlucken(RE0)", 0, ArtObjektverweis, 0, u"re0"},
-        {u"gr0.schlucken(gr0)", 0, ArtObjektverweis, 0, u"gr0"},
+        {u"gr0.schlucken(RE0)", 0, TData(re0)}, {u"gr0.schlucken(gr0)", 0, TData(gr0)},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(QString::fromUtf16(f.text).toStdString() + " #" + std::to_string(f.index));
         analysieren(QString::fromUtf16(f.text));
         ASSERT_EQ(s.Fehlermeldung, QString());
-        const TData &p = *s.Parameter.at(std::size_t(f.index));
-        ASSERT_EQ(p.Art(), f.art);
-        switch (f.art) {
-        case ArtLaenge:
-        case ArtWinkel:
-        case ArtFaktor:
-            EXPECT_NEAR(p.Zahl(), f.wert, 1e-12);
-            break;
-        case ArtGanzzahl:
-            EXPECT_EQ(p.Ganzzahl(), f.wert);
-            break;
-        case ArtFarbwert:
-            EXPECT_EQ(p.Farbe().Wert, f.wert);
-            EXPECT_EQ(p.Farbe().FarbName(), QString::fromUtf16(f.wort));
-            break;
-        case ArtText:
-            EXPECT_EQ(p.Text(), QString::fromUtf16(f.wort));
-            break;
-        case ArtObjektverweis:
-            ASSERT_NE(p.Objekt(), nullptr);
-            EXPECT_EQ(p.Objekt()->Name, QString::fromUtf16(f.wort));
-            break;
-        default:
-            EXPECT_EQ(p.Code(), f.wert);
-        }
+        gleicherWert(*s.Parameter.at(std::size_t(f.index)), f.wert, 1e-12);
     }
 }
 
@@ -181,39 +170,29 @@ TEST_F(ScannerTest, MessagesAndTheirRanges)
         {u"re0.drehen(30°x)", QStringLiteral("°X ist keine Winkeleinheit."), 12, 16},
         {u"re0.LinienstärkeSetzen(5.)", QStringLiteral(". ist keine Längeneinheit."), 24, 26},
         {u"re0.verschieben(2 cm, 1 c", QStringLiteral("c ist keine Längeneinheit."), 23, 26},
-        {u"re0.strecken(-)", zahlErwartet, 14, 15},
-        {u"re0.strecken(+2)", zahlErwartet, 14, 16},
-        {u"re0.strecken()", zahlErwartet, 14, 14},
-        {u"re0.strecken(e5)", zahlErwartet, 14, 16},
+        {u"re0.strecken(-)", zahlErwartet, 14, 15}, {u"re0.strecken(+2)", zahlErwartet, 14, 16},
+        {u"re0.strecken()", zahlErwartet, 14, 14}, {u"re0.strecken(e5)", zahlErwartet, 14, 16},
         // Values that are not finite are refused for every number kind, also
         // when the unit pushes a finite number beyond the range.
-        {u"re0.strecken(1e999)", zuGross, 14, 19},
-        {u"re0.drehen(-1e999)", zuGross, 12, 18},
-        {u"re0.verschieben(1e999 mm, 1)", zuGross, 17, 25},
-        {u"re0.verschieben(1e307 km, 1)", zuGross, 17, 25},
+        {u"re0.strecken(1e999)", zuGross, 14, 19}, {u"re0.drehen(-1e999)", zuGross, 12, 18},
+        {u"re0.verschieben(1e999 mm, 1)", zuGross, 17, 25}, {u"re0.verschieben(1e307 km, 1)", zuGross, 17, 25},
         {u"ve0.eckenzahlSetzen(123456789)", QStringLiteral("Diese Zahl ist zu lang."), 21, 30},
-        {u"ve0.eckenzahlSetzen(-5)", zahlErwartet, 21, 23},
-        {u"ve0.eckenzahlSetzen(x)", zahlErwartet, 21, 22},
+        {u"ve0.eckenzahlSetzen(-5)", zahlErwartet, 21, 23}, {u"ve0.eckenzahlSetzen(x)", zahlErwartet, 21, 22},
         // Punctuation errors are placed at the character.
         {u"re0 .verschieben(1,1)", QStringLiteral(". erwartet."), 4, 4},
-        {u"re0", QStringLiteral(". erwartet."), 4, 4},
-        {u"re0.kopieren( )", QStringLiteral(") erwartet."), 14, 14},
+        {u"re0", QStringLiteral(". erwartet."), 4, 4}, {u"re0.kopieren( )", QStringLiteral(") erwartet."), 14, 14},
         {u"re0.kopieren(", QStringLiteral(") erwartet."), 14, 14},
         {u"re0.kopieren", QStringLiteral("( erwartet."), 13, 13},
         {u"re0.kopieren  x", QStringLiteral("( erwartet."), 15, 15},
         {u"re0.verschieben(1)", QStringLiteral(", erwartet."), 18, 18},
-        {u"re0.verschieben(1,2", QStringLiteral(") erwartet."), 20, 20},
-        {u"re0.kopieren()xyz", QString(), -1, -1},
+        {u"re0.verschieben(1,2", QStringLiteral(") erwartet."), 20, 20}, {u"re0.kopieren()xyz", QString(), -1, -1},
         {u"  re0.kopieren  ()", QString(), -1, -1},
         // Names; an empty run marks nothing (the range is empty).
-        {u"1abc.x()", objektErwartet, 1, 4},
-        {u"  1a", objektErwartet, 3, 4},
-        {u".abc", objektErwartet, 1, 0},
+        {u"1abc.x()", objektErwartet, 1, 4}, {u"  1a", objektErwartet, 3, 4}, {u".abc", objektErwartet, 1, 0},
         {u"   ", objektErwartet, 4, 3},
         {u"  xy7.zeichnen()", QStringLiteral("xy7 ist kein Bezeichner eines Objekts."), 3, 5},
         {u"re", QStringLiteral("re ist kein Bezeichner eines Objekts."), 1, 2},
-        {u"re0.", QStringLiteral("Methodenbezeichner erwartet."), 5, 5},
-        {u"re0.9x()", methodeErwartet, 5, 6},
+        {u"re0.", QStringLiteral("Methodenbezeichner erwartet."), 5, 5}, {u"re0.9x()", methodeErwartet, 5, 6},
         {u"re0. zeichnen()", methodeErwartet, 5, 4},
         {u"re0.versch", QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode versch."), 5, 10},
         {u"li0.drehn(1)", QStringLiteral("Objekte der Klasse LINIE haben keine Methode drehn."), 5, 9},
@@ -223,10 +202,8 @@ TEST_F(ScannerTest, MessagesAndTheirRanges)
         // Quoted text: an unclosed quote takes the rest of the line; Figuro
         // stores texts as Windows-1252.
         {u"tf0.textSetzen(\"abc\" )", QStringLiteral(") erwartet."), 21, 21},
-        {u"tf0.textSetzen(abc)", textErwartet, 16, 19},
-        {u"tf0.textSetzen(\"abc)", textErwartet, 16, 21},
-        {u"tf0.textSetzen(\")", textErwartet, 16, 18},
-        {u"tf0.textSetzen(\"Grüße €\")", QString(), -1, -1},
+        {u"tf0.textSetzen(abc)", textErwartet, 16, 19}, {u"tf0.textSetzen(\"abc)", textErwartet, 16, 21},
+        {u"tf0.textSetzen(\")", textErwartet, 16, 18}, {u"tf0.textSetzen(\"Grüße €\")", QString(), -1, -1},
         {u"tf0.textSetzen(\"日本\")", QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."), 16, 20},
         // Colours and the other value words; ß has no upper-case partner:
         // WEISS does not name weiß.
@@ -269,8 +246,7 @@ TEST_F(ScannerTest, CaretWord)
         int parameter = 0;
         std::uint8_t art = 0;
     } faelle[] = {
-        {u"", -1, TScanner::ZustandKeiner},
-        {u"re", 2, TScanner::ZustandObjekt, u"re", u"re", 1, 3},
+        {u"", -1, TScanner::ZustandKeiner}, {u"re", 2, TScanner::ZustandObjekt, u"re", u"re", 1, 3},
         {u"re0.verschieben(1,1)", 2, TScanner::ZustandObjekt, u"re", u"re0", 1, 4},
         // A caret before leading blanks gives an empty prefix.
         {u"  re0", 0, TScanner::ZustandObjekt, u"", u"re0", 3, 6},
@@ -308,37 +284,29 @@ TEST_F(ScannerTest, CaretWord)
     }
 }
 
-TEST_F(ScannerTest, ParameterListIsReplacedByEachAnalysis)
+// Each analysis replaces the parameters; a failing argument leaves the
+// values converted before it; an error before the parenthesis resets object
+// and method. Single values convert without parsing a call.
+TEST_F(ScannerTest, ParameterListAndConversionWithoutParsing)
 {
     analysieren(QStringLiteral("re0.verschieben(1,2)"));
     ASSERT_EQ(s.Parameter.size(), 2u);
     analysieren(QStringLiteral("re0.strecken(3)"));
     ASSERT_EQ(s.Parameter.size(), 1u);
     EXPECT_DOUBLE_EQ(zahl(0), 3.0);
-    // A failing argument leaves the values converted before it.
     analysieren(QStringLiteral("re0.verschieben(1,x)"));
     EXPECT_EQ(s.Parameter.size(), 1u);
     EXPECT_EQ(s.Methode->Id, MVerschieben);
-    // An error before the parenthesis resets object and method.
     analysieren(QStringLiteral("zz.verschieben(1,2)"));
     EXPECT_EQ(s.Objekt, nullptr);
     EXPECT_EQ(s.Methode, nullptr);
-}
 
-TEST_F(ScannerTest, ConversionWithoutParsing)
-{
     s.Dokument = &ws.Dokument();
-    auto wert = s.KonvertiereParameter(ArtLaenge, QStringLiteral("  4 dm  "));
-    ASSERT_TRUE(wert);
-    EXPECT_DOUBLE_EQ(wert->Zahl(), 40.0);
+    EXPECT_DOUBLE_EQ(s.KonvertiereParameter(ArtLaenge, QStringLiteral("  4 dm  "))->Zahl(), 40.0);
     EXPECT_FALSE(s.KonvertiereParameter(ArtWinkel, QStringLiteral("abc")));
     EXPECT_EQ(s.Fehlermeldung, QStringLiteral("Zahl erwartet."));
-    auto text = s.KonvertiereParameter(ArtText, QStringLiteral(" \"x y\" "));
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->Text(), QStringLiteral("x y"));
-    auto objekt = s.KonvertiereParameter(ArtObjektverweis, QStringLiteral("Ve0"));
-    ASSERT_TRUE(objekt);
-    EXPECT_EQ(objekt->Objekt(), ve0);
+    EXPECT_EQ(s.KonvertiereParameter(ArtText, QStringLiteral(" \"x y\" "))->Text(), QStringLiteral("x y"));
+    EXPECT_EQ(s.KonvertiereParameter(ArtObjektverweis, QStringLiteral("Ve0"))->Objekt(), ve0);
 }
 
 // The text of a logged value, typed back as the argument of a call, means
@@ -391,28 +359,8 @@ TEST_F(ScannerTest, DisplayTextsOfEveryKindScanBackToTheirValue)
         analysieren(aufruf.EingabeText());
         ASSERT_EQ(s.Fehlermeldung, QString());
         ASSERT_EQ(s.Parameter.size(), 1u);
-        const TData &zurueck = *s.Parameter[0];
-        ASSERT_EQ(zurueck.Art(), f.wert.Art());
-        EXPECT_EQ(zurueck.AnzeigeText(), anzeige);
-        switch (f.wert.Art()) {
-        case ArtLaenge:
-        case ArtWinkel:
-        case ArtFaktor:
-            EXPECT_NEAR(zurueck.Zahl(), f.wert.Zahl(), f.toleranz);
-            break;
-        case ArtFarbwert:
-            EXPECT_EQ(zurueck.Farbe().FarbArt, f.wert.Farbe().FarbArt);
-            EXPECT_EQ(zurueck.Farbe().Wert, f.wert.Farbe().Wert);
-            break;
-        case ArtText:
-            EXPECT_EQ(zurueck.Text(), f.wert.Text());
-            break;
-        case ArtGanzzahl:
-            EXPECT_EQ(zurueck.Ganzzahl(), f.wert.Ganzzahl());
-            break;
-        default:
-            EXPECT_EQ(zurueck.Code(), f.wert.Code());
-        }
+        EXPECT_EQ(s.Parameter[0]->AnzeigeText(), anzeige);
+        gleicherWert(*s.Parameter[0], f.wert, f.toleranz);
     }
     // "+" belongs only to the exponent: a leading one stays refused.
     analysieren(QStringLiteral("re0.drehen(+5)"));
@@ -433,24 +381,17 @@ TEST_F(ScannerTest, MeintestDuNenntDenNaechstenNamen)
         {u"rr0.zeichnen()", u"re0"},
         // re0, ve0, li0 and el0 (two letters swapped) are one edit away:
         // the first in the document's order wins.
-        {u"LE0.drehen(1)", u"re0"},
-        {u"xyz.zeichnen()", nullptr},
-        {u"li0.drehn(1)", u"drehen"},
-        {u"re0.VERSCHEIBEN(1, 1)", u"verschieben"},
-        {u"re0.FüllfarbeSetzen(WEISS)", u"weiß"},
-        {u"re0.FüllfarbeSetzen(xyzzy)", nullptr},
-        {u"re0.LinienartSetzen(gestrichlt)", u"gestrichelt"},
-        {u"re0.LinienartSetzen(dick)", nullptr},
-        {u"re0.verschieben(2 cn, 1)", u"cm"},
+        {u"LE0.drehen(1)", u"re0"}, {u"xyz.zeichnen()", nullptr}, {u"li0.drehn(1)", u"drehen"},
+        {u"re0.VERSCHEIBEN(1, 1)", u"verschieben"}, {u"re0.FüllfarbeSetzen(WEISS)", u"weiß"},
+        {u"re0.FüllfarbeSetzen(xyzzy)", nullptr}, {u"re0.LinienartSetzen(gestrichlt)", u"gestrichelt"},
+        {u"re0.LinienartSetzen(dick)", nullptr}, {u"re0.verschieben(2 cn, 1)", u"cm"},
         {u"re0.verschieben(2 xm, 1)", u"um"}, // six units one edit away
-        {u"re0.verschieben(2 zoll, 1)", nullptr},
-        {u"lp0.abschnittArtSetzen(grade)", u"gerade"},
+        {u"re0.verschieben(2 zoll, 1)", nullptr}, {u"lp0.abschnittArtSetzen(grade)", u"gerade"},
         {u"gr0.schlucken(ve9)", u"ve0"},
         // Only objects lying directly in the document can be swallowed.
         {u"gr0.schlucken(el9)", nullptr},
         // Angle units, numbers and other errors get no proposal.
-        {u"re0.drehen(30 grd)", nullptr},
-        {u"tf0.fettSetzen(wahrr)", nullptr},
+        {u"re0.drehen(30 grd)", nullptr}, {u"tf0.fettSetzen(wahrr)", nullptr},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(QString::fromUtf16(f.text).toStdString());

@@ -68,24 +68,21 @@ TEST_F(TextZeichnenTest, ColoursFollowTheClasses)
 {
     const QString text = QStringLiteral("re0.LinienfarbeSetzen(rot, -2)");
     zeichnen(text, 1, 600, -1, -1, -1, -1);
-    EXPECT_EQ(zelle(text, 1), (QSet<QRgb>{Weiss, Schwarz}));        // r of re0
-    EXPECT_EQ(zelle(text, 5), (QSet<QRgb>{Weiss, Dunkelblau}));     // L of the method
-    EXPECT_EQ(zelle(text, 23), (QSet<QRgb>{Weiss, Gruen}));         // r of rot
-    EXPECT_EQ(zelle(text, 28), (QSet<QRgb>{Weiss, Blau}));          // the sign
-    EXPECT_EQ(zelle(text, 29), (QSet<QRgb>{Weiss, Blau}));          // 2
-    EXPECT_EQ(zelle(text, 27), (QSet<QRgb>{Weiss}));                // blank
+    // r of re0, L of the method, r of rot, the sign, 2, a blank.
+    const std::pair<int, QSet<QRgb>> faelle[] = {{1, {Weiss, Schwarz}}, {5, {Weiss, Dunkelblau}}, {23, {Weiss, Gruen}},
+                                                 {28, {Weiss, Blau}},   {29, {Weiss, Blau}},       {27, {Weiss}}};
+    for (const auto &[q, farben] : faelle)
+        EXPECT_EQ(zelle(text, q), farben) << q;
 }
 
 TEST_F(TextZeichnenTest, ErrorRangeIsLightRedAndAnErrorAfterTheEndShowsOneBlank)
 {
     const QString text = QStringLiteral("re0.verschieben(2 zoll, 1)");
     zeichnen(text, 1, 600, 17, 23, -1, -1);
+    for (int q = 16; q <= 24; ++q)
+        EXPECT_EQ(zelle(text, q).contains(Hellrot), q >= 17 && q <= 23) << q;
     EXPECT_TRUE(zelle(text, 16).contains(Weiss));
-    EXPECT_FALSE(zelle(text, 16).contains(Hellrot));
-    for (int q = 17; q <= 23; ++q)
-        EXPECT_TRUE(zelle(text, q).contains(Hellrot)) << q;
     EXPECT_EQ(zelle(text, 18), (QSet<QRgb>{Hellrot})); // the blank
-    EXPECT_FALSE(zelle(text, 24).contains(Hellrot));
 
     bild.fill(Grau);
     const QString punkt = QStringLiteral("re0.");
@@ -104,10 +101,8 @@ TEST_F(TextZeichnenTest, SelectionIsWhiteOnBlue)
     const QString text = QStringLiteral("abcdef");
     // Caret positions 4 and 1 select the characters 2, 3 and 4.
     zeichnen(text, 1, 600, -1, -1, 4, 1);
-    EXPECT_EQ(zelle(text, 1), (QSet<QRgb>{Weiss, Schwarz}));
-    EXPECT_EQ(zelle(text, 2), (QSet<QRgb>{Blau, Weiss}));
-    EXPECT_EQ(zelle(text, 4), (QSet<QRgb>{Blau, Weiss}));
-    EXPECT_EQ(zelle(text, 5), (QSet<QRgb>{Weiss, Schwarz}));
+    for (int q = 1; q <= 5; ++q)
+        EXPECT_EQ(zelle(text, q), (q >= 2 && q <= 4 ? QSet<QRgb>{Blau, Weiss} : QSet<QRgb>{Weiss, Schwarz})) << q;
 }
 
 TEST_F(TextZeichnenTest, StartsAtTheFirstCharacterAndStopsAtTheWidth)

@@ -3,7 +3,7 @@
 // state before after undo and the state after after redo; names and class
 // counters, the modified flag, the log entries of undone steps and the
 // memory bound.
-#include "Sprachhilfen.h"
+#include "sprach_hilfen.h"
 #include "figures/Griff.h"
 #include "persistence/Dokumentdatei.h"
 #include "persistence/XMLKnoten.h"

@@ -9,9 +9,9 @@
 
 TEST(Grossschreibung, NurAbisZundDieDreiUmlaute)
 {
-    EXPECT_EQ(Grossschreibung(QStringLiteral("Gekrümmt")), "GEKRÜMMT");
-    EXPECT_EQ(Grossschreibung(QStringLiteral("weiß")), "WEIß");
-    EXPECT_EQ(Grossschreibung(QStringLiteral("äöüé1_z")), "ÄÖÜé1_Z");
+    const std::pair<const char *, const char *> faelle[] = {{"Gekrümmt", "GEKRÜMMT"}, {"weiß", "WEIß"}, {"äöüé1_z", "ÄÖÜé1_Z"}};
+    for (const auto &[text, gross] : faelle)
+        EXPECT_EQ(Grossschreibung(QString::fromUtf8(text)), QString::fromUtf8(gross));
     // WEISS does not name the colour weiß.
     EXPECT_FALSE(GleichOhneGross(QStringLiteral("WEISS"), QStringLiteral("weiß")));
     EXPECT_EQ(FarbIndexZuName(QStringLiteral("WEISS")), -1);
@@ -69,30 +69,22 @@ TEST(AnzeigeText, JeWertart)
         EXPECT_EQ(wert.AnzeigeText(), text);
 }
 
-TEST(AnzeigeText, TexteBis35Zeichen)
-{
-    const QString fuenfunddreissig(35, QLatin1Char('a'));
-    EXPECT_EQ(TData(fuenfunddreissig).AnzeigeText(), QLatin1Char('"') + fuenfunddreissig + QLatin1Char('"'));
-    const QString sechsunddreissig = fuenfunddreissig + QLatin1Char('b');
-    EXPECT_EQ(TData(sechsunddreissig).AnzeigeText(),
-              QLatin1Char('"') + fuenfunddreissig + QStringLiteral(" ...\""));
-    EXPECT_EQ(TData(QString()).AnzeigeText(), "\"\"");
-}
-
+// Texts show in quotes up to 35 characters, longer ones cut with " ...".
 // Every kind of line break shows as one "¶" (call list, call tree and object
 // card all show TData's text), also before the 35-character cut.
-TEST(AnzeigeText, ZeilenumbruecheAlsAbsatzzeichen)
+TEST(AnzeigeText, TexteBis35ZeichenUndZeilenumbrueche)
 {
-    const std::pair<const char16_t *, const char16_t *> faelle[] = {
-        {u"Hallo\r\nWelt", u"\"Hallo¶Welt\""},  // text dialog
-        {u"\n\rZeile", u"\"¶Zeile\""},           // zeilehinzufügen
-        {u"a\rb\nc", u"\"a¶b¶c\""},
-        {u"a\r\n\r\nb", u"\"a¶¶b\""},
-        {u"0123456789012345678901234567890123\r\nXY", u"\"0123456789012345678901234567890123¶ ...\""},
+    const QString a35(35, QLatin1Char('a'));
+    const std::pair<QString, QString> faelle[] = {
+        {a35, u'"' + a35 + u'"'}, {a35 + u'b', u'"' + a35 + QStringLiteral(" ...\"")}, {QString(), "\"\""},
+        {"Hallo\r\nWelt", "\"Hallo¶Welt\""}, // text dialog
+        {"\n\rZeile", "\"¶Zeile\""},         // zeilehinzufügen
+        {"a\rb\nc", "\"a¶b¶c\""}, {"a\r\n\r\nb", "\"a¶¶b\""},
+        {"0123456789012345678901234567890123\r\nXY", "\"0123456789012345678901234567890123¶ ...\""},
     };
     for (const auto &[text, anzeige] : faelle) {
-        SCOPED_TRACE(QString::fromUtf16(text).toStdString());
-        EXPECT_EQ(TData(QString::fromUtf16(text)).AnzeigeText(), QString::fromUtf16(anzeige));
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(TData(text).AnzeigeText(), anzeige);
     }
 }
 
@@ -117,17 +109,19 @@ TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
 
 TEST(Farbe, NamenUndTabellenIndex)
 {
-    TFarbe neu;
-    EXPECT_EQ(neu.Wert, 0u);
-    EXPECT_EQ(neu.TabellenIndex(), 0);
-    EXPECT_EQ(neu.FarbName(), "nicht_einheitlich");
-    EXPECT_EQ(TFarbe::Unsichtbar().FarbName(), "unsichtbar");
-    EXPECT_EQ(TFarbe::Unsichtbar().TabellenIndex(), 0);
-    const TFarbe unbenannt = TFarbe::Echt(FarbWert(1, 2, 3));
-    EXPECT_FALSE(unbenannt.TabellenIndex().has_value());
-    EXPECT_EQ(unbenannt.FarbName(), QString());
-    EXPECT_EQ(TFarbe::Echt(FarbWert(255, 255, 255)).FarbName(), "weiß");
-    EXPECT_EQ(TFarbe::Echt(FarbWert(204, 153, 255)).TabellenIndex(), 41);
+    const struct {
+        TFarbe farbe;
+        const char *name;
+        std::optional<int> index;
+    } faelle[] = {{TFarbe(), "nicht_einheitlich", 0}, {TFarbe::Unsichtbar(), "unsichtbar", 0},
+                  {TFarbe::Echt(FarbWert(1, 2, 3)), "", std::nullopt}, {TFarbe::Echt(FarbWert(255, 255, 255)), "weiß", 6},
+                  {TFarbe::Echt(FarbWert(204, 153, 255)), "lavendel", 41}};
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(f.farbe.FarbName(), QString::fromUtf8(f.name));
+        EXPECT_EQ(f.farbe.TabellenIndex(), f.index);
+    }
+    EXPECT_EQ(TFarbe().Wert, 0u);
     // Red lives in the lowest byte.
     EXPECT_EQ(FarbWert(255, 0, 0), 0x0000FFu);
     EXPECT_EQ(TFarbe::Echt(FarbWert(255, 102, 0)).AlsQColor(), QColor(255, 102, 0));

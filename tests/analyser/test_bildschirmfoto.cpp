@@ -2,7 +2,7 @@
 // group in the main window. The scene is the documentation's picture
 // analysator.png (main window and analyser side by side), saved when
 // FIGURO_SCREENSHOTS names a folder.
-#include "AnalyserHilfen.h"
+#include "analyser_hilfen.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
 #include "common/TestHilfen.h"
@@ -12,7 +12,6 @@
 #include "window/ui/MyScrollBox.h"
 
 #include <QPainter>
-#include <QPixmap>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -30,17 +29,15 @@ TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
 
     // Two trees (groups of trunk and crown) and a curved polyline.
     QString meldung;
-    ASSERT_TRUE(DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/baeume.fgo")),
-                                *haupt.Dokument(), *haupt.Klassen(), meldung))
-        << meldung.toStdString();
+    ASSERT_TRUE(DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/baeume.fgo")), *haupt.Dokument(),
+                                *haupt.Klassen(), meldung));
     auto neu = haupt.Klassen()->ObjektErzeugen(QStringLiteral("LINIENZUG"));
     auto *zug = static_cast<TLinienZug *>(neu.get());
     for (const QPointF &p : {QPointF(2, 16.5), QPointF(6, 19.5), QPointF(10, 16), QPointF(15, 19)})
         zug->PunktAnhaengen(p.x(), p.y(), 1);
-    zug->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 255));
-    zug->Linienstärke = 0.1;
+    std::tie(zug->Linienfarbe, zug->Linienstärke, zug->ObjektdiagrammZusammengefaltet) =
+        std::tuple(TFarbe::Echt(FarbWert(0, 0, 255)), 0.1, false);
     zug->NamenVergeben();
-    zug->ObjektdiagrammZusammengefaltet = false;
     zug->GeometrieBerechnen();
     haupt.Dokument()->TeilAnhaengen(std::move(neu));
     haupt.Neuzeichnen();
@@ -50,15 +47,12 @@ TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
     // main window, the crown is in focus and framed green on the drawing.
     analysator.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(1);
     TObjekt *krone = haupt.Dokument()->Teile[0]->Teile[1].get();
-    const TObjektKnoten *karte = analysator.Objektbaum()->KnotenZuObjekt(krone);
-    ASSERT_NE(karte, nullptr);
     const TDiagrammFlaeche &f = analysator.Diagramm()->Flaeche();
-    const QPointF mitte = karte->Bildrechteck().center();
+    const QPointF mitte = analysator.Objektbaum()->KnotenZuObjekt(krone)->Bildrechteck().center();
     QTest::mouseClick(analysator.Diagramm()->Seite(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(f.XPixel(mitte.x()), f.YPixel(mitte.y())));
     ASSERT_EQ(analysator.ObjektImFokus(), krone);
-    ASSERT_EQ(haupt.Auswahl().size(), 1u);
-    EXPECT_EQ(haupt.Auswahl().front(), haupt.Dokument()->Teile[0].get());
+    EXPECT_EQ(haupt.Auswahl(), std::vector<TZeichenObjekt *>{dynamic_cast<TZeichenObjekt *>(haupt.Dokument()->Teile[0].get())});
     analysator.resize(1060, 700);
     // The trees lie in the lower half of the sheet.
     haupt.Zeichenbereich->verticalScrollBar()->setValue(400);

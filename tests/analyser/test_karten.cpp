@@ -1,4 +1,6 @@
-#include "AnalyserHilfen.h"
+// Class and object cards: their lines, sizes, separators and colours, and
+// the diagram area's mapping and rounded boxes.
+#include "analyser_hilfen.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/Karten.h"
 #include "model/MethodenAufruf.h"
@@ -65,36 +67,31 @@ TEST(Karten, KlassenkarteMitTrennernUnterNameUndAttributen)
                 volleZeilen << y;
         EXPECT_EQ(volleZeilen, trenner);
         EXPECT_EQ(schwarzInZeile(bild, f.YPixel(0.5), links, rechts), rechts - links + 1);
-        EXPECT_EQ(rgb(bild, f.XPixel(0.25), f.YPixel(0.25)), 0xFFFFFFu);
-        EXPECT_EQ(rgb(bild, 0, 0), 0x000000u);
+        EXPECT_EQ(farben(bild, {{f.XPixel(0.25), f.YPixel(0.25)}, {0, 0}}), (QList<QRgb>{0xFFFFFF, 0}));
         // Text of the class name in the first line.
-        EXPECT_GT(farbPixel(bild, QRect(links, f.YPixel(m.ZeileOben(0)), rechts - links, f.YPixel(m.Zeilenhoehe)),
-                            qRgb(0, 0, 0)),
-                  20);
+        const QRect ersteZeile(links, f.YPixel(m.ZeileOben(0)), rechts - links, f.YPixel(m.Zeilenhoehe));
+        EXPECT_GT(farbPixel(bild, ersteZeile, qRgb(0, 0, 0)), 20);
     }
 }
 
-TEST(Karten, KlassenkarteDesRechtecksInKatalogreihenfolge)
+// The rectangle's card in the catalog's order, methods with their parameter
+// names; a switch to a bigger class first enlarges the area (once).
+TEST(Karten, KlassenkarteDesRechtecksUndWechselZumTextfeld)
 {
     TAnalyserUmgebung u;
     const QStringList zeilen = KlassenKartenZeilen(*u.Klassen.RECHTECK);
-    ASSERT_GE(zeilen.size(), 11);
-    EXPECT_EQ(zeilen.mid(0, 10),
-              (QStringList{"RECHTECK", "Linienfarbe", "Linienart", "Linienstärke", "Füllfarbe", "Winkel",
-                           "Länge", "Breite", "DiagonalenschnittpunktX", "DiagonalenschnittpunktY"}));
-    EXPECT_EQ(zeilen[10], QStringLiteral("zeichnen(  )"));
-    EXPECT_TRUE(zeilen.contains(QStringLiteral("verschieben( x-Verschiebung,y-Verschiebung )")));
+    ASSERT_EQ(zeilen.size(), 1 + 9 + int(u.Klassen.RECHTECK->Methoden().size()));
+    EXPECT_EQ(zeilen.mid(0, 12),
+              (QStringList{"RECHTECK", "Linienfarbe", "Linienart", "Linienstärke", "Füllfarbe", "Winkel", "Länge",
+                           "Breite", "DiagonalenschnittpunktX", "DiagonalenschnittpunktY", "zeichnen(  )",
+                           "freigeben(  )"}));
+    EXPECT_EQ(zeilen[12], QStringLiteral("verschieben( x-Verschiebung,y-Verschiebung )"));
     EXPECT_TRUE(zeilen.contains(QStringLiteral("drehenUm( DrehpunktX,DrehpunktY,Drehwinkel )")));
     EXPECT_EQ(zeilen.back(), QStringLiteral("BreiteSetzen( Breite )"));
-    const QStringList dokument = KlassenKartenZeilen(u.Dokument);
-    EXPECT_EQ(dokument.front(), QStringLiteral("DOKUMENT"));
-    EXPECT_EQ(dokument[1], QStringLiteral("Hintergrundfarbe"));
-    EXPECT_TRUE(dokument.contains(QStringLiteral("hintergrundfarbeSetzen( Hintergrundfarbe )")));
-}
+    EXPECT_EQ(KlassenKartenZeilen(u.Dokument),
+              (QStringList{"DOKUMENT", "Hintergrundfarbe", "zeichnen(  )", "einfügen(  )",
+                           "hintergrundfarbeSetzen( Hintergrundfarbe )"}));
 
-TEST(Karten, WechselZuEinerGroesserenKlasseVergroessertErstDieFlaeche)
-{
-    TAnalyserUmgebung u;
     TDiagrammFlaeche f;
     int einrichtungen = 0;
     f.Einrichten = [&] { ++einrichtungen; };
@@ -105,14 +102,16 @@ TEST(Karten, WechselZuEinerGroesserenKlasseVergroessertErstDieFlaeche)
     QPainter p(&bild);
     f.LeinwandSetzen(&p);
     EXPECT_FALSE(KlassenKarteZeichnen(f, *u.Klassen.TEXTFELD));
-    EXPECT_EQ(einrichtungen, vorher + 1);
     EXPECT_GT(f.DiagrammHoehe, hoeheRechteck + 3.0);
-    EXPECT_TRUE(KlassenKarteZeichnen(f, *u.Klassen.TEXTFELD));
-    EXPECT_EQ(einrichtungen, vorher + 1);
+    EXPECT_TRUE(KlassenKarteZeichnen(f, *u.Klassen.TEXTFELD) && einrichtungen == vorher + 1);
     f.LeinwandSetzen(nullptr);
 }
 
-TEST(Karten, ObjektkarteDesRechtecksZeigtAktuelleWerteInBlau)
+// The object card: "name:CLASS", then "attribute = value" with the value in
+// blue right after the black label, a last line naming the locks; green
+// rounded outline, one separator below the first line. A text shows its
+// line break as "¶", as in the call list.
+TEST(Karten, ObjektkarteZeigtAktuelleWerteInBlau)
 {
     TAnalyserUmgebung u;
     auto *r = static_cast<TRechteck *>(u.neu("RECHTECK"));
@@ -121,92 +120,58 @@ TEST(Karten, ObjektkarteDesRechtecksZeigtAktuelleWerteInBlau)
     r->Winkel = 30;
     const auto zeilen = ObjektKartenZeilen(*r);
     ASSERT_EQ(zeilen.size(), 1 + r->Attribute().size());
-    EXPECT_EQ(zeilen[0].Text, QStringLiteral("re0:RECHTECK"));
-    EXPECT_TRUE(zeilen[0].Wert.isEmpty());
-    auto zeile = [&](const char *attribut) {
-        for (const auto &z : zeilen)
-            if (z.Text == QString::fromUtf8(attribut) + QStringLiteral(" = "))
-                return z.Wert;
-        ADD_FAILURE() << attribut;
-        return QString();
-    };
-    EXPECT_EQ(zeile("Füllfarbe"), QStringLiteral("rot"));
-    EXPECT_EQ(zeile("Linienstärke"), QStringLiteral("1.00 mm"));
-    EXPECT_EQ(zeile("Winkel"), QStringLiteral("30.00°"));
-    // A locked object names its locks in a last line; an unlocked one has none.
-    const std::pair<int, const char *> sperren[] = {
-        {1, "Maus"}, {2, "Tastatur"}, {3, "Maus und Tastatur"}};
+    QStringList ganz;
+    for (const auto &z : zeilen)
+        ganz << z.Text + QLatin1Char('|') + z.Wert;
+    EXPECT_EQ(ganz.mid(0, 6), (QStringList{"re0:RECHTECK|", "Linienfarbe = |nicht_einheitlich",
+                                          "Linienart = |nicht_einheitlich", "Linienstärke = |1.00 mm",
+                                          "Füllfarbe = |rot", "Winkel = |30.00°"}));
+    const std::pair<int, const char *> sperren[] = {{1, "Maus"}, {2, "Tastatur"}, {3, "Maus und Tastatur"}};
     for (const auto &[art, text] : sperren) {
         SCOPED_TRACE(text);
         r->MausGesperrt = art & 1;
         r->TastaturGesperrt = (art & 2) ? 1 : 0;
         const auto mitSperre = ObjektKartenZeilen(*r);
         ASSERT_EQ(mitSperre.size(), zeilen.size() + 1);
-        EXPECT_EQ(mitSperre.back().Text + mitSperre.back().Wert,
-                  QStringLiteral("gesperrt für ") + QString::fromUtf8(text));
+        EXPECT_EQ(mitSperre.back().Text + mitSperre.back().Wert, QStringLiteral("gesperrt für ") + text);
     }
     r->MausGesperrt = r->TastaturGesperrt = 0;
+    auto *t = static_cast<TTextFeld *>(u.neu("TEXTFELD"));
+    t->TextSetzen(QStringLiteral("Hallo\r\nWelt"));
+    EXPECT_EQ(ObjektKartenZeilen(*t)[1].Text + ObjektKartenZeilen(*t)[1].Wert, "Text = \"Hallo¶Welt\"");
 
     TDiagrammFlaeche f;
     const QImage bild = karteMalen(f, [&] { return ObjektKarteZeichnen(f, *r); });
-    QStringList ganz;
-    for (const auto &z : zeilen)
-        ganz << z.Text + z.Wert;
+    ganz.replaceInStrings(QStringLiteral("|"), QString());
     const TKartenMasse m = KartenMasse(f, ganz);
-    const QRgb blau = qRgb(0, 0, 255);
-    auto zeilenRechteck = [&](int i, double abX) {
+    auto zeilenRechteck = [&](int i, double abX, double bisX) {
         return QRect(QPoint(f.XPixel(abX), f.YPixel(m.ZeileOben(i))),
-                     QPoint(f.XPixel(0.5 + m.Breite) - 2, f.YPixel(m.ZeileOben(i) + m.Zeilenhoehe)));
+                     QPoint(f.XPixel(bisX) - 2, f.YPixel(m.ZeileOben(i) + m.Zeilenhoehe)));
     };
-    int fuell = 0;
-    for (int i = 0; i < int(zeilen.size()); ++i)
-        if (zeilen[i].Text == QStringLiteral("Füllfarbe = "))
-            fuell = i;
-    const double wertX = 0.5 + 0.3 + f.TextBreite(QStringLiteral("Füllfarbe = "));
-    // The value is blue and starts right after the black label.
-    EXPECT_GT(blauPixel(bild, zeilenRechteck(fuell, wertX)), 20);
-    EXPECT_GT(farbPixel(bild, zeilenRechteck(fuell, wertX), blau), 5);
-    EXPECT_EQ(blauPixel(bild, zeilenRechteck(fuell, 0.5).adjusted(0, 0, f.XPixel(wertX) - f.XPixel(0.5 + m.Breite) - 1, 0)), 0);
-    EXPECT_EQ(blauPixel(bild, zeilenRechteck(0, 0.5)), 0);
-    // Green rounded outline, one separator below the first line only.
-    const int links = f.XPixel(0.5) + 2, rechts = f.XPixel(0.5 + m.Breite) - 2;
-    EXPECT_EQ(bild.pixel((links + rechts) / 2, f.YPixel(0.5)) & 0xFFFFFF, qRgb(0, 221, 0) & 0xFFFFFF);
-    EXPECT_EQ(bild.pixel(f.XPixel(0.5), f.YPixel(0.5)) & 0xFFFFFF, 0xFFFFFFu);
+    const double wertX = 0.5 + 0.3 + f.TextBreite(QStringLiteral("Füllfarbe = ")), rand = 0.5 + m.Breite;
+    EXPECT_GT(blauPixel(bild, zeilenRechteck(4, wertX, rand)), 20);
+    EXPECT_GT(farbPixel(bild, zeilenRechteck(4, wertX, rand), qRgb(0, 0, 255)), 5);
+    EXPECT_EQ(blauPixel(bild, zeilenRechteck(4, 0.5, wertX).adjusted(0, 0, -1, 0)), 0);
+    EXPECT_EQ(blauPixel(bild, zeilenRechteck(0, 0.5, rand)), 0);
+    const int links = f.XPixel(0.5) + 2, rechts = f.XPixel(rand) - 2;
+    EXPECT_EQ(farben(bild, {{(links + rechts) / 2, f.YPixel(0.5)}, {f.XPixel(0.5), f.YPixel(0.5)}}),
+              (QList<QRgb>{qRgb(0, 221, 0) & 0xFFFFFF, 0xFFFFFF}));
     EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), rechts - links + 1);
     EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts), (rechts - links) / 2);
-}
-
-// A text with a line break shows on the object card exactly as in the call
-// list: the break as "¶", not dropped on the card and a gap in the list.
-TEST(Karten, ObjektkarteZeigtZeilenumbruchWieDieAufrufliste)
-{
-    TAnalyserUmgebung u;
-    auto *t = static_cast<TTextFeld *>(u.neu("TEXTFELD"));
-    t->TextSetzen(QStringLiteral("Hallo\r\nWelt"));
-    QString wert;
-    for (const auto &z : ObjektKartenZeilen(*t))
-        if (z.Text == QStringLiteral("Text = "))
-            wert = z.Wert;
-    EXPECT_EQ(wert, QStringLiteral("\"Hallo¶Welt\""));
-    ASSERT_FALSE(u.Analysator.Protokoll().empty());
-    EXPECT_EQ(u.Analysator.Protokoll().back()->AnzeigeText(), QStringLiteral("tf0.textSetzen( \"Hallo¶Welt\" )"));
 }
 
 TEST(DiagrammFlaeche, AbbildungNachUntenUndRundeEcken)
 {
     TDiagrammFlaeche f;
-    EXPECT_EQ(f.XPixel(1.0), 38);
-    EXPECT_EQ(f.YPixel(1.0), 38); // y points down: no flip
-    EXPECT_EQ(f.YPixel(0.0), 0);
+    // y points down: no flip.
+    EXPECT_EQ(QList<int>({f.XPixel(1.0), f.YPixel(1.0), f.YPixel(0.0)}), QList<int>({38, 38, 0}));
     f.DiagrammGroesseSetzen(3.0, 2.0);
-    EXPECT_EQ(f.BreitePixel(), 113);
-    EXPECT_EQ(f.HoehePixel(), 76);
+    EXPECT_EQ(QSize(f.BreitePixel(), f.HoehePixel()), QSize(113, 76));
 
     // Quarter circles of n + 1 points, n = radius in pixels.
     const QPolygon ecken = RundRechteckPunkte(0, 0, 100, 50, 10.0);
-    EXPECT_EQ(ecken.size(), 4 * 11);
+    EXPECT_EQ(std::tuple(ecken.size(), ecken.boundingRect()), std::tuple(4 * 11, QRect(0, 0, 101, 51)));
     EXPECT_EQ(ecken.mid(10, 2), (QPolygon{QPoint(10, 0), QPoint(90, 0)})); // the ends of the top side
-    EXPECT_EQ(ecken.boundingRect(), QRect(0, 0, 101, 51));
     // A radius above half the box is limited to it.
     EXPECT_EQ(RundRechteckPunkte(0, 0, 10, 10, 40.0).boundingRect(), QRect(0, 0, 11, 11));
 
@@ -221,7 +186,7 @@ TEST(DiagrammFlaeche, AbbildungNachUntenUndRundeEcken)
     f.RundRechteck(0.4, 0.5, 0.5, 2.5, 1.5);
     f.LeinwandSetzen(nullptr);
     p.end();
-    EXPECT_EQ(bild.pixel(f.XPixel(0.5), f.YPixel(0.5)) & 0xFFFFFF, 0xFFFFFFu); // cut corner
-    EXPECT_EQ(bild.pixel(f.XPixel(1.5), f.YPixel(0.5)) & 0xFFFFFF, 0x000000u); // top side
-    EXPECT_EQ(bild.pixel(f.XPixel(1.5), f.YPixel(1.0)) & 0xFFFFFF, qRgb(255, 0, 0) & 0xFFFFFF);
+    // Cut corner, top side, inside.
+    EXPECT_EQ(farben(bild, {{f.XPixel(0.5), f.YPixel(0.5)}, {f.XPixel(1.5), f.YPixel(0.5)}, {f.XPixel(1.5), f.YPixel(1.0)}}),
+              (QList<QRgb>{0xFFFFFF, 0, 0xFF0000}));
 }

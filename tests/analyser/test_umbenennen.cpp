@@ -1,4 +1,4 @@
-#include "AnalyserHilfen.h"
+#include "analyser_hilfen.h"
 #include "analyser/Umbenennen.h"
 
 #include <gtest/gtest.h>

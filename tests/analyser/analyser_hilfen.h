@@ -1,10 +1,11 @@
 #pragma once
-// A document with a class registry and a call log, and helpers that build
-// object trees by hand.
+// A document with a class registry and a call log, helpers that build
+// object trees by hand, and pixel counts.
 #include "figures/UZeichenObjekte.h"
 #include "model/Analysator.h"
 #include "model/Dokument.h"
 #include "figures/KlassenObjekte.h"
+#include "model/modell_hilfen.h" // readable texts in failure messages
 
 #include <QImage>
 #include <memory>
@@ -14,29 +15,24 @@ struct TAnalyserUmgebung {
     TDokument Dokument{&Analysator};
     TKlassenObjekte Klassen{&Analysator, &Dokument};
 
-    // A new named object of the class, appended to `eltern` (the document
-    // when none is given).
+    // A new named object of the class (its creation not logged), appended to
+    // `eltern` (the document when none is given).
     TObjekt *neu(const char *klasse, TObjekt *eltern = nullptr)
     {
         auto objekt = Klassen.ObjektErzeugen(QString::fromUtf8(klasse));
         objekt->NamenVergeben();
         return (eltern ? eltern : &Dokument)->TeilAnhaengen(std::move(objekt));
     }
-    // A group with n rectangles.
-    TObjekt *gruppe(int n, TObjekt *eltern = nullptr)
+    // A group with n rectangles, a polyline with n vertices (folded, as new
+    // polylines are).
+    TObjekt *gruppe(int n, TObjekt *eltern = nullptr) { return mitTeilen("GRUPPE", "RECHTECK", n, eltern); }
+    TObjekt *linienzug(int n, TObjekt *eltern = nullptr) { return mitTeilen("LINIENZUG", "PUNKT", n, eltern); }
+    TObjekt *mitTeilen(const char *klasse, const char *teil, int n, TObjekt *eltern)
     {
-        TObjekt *g = neu("GRUPPE", eltern);
+        TObjekt *o = neu(klasse, eltern);
         for (int i = 0; i < n; ++i)
-            neu("RECHTECK", g);
-        return g;
-    }
-    // A polyline with n vertices (folded, as new polylines are).
-    TObjekt *linienzug(int n, TObjekt *eltern = nullptr)
-    {
-        TObjekt *lz = neu("LINIENZUG", eltern);
-        for (int i = 0; i < n; ++i)
-            neu("PUNKT", lz);
-        return lz;
+            neu(teil, o);
+        return o;
     }
 };
 
@@ -52,23 +48,26 @@ int pixelZaehlen(const QImage &bild, const QRect &bereich, F passt)
     return n;
 }
 
-// Pixels of one colour.
+// Pixels of one colour; bluish pixels (antialiased blue text); ink of any colour.
 inline int farbPixel(const QImage &bild, const QRect &bereich, QRgb farbe)
 {
     return pixelZaehlen(bild, bereich, [farbe](QRgb c) { return ((c ^ farbe) & 0xFFFFFF) == 0; });
 }
-
-// Bluish pixels (antialiased blue text).
 inline int blauPixel(const QImage &bild, const QRect &bereich)
 {
     return pixelZaehlen(bild, bereich, [](QRgb c) { return qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80; });
 }
-
-// Pixels that are not white (ink of any colour).
 inline int tintenPixel(const QImage &bild, const QRect &bereich)
 {
     return pixelZaehlen(bild, bereich, [](QRgb c) { return (c & 0xFFFFFF) != 0xFFFFFF; });
 }
 
-// The colour of a pixel without alpha.
+// The colour of a pixel without alpha; of several pixels.
 inline QRgb rgb(const QImage &bild, int x, int y) { return bild.pixel(x, y) & 0xFFFFFF; }
+inline QList<QRgb> farben(const QImage &bild, std::initializer_list<QPoint> punkte)
+{
+    QList<QRgb> f;
+    for (const QPoint &p : punkte)
+        f << rgb(bild, p.x(), p.y());
+    return f;
+}

@@ -8,7 +8,7 @@
 #include "language/ui/EingabeFeld.h"
 #include "language/ui/FCodeComplete.h"
 #include "persistence/ui/DateiBefehle.h"
-#include "window/FensterTest.h"
+#include "window/fenster_hilfen.h"
 
 #include <QDir>
 #include <QMessageBox>

@@ -24,9 +24,7 @@
 
 inline ::testing::AssertionResult nahe(double a, double b, double tol = 1e-9)
 {
-    if (std::abs(a - b) <= tol)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << a << " != " << b;
+    return std::abs(a - b) <= tol ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << a << " != " << b;
 }
 
 // A mouse gesture on a widget: rest at `von`, press, move to `nach` in
@@ -199,28 +197,20 @@ struct Fenster : ::testing::Test {
             t << QString::number(std::round(w * 1000) / 1000 + 0.0);
         return t.join(u' ');
     }
-    // The names of figures, of the document's parts.
-    static QStringList namen(const std::vector<TZeichenObjekt *> &liste)
+    // The names of figures, of the document's parts; the log as texts of
+    // the top-level entries.
+    template <class Liste, class Text> static QStringList texte(const Liste &liste, Text text)
     {
         QStringList t;
-        for (auto *fig : liste)
-            t << fig->Name;
+        for (const auto &e : liste)
+            t << text(*e);
         return t;
     }
-    QStringList dokumentNamen() const
-    {
-        QStringList t;
-        for (auto &teil : dok()->Teile)
-            t << teil->Name;
-        return t;
-    }
-    // The log as texts of the top-level entries.
+    static QStringList namen(const std::vector<TZeichenObjekt *> &l) { return texte(l, [](auto &o) { return o.Name; }); }
+    QStringList dokumentNamen() const { return texte(dok()->Teile, [](auto &o) { return o.Name; }); }
     QStringList protokoll() const
     {
-        QStringList t;
-        for (const auto &a : f->Analysator()->Protokoll())
-            t << a->AnzeigeText();
-        return t;
+        return texte(f->Analysator()->Protokoll(), [](auto &a) { return a.AnzeigeText(); });
     }
     QStringList neueEintraege(int vorher) const { return protokoll().mid(vorher); }
     int anzahl() const { return int(f->Analysator()->Protokoll().size()); }
@@ -237,10 +227,7 @@ struct Fenster : ::testing::Test {
     {
         QTest::mouseRelease(seite, t, mod, pos);
     }
-    void ziehenNach(QPoint pos, Qt::KeyboardModifiers mod = {})
-    {
-        maus(QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton, mod);
-    }
+    void ziehenNach(QPoint pos, Qt::KeyboardModifiers mod = {}) { maus(QEvent::MouseMove, pos, {}, Qt::LeftButton, mod); }
     void bewegen(QPoint pos) { maus(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton); }
     void klicken(QPoint pos, Qt::KeyboardModifiers mod = {})
     {

@@ -3,9 +3,9 @@
 // saving) and 1,000 mixed figures (export). bench_umfang also writes them as
 // files, so that scripts/vergleich can hand the same bytes to the peers.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 namespace Probe {
 

@@ -5,9 +5,9 @@
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/ObjektBaum.h"
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <QGuiApplication>
 #include <QImage>

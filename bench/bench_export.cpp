@@ -4,9 +4,9 @@
 #include "BenchMain.h"
 #include "Probedokumente.h"
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/Export.h"
 
 #include <QGuiApplication>

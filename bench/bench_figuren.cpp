@@ -2,10 +2,10 @@
 // ellipses (large fills, many outline points).
 #include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QGuiApplication>
 #include <QImage>

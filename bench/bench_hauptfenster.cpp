@@ -4,10 +4,10 @@
 // drawing, and a full buffered repaint of 1,000 figures at 100 %.
 #include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "window/ui/FMain.h"
 #include "window/ui/MyScrollBox.h"
 

@@ -3,7 +3,7 @@
 #include "language/Arbeitsbereich.h"
 #include "language/Scanner.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,7 +12,7 @@
 #include "analyser/ObjektBaum.h"
 #include "analyser/ui/FAnalysator.h"
 #include "language/Arbeitsbereich.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "language/ui/EingabeFeld.h"
 #include "persistence/Dokumentdatei.h"
 #include "window/ui/FMain.h"

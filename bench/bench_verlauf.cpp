@@ -6,10 +6,10 @@
 // as a counter (bound: 64 MB).
 #include "BenchMain.h"
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 
 #include <QGuiApplication>

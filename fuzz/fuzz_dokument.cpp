@@ -2,9 +2,9 @@
 // either succeed or fail with a message that leaves the open drawing exactly
 // as it was; whatever was opened must save to a file that opens again and
 // saves to the same bytes.
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 
 #include <QGuiApplication>

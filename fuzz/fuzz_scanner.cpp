@@ -5,13 +5,13 @@
 // a valid call has its object, method and one value of the right kind per
 // parameter; the error range and the caret word lie inside the text.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "language/Scanner.h"
 #include "model/Codec1252.h"
 #include "model/Dokument.h"
 #include "model/Katalog.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 #include "analyser/AufrufDarstellung.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 
 
 namespace AufrufDarstellung {

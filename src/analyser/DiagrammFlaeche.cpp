@@ -1,5 +1,5 @@
 #include "analyser/DiagrammFlaeche.h"
-#include "window/Zeichenflaeche.h" // RundenGerade
+#include "surface/Zeichenflaeche.h" // RundenGerade
 
 #include <QFontMetrics>
 #include <algorithm>

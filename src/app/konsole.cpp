@@ -20,9 +20,9 @@
 // dots per inch, 300 by default; SVG and PDF as vectors).
 // Qt's own messages stay out of both channels (see app/QtMeldungen.h).
 #include "app/QtMeldungen.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "model/Codec1252.h"
 #include "model/Dokument.h"
 #include "persistence/Dokumentdatei.h"

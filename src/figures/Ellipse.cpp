@@ -1,6 +1,6 @@
 #include "figures/Ellipse.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPaintEngine>
 
@@ -97,18 +97,14 @@ void TEllipse::radiusXSetzen(double r)
 {
     Länge = 2 * r;
     GeometrieBerechnen();
-    auto a = Aufruf(MRadiusXSetzen);
-    a->LaengeHinzufuegen(r);
-    Protokolliere(std::move(a));
+    Protokolliere(MRadiusXSetzen, &TMethodenAufruf::LaengeHinzufuegen, r);
 }
 
 void TEllipse::radiusYSetzen(double r)
 {
     Breite = 2 * r;
     GeometrieBerechnen();
-    auto a = Aufruf(MRadiusYSetzen);
-    a->LaengeHinzufuegen(r);
-    Protokolliere(std::move(a));
+    Protokolliere(MRadiusYSetzen, &TMethodenAufruf::LaengeHinzufuegen, r);
 }
 
 void TEllipse::mittelpunktSetzen(double x, double y)
@@ -116,9 +112,7 @@ void TEllipse::mittelpunktSetzen(double x, double y)
     MitteX = x;
     MitteY = y;
     GeometrieBerechnen();
-    auto a = Aufruf(MMittelpunktSetzen);
-    a->LaengeHinzufuegen(x).LaengeHinzufuegen(y);
-    Protokolliere(std::move(a));
+    Protokolliere(MMittelpunktSetzen, &TMethodenAufruf::LaengeHinzufuegen, x, y);
 }
 
 int TEllipse::Punktzahl(const TZeichenflaeche *zf, double radius)

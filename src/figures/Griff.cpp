@@ -1,6 +1,6 @@
 #include "figures/Griff.h"
 #include "figures/ZeichenObjekt.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -29,14 +29,29 @@ TGriff::TGriff(std::uint8_t griffArt, TZeichenObjekt *figur, double winkel, doub
 
 TGriff::~TGriff() = default;
 
+TMarkenMaler::TMarkenMaler(TZeichenflaeche *zf, bool kantenglaettungAus)
+    : p_(zf ? zf->Leinwand : nullptr)
+{
+    if (!p_)
+        return;
+    p_->save();
+    p_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (kantenglaettungAus)
+        p_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+TMarkenMaler::~TMarkenMaler()
+{
+    if (p_)
+        p_->restore();
+}
+
 void TGriff::Zeichnen(TZeichenflaeche *zf)
 {
-    if (!zf || !zf->Leinwand)
+    const TMarkenMaler maler(zf);
+    if (!maler)
         return;
-    QPainter &p = *zf->Leinwand;
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    QPainter &p = *maler;
     p.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     p.setBrush(Qt::SolidPattern);
     const int hx = zf->XPixel(PosX), hy = zf->YPixel(PosY);
@@ -72,7 +87,6 @@ void TGriff::Zeichnen(TZeichenflaeche *zf)
     default:
         break;
     }
-    p.restore();
 }
 
 bool TGriff::Getroffen(TZeichenflaeche *zf, double x, double y)

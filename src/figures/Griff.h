@@ -2,8 +2,28 @@
 #include <cstdint>
 #include <memory>
 
+class QPainter;
 class TZeichenflaeche;
 class TZeichenObjekt;
+
+// The canvas made ready for the marks drawn over the figures (handles, the
+// lock mark, the focus frame): its state saved, plain source-over
+// composition, antialiasing off unless kept; the state comes back at the
+// end of the scope. False when the surface has no canvas.
+class TMarkenMaler
+{
+public:
+    explicit TMarkenMaler(TZeichenflaeche *zf, bool kantenglaettungAus = true);
+    ~TMarkenMaler();
+    TMarkenMaler(const TMarkenMaler &) = delete;
+    TMarkenMaler &operator=(const TMarkenMaler &) = delete;
+
+    explicit operator bool() const { return p_ != nullptr; }
+    QPainter &operator*() const { return *p_; }
+
+private:
+    QPainter *p_ = nullptr;
+};
 
 // The mouse cursor a handle wants while the mouse is over it. The core only
 // names the kind; the drawing area widget maps it to a Qt cursor.

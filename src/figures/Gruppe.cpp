@@ -1,7 +1,7 @@
 #include "figures/Gruppe.h"
 #include "figures/Gemeinsamkeitsfinder.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
 #include "model/Dokument.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "figures/Linie.h"
 #include "figures/Griff.h"
 #include "figures/LinienGriff.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "figures/LinienGriff.h"
 #include "figures/Linie.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <cmath>
 

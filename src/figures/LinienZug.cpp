@@ -2,8 +2,8 @@
 #include "figures/LinienZugPunkt.h"
 #include "figures/LinienZugPunktGriff.h"
 #include "figures/LinienZugSegmentGriff.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPainter>
 #include <cmath>

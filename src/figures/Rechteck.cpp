@@ -1,5 +1,5 @@
 #include "figures/Rechteck.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "figures/RechteckArt.h"
 #include "figures/RechteckArtGriff.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <cmath>
 
@@ -158,18 +158,14 @@ void TRechteckArt::BreiteSetzen(double breite)
 {
     Breite = breite;
     GeometrieBerechnen();
-    auto a = Aufruf(MBreiteSetzen);
-    a->LaengeHinzufuegen(breite);
-    Protokolliere(std::move(a));
+    Protokolliere(MBreiteSetzen, &TMethodenAufruf::LaengeHinzufuegen, breite);
 }
 
 void TRechteckArt::LängeSetzen(double laenge)
 {
     Länge = laenge;
     GeometrieBerechnen();
-    auto a = Aufruf(MLaengeSetzen);
-    a->LaengeHinzufuegen(laenge);
-    Protokolliere(std::move(a));
+    Protokolliere(MLaengeSetzen, &TMethodenAufruf::LaengeHinzufuegen, laenge);
 }
 
 void TRechteckArt::DiagonalenschnittpunktSetzen(double x, double y)
@@ -177,18 +173,14 @@ void TRechteckArt::DiagonalenschnittpunktSetzen(double x, double y)
     MitteX = x;
     MitteY = y;
     GeometrieBerechnen();
-    auto a = Aufruf(MDiagonalenschnittpunktSetzen);
-    a->LaengeHinzufuegen(x).LaengeHinzufuegen(y);
-    Protokolliere(std::move(a));
+    Protokolliere(MDiagonalenschnittpunktSetzen, &TMethodenAufruf::LaengeHinzufuegen, x, y);
 }
 
 void TRechteckArt::winkelSetzen(double winkel)
 {
     Winkel = winkel;
     GeometrieBerechnen();
-    auto a = Aufruf(MWinkelSetzen);
-    a->WinkelHinzufuegen(winkel);
-    Protokolliere(std::move(a));
+    Protokolliere(MWinkelSetzen, &TMethodenAufruf::WinkelHinzufuegen, winkel);
 }
 
 void TRechteckArt::streckenMitZentrumLB(double zx, double zy, double faktorLaenge,

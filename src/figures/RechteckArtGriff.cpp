@@ -1,6 +1,6 @@
 #include "figures/RechteckArtGriff.h"
 #include "figures/RechteckArt.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <cmath>
 

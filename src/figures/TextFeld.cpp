@@ -1,6 +1,6 @@
 #include "figures/TextFeld.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -149,25 +149,19 @@ TTextFeld::TTextFeld(TDokument *dokument, TAnalysator *analysator, TObjekt *klas
 void TTextFeld::AusrichtungSetzen(std::uint8_t ausrichtung)
 {
     Ausrichtung = ausrichtung;
-    auto a = Aufruf(MAusrichtungSetzen);
-    a->AusrichtungHinzufuegen(ausrichtung);
-    Protokolliere(std::move(a));
+    Protokolliere(MAusrichtungSetzen, &TMethodenAufruf::AusrichtungHinzufuegen, ausrichtung);
 }
 
 void TTextFeld::SchriftfarbeSetzen(const TFarbe &farbe)
 {
     Schriftfarbe = farbe;
-    auto a = Aufruf(MSchriftfarbeSetzen);
-    a->FarbeHinzufuegen(farbe);
-    Protokolliere(std::move(a));
+    Protokolliere(MSchriftfarbeSetzen, &TMethodenAufruf::FarbeHinzufuegen, farbe);
 }
 
 void TTextFeld::TextSetzen(const QString &text)
 {
     Text = text;
-    auto a = Aufruf(MTextSetzen);
-    a->TextHinzufuegen(text);
-    Protokolliere(std::move(a));
+    Protokolliere(MTextSetzen, &TMethodenAufruf::TextHinzufuegen, text);
 }
 
 void TTextFeld::ZeileHinzufuegen(const QString &zeile)
@@ -175,17 +169,13 @@ void TTextFeld::ZeileHinzufuegen(const QString &zeile)
     Text += Zeilenvorschub;
     Text += Wagenruecklauf;
     Text += zeile;
-    auto a = Aufruf(MZeileHinzufuegen);
-    a->TextHinzufuegen(zeile);
-    Protokolliere(std::move(a));
+    Protokolliere(MZeileHinzufuegen, &TMethodenAufruf::TextHinzufuegen, zeile);
 }
 
 void TTextFeld::SchriftartSetzen(const QString &schriftart)
 {
     Schriftart = schriftart;
-    auto a = Aufruf(MSchriftartSetzen);
-    a->TextHinzufuegen(schriftart);
-    Protokolliere(std::move(a));
+    Protokolliere(MSchriftartSetzen, &TMethodenAufruf::TextHinzufuegen, schriftart);
 }
 
 QString TTextFeld::SchriftgroesseSetzen(int groesse)
@@ -193,26 +183,20 @@ QString TTextFeld::SchriftgroesseSetzen(int groesse)
     if (groesse < KleinsteSchriftgroesse || groesse > GroessteSchriftgroesse)
         return QStringLiteral("Die Schriftgröße muss zwischen 1 und 1000 liegen.");
     Schriftgröße = groesse;
-    auto a = Aufruf(MSchriftgroesseSetzen);
-    a->GanzzahlHinzufuegen(groesse);
-    Protokolliere(std::move(a));
+    Protokolliere(MSchriftgroesseSetzen, &TMethodenAufruf::GanzzahlHinzufuegen, groesse);
     return {};
 }
 
 void TTextFeld::FettSetzen(bool fett)
 {
     Fett = fett ? 1 : 0;
-    auto a = Aufruf(MFettSetzen);
-    a->WahrheitswertHinzufuegen(fett);
-    Protokolliere(std::move(a));
+    Protokolliere(MFettSetzen, &TMethodenAufruf::WahrheitswertHinzufuegen, fett);
 }
 
 void TTextFeld::KursivSetzen(bool kursiv)
 {
     Kursiv = kursiv ? 1 : 0;
-    auto a = Aufruf(MKursivSetzen);
-    a->WahrheitswertHinzufuegen(kursiv);
-    Protokolliere(std::move(a));
+    Protokolliere(MKursivSetzen, &TMethodenAufruf::WahrheitswertHinzufuegen, kursiv);
 }
 
 // ---------------------------------------------------------------- drawing

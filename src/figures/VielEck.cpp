@@ -1,7 +1,7 @@
 #include "figures/VielEck.h"
 #include "figures/Ellipse.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <cmath>
 
@@ -75,9 +75,7 @@ void TVielEck::mittelpunktSetzen(double x, double y)
     MitteX = x;
     MitteY = y;
     GeometrieBerechnen();
-    auto a = Aufruf(MMittelpunktSetzen);
-    a->LaengeHinzufuegen(x).LaengeHinzufuegen(y);
-    Protokolliere(std::move(a));
+    Protokolliere(MMittelpunktSetzen, &TMethodenAufruf::LaengeHinzufuegen, x, y);
 }
 
 QString TVielEck::eckenzahlSetzen(std::int32_t n)
@@ -86,9 +84,7 @@ QString TVielEck::eckenzahlSetzen(std::int32_t n)
         return QStringLiteral("Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
     Eckenzahl = n;
     GeometrieBerechnen();
-    auto a = Aufruf(MEckenzahlSetzen);
-    a->GanzzahlHinzufuegen(n);
-    Protokolliere(std::move(a));
+    Protokolliere(MEckenzahlSetzen, &TMethodenAufruf::GanzzahlHinzufuegen, n);
     return {};
 }
 

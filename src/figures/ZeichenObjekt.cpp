@@ -1,8 +1,8 @@
 #include "figures/ZeichenObjekt.h"
 #include "figures/Griff.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>
@@ -244,33 +244,25 @@ void TZeichenObjekt::VorschauSetzen(bool vorschau)
 void TZeichenObjekt::FüllfarbeSetzen(const TFarbe &farbe)
 {
     Füllfarbe = farbe;
-    auto a = Aufruf(MFuellfarbeSetzen);
-    a->FarbeHinzufuegen(farbe);
-    Protokolliere(std::move(a));
+    Protokolliere(MFuellfarbeSetzen, &TMethodenAufruf::FarbeHinzufuegen, farbe);
 }
 
 void TZeichenObjekt::LinienfarbeSetzen(const TFarbe &farbe)
 {
     Linienfarbe = farbe;
-    auto a = Aufruf(MLinienfarbeSetzen);
-    a->FarbeHinzufuegen(farbe);
-    Protokolliere(std::move(a));
+    Protokolliere(MLinienfarbeSetzen, &TMethodenAufruf::FarbeHinzufuegen, farbe);
 }
 
 void TZeichenObjekt::LinienstärkeSetzen(double staerke)
 {
     Linienstärke = staerke;
-    auto a = Aufruf(MLinienstaerkeSetzen);
-    a->LaengeHinzufuegen(staerke);
-    Protokolliere(std::move(a));
+    Protokolliere(MLinienstaerkeSetzen, &TMethodenAufruf::LaengeHinzufuegen, staerke);
 }
 
 void TZeichenObjekt::LinienartSetzen(std::uint8_t art)
 {
     Linienart = art;
-    auto a = Aufruf(MLinienartSetzen);
-    a->LinienartHinzufuegen(art);
-    Protokolliere(std::move(a));
+    Protokolliere(MLinienartSetzen, &TMethodenAufruf::LinienartHinzufuegen, art);
 }
 
 void TZeichenObjekt::verschieben(double dx, double dy)
@@ -281,9 +273,7 @@ void TZeichenObjekt::verschieben(double dx, double dy)
     Umgebungsrechteck.Rechts += dx;
     Umgebungsrechteck.Unten += dy;
     Umgebungsrechteck.Oben += dy;
-    auto a = Aufruf(MVerschieben);
-    a->LaengeHinzufuegen(dx).LaengeHinzufuegen(dy);
-    Protokolliere(std::move(a));
+    Protokolliere(MVerschieben, &TMethodenAufruf::LaengeHinzufuegen, dx, dy);
 }
 
 void TZeichenObjekt::streckenMitZentrum(double zx, double zy, double faktor)
@@ -295,9 +285,7 @@ void TZeichenObjekt::streckenMitZentrum(double zx, double zy, double faktor)
 
 void TZeichenObjekt::strecken(double faktor)
 {
-    auto a = Aufruf(MStrecken);
-    a->FaktorHinzufuegen(faktor);
-    Protokolliere(std::move(a));
+    Protokolliere(MStrecken, &TMethodenAufruf::FaktorHinzufuegen, faktor);
 }
 
 void TZeichenObjekt::drehenUm(double px, double py, double winkel)
@@ -309,9 +297,7 @@ void TZeichenObjekt::drehenUm(double px, double py, double winkel)
 
 void TZeichenObjekt::drehen(double winkel)
 {
-    auto a = Aufruf(MDrehen);
-    a->WinkelHinzufuegen(winkel);
-    Protokolliere(std::move(a));
+    Protokolliere(MDrehen, &TMethodenAufruf::WinkelHinzufuegen, winkel);
 }
 
 void TZeichenObjekt::spiegelnAnVertikalerAchse(double) {}
@@ -363,12 +349,10 @@ void TZeichenObjekt::GriffeZeichnen(TZeichenflaeche *zf)
 void TZeichenObjekt::SchlossZeichnen(TZeichenflaeche *zf) const
 {
     const QColor schlossFarbe(128, 96, 0);
-    if (!zf || !zf->Leinwand)
+    const TMarkenMaler maler(zf);
+    if (!maler)
         return;
-    QPainter &p = *zf->Leinwand;
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    QPainter &p = *maler;
     // The selection: a dotted grey frame around the bounding box.
     const TUmgebungsrechteck &u = Umgebungsrechteck;
     const QRect rahmen = QRect(QPoint(zf->XPixel(u.Links), zf->YPixel(u.Oben)),
@@ -387,7 +371,6 @@ void TZeichenObjekt::SchlossZeichnen(TZeichenflaeche *zf) const
     p.drawRect(koerper);
     p.setBrush(Qt::black);
     p.drawRect(QRect(koerper.center().x() - 1, koerper.top() + 3, 2, 4));
-    p.restore();
 }
 
 TGriff *TZeichenObjekt::GriffAnStelle(TZeichenflaeche *zf, double x, double y)
@@ -450,15 +433,13 @@ void TZeichenObjekt::StiftUndPinselEinstellen(TZeichenflaeche *zf)
 // around the bounding box enlarged by 8 pixels, with matching rounding.
 void TObjekt::FokusrahmenZeichnen(TZeichenflaeche *zf) const
 {
-    if (!zf || !zf->Leinwand)
+    const TMarkenMaler maler(zf, false);
+    if (!maler)
         return;
-    QPainter &p = *zf->Leinwand;
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPainter &p = *maler;
     p.setPen(QPen(QColor(0, 221, 0), 2));
     p.setBrush(Qt::NoBrush);
     const double d = 8.0 / zf->SkalaX;
     const TUmgebungsrechteck &u = Umgebungsrechteck;
     zf->RundRechteck(u.Links - d, u.Oben + d, u.Rechts + d, u.Unten - d, d);
-    p.restore();
 }

@@ -1,27 +1,29 @@
 #include "language/Arbeitsbereich.h"
 #include "figures/Gruppe.h"
 #include "figures/ZeichenObjekt.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QPainter>
 #include <QUndoStack>
 #include <algorithm>
+#include <unordered_set>
 
-// One step of the history: the document before and after it (file bytes,
-// zlib-compressed, implicitly shared with the neighbouring steps), the selection before and
-// after (index paths from the document), and the running numbers of the
-// log entries it made. The change has already happened when the step is
-// pushed, so its first redo does nothing.
+// One step of the history: the document before and after it (pieces shared
+// with the neighbouring steps), the bytes it added to the history, the
+// selection before and after (index paths from the document), and the
+// running numbers of the log entries it made. The change has already
+// happened when the step is pushed, so its first redo does nothing.
 class TSchritt : public QUndoCommand
 {
 public:
-    TSchritt(TArbeitsbereich &ab, QByteArray vorher, QByteArray nachher, std::vector<std::vector<int>> auswahlVorher,
-             std::vector<std::vector<int>> auswahlNachher, long long von, long long bis, const QString &text)
-        : ab_(ab), Vorher(std::move(vorher)), Nachher(std::move(nachher)), AuswahlVorher(std::move(auswahlVorher)),
-          AuswahlNachher(std::move(auswahlNachher)), Von(von), Bis(bis)
+    TSchritt(TArbeitsbereich &ab, TZustand vorher, TZustand nachher, std::size_t kosten,
+             std::vector<std::vector<int>> auswahlVorher, std::vector<std::vector<int>> auswahlNachher, long long von,
+             long long bis, const QString &text)
+        : ab_(ab), Vorher(std::move(vorher)), Nachher(std::move(nachher)), Kosten(kosten),
+          AuswahlVorher(std::move(auswahlVorher)), AuswahlNachher(std::move(auswahlNachher)), Von(von), Bis(bis)
     {
         setText(text);
     }
@@ -41,11 +43,62 @@ public:
     }
 
     TArbeitsbereich &ab_;
-    QByteArray Vorher, Nachher;
+    TZustand Vorher, Nachher;
+    std::size_t Kosten;
     std::vector<std::vector<int>> AuswahlVorher, AuswahlNachher;
     long long Von, Bis; // log entries von..bis-1
     bool erstes_ = true;
 };
+
+QByteArray TZustand::Bytes() const
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(Groesse()));
+    for (const QByteArray &stueck : Stuecke)
+        bytes += stueck;
+    return bytes;
+}
+
+std::size_t TZustand::Groesse() const
+{
+    std::size_t summe = 0;
+    for (const QByteArray &stueck : Stuecke)
+        summe += std::size_t(stueck.size());
+    return summe;
+}
+
+std::size_t TZustand::EigeneGroesse(const TZustand &neben) const
+{
+    // Pieces may have moved (a figure brought to the front).
+    std::unordered_set<const char *> geteilt;
+    geteilt.reserve(neben.Stuecke.size());
+    for (const QByteArray &stueck : neben.Stuecke)
+        geteilt.insert(stueck.constData());
+    std::size_t summe = Stuecke.size() * sizeof(QByteArray);
+    for (const QByteArray &stueck : Stuecke)
+        if (!geteilt.count(stueck.constData()))
+            summe += std::size_t(stueck.size());
+    return summe;
+}
+
+void TZustand::Teilen(const TZustand &alt)
+{
+    if (Stuecke.size() != alt.Stuecke.size())
+        return;
+    for (std::size_t i = 0; i < Stuecke.size(); ++i)
+        if (Stuecke[i].constData() != alt.Stuecke[i].constData() && Stuecke[i] == alt.Stuecke[i])
+            Stuecke[i] = alt.Stuecke[i];
+}
+
+bool TZustand::operator==(const TZustand &o) const
+{
+    if (Stuecke.size() != o.Stuecke.size())
+        return false;
+    for (std::size_t i = 0; i < Stuecke.size(); ++i)
+        if (Stuecke[i].constData() != o.Stuecke[i].constData() && Stuecke[i] != o.Stuecke[i])
+            return false;
+    return true;
+}
 
 namespace {
 
@@ -402,13 +455,9 @@ void TArbeitsbereich::SchrittBeginnen()
     schrittBegonnen_ = true;
     schrittBeginn_ = analysator_->GesamtAnzahl();
     auswahlVorher_ = auswahlPfade();
-    // The state the step starts from. Usually the state after the last
-    // step; then it shares its bytes.
-    if (ZustandLesen) {
-        zustandVorher_ = ZustandLesen();
-        if (zustandVorher_ == zustand_)
-            zustandVorher_ = zustand_;
-    }
+    // The document is not read here: the step starts from the state after
+    // the last step (or undo, redo, opening, saving), which every change
+    // outside a step renews (AenderungOhneSchritt).
 }
 
 bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
@@ -425,14 +474,12 @@ bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
             InhaltGeaendert();
         return true;
     }
-    QByteArray vorher = begonnen ? std::move(zustandVorher_) : zustand_;
-    zustandVorher_.clear();
-    QByteArray nachher = ZustandLesen();
+    TZustand vorher = zustand_;
+    TZustand nachher = ZustandLesen();
+    nachher.Teilen(vorher);
     if (nachher == vorher) {
         // Nothing changed: no step; the entries logged meanwhile (a
         // `kopieren`, a drawing) belong to none.
-        if (vorher.constData() != zustand_.constData())
-            zustandGepackt_.clear();
         zustand_ = std::move(nachher);
         return false;
     }
@@ -461,20 +508,17 @@ bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
     if (text.isEmpty())
         text = QStringLiteral("Änderung");
 
-    // Stored compressed (about a tenth); the state before is usually the
-    // one after the last step, already compressed.
-    QByteArray vorherGepackt = vorher.constData() == zustand_.constData() && !zustandGepackt_.isEmpty()
-                                   ? zustandGepackt_
-                                   : qCompress(vorher, 1);
-    QByteArray nachherGepackt = qCompress(nachher, 1);
-    std::size_t neu = std::size_t(nachherGepackt.size());
-    if (vorherGepackt.constData() != zustandGepackt_.constData())
-        neu += std::size_t(vorherGepackt.size());
-    verlaufBegrenzen(neu);
-    auto *schritt = new TSchritt(*this, std::move(vorherGepackt), nachherGepackt, std::move(auswahlVorher),
+    // What the step adds: the pieces it changed. The state before is
+    // usually the one after the last step; when not (the first step, or
+    // a change outside any step), it is counted too.
+    std::size_t kosten = nachher.EigeneGroesse(vorher);
+    const TSchritt *letzter = verlauf_->index() > 0 ? schrittAn(*verlauf_, verlauf_->index() - 1) : nullptr;
+    if (!letzter || !(letzter->Nachher == vorher))
+        kosten += vorher.Groesse();
+    verlaufBegrenzen(kosten);
+    auto *schritt = new TSchritt(*this, std::move(vorher), nachher, kosten, std::move(auswahlVorher),
                                  std::move(auswahlNachher), von, neuBis, text);
     zustand_ = std::move(nachher);
-    zustandGepackt_ = std::move(nachherGepackt);
     verlauf_->push(schritt); // the first redo does nothing
     geaendertAktualisieren();
     melden(VerlaufGeaendert);
@@ -484,14 +528,11 @@ bool TArbeitsbereich::SchrittAbschliessen(const QString &ersatzText)
 
 std::size_t TArbeitsbereich::VerlaufSpeicher() const
 {
-    // Each state is shared by the step after which it stands and the step
-    // before which it stands: count the states once.
+    // Each step counts the pieces it added when it was made.
     std::size_t summe = 0;
     for (int i = 0; i < verlauf_->count(); ++i) {
         const TSchritt *s = schrittAn(*verlauf_, i);
-        if (i == 0 || s->Vorher.constData() != schrittAn(*verlauf_, i - 1)->Nachher.constData())
-            summe += std::size_t(s->Vorher.size());
-        summe += std::size_t(s->Nachher.size());
+        summe += s->Kosten;
         summe += (s->AuswahlVorher.size() + s->AuswahlNachher.size()) * sizeof(std::vector<int>);
     }
     return summe;
@@ -507,7 +548,8 @@ void TArbeitsbereich::verlaufBegrenzen(std::size_t neu)
     if (anzahl == 0 || speicher + neu <= MaximalerVerlaufSpeicher)
         return;
     struct TDaten {
-        QByteArray vorher, nachher;
+        TZustand vorher, nachher;
+        std::size_t kosten;
         std::vector<std::vector<int>> av, an;
         long long von, bis;
         QString text;
@@ -515,14 +557,15 @@ void TArbeitsbereich::verlaufBegrenzen(std::size_t neu)
     std::vector<TDaten> daten;
     for (int i = 0; i < anzahl; ++i) {
         const TSchritt *s = schrittAn(*verlauf_, i);
-        daten.push_back({s->Vorher, s->Nachher, s->AuswahlVorher, s->AuswahlNachher, s->Von, s->Bis, s->text()});
+        daten.push_back(
+            {s->Vorher, s->Nachher, s->Kosten, s->AuswahlVorher, s->AuswahlNachher, s->Von, s->Bis, s->text()});
     }
     // Drop from the bottom until the rest and the new state fit, and at
     // least a quarter, so that rebuilding stays rare.
     std::size_t rest = speicher + neu;
     int weg = 0;
     while (weg < anzahl && (rest > MaximalerVerlaufSpeicher || weg < anzahl / 4)) {
-        rest -= std::size_t(daten[std::size_t(weg)].nachher.size());
+        rest -= daten[std::size_t(weg)].kosten;
         ++weg;
     }
     const int sauber = verlauf_->cleanIndex();
@@ -532,7 +575,10 @@ void TArbeitsbereich::verlaufBegrenzen(std::size_t neu)
         verlauf_->resetClean();
     for (int i = weg; i < anzahl; ++i) {
         TDaten &d = daten[std::size_t(i)];
-        verlauf_->push(new TSchritt(*this, d.vorher, d.nachher, std::move(d.av), std::move(d.an), d.von, d.bis, d.text));
+        // The new bottom step holds its whole state before.
+        const std::size_t kosten = i == weg ? d.kosten + d.vorher.Groesse() : d.kosten;
+        verlauf_->push(
+            new TSchritt(*this, d.vorher, d.nachher, kosten, std::move(d.av), std::move(d.an), d.von, d.bis, d.text));
         if (i + 1 == sauber)
             verlauf_->setClean();
     }
@@ -602,7 +648,7 @@ void TArbeitsbereich::ZuSchritt(int schritte)
     melden(InhaltGeaendert);
 }
 
-void TArbeitsbereich::zustandVormerken(const QByteArray *zustand, const std::vector<std::vector<int>> *auswahl)
+void TArbeitsbereich::zustandVormerken(const TZustand *zustand, const std::vector<std::vector<int>> *auswahl)
 {
     // setIndex walks step by step: only the last state counts.
     vorgemerkt_ = zustand;
@@ -613,7 +659,7 @@ void TArbeitsbereich::vorgemerktenZustandAnwenden()
 {
     if (!vorgemerkt_ || !ZustandSchreiben)
         return;
-    const QByteArray bytes = *vorgemerkt_;
+    const TZustand zustand = *vorgemerkt_;
     const std::vector<std::vector<int>> pfade = *vorgemerkteAuswahl_;
     vorgemerkt_ = nullptr;
     vorgemerkteAuswahl_ = nullptr;
@@ -625,9 +671,8 @@ void TArbeitsbereich::vorgemerktenZustandAnwenden()
     // release of the figures replaced.
     const bool angehalten = analysator_->Angehalten;
     analysator_->Angehalten = true;
-    zustand_ = qUncompress(bytes);
-    zustandGepackt_ = bytes;
-    ZustandSchreiben(zustand_);
+    zustand_ = zustand;
+    ZustandSchreiben(zustand_.Bytes());
     analysator_->Angehalten = angehalten;
 
     for (const auto &pfad : pfade)
@@ -653,7 +698,6 @@ void TArbeitsbereich::VerlaufLeeren()
     letztesEnde_ = analysator_->GesamtAnzahl();
     if (ZustandLesen)
         zustand_ = ZustandLesen();
-    zustandGepackt_.clear();
     geaendertAktualisieren();
     melden(VerlaufGeaendert);
 }
@@ -679,7 +723,6 @@ void TArbeitsbereich::Gespeichert()
     basisGeaendert_ = false;
     if (ZustandLesen)
         zustand_ = ZustandLesen();
-    zustandGepackt_.clear();
     verlauf_->setClean();
     geaendertAktualisieren();
 }

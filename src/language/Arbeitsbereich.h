@@ -19,6 +19,24 @@ class TObjekt;
 class TZeichenObjekt;
 class TZeichenflaeche;
 
+// A state of the document as the history keeps it: byte pieces whose
+// concatenation is the document's file (numbers exact). Pieces that did not
+// change are shared with the states before, so a step costs about the
+// figures it changed.
+struct TZustand {
+    std::vector<QByteArray> Stuecke;
+
+    QByteArray Bytes() const;
+    // All bytes, and the bytes not shared with the same piece of `neben`.
+    std::size_t Groesse() const;
+    std::size_t EigeneGroesse(const TZustand &neben) const;
+    // Takes alt's piece in place of each equal piece at the same place, so
+    // that equal states share their bytes.
+    void Teilen(const TZustand &alt);
+    bool IstLeer() const { return Stuecke.empty(); }
+    bool operator==(const TZustand &o) const;
+};
+
 // What running one typed call produced.
 struct TAufrufErgebnis {
     // The scanner's verdict: empty when the text was a valid call. The range
@@ -92,19 +110,22 @@ public:
     // One step is one change the user made: an executed call, a finished
     // gesture, a command, a picker choice, a dialog's OK, a renaming. The
     // history keeps the whole document (figures, names, counters,
-    // background) after every step, as the bytes of its file (compressed,
-    // numbers exact); undo and redo
-    // rebuild the document from them with the recorder paused. The two
-    // functions reading and writing those bytes come from the file layer
+    // background) after every step, as the bytes of its file in pieces
+    // (TZustand, numbers exact); undo and redo rebuild the document from
+    // them with the recorder paused. The two functions reading and writing
+    // those bytes come from the file layer
     // (VerlaufAnschliessen in persistence/Dokumentdatei.h); without them
     // there is no history and a finished step only marks the document as
     // changed.
-    std::function<QByteArray()> ZustandLesen;
+    std::function<TZustand()> ZustandLesen;
     std::function<bool(const QByteArray &)> ZustandSchreiben;
 
-    // Remembers the document, the selection and the log position where a
-    // step starts. Optional: without it the step starts from the state
-    // after the last step, with the selection as it is when it finishes.
+    // Remembers the selection and the log position where a step starts.
+    // Optional: without it the selection before is taken as it is when the
+    // step finishes. The document a step starts from is always the state
+    // after the last step (or undo, redo, opening, saving, emptying the
+    // history), so a change made outside any step and not announced through
+    // AenderungOhneSchritt becomes part of the next step.
     void SchrittBeginnen();
     // Ends a step: when the document differs from the state after the last
     // step it becomes a step of the history (named after its first log
@@ -143,7 +164,7 @@ public:
     // The number of done steps that leaves the entry's step the last one
     // done (for an entry outside any step: the last step before it).
     int SchrittBisEintrag(long long nummer) const;
-    // Bytes the history holds (shared states counted once).
+    // Bytes the history holds (shared pieces counted once).
     std::size_t VerlaufSpeicher() const;
     // Bounds: at most this many steps and this many bytes; past that the
     // oldest steps go.
@@ -200,7 +221,7 @@ public:
 private:
     friend class TSchritt;
     std::vector<std::vector<int>> auswahlPfade() const;
-    void zustandVormerken(const QByteArray *zustand, const std::vector<std::vector<int>> *auswahl);
+    void zustandVormerken(const TZustand *zustand, const std::vector<std::vector<int>> *auswahl);
     void vorgemerktenZustandAnwenden();
     void geaendertAktualisieren();
     void verlaufBegrenzen(std::size_t neu);
@@ -226,22 +247,19 @@ private:
     QImage ersatzBild_;
 
     std::unique_ptr<QUndoStack> verlauf_;
-    // The document after the last step (or as opened, saved, emptied), and
-    // compressed as the history keeps it (empty when not made yet).
-    QByteArray zustand_;
-    QByteArray zustandGepackt_;
+    // The document after the last step (or as opened, saved, emptied).
+    TZustand zustand_;
     // Where the running step started: log count and selection.
     bool schrittBegonnen_ = false;
     long long schrittBeginn_ = 0;
     std::vector<std::vector<int>> auswahlVorher_;
-    QByteArray zustandVorher_;
     // Log count when the last step (or non-step) ended.
     long long letztesEnde_ = 0;
     // Geaendert at the bottom of the history: true when the history was
     // emptied while the document was changed.
     bool basisGeaendert_ = false;
     // The state undo/redo chose, applied once after the stack moved.
-    const QByteArray *vorgemerkt_ = nullptr;
+    const TZustand *vorgemerkt_ = nullptr;
     const std::vector<std::vector<int>> *vorgemerkteAuswahl_ = nullptr;
     // True while the history is rebuilt (bound): commands do nothing.
     bool umbau_ = false;

@@ -4,6 +4,7 @@
 #include "model/Farbe.h"
 #include "model/Grossschreibung.h"
 #include "model/Katalog.h"
+#include "model/MethodenAufruf.h"
 #include "model/Objekt.h"
 #include "model/Werte.h"
 
@@ -585,4 +586,17 @@ int TScanner::TextZeichnen(const QString &text, QPainter *leinwand, int erstesZe
     }
     leinwand->restore();
     return x;
+}
+
+// A log entry is drawn with the scanner's colouring; the record itself
+// belongs to the object model, which knows no scanner.
+void TMethodenAufruf::Zeichnen(const QRect &rechteck, int x, QPainter *leinwand, int y) const
+{
+    if (!leinwand)
+        return;
+    leinwand->save();
+    leinwand->setClipRect(rechteck, Qt::IntersectClip);
+    TScanner::TextZeichnen(AnzeigeText(), leinwand, 1, x, y, rechteck.x() + rechteck.width(), -1, -1,
+                           -1, -1);
+    leinwand->restore();
 }

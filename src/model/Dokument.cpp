@@ -1,8 +1,6 @@
 #include "model/Dokument.h"
-#include "figures/ZeichenObjekt.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
-#include "window/Zeichenflaeche.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
 
 TDokument::TDokument(TAnalysator *analysator) : TObjekt(nullptr, analysator, nullptr)
 {
@@ -17,33 +15,6 @@ TDokument::TDokument(TAnalysator *analysator) : TObjekt(nullptr, analysator, nul
 TDokument::~TDokument()
 {
     Teile.clear();
-}
-
-static void griffeZeichnen(TObjektListe &teile, TZeichenflaeche *zf)
-{
-    for (auto &teil : teile)
-        if (auto *figur = dynamic_cast<TZeichenObjekt *>(teil.get()))
-            figur->GriffeZeichnen(zf);
-}
-
-void TDokument::Zeichnen(TZeichenflaeche *zf)
-{
-    if (zf)
-        zf->HintergrundZeichnen(Hintergrundfarbe);
-    for (auto &teil : Teile)
-        teil->Zeichnen(zf);
-    griffeZeichnen(Teile, zf);
-}
-
-void TDokument::ZeichnenMitTeilen(TZeichenflaeche *zf)
-{
-    if (zf)
-        zf->HintergrundZeichnen(Hintergrundfarbe);
-    for (std::size_t i = 0; i < Teile.size(); ++i) {
-        QString meldung;
-        Teile[i]->MethodeAusfuehren(MZeichnen, {}, meldung, zf);
-    }
-    griffeZeichnen(Teile, zf);
 }
 
 std::unique_ptr<TObjekt> TDokument::Duplizieren(bool)
@@ -71,11 +42,8 @@ void TDokument::MethodeAusfuehren(int methodenId, const TDataListe &parameter, Q
     case MHintergrundfarbeSetzen:
         if (parameter.empty() || parameter[0]->Art() != ArtFarbwert)
             return;
-        {
-            auto aufruf = Aufruf(MHintergrundfarbeSetzen);
-            aufruf->FarbeHinzufuegen(parameter[0]->Farbe());
-            Protokolliere(std::move(aufruf));
-        }
+        Protokolliere(MHintergrundfarbeSetzen, &TMethodenAufruf::FarbeHinzufuegen,
+                      parameter[0]->Farbe());
         Hintergrundfarbe.Zuweisen(&parameter[0]->Farbe());
         return;
     default:
@@ -96,9 +64,10 @@ std::unique_ptr<TObjekt> TDokument::TeilEntfernen(TObjekt *teil)
 
 void TDokument::Leeren()
 {
-    // Free back to front; each figure logs its own release. The list is
-    // taken over first: erasing at the front one by one costs quadratic time
-    // on large drawings, and nobody sees a half-shifted list meanwhile.
+    // Free front to back (in drawing order, the back-most figure first);
+    // each figure logs its own release. The list is taken over first:
+    // erasing at the front one by one costs quadratic time on large
+    // drawings, and nobody sees a half-shifted list meanwhile.
     TObjektListe alte;
     alte.swap(Teile);
     for (auto &teil : alte)

@@ -40,6 +40,9 @@ public:
     // The paste command of the workspace; called by `einfügen`.
     std::function<void()> EinfuegenAktion;
 
+    // The background, every figure, then the selected figures' handles on
+    // top. Defined in figures/DokumentZeichnen.cpp, above the surface and
+    // the figures they use.
     void Zeichnen(TZeichenflaeche *zf) override;
     void ZeichnenMitTeilen(TZeichenflaeche *zf) override;
     std::unique_ptr<TObjekt> Duplizieren(bool neuerName) override;

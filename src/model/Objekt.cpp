@@ -1,6 +1,6 @@
 #include "model/Objekt.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
 #include "model/Dokument.h"
 #include "model/Grossschreibung.h"
 
@@ -147,9 +147,7 @@ int TObjekt::Hoehe() const
 
 void TObjekt::ErzeugungProtokollieren()
 {
-    auto aufruf = Aufruf(MErzeugung);
-    aufruf->ObjektHinzufuegen(Klasse);
-    Protokolliere(std::move(aufruf));
+    Protokolliere(MErzeugung, &TMethodenAufruf::ObjektHinzufuegen, Klasse);
 }
 
 TObjekt *TObjekt::FindeObjekt(const QString &name)

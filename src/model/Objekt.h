@@ -1,6 +1,7 @@
 #pragma once
 #include "model/Data.h"
 #include "model/Katalog.h"
+#include "model/MethodenAufruf.h"
 
 #include <QString>
 #include <cstdint>
@@ -35,8 +36,9 @@ class TObjekt
 {
 public:
     // With a class object: shares its descriptor lists and class id. Without
-    // one: becomes a class object with empty lists that receive `zeichnen`
-    // and `freigeben` (the class-specific constructors add the rest).
+    // one: becomes a class object whose new lists receive only `zeichnen`;
+    // the class-specific constructors add the rest (`freigeben` comes from
+    // the figure base and the vertex, so the document never lists it).
     TObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse);
     virtual ~TObjekt();
 
@@ -120,6 +122,16 @@ public:
     void Protokolliere(std::unique_ptr<TMethodenAufruf> aufruf) const;
     // Logs a call without parameters.
     void Protokolliere(std::uint8_t methodenId) const;
+    // Logs a call whose values are added by one of the record's
+    // ...Hinzufuegen functions, e.g.
+    // Protokolliere(MVerschieben, &TMethodenAufruf::LaengeHinzufuegen, dx, dy).
+    template <typename Hinzufuegen, typename... Werte>
+    void Protokolliere(std::uint8_t methodenId, Hinzufuegen hinzufuegen, const Werte &...werte) const
+    {
+        auto aufruf = Aufruf(methodenId);
+        (((*aufruf).*hinzufuegen)(werte), ...);
+        Protokolliere(std::move(aufruf));
+    }
 
 protected:
     // Catalogue building, only while a class object is being constructed.
@@ -127,9 +139,6 @@ protected:
     TMethode &MethodeVorneEintragen(std::uint8_t id);
     void AttributEintragen(std::uint8_t id);
     void AttributVorneEintragen(std::uint8_t id);
-    // Lets a class-object constructor set its id before its ancestors'
-    // entries are complete (the registry sets it again afterwards).
-    void KlassenIdSetzen(std::uint8_t id) { KlassenId = id; }
 
 private:
     std::unique_ptr<TKlassenListen> eigeneListen_; // only on class objects

@@ -2,12 +2,14 @@
 
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/ObjektXML.h"
 #include "persistence/XMLDOM.h"
 #include "persistence/XMLKnoten.h"
 
+#include <memory>
 #include <new>
+#include <unordered_map>
 
 namespace {
 
@@ -106,15 +108,71 @@ bool DokumentAusBytes(const QByteArray &bytes, TDokument &dokument, TKlassenObje
     return AusDOM(dom, dokument, klassen, meldung, mitPasswort);
 }
 
-void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich)
+namespace {
+
+// Writes the document for the undo history, in pieces: one for each
+// top-level figure, kept from the last writing while the figure records
+// exactly what it recorded then (TXMLKnoten::Abdruck: the same values in
+// the same order, which costs a fraction of formatting them), and the
+// document's own element and the class counters around them, written anew.
+class TSchnappschuss : public TXMLTeilspeicher
 {
-    TArbeitsbereich *ab = &arbeitsbereich;
-    ab->ZustandLesen = [ab] {
+public:
+    TZustand Schreiben(const TDokument &dokument, const TKlassenObjekte &klassen)
+    {
         // Exact numbers: a restored figure is the very figure it was, so
         // derived values (a group's box) come out the same.
         XMLWerte::TExakteZahlen exakt;
-        return DokumentAlsBytes(ab->Dokument(), ab->Klassen());
+        ++durchgang_;
+        besucht_ = 0;
+        TXMLDOM dom;
+        TXMLKnoten *wurzel = dom.NeueWurzel();
+        wurzel->Teilspeicher = this;
+        dokument.InXMLSchreiben(*wurzel);
+        klassen.InXMLSchreiben(*dom.NeuesKind(wurzel));
+        // Figures gone since are forgotten now and then.
+        if (speicher_.size() > 2 * besucht_ + 64)
+            std::erase_if(speicher_, [this](const auto &e) { return e.second.Durchgang != durchgang_; });
+        return TZustand{dom.AlsStuecke()};
+    }
+
+    QByteArray TeilBytes(const TObjekt &teil) override
+    {
+        ++besucht_;
+        abdruck_.clear();
+        TXMLKnoten aufnahme;
+        aufnahme.Abdruck = &abdruck_;
+        teil.InXMLSchreiben(aufnahme);
+        TEintrag &eintrag = speicher_[&teil];
+        eintrag.Durchgang = durchgang_;
+        if (eintrag.Bytes.isEmpty() || eintrag.Abdruck != abdruck_) {
+            TXMLKnoten knoten;
+            teil.InXMLSchreiben(knoten);
+            eintrag.Abdruck = abdruck_;
+            eintrag.Bytes = TXMLDOM::KnotenAlsBytes(knoten);
+        }
+        return eintrag.Bytes;
+    }
+
+private:
+    struct TEintrag {
+        std::string Abdruck;
+        QByteArray Bytes;
+        std::uint64_t Durchgang = 0;
     };
+    std::unordered_map<const TObjekt *, TEintrag> speicher_;
+    std::uint64_t durchgang_ = 0;
+    std::size_t besucht_ = 0;
+    std::string abdruck_;
+};
+
+} // namespace
+
+void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich)
+{
+    TArbeitsbereich *ab = &arbeitsbereich;
+    auto schnappschuss = std::make_shared<TSchnappschuss>();
+    ab->ZustandLesen = [ab, schnappschuss] { return schnappschuss->Schreiben(ab->Dokument(), ab->Klassen()); };
     ab->ZustandSchreiben = [ab](const QByteArray &bytes) {
         QString meldung;
         return DokumentAusBytes(bytes, ab->Dokument(), ab->Klassen(), meldung);

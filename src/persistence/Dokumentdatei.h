@@ -37,5 +37,7 @@ bool DokumentAusBytes(const QByteArray &bytes, TDokument &dokument, TKlassenObje
                       bool *mitPasswort = nullptr);
 
 // Gives the workspace's undo history its way to read and restore the whole
-// document (these file bytes) and takes the present state as the start.
+// document (these file bytes, numbers exact; read in pieces, each top-level
+// figure's bytes kept while the figure is unchanged) and takes the present
+// state as the start.
 void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich);

@@ -1,7 +1,7 @@
 #include "persistence/Export.h"
 #include "figures/ZeichenObjekt.h"
 #include "model/Dokument.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QBuffer>
 #include <QFileInfo>

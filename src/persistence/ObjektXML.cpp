@@ -4,9 +4,9 @@
 
 #include "figures/Gruppe.h"
 #include "figures/LinienZug.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/XMLKnoten.h"
 #include "teacher/Passwort.h"
 
@@ -204,17 +204,14 @@ TZaehlerstaende ZaehlerLesen(const TKlassenObjekte &klassen, const TXMLKnoten &k
 
 void TObjekt::InXMLSchreiben(TXMLKnoten &knoten) const
 {
-    knoten.Name = KlassenName();
+    knoten.NameSetzen(KlassenName());
     knoten.TextHinzufuegen(NameSchluessel, Name);
     if (MausGesperrt)
         knoten.SperrzustandHinzufuegen(MausSchluessel, 1);
     if (TastaturGesperrt)
         knoten.SperrzustandHinzufuegen(TastaturSchluessel, 1);
-    for (const auto &teil : Teile) {
-        auto kind = std::make_unique<TXMLKnoten>();
-        teil->InXMLSchreiben(*kind);
-        knoten.KindHinzufuegen(std::move(kind));
-    }
+    for (const auto &teil : Teile)
+        knoten.KindSchreiben(*teil);
 }
 
 void TObjekt::AusXMLLesen(const TXMLKnoten &knoten)

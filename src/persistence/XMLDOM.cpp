@@ -25,6 +25,8 @@ class TSchreiber
 public:
     explicit TSchreiber(qsizetype geschaetzt) { Puffer.resize(geschaetzt > 64 ? geschaetzt : 64); }
 
+    qsizetype Geschrieben() const { return Laenge; }
+
     QByteArray Ergebnis()
     {
         Puffer.truncate(Laenge);
@@ -110,6 +112,8 @@ private:
 // (escapes may add a few bytes).
 qsizetype Groesse(const TXMLKnoten &knoten)
 {
+    if (!knoten.Vorgeschrieben.isEmpty())
+        return knoten.Vorgeschrieben.size();
     qsizetype n = 2 * knoten.Name.size() + 9;
     for (const auto &a : knoten.Attribute)
         n += a.Name.size() + a.Wert.size() + 6;
@@ -118,7 +122,7 @@ qsizetype Groesse(const TXMLKnoten &knoten)
     return n;
 }
 
-void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
+void KopfSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
 {
     aus.Roh("<");
     aus.Text(knoten.Name);
@@ -130,6 +134,13 @@ void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
         aus.Roh("\" ");
     }
     aus.Roh(">\r\n");
+}
+
+void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
+{
+    if (!knoten.Vorgeschrieben.isEmpty())
+        return aus.Roh(knoten.Vorgeschrieben.constData(), knoten.Vorgeschrieben.size());
+    KopfSchreiben(aus, knoten);
     for (const auto &k : knoten.Kinder)
         KnotenSchreiben(aus, *k);
     aus.Roh("</");
@@ -422,6 +433,39 @@ QByteArray TXMLDOM::AlsBytes() const
     aus.Roh("<?xml version = \"1.0\" ?>\r\n");
     if (WurzelKnoten)
         KnotenSchreiben(aus, *WurzelKnoten);
+    return aus.Ergebnis();
+}
+
+std::vector<QByteArray> TXMLDOM::AlsStuecke() const
+{
+    std::vector<QByteArray> stuecke;
+    TSchreiber aus(64 + (WurzelKnoten ? 4 * WurzelKnoten->Name.size() : 0));
+    aus.Roh("<?xml version = \"1.0\" ?>\r\n");
+    if (WurzelKnoten) {
+        KopfSchreiben(aus, *WurzelKnoten);
+        for (const auto &k : WurzelKnoten->Kinder) {
+            if (k->Vorgeschrieben.isEmpty()) {
+                KnotenSchreiben(aus, *k);
+                continue;
+            }
+            if (aus.Geschrieben() > 0) {
+                stuecke.push_back(aus.Ergebnis());
+                aus = TSchreiber(64);
+            }
+            stuecke.push_back(k->Vorgeschrieben);
+        }
+        aus.Roh("</");
+        aus.Text(WurzelKnoten->Name);
+        aus.Roh(">\r\n");
+    }
+    stuecke.push_back(aus.Ergebnis());
+    return stuecke;
+}
+
+QByteArray TXMLDOM::KnotenAlsBytes(const TXMLKnoten &knoten)
+{
+    TSchreiber aus(Groesse(knoten) * 21 / 20);
+    KnotenSchreiben(aus, knoten);
     return aus.Ergebnis();
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <vector>
 
 // The syntax error of the reader. It is raised and caught only inside the
 // reader; LadenAusDatei/LadenAusBytes hand out its message instead.
@@ -39,6 +40,12 @@ public:
 
     // The exact bytes of the file: declaration line, then the tree.
     QByteArray AlsBytes() const;
+    // The same bytes in pieces: the root's children written before
+    // (TXMLKnoten::Vorgeschrieben) are pieces of their own, shared, not
+    // copied; the rest is written between them.
+    std::vector<QByteArray> AlsStuecke() const;
+    // The bytes of one element and everything in it.
+    static QByteArray KnotenAlsBytes(const TXMLKnoten &knoten);
 
     // Writes the file through DateiSicherSchreiben (a temporary file
     // renamed over the old one, or in place where the folder forbids that

@@ -2,6 +2,7 @@
 
 #include "model/Farbe.h"
 #include "model/Grossschreibung.h"
+#include "model/Objekt.h"
 #include "model/Werte.h"
 
 #include <charconv>
@@ -266,6 +267,12 @@ void TXMLKnoten::AttributHinzufuegen(std::unique_ptr<TXMLAttribut> attribut)
 
 void TXMLKnoten::AttributHinzufuegen(QString name, QString wert)
 {
+    if (Abdruck) {
+        const qsizetype laenge = wert.size();
+        abdrucken(name, &laenge, sizeof laenge);
+        Abdruck->append(reinterpret_cast<const char *>(wert.constData()), std::size_t(laenge) * sizeof(QChar));
+        return;
+    }
     // Most elements carry about ten attributes: one allocation for them.
     if (Attribute.empty())
         Attribute.reserve(12);
@@ -279,41 +286,60 @@ void TXMLKnoten::TextHinzufuegen(const QString &name, const QString &wert)
 
 void TXMLKnoten::GanzzahlHinzufuegen(const QString &name, std::int32_t wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, QString::number(wert));
 }
 
 void TXMLKnoten::ZahlHinzufuegen(const QString &name, double wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, XMLWerte::ZahlAlsText(wert));
 }
 
 void TXMLKnoten::WahrheitswertHinzufuegen(const QString &name, bool wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, XMLWerte::WahrheitswertAlsText(wert));
 }
 
 void TXMLKnoten::FarbeHinzufuegen(const QString &name, const TFarbe &wert)
 {
+    if (Abdruck) {
+        const char roh[5] = {char(wert.FarbArt), char(wert.Wert), char(wert.Wert >> 8), char(wert.Wert >> 16),
+                             char(wert.Wert >> 24)};
+        return abdrucken(name, roh, sizeof roh);
+    }
     TextHinzufuegen(name, XMLWerte::FarbeAlsText(wert));
 }
 
 void TXMLKnoten::LinienartHinzufuegen(const QString &name, std::uint8_t wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, XMLWerte::LinienartAlsText(wert));
 }
 
 void TXMLKnoten::AusrichtungHinzufuegen(const QString &name, std::uint8_t wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, XMLWerte::AusrichtungAlsText(wert));
 }
 
 void TXMLKnoten::SperrzustandHinzufuegen(const QString &name, std::uint8_t wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, XMLWerte::SperrzustandAlsText(wert));
 }
 
 void TXMLKnoten::AbschnittArtHinzufuegen(const QString &name, std::uint8_t wert)
 {
+    if (Abdruck)
+        return abdrucken(name, &wert, sizeof wert);
     TextHinzufuegen(name, XMLWerte::AbschnittArtAlsText(wert));
 }
 
@@ -321,6 +347,42 @@ void TXMLKnoten::KindHinzufuegen(std::unique_ptr<TXMLKnoten> kind)
 {
     if (kind)
         Kinder.push_back(std::move(kind));
+}
+
+void TXMLKnoten::NameSetzen(const QString &name)
+{
+    if (Abdruck)
+        return abdrucken(name, nullptr, 0);
+    Name = name;
+}
+
+void TXMLKnoten::KindSchreiben(const TObjekt &teil)
+{
+    if (Abdruck) {
+        // Begin and end marked, so that what follows the child cannot be
+        // taken for a part of it.
+        Abdruck->push_back('<');
+        TXMLKnoten kind;
+        kind.Abdruck = Abdruck;
+        teil.InXMLSchreiben(kind);
+        Abdruck->push_back('>');
+        return;
+    }
+    auto kind = std::make_unique<TXMLKnoten>();
+    if (Teilspeicher)
+        kind->Vorgeschrieben = Teilspeicher->TeilBytes(teil);
+    else
+        teil.InXMLSchreiben(*kind);
+    Kinder.push_back(std::move(kind));
+}
+
+void TXMLKnoten::abdrucken(const QString &name, const void *daten, qsizetype laenge)
+{
+    // Names are short: their UTF-16 code units with a closing 0.
+    Abdruck->append(reinterpret_cast<const char *>(name.constData()), std::size_t(name.size()) * sizeof(QChar));
+    Abdruck->append("\0\0", 2);
+    if (laenge)
+        Abdruck->append(static_cast<const char *>(daten), std::size_t(laenge));
 }
 
 const TXMLAttribut *TXMLKnoten::AttributSuchen(const QString &name) const

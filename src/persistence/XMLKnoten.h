@@ -1,10 +1,14 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TFarbe;
+class TObjekt;
+class TXMLTeilspeicher;
 
 // Raised by the typed number readers (AlsZahl, AlsGanzzahl and the
 // ...Lesen helpers) when a value is not a finite decimal number. It never
@@ -100,6 +104,18 @@ public:
     std::vector<TXMLAttribut> Attribute;
     std::vector<std::unique_ptr<TXMLKnoten>> Kinder;
 
+    // While set, what is written into the element (its name, attributes and
+    // children) is appended there as raw values instead: a record that is
+    // cheap to make and equal exactly when the written elements are equal.
+    // Children record into the same place.
+    std::string *Abdruck = nullptr;
+    // While set, the children written with KindSchreiben take their bytes
+    // from it (written before, see Vorgeschrieben).
+    TXMLTeilspeicher *Teilspeicher = nullptr;
+    // When not empty, the bytes written for this element and everything in
+    // it, in place of its name, attributes and children.
+    QByteArray Vorgeschrieben;
+
     TXMLKnoten() = default;
     explicit TXMLKnoten(QString name) : Name(std::move(name)) {}
     ~TXMLKnoten();
@@ -119,6 +135,10 @@ public:
     void AbschnittArtHinzufuegen(const QString &name, std::uint8_t wert);
 
     void KindHinzufuegen(std::unique_ptr<TXMLKnoten> kind);
+    // The element's name (recorded while there is an Abdruck).
+    void NameSetzen(const QString &name);
+    // Appends the element of an object (its InXMLSchreiben), or records it.
+    void KindSchreiben(const TObjekt &teil);
 
     // First attribute / child with exactly this name (case-sensitive), or nullptr.
     const TXMLAttribut *AttributSuchen(const QString &name) const;
@@ -144,4 +164,17 @@ public:
     bool AusrichtungLesen(const QString &name, std::uint8_t &ziel) const;
     bool SperrzustandLesen(const QString &name, std::uint8_t &ziel) const;
     bool AbschnittArtLesen(const QString &name, std::uint8_t &ziel) const;
+
+private:
+    // Appends a value to the record: the attribute name, then the raw bytes.
+    void abdrucken(const QString &name, const void *daten, qsizetype laenge);
+};
+
+// Hands out the written bytes of an object's element, for example from an
+// earlier writing of the same object.
+class TXMLTeilspeicher
+{
+public:
+    virtual ~TXMLTeilspeicher() = default;
+    virtual QByteArray TeilBytes(const TObjekt &teil) = 0;
 };

@@ -5,7 +5,7 @@
 #include "figures/ZeichenObjekt.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Katalog.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 #include "figures/VielEck.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <algorithm>
 #include <cmath>

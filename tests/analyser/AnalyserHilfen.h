@@ -2,9 +2,9 @@
 // A document with a class registry and a call log, and helpers that build
 // object trees by hand.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <QImage>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "AnalyserHilfen.h"
 #include "analyser/DiagrammFlaeche.h"
 #include "analyser/Karten.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

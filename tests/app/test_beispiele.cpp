@@ -1,8 +1,8 @@
 // Every example drawing loads, is stored as Figuro writes it, and its script
 // of method calls runs through figuro-konsole without an error line.
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 
 #include <QDir>

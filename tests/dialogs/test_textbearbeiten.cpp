@@ -4,11 +4,11 @@
 #include "dialogs/Platzierung.h"
 #include "dialogs/ui/TextBearbeiten.h"
 #include "figures/TextFeld.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "window/Attributanzeige.h"
 
 #include <QApplication>

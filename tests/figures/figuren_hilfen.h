@@ -4,11 +4,11 @@
 // texts, parameter lists and a small sheet painted into an image.
 #include "figures/Griff.h"
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
-#include "language/MethodenAufruf.h"
+#include "model/Analysator.h"
+#include "model/MethodenAufruf.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QImage>
 #include <QPainter>

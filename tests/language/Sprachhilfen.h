@@ -2,12 +2,12 @@
 // Helpers for the language tests: a workspace with named figures built
 // through the class registry, as the main window builds them.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "language/Vervollstaendigung.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <QColor>
 #include <QImage>

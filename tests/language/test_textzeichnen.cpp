@@ -1,7 +1,7 @@
 // Drawing call texts: colours by class, the light-red error range, the
 // selection, scrolling by the first character, clipping, and the analyser's
 // drawing of a logged record.
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "language/Scanner.h"
 #include "model/Katalog.h"
 

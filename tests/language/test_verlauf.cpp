@@ -6,9 +6,10 @@
 #include "Sprachhilfen.h"
 #include "figures/Griff.h"
 #include "persistence/Dokumentdatei.h"
+#include "persistence/XMLKnoten.h"
 #include "window/Attributanzeige.h"
 #include "window/Befehle.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QRandomGenerator>
 #include <QUndoStack>
@@ -28,6 +29,13 @@ public:
     }
 
     QByteArray bytes() const { return DokumentAlsBytes(ws.Dokument(), ws.Klassen()); }
+    // The pieces the history keeps (figures unchanged since the last
+    // reading are not written again) are the document's exact bytes.
+    void stueckePruefen() const
+    {
+        XMLWerte::TExakteZahlen exakt;
+        EXPECT_EQ(QString::fromLatin1(ws.ZustandLesen().Bytes()), QString::fromLatin1(bytes()));
+    }
     TAufrufErgebnis tippen(const QString &text) { return ws.AufrufAusfuehren(text, int(text.size()), nullptr); }
     // A figure drawn with the mouse: one step, its creation logged.
     template <class T = TRechteck>
@@ -246,6 +254,7 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
         const int eintraegeVorher = int(ws.Analysator().Protokoll().size());
         const int meldungen = inhaltMeldungen;
         art.ausfuehren(*this, ws);
+        stueckePruefen();
         const QByteArray nachher = bytes();
         const QStringList auswahlNachher = auswahlNamen();
         ASSERT_NE(nachher, vorher) << "the step changed the drawing";
@@ -264,8 +273,10 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
         EXPECT_EQ(auswahlNamen(), auswahlVorher) << "the selection as it was";
         EXPECT_FALSE(ws.Geaendert) << "back at the state the history started from";
         EXPECT_EQ(inhaltMeldungen, meldungen + 2);
+        stueckePruefen();
         ASSERT_TRUE(ws.Wiederherstellen());
         EXPECT_EQ(QString::fromLatin1(bytes()), QString::fromLatin1(nachher));
+        stueckePruefen();
         EXPECT_EQ(auswahlNamen(), auswahlNachher);
         EXPECT_TRUE(ws.Geaendert);
         for (TZeichenObjekt *f : ws.Auswahl)
@@ -303,9 +314,12 @@ TEST_F(Verlauf, NamenUndZaehlerFolgenDemVerlauf)
     tippen("re0.zeichnen()");
     tippen("re0.kopieren()");
     EXPECT_EQ(ws.SchrittAnzahl(), 2);
+    // A lock is no step: setting it empties the history, as the teacher's
+    // commands do.
     figur("re0")->TastaturSperreSetzen(true);
+    ws.AenderungOhneSchritt();
     tippen("re0.verschieben(1, 1)");
-    EXPECT_EQ(ws.SchrittAnzahl(), 2) << "refused by the keyboard lock";
+    EXPECT_EQ(ws.SchrittAnzahl(), 0) << "refused by the keyboard lock";
 }
 
 TEST_F(Verlauf, GeaendertFolgtDemGespeichertenStand)
@@ -387,11 +401,11 @@ TEST_F(Verlauf, IstBegrenzt)
     EXPECT_EQ(ws.SchrittAnzahl(), 211);
     EXPECT_EQ(ws.Verlauf().undoLimit(), TArbeitsbereich::MaximaleSchritte);
 
-    // Big states: the oldest steps go before the history passes 64 MB,
-    // and the rest still undoes exactly.
-    // (A long text of random letters makes each state about 1.5 MB
-    // compressed.)
+    // Big steps: the oldest steps go before the history passes 64 MB,
+    // and the rest still undoes exactly. (Moving a text field with a long
+    // text of random letters adds about 2.5 MB a step.)
     auto *t = zeichnen<TTextFeld>("TEXTFELD", 5, 5);
+    const QString schieben = t->Name + QStringLiteral(".verschieben(0.1, 0)");
     QRandomGenerator zufall(7);
     t->Text.resize(2500 * 1000);
     for (QChar &c : t->Text)
@@ -399,7 +413,7 @@ TEST_F(Verlauf, IstBegrenzt)
     ws.VerlaufLeeren();
     std::vector<QByteArray> staende;
     for (int i = 0; i < 60; ++i) {
-        tippen(QStringLiteral("re0.verschieben(0.1, 0)"));
+        tippen(schieben);
         staende.push_back(bytes());
         ASSERT_LE(ws.VerlaufSpeicher(), TArbeitsbereich::MaximalerVerlaufSpeicher);
     }

@@ -2,9 +2,9 @@
 // Shared set-up of the model tests: a recorder, a document and the class
 // registry as the program builds them, and the log texts.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 #include "persistence/Dokumentdatei.h"
 
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "model/Werte.h"
 #include "persistence/XMLDOM.h"
 #include "teacher/Passwort.h"

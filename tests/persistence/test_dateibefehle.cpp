@@ -1,10 +1,10 @@
 // The file commands of the main window: new, open, save, the question about
 // unsaved changes, the caption and the command line, with every dialog
 // answered by the test.
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 #include "persistence/Wiederherstellung.h"
 #include "persistence/ui/DateiBefehle.h"

@@ -1,8 +1,8 @@
 // Exporting the drawing as PNG, SVG and PDF.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "persistence/Export.h"
 
 #include <QFile>

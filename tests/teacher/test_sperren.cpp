@@ -1,9 +1,9 @@
 // Edit locks: the common state of a selection, applying a choice to objects
 // and their children, and the lock dialog with its radio groups.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "teacher/Sperren.h"
 #include "teacher/ui/BearbeitenSperren.h"
 

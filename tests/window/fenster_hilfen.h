@@ -1,11 +1,11 @@
 #pragma once
 // A main window for widget tests, driven by real mouse and key events.
 #include "figures/UZeichenObjekte.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 #include "window/ui/Aktionen.h"
 #include "window/ui/AnalysatorAnschluss.h"
 #include "window/ui/FMain.h"
@@ -119,7 +119,8 @@ struct Fenster : ::testing::Test {
         return roh;
     }
     // A figure of the class, named, its creation recorded, with its box from
-    // (links, unten) of the given size, frontmost in the document.
+    // (links, unten) of the given size, frontmost in the document; the
+    // history starts after it.
     template <class T = TRechteck>
     T *figur(const QString &klasse, double links, double unten, double breite = 2, double hoehe = 1)
     {
@@ -133,6 +134,7 @@ struct Fenster : ::testing::Test {
         o->ErzeugungProtokollieren();
         dok()->TeilAnhaengen(std::move(o));
         fig->GeometrieBerechnen();
+        ab().VerlaufLeeren(); // the figure is where the history starts
         return fig;
     }
     TRechteck *kasten(double links, double unten, double breite = 2, double hoehe = 1)

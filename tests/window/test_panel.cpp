@@ -5,7 +5,7 @@
 #include "common/TestHilfen.h"
 #include "fenster_hilfen.h"
 #include "dialogs/ui/TextBearbeiten.h"
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 #include "window/Attributanzeige.h"
 #include "window/ui/AttributPanels.h"
 #include "window/ui/AuswahlButton.h"

@@ -1,6 +1,6 @@
 // The drawing surface: sheet size, mapping, pen width, zoom list and zoom
 // computations, the dash walk, fills, font fitting and the background.
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,5 +1,5 @@
 #include "analyser/ui/DiagrammScrollBox.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QComboBox>
 #include <QLineEdit>

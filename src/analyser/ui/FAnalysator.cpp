@@ -5,10 +5,10 @@
 #include "analyser/Umbenennen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/DiagrammScrollBox.h"
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

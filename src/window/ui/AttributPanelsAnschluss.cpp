@@ -5,7 +5,7 @@
 #include "window/ui/AttributPanels.h"
 #include "window/ui/FMain.h"
 #include "window/ui/MyScrollBox.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 #include "figures/ZeichenObjekt.h"
 
 #include <QToolButton>

@@ -1,6 +1,6 @@
 #include "window/ui/BereichsRechteck.h"
 #include "figures/ZeichenObjekt.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 #include "window/ui/FensterKontext.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "window/ui/Geste.h"
 #include "figures/Griff.h"
 #include "figures/ZeichenObjekt.h"
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 #include "window/ui/FensterKontext.h"
 
 TObjekteZiehen::TObjekteZiehen(TFensterKontext *kontext) : TGeste(kontext)

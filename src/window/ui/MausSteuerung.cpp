@@ -2,8 +2,8 @@
 #include "figures/Griff.h"
 #include "figures/UZeichenObjekte.h"
 #include "model/Dokument.h"
-#include "model/KlassenObjekte.h"
-#include "window/Zeichenflaeche.h"
+#include "figures/KlassenObjekte.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QRandomGenerator>
 #include <algorithm>

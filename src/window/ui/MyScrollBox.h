@@ -1,5 +1,5 @@
 #pragma once
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 #include "window/ui/FensterKontext.h"
 
 #include <QImage>

@@ -1,5 +1,5 @@
 #pragma once
-#include "language/MethodenAufruf.h"
+#include "model/MethodenAufruf.h"
 
 #include <functional>
 

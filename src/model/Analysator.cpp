@@ -1,4 +1,4 @@
-#include "language/Analysator.h"
+#include "model/Analysator.h"
 
 #include <algorithm>
 

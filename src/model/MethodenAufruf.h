@@ -60,6 +60,7 @@ public:
     // Draws AnzeigeText syntax-coloured from its first character at (x, y),
     // clipped at the rectangle's right edge, without error or selection
     // marks (the analyser's list).
+    // Defined in language/Scanner.cpp next to the colouring it uses.
     void Zeichnen(const QRect &rechteck, int x, QPainter *leinwand, int y) const;
 
     // Number of records in this subtree including this one.

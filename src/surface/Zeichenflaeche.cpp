@@ -1,4 +1,4 @@
-#include "window/Zeichenflaeche.h"
+#include "surface/Zeichenflaeche.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,10 +1,6 @@
-#include "language/MethodenAufruf.h"
-#include "language/Analysator.h"
-#include "language/Scanner.h"
+#include "model/MethodenAufruf.h"
+#include "model/Analysator.h"
 #include "model/Objekt.h"
-
-#include <QPainter>
-#include <QRect>
 
 TMethodenAufruf::TMethodenAufruf(std::uint8_t methodenId, const TObjekt &objekt)
     : MethodenId(methodenId), ObjektName(objekt.Name), Unterdrueckt(objekt.Vorschau),
@@ -148,15 +144,4 @@ int TMethodenAufruf::AnzahlMitUnteraufrufen() const
     for (const auto &u : Unteraufrufe)
         n += u->AnzahlMitUnteraufrufen();
     return n;
-}
-
-void TMethodenAufruf::Zeichnen(const QRect &rechteck, int x, QPainter *leinwand, int y) const
-{
-    if (!leinwand)
-        return;
-    leinwand->save();
-    leinwand->setClipRect(rechteck, Qt::IntersectClip);
-    TScanner::TextZeichnen(AnzeigeText(), leinwand, 1, x, y, rechteck.x() + rechteck.width(), -1, -1,
-                           -1, -1);
-    leinwand->restore();
 }

@@ -1,4 +1,4 @@
-#include "model/KlassenObjekte.h"
+#include "figures/KlassenObjekte.h"
 #include "figures/UZeichenObjekte.h"
 #include "model/Dokument.h"
 

@@ -5,7 +5,7 @@
 #include "analyser_hilfen.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
-#include "common/TestHilfen.h"
+#include "common/gemeinsame_hilfen.h"
 #include "figures/LinienZug.h"
 #include "persistence/Dokumentdatei.h"
 #include "window/ui/FMain.h"

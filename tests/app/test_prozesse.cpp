@@ -24,6 +24,7 @@
 namespace {
 
 const QString Aenderung = QStringLiteral("re2.drehen(45)");
+const QString Haus = QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/haus.fgo");
 
 QByteArray lesen(const QString &pfad)
 {
@@ -32,86 +33,80 @@ QByteArray lesen(const QString &pfad)
 }
 
 // The bytes saving haus.fgo after the change would write.
-QByteArray geaendert(const QString &haus)
+QByteArray geaendert()
 {
     TArbeitsbereich ab;
     QString meldung;
-    EXPECT_TRUE(DokumentOeffnen(haus, ab.Dokument(), ab.Klassen(), meldung)) << meldung.toStdString();
+    EXPECT_TRUE(DokumentOeffnen(Haus, ab.Dokument(), ab.Klassen(), meldung)) << meldung.toStdString();
     EXPECT_TRUE(ab.AufrufAusfuehren(Aenderung, int(Aenderung.size()), nullptr).Ausgefuehrt);
     return DokumentAlsBytes(ab.Dokument(), ab.Klassen());
 }
 
 struct Wiederherstellung : ::testing::Test {
     QTemporaryDir tmp;
-    QString daten, haus, kopien;
+    QString daten = tmp.filePath(QStringLiteral("daten")), haus = tmp.filePath(QStringLiteral("haus.fgo"));
+    QString kopien = daten + QStringLiteral("/Figuro/wiederherstellung");
+    const QByteArray erwartet = geaendert();
 
     void SetUp() override
     {
-        ASSERT_TRUE(tmp.isValid());
-        daten = tmp.filePath(QStringLiteral("daten"));
-        haus = tmp.filePath(QStringLiteral("haus.fgo"));
-        kopien = daten + QStringLiteral("/Figuro/wiederherstellung");
-        ASSERT_TRUE(QFile::copy(QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/haus.fgo"), haus));
+        ASSERT_TRUE(QFile::copy(Haus, haus));
         QFile::setPermissions(haus, QFile::ReadOwner | QFile::WriteOwner);
     }
-
     // The program with an empty data folder of this test, no splash, the
     // answer to the start question and the driver's steps.
     std::unique_ptr<QProcess> starten(const QString &antwort, const QString &schritte, const QStringList &argumente)
     {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        umgebung.insert(QStringLiteral("XDG_DATA_HOME"), daten);
-        umgebung.insert(QStringLiteral("FIGURO_OHNE_SPLASH"), QStringLiteral("1"));
-        umgebung.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(FIGURO_TREIBER_PFAD));
-        umgebung.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("figurotreiber"));
-        umgebung.insert(QStringLiteral("FIGURO_TREIBER"), schritte);
-        umgebung.insert(QStringLiteral("FIGURO_WIEDERHERSTELLEN"), antwort);
+        for (const auto &[name, wert] : {std::pair{"QT_QPA_PLATFORM", QStringLiteral("offscreen")},
+                                         {"XDG_DATA_HOME", daten},
+                                         {"FIGURO_OHNE_SPLASH", QStringLiteral("1")},
+                                         {"QT_PLUGIN_PATH", QStringLiteral(FIGURO_TREIBER_PFAD)},
+                                         {"QT_QPA_GENERIC_PLUGINS", QStringLiteral("figurotreiber")},
+                                         {"FIGURO_TREIBER", schritte},
+                                         {"FIGURO_WIEDERHERSTELLEN", antwort}})
+            umgebung.insert(QString::fromLatin1(name), wert);
         p->setProcessEnvironment(umgebung);
         p->setProcessChannelMode(QProcess::MergedChannels);
         p->start(QStringLiteral(FIGURO_BINARY_DIR "/src/figuro"), argumente);
         EXPECT_TRUE(p->waitForStarted(10000));
         return p;
     }
-
-    QStringList kopieListe() const
-    {
-        return QDir(kopien).entryList({QStringLiteral("*.fgo")}, QDir::Files);
-    }
+    QStringList kopieListe() const { return QDir(kopien).entryList({QStringLiteral("*.fgo")}, QDir::Files); }
 
     // Waits until `anzahl` copies exist, each with exactly the bytes given
     // (when given).
     bool kopienAbwarten(qsizetype anzahl, const QByteArray &bytes = {})
     {
-        QDeadlineTimer frist(30000);
-        while (!frist.hasExpired()) {
+        for (QDeadlineTimer frist(30000); !frist.hasExpired(); QTest::qWait(100)) {
             const QStringList liste = kopieListe();
-            bool fertig = liste.size() == anzahl;
-            for (const QString &k : liste)
-                fertig = fertig && (bytes.isEmpty() || lesen(kopien + QLatin1Char('/') + k) == bytes);
-            if (fertig)
+            if (liste.size() == anzahl && std::all_of(liste.begin(), liste.end(), [&](const QString &k) {
+                    return bytes.isEmpty() || lesen(kopien + QLatin1Char('/') + k) == bytes;
+                }))
                 return true;
-            QTest::qWait(100);
         }
         return false;
     }
-
-    // Started on haus.fgo, changed by a typed call, killed once its copy
-    // holds the change.
-    void aendernUndAbschiessen(const QByteArray &erwartet)
+    // Started on haus.fgo and changed by a typed call (`anzahl` times at
+    // once), killed once the copies hold the change.
+    void aendernUndAbschiessen(const QByteArray &bytes, int anzahl = 1)
     {
-        auto p = starten(QStringLiteral("nein"), QStringLiteral("tippen:") + Aenderung, {haus});
-        ASSERT_TRUE(kopienAbwarten(1, erwartet)) << p->readAll().toStdString();
-        p->kill();
-        ASSERT_TRUE(p->waitForFinished(10000));
+        std::vector<std::unique_ptr<QProcess>> laeufe;
+        for (int i = 0; i < anzahl; ++i)
+            laeufe.push_back(starten(QStringLiteral("nein"), QStringLiteral("tippen:") + Aenderung, {haus}));
+        ASSERT_TRUE(kopienAbwarten(anzahl, bytes)) << laeufe.front()->readAll().toStdString();
+        for (auto &p : laeufe) {
+            p->kill();
+            ASSERT_TRUE(p->waitForFinished(10000));
+        }
     }
-
-    void laufenBisEnde(QProcess &p)
+    void laufenBisEnde(const QString &antwort, const QString &schritte, const QStringList &argumente = {})
     {
-        ASSERT_TRUE(p.waitForFinished(30000)) << p.readAll().toStdString();
-        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(p.exitCode(), 0) << p.readAll().toStdString();
+        auto p = starten(antwort, schritte, argumente);
+        ASSERT_TRUE(p->waitForFinished(30000)) << p->readAll().toStdString();
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p->exitCode(), 0) << p->readAll().toStdString();
     }
 };
 
@@ -119,47 +114,33 @@ struct Wiederherstellung : ::testing::Test {
 
 TEST_F(Wiederherstellung, NachSigkillJaSpeichertDieAenderungNeinVerwirftSie)
 {
-    const QByteArray vorher = lesen(haus), erwartet = geaendert(haus);
+    const QByteArray vorher = lesen(haus);
     ASSERT_NE(vorher, erwartet);
     aendernUndAbschiessen(erwartet);
     EXPECT_EQ(lesen(haus), vorher); // the copy never touches the pupil's file
 
     // "Ja": the drawing comes back under its own name, so "Speichern" writes
     // haus.fgo. Another file on the command line is not opened over it.
-    {
-        auto p = starten(QStringLiteral("ja"), QStringLiteral("ASpeichern;beenden"),
-                         {QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/baum.fgo")});
-        laufenBisEnde(*p);
-    }
+    laufenBisEnde(QStringLiteral("ja"), QStringLiteral("ASpeichern;beenden"),
+                  {QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/baum.fgo")});
     EXPECT_EQ(lesen(haus), erwartet);
     EXPECT_TRUE(kopieListe().isEmpty()) << kopieListe().join(u' ').toStdString();
 
     // "Nein": the copy is gone and the file stays as it was.
     aendernUndAbschiessen({});
     const QByteArray gespeichert = lesen(haus);
-    {
-        auto p = starten(QStringLiteral("nein"), QStringLiteral("beenden"), {});
-        laufenBisEnde(*p);
-    }
+    laufenBisEnde(QStringLiteral("nein"), QStringLiteral("beenden"));
     EXPECT_TRUE(kopieListe().isEmpty()) << kopieListe().join(u' ').toStdString();
     EXPECT_EQ(lesen(haus), gespeichert);
 }
 
+// Two running programs keep two copies; each start offers (and here drops)
+// one copy left behind.
 TEST_F(Wiederherstellung, ZweiLaufendeFigurosHabenZweiKopien)
 {
-    std::vector<std::unique_ptr<QProcess>> laeufe;
-    for (int i = 0; i < 2; ++i)
-        laeufe.push_back(starten(QStringLiteral("nein"), QStringLiteral("tippen:") + Aenderung, {haus}));
-    const QByteArray erwartet = geaendert(haus);
-    ASSERT_TRUE(kopienAbwarten(2, erwartet));
-    for (auto &p : laeufe) {
-        p->kill();
-        ASSERT_TRUE(p->waitForFinished(10000));
-    }
-    // Each start offers (and here drops) one copy left behind.
+    aendernUndAbschiessen(erwartet, 2);
     for (qsizetype uebrig : {1, 0}) {
-        auto p = starten(QStringLiteral("nein"), QStringLiteral("beenden"), {});
-        laufenBisEnde(*p);
+        laufenBisEnde(QStringLiteral("nein"), QStringLiteral("beenden"));
         EXPECT_EQ(kopieListe().size(), uebrig);
     }
 }
@@ -168,36 +149,33 @@ TEST(Speichern, InDenOrdnerEinerLehrkraftAlsSchueler)
 {
     // As root every folder is writable: the saving program then runs as the
     // user "nobody".
+    const QString konsole = QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole");
     QStringList vorne;
     const bool root = ::geteuid() == 0;
     if (root) {
         if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
             GTEST_SKIP() << "Der Test läuft als root, und setpriv fehlt, um als nobody zu speichern.";
         vorne = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                 QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole")};
+                 konsole};
     }
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     QFile::setPermissions(tmp.path(), QFileDevice::Permissions(0x7555)); // everyone may look in
-    const QString skript = tmp.filePath(QStringLiteral("skript.txt"));
-    {
-        QFile f(skript);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(Aenderung.toUtf8() + "\n");
-    }
-    const QString vorlage = QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/haus.fgo");
-    const QByteArray vorher = lesen(vorlage), erwartet = geaendert(vorlage);
-    const auto rw = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                    QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    const auto nurLesen = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    const auto ordnerLesen = nurLesen | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    const auto ordnerAlle = ordnerLesen | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    QFile skript(tmp.filePath(QStringLiteral("skript.txt")));
+    ASSERT_TRUE(skript.open(QIODevice::WriteOnly));
+    skript.write(Aenderung.toUtf8() + "\n");
+    skript.close();
+    const QByteArray vorher = lesen(Haus), erwartet = geaendert();
+    using P = QFileDevice;
+    const auto nurLesen = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    const auto rw = nurLesen | P::WriteOwner | P::WriteGroup | P::WriteOther;
+    const auto ordnerLesen = nurLesen | P::ExeOwner | P::ExeGroup | P::ExeOther;
+    const auto ordnerAlle = ordnerLesen | P::WriteOwner | P::WriteGroup | P::WriteOther;
 
     const struct {
         const char *fall;
         QFileDevice::Permissions ordner, datei;
-        bool zweiterLink;
-        bool gelingt;
+        bool zweiterLink, gelingt;
     } faelle[] = {
         // Before, the temporary file could not be made: "Fehler beim Öffnend er Datei."
         {"schreibgeschützter Ordner, beschreibbare Datei", ordnerLesen, rw, false, true},
@@ -209,22 +187,17 @@ TEST(Speichern, InDenOrdnerEinerLehrkraftAlsSchueler)
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.fall);
         const QString ordner = tmp.filePath(QString::number(++nr));
-        ASSERT_TRUE(QDir().mkpath(ordner));
         const QString datei = ordner + QStringLiteral("/haus.fgo"), link = ordner + QStringLiteral("/link.fgo");
-        ASSERT_TRUE(QFile::copy(vorlage, datei));
-        ASSERT_TRUE(QFile::setPermissions(datei, f.datei));
-        if (f.zweiterLink) {
-            ASSERT_EQ(::link(QFile::encodeName(datei).constData(), QFile::encodeName(link).constData()), 0);
-        }
+        ASSERT_TRUE(QDir().mkpath(ordner) && QFile::copy(Haus, datei) && QFile::setPermissions(datei, f.datei));
+        ASSERT_TRUE(!f.zweiterLink || ::link(QFile::encodeName(datei).constData(), QFile::encodeName(link).constData()) == 0);
         ASSERT_TRUE(QFile::setPermissions(ordner, f.ordner));
-        struct stat alt {};
+        struct stat alt {}, neu {};
         ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &alt), 0);
 
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        const QStringList argumente = vorne + QStringList{QStringLiteral("-o"), datei, QStringLiteral("-s"), datei, skript};
-        p.start(root ? QStringLiteral("setpriv") : QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole"),
-                argumente);
+        p.start(root ? QStringLiteral("setpriv") : konsole,
+                vorne + QStringList{QStringLiteral("-o"), datei, QStringLiteral("-s"), datei, skript.fileName()});
         ASSERT_TRUE(p.waitForFinished(30000));
         const QString ausgabe = QString::fromUtf8(p.readAll());
         QFile::setPermissions(ordner, ordnerAlle); // so that the folder can be removed
@@ -232,14 +205,9 @@ TEST(Speichern, InDenOrdnerEinerLehrkraftAlsSchueler)
         EXPECT_EQ(ausgabe.contains(QStringLiteral("Fehler beim Öffnend er Datei.")), !f.gelingt)
             << ausgabe.toStdString();
         EXPECT_EQ(lesen(datei), f.gelingt ? erwartet : vorher);
-        struct stat neu {};
-        ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &neu), 0);
         // The same file, overwritten in place: links, owner and rights stay.
-        EXPECT_EQ(neu.st_ino, alt.st_ino);
-        EXPECT_EQ(neu.st_uid, alt.st_uid);
-        EXPECT_EQ(neu.st_mode, alt.st_mode);
-        if (f.zweiterLink) {
-            EXPECT_EQ(lesen(link), erwartet);
-        }
+        ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &neu), 0);
+        EXPECT_EQ(std::tuple(neu.st_ino, neu.st_uid, neu.st_mode), std::tuple(alt.st_ino, alt.st_uid, alt.st_mode));
+        EXPECT_TRUE(!f.zweiterLink || lesen(link) == erwartet);
     }
 }

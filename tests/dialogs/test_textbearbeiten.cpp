@@ -1,6 +1,6 @@
 // The text edit dialog with real key and mouse events: live preview, cancel
 // restoring the old text, "Übernehmen" recording one textSetzen, line
-// breaks, refused characters.
+// breaks, refused characters, its place beside the text field.
 #include "dialogs/Platzierung.h"
 #include "dialogs/ui/TextBearbeiten.h"
 #include "figures/TextFeld.h"
@@ -38,7 +38,6 @@ struct DialogUmgebung {
         ws.Auswahl = {feld};
         dialog.Neuzeichnen = [this] { ++neuzeichnen; };
     }
-
     // Opens the dialog modally for the field, runs `handeln` while it is
     // shown, and ends as the main window does; answers Ok.
     bool bearbeiten(const std::function<void()> &handeln)
@@ -46,134 +45,124 @@ struct DialogUmgebung {
         QTimer::singleShot(0, [this, handeln] {
             EXPECT_TRUE(dialog.isVisible());
             handeln();
-            // Whatever happened, the dialog must not stay open.
-            if (dialog.isVisible())
+            if (dialog.isVisible()) // whatever happened, it must not stay open
                 dialog.reject();
         });
         const bool ok = dialog.Bearbeiten(feld);
         TextBearbeitungAbschliessen(ws, *feld, ok, dialog.AlterText);
         return ok;
     }
-
+    void klick(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
     int logAnzahl() const { return int(ws.Analysator().Protokoll().size()); }
-    QString letzterEintrag() const { return ws.Analysator().Protokoll().back()->AnzeigeText(); }
 };
 
 } // namespace
 
 // Its texts; Escape after the live preview restores the old text and records
-// nothing (the window tests use "Abbrechen" and "Übernehmen" through the
-// text panel's button).
+// nothing; "Übernehmen" records one textSetzen even for an unchanged text,
+// without a repaint (the window tests go through the text panel's button).
 TEST(TextBearbeiten, EscapeStelltWiederHerUebernehmenProtokolliert)
 {
     DialogUmgebung u(QStringLiteral("Hallo"));
-    EXPECT_EQ(u.dialog.windowTitle(), QStringLiteral("Text bearbeiten"));
-    EXPECT_EQ(u.dialog.CBLiveAnzeigen->text(), QStringLiteral("Ergebnis gleich anzeigen"));
-    EXPECT_TRUE(u.dialog.CBLiveAnzeigen->isChecked());
-    EXPECT_EQ(u.dialog.SBUebernehmen->text(), QStringLiteral("Übernehmen"));
-    EXPECT_EQ(u.dialog.SBAbbrechen->text(), QStringLiteral("Abbrechen"));
-    EXPECT_FALSE(u.dialog.SBUebernehmen->autoDefault());
-    EXPECT_FALSE(u.dialog.Bearbeiten(nullptr)); // no field: no dialog
+    TFTextBearbeiten &d = u.dialog;
+    EXPECT_EQ(QStringList({d.windowTitle(), d.CBLiveAnzeigen->text(), d.SBUebernehmen->text(), d.SBAbbrechen->text()}),
+              QStringList({"Text bearbeiten", "Ergebnis gleich anzeigen", "Übernehmen", "Abbrechen"}));
+    EXPECT_TRUE(d.CBLiveAnzeigen->isChecked());
+    EXPECT_FALSE(d.SBUebernehmen->autoDefault());
+    EXPECT_FALSE(d.Bearbeiten(nullptr)); // no field: no dialog
     const int vorher = u.logAnzahl();
     QString live;
     int neuzeichnenLive = 0;
     EXPECT_FALSE(u.bearbeiten([&] {
-        EXPECT_EQ(u.dialog.MText->toPlainText(), QStringLiteral("Hallo"));
-        EXPECT_EQ(u.dialog.AlterText, QStringLiteral("Hallo"));
-        QTest::keyClicks(u.dialog.MText, QStringLiteral(" Welt"));
+        EXPECT_EQ(d.MText->toPlainText() + u'|' + d.AlterText, QStringLiteral("Hallo|Hallo"));
+        QTest::keyClicks(d.MText, QStringLiteral(" Welt"));
         live = u.feld->Text;
         neuzeichnenLive = u.neuzeichnen;
-        QTest::keyClick(u.dialog.MText, Qt::Key_Escape);
+        QTest::keyClick(d.MText, Qt::Key_Escape);
     }));
     EXPECT_EQ(live, QStringLiteral("Hallo Welt"));
     EXPECT_EQ(neuzeichnenLive, 5); // one repaint per typed character
-    EXPECT_FALSE(u.dialog.isVisible());
+    EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(u.feld->Text, QStringLiteral("Hallo"));
     EXPECT_EQ(u.logAnzahl(), vorher);
     EXPECT_FALSE(u.ws.Geaendert);
 
-    // "Übernehmen" records one textSetzen even for an unchanged text, without
-    // a repaint.
     const int neuzeichnen = u.neuzeichnen;
-    EXPECT_TRUE(u.bearbeiten([&] { QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton); }));
-    EXPECT_TRUE(u.dialog.Ok);
+    EXPECT_TRUE(u.bearbeiten([&] { u.klick(d.SBUebernehmen); }));
+    EXPECT_TRUE(d.Ok);
     ASSERT_EQ(u.logAnzahl(), vorher + 1);
-    EXPECT_EQ(u.letzterEintrag(), QStringLiteral("tf0.textSetzen( \"Hallo\" )"));
+    EXPECT_EQ(u.ws.Analysator().Protokoll().back()->AnzeigeText(), QStringLiteral("tf0.textSetzen( \"Hallo\" )"));
     EXPECT_EQ(u.neuzeichnen, neuzeichnen);
     EXPECT_TRUE(u.ws.Geaendert);
 }
 
+// Without the live view the drawing stays until "Übernehmen"; switching it
+// on again shows the typed text at once.
 TEST(TextBearbeiten, OhneLiveAnzeigeBleibtDieZeichnungBisZumUebernehmen)
 {
     DialogUmgebung u(QStringLiteral("x"));
-    QString waehrenddessen;
-    const bool ok = u.bearbeiten([&] {
-        QTest::mouseClick(u.dialog.CBLiveAnzeigen, Qt::LeftButton);
+    QString waehrenddessen, nachEinschalten;
+    EXPECT_TRUE(u.bearbeiten([&] {
+        u.klick(u.dialog.CBLiveAnzeigen);
         QTest::keyClicks(u.dialog.MText, QStringLiteral("yz"));
         waehrenddessen = u.feld->Text;
-        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
-    });
-    EXPECT_TRUE(ok);
+        u.klick(u.dialog.SBUebernehmen);
+    }));
     EXPECT_EQ(waehrenddessen, QStringLiteral("x"));
     EXPECT_EQ(u.neuzeichnen, 0);
     EXPECT_EQ(u.feld->Text, QStringLiteral("xyz"));
 
-    // Switching it on again shows the typed text at once.
     u.dialog.CBLiveAnzeigen->setChecked(false);
-    QString nachEinschalten;
     u.bearbeiten([&] {
         QTest::keyClicks(u.dialog.MText, QStringLiteral("!"));
         EXPECT_EQ(u.feld->Text, QStringLiteral("xyz"));
-        QTest::mouseClick(u.dialog.CBLiveAnzeigen, Qt::LeftButton);
+        u.klick(u.dialog.CBLiveAnzeigen);
         nachEinschalten = u.feld->Text;
-        QTest::mouseClick(u.dialog.SBAbbrechen, Qt::LeftButton);
+        u.klick(u.dialog.SBAbbrechen);
     });
     EXPECT_EQ(nachEinschalten, QStringLiteral("xyz!"));
     EXPECT_EQ(u.feld->Text, QStringLiteral("xyz"));
 }
 
+// A typed zeilehinzufügen writes line feed + carriage return: shown as one
+// break, kept exactly when unchanged; Enter writes carriage return + line feed.
 TEST(TextBearbeiten, ZeilenumbruecheBleibenErhalten)
 {
-    // Typed zeilehinzufügen writes line feed + carriage return.
     const QString alt = QStringLiteral("eins\n\rzwei");
     DialogUmgebung u(alt);
     QString angezeigt;
     u.bearbeiten([&] {
         angezeigt = u.dialog.MText->toPlainText();
-        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+        u.klick(u.dialog.SBUebernehmen);
     });
     EXPECT_EQ(angezeigt, QStringLiteral("eins\nzwei"));
-    // Unchanged text keeps its exact characters.
     EXPECT_EQ(u.feld->Text, alt);
-
-    // A new line typed with Enter becomes carriage return + line feed.
     u.bearbeiten([&] {
         QTest::keyClick(u.dialog.MText, Qt::Key_Return);
         QTest::keyClicks(u.dialog.MText, QStringLiteral("drei"));
-        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+        u.klick(u.dialog.SBUebernehmen);
     });
     EXPECT_EQ(u.feld->Text, QStringLiteral("eins\r\nzwei\r\ndrei"));
-    EXPECT_EQ(TFTextBearbeiten::ZurAnzeige(QStringLiteral("a\r\n\r\nb\rc\nd")),
-              QStringLiteral("a\n\nb\nc\nd"));
+    EXPECT_EQ(TFTextBearbeiten::ZurAnzeige(QStringLiteral("a\r\n\r\nb\rc\nd")), QStringLiteral("a\n\nb\nc\nd"));
     EXPECT_EQ(TFTextBearbeiten::ZumTextfeld(QStringLiteral("a\n\nb")), QStringLiteral("a\r\n\r\nb"));
 }
 
+// A key whose character Windows-1252 cannot hold is refused with a message;
+// of pasted text the storable characters stay.
 TEST(TextBearbeiten, NichtSpeicherbareZeichenWerdenAbgewiesen)
 {
     DialogUmgebung u(QStringLiteral("Preis"));
     QString nachTaste, nachEinfuegen, meldung;
     bool meldungSichtbar = false;
     u.bearbeiten([&] {
-        // A key whose character Windows-1252 cannot hold.
         QKeyEvent runter(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("→"));
         QApplication::sendEvent(u.dialog.MText, &runter);
         nachTaste = u.dialog.MText->toPlainText();
         meldung = u.dialog.LMeldung->text();
         meldungSichtbar = u.dialog.LMeldung->isVisible();
-        // Pasted text: the storable characters stay.
         u.dialog.MText->insertPlainText(QStringLiteral(" 5 € ✓"));
         nachEinfuegen = u.dialog.MText->toPlainText();
-        QTest::mouseClick(u.dialog.SBUebernehmen, Qt::LeftButton);
+        u.klick(u.dialog.SBUebernehmen);
     });
     EXPECT_EQ(nachTaste, QStringLiteral("Preis"));
     EXPECT_TRUE(meldungSichtbar);
@@ -184,7 +173,7 @@ TEST(TextBearbeiten, NichtSpeicherbareZeichenWerdenAbgewiesen)
 
 // The text dialog stands beside its text field: right of it, else left,
 // else below, else above, always on the screen; where nothing fits, on the
-// side with the most room.
+// side with the most room (above, kept on the screen).
 TEST(TextBearbeiten, NebenDemTextfeldPlatziert)
 {
     const QRect schirm(0, 0, 1024, 768);
@@ -193,20 +182,20 @@ TEST(TextBearbeiten, NebenDemTextfeldPlatziert)
         const char *Fall;
         QRect Feld;
         QPoint Ecke;
+        bool Frei = true; // the field stays uncovered
     } faelle[] = {
         {"rechts", QRect(100, 100, 200, 80), QPoint(308, 100)},
         {"links", QRect(600, 300, 200, 80), QPoint(172, 300)},
         {"unten", QRect(100, 100, 800, 80), QPoint(100, 188)},
         {"oben", QRect(100, 450, 800, 80), QPoint(100, 182)},
         {"am Rand eingepasst", QRect(100, 700, 200, 60), QPoint(308, 508)},
+        {"nirgends Platz", QRect(200, 100, 700, 600), QPoint(200, 0), false},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.Fall);
         const QPoint ecke = NebenPlatzieren(f.Feld, dialog, schirm);
         EXPECT_EQ(ecke, f.Ecke);
-        EXPECT_FALSE(QRect(ecke, dialog).intersects(f.Feld));
         EXPECT_TRUE(schirm.contains(QRect(ecke, dialog)));
+        EXPECT_EQ(QRect(ecke, dialog).intersects(f.Feld), !f.Frei);
     }
-    // No side has room: the one with the most (above), kept on the screen.
-    EXPECT_EQ(NebenPlatzieren(QRect(200, 100, 700, 600), dialog, schirm), QPoint(200, 0));
 }

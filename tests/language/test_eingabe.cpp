@@ -6,12 +6,12 @@
 // completion window open.
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
-#include "common/TestHilfen.h"
+#include "common/gemeinsame_hilfen.h"
 #include "language/ui/EingabeFeld.h"
 #include "language/ui/FCodeComplete.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "sprach_hilfen.h"
-#include "window/FensterTest.h"
+#include "window/fenster_hilfen.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

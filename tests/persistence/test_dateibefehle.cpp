@@ -8,7 +8,7 @@
 #include "persistence/Dokumentdatei.h"
 #include "persistence/Wiederherstellung.h"
 #include "persistence/ui/DateiBefehle.h"
-#include "window/FensterTest.h"
+#include "window/fenster_hilfen.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "teacher/ui/LehrerBedienung.h"
 #include "teacher/ui/Passwortabfrage.h"
 #include "teacher/ui/Passwortschutz.h"
-#include "window/FensterTest.h"
+#include "window/fenster_hilfen.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // Teacher mode in the main window: the menu "Für Lehrer", the lock buttons
 // and their display, and how the locks apply to the mouse and the keys.
-#include "common/TestHilfen.h"
+#include "common/gemeinsame_hilfen.h"
 #include "lehrer_hilfen.h"
 
 #include <QMenu>

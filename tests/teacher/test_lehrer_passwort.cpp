@@ -3,7 +3,7 @@
 #include "persistence/Dokumentdatei.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "teacher/Passwort.h"
-#include "common/TestHilfen.h"
+#include "common/gemeinsame_hilfen.h"
 #include "lehrer_hilfen.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // A typed call that changes one figure repaints only the part of the cached
 // sheet image where the figure was and is: the image afterwards is the one a
 // complete repaint gives, pixel for pixel.
-#include "FensterTest.h"
+#include "fenster_hilfen.h"
 #include "language/ui/EingabeFeld.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // / Strg+Umschalt+Z in the drawing and in the input field, a running
 // gesture; in the analyser the grey entries of undone steps, their removal
 // by a new step and "Bis hierher zurücknehmen".
-#include "FensterTest.h"
+#include "fenster_hilfen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
 #include "language/ui/EingabeFeld.h"

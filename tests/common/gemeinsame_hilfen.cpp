@@ -1,4 +1,4 @@
-#include "TestHilfen.h"
+#include "gemeinsame_hilfen.h"
 
 #include <QDir>
 

@@ -24,9 +24,7 @@
 
 inline ::testing::AssertionResult nahe(double a, double b, double tol = 1e-9)
 {
-    if (std::abs(a - b) <= tol)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << a << " != " << b;
+    return std::abs(a - b) <= tol ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << a << " != " << b;
 }
 
 // A mouse gesture on a widget: rest at `von`, press, move to `nach` in
@@ -59,11 +57,7 @@ struct TAnalysatorAttrappe : TAnalysatorAnschluss {
     int Aufbauten = 0, Diagramme = 0, Karten = 0;
     bool Sichtbar = false;
 
-    void FokusSetzen(TObjekt *o) override
-    {
-        Fokusse.push_back(o);
-        Fokus = o;
-    }
+    void FokusSetzen(TObjekt *o) override { Fokusse.push_back(Fokus = o); }
     void Aktualisieren() override { ++Aufbauten; }
     void DiagrammZeichnen() override { ++Diagramme; }
     void FokusKartenZeichnen() override { ++Karten; }
@@ -103,28 +97,27 @@ struct Fenster : ::testing::Test {
     TMauszustand zustand() const { return f->Steuerung->Mauszustand; }
     TArbeitsbereich &ab() const { return *f->Arbeitsbereich; }
     TAktionen &akt() const { return *f->Aktionen; }
-
     // The sheet pixel of a world point.
     QPoint px(double x, double y) const { return QPoint(zf()->XPixel(x), zf()->YPixel(y)); }
+    // The drawing area's cached image of the visible part.
+    QImage puffer() const { return f->Zeichenbereich->Puffer().copy(); }
+    int aufbauten() const { return f->Zeichenbereich->Neuaufbauten(); }
 
     // A rectangle (centre, extents in cm), named and in the document, made
-    // without any log entry.
+    // without any log entry: red, black 0.1 mm solid outline.
     TRechteck *rechteck(double mx, double my, double laenge, double breite)
     {
         auto r = std::make_unique<TRechteck>(dok(), f->Analysator(), f->Klassen()->RECHTECK);
         r->NamenVergeben();
         std::tie(r->MitteX, r->MitteY, r->Länge, r->Breite) = std::tuple(mx, my, laenge, breite);
-        r->Füllfarbe = TFarbe::Echt(FarbWert(255, 0, 0));
-        r->Linienfarbe = TFarbe::Echt(FarbWert(0, 0, 0));
-        r->Linienstärke = 0.01;
-        r->Linienart = 1;
+        std::tie(r->Füllfarbe, r->Linienfarbe, r->Linienstärke, r->Linienart) =
+            std::tuple(TFarbe::Echt(FarbWert(255, 0, 0)), TFarbe::Echt(FarbWert(0, 0, 0)), 0.01, 1);
         r->GeometrieBerechnen();
         auto *roh = r.get();
         dok()->TeilAnhaengen(std::move(r));
         f->Neuzeichnen();
         return roh;
     }
-
     // A figure of the class, named, its creation recorded, with its box from
     // (links, unten) of the given size, frontmost in the document; the
     // history starts after it.
@@ -134,12 +127,9 @@ struct Fenster : ::testing::Test {
         auto o = ab().Klassen().ObjektErzeugen(klasse);
         auto *fig = dynamic_cast<T *>(o.get());
         EXPECT_NE(fig, nullptr);
-        fig->MitteX = links + breite / 2;
-        fig->MitteY = unten + hoehe / 2;
-        if constexpr (std::is_base_of_v<TRechteckArt, T>) {
-            fig->Länge = breite;
-            fig->Breite = hoehe;
-        }
+        std::tie(fig->MitteX, fig->MitteY) = std::tuple(links + breite / 2, unten + hoehe / 2);
+        if constexpr (std::is_base_of_v<TRechteckArt, T>)
+            std::tie(fig->Länge, fig->Breite) = std::tuple(breite, hoehe);
         o->NamenVergeben();
         o->ErzeugungProtokollieren();
         dok()->TeilAnhaengen(std::move(o));
@@ -174,8 +164,7 @@ struct Fenster : ::testing::Test {
     {
         const QPoint p = px(x, y);
         QTest::mouseMove(seite, p);
-        QTest::mousePress(seite, Qt::RightButton, {}, p);
-        QTest::mouseRelease(seite, Qt::RightButton, {}, p);
+        QTest::mouseClick(seite, Qt::RightButton, {}, p);
         QApplication::processEvents();
         return f->PopupMenuObjekt;
     }
@@ -201,28 +190,29 @@ struct Fenster : ::testing::Test {
         p->hide();
     }
 
-    // The names of figures, of the document's parts.
-    static QStringList namen(const std::vector<TZeichenObjekt *> &liste)
+    // The bounding box as "links unten rechts oben" in cm, to 1/1000 cm.
+    static QString box(const TZeichenObjekt *o)
+    {
+        const TUmgebungsrechteck &u = o->Umgebungsrechteck;
+        QStringList t;
+        for (double w : {u.Links, u.Unten, u.Rechts, u.Oben})
+            t << QString::number(std::round(w * 1000) / 1000 + 0.0);
+        return t.join(u' ');
+    }
+    // The names of figures, of the document's parts; the log as texts of
+    // the top-level entries.
+    template <class Liste, class Text> static QStringList texte(const Liste &liste, Text text)
     {
         QStringList t;
-        for (auto *fig : liste)
-            t << fig->Name;
+        for (const auto &e : liste)
+            t << text(*e);
         return t;
     }
-    QStringList dokumentNamen() const
-    {
-        QStringList t;
-        for (auto &teil : dok()->Teile)
-            t << teil->Name;
-        return t;
-    }
-    // The log as texts of the top-level entries.
+    static QStringList namen(const std::vector<TZeichenObjekt *> &l) { return texte(l, [](auto &o) { return o.Name; }); }
+    QStringList dokumentNamen() const { return texte(dok()->Teile, [](auto &o) { return o.Name; }); }
     QStringList protokoll() const
     {
-        QStringList t;
-        for (const auto &a : f->Analysator()->Protokoll())
-            t << a->AnzeigeText();
-        return t;
+        return texte(f->Analysator()->Protokoll(), [](auto &a) { return a.AnzeigeText(); });
     }
     QStringList neueEintraege(int vorher) const { return protokoll().mid(vorher); }
     int anzahl() const { return int(f->Analysator()->Protokoll().size()); }
@@ -234,19 +224,12 @@ struct Fenster : ::testing::Test {
         QMouseEvent e(typ, QPointF(pos), QPointF(seite->mapToGlobal(pos)), taste, gehalten, mod);
         QApplication::sendEvent(seite, &e);
     }
-    void druecken(QPoint pos, Qt::MouseButton t = Qt::LeftButton, Qt::KeyboardModifiers mod = {})
-    {
-        QTest::mousePress(seite, t, mod, pos);
-    }
+    void druecken(QPoint pos, Qt::MouseButton t = Qt::LeftButton) { QTest::mousePress(seite, t, {}, pos); }
     void loslassen(QPoint pos, Qt::MouseButton t = Qt::LeftButton, Qt::KeyboardModifiers mod = {})
     {
         QTest::mouseRelease(seite, t, mod, pos);
     }
-    void ziehenNach(QPoint pos, Qt::MouseButtons gehalten = Qt::LeftButton,
-                    Qt::KeyboardModifiers mod = {})
-    {
-        maus(QEvent::MouseMove, pos, Qt::NoButton, gehalten, mod);
-    }
+    void ziehenNach(QPoint pos, Qt::KeyboardModifiers mod = {}) { maus(QEvent::MouseMove, pos, {}, Qt::LeftButton, mod); }
     void bewegen(QPoint pos) { maus(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton); }
     void klicken(QPoint pos, Qt::KeyboardModifiers mod = {})
     {
@@ -255,10 +238,9 @@ struct Fenster : ::testing::Test {
     }
     void doppelklicken(QPoint pos)
     {
-        maus(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-        maus(QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-        maus(QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
-        maus(QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+        for (auto typ : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                         QEvent::MouseButtonRelease})
+            maus(typ, pos, Qt::LeftButton, typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton);
     }
     // A left-button drag in steps of about one pixel.
     void ziehen(QPoint von, QPoint nach, Qt::KeyboardModifiers mod = {})
@@ -266,10 +248,9 @@ struct Fenster : ::testing::Test {
         mausZug(seite, von, nach, Qt::LeftButton, std::max(1, (nach - von).manhattanLength()), mod);
     }
     // Press, move in steps with the button held, release later (or not).
-    void ziehenBis(QPoint von, QPoint nach, Qt::MouseButton t = Qt::LeftButton, int schritte = 10,
-                   Qt::KeyboardModifiers mod = {})
+    void ziehenBis(QPoint von, QPoint nach, Qt::MouseButton t = Qt::LeftButton, int schritte = 10)
     {
-        mausZiehenBis(seite, von, nach, t, schritte, mod);
+        mausZiehenBis(seite, von, nach, t, schritte);
     }
     void zug(QPoint von, QPoint nach, Qt::MouseButton t = Qt::LeftButton, int schritte = 10)
     {

@@ -37,9 +37,11 @@ void Fuellen(TArbeitsbereich &ws, bool mitVerlauf)
         auto *f = static_cast<TZeichenObjekt *>(neu(ws, klassen[i % 7]));
         f->MitteX = 1.0 + (i % 97) * 0.2;
         f->MitteY = 1.0 + (i % 89) * 0.3;
-        if (auto *z = dynamic_cast<TLinienZug *>(f))
+        if (auto *z = dynamic_cast<TLinienZug *>(f)) {
+            // Named, as the program names the vertices it makes.
             for (int p = 0; p < 4; ++p)
-                z->PunktAnhaengen(2.0 + p, 3.0 + (p % 2), std::uint8_t(p % 2));
+                z->PunktAnhaengen(2.0 + p, 3.0 + (p % 2), std::uint8_t(p % 2))->NamenVergeben();
+        }
         if (auto *g = dynamic_cast<TGruppe *>(f)) {
             neu(ws, "RECHTECK", g);
             neu(ws, "LINIE", g);

@@ -267,12 +267,8 @@ void TXMLKnoten::AttributHinzufuegen(std::unique_ptr<TXMLAttribut> attribut)
 
 void TXMLKnoten::AttributHinzufuegen(QString name, QString wert)
 {
-    if (Abdruck) {
-        const qsizetype laenge = wert.size();
-        abdrucken(name, &laenge, sizeof laenge);
-        Abdruck->append(reinterpret_cast<const char *>(wert.constData()), std::size_t(laenge) * sizeof(QChar));
-        return;
-    }
+    if (Abdruck)
+        return textAbdrucken(name, wert);
     // Most elements carry about ten attributes: one allocation for them.
     if (Attribute.empty())
         Attribute.reserve(12);
@@ -281,7 +277,16 @@ void TXMLKnoten::AttributHinzufuegen(QString name, QString wert)
 
 void TXMLKnoten::TextHinzufuegen(const QString &name, const QString &wert)
 {
+    if (Abdruck)
+        return textAbdrucken(name, wert);
     AttributHinzufuegen(name, wert);
+}
+
+void TXMLKnoten::textAbdrucken(const QString &name, const QString &wert)
+{
+    const qsizetype laenge = wert.size();
+    abdrucken(name, &laenge, sizeof laenge);
+    Abdruck->append(reinterpret_cast<const char *>(wert.constData()), std::size_t(laenge) * sizeof(QChar));
 }
 
 void TXMLKnoten::GanzzahlHinzufuegen(const QString &name, std::int32_t wert)
@@ -378,9 +383,18 @@ void TXMLKnoten::KindSchreiben(const TObjekt &teil)
 
 void TXMLKnoten::abdrucken(const QString &name, const void *daten, qsizetype laenge)
 {
-    // Names are short: their UTF-16 code units with a closing 0.
-    Abdruck->append(reinterpret_cast<const char *>(name.constData()), std::size_t(name.size()) * sizeof(QChar));
-    Abdruck->append("\0\0", 2);
+    // A name in static storage (the literals the objects write) is its
+    // address, which never holds another text; any other name is its
+    // UTF-16 code units with a closing 0. A mark tells which.
+    if (!name.data_ptr().isMutable() && !name.isEmpty()) {
+        const QChar *adresse = name.constData();
+        Abdruck->push_back('\1');
+        Abdruck->append(reinterpret_cast<const char *>(&adresse), sizeof adresse);
+    } else {
+        Abdruck->push_back('\2');
+        Abdruck->append(reinterpret_cast<const char *>(name.constData()), std::size_t(name.size()) * sizeof(QChar));
+        Abdruck->append("\0\0", 2);
+    }
     if (laenge)
         Abdruck->append(static_cast<const char *>(daten), std::size_t(laenge));
 }

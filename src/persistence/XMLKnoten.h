@@ -168,6 +168,7 @@ public:
 private:
     // Appends a value to the record: the attribute name, then the raw bytes.
     void abdrucken(const QString &name, const void *daten, qsizetype laenge);
+    void textAbdrucken(const QString &name, const QString &wert);
 };
 
 // Hands out the written bytes of an object's element, for example from an

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QUndoStack>
 #include <algorithm>
-#include <unordered_set>
 
 // One step of the history: the document before and after it (pieces shared
 // with the neighbouring steps), the bytes it added to the history, the
@@ -69,15 +68,12 @@ std::size_t TZustand::Groesse() const
 
 std::size_t TZustand::EigeneGroesse(const TZustand &neben) const
 {
-    // Pieces may have moved (a figure brought to the front).
-    std::unordered_set<const char *> geteilt;
-    geteilt.reserve(neben.Stuecke.size());
-    for (const QByteArray &stueck : neben.Stuecke)
-        geteilt.insert(stueck.constData());
+    // Compared place by place: a piece that moved (a figure brought to the
+    // front) counts as new, which only makes the bound act a little early.
     std::size_t summe = Stuecke.size() * sizeof(QByteArray);
-    for (const QByteArray &stueck : Stuecke)
-        if (!geteilt.count(stueck.constData()))
-            summe += std::size_t(stueck.size());
+    for (std::size_t i = 0; i < Stuecke.size(); ++i)
+        if (i >= neben.Stuecke.size() || Stuecke[i].constData() != neben.Stuecke[i].constData())
+            summe += std::size_t(Stuecke[i].size());
     return summe;
 }
 

@@ -136,6 +136,13 @@ void KopfSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
     aus.Roh(">\r\n");
 }
 
+void FussSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
+{
+    aus.Roh("</");
+    aus.Text(knoten.Name);
+    aus.Roh(">\r\n");
+}
+
 void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
 {
     if (!knoten.Vorgeschrieben.isEmpty())
@@ -143,9 +150,7 @@ void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
     KopfSchreiben(aus, knoten);
     for (const auto &k : knoten.Kinder)
         KnotenSchreiben(aus, *k);
-    aus.Roh("</");
-    aus.Text(knoten.Name);
-    aus.Roh(">\r\n");
+    FussSchreiben(aus, knoten);
 }
 
 // ---------------------------------------------------------------------------
@@ -454,9 +459,7 @@ std::vector<QByteArray> TXMLDOM::AlsStuecke() const
             }
             stuecke.push_back(k->Vorgeschrieben);
         }
-        aus.Roh("</");
-        aus.Text(WurzelKnoten->Name);
-        aus.Roh(">\r\n");
+        FussSchreiben(aus, *WurzelKnoten);
     }
     stuecke.push_back(aus.Ergebnis());
     return stuecke;

@@ -431,7 +431,7 @@ TObjekt *TObjektBaum::KnotenSuchen(double x, double y, bool &gefaltet)
         if (t >= 0.0 && t < k.Breite && std::abs(k.Y - geschwister) <= k.Hoehe / 2.0) {
             if (k.HatMarke() && std::abs(tiefe - k.MarkeX) < k.MarkeRadius &&
                 std::abs(geschwister - k.MarkeY) < k.MarkeRadius) {
-                k.Objekt->ObjektdiagrammZusammengefaltet = !k.Objekt->ObjektdiagrammZusammengefaltet;
+                k.Objekt->FaltungUmschalten();
                 gefaltet = true;
             }
             return k.Objekt;

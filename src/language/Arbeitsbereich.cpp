@@ -70,10 +70,10 @@ std::size_t TZustand::EigeneGroesse(const TZustand &neben) const
 {
     // Compared place by place: a piece that moved (a figure brought to the
     // front) counts as new, which only makes the bound act a little early.
-    std::size_t summe = Stuecke.size() * sizeof(QByteArray);
-    for (std::size_t i = 0; i < Stuecke.size(); ++i)
-        if (i >= neben.Stuecke.size() || Stuecke[i].constData() != neben.Stuecke[i].constData())
-            summe += std::size_t(Stuecke[i].size());
+    std::size_t summe = Stuecke.constData() == neben.Stuecke.constData() ? 0 : Stuecke.size() * sizeof(QByteArray);
+    for (qsizetype i = 0; i < Stuecke.size(); ++i)
+        if (i >= neben.Stuecke.size() || Stuecke.at(i).constData() != neben.Stuecke.at(i).constData())
+            summe += std::size_t(Stuecke.at(i).size());
     return summe;
 }
 
@@ -81,17 +81,19 @@ void TZustand::Teilen(const TZustand &alt)
 {
     if (Stuecke.size() != alt.Stuecke.size())
         return;
-    for (std::size_t i = 0; i < Stuecke.size(); ++i)
-        if (Stuecke[i].constData() != alt.Stuecke[i].constData() && Stuecke[i] == alt.Stuecke[i])
-            Stuecke[i] = alt.Stuecke[i];
+    for (qsizetype i = 0; i < Stuecke.size(); ++i)
+        if (Stuecke.at(i).constData() != alt.Stuecke.at(i).constData() && Stuecke.at(i) == alt.Stuecke.at(i))
+            Stuecke[i] = alt.Stuecke.at(i);
 }
 
 bool TZustand::operator==(const TZustand &o) const
 {
     if (Stuecke.size() != o.Stuecke.size())
         return false;
-    for (std::size_t i = 0; i < Stuecke.size(); ++i)
-        if (Stuecke[i].constData() != o.Stuecke[i].constData() && Stuecke[i] != o.Stuecke[i])
+    if (Stuecke.constData() == o.Stuecke.constData())
+        return true;
+    for (qsizetype i = 0; i < Stuecke.size(); ++i)
+        if (Stuecke.at(i).constData() != o.Stuecke.at(i).constData() && Stuecke.at(i) != o.Stuecke.at(i))
             return false;
     return true;
 }
@@ -202,6 +204,22 @@ TAufrufErgebnis TArbeitsbereich::AufrufAusfuehren(const QString &text, int einfu
         return ergebnis;
     }
 
+    // The figures the call can change, for the reading of its step.
+    genannte_.clear();
+    genannteGueltig_ = !schrittBegonnen_ && scanner_.Objekt;
+    auto nennen = [this](const TObjekt *o) {
+        while (o && o->Besitzer && o->Besitzer != dokument_.get())
+            o = o->Besitzer;
+        if (!o || o->Besitzer != dokument_.get())
+            genannteGueltig_ = false; // the document, a class, a free object
+        else
+            genannte_.push_back(o);
+    };
+    nennen(scanner_.Objekt);
+    for (const auto &wert : scanner_.Parameter)
+        if (wert && wert->Objekt())
+            nennen(wert->Objekt());
+
     SchrittBeginnen();
     analysator_->AusEingabefeld = true;
 
@@ -237,6 +255,7 @@ TAufrufErgebnis TArbeitsbereich::AufrufAusfuehren(const QString &text, int einfu
     // A call refused by a lock, one that only draws or reports an error
     // changes nothing and is no step.
     SchrittAbschliessen();
+    genannteGueltig_ = false;
 
     ergebnis.Ausgefuehrt = true;
     ergebnis.Meldung = meldung;

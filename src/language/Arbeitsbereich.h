@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <cstddef>
 #include <functional>
@@ -24,7 +25,7 @@ class TZeichenflaeche;
 // change are shared with the states before, so a step costs about the
 // figures it changed.
 struct TZustand {
-    std::vector<QByteArray> Stuecke;
+    QList<QByteArray> Stuecke; // shared: copying a state costs nothing
 
     QByteArray Bytes() const;
     // All bytes, and the bytes not shared with the same piece of `neben`.
@@ -174,6 +175,17 @@ public:
     // for the document or nullptr), and the object at such a place.
     std::vector<int> Pfad(const TObjekt *objekt) const;
     TObjekt *ObjektAnPfad(const std::vector<int> &pfad) const;
+    // The state after the last step (or undo, redo, opening, saving).
+    const TZustand &Zustand() const { return zustand_; }
+    // While the step of a typed call is read: the top-level figures the call
+    // can change (the one holding the object it names and those holding the
+    // objects its values name); null otherwise, and for a call on the
+    // document, or when a step was already running. Any other figure the
+    // call changed was made or freed in it (TObjekt::Wandel).
+    const std::vector<const TObjekt *> *GenannteFiguren() const
+    {
+        return genannteGueltig_ ? &genannte_ : nullptr;
+    }
     // The Qt undo stack (for tests and views; change it only through the
     // functions above).
     const QUndoStack &Verlauf() const { return *verlauf_; }
@@ -261,6 +273,9 @@ private:
     // The state undo/redo chose, applied once after the stack moved.
     const TZustand *vorgemerkt_ = nullptr;
     const std::vector<std::vector<int>> *vorgemerkteAuswahl_ = nullptr;
+    // The figures a typed call names (GenannteFiguren).
+    std::vector<const TObjekt *> genannte_;
+    bool genannteGueltig_ = false;
     // True while the history is rebuilt (bound): commands do nothing.
     bool umbau_ = false;
 };

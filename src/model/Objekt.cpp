@@ -7,9 +7,12 @@
 #include <algorithm>
 #include <limits>
 
+std::uint64_t TObjekt::Wandel = 0;
+
 TObjekt::TObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
     : Analysator(analysator), Dokument(dokument)
 {
+    ++Wandel;
     if (klasse) {
         Klasse = klasse;
         KlassenId = klasse->KlassenId;
@@ -27,12 +30,19 @@ TObjekt::TObjekt(TDokument *dokument, TAnalysator *analysator, TObjekt *klasse)
 
 TObjekt::~TObjekt()
 {
+    ++Wandel;
     // Parts first (they may log their own release), then the lists.
     Teile.clear();
     // Views that hold this object by a plain pointer let go now, even when
     // it has left the document before. (Previews are never shown there.)
     if (Analysator && !Vorschau)
         Analysator->ObjektFreigegeben(this);
+}
+
+void TObjekt::FaltungUmschalten()
+{
+    ObjektdiagrammZusammengefaltet = !ObjektdiagrammZusammengefaltet;
+    ++Wandel;
 }
 
 void TObjekt::ZeichnenMitTeilen(TZeichenflaeche *zf)

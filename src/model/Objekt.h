@@ -60,6 +60,14 @@ public:
     bool Vorschau = false;
     bool ObjektdiagrammZusammengefaltet = false;
 
+    // Counts every object made or freed and every change of a figure that
+    // no step announces (FaltungUmschalten). The undo history's reader
+    // reuses its copy of a figure that no typed call named only while this
+    // count stood still since its last reading.
+    static std::uint64_t Wandel;
+    // Folds or unfolds the object's card in the analyser (kept in the file).
+    void FaltungUmschalten();
+
     const std::vector<std::unique_ptr<TMethode>> &Methoden() const { return listen_->Methoden; }
     const std::vector<TAttribut> &Attribute() const { return listen_->Attribute; }
 

@@ -7,6 +7,7 @@
 #include "persistence/XMLDOM.h"
 #include "persistence/XMLKnoten.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <unordered_map>
@@ -115,43 +116,67 @@ namespace {
 // exactly what it recorded then (TXMLKnoten::Abdruck: the same values in
 // the same order, which costs a fraction of formatting them), and the
 // document's own element and the class counters around them, written anew.
+// After a typed call even the record is left out: a figure that was a
+// top-level figure at the last writing and that the call did not name is
+// unchanged when no object was made or freed and no card folded since
+// (TObjekt::Wandel), so its piece is taken as it is.
 class TSchnappschuss : public TXMLTeilspeicher
 {
 public:
-    TZustand Schreiben(const TDokument &dokument, const TKlassenObjekte &klassen)
+    TZustand Schreiben(const TDokument &dokument, const TKlassenObjekte &klassen,
+                       const std::vector<const TObjekt *> *genannt)
     {
         // Exact numbers: a restored figure is the very figure it was, so
         // derived values (a group's box) come out the same.
         XMLWerte::TExakteZahlen exakt;
+        genannt_ = durchgang_ > 0 && TObjekt::Wandel == wandel_ ? genannt : nullptr;
         ++durchgang_;
-        besucht_ = 0;
+        teile_.clear();
+        teile_.reserve(qsizetype(dokument.Teile.size()));
+        reihe_.swap(vorigeReihe_);
+        reihe_.clear();
         TXMLDOM dom;
         TXMLKnoten *wurzel = dom.NeueWurzel();
         wurzel->Teilspeicher = this;
         dokument.InXMLSchreiben(*wurzel);
+        wurzel->Teilspeicher = nullptr;
         klassen.InXMLSchreiben(*dom.NeuesKind(wurzel));
         // Figures gone since are forgotten now and then.
-        if (speicher_.size() > 2 * besucht_ + 64)
+        if (speicher_.size() > 2 * reihe_.size() + 64) {
             std::erase_if(speicher_, [this](const auto &e) { return e.second.Durchgang != durchgang_; });
-        return TZustand{dom.AlsStuecke()};
+            reihe_.clear(); // its entries may be gone: the next writing looks them up
+        }
+        genannt_ = nullptr;
+        wandel_ = TObjekt::Wandel;
+        return TZustand{dom.AlsStuecke(teile_)};
     }
 
-    QByteArray TeilBytes(const TObjekt &teil) override
+    void TeilSchreiben(const TObjekt &teil) override
     {
-        ++besucht_;
+        // Mostly the figures come in the order of the last writing.
+        const std::size_t stelle = reihe_.size();
+        TEintrag *eintrag = stelle < vorigeReihe_.size() && vorigeReihe_[stelle].first == &teil
+                                ? vorigeReihe_[stelle].second
+                                : &speicher_[&teil];
+        reihe_.emplace_back(&teil, eintrag);
+        const bool zuletztGeschrieben = eintrag->Durchgang + 1 == durchgang_;
+        eintrag->Durchgang = durchgang_;
+        if (zuletztGeschrieben && genannt_ &&
+            std::find(genannt_->begin(), genannt_->end(), &teil) == genannt_->end()) {
+            teile_.push_back(eintrag->Bytes);
+            return;
+        }
         abdruck_.clear();
         TXMLKnoten aufnahme;
         aufnahme.Abdruck = &abdruck_;
         teil.InXMLSchreiben(aufnahme);
-        TEintrag &eintrag = speicher_[&teil];
-        eintrag.Durchgang = durchgang_;
-        if (eintrag.Bytes.isEmpty() || eintrag.Abdruck != abdruck_) {
+        if (eintrag->Bytes.isEmpty() || eintrag->Abdruck != abdruck_) {
             TXMLKnoten knoten;
             teil.InXMLSchreiben(knoten);
-            eintrag.Abdruck = abdruck_;
-            eintrag.Bytes = TXMLDOM::KnotenAlsBytes(knoten);
+            eintrag->Abdruck = abdruck_;
+            eintrag->Bytes = TXMLDOM::KnotenAlsBytes(knoten);
         }
-        return eintrag.Bytes;
+        teile_.push_back(eintrag->Bytes);
     }
 
 private:
@@ -160,10 +185,18 @@ private:
         QByteArray Bytes;
         std::uint64_t Durchgang = 0;
     };
+    // Entries stay where they are while others are added (a node map).
     std::unordered_map<const TObjekt *, TEintrag> speicher_;
+    // The figures of this and of the last writing, in order, with their
+    // entries.
+    std::vector<std::pair<const TObjekt *, TEintrag *>> reihe_, vorigeReihe_;
+    QList<QByteArray> teile_;
     std::uint64_t durchgang_ = 0;
-    std::size_t besucht_ = 0;
     std::string abdruck_;
+    // The figures the call named (while writing after a typed call), and
+    // TObjekt::Wandel at the end of the last writing.
+    const std::vector<const TObjekt *> *genannt_ = nullptr;
+    std::uint64_t wandel_ = 0;
 };
 
 } // namespace
@@ -172,7 +205,7 @@ void VerlaufAnschliessen(TArbeitsbereich &arbeitsbereich)
 {
     TArbeitsbereich *ab = &arbeitsbereich;
     auto schnappschuss = std::make_shared<TSchnappschuss>();
-    ab->ZustandLesen = [ab, schnappschuss] { return schnappschuss->Schreiben(ab->Dokument(), ab->Klassen()); };
+    ab->ZustandLesen = [ab, schnappschuss] { return schnappschuss->Schreiben(ab->Dokument(), ab->Klassen(), ab->GenannteFiguren()); };
     ab->ZustandSchreiben = [ab](const QByteArray &bytes) {
         QString meldung;
         return DokumentAusBytes(bytes, ab->Dokument(), ab->Klassen(), meldung);

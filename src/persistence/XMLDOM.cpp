@@ -25,7 +25,6 @@ class TSchreiber
 public:
     explicit TSchreiber(qsizetype geschaetzt) { Puffer.resize(geschaetzt > 64 ? geschaetzt : 64); }
 
-    qsizetype Geschrieben() const { return Laenge; }
 
     QByteArray Ergebnis()
     {
@@ -112,8 +111,6 @@ private:
 // (escapes may add a few bytes).
 qsizetype Groesse(const TXMLKnoten &knoten)
 {
-    if (!knoten.Vorgeschrieben.isEmpty())
-        return knoten.Vorgeschrieben.size();
     qsizetype n = 2 * knoten.Name.size() + 9;
     for (const auto &a : knoten.Attribute)
         n += a.Name.size() + a.Wert.size() + 6;
@@ -145,8 +142,6 @@ void FussSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
 
 void KnotenSchreiben(TSchreiber &aus, const TXMLKnoten &knoten)
 {
-    if (!knoten.Vorgeschrieben.isEmpty())
-        return aus.Roh(knoten.Vorgeschrieben.constData(), knoten.Vorgeschrieben.size());
     KopfSchreiben(aus, knoten);
     for (const auto &k : knoten.Kinder)
         KnotenSchreiben(aus, *k);
@@ -441,27 +436,23 @@ QByteArray TXMLDOM::AlsBytes() const
     return aus.Ergebnis();
 }
 
-std::vector<QByteArray> TXMLDOM::AlsStuecke() const
+QList<QByteArray> TXMLDOM::AlsStuecke(const QList<QByteArray> &ersteKinder) const
 {
-    std::vector<QByteArray> stuecke;
-    TSchreiber aus(64 + (WurzelKnoten ? 4 * WurzelKnoten->Name.size() : 0));
-    aus.Roh("<?xml version = \"1.0\" ?>\r\n");
+    QList<QByteArray> stuecke;
+    stuecke.reserve(ersteKinder.size() + 2);
+    TSchreiber kopf(256);
+    kopf.Roh("<?xml version = \"1.0\" ?>\r\n");
+    if (WurzelKnoten)
+        KopfSchreiben(kopf, *WurzelKnoten);
+    stuecke.push_back(kopf.Ergebnis());
+    stuecke.append(ersteKinder);
+    TSchreiber rest(WurzelKnoten ? Groesse(*WurzelKnoten) : 0);
     if (WurzelKnoten) {
-        KopfSchreiben(aus, *WurzelKnoten);
-        for (const auto &k : WurzelKnoten->Kinder) {
-            if (k->Vorgeschrieben.isEmpty()) {
-                KnotenSchreiben(aus, *k);
-                continue;
-            }
-            if (aus.Geschrieben() > 0) {
-                stuecke.push_back(aus.Ergebnis());
-                aus = TSchreiber(64);
-            }
-            stuecke.push_back(k->Vorgeschrieben);
-        }
-        FussSchreiben(aus, *WurzelKnoten);
+        for (const auto &k : WurzelKnoten->Kinder)
+            KnotenSchreiben(rest, *k);
+        FussSchreiben(rest, *WurzelKnoten);
     }
-    stuecke.push_back(aus.Ergebnis());
+    stuecke.push_back(rest.Ergebnis());
     return stuecke;
 }
 

@@ -3,6 +3,7 @@
 #include "persistence/XMLKnoten.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -40,10 +41,11 @@ public:
 
     // The exact bytes of the file: declaration line, then the tree.
     QByteArray AlsBytes() const;
-    // The same bytes in pieces: the root's children written before
-    // (TXMLKnoten::Vorgeschrieben) are pieces of their own, shared, not
-    // copied; the rest is written between them.
-    std::vector<QByteArray> AlsStuecke() const;
+    // The same bytes in pieces, for a root whose first children were
+    // written before (TXMLKnoten::Teilspeicher): its head, then those
+    // children's elements, shared, not copied, then its other children and
+    // its end.
+    QList<QByteArray> AlsStuecke(const QList<QByteArray> &ersteKinder) const;
     // The bytes of one element and everything in it.
     static QByteArray KnotenAlsBytes(const TXMLKnoten &knoten);
 

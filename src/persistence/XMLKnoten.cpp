@@ -373,11 +373,10 @@ void TXMLKnoten::KindSchreiben(const TObjekt &teil)
         Abdruck->push_back('>');
         return;
     }
-    auto kind = std::make_unique<TXMLKnoten>();
     if (Teilspeicher)
-        kind->Vorgeschrieben = Teilspeicher->TeilBytes(teil);
-    else
-        teil.InXMLSchreiben(*kind);
+        return Teilspeicher->TeilSchreiben(teil);
+    auto kind = std::make_unique<TXMLKnoten>();
+    teil.InXMLSchreiben(*kind);
     Kinder.push_back(std::move(kind));
 }
 

@@ -109,12 +109,10 @@ public:
     // cheap to make and equal exactly when the written elements are equal.
     // Children record into the same place.
     std::string *Abdruck = nullptr;
-    // While set, the children written with KindSchreiben take their bytes
-    // from it (written before, see Vorgeschrieben).
+    // While set, the objects written with KindSchreiben go to it instead,
+    // which keeps their bytes as pieces (they come before the element's
+    // other children, see TXMLDOM::AlsStuecke).
     TXMLTeilspeicher *Teilspeicher = nullptr;
-    // When not empty, the bytes written for this element and everything in
-    // it, in place of its name, attributes and children.
-    QByteArray Vorgeschrieben;
 
     TXMLKnoten() = default;
     explicit TXMLKnoten(QString name) : Name(std::move(name)) {}
@@ -171,11 +169,11 @@ private:
     void textAbdrucken(const QString &name, const QString &wert);
 };
 
-// Hands out the written bytes of an object's element, for example from an
-// earlier writing of the same object.
+// Takes the objects an element writes as its children and keeps the bytes
+// of their elements, for example from an earlier writing of the same object.
 class TXMLTeilspeicher
 {
 public:
     virtual ~TXMLTeilspeicher() = default;
-    virtual QByteArray TeilBytes(const TObjekt &teil) = 0;
+    virtual void TeilSchreiben(const TObjekt &teil) = 0;
 };

@@ -30,10 +30,12 @@ public:
 
     QByteArray bytes() const { return DokumentAlsBytes(ws.Dokument(), ws.Klassen()); }
     // The pieces the history keeps (figures unchanged since the last
-    // reading are not written again) are the document's exact bytes.
+    // reading are not written again) are the document's exact bytes, both
+    // the state it holds and one read now.
     void stueckePruefen() const
     {
         XMLWerte::TExakteZahlen exakt;
+        EXPECT_EQ(QString::fromLatin1(ws.Zustand().Bytes()), QString::fromLatin1(bytes()));
         EXPECT_EQ(QString::fromLatin1(ws.ZustandLesen().Bytes()), QString::fromLatin1(bytes()));
     }
     TAufrufErgebnis tippen(const QString &text) { return ws.AufrufAusfuehren(text, int(text.size()), nullptr); }
@@ -150,6 +152,19 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
          "re0.verschieben( 2.00 mm, 1.00 mm )"},
         {"typed call on a group", {},
          [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.drehen(45)")); }, nullptr},
+        {"typed call on a group member", {},
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("re1.verschieben(1, 1)")); },
+         "re1.verschieben( 1.00 mm, 1.00 mm )"},
+        {"typed call on a vertex", {},
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("lp1.koordinatenSetzen(2, 3)")); }, nullptr},
+        {"typed call naming another figure", {},
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.schlucken(el0)")); }, nullptr},
+        {"a card folded before a typed call", {},
+         [](Verlauf &t, TArbeitsbereich &ws) {
+             t.figur("lz0")->FaltungUmschalten();
+             tippenIn(ws, QStringLiteral("re0.verschieben(2, 1)"));
+         },
+         nullptr},
         {"typed background colour", {},
          [](Verlauf &, TArbeitsbereich &ws) {
              tippenIn(ws, QStringLiteral("dokument1.hintergrundfarbeSetzen(gelb)"));

@@ -1,13 +1,12 @@
 #pragma once
-// Shared set-up of the figure tests: a recorder, a document and the class
-// registry as the program builds them, figures made to measure, the log
-// texts, parameter lists and a small sheet painted into an image.
+// Shared set-up of the figure tests: recorder, document and class registry,
+// figures made to measure, log texts, parameter lists, a sheet in an image.
 #include "figures/Griff.h"
+#include "figures/KlassenObjekte.h"
 #include "figures/UZeichenObjekte.h"
 #include "model/Analysator.h"
-#include "model/MethodenAufruf.h"
 #include "model/Dokument.h"
-#include "figures/KlassenObjekte.h"
+#include "model/MethodenAufruf.h"
 #include "surface/Zeichenflaeche.h"
 
 #include <QImage>
@@ -21,12 +20,22 @@
 
 constexpr double Eps = 1e-9;
 
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // A point (two coordinates), a box figure's centre and size, and a bounding box, within Eps.
-#define EXPECT_PUNKT(ax, ay, x, y) do { EXPECT_NEAR(ax, x, Eps); EXPECT_NEAR(ay, y, Eps); } while (0)
+#define EXPECT_PUNKT(ax, ay, x, y)                                                                 \
+    do {                                                                                           \
+        EXPECT_NEAR(ax, x, Eps);                                                                   \
+        EXPECT_NEAR(ay, y, Eps);                                                                   \
+    } while (0)
 #define EXPECT_BOX(f, mx, my, l, b)                                                                \
-    do { EXPECT_PUNKT((f)->MitteX, (f)->MitteY, mx, my); EXPECT_PUNKT((f)->Länge, (f)->Breite, l, b); } while (0)
+    do {                                                                                           \
+        EXPECT_PUNKT((f)->MitteX, (f)->MitteY, mx, my);                                            \
+        EXPECT_PUNKT((f)->Länge, (f)->Breite, l, b);                                               \
+    } while (0)
 #define EXPECT_RAHMEN(f, li, re, un, ob)                                                           \
     do {                                                                                           \
         EXPECT_PUNKT((f)->Umgebungsrechteck.Links, (f)->Umgebungsrechteck.Rechts, li, re);         \
@@ -90,7 +99,8 @@ struct Umgebung {
         return l;
     }
     // An unfilled polyline through the points, all segments of one kind, vertices named.
-    TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art, bool geschlossen)
+    TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art,
+                          bool geschlossen)
     {
         auto *lz = neu<TLinienZug>("LINIENZUG");
         for (const TWeltPunkt &p : punkte)
@@ -124,7 +134,10 @@ struct Umgebung {
     }
     int anzahl() const { return int(a.Protokoll().size()); }
     const TMethodenAufruf &letzter() const { return *a.Protokoll().back(); }
-    QString zuletzt() const { return a.Protokoll().empty() ? QString() : a.Protokoll().back()->AnzeigeText(); }
+    QString zuletzt() const
+    {
+        return a.Protokoll().empty() ? QString() : a.Protokoll().back()->AnzeigeText();
+    }
 };
 
 // A new named group made from the figures, as the main window does it.
@@ -159,9 +172,18 @@ inline TDataListe Werte(std::initializer_list<TData> werte)
         liste.push_back(std::make_unique<TData>(w));
     return liste;
 }
-inline TData Laenge(double cm) { return TData(cm, ArtLaenge); }
-inline TData Winkel(double grad) { return TData(grad, ArtWinkel); }
-inline TData Faktor(double f) { return TData(f, ArtFaktor); }
+inline TData Laenge(double cm)
+{
+    return TData(cm, ArtLaenge);
+}
+inline TData Winkel(double grad)
+{
+    return TData(grad, ArtWinkel);
+}
+inline TData Faktor(double f)
+{
+    return TData(f, ArtFaktor);
+}
 
 // Runs a method with parameters and answers its message.
 inline QString ausfuehren(TObjekt *o, int methode, TDataListe parameter = {})
@@ -178,16 +200,16 @@ struct Figuren : ::testing::Test {
     TZeichenflaeche zf;
 };
 
-// A drawing surface painting into a white image of a small sheet (at 100 %
-// on a 96-dpi screen: about 37.8 pixels per centimetre).
+// A drawing surface painting into a white image of a 10 cm x 10 cm sheet
+// (at 100 % on a 96-dpi screen: about 37.8 pixels per centimetre).
 struct Bild {
     TZeichenflaeche zf;
     QImage bild;
     QPainter maler;
-    explicit Bild(double breiteCm = 10.0, double hoeheCm = 10.0)
+    Bild()
     {
         const double d = TZeichenflaeche::StandardDruckerPixelProCm;
-        zf.SeiteEinrichten(d, d, int(std::lround(breiteCm * d)), int(std::lround(hoeheCm * d)));
+        zf.SeiteEinrichten(d, d, int(std::lround(10 * d)), int(std::lround(10 * d)));
         bild = QImage(zf.SeitenBreitePixel(), zf.SeitenHoehePixel(), QImage::Format_RGB32);
         bild.fill(Qt::white);
         maler.begin(&bild);
@@ -199,8 +221,6 @@ struct Bild {
         if (maler.isActive())
             maler.end();
     }
-    // Colour of the pixel at a world point (after fertig()).
-    QColor bei(double x, double y) const { return bild.pixelColor(zf.XPixel(x), zf.YPixel(y)); }
     int pixelZeile(double y) const { return zf.YPixel(y); }
     int pixelSpalte(double x) const { return zf.XPixel(x); }
 };

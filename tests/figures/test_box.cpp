@@ -1,9 +1,9 @@
 // The box-shaped figure base: operations with their log entries, setters,
-// copies, drag creation, handle places and the shared hit helpers.
+// copies and the shared hit helpers.
 #include "figuren_hilfen.h"
-#include "figures/RechteckArtGriff.h"
 
-namespace {
+namespace
+{
 
 // One operation on a rectangle centred at (5, 4), 4 long and 2 wide, turned
 // by w0: the box, the angle, the last log entry ("" when nothing is logged)
@@ -18,31 +18,35 @@ TEST(BoxFigur, OperationenTabelle)
         double mx, my, l, b, w;
         const char *log;
     } faelle[] = {
-        {"drehen normalises", 0, [](TRechteck *r) { r->drehen(370); }, 5, 4, 4, 2, 10, "re0.drehen( 370.00° )"},
-        {"drehen backwards", 0, [](TRechteck *r) { r->drehen(-30); }, 5, 4, 4, 2, 330, "re0.drehen( -30.00° )"},
+        {"drehen normalises", 0, [](TRechteck *r) { r->drehen(370); }, 5, 4, 4, 2, 10,
+         "re0.drehen( 370.00° )"},
+        {"drehen backwards", 0, [](TRechteck *r) { r->drehen(-30); }, 5, 4, 4, 2, 330,
+         "re0.drehen( -30.00° )"},
         {"winkelSetzen does not", 0, [](TRechteck *r) { r->winkelSetzen(400); }, 5, 4, 4, 2, 400,
          "re0.winkelSetzen( 400.00° )"},
-        {"drehenUm turns the centre", 0, [](TRechteck *r) { r->drehenUm(5, 2, 90); }, 3, 2, 4, 2, 90,
-         "re0.drehenUm( 5.00 cm, 2.00 cm, 90.00° )"},
+        {"drehenUm turns the centre", 0, [](TRechteck *r) { r->drehenUm(5, 2, 90); }, 3, 2, 4, 2,
+         90, "re0.drehenUm( 5.00 cm, 2.00 cm, 90.00° )"},
         // The mirror operations set the angle without normalising and log nothing themselves.
-        {"mirror at a vertical axis", 0, [](TRechteck *r) { r->spiegelnAnVertikalerAchse(1); }, -3, 4, 4, 2, 360, ""},
-        {"mirror at a horizontal axis", 0, [](TRechteck *r) { r->spiegelnAnHorizontalerAchse(1); }, 5, -2, 4, 2, 180,
-         ""},
-        {"mirror at 270", 270, [](TRechteck *r) { r->spiegelnAnHorizontalerAchse(1); }, 5, -2, 4, 2, 270, ""},
+        {"mirror at a vertical axis", 0, [](TRechteck *r) { r->spiegelnAnVertikalerAchse(1); }, -3,
+         4, 4, 2, 360, ""},
+        {"mirror at a horizontal axis", 0, [](TRechteck *r) { r->spiegelnAnHorizontalerAchse(1); },
+         5, -2, 4, 2, 180, ""},
+        {"mirror at 270", 270, [](TRechteck *r) { r->spiegelnAnHorizontalerAchse(1); }, 5, -2, 4, 2,
+         270, ""},
         {"vertikalSpiegeln", 30, [](TRechteck *r) { r->vertikalSpiegeln(); }, 5, 4, 4, 2, 330,
          "re0.vertikalSpiegeln(  )"},
         {"horizontalSpiegeln", 30, [](TRechteck *r) { r->horizontalSpiegeln(); }, 5, 4, 4, 2, 150,
          "re0.horizontalSpiegeln(  )"},
         // Negative factors make no negative extents.
-        {"strecken negative", 0, [](TRechteck *r) { r->strecken(-2); }, 5, 4, 8, 4, 0, "re0.strecken( -200.000 % )"},
-        {"streckenMitZentrum", 0, [](TRechteck *r) { r->streckenMitZentrum(2, 3, -1); }, -1, 2, 4, 2, 0,
-         "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )"},
+        {"strecken negative", 0, [](TRechteck *r) { r->strecken(-2); }, 5, 4, 8, 4, 0,
+         "re0.strecken( -200.000 % )"},
+        {"streckenMitZentrum", 0, [](TRechteck *r) { r->streckenMitZentrum(2, 3, -1); }, -1, 2, 4,
+         2, 0, "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )"},
         // Along the own axes; turned by 90 the lower end of the x axis (5, 2) stays.
-        {"streckenMitZentrumLB", 90, [](TRechteck *r) { r->streckenMitZentrumLB(5, 2, 2, 1); }, 5, 6, 8, 2, 90,
-         "re0.streckenMitZentrumLB( 5.00 cm, 2.00 cm, 200.000 %, 100.000 % )"},
+        {"streckenMitZentrumLB", 90, [](TRechteck *r) { r->streckenMitZentrumLB(5, 2, 2, 1); }, 5,
+         6, 8, 2, 90, "re0.streckenMitZentrumLB( 5.00 cm, 2.00 cm, 200.000 %, 100.000 % )"},
         // Typed streckenLängeBreite stretches about the centre.
-        {"streckenLaengeBreite",
-         0,
+        {"streckenLaengeBreite", 0,
          [](TRechteck *r) {
              EXPECT_EQ(ausfuehren(r, MStreckenLaengeBreite, Werte({Faktor(0.5), Faktor(-3)})), "");
          },
@@ -86,19 +90,26 @@ TEST(BoxFigur, SetterUndAttribute)
         int attribut;
         const char *anzeige;
     } setzer[] = {
-        {MBreiteSetzen, [] { return Werte({Laenge(3)}); }, "re0.BreiteSetzen( 3.00 cm )", ABreite, "3.00 cm"},
-        {MLaengeSetzen, [] { return Werte({Laenge(0.5)}); }, "re0.LängeSetzen( 5.00 mm )", ALaenge, "5.00 mm"},
-        {MDiagonalenschnittpunktSetzen, [] { return Werte({Laenge(2), Laenge(7)}); },
-         "re0.DiagonalenschnittpunktSetzen( 2.00 cm, 7.00 cm )", ADiagonalenschnittpunktY, "7.00 cm"},
-        {MWinkelSetzen, [] { return Werte({Winkel(-45)}); }, "re0.winkelSetzen( -45.00° )", AWinkel, "-45.00°"},
+        {MBreiteSetzen, [] { return Werte({Laenge(3)}); }, "re0.BreiteSetzen( 3.00 cm )", ABreite,
+         "3.00 cm"},
+        {MLaengeSetzen, [] { return Werte({Laenge(0.5)}); }, "re0.LängeSetzen( 5.00 mm )", ALaenge,
+         "5.00 mm"},
+        {MDiagonalenschnittpunktSetzen,
+         [] {
+             return Werte({Laenge(2), Laenge(7)});
+         },
+         "re0.DiagonalenschnittpunktSetzen( 2.00 cm, 7.00 cm )", ADiagonalenschnittpunktY,
+         "7.00 cm"},
+        {MWinkelSetzen, [] { return Werte({Winkel(-45)}); }, "re0.winkelSetzen( -45.00° )", AWinkel,
+         "-45.00°"},
         {MFuellfarbeSetzen, [] { return Werte({TData(TFarbe::Echt(FarbWert(0, 0, 255)))}); },
          "re0.FüllfarbeSetzen( blau )", AFuellfarbe, "blau"},
         {MLinienfarbeSetzen, [] { return Werte({TData(TFarbe::Unsichtbar())}); },
          "re0.LinienfarbeSetzen( unsichtbar )", ALinienfarbe, "unsichtbar"},
         {MLinienartSetzen, [] { return Werte({TData(std::uint8_t(3), ArtLinienart)}); },
          "re0.LinienartSetzen( breitgestrichelt )", ALinienart, "breitgestrichelt"},
-        {MLinienstaerkeSetzen, [] { return Werte({Laenge(0.05)}); }, "re0.LinienstärkeSetzen( 0.50 mm )",
-         ALinienstaerke, "0.50 mm"},
+        {MLinienstaerkeSetzen, [] { return Werte({Laenge(0.05)}); },
+         "re0.LinienstärkeSetzen( 0.50 mm )", ALinienstaerke, "0.50 mm"},
     };
     for (const auto &s : setzer) {
         SCOPED_TRACE(s.log);
@@ -128,95 +139,6 @@ TEST(BoxFigur, SetterUndAttribute)
     EXPECT_EQ(u.anzahl(), n);
 }
 
-using BoxAufziehen = Figuren;
-
-TEST_F(BoxAufziehen, QuadratischUndAusDerMitte)
-{
-    auto *r = u.neu<TRechteck>("RECHTECK");
-    r->AufziehenBeginnen(nullptr, 0, 0);
-    EXPECT_TRUE(r->Vorschau);
-    r->Aufziehen(nullptr, true, false, -2, 1);
-    EXPECT_BOX(r, -1, 1, 2, 2);
-    r->Aufziehen(nullptr, false, false, 3, -1);
-    EXPECT_BOX(r, 1.5, -0.5, 3, 1);
-    r->Aufziehen(nullptr, false, true, 3, -1);
-    EXPECT_BOX(r, 0, 0, 6, 2);
-    r->Aufziehen(nullptr, true, true, 3, -1);
-    EXPECT_BOX(r, 0, 0, 6, 6);
-    EXPECT_EQ(u.anzahl(), 0); // nothing is logged while the figure is a preview
-    r->AufziehenBeenden(nullptr);
-    EXPECT_FALSE(r->Vorschau);
-    EXPECT_EQ(u.protokoll(), QStringList({"re0:RECHTECK", "re0.DiagonalenschnittpunktSetzen( 0.00 mm, 0.00 mm )",
-                                          "re0.BreiteSetzen( 6.00 cm )", "re0.LängeSetzen( 6.00 cm )"}));
-    // A click without dragging leaves a box of size 0 at the anchor.
-    auto *klick = u.neu<TRechteck>("RECHTECK");
-    klick->AufziehenBeginnen(nullptr, 4, 6);
-    klick->AufziehenBeenden(nullptr);
-    EXPECT_BOX(klick, 4, 6, 0, 0);
-}
-
-TEST_F(BoxAufziehen, GriffplaetzeReihenfolgeArtenUndLagen)
-{
-    auto *r = u.rechteck(5, 5, 4, 2);
-    const auto g = r->GriffPlaetze(&zf);
-    ASSERT_EQ(g.size(), 9u);
-    const int arten[9] = {0, 0, 0, 0, 1, 1, 1, 1, 2}, richtungen[9] = {1, 0, 1, 0, 2, 2, 2, 2, 3};
-    const double pos[9][2] = {{7, 5}, {5, 6}, {3, 5}, {5, 4}, {7, 6}, {3, 6}, {3, 4}, {7, 4}, {5, 7}};
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(g[i].GriffArt, arten[i]);
-        EXPECT_EQ(g[i].Richtung, richtungen[i]);
-        EXPECT_PUNKT(g[i].PosX, g[i].PosY, pos[i][0], pos[i][1]);
-    }
-    // Side and corner handles stand for the figure's own points.
-    EXPECT_NEAR(g[0].BezugX, 7, Eps);
-    EXPECT_NEAR(g[6].BezugY, 4, Eps);
-    // Turned by 90 degrees the right handle moves to the top, the rotation handle along.
-    r->Winkel = 90;
-    const auto gd = r->GriffPlaetze(&zf);
-    EXPECT_PUNKT(gd[0].PosX, gd[0].PosY, 5, 7);
-    EXPECT_DOUBLE_EQ(gd[0].Winkel, 90);
-    EXPECT_PUNKT(gd[8].PosX, gd[8].PosY, 3, 5);
-    // The handles made from the places carry them over; rebuilding replaces
-    // them and deselecting frees them.
-    r->Winkel = 30;
-    r->GriffeErzeugen(&zf);
-    r->GriffeErzeugen(&zf);
-    const auto plaetze = r->GriffPlaetze(&zf);
-    ASSERT_EQ(r->Griffe.size(), plaetze.size());
-    for (std::size_t i = 0; i < plaetze.size(); ++i) {
-        SCOPED_TRACE(i);
-        auto *griff = dynamic_cast<TRechteckArtGriff *>(r->Griffe[i].get());
-        ASSERT_NE(griff, nullptr);
-        EXPECT_EQ(std::tuple(griff->GriffArt, griff->Richtung, griff->PosX, griff->BezugY, griff->Winkel),
-                  std::tuple(plaetze[i].GriffArt, plaetze[i].Richtung, plaetze[i].PosX, plaetze[i].BezugY, 30.0));
-    }
-    r->GriffeFreigeben();
-    EXPECT_TRUE(r->Griffe.empty());
-
-    // A box 1 pixel wide gets its handles 10 pixels out from the centre.
-    const double px = 1 / zf.SkalaX;
-    auto *s = u.rechteck(5, 5, px, 0);
-    const auto gs = s->GriffPlaetze(&zf);
-    for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE(i);
-        if (gs[i].GriffArt == 1 || gs[i].Richtung == 1)
-            EXPECT_NEAR(std::fabs(gs[i].PosX - 5), 10 * px, 1e-12);
-        if (gs[i].GriffArt == 1 || gs[i].Richtung == 0)
-            EXPECT_NEAR(std::fabs(gs[i].PosY - 5), 10 * px, 1e-12);
-    }
-    // Near the top of the page the rotation handle goes below the box.
-    s->MitteY = zf.SeitenHoeheCm - 1.2;
-    s->Breite = 1;
-    EXPECT_NEAR(s->GriffPlaetze(&zf)[8].PosY, s->MitteY - 1.5, Eps);
-    s->MitteY = 10;
-    EXPECT_NEAR(s->GriffPlaetze(&zf)[8].PosY, 11.5, Eps);
-    // Polylines add their handle distance.
-    s->Griffabstand = 10;
-    s->Länge = 2;
-    EXPECT_NEAR(s->GriffPlaetze(&zf)[0].PosX, 5 + 1 + 5 * px, 1e-12);
-}
-
 using Figurbasis = Figuren;
 
 TEST_F(Figurbasis, PunktNahAnStreckeVektorWinkelLiegtImRechteckKopieren)
@@ -232,7 +154,8 @@ TEST_F(Figurbasis, PunktNahAnStreckeVektorWinkelLiegtImRechteckKopieren)
                   {1, 0.4, 0.5, 0, 0, 2, 0, true},    {2.2, 0, 0.5, 0, 0, 2, 0, true},
                   {2.3, 0, 0.5, 0, 0, 2, 0, false},   {1, 1, 0.5, 1, 1, 1, 1, false}};
     for (const auto &f : faelle)
-        EXPECT_EQ(PunktNahAnStrecke(&zf, f.x, f.y, f.tol, f.x1, f.y1, f.x2, f.y2), f.nah) << f.x << " " << f.y;
+        EXPECT_EQ(PunktNahAnStrecke(&zf, f.x, f.y, f.tol, f.x1, f.y1, f.x2, f.y2), f.nah)
+            << f.x << " " << f.y;
     // A vector too short to have a direction counts as direction 0.
     EXPECT_NEAR(VektorWinkel(0, -1), 1.5 * M_PI, Eps);
     EXPECT_DOUBLE_EQ(VektorWinkel(1e-7, 1e-7), 0.0);

@@ -2,7 +2,8 @@
 // drag creation, the corner count rule and mirroring.
 #include "figuren_hilfen.h"
 
-namespace {
+namespace
+{
 
 using Ellipse = Figuren;
 
@@ -42,15 +43,16 @@ TEST_F(Ellipse, PunktzahlFolgtDerAufloesung)
         EXPECT_PUNKT(q.X, q.Y, 3, 2);
 }
 
-// Typed setters, then drag creation of an ellipse and a polygon with their log entries.
+// Typed setters, then drag creation of the box figures with their log entries.
 TEST_F(Ellipse, SetterAttributeUndAufziehen)
 {
     auto *e = u.neu<TEllipse>("ELLIPSE");
     EXPECT_EQ(ausfuehren(e, MRadiusXSetzen, Werte({Laenge(3)})), "");
     EXPECT_EQ(ausfuehren(e, MRadiusYSetzen, Werte({Laenge(1.5)})), "");
     EXPECT_EQ(ausfuehren(e, MMittelpunktSetzen, Werte({Laenge(4), Laenge(0.2)})), "");
-    EXPECT_EQ(u.protokoll(), QStringList({"el0.radiusXSetzen( 3.00 cm )", "el0.radiusYSetzen( 1.50 cm )",
-                                          "el0.mittelpunktSetzen( 4.00 cm, 2.00 mm )"}));
+    EXPECT_EQ(u.protokoll(),
+              QStringList({"el0.radiusXSetzen( 3.00 cm )", "el0.radiusYSetzen( 1.50 cm )",
+                           "el0.mittelpunktSetzen( 4.00 cm, 2.00 mm )"}));
     EXPECT_BOX(e, 4, 0.2, 6, 3);
     EXPECT_EQ(attributTexte(e, {ARadiusX, ARadiusY, AMittelpunktX, AMittelpunktY}),
               QStringList({"3.00 cm", "1.50 cm", "4.00 cm", "2.00 mm"}));
@@ -61,11 +63,21 @@ TEST_F(Ellipse, SetterAttributeUndAufziehen)
         bool shift, ctrl;
         QStringList log;
     } faelle[] = {
-        {"ELLIPSE", true, false, {"el0:ELLIPSE", "el0.mittelpunktSetzen( 3.00 cm, 3.00 cm )",
-                                  "el0.radiusXSetzen( 2.00 cm )", "el0.radiusYSetzen( 2.00 cm )"}},
-        {"VIELECK", false, true, {"ve0:VIELECK", "ve0.mittelpunktSetzen( 10.00 mm, 10.00 mm )",
-                                  "ve0.LängeSetzen( 8.00 cm )", "ve0.BreiteSetzen( 2.00 cm )",
-                                  "ve0.eckenzahlSetzen( 6 )"}},
+        {"ELLIPSE",
+         true,
+         false,
+         {"el0:ELLIPSE", "el0.mittelpunktSetzen( 3.00 cm, 3.00 cm )",
+          "el0.radiusXSetzen( 2.00 cm )", "el0.radiusYSetzen( 2.00 cm )"}},
+        {"VIELECK",
+         false,
+         true,
+         {"ve0:VIELECK", "ve0.mittelpunktSetzen( 10.00 mm, 10.00 mm )",
+          "ve0.LängeSetzen( 8.00 cm )", "ve0.BreiteSetzen( 2.00 cm )", "ve0.eckenzahlSetzen( 6 )"}},
+        {"RECHTECK",
+         false,
+         false,
+         {"re0:RECHTECK", "re0.DiagonalenschnittpunktSetzen( 3.00 cm, 1.50 cm )",
+          "re0.BreiteSetzen( 10.00 mm )", "re0.LängeSetzen( 4.00 cm )"}},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.klasse);
@@ -78,6 +90,23 @@ TEST_F(Ellipse, SetterAttributeUndAufziehen)
     }
 }
 
+// Dragging out erases every preview it drew.
+TEST_F(Ellipse, AufziehenHinterlaesstKeineSpuren)
+{
+    Bild b;
+    u.rechteck(6, 6, 8, 6)->Zeichnen(&b.zf);
+    b.maler.end();
+    const QImage vorher = b.bild.copy();
+    b.maler.begin(&b.bild);
+    auto *e = u.neu<TEllipse>("ELLIPSE");
+    e->AufziehenBeginnen(&b.zf, 3, 3);
+    for (int i = 1; i <= 10; ++i)
+        e->Aufziehen(&b.zf, i % 2 == 0, i % 3 == 0, 3 + i * 0.7, 3 + i * 0.4);
+    e->Zeichnen(&b.zf); // erases the last preview as the next step would
+    b.fertig();
+    EXPECT_EQ(b.bild, vorher);
+}
+
 using VielEck = Figuren;
 
 TEST_F(VielEck, SechseckEckenzahlUndKopie)
@@ -88,7 +117,9 @@ TEST_F(VielEck, SechseckEckenzahlUndKopie)
     EXPECT_PUNKT(v->Umrisspunkte[0].X, v->Umrisspunkte[0].Y, 7, 5);
     EXPECT_PUNKT(v->Umrisspunkte[1].X, v->Umrisspunkte[1].Y, 6, 5 + std::sin(M_PI / 3));
     EXPECT_NEAR(v->Umgebungsrechteck.Links, 3, Eps);
-    auto eckenzahl = [&](std::int32_t n) { return ausfuehren(v, MEckenzahlSetzen, Werte({TData(n)})); };
+    auto eckenzahl = [&](std::int32_t n) {
+        return ausfuehren(v, MEckenzahlSetzen, Werte({TData(n)}));
+    };
     for (std::int32_t falsch : {2, 1001, -5}) {
         EXPECT_EQ(eckenzahl(falsch), "Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
         EXPECT_EQ(v->Eckenzahl, 6);
@@ -108,8 +139,8 @@ TEST_F(VielEck, SechseckEckenzahlUndKopie)
 // degrees), also inside a group.
 TEST_F(VielEck, SpiegelnGibtDasSpiegelbildFuerJedeEckenzahl)
 {
-    auto spiegeln = [](TZeichenObjekt *f, bool vertikal, double achse, const QVector<TWeltPunkt> &vorher,
-                       const QVector<TWeltPunkt> &nachher) {
+    auto spiegeln = [](TZeichenObjekt *f, bool vertikal, double achse,
+                       const QVector<TWeltPunkt> &vorher, const QVector<TWeltPunkt> &nachher) {
         if (vertikal)
             f->vertikalSpiegeln();
         else
@@ -117,9 +148,12 @@ TEST_F(VielEck, SpiegelnGibtDasSpiegelbildFuerJedeEckenzahl)
         ASSERT_EQ(nachher.size(), vorher.size());
         for (TWeltPunkt p : vorher) {
             (vertikal ? p.X : p.Y) = Spiegelwert(achse, vertikal ? p.X : p.Y);
-            EXPECT_TRUE(std::any_of(nachher.begin(), nachher.end(), [&](const TWeltPunkt &q) {
-                return std::abs(p.X - q.X) < 1e-9 && std::abs(p.Y - q.Y) < 1e-9;
-            })) << p.X << ", " << p.Y;
+            EXPECT_TRUE(std::any_of(nachher.begin(), nachher.end(),
+                                    [&](const TWeltPunkt &q) {
+                                        return std::abs(p.X - q.X) < 1e-9 &&
+                                               std::abs(p.Y - q.Y) < 1e-9;
+                                    }))
+                << p.X << ", " << p.Y;
         }
     };
     auto ecken = [&](double mx, double w, std::int32_t n) {
@@ -130,7 +164,8 @@ TEST_F(VielEck, SpiegelnGibtDasSpiegelbildFuerJedeEckenzahl)
     for (int n : {3, 4, 5, 6, 7})
         for (double w : {0.0, 30.0, 200.0})
             for (bool vertikal : {true, false}) {
-                SCOPED_TRACE(testing::Message() << n << " Ecken, Winkel " << w << (vertikal ? " vertikal" : ""));
+                SCOPED_TRACE(testing::Message()
+                             << n << " Ecken, Winkel " << w << (vertikal ? " vertikal" : ""));
                 TVielEck *v = ecken(5, w, n);
                 const QVector<TWeltPunkt> vorher = v->Umrisspunkte;
                 spiegeln(v, vertikal, vertikal ? 5.0 : 4.0, vorher, v->Umrisspunkte);

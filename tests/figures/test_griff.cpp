@@ -1,17 +1,26 @@
-// Handles: hit tests, cursors, drawing, and every kind of drag on the
-// preview copy with the calls it records when it ends.
+// Handles: hit tests, cursors, and every kind of drag on the preview copy
+// with the calls it records when it ends.
 #include "figuren_hilfen.h"
 #include "figures/LinienGriff.h"
 #include "figures/LinienZugPunktGriff.h"
-#include "figures/LinienZugSegmentGriff.h"
 #include "figures/RechteckArtGriff.h"
 
-namespace {
+namespace
+{
 
 // Box handles in the order they are made: right, top, left, bottom side,
 // the four corners from upper right counter-clockwise, rotation.
-enum { Rechts = 0, Oben = 1, Links = 2, Unten = 3, EckeOR = 4, EckeOL = 5, EckeUL = 6, EckeUR = 7,
-       Drehung = 8 };
+enum {
+    Rechts = 0,
+    Oben = 1,
+    Links = 2,
+    Unten = 3,
+    EckeOR = 4,
+    EckeOL = 5,
+    EckeUL = 6,
+    EckeUR = 7,
+    Drehung = 8
+};
 
 // One whole drag: press at the handle, move to (x, y), release.
 void ziehen(TZeichenflaeche &zf, TGriff *g, double x, double y, bool shift = false,
@@ -44,11 +53,13 @@ TEST_F(GriffRechteck, TrefferUndCursorNachArt)
     TGriff *rechts = r->Griffe[Rechts].get();
     EXPECT_TRUE(rechts->Getroffen(&zf, 7 + vier, 5 - vier));
     EXPECT_FALSE(rechts->Getroffen(&zf, 7 + 1.2 * vier, 5));
-    const std::pair<int, TCursorArt> cursor[] = {
-        {Rechts, TCursorArt::GroesseHorizontal},     {Oben, TCursorArt::GroesseVertikal},
-        {Links, TCursorArt::GroesseHorizontal},      {EckeOR, TCursorArt::GroesseDiagonalSteigend},
-        {EckeOL, TCursorArt::GroesseDiagonalFallend}, {EckeUL, TCursorArt::GroesseDiagonalSteigend},
-        {Drehung, TCursorArt::Drehen}};
+    const std::pair<int, TCursorArt> cursor[] = {{Rechts, TCursorArt::GroesseHorizontal},
+                                                 {Oben, TCursorArt::GroesseVertikal},
+                                                 {Links, TCursorArt::GroesseHorizontal},
+                                                 {EckeOR, TCursorArt::GroesseDiagonalSteigend},
+                                                 {EckeOL, TCursorArt::GroesseDiagonalFallend},
+                                                 {EckeUL, TCursorArt::GroesseDiagonalSteigend},
+                                                 {Drehung, TCursorArt::Drehen}};
     for (const auto &[index, art] : cursor)
         EXPECT_EQ(r->Griffe[index]->CursorArt(), art) << index;
     // The rotation handle is a circle of radius 4 pixels.
@@ -68,40 +79,6 @@ TEST_F(GriffRechteck, TrefferUndCursorNachArt)
     EXPECT_FALSE(gedreht->Getroffen(&zf, gedreht->PosX + vier, gedreht->PosY + vier));
 }
 
-TEST_F(GriffRechteck, AbbrechenLaesstFigurUndProtokollUnberuehrt)
-{
-    TGriff *g = griff(r, zf, Rechts);
-    g->ZiehenBeginnen(&zf, 7, 5);
-    EXPECT_TRUE(g->ZiehtGerade());
-    EXPECT_TRUE(g->VorschauKopie->Vorschau);
-    EXPECT_TRUE(g->VorschauKopie->Name.isEmpty());
-    g->Ziehen(false, false, 9, 5, &zf);
-    EXPECT_NEAR(static_cast<TRechteck *>(g->VorschauKopie.get())->Länge, 6.0, Eps);
-    g->ZiehenAbbrechen();
-    EXPECT_FALSE(g->ZiehtGerade());
-    EXPECT_NEAR(r->Länge, 4.0, Eps);
-    EXPECT_EQ(u.anzahl(), 0);
-}
-
-using GriffBasis = Figuren;
-
-TEST_F(GriffBasis, ZeichnenDerGriffe)
-{
-    Bild b;
-    TRechteck *r = u.rechteck(5, 5, 4, 2);
-    r->Füllfarbe = TFarbe::Unsichtbar();
-    r->Linienfarbe = TFarbe::Unsichtbar();
-    r->GriffeErzeugen(&b.zf);
-    r->GriffeZeichnen(&b.zf);
-    b.fertig();
-    const int hx = b.pixelSpalte(7), hy = b.pixelZeile(5);
-    EXPECT_EQ(b.bild.pixelColor(hx, hy), QColor(Qt::white)); // white square ...
-    EXPECT_EQ(b.bild.pixelColor(hx + 4, hy), QColor(Qt::black)); // ... black outline
-    EXPECT_EQ(b.bild.pixelColor(hx + 6, hy), QColor(Qt::white));
-    TGriff *dreh = r->Griffe[Drehung].get();
-    EXPECT_EQ(b.bei(dreh->PosX, dreh->PosY), QColor(0, 128, 0));
-}
-
 // Drags of single handles of the rectangle at (5, 5), 4 x 2, turned by w:
 // the box and the calls recorded at the release.
 using GriffRechteckArt = Figuren;
@@ -118,30 +95,120 @@ TEST_F(GriffRechteckArt, ZiehenStrecktUndProtokolliert)
         QStringList log;
     };
     const Zug zuege[] = {
-        {"click on a side: factor 1", 0, Rechts, 7, 5, false, false, 5, 5, 4, 2,
+        {"click on a side: factor 1",
+         0,
+         Rechts,
+         7,
+         5,
+         false,
+         false,
+         5,
+         5,
+         4,
+         2,
          {"re0.strecken( 100.000 % )"}},
-        {"click on a corner: factor 1", 0, EckeUL, 3, 4, false, false, 5, 5, 4, 2,
+        {"click on a corner: factor 1",
+         0,
+         EckeUL,
+         3,
+         4,
+         false,
+         false,
+         5,
+         5,
+         4,
+         2,
          {"re0.strecken( 100.000 % )"}},
-        {"click on the rotation handle", 0, Drehung, 5, 7, false, false, 5, 5, 4, 2,
+        {"click on the rotation handle",
+         0,
+         Drehung,
+         5,
+         7,
+         false,
+         false,
+         5,
+         5,
+         4,
+         2,
          {"re0.drehen( 0.00° )"}},
         // Vertical wobble does not matter for a side; the left side stays at 3.
-        {"right side by its own length", 0, Rechts, 11, 5.3, false, false, 7, 5, 8, 2,
+        {"right side by its own length",
+         0,
+         Rechts,
+         11,
+         5.3,
+         false,
+         false,
+         7,
+         5,
+         8,
+         2,
          {"re0.verschieben( 2.00 cm, 0.00 mm )", "re0.BreiteSetzen( 2.00 cm )",
           "re0.LängeSetzen( 8.00 cm )"}},
-        {"Shift stretches both extents", 0, Rechts, 11, 5, true, false, 7, 5, 8, 4,
+        {"Shift stretches both extents",
+         0,
+         Rechts,
+         11,
+         5,
+         true,
+         false,
+         7,
+         5,
+         8,
+         4,
          {"re0.verschieben( 2.00 cm, 0.00 mm )", "re0.strecken( 200.000 % )"}},
         // Top side 1 cm up with Ctrl: factor (7 - 5) / (6 - 5) about the centre.
-        {"Ctrl keeps the centre", 0, Oben, 5, 7, false, true, 5, 5, 4, 4,
+        {"Ctrl keeps the centre",
+         0,
+         Oben,
+         5,
+         7,
+         false,
+         true,
+         5,
+         5,
+         4,
+         4,
          {"re0.BreiteSetzen( 4.00 cm )", "re0.LängeSetzen( 4.00 cm )"}},
         // Corner (7, 6) to (9, 8): factors 1.5 and 2; the lower left corner stays.
-        {"corner without Shift is free", 0, EckeOR, 9, 8, false, false, 6, 6, 6, 4,
+        {"corner without Shift is free",
+         0,
+         EckeOR,
+         9,
+         8,
+         false,
+         false,
+         6,
+         6,
+         6,
+         4,
          {"re0.verschieben( 10.00 mm, 10.00 mm )", "re0.BreiteSetzen( 4.00 cm )",
           "re0.LängeSetzen( 6.00 cm )"}},
         // Factors 1.5 and 1.25: the larger wins.
-        {"corner with Shift is proportional", 0, EckeOR, 9, 6.5, true, false, 6, 5.5, 6, 3,
+        {"corner with Shift is proportional",
+         0,
+         EckeOR,
+         9,
+         6.5,
+         true,
+         false,
+         6,
+         5.5,
+         6,
+         3,
          {"re0.verschieben( 10.00 mm, 5.00 mm )", "re0.strecken( 150.000 % )"}},
         // Turned by 90 degrees the right side is at the top, at (5, 7).
-        {"turned figure stretches in its frame", 90, Rechts, 5, 11, false, false, 5, 7, 8, 2,
+        {"turned figure stretches in its frame",
+         90,
+         Rechts,
+         5,
+         11,
+         false,
+         false,
+         5,
+         7,
+         8,
+         2,
          {"re0.verschieben( 0.00 mm, 2.00 cm )", "re0.BreiteSetzen( 2.00 cm )",
           "re0.LängeSetzen( 8.00 cm )"}},
     };
@@ -222,7 +289,8 @@ TEST_F(GriffRechteckArt, GruppenEckeImmerProportional)
     EXPECT_NEAR(g->Länge, 12.0, 1e-6);
     EXPECT_NEAR(g->Breite, 4.0, 1e-6);
     EXPECT_NEAR(a->Länge, 4.0, 1e-6);
-    EXPECT_EQ(u.protokoll(), QStringList({"gr0.verschieben( 3.00 cm, 10.00 mm )", "gr0.strecken( 200.000 % )"}));
+    EXPECT_EQ(u.protokoll(),
+              QStringList({"gr0.verschieben( 3.00 cm, 10.00 mm )", "gr0.strecken( 200.000 % )"}));
     EXPECT_EQ(unteraufrufe(u.letzter()).size(), 2);
 }
 
@@ -270,7 +338,8 @@ TEST_F(GriffLinie, ShiftInFuenfzehnGradSchrittenUndStrgSymmetrisch)
     EXPECT_NEAR(g2->PosX, 6.0, Eps);
     ziehen(zf, g2, 6, 3, true); // 14 degrees: rounded to 15
     const double d = std::sqrt(17.0);
-    EXPECT_PUNKT(li->Punkt2X, li->Punkt2Y, 2 + d * std::cos(M_PI / 12), 2 + d * std::sin(M_PI / 12));
+    EXPECT_PUNKT(li->Punkt2X, li->Punkt2Y, 2 + d * std::cos(M_PI / 12),
+                 2 + d * std::sin(M_PI / 12));
     EXPECT_NEAR(li->Punkt1X, 2.0, Eps);
     EXPECT_EQ(u.protokoll(), QStringList{"li0.punkt2Setzen( 5.98 cm, 3.07 cm )"});
 
@@ -278,8 +347,8 @@ TEST_F(GriffLinie, ShiftInFuenfzehnGradSchrittenUndStrgSymmetrisch)
     ziehen(zf, griff(li, zf, 1), 7, 3, false, true); // about the centre (4, 2)
     EXPECT_PUNKT(li->Punkt2X, li->Punkt2Y, 7.0, 3.0);
     EXPECT_PUNKT(li->Punkt1X, li->Punkt1Y, 1.0, 1.0);
-    EXPECT_EQ(u.protokoll(u.anzahl() - 2),
-              QStringList({"li0.punkt1Setzen( 10.00 mm, 10.00 mm )", "li0.punkt2Setzen( 7.00 cm, 3.00 cm )"}));
+    EXPECT_EQ(u.protokoll(u.anzahl() - 2), QStringList({"li0.punkt1Setzen( 10.00 mm, 10.00 mm )",
+                                                        "li0.punkt2Setzen( 7.00 cm, 3.00 cm )"}));
     // A short line: the first step puts the end point on the mouse.
     TLinie *kurz = u.linie(5, 5, 5.01, 5);
     TGriff *g = griff(kurz, zf, 1);
@@ -299,79 +368,11 @@ TEST_F(GriffLinienZug, PunktMitShiftBeiGleichstandSenkrecht)
     ziehen(zf, &g, 5, 5, true); // 3 right, 3 up: a tie counts as vertical
     EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(0)->Y, 2.0, 5.0);
     EXPECT_NEAR(lz->Breite, 3.0, Eps); // frame reset
-    ziehen(zf, &g, 3, 4.5, true); // mostly horizontal
+    ziehen(zf, &g, 3, 4.5, true);      // mostly horizontal
     EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(0)->Y, 3.0, 5.0);
     ziehen(zf, &g, 1, 1, false, true); // Ctrl changes nothing
     EXPECT_PUNKT(lz->Punkt(0)->X, lz->Punkt(0)->Y, 1.0, 1.0);
     EXPECT_EQ(u.anzahl(), 0); // vertex drags record nothing
-}
-
-TEST_F(GriffLinienZug, PunktEinfuegenAufEinemAbschnitt)
-{
-    TLinienZug *lz = u.linienZug({{1, 1}, {5, 1}, {5, 4}}, 1, false);
-    lz->Punkt(0)->AbschnittArt = 0;
-    lz->GeometrieBerechnen();
-    TLinienZugSegmentGriff g(lz);
-    EXPECT_EQ(g.CursorArt(), TCursorArt::LinienAbschnitt);
-    EXPECT_FALSE(g.Getroffen(&zf, 3, 3));
-    ASSERT_TRUE(g.Getroffen(&zf, 3, 1));
-    EXPECT_EQ(g.PunktIndex, 1);
-    g.ZiehenBeginnen(&zf, 3, 1);
-    auto *kopie = static_cast<TLinienZug *>(g.VorschauKopie.get());
-    ASSERT_EQ(kopie->PunktAnzahl(), 4);
-    EXPECT_EQ(kopie->Punkt(1)->AbschnittArt, 0); // the kind of the split segment
-    g.Ziehen(false, false, 3, 0, &zf);
-    EXPECT_NEAR(kopie->Punkt(1)->Y, 0.0, Eps);
-    EXPECT_EQ(lz->PunktAnzahl(), 3); // the figure waits for the release
-    g.ZiehenBeenden();
-    ASSERT_EQ(lz->PunktAnzahl(), 4);
-    EXPECT_PUNKT(lz->Punkt(1)->X, lz->Punkt(1)->Y, 3.0, 0.0);
-    EXPECT_EQ(lz->Punkt(1)->Name, "lp3");
-    EXPECT_EQ(lz->Punkt(1)->Besitzer, lz);
-    EXPECT_EQ(u.protokoll(), QStringList{"lp3:PUNKT"});
-    EXPECT_NEAR(lz->MitteY, 2.0, Eps); // the frame follows
-    EXPECT_FALSE(g.ZiehtGerade());
-
-    // On the closing segment of a closed polyline the new vertex goes last.
-    lz->Geschlossen = 1;
-    lz->Punkt(3)->AbschnittArt = 0;
-    lz->GeometrieBerechnen();
-    TLinienZugSegmentGriff s(lz);
-    ASSERT_TRUE(s.Getroffen(&zf, 3, 2.5)); // middle of (5, 4) -> (1, 1)
-    EXPECT_EQ(s.PunktIndex, 4);
-    ziehen(zf, &s, 2, 3);
-    ASSERT_EQ(lz->PunktAnzahl(), 5);
-    EXPECT_PUNKT(lz->Punkt(4)->X, lz->Punkt(4)->Y, 2.0, 3.0);
-    EXPECT_EQ(lz->Punkt(4)->Name, "lp4");
-}
-
-TEST_F(GriffLinienZug, PunktgriffeVorDemAbschnittsgriffUndSchwarz)
-{
-    Bild b;
-    TLinienZug *lz = u.linienZug({{2, 2}, {6, 2}, {6, 5}}, 0, false);
-    lz->GriffeErzeugen(&b.zf);
-    auto *p1 = dynamic_cast<TLinienZugPunktGriff *>(lz->Griffe[9 + 1].get());
-    ASSERT_NE(p1, nullptr);
-    EXPECT_EQ(p1->PunktIndex, 1);
-    EXPECT_NEAR(p1->PosX, 6.0, Eps);
-    EXPECT_NEAR(p1->Winkel, 0.0, Eps);
-    // On a vertex its own handle wins; between vertices the segment handle.
-    EXPECT_EQ(lz->GriffAnStelle(&b.zf, 6, 2), p1);
-    TGriff *mitte = lz->GriffAnStelle(&b.zf, 4, 2);
-    ASSERT_NE(mitte, nullptr);
-    EXPECT_EQ(mitte->GriffArt, GriffSegment);
-    EXPECT_EQ(static_cast<TLinienZugSegmentGriff *>(mitte)->PunktIndex, 1);
-    EXPECT_EQ(lz->GriffAnStelle(&b.zf, 4, 3.5), nullptr);
-
-    // Vertex handles are black squares; the segment handle draws nothing.
-    lz->Linienfarbe = TFarbe::Unsichtbar();
-    lz->GriffeZeichnen(&b.zf);
-    b.fertig();
-    const int hx = b.pixelSpalte(6), hy = b.pixelZeile(5);
-    EXPECT_EQ(b.bild.pixelColor(hx, hy), QColor(Qt::black));
-    EXPECT_EQ(b.bild.pixelColor(hx - 2, hy + 1), QColor(Qt::black));
-    EXPECT_EQ(b.bild.pixelColor(hx + 6, hy), QColor(Qt::white));
-    EXPECT_EQ(b.bei(4, 2), QColor(Qt::white));
 }
 
 } // namespace

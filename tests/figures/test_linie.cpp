@@ -2,7 +2,8 @@
 // snapping and handle places.
 #include "figuren_hilfen.h"
 
-namespace {
+namespace
+{
 
 using Linie = Figuren;
 

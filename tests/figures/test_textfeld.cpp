@@ -2,7 +2,8 @@
 // text methods and their log entries, rendering at 0 and 90 degrees.
 #include "figuren_hilfen.h"
 
-namespace {
+namespace
+{
 const QChar CR(13);
 const QChar LF(10);
 
@@ -27,25 +28,6 @@ std::vector<TGesetztesWort> setzen(const QString &text, std::uint8_t ausrichtung
 enum { Links = 0, Rechts = 1, Zentriert = 2, Blocksatz = 3 };
 } // namespace
 
-using TextFeldWortliste = Figuren;
-
-TEST_F(TextFeldWortliste, LeerzeichenUndUmbrueche)
-{
-    // Each word as "text|spaces before it", then the trailing spaces.
-    auto liste = [](const QString &text) {
-        const TWortliste l = WortlisteBilden(text);
-        QStringList s;
-        for (const auto &w : l.Woerter)
-            s << QString(w.Text).replace(CR, QLatin1Char('^')) + QLatin1Char('|') + QString::number(w.Leerzeichen);
-        return s << QString::number(l.Nachleerzeichen);
-    };
-    EXPECT_EQ(liste(QStringLiteral("  ab c   de  ")), QStringList({"ab|2", "c|1", "de|3", "2"}));
-    // Line feeds vanish; a carriage return ends its word and stays with it.
-    EXPECT_EQ(liste(QStringLiteral("ab") + LF + CR + QStringLiteral("cd ") + CR + CR),
-              QStringList({"ab^|0", "cd|0", "^|1", "^|0", "0"}));
-    EXPECT_EQ(liste(QStringLiteral("   ")), QStringList{"3"});
-}
-
 // Every placed word of a text in the test font: its drawn text, its line,
 // its left edge; lines 0.5 cm apart from the top at 10.
 using TextFeldUmbruch = Figuren;
@@ -65,19 +47,27 @@ TEST_F(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
     const Fall faelle[] = {
         {"two spaces stay", "ab  cd", Links, {{"ab", 0, 0}, {"cd", 0, 0.4 + 0.2}}},
         // First line: gap (2 - 1.8 + 0.1) / 1 = 0.3; the last line keeps the normal gap.
-        {"justified but the last line", "aaaa bbbb cccc dddd", Blocksatz,
+        {"justified but the last line",
+         "aaaa bbbb cccc dddd",
+         Blocksatz,
          {{"aaaa", 0, 0}, {"bbbb", 0, 0.8 + 0.3}, {"cccc", 1, 0}, {"dddd", 1, 0.8 + 0.1}}},
         // A forced break ends a justified line normally and is not drawn.
-        {"forced break in justified text", "aa bb\rcc dd ee", Blocksatz,
+        {"forced break in justified text",
+         "aa bb\rcc dd ee",
+         Blocksatz,
          {{"aa", 0, 0}, {"bb", 0, 0.5}, {"cc", 1, 0}, {"dd", 1, 0.5}, {"ee", 1, 0.8 + 0.2}}},
-        {"a word too long stands alone", "a sehrlangeswort b", Links,
+        {"a word too long stands alone",
+         "a sehrlangeswort b",
+         Links,
          {{"a", 0, 0}, {"sehrlangeswort", 1, 0}, {"b", 2, 0}}},
         {"right-aligned", "ab cd", Rechts, {{"ab", 0, 2.0 - 0.9}, {"cd", 0, 2.0 - 0.4}}},
         // Trailing spaces keep their room at the right edge.
         {"trailing spaces right-aligned", "ab  ", Rechts, {{"ab", 0, 2.0 - 0.4 - 0.2}}},
         {"centred", "ab", Zentriert, {{"ab", 0, 0.8}}},
         // Broken at several spaces: all but one stay at the right end of the line.
-        {"right-aligned break at several spaces", "aaaa bbbb   cc", Rechts,
+        {"right-aligned break at several spaces",
+         "aaaa bbbb   cc",
+         Rechts,
          {{"aaaa", 0, 2.0 - 1.7 - 0.2}, {"bbbb", 0, 2.0 - 0.8 - 0.2}, {"cc", 1, 2.0 - 0.4}}},
         // A final break adds no line; two breaks in a row leave an empty one.
         {"final break", "abc\r", Links, {{"abc", 0, 0}}},
@@ -129,17 +119,18 @@ TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
     const Setzer setzer[] = {
         {MTextSetzen, TData(QStringLiteral("Guten Tag")), "tf0.textSetzen( \"Guten Tag\" )", AText,
          "\"Guten Tag\""},
-        {MAusrichtungSetzen, TData(std::uint8_t(2), ArtAusrichtung), "tf0.ausrichtungSetzen( zentriert )",
-         AAusrichtung, "zentriert"},
-        {MSchriftfarbeSetzen, TData(TFarbe::Echt(FarbWert(255, 0, 0))), "tf0.schriftfarbeSetzen( rot )",
-         ASchriftfarbe, "rot"},
+        {MAusrichtungSetzen, TData(std::uint8_t(2), ArtAusrichtung),
+         "tf0.ausrichtungSetzen( zentriert )", AAusrichtung, "zentriert"},
+        {MSchriftfarbeSetzen, TData(TFarbe::Echt(FarbWert(255, 0, 0))),
+         "tf0.schriftfarbeSetzen( rot )", ASchriftfarbe, "rot"},
         {MSchriftartSetzen, TData(QStringLiteral("Courier")), "tf0.schriftartSetzen( \"Courier\" )",
          ASchriftart, "\"Courier\""},
-        {MSchriftgroesseSetzen, TData(std::int32_t(20)), "tf0.schriftgroesseSetzen( 20 )", ASchriftgroesse,
-         "20"},
-        {MFettSetzen, TData(std::uint8_t(1), ArtWahrheitswert), "tf0.fettSetzen( wahr )", AFett, "wahr"},
-        {MKursivSetzen, TData(std::uint8_t(0), ArtWahrheitswert), "tf0.kursivSetzen( falsch )", AKursiv,
-         "falsch"},
+        {MSchriftgroesseSetzen, TData(std::int32_t(20)), "tf0.schriftgroesseSetzen( 20 )",
+         ASchriftgroesse, "20"},
+        {MFettSetzen, TData(std::uint8_t(1), ArtWahrheitswert), "tf0.fettSetzen( wahr )", AFett,
+         "wahr"},
+        {MKursivSetzen, TData(std::uint8_t(0), ArtWahrheitswert), "tf0.kursivSetzen( falsch )",
+         AKursiv, "falsch"},
     };
     for (const Setzer &s : setzer) {
         SCOPED_TRACE(s.log);
@@ -149,7 +140,9 @@ TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
     }
     EXPECT_EQ(u.anzahl(), 7);
     // The size only from 1 to 1000.
-    auto groesse = [&](std::int32_t g) { return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)})); };
+    auto groesse = [&](std::int32_t g) {
+        return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)}));
+    };
     for (std::int32_t falsch : {0, 1001, 99999999}) {
         EXPECT_EQ(groesse(falsch), "Die Schriftgröße muss zwischen 1 und 1000 liegen.");
         EXPECT_EQ(tf->Schriftgröße, 20);
@@ -164,11 +157,15 @@ TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
     auto kopie = tf->Duplizieren(true);
     EXPECT_EQ(kopie->Name, "tf1");
     EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
-    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett, AKursiv, ALaenge})
-        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(), tf->AttributWert(attribut)->AnzeigeText()) << attribut;
+    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett,
+                         AKursiv, ALaenge})
+        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(),
+                  tf->AttributWert(attribut)->AnzeigeText())
+            << attribut;
 }
 
-namespace {
+namespace
+{
 // Bounding box (pixels) of the dark pixels of an image; empty when none.
 QRect dunkleFlaeche(const QImage &bild)
 {
@@ -220,33 +217,6 @@ TEST_F(TextFeldZeichnen, BlocksatzBeiNullGrad)
             if (qGray(b.bild.pixel(x, y)) < 128)
                 rechtsErsteZeile = std::max(rechtsErsteZeile, x);
     EXPECT_GE(rechtsErsteZeile, b.pixelSpalte(7.4));
-}
-
-TEST_F(TextFeldZeichnen, NeunzigGradLaufenDieZeilenNachOben)
-{
-    Umgebung u0, u90;
-    Bild b0, b90;
-    textfeld(u0, 0)->Zeichnen(&b0.zf);
-    textfeld(u90, 90)->Zeichnen(&b90.zf);
-    b0.fertig();
-    b90.fertig();
-    const QRect d0 = dunkleFlaeche(b0.bild);
-    const QRect d90 = dunkleFlaeche(b90.bild);
-    ASSERT_FALSE(d0.isEmpty());
-    ASSERT_FALSE(d90.isEmpty());
-    // The text at 90 degrees is the text at 0 degrees turned about the
-    // centre of the box: its dark area is the turned dark area, give or take
-    // the glyphs' rendering.
-    const QPointF c(b0.zf.XPixel(5), b0.zf.YPixel(5));
-    QTransform drehung;
-    drehung.translate(c.x(), c.y());
-    drehung.rotate(-90);
-    drehung.translate(-c.x(), -c.y());
-    const QRect erwartet = drehung.mapRect(QRectF(d0)).toAlignedRect();
-    EXPECT_NEAR(d90.left(), erwartet.left(), 3);
-    EXPECT_NEAR(d90.right(), erwartet.right(), 3);
-    EXPECT_NEAR(d90.top(), erwartet.top(), 3);
-    EXPECT_NEAR(d90.bottom(), erwartet.bottom(), 3);
 }
 
 TEST_F(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)

@@ -5,7 +5,10 @@
 #include <QStringList>
 #include <ostream>
 
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList &l, std::ostream *os)
 {
     *os << '{';
@@ -13,4 +16,7 @@ inline void PrintTo(const QStringList &l, std::ostream *os)
         *os << '"' << s.toStdString() << "\" ";
     *os << '}';
 }
-inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << '"' << QString::fromLatin1(b).toStdString() << '"'; }
+inline void PrintTo(const QByteArray &b, std::ostream *os)
+{
+    *os << '"' << QString::fromLatin1(b).toStdString() << '"';
+}

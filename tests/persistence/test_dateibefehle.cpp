@@ -1,10 +1,10 @@
 // The file commands of the main window: new, open, save, the question about
 // unsaved changes, the caption and the command line, with every dialog
 // answered by the test.
-#include "model/Analysator.h"
-#include "language/Arbeitsbereich.h"
-#include "model/Dokument.h"
 #include "figures/KlassenObjekte.h"
+#include "language/Arbeitsbereich.h"
+#include "model/Analysator.h"
+#include "model/Dokument.h"
 #include "persistence/Dokumentdatei.h"
 #include "persistence/Wiederherstellung.h"
 #include "persistence/ui/DateiBefehle.h"
@@ -12,11 +12,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 struct Datei {
     TFMain fenster{false};
@@ -37,7 +38,9 @@ struct Datei {
             fragen << text;
             return antwort;
         };
-        db.Melden = [this](const QString &titel, const QString &text) { meldungen << titel + text; };
+        db.Melden = [this](const QString &titel, const QString &text) {
+            meldungen << titel + text;
+        };
         db.SpeichernDialog = [this] { return speicherPfad; };
         db.OeffnenDialog = [this] { return oeffnenPfad; };
     }
@@ -73,7 +76,8 @@ QByteArray lesen(const QString &pfad)
 
 QStringList kopien()
 {
-    return QDir(TWiederherstellung::StandardOrdner()).entryList({QStringLiteral("*.fgo")}, QDir::Files);
+    return QDir(TWiederherstellung::StandardOrdner())
+        .entryList({QStringLiteral("*.fgo")}, QDir::Files);
 }
 
 } // namespace
@@ -132,16 +136,18 @@ TEST(DateiBefehle, RueckfrageJaDannAbbrechenHaeltNeuAuf)
     d.speicherPfad.clear(); // the save dialog is cancelled
     d.db.ANeu->trigger();
     ASSERT_EQ(d.fragen.size(), 1);
-    EXPECT_EQ(d.fragen[0], QStringLiteral("Beim Anlegen einer neuen Zeichnung wird die bestehende Zeichnung "
-                                          "überschrieben. Sie ist seit der letzten Änderung nicht mehr "
-                                          "gespeichert worden. Möchten Sie sie speichern?"));
+    EXPECT_EQ(d.fragen[0],
+              QStringLiteral("Beim Anlegen einer neuen Zeichnung wird die bestehende Zeichnung "
+                             "überschrieben. Sie ist seit der letzten Änderung nicht mehr "
+                             "gespeichert worden. Möchten Sie sie speichern?"));
     EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u) << "new was stopped";
     EXPECT_TRUE(d.ab.Geaendert);
 
     d.antwort = QMessageBox::Cancel;
     d.db.AOeffnenExecute();
-    EXPECT_EQ(d.fragen.back(), QStringLiteral("Die bestehende Zeichnung ist seit der letzten Änderung nicht "
-                                              "mehr gespeichert worden. Möchten Sie das Dokument speichern?"));
+    EXPECT_EQ(d.fragen.back(),
+              QStringLiteral("Die bestehende Zeichnung ist seit der letzten Änderung nicht "
+                             "mehr gespeichert worden. Möchten Sie das Dokument speichern?"));
     EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u);
 
     // Yes with a name saves and goes on.
@@ -214,7 +220,8 @@ TEST(DateiBefehle, KommandozeileOeffnetNurFgoDateien)
     ASSERT_TRUE(d.ab.Dokument().Teile.empty());
 
     QFile::copy(d.speicherPfad, d.ordner.filePath(QStringLiteral("bild.txt")));
-    d.db.KommandozeileAuswerten({QStringLiteral("figuro"), d.ordner.filePath(QStringLiteral("bild.txt"))});
+    d.db.KommandozeileAuswerten(
+        {QStringLiteral("figuro"), d.ordner.filePath(QStringLiteral("bild.txt"))});
     EXPECT_TRUE(d.ab.Dokument().Teile.empty());
     d.db.KommandozeileAuswerten({QStringLiteral("figuro")});
     EXPECT_TRUE(d.ab.Dokument().Teile.empty());
@@ -231,7 +238,8 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     for (QAction *a : d.fenster.MenuDatei->actions())
         if (!a->isSeparator())
             texte << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "Beispiele öffnen ...|", "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
+    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "Beispiele öffnen ...|",
+                                  "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
                                   "E&xportieren ...|", "Drucken ...|Ctrl+P", "&Beenden|Ctrl+Q"}));
     EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
 
@@ -254,7 +262,8 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
     // The hint bar says what was written.
     const TExportBereich b = ExportBereich(TExportOptionen{50, true, d.ab.Auswahl, 20.5, 29.2});
     EXPECT_EQ(d.fenster.Hinweistext,
-              QStringLiteral("Exportiert als PNG: ") + png + QStringLiteral(" (die markierten Objekte, ") +
+              QStringLiteral("Exportiert als PNG: ") + png +
+                  QStringLiteral(" (die markierten Objekte, ") +
                   QString::number(b.Breite(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
                   QStringLiteral(" cm × ") +
                   QString::number(b.Hoehe(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
@@ -299,8 +308,8 @@ TEST(DateiBefehle, StartfrageNachAbsturz)
 {
     TArbeitsbereich quelle;
     QString meldung;
-    ASSERT_TRUE(DokumentOeffnen(QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/haus.fgo"), quelle.Dokument(),
-                                quelle.Klassen(), meldung));
+    ASSERT_TRUE(DokumentOeffnen(QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/haus.fgo"),
+                                quelle.Dokument(), quelle.Klassen(), meldung));
     quelle.Dokument().Passwort = QStringLiteral("9d04c7be2a61");
     const QByteArray zeichnung = DokumentAlsBytes(quelle.Dokument(), quelle.Klassen());
     const struct {
@@ -333,17 +342,21 @@ TEST(DateiBefehle, StartfrageNachAbsturz)
         EXPECT_EQ(d.db.WiederherstellungAnbieten(), ja);
         ASSERT_EQ(fragen.size(), lesbar ? 1 : 0);
         if (lesbar) {
-            EXPECT_TRUE(fragen[0].startsWith(
-                QStringLiteral("Figuro wurde nicht ordnungsgemäß beendet. Soll die nicht gespeicherte Zeichnung "
-                               "wiederhergestellt werden?\n\nDatei: ") +
-                ziel + QStringLiteral("\nStand: ")))
+            EXPECT_TRUE(
+                fragen[0].startsWith(QStringLiteral("Figuro wurde nicht ordnungsgemäß beendet. "
+                                                    "Soll die nicht gespeicherte Zeichnung "
+                                                    "wiederhergestellt werden?\n\nDatei: ") +
+                                     ziel + QStringLiteral("\nStand: ")))
                 << fragen[0].toStdString();
         }
         EXPECT_FALSE(QFile::exists(kopie));
         if (!lesbar) {
-            EXPECT_EQ(d.meldungen, QStringList{QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht gelesen "
-                                                              "werden (Unerwartetes Dateiende.) und wurde aufbewahrt "
-                                                              "unter:\n") + kopie + QStringLiteral(".unlesbar")});
+            EXPECT_EQ(
+                d.meldungen,
+                QStringList{QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht gelesen "
+                                           "werden (Unerwartetes Dateiende.) und wurde aufbewahrt "
+                                           "unter:\n") +
+                            kopie + QStringLiteral(".unlesbar")});
             EXPECT_EQ(lesen(kopie + QStringLiteral(".unlesbar")), f.bytes);
         }
         if (!ja) {
@@ -389,7 +402,8 @@ TEST(DateiBefehle, StartfrageMitJaAlsVorgabe)
     EXPECT_EQ(titel, QStringLiteral("Warnung:"));
     EXPECT_EQ(text, QStringLiteral("Frage?"));
     EXPECT_TRUE(jaVorgabe);
-    for (const auto &[wert, antwort] : {std::pair{"JA", QMessageBox::Yes}, std::pair{"nein", QMessageBox::No}}) {
+    for (const auto &[wert, antwort] :
+         {std::pair{"JA", QMessageBox::Yes}, std::pair{"nein", QMessageBox::No}}) {
         qputenv("FIGURO_WIEDERHERSTELLEN", wert);
         EXPECT_EQ(d.db.WiederherstellenFrage(QStringLiteral("Frage?")), antwort) << wert;
     }

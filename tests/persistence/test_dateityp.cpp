@@ -25,7 +25,8 @@ TEST(Dateityp, SchreibtNurWasFehltOderAbweicht)
     // Unchanged: nothing is written again.
     EXPECT_TRUE(DateitypRegistrieren(ordner.path(), programm, false).isEmpty());
     // Another program path: only the desktop entry is rewritten.
-    const QStringList anders = DateitypRegistrieren(ordner.path(), QStringLiteral("/usr/bin/figuro"), false);
+    const QStringList anders =
+        DateitypRegistrieren(ordner.path(), QStringLiteral("/usr/bin/figuro"), false);
     ASSERT_EQ(anders.size(), 1);
     EXPECT_TRUE(anders[0].endsWith(QStringLiteral("figuro.desktop")));
 }
@@ -37,7 +38,8 @@ TEST(Dateityp, FehlerWerdenIgnoriert)
     QFile sperre(ordner.filePath(QStringLiteral("applications")));
     ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
     sperre.close();
-    const QStringList geschrieben = DateitypRegistrieren(ordner.path(), QStringLiteral("/x/figuro"), false);
+    const QStringList geschrieben =
+        DateitypRegistrieren(ordner.path(), QStringLiteral("/x/figuro"), false);
     EXPECT_EQ(geschrieben.size(), 1); // only the MIME type
     EXPECT_TRUE(DateitypRegistrieren(QString(), QStringLiteral("/x/figuro"), false).isEmpty());
 }

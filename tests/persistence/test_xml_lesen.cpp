@@ -2,14 +2,15 @@
 // message, and that a failed load leaves no tree behind.
 #include "persistence/XMLDOM.h"
 
-#include <QTemporaryDir>
 #include "druck_hilfen.h"
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #define KOPF "<?xml version = \"1.0\" ?>\r\n"
 
-namespace {
+namespace
+{
 
 const QByteArray Kopf = KOPF;
 
@@ -52,11 +53,15 @@ TEST(XMLLesen, FormenDerElemente)
         const char *baum;
     } faelle[] = {
         // A file as Figuro writes it; names in Windows-1252 (ä is the byte E4).
-        {KOPF "<DOKUMENT Name = \"dokument1\" >\r\n<RECHTECK Name = \"re0\" Breite = \"2\" >\r\n</RECHTECK>\r\n"
-              "<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"1\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n",
-         "DOKUMENT{Name=dokument1}(RECHTECK{Name=re0,Breite=2} KLASSENVERZEICHNIS{RECHTECKzähler=1})"},
+        {KOPF "<DOKUMENT Name = \"dokument1\" >\r\n<RECHTECK Name = \"re0\" Breite = \"2\" "
+              ">\r\n</RECHTECK>\r\n"
+              "<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"1\" "
+              ">\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n",
+         "DOKUMENT{Name=dokument1}(RECHTECK{Name=re0,Breite=2} "
+         "KLASSENVERZEICHNIS{RECHTECKzähler=1})"},
         // Line ends separate like blanks, before the declaration too.
-        {"\r\n  <?xml\nversion\r\n=\n\"1.0\"\n?>\n<A\r\nb\n=\n\"1\"\n>\n<B\n/>\n</A\n>", "A{b=1}(B)"},
+        {"\r\n  <?xml\nversion\r\n=\n\"1.0\"\n?>\n<A\r\nb\n=\n\"1\"\n>\n<B\n/>\n</A\n>",
+         "A{b=1}(B)"},
         // Blanks before a tag name are skipped like before any word; a tab
         // is an ordinary character.
         {KOPF "< A ></ A >", "A"},
@@ -103,7 +108,8 @@ TEST(XMLLesen, WerteMitEscapesUndSonderzeichen)
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.imFile.constData());
-        EXPECT_EQ(Lesen(Kopf + "<X a = \"" + f.imFile + "\" ></X>"), QStringLiteral("X{a=") + QString::fromUtf8(f.wert) + u'}');
+        EXPECT_EQ(Lesen(Kopf + "<X a = \"" + f.imFile + "\" ></X>"),
+                  QStringLiteral("X{a=") + QString::fromUtf8(f.wert) + u'}');
     }
     EXPECT_EQ(Lesen(Kopf + "<X a = \"#0 \" ></X>"), QStringLiteral("X{a=") + QChar(0) + u'}');
 }
@@ -140,7 +146,8 @@ TEST(XMLLesen, JedeSyntaxmeldungWoertlich)
         {KOPF "<A b = \"1", "Unerwartetes Dateiende."},
         {KOPF "<A >", "Unerwartetes Dateiende."},
         {KOPF "<A ><B >", "Unerwartetes Dateiende."},
-        {QByteArray(KOPF "<A x = \"a\0b\" ></A>", sizeof(KOPF "<A x = \"a\0b\" ></A>") - 1), "Unerwartetes Dateiende."}, // NUL ends the input
+        {QByteArray(KOPF "<A x = \"a\0b\" ></A>", sizeof(KOPF "<A x = \"a\0b\" ></A>") - 1),
+         "Unerwartetes Dateiende."}, // NUL ends the input
         // Escapes that are no number; without a blank before the closing
         // quote the quote belongs to the digits.
         {KOPF "<X a = \"#6x5 \" ></X>", "Ungültige Zahl: 6x5"},
@@ -166,7 +173,8 @@ TEST(XMLLesen, TiefeVerschachtelungWirdAbgewiesen)
         return b;
     };
     // The deepest file allowed is read by the document file tests.
-    EXPECT_EQ(Lesen(verschachtelt(TXMLDOM::MaxTiefe + 1)), QStringLiteral("Fehler: Die Datei ist zu tief verschachtelt."));
+    EXPECT_EQ(Lesen(verschachtelt(TXMLDOM::MaxTiefe + 1)),
+              QStringLiteral("Fehler: Die Datei ist zu tief verschachtelt."));
     // A hostile file with a million open tags neither overflows the stack
     // nor is read to its end.
     QByteArray boese = Kopf;
@@ -191,7 +199,8 @@ TEST(XMLLesen, FehlerpositionNenntZeileUndSpalte)
     EXPECT_TRUE(dom.LadenAusBytes(Kopf + "<A ></A>", fehler));
     EXPECT_EQ(dom.FehlerZeile(), 0);
     EXPECT_EQ(Text(*dom.Wurzel()), QStringLiteral("A"));
-    EXPECT_EQ(Lesen(Kopf + "<NEU >", std::move(dom)), QStringLiteral("Fehler: Unerwartetes Dateiende."));
+    EXPECT_EQ(Lesen(Kopf + "<NEU >", std::move(dom)),
+              QStringLiteral("Fehler: Unerwartetes Dateiende."));
 }
 
 TEST(XMLLesen, DateifehlerAlsText)
@@ -199,7 +208,8 @@ TEST(XMLLesen, DateifehlerAlsText)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // A missing file, no name, a folder.
-    for (const QString &pfad : {dir.filePath(QStringLiteral("gibtsnicht.fgo")), QString(), dir.path()}) {
+    for (const QString &pfad :
+         {dir.filePath(QStringLiteral("gibtsnicht.fgo")), QString(), dir.path()}) {
         TXMLDOM dom;
         QString fehler;
         EXPECT_FALSE(dom.LadenAusDatei(pfad, fehler)) << pfad.toStdString();

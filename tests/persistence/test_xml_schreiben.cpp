@@ -3,14 +3,15 @@
 
 #include "model/Farbe.h"
 
+#include "druck_hilfen.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "druck_hilfen.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 const QByteArray Kopf = "<?xml version = \"1.0\" ?>\r\n";
 
 QByteArray Lesen(const QString &pfad)
@@ -51,7 +52,8 @@ TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
     TXMLDOM zurueck;
     ASSERT_TRUE(zurueck.LadenAusDatei(pfad, fehler)) << fehler.toStdString();
     EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Alles"))->Wert, alles);
-    EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Null"))->Wert, QString(QChar(0)) + QStringLiteral("x"));
+    EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Null"))->Wert,
+              QString(QChar(0)) + QStringLiteral("x"));
     ASSERT_EQ(zurueck.Wurzel()->KindAnzahl(), 1);
 }
 
@@ -72,10 +74,12 @@ TEST(XMLSchreiben, SpeichernErsetztDieAlteDateiFehlerLassenAllesStehen)
     QString fehler;
     ASSERT_TRUE(dom.SpeichernInDatei(pfad, fehler));
     EXPECT_EQ(Lesen(pfad), Kopf + "<A >\r\n</A>\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("z.fgo")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("z.fgo")});
 
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("ordner.fgo/inhalt")));
-    for (const QString &ziel : {QString(), dir.filePath(QStringLiteral("fehlt/x.fgo")), dir.filePath(QStringLiteral("ordner.fgo"))}) {
+    for (const QString &ziel : {QString(), dir.filePath(QStringLiteral("fehlt/x.fgo")),
+                                dir.filePath(QStringLiteral("ordner.fgo"))}) {
         fehler.clear();
         EXPECT_FALSE(dom.SpeichernInDatei(ziel, fehler)) << ziel.toStdString();
         EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei.")) << ziel.toStdString();

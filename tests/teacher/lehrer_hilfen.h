@@ -51,9 +51,10 @@ struct LehrerFenster : Fenster {
     // button visible, shown pressed; combined button visible.
     std::vector<bool> panel() const
     {
-        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren, *t = lehrer->SBBearbeitenMitTastaturSperren;
-        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(), t->isVisible() && t->isChecked(),
-                lehrer->SBBearbeitenMitMausTastatur->isVisible()};
+        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren,
+                          *t = lehrer->SBBearbeitenMitTastaturSperren;
+        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(),
+                t->isVisible() && t->isChecked(), lehrer->SBBearbeitenMitMausTastatur->isVisible()};
     }
     // Teacher mode, its two menu entries and the lock panel all on or all off.
     void modusErwarten(bool an)

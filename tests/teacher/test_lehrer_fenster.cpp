@@ -5,7 +5,8 @@
 
 #include <QMenu>
 
-namespace {
+namespace
+{
 // Mouse and keyboard lock of each figure.
 std::vector<int> sperren(std::initializer_list<const TObjekt *> figuren)
 {
@@ -16,41 +17,21 @@ std::vector<int> sperren(std::initializer_list<const TObjekt *> figuren)
 }
 } // namespace
 
-TEST_F(LehrerFenster, MenueFuerLehrerUndPanelJeNachModus)
+// The menu and button texts; the buttons lock the selection and mark the
+// drawing changed; the locks stay when teacher mode ends.
+TEST_F(LehrerFenster, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalten)
 {
-    ASSERT_NE(f->MenuFuerLehrer, nullptr);
     QStringList texte;
     for (const QAction *a : f->MenuFuerLehrer->actions())
         texte << a->text();
-    EXPECT_EQ(texte, QStringList({"Lehrermodus an", "Lehrermodus aus", "Dokument mit Passwort schützen ..."}));
-    modusErwarten(false);
-
-    lehrermodusAn();
-    EXPECT_EQ(dialogLaeufe, 0); // no password: no prompt
-    modusErwarten(true);
-    EXPECT_EQ(f->PBearbeitenSperren->geometry(), QRect(428, 36, 58, 33));
+    EXPECT_EQ(texte, QStringList({"Lehrermodus an", "Lehrermodus aus",
+                                  "Dokument mit Passwort schützen ..."}));
     EXPECT_EQ(QStringList({lehrer->SBBearbeitenMitMausSperren->toolTip(),
                            lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
                            lehrer->SBBearbeitenMitMausTastatur->toolTip()}),
-              QStringList({"Bearbeiten mit der Maus erlauben/sperren", "Bearbeiten mit der Tastatur erlauben/sperren",
+              QStringList({"Bearbeiten mit der Maus erlauben/sperren",
+                           "Bearbeiten mit der Tastatur erlauben/sperren",
                            "Bearbeiten mit der Maus/Tastatur erlauben/sperren"}));
-    // Nothing selected: the lock buttons are disabled.
-    EXPECT_FALSE(lehrer->SBBearbeitenMitMausSperren->isEnabled());
-    lehrermodusAus();
-    modusErwarten(false);
-
-    // The file commands switch teacher mode off in the workspace and then
-    // refresh the window: the teacher's controls disappear with it.
-    lehrermodusAn();
-    ab().Lehrermodus = false;
-    f->OberflaecheAktualisieren();
-    modusErwarten(false);
-}
-
-// The buttons lock the selection and mark the drawing changed; the locks
-// stay when teacher mode ends.
-TEST_F(LehrerFenster, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalten)
-{
     TRechteck *r = rechteck(5, 20);
     lehrermodusAn();
     klicken(px(5, 20));
@@ -73,24 +54,6 @@ TEST_F(LehrerFenster, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalte
 
     lehrermodusAus();
     EXPECT_EQ(sperren({r}), std::vector<int>({1, 1}));
-}
-
-TEST_F(LehrerFenster, KnoepfeZeigenDenGemeinsamenZustand)
-{
-    TRechteck *a = rechteck(5, 20);
-    TRechteck *b = rechteck(12, 20);
-    lehrermodusAn();
-    a->MausSperreSetzen(true);
-    b->MausSperreSetzen(true);
-    b->TastaturSperreSetzen(true);
-    waehlen({a});
-    EXPECT_EQ(panel(), std::vector<bool>({true, true, true, false, false}));
-    // Keyboard locks differ: only the combined button.
-    waehlen({a, b});
-    EXPECT_EQ(panel(), std::vector<bool>({false, false, false, false, true}));
-    EXPECT_TRUE(lehrer->SBBearbeitenMitMausTastatur->isEnabled());
-    waehlen({b});
-    EXPECT_EQ(panel(), std::vector<bool>({true, true, true, true, false}));
 }
 
 TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
@@ -133,61 +96,14 @@ TEST_F(LehrerFenster, KombinierterKnopfOeffnetDenDialogFuerDieAuswahl)
     EXPECT_EQ(sperren({a, b}), std::vector<int>({0, 1, 0, 1}));
     EXPECT_TRUE(ab().Geaendert);
     EXPECT_EQ(panel(), std::vector<bool>({true, false, true, true, false}));
+    // Only the keyboard locks differ: the combined button alone.
+    a->TastaturSperreSetzen(false);
+    waehlen({a, b});
+    EXPECT_EQ(panel(), std::vector<bool>({false, false, false, false, true}));
 }
 
-// Each lock concerns only its own way of editing, and none applies in teacher mode.
-TEST_F(LehrerFenster, SperrenGeltenNurFuerIhrWerkzeugUndNichtImLehrermodus)
-{
-    TRechteck *tastatur = rechteck(5, 20);
-    tastatur->TastaturSperreSetzen(true);
-    TRechteck *maus = rechteck(15, 20);
-    maus->MausSperreSetzen(true);
-    ziehen(px(5, 20), px(5, 20) + QPoint(40, 0));
-    EXPECT_GT(tastatur->MitteX, 5.5);
-
-    // The corner handle of the selected mouse-locked rectangle is not hovered.
-    klicken(px(15, 20));
-    ASSERT_EQ(ab().Auswahl, std::vector<TZeichenObjekt *>{maus});
-    bewegen(px(17, 21));
-    EXPECT_EQ(f->Steuerung->AktuellerGriff, nullptr);
-    EXPECT_NE(f->Steuerung->Mauszustand, TMauszustand::UeberGriff);
-
-    // In teacher mode the arrow keys and Delete act on it.
-    lehrermodusAn();
-    seite->setFocus();
-    QTest::keyClick(seite, Qt::Key_Right);
-    EXPECT_GT(maus->MitteX, 15.0);
-    QTest::keyClick(seite, Qt::Key_Delete);
-    EXPECT_EQ(dok()->Teile.size(), 1u);
-}
-
-TEST_F(LehrerFenster, RechteMaustasteOeffnetBeiGesperrterAuswahlKeinMenue)
-{
-    TRechteck *r = rechteck(5, 20);
-    r->MausSperreSetzen(true);
-    f->PopupMenuObjekt->addAction(QStringLiteral("Probe"));
-    const QPoint p = px(5, 20);
-    auto rechtsKlicken = [&] {
-        bewegen(p);
-        QTest::mousePress(seite, Qt::RightButton, {}, p);
-        QTest::mouseRelease(seite, Qt::RightButton, {}, p);
-    };
-
-    rechtsKlicken();
-    EXPECT_EQ(ab().Auswahl, std::vector<TZeichenObjekt *>{r}); // selected, but no menu
-    EXPECT_FALSE(f->PopupMenuObjekt->isVisible());
-
-    lehrermodusAn();
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben); // hover follows at once
-    rechtsKlicken();
-    EXPECT_TRUE(f->PopupMenuObjekt->isVisible());
-    f->PopupMenuObjekt->hide();
-}
-
-// A mouse-locked figure shows a lock mark instead of handles outside
-// teacher mode, and every refused drag, handle drag, arrow key and Delete
-// says why in the hint bar. In teacher mode the hint bar says that the
-// locks do not apply, and the handles are back.
+// A mouse-locked figure shows a padlock, refused edits say why in the hint bar and a right
+// click opens no menu; in teacher mode the handles and the menu are back, the hint bar says so.
 TEST_F(LehrerFenster, GesperrteFigurZeigtSchlossUndHinweis)
 {
     f->resize(640, 520);
@@ -198,13 +114,19 @@ TEST_F(LehrerFenster, GesperrteFigurZeigtSchlossUndHinweis)
     f->Neuzeichnen();
     const QString gesperrt = TMausSteuerung::GesperrtHinweis();
     EXPECT_TRUE(gesperrt.startsWith(QStringLiteral("Dieses Objekt ist gesperrt")));
-    // Pixel of the sheet's cached image; the padlock's body just right of
-    // the box's top right corner.
+    // The padlock's body, just right of the top right corner, in the sheet's cached image.
     auto pixel = [&](QPoint p) {
-        return f->Zeichenbereich->Puffer().pixelColor(p - f->Zeichenbereich->PufferBereich().topLeft());
+        return f->Zeichenbereich->Puffer().pixelColor(p -
+                                                      f->Zeichenbereich->PufferBereich().topLeft());
     };
     const QPoint schloss = px(8, 25) + QPoint(-1, -2);
     const QColor schlossFarbe(128, 96, 0);
+    f->PopupMenuObjekt->addAction(QStringLiteral("Probe"));
+    auto rechtsKlicken = [&] {
+        bewegen(px(6, 24));
+        QTest::mousePress(seite, Qt::RightButton, {}, px(6, 24));
+        QTest::mouseRelease(seite, Qt::RightButton, {}, px(6, 24));
+    };
 
     klicken(px(6, 24));
     ASSERT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
@@ -226,6 +148,7 @@ TEST_F(LehrerFenster, GesperrteFigurZeigtSchlossUndHinweis)
         {"Ecke ziehen", [&] { ziehen(px(8, 25), px(8, 25) + QPoint(30, 10)); }},
         {"Pfeiltaste", [&] { QTest::keyClick(seite, Qt::Key_Left); }},
         {"Entf", [&] { QTest::keyClick(seite, Qt::Key_Delete); }},
+        {"Rechtsklick", rechtsKlicken},
     };
     const int vorher = anzahl();
     for (const Versuch &v : versuche) {
@@ -236,15 +159,20 @@ TEST_F(LehrerFenster, GesperrteFigurZeigtSchlossUndHinweis)
         EXPECT_EQ(f->Hinweistext, gesperrt);
         EXPECT_EQ(dok()->Teile.size(), 1u);
         EXPECT_TRUE(nahe(r->MitteX, 6) && nahe(r->MitteY, 24) && nahe(r->Länge, 4));
+        EXPECT_FALSE(f->PopupMenuObjekt->isVisible());
     }
     EXPECT_EQ(anzahl(), vorher);
 
     // Teacher mode: said in the hint bar, handles instead of the lock.
     lehrermodusAn();
+    EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben); // hover follows at once
     EXPECT_EQ(f->Hinweistext, TFMain::LehrermodusHinweis());
     EXPECT_NE(pixel(schloss), schlossFarbe);
     bewegen(px(8, 25));
     EXPECT_EQ(zustand(), TMauszustand::UeberGriff);
+    rechtsKlicken();
+    EXPECT_TRUE(f->PopupMenuObjekt->isVisible());
+    f->PopupMenuObjekt->hide();
     f->HinweisSetzen(QString()); // nothing else to say: teacher mode is
     EXPECT_EQ(f->Hinweistext, TFMain::LehrermodusHinweis());
     lehrermodusAus();

@@ -1,15 +1,15 @@
 // The document password: the prompt before teacher mode, the set-password
 // dialog, and what reaches the file.
-#include "persistence/Dokumentdatei.h"
-#include "persistence/ui/DateiBefehle.h"
-#include "teacher/Passwort.h"
 #include "common/gemeinsame_hilfen.h"
 #include "lehrer_hilfen.h"
+#include "persistence/Dokumentdatei.h"
+#include "persistence/ui/DateiBefehle.h"
 
 #include <QTemporaryDir>
 #include <optional>
 
-namespace {
+namespace
+{
 
 struct Passwortfenster : LehrerFenster {
     QStringList meldungen; // "caption|text" of every message box
@@ -55,7 +55,8 @@ struct Passwortfenster : LehrerFenster {
             EXPECT_EQ(schutz->EPasswortWiederholung->text(), gezeigt);
             schutz->EPasswort->setText(eingabe);
             schutz->EPasswortWiederholung->setText(wiederholung.value_or(eingabe));
-            QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
+            QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen,
+                              Qt::LeftButton);
             if ((nochOffen = schutz->isVisible()))
                 QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
         };
@@ -66,80 +67,6 @@ struct Passwortfenster : LehrerFenster {
 
 } // namespace
 
-// Both dialogs show "*" for every typed character; the prompt says what to
-// do inside the window, not only in its caption.
-TEST_F(Passwortfenster, AbfrageFenster)
-{
-    TFPasswortabfrage *d = lehrer->FPasswortabfrage;
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Bitte geben Sie das Passwort ein:"));
-    EXPECT_EQ(d->LAnweisung->text(), QStringLiteral("Bitte geben Sie das Passwort ein:"));
-    EXPECT_EQ(d->BOK->text(), QStringLiteral("OK"));
-    TFPasswortschutz *s = lehrer->FPasswortschutz;
-    EXPECT_EQ(s->windowTitle(), QStringLiteral("FPasswortschutz"));
-    for (QLineEdit *feld : {d->EPass, s->EPasswort, s->EPasswortWiederholung}) {
-        SCOPED_TRACE(feld->objectName().toStdString());
-        EXPECT_EQ(feld->echoMode(), QLineEdit::Password);
-        feld->clear();
-        QTest::keyClicks(feld, QStringLiteral("Tafel 1"));
-        EXPECT_EQ(feld->displayText(), QStringLiteral("*******"));
-        feld->clear();
-    }
-    // The prompt with a typed password: docs/screenshots/passwort.png.
-    d->Vorbereiten();
-    d->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
-    QTest::keyClicks(d->EPass, QStringLiteral("Tafel"));
-    EXPECT_TRUE(d->LAnweisung->isVisible());
-    EXPECT_TRUE(d->rect().contains(d->LAnweisung->geometry()));
-    testhilfe::bildschirmfotoSichern(d->grab().toImage(), QStringLiteral("passwort.png"));
-    d->hide();
-    QStringList zeilen;
-    for (int i = 1; i <= 5; ++i)
-        zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
-    zeilen << s->BUebernehmen->text() << s->BAbbrechen->text();
-    EXPECT_EQ(zeilen, QStringList({"Wenn Sie hier ein Passwort eingeben, kann der",
-                                   "Lehrermodus für das aktuelle Dokument in Zukunft nur",
-                                   "durch Eingabe dieses Passwortes aktiviert werden.",
-                                   "Geben Sie nichts ein, so wird der Passwortschutz",
-                                   "für dieses Dokument aufgehoben.", "Übernehmen", "Abbrechen"}));
-}
-
-TEST_F(Passwortfenster, DokumentOderMasterpasswortSchaltetDenLehrermodusEin)
-{
-    dok()->Passwort = QStringLiteral("Tafel");
-    for (const QString &eingabe : {QStringLiteral("Tafel"), MasterPasswort()}) {
-        SCOPED_TRACE(eingabe.toStdString());
-        anmelden(eingabe);
-        modusErwarten(true);
-        EXPECT_TRUE(meldungen.isEmpty());
-        // The entry does not stay in the prompt.
-        EXPECT_TRUE(lehrer->FPasswortabfrage->EPass->text().isEmpty());
-        lehrermodusAus();
-    }
-    EXPECT_EQ(dialogLaeufe, 2);
-}
-
-TEST_F(Passwortfenster, LeereFalscheOderAbgebrocheneEingabeScheitert)
-{
-    dok()->Passwort = QStringLiteral("Tafel");
-    const QString falsch = QStringLiteral("Meldung:|Das Passwort war falsch.");
-    for (const QString &eingabe : {QString(), QStringLiteral("tafel"), QStringLiteral("Tafel "),
-                                   QStringLiteral("Schwamm")}) {
-        SCOPED_TRACE(eingabe.toStdString());
-        meldungen.clear();
-        anmelden(eingabe);
-        modusErwarten(false);
-        EXPECT_EQ(meldungen, QStringList{falsch});
-        EXPECT_FALSE(lehrer->FPasswortabfrage->Ok);
-    }
-    // Closing the prompt without "OK" fails silently.
-    meldungen.clear();
-    imDialog = [](QDialog *d) { d->reject(); };
-    lehrermodusAn();
-    EXPECT_FALSE(ab().Lehrermodus);
-    EXPECT_TRUE(meldungen.isEmpty());
-}
-
 TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
 {
     lehrermodusAn();
@@ -149,6 +76,19 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     EXPECT_TRUE(lehrer->FPasswortschutz->Uebernommen);
     EXPECT_FALSE(nochOffen);
     EXPECT_TRUE(ab().Geaendert);
+    TFPasswortschutz *s = lehrer->FPasswortschutz;
+    EXPECT_EQ(s->EPasswort->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(s->EPasswortWiederholung->echoMode(), QLineEdit::Password);
+    QStringList zeilen{s->windowTitle()};
+    for (int i = 1; i <= 5; ++i)
+        zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
+    zeilen << s->BUebernehmen->text() << s->BAbbrechen->text();
+    EXPECT_EQ(zeilen,
+              QStringList({"FPasswortschutz", "Wenn Sie hier ein Passwort eingeben, kann der",
+                           "Lehrermodus für das aktuelle Dokument in Zukunft nur",
+                           "durch Eingabe dieses Passwortes aktiviert werden.",
+                           "Geben Sie nichts ein, so wird der Passwortschutz",
+                           "für dieses Dokument aufgehoben.", "Übernehmen", "Abbrechen"}));
 
     // The dialog shows the current password; "Abbrechen" keeps it even after typing.
     passwortSetzen(QStringLiteral("anders"), false);
@@ -166,7 +106,8 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     meldungen.clear();
     passwortSetzen(QStringLiteral("Tafel"), true, QStringLiteral("Tafle"));
     EXPECT_TRUE(nochOffen);
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Warnung:|Die beiden Eingaben stimmen nicht überein.")});
+    EXPECT_EQ(meldungen,
+              QStringList{QStringLiteral("Warnung:|Die beiden Eingaben stimmen nicht überein.")});
     EXPECT_TRUE(dok()->Passwort.isEmpty());
 
     // A character the file cannot hold is refused, the dialog stays open.
@@ -174,8 +115,9 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     passwortSetzen(QStringLiteral("Tafel\u0416"));
     EXPECT_TRUE(nochOffen);
     EXPECT_TRUE(dok()->Passwort.isEmpty());
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral(
-                             "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
+    EXPECT_EQ(meldungen,
+              QStringList{QStringLiteral(
+                  "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
 
     // The same password again is no change.
     ab().Geaendert = false;
@@ -183,11 +125,12 @@ TEST_F(Passwortfenster, PasswortSetzenAendernUndAufheben)
     EXPECT_FALSE(ab().Geaendert);
 }
 
-TEST_F(Passwortfenster, GeoeffnetesDokumentMitPasswortSchaltetDenLehrermodusAus)
+TEST_F(Passwortfenster, GeoeffnetesDokumentMitPasswortVerlangtEsFuerDenLehrermodus)
 {
     ASSERT_NE(f->DateiBefehle, nullptr);
     QTemporaryDir ordner;
-    const QString ohne = ordner.filePath(QStringLiteral("ohne.fgo")), mit = ordner.filePath(QStringLiteral("mit.fgo"));
+    const QString ohne = ordner.filePath(QStringLiteral("ohne.fgo")),
+                  mit = ordner.filePath(QStringLiteral("mit.fgo"));
     QString meldung;
     ASSERT_TRUE(DokumentSpeichern(ohne, *dok(), *f->Klassen(), meldung));
     dok()->Passwort = QStringLiteral("Tafel");
@@ -201,7 +144,34 @@ TEST_F(Passwortfenster, GeoeffnetesDokumentMitPasswortSchaltetDenLehrermodusAus)
     EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
     modusErwarten(false);
 
-    // Back on only with the password.
+    // Empty, wrong or cancelled entries fail; back on only with the password.
+    const QString falsch = QStringLiteral("Meldung:|Das Passwort war falsch.");
+    for (const QString &eingabe : {QString(), QStringLiteral("tafel"), QStringLiteral("Tafel "),
+                                   QStringLiteral("Schwamm")}) {
+        SCOPED_TRACE(eingabe.toStdString());
+        meldungen.clear();
+        anmelden(eingabe);
+        modusErwarten(false);
+        EXPECT_EQ(meldungen, QStringList{falsch});
+        EXPECT_FALSE(lehrer->FPasswortabfrage->Ok);
+    }
+    // The prompt's texts, "*" for each typed character (docs/screenshots/passwort.png);
+    // closing it without "OK" fails silently.
+    meldungen.clear();
+    imDialog = [this](QDialog *d) {
+        TFPasswortabfrage *a = lehrer->FPasswortabfrage;
+        EXPECT_EQ(QStringList({a->windowTitle(), a->LAnweisung->text(), a->BOK->text()}),
+                  QStringList({"Bitte geben Sie das Passwort ein:",
+                               "Bitte geben Sie das Passwort ein:", "OK"}));
+        QTest::keyClicks(a->EPass, QStringLiteral("Tafel"));
+        EXPECT_EQ(a->EPass->displayText(), QStringLiteral("*****"));
+        EXPECT_TRUE(a->LAnweisung->isVisible());
+        testhilfe::bildschirmfotoSichern(d->grab().toImage(), QStringLiteral("passwort.png"));
+        d->reject();
+    };
+    lehrermodusAn();
+    EXPECT_FALSE(ab().Lehrermodus);
+    EXPECT_TRUE(meldungen.isEmpty());
     anmelden(QStringLiteral("Tafel"));
     EXPECT_TRUE(ab().Lehrermodus);
 }

@@ -1,9 +1,9 @@
 // Edit locks: the common state of a selection, applying a choice to objects
 // and their children, and the lock dialog with its radio groups.
-#include "figures/UZeichenObjekte.h"
-#include "model/Analysator.h"
-#include "language/Arbeitsbereich.h"
 #include "figures/KlassenObjekte.h"
+#include "figures/UZeichenObjekte.h"
+#include "language/Arbeitsbereich.h"
+#include "model/Analysator.h"
 #include "teacher/Sperren.h"
 #include "teacher/ui/BearbeitenSperren.h"
 
@@ -14,7 +14,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // The mouse locks of a and b, then their keyboard locks.
 std::vector<int> sperren(const TObjekt *a, const TObjekt *b)
@@ -33,7 +34,7 @@ std::vector<int> alleSperren(const TObjekt &o, bool maus)
     return s;
 }
 
-// Two named rectangles a and b in a drawing (log stopped), and the lock dialog.
+// Two rectangles a and b in a drawing (log stopped), and the lock dialog.
 struct Dialog : ::testing::Test {
     TArbeitsbereich ab;
     TFBearbeitenSperren d;
@@ -58,12 +59,12 @@ struct Dialog : ::testing::Test {
         d.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     }
-    // Whether the "leave as it is" choices and their explanations show:
-    // mouse choice, its two lines, keyboard choice, its two lines.
+    // Whether "leave as it is" and its two lines show, for the mouse, then the keyboard.
     std::vector<bool> sichtbar() const
     {
-        return {d.RBMausLassen->isVisible(), d.LMaus1->isVisible(), d.LMaus2->isVisible(),
-                d.RBTastaturLassen->isVisible(), d.LTastatur1->isVisible(), d.LTastatur2->isVisible()};
+        return {d.RBMausLassen->isVisible(), d.LMaus1->isVisible(),
+                d.LMaus2->isVisible(),       d.RBTastaturLassen->isVisible(),
+                d.LTastatur1->isVisible(),   d.LTastatur2->isVisible()};
     }
 };
 
@@ -96,7 +97,8 @@ TEST_F(Dialog, GruppeUndLinienzugSperrenIhreTeileMit)
     const std::vector<TObjekt *> liste{g};
 
     EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
-    EXPECT_EQ(alleSperren(*g, true), std::vector<int>(6, 1)); // group, rectangle, polyline, 3 vertices
+    EXPECT_EQ(alleSperren(*g, true),
+              std::vector<int>(6, 1)); // group, rectangle, polyline, 3 vertices
     EXPECT_EQ(alleSperren(*g, false), std::vector<int>(6, 0));
     // Locking again changes nothing.
     EXPECT_FALSE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
@@ -123,31 +125,28 @@ TEST_F(Dialog, WahlZweiLaesstAllesWieEsIst)
     EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 0, 0}));
 }
 
-
-
-TEST_F(Dialog, TexteUndBeschriftungen)
+// The dialog's texts; "leave as it is" and its explanation only for a mixed lock.
+TEST_F(Dialog, LassenNurBeiGemischtemZustandUndAbbrechen)
 {
     QStringList texte{d.windowTitle()};
     for (const QAbstractButton *k : std::initializer_list<const QAbstractButton *>{
-             d.RBMausAlleErlauben, d.RBMAusAlleSperren, d.RBMausLassen, d.RBTastaturErlauben, d.RBTastaturSperren,
-             d.RBTastaturLassen, d.BUebernehmen, d.BAbbrechen})
+             d.RBMausAlleErlauben, d.RBMAusAlleSperren, d.RBMausLassen, d.RBTastaturErlauben,
+             d.RBTastaturSperren, d.RBTastaturLassen, d.BUebernehmen, d.BAbbrechen})
         texte << k->text();
     texte << d.LMaus1->text() << d.LMaus2->text() << d.LTastatur1->text() << d.LTastatur2->text();
-    EXPECT_EQ(texte, QStringList({"Bearbeiten mit der Maus/Tastatur erlauben/sperren",
-                                  "Bearbeiten mit der Maus für alle markierten Objekte erlauben",
-                                  "Bearbeiten mit der Maus für alle markierten Objekte sperren",
-                                  "Alles lassen, wie es ist",
-                                  "Bearbeiten mit der Tastatur für alle markierten Objekte erlauben",
-                                  "Bearbeiten mit der Tastatur für alle markierten Objekte sperren",
-                                  "Alles lassen, wie es ist", "Übernehmen", "Abbrechen",
-                                  "Bei einigen der markierten Objekte ist das Bearbeiten mit der Maus erlaubt,",
-                                  "Bei anderen nicht. Was wünschen Sie?",
-                                  "Bei einigen der markierten Objekte ist das Bearbeiten mit der Tastatur",
-                                  "erlaubt, bei anderen nicht. Was wünschen Sie?"}));
-}
-
-TEST_F(Dialog, GemischteTastatursperreZeigtNurDortLassenUndErklaerung)
-{
+    EXPECT_EQ(
+        texte,
+        QStringList({"Bearbeiten mit der Maus/Tastatur erlauben/sperren",
+                     "Bearbeiten mit der Maus für alle markierten Objekte erlauben",
+                     "Bearbeiten mit der Maus für alle markierten Objekte sperren",
+                     "Alles lassen, wie es ist",
+                     "Bearbeiten mit der Tastatur für alle markierten Objekte erlauben",
+                     "Bearbeiten mit der Tastatur für alle markierten Objekte sperren",
+                     "Alles lassen, wie es ist", "Übernehmen", "Abbrechen",
+                     "Bei einigen der markierten Objekte ist das Bearbeiten mit der Maus erlaubt,",
+                     "Bei anderen nicht. Was wünschen Sie?",
+                     "Bei einigen der markierten Objekte ist das Bearbeiten mit der Tastatur",
+                     "erlaubt, bei anderen nicht. Was wünschen Sie?"}));
     a->TastaturSperreSetzen(true); // keyboard mixed, mouse allowed for both
     oeffnen();
     EXPECT_EQ(sichtbar(), std::vector<bool>({false, false, false, true, true, true}));
@@ -161,12 +160,9 @@ TEST_F(Dialog, GemischteTastatursperreZeigtNurDortLassenUndErklaerung)
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_TRUE(d.Geaendert);
     EXPECT_EQ(sperren(a, b), (std::vector<int>{1, 1, 1, 0}));
-}
 
-TEST_F(Dialog, EinheitlicheZustaendeUndAbbrechen)
-{
-    a->MausSperreSetzen(true);
-    b->MausSperreSetzen(true);
+    // Both uniform: no "leave as it is"; "Abbrechen" changes nothing.
+    a->TastaturSperreSetzen(false);
     oeffnen();
     EXPECT_TRUE(d.RBMAusAlleSperren->isChecked());
     EXPECT_TRUE(d.RBTastaturErlauben->isChecked());

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,7 +25,7 @@ QStringList dateien(const QString &ordner)
 
 } // namespace
 
-TEST(Wiederherstellung, KopienLaufenderUndBeendeterFiguros)
+TEST(Wiederherstellung, KopienLaufenderUndBeendeterFigurosUndDieFrage)
 {
     QTemporaryDir tmp;
     const QString ordner =
@@ -71,10 +70,8 @@ TEST(Wiederherstellung, KopienLaufenderUndBeendeterFiguros)
     b.Loeschen();
     EXPECT_FALSE(QFile::exists(b.KopiePfad()));
     EXPECT_EQ(dateien(ordner).filter(QStringLiteral(".fgo")), QStringList());
-}
 
-TEST(Wiederherstellung, StartfrageNenntDateiUndZeit)
-{
+    // The question at the start names the file and the time.
     const QDateTime zeit(QDate(2026, 12, 7), QTime(8, 5, 30));
     EXPECT_EQ(TWiederherstellung::Frage({QStringLiteral("/k"), QString(), zeit}),
               QStringLiteral(

@@ -33,14 +33,6 @@ TEST_F(Ellipse, PunktzahlFolgtDerAufloesung)
     zf.Leinwand = &p;
     e->Zeichnen(&zf);
     EXPECT_EQ(e->Bildpunkte.size(), std::lround(151 * 2 * M_PI * 5 / 10));
-    // Size 0: still four points, all at the centre.
-    e->MitteX = 3;
-    e->MitteY = 2;
-    e->Länge = e->Breite = 0;
-    e->GeometrieBerechnen();
-    ASSERT_EQ(e->Umrisspunkte.size(), 4);
-    for (const TWeltPunkt &q : e->Umrisspunkte)
-        EXPECT_PUNKT(q.X, q.Y, 3, 2);
 }
 
 // Typed setters, then drag creation of the box figures with their log entries.

@@ -35,27 +35,11 @@ struct Verschachtelt {
 
 using GruppeStruktur = Figuren;
 
-TEST_F(GruppeStruktur, AufloesenSetztMitgliederAnDieStelleDerGruppe)
+// Ungrouped inside another group, the members go to that group.
+TEST_F(GruppeStruktur, AufloesenInDerGruppe)
 {
-    TRechteck *vorne = u.rechteck(1, 1, 1, 1);
-    TRechteck *zweiter = u.rechteck(1, 3, 1, 1);
-    TLinienZug *a = quadrat(u, 1, 1);
-    TLinienZug *b = quadrat(u, 3, 1);
-    TLinienZug *c = quadrat(u, 5, 1);
-    TRechteck *hinten = u.rechteck(9, 1, 1, 1);
-    TGruppe *g = gruppieren(u, {a, b, c});
-    ASSERT_EQ(u.d.TeilIndex(g), 2);
-    std::vector<TZeichenObjekt *> auswahl{vorne, g};
-    std::unique_ptr<TObjekt> frei = g->GruppierungAufloesen(auswahl);
-    ASSERT_EQ(frei.get(), g);
-    EXPECT_EQ(teile(u.d), (Objekte{vorne, zweiter, a, b, c, hinten}));
-    EXPECT_EQ(auswahl, (std::vector<TZeichenObjekt *>{vorne, c, b, a}));
-    frei.reset(); // the members are gone: only the group's release is logged
-    EXPECT_EQ(u.protokoll(), QStringList{"gr0.freigeben()"});
-
-    // Inside another group the members go to that group.
     Verschachtelt v(u, 1, 3, 5);
-    auswahl = {v.aussen};
+    std::vector<TZeichenObjekt *> auswahl{v.aussen};
     ASSERT_EQ(v.innen->GruppierungAufloesen(auswahl).get(), v.innen);
     EXPECT_EQ(teile(*v.aussen), (Objekte{v.a, v.b, v.c}));
     EXPECT_EQ(auswahl, std::vector<TZeichenObjekt *>{v.aussen});

@@ -89,21 +89,7 @@ TEST_F(TextFeldUmbruch, ZeilenUndPositionenJeAusrichtung)
 
 using TextFeldMethoden = Figuren;
 
-TEST_F(TextFeldMethoden, ZeileHinzufuegenAufLeeremText)
-{
-    auto *tf = u.neu<TTextFeld>("TEXTFELD");
-    ausfuehren(tf, MZeileHinzufuegen, Werte({TData(QStringLiteral("Hallo"))}));
-    EXPECT_EQ(tf->Text, QString(LF) + CR + QStringLiteral("Hallo"));
-    EXPECT_EQ(u.zuletzt(), "tf0.zeilehinzufügen( \"Hallo\" )");
-    // It draws as a first line holding only the break.
-    const auto s = setzen(tf->Text, Links);
-    ASSERT_EQ(s.size(), 2u);
-    EXPECT_TRUE(s[0].Text.isEmpty());
-    EXPECT_EQ(s[1].Text, "Hallo");
-    EXPECT_EQ(s[1].Zeile, 1);
-}
-
-TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
+TEST_F(TextFeldMethoden, SetzerUndZeileHinzufuegenProtokollierenIhreWerte)
 {
     auto *tf = u.neu<TTextFeld>("TEXTFELD");
     EXPECT_EQ(tf->Schriftart, "Arial");
@@ -162,6 +148,17 @@ TEST_F(TextFeldMethoden, SetzerProtokollierenIhreWerte)
         EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(),
                   tf->AttributWert(attribut)->AnzeigeText())
             << attribut;
+
+    // A line added to an empty text draws as a first line holding only the break.
+    tf = u.neu<TTextFeld>("TEXTFELD");
+    ausfuehren(tf, MZeileHinzufuegen, Werte({TData(QStringLiteral("Hallo"))}));
+    EXPECT_EQ(tf->Text, QString(LF) + CR + QStringLiteral("Hallo"));
+    EXPECT_EQ(u.zuletzt(), "tf2.zeilehinzufügen( \"Hallo\" )");
+    const auto s = setzen(tf->Text, Links);
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_TRUE(s[0].Text.isEmpty());
+    EXPECT_EQ(s[1].Text, "Hallo");
+    EXPECT_EQ(s[1].Zeile, 1);
 }
 
 namespace
@@ -191,7 +188,7 @@ TTextFeld *textfeld(Umgebung &u, double winkel)
 
 using TextFeldZeichnen = Figuren;
 
-TEST_F(TextFeldZeichnen, BlocksatzBeiNullGrad)
+TEST_F(TextFeldZeichnen, BlocksatzBeiNullGradUnsichtbarNichts)
 {
     Bild b;
     TTextFeld *tf = textfeld(u, 0);
@@ -217,14 +214,10 @@ TEST_F(TextFeldZeichnen, BlocksatzBeiNullGrad)
             if (qGray(b.bild.pixel(x, y)) < 128)
                 rechtsErsteZeile = std::max(rechtsErsteZeile, x);
     EXPECT_GE(rechtsErsteZeile, b.pixelSpalte(7.4));
-}
-
-TEST_F(TextFeldZeichnen, UnsichtbareSchriftZeigtNurDenKasten)
-{
-    Bild b;
-    TTextFeld *tf = textfeld(u, 0);
+    // In an invisible colour the text leaves the image blank.
+    Bild leer;
     tf->Schriftfarbe = TFarbe::Unsichtbar();
-    tf->Zeichnen(&b.zf);
-    b.fertig();
-    EXPECT_TRUE(dunkleFlaeche(b.bild).isEmpty());
+    tf->Zeichnen(&leer.zf);
+    leer.fertig();
+    EXPECT_TRUE(dunkleFlaeche(leer.bild).isEmpty());
 }

@@ -1,12 +1,123 @@
-// Teacher mode in the main window: the menu "Für Lehrer", the lock buttons
-// and their display, and how the locks apply to the mouse and the keys.
+// Teacher mode in the main window: the menu "Für Lehrer", the lock buttons and how the
+// locks apply, the password prompt and the set-password dialog.
 #include "common/gemeinsame_hilfen.h"
-#include "lehrer_hilfen.h"
+#include "persistence/Dokumentdatei.h"
+#include "persistence/ui/DateiBefehle.h"
+#include "teacher/ui/BearbeitenSperren.h"
+#include "teacher/ui/LehrerBedienung.h"
+#include "teacher/ui/Passwortabfrage.h"
+#include "teacher/ui/Passwortschutz.h"
+#include "window/fenster_hilfen.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <functional>
 
 namespace
 {
+
+struct LehrerFenster : Fenster {
+    TLehrerBedienung *lehrer = nullptr;
+    // What the next dialog run does with the dialog (it is shown, not
+    // modal); counts the runs.
+    std::function<void(QDialog *)> imDialog;
+    int dialogLaeufe = 0;
+    QStringList meldungen;  // "caption|text" of every message box of the password dialogs
+    QString gezeigt;        // what the set-password dialog showed when it opened
+    bool nochOffen = false; // whether it stayed open after the button
+
+    void SetUp() override
+    {
+        Fenster::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        lehrer = f->Lehrer;
+        ASSERT_NE(lehrer, nullptr);
+        lehrer->DialogAusfuehren = [this](QDialog *d) {
+            ++dialogLaeufe;
+            d->show();
+            if (imDialog)
+                imDialog(d);
+            d->hide();
+        };
+        auto melden = [this](const QString &titel, const QString &text) {
+            meldungen << titel + QLatin1Char('|') + text;
+        };
+        lehrer->FPasswortabfrage->Melden = melden;
+        lehrer->FPasswortschutz->Melden = melden;
+    }
+    void TearDown() override
+    {
+        f->Arbeitsbereich->Analysator().Angehalten = true;
+        Fenster::TearDown();
+    }
+
+    // A 4 cm x 2 cm rectangle around the point.
+    TRechteck *rechteck(double mx, double my) { return Fenster::rechteck(mx, my, 4, 2); }
+
+    // Teacher mode through the menu action, as a click on it does.
+    void lehrermodusAn() { lehrer->ALehrerModusAn->trigger(); }
+    void lehrermodusAus() { lehrer->ALehrerModusAus->trigger(); }
+
+    // The lock panel as shown: mouse button visible, shown pressed; keyboard
+    // button visible, shown pressed; combined button visible.
+    std::vector<bool> panel() const
+    {
+        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren,
+                          *t = lehrer->SBBearbeitenMitTastaturSperren;
+        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(),
+                t->isVisible() && t->isChecked(), lehrer->SBBearbeitenMitMausTastatur->isVisible()};
+    }
+    // Teacher mode, its two menu entries and the lock panel all on or all off.
+    void modusErwarten(bool an)
+    {
+        EXPECT_EQ(ab().Lehrermodus, an);
+        EXPECT_EQ(lehrer->ALehrerModusAn->isVisible(), !an);
+        EXPECT_EQ(lehrer->ALehrerModusAus->isVisible(), an);
+        EXPECT_EQ(lehrer->APasswortSetzen->isVisible(), an);
+        EXPECT_EQ(f->PBearbeitenSperren->isVisibleTo(f.get()), an);
+    }
+
+    // Switches teacher mode on with the entry typed into the prompt.
+    void anmelden(const QString &eingabe)
+    {
+        imDialog = [eingabe](QDialog *d) {
+            auto *abfrage = qobject_cast<TFPasswortabfrage *>(d);
+            ASSERT_NE(abfrage, nullptr);
+            EXPECT_TRUE(abfrage->EPass->text().isEmpty()); // emptied on showing
+            QTest::keyClicks(abfrage->EPass, eingabe);
+            QTest::mouseClick(abfrage->BOK, Qt::LeftButton);
+        };
+        lehrermodusAn();
+        imDialog = nullptr;
+    }
+
+    // Runs "Dokument mit Passwort schützen ..." with the entry (and its repetition, the
+    // same unless given) and the button; a dialog that stays open is then cancelled.
+    void passwortSetzen(const QString &eingabe, bool uebernehmen = true,
+                        const QString &wiederholung = QString())
+    {
+        imDialog = [this, eingabe, uebernehmen, wiederholung](QDialog *d) {
+            auto *schutz = qobject_cast<TFPasswortschutz *>(d);
+            ASSERT_NE(schutz, nullptr);
+            EXPECT_FALSE(schutz->Uebernommen);
+            gezeigt = schutz->EPasswort->text();
+            EXPECT_EQ(schutz->EPasswortWiederholung->text(), gezeigt);
+            schutz->EPasswort->setText(eingabe);
+            schutz->EPasswortWiederholung->setText(wiederholung.isNull() ? eingabe : wiederholung);
+            QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen,
+                              Qt::LeftButton);
+            if ((nochOffen = schutz->isVisible()))
+                QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
+        };
+        lehrer->APasswortSetzen->trigger();
+        imDialog = nullptr;
+    }
+};
+
 // Mouse and keyboard lock of each figure.
 std::vector<int> sperren(std::initializer_list<const TObjekt *> figuren)
 {
@@ -178,4 +289,113 @@ TEST_F(LehrerFenster, GesperrteFigurZeigtSchlossUndHinweis)
     lehrermodusAus();
     EXPECT_NE(f->Hinweistext, TFMain::LehrermodusHinweis());
     EXPECT_EQ(pixel(schloss), schlossFarbe);
+}
+
+TEST_F(LehrerFenster, PasswortSetzenAendernUndAufheben)
+{
+    lehrermodusAn();
+    ab().Geaendert = false;
+    passwortSetzen(QStringLiteral("Tafel"));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    EXPECT_TRUE(lehrer->FPasswortschutz->Uebernommen);
+    EXPECT_FALSE(nochOffen);
+    EXPECT_TRUE(ab().Geaendert);
+    TFPasswortschutz *s = lehrer->FPasswortschutz;
+    EXPECT_EQ(s->EPasswort->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(s->EPasswortWiederholung->echoMode(), QLineEdit::Password);
+    QStringList zeilen{s->windowTitle()};
+    for (int i = 1; i <= 5; ++i)
+        zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
+    zeilen << s->BUebernehmen->text() << s->BAbbrechen->text();
+    EXPECT_EQ(zeilen,
+              QStringList({"FPasswortschutz", "Wenn Sie hier ein Passwort eingeben, kann der",
+                           "Lehrermodus für das aktuelle Dokument in Zukunft nur",
+                           "durch Eingabe dieses Passwortes aktiviert werden.",
+                           "Geben Sie nichts ein, so wird der Passwortschutz",
+                           "für dieses Dokument aufgehoben.", "Übernehmen", "Abbrechen"}));
+
+    // The dialog shows the current password; "Abbrechen" keeps it even after typing.
+    passwortSetzen(QStringLiteral("anders"), false);
+    EXPECT_EQ(gezeigt, QStringLiteral("Tafel"));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    EXPECT_FALSE(lehrer->FPasswortschutz->Uebernommen);
+
+    // Nothing entered: the protection is removed.
+    ab().Geaendert = false;
+    passwortSetzen(QString());
+    EXPECT_TRUE(dok()->Passwort.isEmpty());
+    EXPECT_TRUE(ab().Geaendert);
+
+    // Differing entries are refused and the dialog stays open.
+    meldungen.clear();
+    passwortSetzen(QStringLiteral("Tafel"), true, QStringLiteral("Tafle"));
+    EXPECT_TRUE(nochOffen);
+    EXPECT_EQ(meldungen,
+              QStringList{QStringLiteral("Warnung:|Die beiden Eingaben stimmen nicht überein.")});
+    EXPECT_TRUE(dok()->Passwort.isEmpty());
+
+    // A character the file cannot hold is refused, the dialog stays open.
+    meldungen.clear();
+    passwortSetzen(QStringLiteral("Tafel\u0416"));
+    EXPECT_TRUE(nochOffen);
+    EXPECT_TRUE(dok()->Passwort.isEmpty());
+    EXPECT_EQ(meldungen,
+              QStringList{QStringLiteral(
+                  "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
+
+    // The same password again is no change.
+    ab().Geaendert = false;
+    passwortSetzen(QString());
+    EXPECT_FALSE(ab().Geaendert);
+}
+
+TEST_F(LehrerFenster, GeoeffnetesDokumentMitPasswortVerlangtEsFuerDenLehrermodus)
+{
+    ASSERT_NE(f->DateiBefehle, nullptr);
+    QTemporaryDir ordner;
+    const QString ohne = ordner.filePath(QStringLiteral("ohne.fgo")),
+                  mit = ordner.filePath(QStringLiteral("mit.fgo"));
+    QString meldung;
+    ASSERT_TRUE(DokumentSpeichern(ohne, *dok(), *f->Klassen(), meldung));
+    dok()->Passwort = QStringLiteral("Tafel");
+    ASSERT_TRUE(DokumentSpeichern(mit, *dok(), *f->Klassen(), meldung));
+    dok()->Passwort.clear();
+
+    lehrermodusAn();
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(ohne));
+    modusErwarten(true); // no password: teacher mode stays
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(mit));
+    EXPECT_EQ(dok()->Passwort, QStringLiteral("Tafel"));
+    modusErwarten(false);
+
+    // Empty, wrong or cancelled entries fail; back on only with the password.
+    const QString falsch = QStringLiteral("Meldung:|Das Passwort war falsch.");
+    for (const QString &eingabe : {QString(), QStringLiteral("tafel"), QStringLiteral("Tafel "),
+                                   QStringLiteral("Schwamm")}) {
+        SCOPED_TRACE(eingabe.toStdString());
+        meldungen.clear();
+        anmelden(eingabe);
+        modusErwarten(false);
+        EXPECT_EQ(meldungen, QStringList{falsch});
+        EXPECT_FALSE(lehrer->FPasswortabfrage->Ok);
+    }
+    // The prompt's texts, "*" for each typed character (docs/screenshots/passwort.png);
+    // closing it without "OK" fails silently.
+    meldungen.clear();
+    imDialog = [this](QDialog *d) {
+        TFPasswortabfrage *a = lehrer->FPasswortabfrage;
+        EXPECT_EQ(QStringList({a->windowTitle(), a->LAnweisung->text(), a->BOK->text()}),
+                  QStringList({"Bitte geben Sie das Passwort ein:",
+                               "Bitte geben Sie das Passwort ein:", "OK"}));
+        QTest::keyClicks(a->EPass, QStringLiteral("Tafel"));
+        EXPECT_EQ(a->EPass->displayText(), QStringLiteral("*****"));
+        EXPECT_TRUE(a->LAnweisung->isVisible());
+        testhilfe::bildschirmfotoSichern(d->grab().toImage(), QStringLiteral("passwort.png"));
+        d->reject();
+    };
+    lehrermodusAn();
+    EXPECT_FALSE(ab().Lehrermodus);
+    EXPECT_TRUE(meldungen.isEmpty());
+    anmelden(QStringLiteral("Tafel"));
+    EXPECT_TRUE(ab().Lehrermodus);
 }

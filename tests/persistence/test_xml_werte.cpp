@@ -34,6 +34,8 @@ TEST(XMLWerte, ZahlenSchreibenUndLesen)
     // At most 15 significant digits without trailing zeros, an exponent only
     // for very small and large magnitudes, 0 for what is not finite.
     constexpr double unendlich = std::numeric_limits<double>::infinity();
+    constexpr double winzig = std::numeric_limits<double>::denorm_min();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double zahl;
         const char *text;
@@ -58,8 +60,8 @@ TEST(XMLWerte, ZahlenSchreibenUndLesen)
                   {0.000001, "1E-6"},
                   {-1.25e-10, "-1.25E-10"},
                   {1e300, "1E300"},
-                  {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
-                  {std::numeric_limits<double>::quiet_NaN(), "0"},
+                  {winzig, "4.94065645841247E-324"},
+                  {nan, "0"},
                   {unendlich, "0"},
                   {-unendlich, "0"}};
     for (const auto &f : faelle)

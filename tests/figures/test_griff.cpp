@@ -252,14 +252,7 @@ TEST_F(GriffRechteckArt, GruppenEckeImmerProportional)
 TEST_F(GriffRechteckArt, LinienzugRahmenStrecktDiePunkte)
 {
     TLinienZug *lz = u.linienZug({{3, 4}, {7, 4}, {7, 6}}, 0, false);
-    lz->GriffeErzeugen(&zf);
-    // Box handles, one handle per point, and the segment handle last.
-    ASSERT_EQ(lz->Griffe.size(), 9u + 3u + 1u);
-    EXPECT_EQ(lz->Griffe[9]->GriffArt, GriffPunkt);
-    EXPECT_EQ(lz->Griffe.back()->GriffArt, GriffSegment);
-    TGriff *rechts = lz->Griffe[Rechts].get();
-    EXPECT_GT(rechts->PosX, 7.0); // 5 pixels further out
-    EXPECT_NEAR(rechts->BezugX, 7.0, Eps);
+    TGriff *rechts = griff(lz, zf, Rechts);
     ziehen(zf, rechts, rechts->PosX + 4, rechts->PosY, true);
     EXPECT_NEAR(lz->Punkt(1)->X, 3 + 8 * (4 + 4.0) / (4 + 4.0), 0.5);
     EXPECT_NEAR(lz->Punkt(0)->X, 3.0, Eps); // the left side stays

@@ -22,8 +22,7 @@ const QByteArray Kopf = "<?xml version = \"1.0\" ?>\r\n";
 const QByteArray LeeresVerzeichnis =
     "<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"0\" ELLIPSEz\xe4hler = \"0\" LINIEz\xe4hler = \"0\" "
     "LINIENZUGz\xe4hler = \"0\" VIELECKz\xe4hler = \"0\" PUNKTz\xe4hler = \"0\" GRUPPEz\xe4hler = "
-    "\"0\" "
-    "TEXTFELDz\xe4hler = \"0\" >\r\n</KLASSENVERZEICHNIS>\r\n";
+    "\"0\" TEXTFELDz\xe4hler = \"0\" >\r\n</KLASSENVERZEICHNIS>\r\n";
 const QByteArray DokumentAnfang = "<DOKUMENT Name = \"dokument1\" Hintergrundfarbe = \"Farbe "
                                   "wei\xdf\" ObjektdiagrammZusammengefaltet = \"falsch\" >\r\n";
 
@@ -116,33 +115,25 @@ TEST(Dokumentdatei, WurzelnameKlassenverzeichnisUndPasswort)
     const QByteArray erwartet =
         Kopf +
         "<DOKUMENT Name = \"dokument1\" BearbeitenMitMaus = \"nicht_erlaubt\" Hintergrundfarbe = "
-        "\"Farbe hellgelb\" "
-        "ObjektdiagrammZusammengefaltet = \"wahr\" Passwort = \"" +
+        "\"Farbe hellgelb\" ObjektdiagrammZusammengefaltet = \"wahr\" Passwort = \"" +
         PasswortVerschluesseln(QStringLiteral("Größe#1\"")).toLatin1() + "\" >\r\n" +
         L1("<RECHTECK Name = \"Haus\" BearbeitenMitMaus = \"nicht_erlaubt\" BearbeitenMitTastatur "
-           "= \"nicht_erlaubt\" "
-           "Füllfarbe = \"Farbe blaugrün\" Linienfarbe = \"Farbe pflaume\" Linienstärke = "
-           "\"0.125\" "
-           "Linienart = \"gepunktelt\" MitteX = \"1.5\" MitteY = \"-2.25\" Breite = \"3.3\" Länge "
-           "= \"4.4\" "
-           "Winkel = \"12.5\" >\r\n</RECHTECK>\r\n"
-           "<ELLIPSE Name = \"el0\" BearbeitenMitMaus = \"nicht_erlaubt\" ") +
+           "= \"nicht_erlaubt\" Füllfarbe = \"Farbe blaugrün\" Linienfarbe = \"Farbe pflaume\" "
+           "Linienstärke = \"0.125\" Linienart = \"gepunktelt\" MitteX = \"1.5\" MitteY = "
+           "\"-2.25\" Breite = \"3.3\" Länge = \"4.4\" Winkel = \"12.5\" "
+           ">\r\n</RECHTECK>\r\n<ELLIPSE Name = \"el0\" BearbeitenMitMaus = \"nicht_erlaubt\" ") +
         standard +
         "MitteX = \"0\" MitteY = \"0\" RadiusX = \"3.5\" RadiusY = \"0.25\" Winkel = \"-45\" "
         ">\r\n</ELLIPSE>\r\n" +
         "<LINIENZUG Name = \"lz0\" " + standard +
         "MitteX = \"3\" MitteY = \"3.5\" geschlossen = \"wahr\" ObjektdiagrammZusammengefaltet = "
-        "\"falsch\" >\r\n"
-        "<PUNKT Name = \"lp0\" X = \"1\" Y = \"1\" AbschnittArt = \"gerade\" >\r\n</PUNKT>\r\n"
-        "<PUNKT Name = \"lp1\" BearbeitenMitTastatur = \"nicht_erlaubt\" X = \"5\" Y = \"2\" "
-        "AbschnittArt = \"gerade\" >\r\n"
-        "</PUNKT>\r\n"
-        "<PUNKT Name = \"lp2\" X = \"3\" Y = \"6\" AbschnittArt = \"gerade\" >\r\n</PUNKT>\r\n"
-        "</LINIENZUG>\r\n" +
+        "\"falsch\" >\r\n<PUNKT Name = \"lp0\" X = \"1\" Y = \"1\" AbschnittArt = \"gerade\" "
+        ">\r\n</PUNKT>\r\n<PUNKT Name = \"lp1\" BearbeitenMitTastatur = \"nicht_erlaubt\" X = "
+        "\"5\" Y = \"2\" AbschnittArt = \"gerade\" >\r\n</PUNKT>\r\n<PUNKT Name = \"lp2\" X = "
+        "\"3\" Y = \"6\" AbschnittArt = \"gerade\" >\r\n</PUNKT>\r\n</LINIENZUG>\r\n" +
         "<VIELECK Name = \"ve0\" " + standard +
         L1("Linienart = \"breitgestrichelt\" MitteX = \"0\" MitteY = \"0\" Länge = \"6\" Breite = "
-           "\"5\" "
-           "Winkel = \"33.3333333333333\" Eckenanzahl = \"7\" >\r\n</VIELECK>\r\n") +
+           "\"5\" Winkel = \"33.3333333333333\" Eckenanzahl = \"7\" >\r\n</VIELECK>\r\n") +
         "<GRUPPE Name = \"gr0\" " + standard +
         L1("MitteX = \"11.5\" MitteY = \"11\" Breite = \"4\" Länge = \"7\" Winkel = \"0\" "
            "ObjektdiagrammZusammengefaltet = \"wahr\" >\r\n") +
@@ -150,31 +141,26 @@ TEST(Dokumentdatei, WurzelnameKlassenverzeichnisUndPasswort)
         L1("MitteX = \"10\" MitteY = \"11\" Breite = \"4\" Länge = \"4\" Winkel = \"0\" "
            "ObjektdiagrammZusammengefaltet = \"falsch\" >\r\n") +
         L1("<RECHTECK Name = \"re2\" Füllfarbe = \"Unsichtbar\" Linienfarbe = \"Farbe schwarz\" "
-           "Linienstärke = \"0.05\" "
-           "MitteX = \"10\" MitteY = \"10\" Breite = \"2\" Länge = \"4\" Winkel = \"0\" "
-           ">\r\n</RECHTECK>\r\n") +
+           "Linienstärke = \"0.05\" MitteX = \"10\" MitteY = \"10\" Breite = \"2\" Länge = \"4\" "
+           "Winkel = \"0\" >\r\n</RECHTECK>\r\n") +
         "<LINIE Name = \"li1\" BearbeitenMitTastatur = \"nicht_erlaubt\" " + standard +
         "Linienart = \"gestrichelt\" MitteX = \"10\" MitteY = \"11\" Punkt1X = \"8\" Punkt1Y = "
-        "\"9\" Punkt2X = \"12\" "
-        "Punkt2Y = \"13\" >\r\n"
-        "</LINIE>\r\n</GRUPPE>\r\n" +
+        "\"9\" Punkt2X = \"12\" Punkt2Y = \"13\" >\r\n</LINIE>\r\n</GRUPPE>\r\n" +
         "<ELLIPSE Name = \"el1\" " + standard +
         "MitteX = \"14\" MitteY = \"10\" RadiusX = \"1\" RadiusY = \"1\" Winkel = \"0\" "
         ">\r\n</ELLIPSE>\r\n</GRUPPE>\r\n" +
         "<TEXTFELD Name = \"Schild\" " + standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"1\" Länge = \"3\" Winkel = \"0\" Schriftart = "
-           "\"Courier New\" "
-           "Schriftgröße = \"18\" Fett = \"wahr\" Kursiv = \"wahr\" Ausrichtung = \"zentriert\" "
-           "Text = \"Zeile#10 #13 zwei #34 #35 #34  <&>'ü") +
+           "\"Courier New\" Schriftgröße = \"18\" Fett = \"wahr\" Kursiv = \"wahr\" Ausrichtung = "
+           "\"zentriert\" Text = \"Zeile#10 #13 zwei #34 #35 #34  <&>'ü") +
         "\x80\" Schriftfarbe = \"Farbe rot\" >\r\n</TEXTFELD>\r\n" + "<TEXTFELD Name = \"tf1\" " +
         standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"0\" Länge = \"0\" Winkel = \"0\" "
            ">\r\n</TEXTFELD>\r\n") +
         "<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"10\" ELLIPSEz\xe4hler = \"11\" LINIEz\xe4hler = "
-        "\"12\" "
-        "LINIENZUGz\xe4hler = \"13\" VIELECKz\xe4hler = \"14\" PUNKTz\xe4hler = \"15\" "
-        "GRUPPEz\xe4hler = \"16\" "
-        "TEXTFELDz\xe4hler = \"17\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n";
+        "\"12\" LINIENZUGz\xe4hler = \"13\" VIELECKz\xe4hler = \"14\" PUNKTz\xe4hler = \"15\" "
+        "GRUPPEz\xe4hler = \"16\" TEXTFELDz\xe4hler = \"17\" "
+        ">\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n";
     EXPECT_FALSE(erwartet.contains(L1("Größe")));
     bool mitPasswort = false;
     ASSERT_TRUE(u.lade(erwartet, nullptr, &mitPasswort));
@@ -239,19 +225,16 @@ TEST(Dokumentdatei, UnbekanntesUndUnpassendesWirdUebersprungen)
 {
     Umgebung u;
     ASSERT_TRUE(u.lade(Datei(
-        L1("<KREIS Name = \"x\" >\r\n<RECHTECK Name = \"verirrt\" >\r\n</RECHTECK>\r\n</KREIS>\r\n"
-           "<PUNKT Name = \"lose\" >\r\n</PUNKT>\r\n"
-           "<DOKUMENT Name = \"innen\" >\r\n</DOKUMENT>\r\n"
-           "<RECHTECK Name = \"re0\" Farbe = \"rot\" Linienart = \"Gestrichelt\" "
-           "BearbeitenMitMaus = \"nicht_einheitlich\" >\r\n"
-           "<PUNKT Name = \"lp9\" >\r\n</PUNKT>\r\n</RECHTECK>\r\n"
-           "<GRUPPE Name = \"gr0\" >\r\n<PUNKT Name = \"lp8\" >\r\n</PUNKT>\r\n"
-           "<LINIE Name = \"li0\" >\r\n</LINIE>\r\n</GRUPPE>\r\n"
-           "<GRUPPE Name = \"leer\" >\r\n</GRUPPE>\r\n"
-           "<LINIENZUG Name = \"einpunkt\" >\r\n<PUNKT >\r\n</PUNKT>\r\n</LINIENZUG>\r\n"
-           "<LINIENZUG Name = \"lz0\" >\r\n<PUNKT Name = \"a\" >\r\n</PUNKT>\r\n"
-           "<RECHTECK Name = \"re7\" >\r\n</RECHTECK>\r\n<PUNKT Name = \"b\" >\r\n</PUNKT>\r\n"
-           "</LINIENZUG>\r\n"))));
+        L1("<KREIS Name = \"x\" >\r\n<RECHTECK Name = \"verirrt\" "
+           ">\r\n</RECHTECK>\r\n</KREIS>\r\n<PUNKT Name = \"lose\" >\r\n</PUNKT>\r\n<DOKUMENT Name "
+           "= \"innen\" >\r\n</DOKUMENT>\r\n<RECHTECK Name = \"re0\" Farbe = \"rot\" Linienart = "
+           "\"Gestrichelt\" BearbeitenMitMaus = \"nicht_einheitlich\" >\r\n<PUNKT Name = \"lp9\" "
+           ">\r\n</PUNKT>\r\n</RECHTECK>\r\n<GRUPPE Name = \"gr0\" >\r\n<PUNKT Name = \"lp8\" "
+           ">\r\n</PUNKT>\r\n<LINIE Name = \"li0\" >\r\n</LINIE>\r\n</GRUPPE>\r\n<GRUPPE Name = "
+           "\"leer\" >\r\n</GRUPPE>\r\n<LINIENZUG Name = \"einpunkt\" >\r\n<PUNKT "
+           ">\r\n</PUNKT>\r\n</LINIENZUG>\r\n<LINIENZUG Name = \"lz0\" >\r\n<PUNKT Name = \"a\" "
+           ">\r\n</PUNKT>\r\n<RECHTECK Name = \"re7\" >\r\n</RECHTECK>\r\n<PUNKT Name = \"b\" "
+           ">\r\n</PUNKT>\r\n</LINIENZUG>\r\n"))));
     EXPECT_EQ(u.namen(), (QStringList{"re0", "gr0", "li0", "lz0", "a", "b"}));
     auto *r = u.teil<TRechteck>(0);
     ASSERT_NE(r, nullptr);

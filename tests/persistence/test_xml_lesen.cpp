@@ -54,8 +54,7 @@ TEST(XMLLesen, FormenDerElemente)
     } faelle[] = {
         // A file as Figuro writes it; names in Windows-1252 (ä is the byte E4).
         {KOPF "<DOKUMENT Name = \"dokument1\" >\r\n<RECHTECK Name = \"re0\" Breite = \"2\" "
-              ">\r\n</RECHTECK>\r\n"
-              "<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"1\" "
+              ">\r\n</RECHTECK>\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"1\" "
               ">\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n",
          "DOKUMENT{Name=dokument1}(RECHTECK{Name=re0,Breite=2} "
          "KLASSENVERZEICHNIS{RECHTECKzähler=1})"},

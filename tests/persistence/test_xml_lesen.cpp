@@ -46,7 +46,7 @@ QString Lesen(const QByteArray &bytes, TXMLDOM &&dom = TXMLDOM())
 
 } // namespace
 
-TEST(XMLLesen, FormenDerElemente)
+TEST(XMLLesen, FormenDerElementeUndWerte)
 {
     const struct {
         QByteArray datei;
@@ -71,46 +71,31 @@ TEST(XMLLesen, FormenDerElemente)
         // Everything after the root is not read.
         {KOPF "<A ></A> <<< Unsinn \"", "A"},
         {KOPF "<A x = \"1\" x = \"2\" ></A>", "A{x=1,x=2}"},
+        // An escape is the code modulo 256 in Windows-1252 (not Latin-1); the blank after the
+        // digits is consumed, a second one kept; a raw line end reads as blanks, a tab stays.
+        {KOPF "<X a = \"#65 \" ></X>", "X{a=A}"},
+        {KOPF "<X a = \"#321 \" ></X>", "X{a=A}"},
+        {KOPF "<X a = \"x#65 y\" ></X>", "X{a=xAy}"},
+        {KOPF "<X a = \"#13 #10 \" ></X>", "X{a=\r\n}"},
+        {KOPF "<X a = \"#34 #35 \" ></X>", "X{a=\"#}"},
+        {KOPF "<X a = \"#228 \" ></X>", "X{a=ä}"},
+        {KOPF "<X a = \"#128 \" ></X>", "X{a=€}"},
+        {KOPF "<X a = \"#66  z\" ></X>", "X{a=B z}"},
+        {KOPF "<X a = \"a<b>c&d'e=f/g?h\" ></X>", "X{a=a<b>c&d'e=f/g?h}"},
+        {KOPF "<X a = \"\" ></X>", "X{a=}"},
+        {KOPF "<X a = \"\xe4\xf6\xfc\xdf\x80\" ></X>", "X{a=äöüß€}"},
+        {KOPF "<X a = \"x\r\ny\tz\" ></X>", "X{a=x  y\tz}"},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.datei.constData());
         EXPECT_EQ(Lesen(f.datei), QString::fromUtf8(f.baum));
     }
+    EXPECT_EQ(Lesen(Kopf + "<X a = \"#0 \" ></X>"), QStringLiteral("X{a=") + QChar(0) + u'}');
     // Of two attributes with one name the first is found.
     TXMLDOM dom;
     QString fehler;
     ASSERT_TRUE(dom.LadenAusBytes(faelle[7].datei, fehler));
     EXPECT_EQ(dom.Wurzel()->AttributSuchen(QStringLiteral("x"))->Wert, QStringLiteral("1"));
-}
-
-TEST(XMLLesen, WerteMitEscapesUndSonderzeichen)
-{
-    const struct {
-        QByteArray imFile;
-        const char *wert;
-    } faelle[] = {
-        // An escape is the code modulo 256 in Windows-1252.
-        {"#65 ", "A"},
-        {"#321 ", "A"},
-        {"x#65 y", "xAy"},
-        {"#13 #10 ", "\r\n"},
-        {"#34 #35 ", "\"#"},
-        {"#228 ", "ä"},
-        {"#128 ", "€"}, // Windows-1252, not Latin-1
-        // The blank after the digits is consumed, a second one is kept.
-        {"#66  z", "B z"},
-        {"a<b>c&d'e=f/g?h", "a<b>c&d'e=f/g?h"},
-        {"", ""},
-        {"\xe4\xf6\xfc\xdf\x80", "äöüß€"},
-        // A raw line end inside a value reads as blanks; a tab stays a tab.
-        {"x\r\ny\tz", "x  y\tz"},
-    };
-    for (const auto &f : faelle) {
-        SCOPED_TRACE(f.imFile.constData());
-        EXPECT_EQ(Lesen(Kopf + "<X a = \"" + f.imFile + "\" ></X>"),
-                  QStringLiteral("X{a=") + QString::fromUtf8(f.wert) + u'}');
-    }
-    EXPECT_EQ(Lesen(Kopf + "<X a = \"#0 \" ></X>"), QStringLiteral("X{a=") + QChar(0) + u'}');
 }
 
 TEST(XMLLesen, JedeSyntaxmeldungWoertlich)
@@ -154,33 +139,17 @@ TEST(XMLLesen, JedeSyntaxmeldungWoertlich)
         {KOPF "<X a = \"#65\" ></X>", "Ungültige Zahl: 65\""},
         {KOPF "<X a = \"#99999999999 \" ></X>", "Ungültige Zahl: 99999999999"},
         {KOPF "<X a = \"#65", "Unerwartetes Dateiende."},
+        // Nested too deep (the deepest file allowed is read by the document file tests); a
+        // hostile file with a million open tags neither overflows the stack nor is read to its end.
+        {Kopf + QByteArray("<G >").repeated(TXMLDOM::MaxTiefe + 1) +
+             QByteArray("</G>").repeated(TXMLDOM::MaxTiefe + 1),
+         "Die Datei ist zu tief verschachtelt."},
+        {Kopf + QByteArray("<G >").repeated(1000000), "Die Datei ist zu tief verschachtelt."},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.datei.constData());
         EXPECT_EQ(Lesen(f.datei), QStringLiteral("Fehler: ") + QString::fromUtf8(f.meldung));
     }
-}
-
-TEST(XMLLesen, TiefeVerschachtelungWirdAbgewiesen)
-{
-    const auto verschachtelt = [](int tiefe) {
-        QByteArray b = Kopf;
-        for (int i = 0; i < tiefe; ++i)
-            b += "<G >";
-        for (int i = 0; i < tiefe; ++i)
-            b += "</G>";
-        return b;
-    };
-    // The deepest file allowed is read by the document file tests.
-    EXPECT_EQ(Lesen(verschachtelt(TXMLDOM::MaxTiefe + 1)),
-              QStringLiteral("Fehler: Die Datei ist zu tief verschachtelt."));
-    // A hostile file with a million open tags neither overflows the stack
-    // nor is read to its end.
-    QByteArray boese = Kopf;
-    boese.reserve(boese.size() + 4 * 1000000);
-    for (int i = 0; i < 1000000; ++i)
-        boese += "<G >";
-    EXPECT_EQ(Lesen(boese), QStringLiteral("Fehler: Die Datei ist zu tief verschachtelt."));
 }
 
 TEST(XMLLesen, FehlerpositionNenntZeileUndSpalte)

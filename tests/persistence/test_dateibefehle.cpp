@@ -216,7 +216,7 @@ TEST(DateiBefehle, DialogOrdnerDesDokumentsSonstEinVorhandenerOrdner)
     }
 }
 
-TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
+TEST(DateiBefehle, MenueDateiExportUndWiederherstellungskopie)
 {
     Datei d;
     QStringList texte;
@@ -228,8 +228,17 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
                                   "E&xportieren ...|", "Drucken ...|Ctrl+P", "&Beenden|Ctrl+Q"}));
     EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
 
-    // Export goes through the core with the selection's options.
+    // The recovery copy follows the unsaved drawing (and goes when it is saved, below).
+    const QString kopie = d.db.Wiederherstellung->KopiePfad();
     d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            d.db.Wiederherstellung->Warten();
+            return lesen(kopie) == d.datei();
+        },
+        10000));
+
+    // Export goes through the core with the selection's options.
     const QString png = d.ordner.filePath(QStringLiteral("bild.png"));
     d.db.ExportDialog = [&](QString &pfad, TExportOptionen &o) {
         EXPECT_EQ(o.Auswahl.size(), 1u);
@@ -254,24 +263,6 @@ TEST(DateiBefehle, MenueDateiUndTastenkuerzel)
                   QString::number(b.Hoehe(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
                   QStringLiteral(" cm, 50 dpi)."));
     EXPECT_NEAR(b.Breite(), 100 / 96.0 * 2.54 + 1.0, 0.2); // 100 pixels and the margins
-}
-
-// The recovery copy follows the unsaved drawing and goes when it is saved.
-TEST(DateiBefehle, WiederherstellungskopieFolgtDerZeichnung)
-{
-    Datei d;
-    TWiederherstellung &w = *d.db.Wiederherstellung;
-    const QString kopie = w.KopiePfad();
-    const auto kopieIst = [&](const QByteArray &bytes) {
-        return QTest::qWaitFor(
-            [&] {
-                w.Warten();
-                return lesen(kopie) == bytes;
-            },
-            10000);
-    };
-    d.zeichnen(d.fenster.SBRechteck, {60, 60}, {160, 120});
-    EXPECT_TRUE(kopieIst(d.datei()));
     d.speicherPfad = d.ordner.filePath(QStringLiteral("z.fgo"));
     QTest::keyClick(&d.fenster, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(QFile::exists(kopie));

@@ -384,6 +384,7 @@ TEST_F(LehrerFenster, GeoeffnetesDokumentMitPasswortVerlangtEsFuerDenLehrermodus
     meldungen.clear();
     imDialog = [this](QDialog *d) {
         TFPasswortabfrage *a = lehrer->FPasswortabfrage;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
         EXPECT_EQ(QStringList({a->windowTitle(), a->LAnweisung->text(), a->BOK->text()}),
                   QStringList({"Bitte geben Sie das Passwort ein:",
                                "Bitte geben Sie das Passwort ein:", "OK"}));

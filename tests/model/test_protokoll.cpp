@@ -7,23 +7,16 @@ TEST(Aufruf, AnzeigeTexte)
     verschieben.LaengeHinzufuegen(2.0).LaengeHinzufuegen(1.0);
     EXPECT_EQ(verschieben.AnzeigeText(), "re0.verschieben( 2.00 cm, 10.00 mm )");
 
-    EXPECT_EQ(TMethodenAufruf(MSchliessen, QStringLiteral("lz0")).AnzeigeText(),
-              "lz0.schließen(  )");
+    EXPECT_EQ(TMethodenAufruf(MSchliessen, QStringLiteral("lz0")).AnzeigeText(), "lz0.schließen(  )");
     EXPECT_EQ(TMethodenAufruf(MFreigeben, QStringLiteral("el3")).AnzeigeText(), "el3.freigeben()");
     TMethodenAufruf text(MTextSetzen, QStringLiteral("tf0"));
     text.TextHinzufuegen(QStringLiteral("Hallo, Welt"));
     EXPECT_EQ(text.AnzeigeText(), "tf0.textSetzen( \"Hallo, Welt\" )");
 
     TMethodenAufruf alles(MStreckenMitZentrum, QStringLiteral("x"));
-    alles.LaengeHinzufuegen(0.5)
-        .WinkelHinzufuegen(90)
-        .FaktorHinzufuegen(2)
-        .GanzzahlHinzufuegen(7)
-        .FarbeHinzufuegen(TFarbe::Unsichtbar())
-        .LinienartHinzufuegen(4)
-        .WahrheitswertHinzufuegen(true)
-        .AbschnittArtHinzufuegen(0)
-        .AusrichtungHinzufuegen(2);
+    alles.LaengeHinzufuegen(0.5).WinkelHinzufuegen(90).FaktorHinzufuegen(2).GanzzahlHinzufuegen(7)
+        .FarbeHinzufuegen(TFarbe::Unsichtbar()).LinienartHinzufuegen(4).WahrheitswertHinzufuegen(true)
+        .AbschnittArtHinzufuegen(0).AusrichtungHinzufuegen(2);
     EXPECT_EQ(alles.AnzeigeText(),
               QStringLiteral("x.streckenMitZentrum( 5.00 mm, 90.00°, 200.000 %, 7, unsichtbar, "
                              "gepunktelt, wahr, gerade, zentriert )"));
@@ -40,8 +33,7 @@ TEST(Analysator, VerschachtelungUndMarkierung)
     TDokument dokument(zeiger);
     analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MVerschieben, dokument));
     analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MDrehen, QStringLiteral("innen")));
-    analysator.Protokollieren(
-        std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("blatt")));
+    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("blatt")));
     analysator.Schliessen();
     EXPECT_TRUE(gemeldet.empty()); // nothing top-level yet
     analysator.Schliessen();
@@ -50,8 +42,8 @@ TEST(Analysator, VerschachtelungUndMarkierung)
     EXPECT_EQ(gemeldet, std::vector<QString>{QStringLiteral("dokument1.verschieben(  )")});
     // Closing with nothing open does nothing.
     analysator.Schliessen();
-    EXPECT_EQ(baum(analysator), QStringList({"dokument1.verschieben(  )", "  innen.drehen(  )",
-                                             "    blatt.strecken(  )"}));
+    EXPECT_EQ(baum(analysator),
+              QStringList({"dokument1.verschieben(  )", "  innen.drehen(  )", "    blatt.strecken(  )"}));
     analysator.BeobachterAbmelden(kennung);
     analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("x")));
     EXPECT_EQ(gemeldet.size(), 1u);
@@ -60,8 +52,8 @@ TEST(Analysator, VerschachtelungUndMarkierung)
 TEST(Analysator, VorschauUndAngehaltenWerdenVerworfen)
 {
     TAnalysator analysator;
-    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("v"),
-                                                                /*unterdrueckt*/ true));
+    analysator.Protokollieren(
+        std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("v"), /*unterdrueckt*/ true));
     EXPECT_TRUE(analysator.Protokoll().empty());
     analysator.Angehalten = true;
     analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("a")));

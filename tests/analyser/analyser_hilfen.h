@@ -1,10 +1,6 @@
 #pragma once
 // A document with class registry and call log, object trees, pixel counts.
-#include "figures/KlassenObjekte.h"
-#include "figures/UZeichenObjekte.h"
-#include "model/Analysator.h"
-#include "model/Dokument.h"
-#include "model/modell_hilfen.h" // readable texts in failure messages
+#include "model/modell_hilfen.h"
 
 #include <QImage>
 #include <memory>
@@ -22,17 +18,11 @@ struct TAnalyserUmgebung {
         return (eltern ? eltern : &Dokument)->TeilAnhaengen(std::move(objekt));
     }
     // A group with n rectangles, a (folded) polyline with n vertices.
-    TObjekt *gruppe(int n, TObjekt *eltern = nullptr)
+    TObjekt *gruppe(int n) { return mitTeilen("GRUPPE", "RECHTECK", n); }
+    TObjekt *linienzug(int n) { return mitTeilen("LINIENZUG", "PUNKT", n); }
+    TObjekt *mitTeilen(const char *klasse, const char *teil, int n)
     {
-        return mitTeilen("GRUPPE", "RECHTECK", n, eltern);
-    }
-    TObjekt *linienzug(int n, TObjekt *eltern = nullptr)
-    {
-        return mitTeilen("LINIENZUG", "PUNKT", n, eltern);
-    }
-    TObjekt *mitTeilen(const char *klasse, const char *teil, int n, TObjekt *eltern)
-    {
-        TObjekt *o = neu(klasse, eltern);
+        TObjekt *o = neu(klasse);
         for (int i = 0; i < n; ++i)
             neu(teil, o);
         return o;

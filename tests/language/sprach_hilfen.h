@@ -6,15 +6,12 @@
 #include "model/MethodenAufruf.h"
 #include "model/modell_hilfen.h"
 
-#include <QColor>
 #include <QImage>
-#include <cstdlib>
 
 namespace sprachtest
 {
 
-// A new named figure of the class, appended to `besitzer` (default: the
-// document). Its creation is not logged.
+// A new named figure in `besitzer` or the document, its creation not logged.
 inline TObjekt *figurAnlegen(TArbeitsbereich &ws, const QString &klasse,
                              TObjekt *besitzer = nullptr)
 {
@@ -31,8 +28,7 @@ inline QStringList vorschlagTexte(const std::vector<const TVorschlag *> &v)
     return t;
 }
 
-// The pixels of the area whose every channel lies within `toleranz` of the
-// colour (text is antialiased, so its edges blend).
+// The pixels of the area within `toleranz` of the colour in every channel.
 inline int pixelZaehlen(const QImage &bild, const QRect &bereich, const QColor &farbe, int toleranz)
 {
     int n = 0;

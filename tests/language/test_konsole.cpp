@@ -2,13 +2,8 @@
 // run as a separate program.
 #include "persistence/Dokumentdatei.h"
 #include "sprach_hilfen.h"
-#include "teacher/Passwort.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
+#include <QtCore>
 #include <gtest/gtest.h>
 
 namespace
@@ -131,9 +126,8 @@ TEST_F(KonsoleTest, UsageAndFileErrorsGiveStatusTwo)
     EXPECT_TRUE(hilfe.Status == 0 && hilfe.Ausgabe.startsWith("Aufruf: figuro-konsole"));
 }
 
-// Run from a plain shell without XDG_RUNTIME_DIR, Qt warns about it; the
-// runner's output still holds only its own lines, and the error channel
-// stays empty. FIGURO_QT_MELDUNGEN lets Qt's messages through for debugging.
+// Without XDG_RUNTIME_DIR Qt warns, but the output holds only the runner's lines
+// and the error channel stays empty, unless FIGURO_QT_MELDUNGEN is set.
 TEST_F(KonsoleTest, OutputHoldsOnlyTheRunnersOwnLines)
 {
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();

@@ -342,9 +342,8 @@ TEST_F(Verlauf, IstBegrenzt)
     EXPECT_EQ(ws.SchrittAnzahl(), 211);
     EXPECT_EQ(ws.Verlauf().undoLimit(), TArbeitsbereich::MaximaleSchritte);
 
-    // Big steps: the oldest steps go before the history passes 64 MB,
-    // and the rest still undoes exactly. (Moving a text field with a long
-    // text of random letters adds about 2.5 MB a step.)
+    // Big steps (about 2.5 MB each): the oldest go before the history passes
+    // 64 MB, and the rest still undoes exactly.
     auto *t = zeichnen<TTextFeld>("TEXTFELD", 5, 5);
     const QString schieben = t->Name + QStringLiteral(".verschieben(0.1, 0)");
     QRandomGenerator zufall(7);

@@ -97,6 +97,9 @@ TEST_F(ScannerTest, ArgumentsOfEveryKind)
         ASSERT_EQ(s.Fehlermeldung, QString());
         gleicherWert(*s.Parameter.at(std::size_t(f.index)), f.wert, 1e-12);
     }
+    s.Dokument = &ws.Dokument(); // a single value converts without a call around it
+    EXPECT_DOUBLE_EQ(s.KonvertiereParameter(ArtLaenge, QStringLiteral("  4 dm  "))->Zahl(), 40.0);
+    EXPECT_EQ(s.KonvertiereParameter(ArtObjektverweis, QStringLiteral("Ve0"))->Objekt(), ve0);
 }
 
 // Every message with the range it marks (1-based, inclusive); an empty
@@ -207,20 +210,6 @@ TEST_F(ScannerTest, MessagesAndTheirRanges)
         EXPECT_EQ(s.FehlerAnfang, f.anfang);
         EXPECT_EQ(s.FehlerEnde, f.ende);
     }
-}
-
-// A failing argument leaves the values converted before it; single values
-// convert without parsing a call.
-TEST_F(ScannerTest, ParameterListAndConversionWithoutParsing)
-{
-    analysieren(QStringLiteral("re0.verschieben(1,x)"));
-    EXPECT_EQ(std::tuple(s.Parameter.size(), s.Methode->Id), std::tuple(1u, MVerschieben));
-    s.Dokument = &ws.Dokument();
-    EXPECT_DOUBLE_EQ(s.KonvertiereParameter(ArtLaenge, QStringLiteral("  4 dm  "))->Zahl(), 40.0);
-    EXPECT_FALSE(s.KonvertiereParameter(ArtWinkel, QStringLiteral("abc")));
-    EXPECT_EQ(s.KonvertiereParameter(ArtText, QStringLiteral(" \"x y\" "))->Text(),
-              QStringLiteral("x y"));
-    EXPECT_EQ(s.KonvertiereParameter(ArtObjektverweis, QStringLiteral("Ve0"))->Objekt(), ve0);
 }
 
 // The text of a logged value, typed back as an argument, means the same value:

@@ -55,38 +55,33 @@ TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
     EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Null"))->Wert,
               QString(QChar(0)) + QStringLiteral("x"));
     ASSERT_EQ(zurueck.Wurzel()->KindAnzahl(), 1);
-}
 
-// Saving replaces an old file without leftovers; a failure leaves
-// everything in place, a folder in the way of the file too.
-TEST(XMLSchreiben, SpeichernErsetztDieAlteDateiFehlerLassenAllesStehen)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString pfad = dir.filePath(QStringLiteral("z.fgo"));
+    // Saving replaces an old file without leftovers; a failure leaves everything in place, a
+    // folder in the way of the file too.
+    const QString alt = dir.filePath(QStringLiteral("z.fgo"));
     {
-        QFile f(pfad);
+        QFile f(alt);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("alter Inhalt, viel laenger als der neue ..................................");
     }
-    TXMLDOM dom;
-    dom.NeueWurzel()->Name = QStringLiteral("A");
-    QString fehler;
-    ASSERT_TRUE(dom.SpeichernInDatei(pfad, fehler));
-    EXPECT_EQ(Lesen(pfad), Kopf + "<A >\r\n</A>\r\n");
+    TXMLDOM a;
+    a.NeueWurzel()->Name = QStringLiteral("A");
+    ASSERT_TRUE(a.SpeichernInDatei(alt, fehler));
+    EXPECT_EQ(Lesen(alt), Kopf + "<A >\r\n</A>\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("z.fgo")});
+              (QStringList{QStringLiteral("rund.fgo"), QStringLiteral("z.fgo")}));
 
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("ordner.fgo/inhalt")));
     for (const QString &ziel : {QString(), dir.filePath(QStringLiteral("fehlt/x.fgo")),
                                 dir.filePath(QStringLiteral("ordner.fgo"))}) {
         fehler.clear();
-        EXPECT_FALSE(dom.SpeichernInDatei(ziel, fehler)) << ziel.toStdString();
+        EXPECT_FALSE(a.SpeichernInDatei(ziel, fehler)) << ziel.toStdString();
         EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei.")) << ziel.toStdString();
     }
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("ordner.fgo/inhalt"))).exists());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              (QStringList{QStringLiteral("ordner.fgo"), QStringLiteral("z.fgo")}));
+              (QStringList{QStringLiteral("ordner.fgo"), QStringLiteral("rund.fgo"),
+                           QStringLiteral("z.fgo")}));
 }
 
 // A null attribute is ignored, the first of two equal names is found, a

@@ -294,40 +294,6 @@ TEST_F(Kontextmenue, UntermenueNurFuerEinVieleckUndSetztGeaendert)
     EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("ve0.eckenzahlSetzen( 5 )")});
     EXPECT_TRUE(ab().Geaendert);
 }
-
-// On the empty sheet the commands for a selection are off or hidden; over a
-// selected figure those around it are on. "Attribute bearbeiten" carries no
-// command. Categories, shortcuts and status tips.
-TEST_F(Kontextmenue, AufLeeremBlattOhneAuswahlbefehle)
-{
-    kasten(1, 1);
-    QMenu *m = kontextmenue(15, 20);
-    EXPECT_TRUE(m->isVisible());
-    EXPECT_TRUE(auswahl().empty());
-    // Reihenfolge enabled, visible; Ausrichten, Spiegeln/Kippen, Eckenzahl, point separator visible.
-    EXPECT_EQ(std::tuple(akt().MenuReihenfolge->menuAction()->isEnabled(), akt().MenuReihenfolge->menuAction()->isVisible(),
-                         akt().MenuAusrichtenPopup->menuAction()->isVisible(),
-                         akt().MenuSpiegelnKippen->menuAction()->isVisible(),
-                         akt().MenuEckenzahl->menuAction()->isVisible(), akt().TrennerPunkte->isVisible()),
-              std::tuple(false, true, false, false, false, false));
-    EXPECT_EQ(sichtbarePunktbefehle(), QStringList());
-    // Kopieren, Einfügen enabled; Attribute bearbeiten visible, enabled.
-    const auto befehle = [this] {
-        return std::tuple(akt().AKopieren->isEnabled(), akt().AEinfuegen->isEnabled(),
-                          akt().AAttributeBearbeiten->isVisible(), akt().AAttributeBearbeiten->isEnabled());
-    };
-    EXPECT_EQ(befehle(), std::tuple(false, false, true, false));
-    m->hide();
-    kontextmenue(2, 1.5);
-    ASSERT_EQ(auswahl().size(), 1u);
-    EXPECT_EQ(befehle(), std::tuple(true, false, true, false));
-    EXPECT_EQ(akt().AKopieren->property("kategorie").toString(), QStringLiteral("Bearbeiten"));
-    EXPECT_EQ(akt().APunktLoeschen->property("kategorie").toString(), QStringLiteral("Punkte_bearbeiten"));
-    EXPECT_EQ(akt().AKippenNachRechts->data().toInt(), -1);
-    EXPECT_EQ(akt().AEinfuegen->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
-    EXPECT_EQ(akt().AAusschneiden->statusTip(), QStringLiteral("Markiertes Objekt in die Zwischenablage verschieben"));
-}
-
 // The point commands on the handle under the mouse: a bow, a deleted
 // point, closing and opening; nothing recorded, but the drawing is modified.
 // Two points can neither lose one nor be closed. Back on a curved

@@ -117,24 +117,6 @@ TEST(Start, GroesseSplashUndInformationUeberDasMenue)
     EXPECT_EQ(std::tuple(ohne.FInformation->isVisible(), ohne.TimerSplash->isActive()), std::tuple(false, false));
     qunsetenv("FIGURO_OHNE_SPLASH");
 }
-
-// Closing a modified drawing (the question about saving answered No) records
-// no `freigeben` nor anything else.
-TEST_F(Aufbau, BeendenProtokolliertNichts)
-{
-    for (int i = 0; i < 3; ++i) {
-        werkzeug(f->SBRechteck);
-        zug(QPoint(40 + 60 * i, 60), QPoint(90 + 60 * i, 100), Qt::LeftButton, 5);
-    }
-    ASSERT_EQ(dok()->Teile.size(), 3u);
-    int eintraege = 0;
-    f->Analysator()->BeobachterAnmelden([&](const TMethodenAufruf &) { ++eintraege; });
-    f->DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
-    f->close();
-    f.reset();
-    EXPECT_EQ(eintraege, 0);
-}
-
 namespace {
 
 // The extents in centimetres on the paper of the paths in a PDF's content

@@ -8,36 +8,6 @@
 #include <QTimer>
 
 using Werkzeuge = Fenster;
-
-// The new rectangle spans the drag, is recorded with the setters of its
-// values, selected, focused, has its handles; the tool is up again.
-TEST_F(Werkzeuge, RechteckZeichnenProtokolliertErzeugungUndSetzer)
-{
-    werkzeug(f->SBRechteck);
-    const QPoint a = px(4, 22), b = px(10, 18);
-    const int vorher = anzahl();
-    ziehen(a, b);
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *r = dynamic_cast<TRechteck *>(dok()->Teile[0].get());
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->Name, QStringLiteral("re0"));
-    EXPECT_FALSE(r->Vorschau);
-    const TUmgebungsrechteck &u = r->Umgebungsrechteck;
-    EXPECT_TRUE(nahe(u.Links, zf()->XWelt(a.x())) && nahe(u.Rechts, zf()->XWelt(b.x())));
-    EXPECT_TRUE(nahe(u.Unten, zf()->YWelt(b.y())) && nahe(u.Oben, zf()->YWelt(a.y())));
-    const QStringList neu = neueEintraege(vorher);
-    ASSERT_EQ(neu.size(), 8);
-    EXPECT_EQ(neu[0], QStringLiteral("re0:RECHTECK"));
-    EXPECT_EQ(neu[7], QStringLiteral("re0.LinienartSetzen( durchgezogen )"));
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
-    EXPECT_EQ(analysator.Fokus, r);
-    EXPECT_GT(analysator.Aufbauten, 0);
-    EXPECT_FALSE(r->Griffe.empty());
-    EXPECT_FALSE(f->SBRechteck->isChecked());
-    EXPECT_TRUE(ab().Geaendert);
-    EXPECT_TRUE(TMausSteuerung::Tipps(4).contains(f->Hinweistext));
-}
-
 // Every tool takes the pickers' current values (Shift gives the polygon a
 // square box, a line no fill colour); missing values are replaced: an
 // invisible or mixed fill colour gives yellow, a mixed line colour too, a
@@ -180,24 +150,6 @@ TEST_F(Werkzeuge, TextfeldOeffnetDenTextdialog)
     EXPECT_EQ(dialog->TextFeld, dok()->Teile[0].get());
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 }
-
-// A curve closes at its first point, where the pointer says "close".
-TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
-{
-    werkzeug(f->SBKurvenZug);
-    const QPoint p[] = {px(3, 22), px(8, 25), px(12, 21), px(7, 17)};
-    for (const QPoint &q : p)
-        klicken(q);
-    bewegen(p[0] + QPoint(1, 1));
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Schliessen);
-    bewegen(p[0] + QPoint(10, 10));
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Kreuz);
-    klicken(p[0]);
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
-    EXPECT_EQ(std::tuple(lz->Geschlossen, lz->PunktAnzahl(), lz->Punkt(1)->AbschnittArt), std::tuple(1, 4, 1));
-}
-
 // Shift pressed while a corner is dragged makes the preview proportional at
 // once; Escape then cancels: nothing changes, nothing is recorded. The same
 // for the rotation handle. A side handle dragged and released stretches the

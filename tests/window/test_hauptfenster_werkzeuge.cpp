@@ -8,11 +8,8 @@
 #include <QTimer>
 
 using Werkzeuge = Fenster;
-// Every tool takes the pickers' current values (Shift gives the polygon a
-// square box, a line no fill colour); missing values are replaced: an
-// invisible or mixed fill colour gives yellow, a mixed line colour too, a
-// width of 0 and a style of 0 give 0.1 mm and "durchgezogen". When
-// FIGURO_SCREENSHOTS names a folder the drawing is saved as hauptfenster.png.
+// Every tool takes the pickers' values, missing ones replaced; the drawing is
+// saved as hauptfenster.png when FIGURO_SCREENSHOTS names a folder.
 TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
 {
     f->resize(820, 700);
@@ -78,9 +75,8 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
     zeichnen(zuege[5]);
 }
 
-// Ctrl keeps the centre at the anchor, at once when pressed or released
-// without moving the mouse, previews only; Escape while drawing throws the
-// new figure away; another tool replaces the first.
+// Ctrl keeps the centre at the anchor, at once, previews only; Escape while
+// drawing throws the new figure away; another tool replaces the first.
 TEST_F(Werkzeuge, StrgHaeltDieMitteFestEscapeVerwirft)
 {
     werkzeug(f->SBRechteck);
@@ -150,10 +146,8 @@ TEST_F(Werkzeuge, TextfeldOeffnetDenTextdialog)
     EXPECT_EQ(dialog->TextFeld, dok()->Teile[0].get());
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 }
-// Shift pressed while a corner is dragged makes the preview proportional at
-// once; Escape then cancels: nothing changes, nothing is recorded. The same
-// for the rotation handle. A side handle dragged and released stretches the
-// figure, with previews only until the release.
+// Shift on a dragged corner or the rotation handle acts at once, Escape then
+// cancels; a side handle stretches, with previews until the release.
 TEST_F(Werkzeuge, GriffZiehenMitShiftEscapeUndStrecken)
 {
     TRechteck *r = rechteck(6, 20, 4, 2); // 4..8
@@ -216,10 +210,8 @@ TEST_F(Werkzeuge, GriffZiehenMitShiftEscapeUndStrecken)
     EXPECT_TRUE(ab().Geaendert);
 }
 
-// A polyline drawn click by click and finished with a double click, then
-// selected: pointers over its vertex and segment, a right click keeping the
-// segment handle for the point commands, a double click on it changing
-// nothing, a click on the segment inserting a point.
+// A polyline drawn click by click, then its vertex and segment handles: the
+// pointers, a right click, a double click, a click inserting a point.
 TEST_F(Werkzeuge, LinienzugZeichnenUndSeineGriffe)
 {
     werkzeug(f->SBLinienzug);

@@ -1,6 +1,4 @@
-// The attribute panels of the main window: common values of the selection,
-// enabling, choices applied through the figures' logged setters, the text
-// panel's commands. Driven by real mouse events.
+// The attribute panels of the main window, driven by real mouse events.
 #include "fenster_hilfen.h"
 #include "model/MethodenAufruf.h"
 #include "window/Attributanzeige.h"
@@ -99,8 +97,7 @@ struct AttributPanels : Fenster {
 using TextPanel = AttributPanels;
 
 } // namespace
-// Which buttons a selection enables: fill, the three line buttons, font
-// colour, the text commands; a mouse-locked text field offers no text
+// Which buttons a selection enables; a mouse-locked text field offers no text
 // commands outside teacher mode.
 TEST_F(AttributPanels, Freigaben)
 {
@@ -135,9 +132,8 @@ TEST_F(AttributPanels, Freigaben)
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 }
 
-// The buttons show the selection's common values and the popups mark their
-// cells, none for a mixed selection, not even when opened; deselecting keeps
-// the last values: they are the next figure's.
+// The buttons show the common values and the popups mark their cells, none
+// for a mixed selection; deselecting keeps the last values.
 TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
 {
     TRechteck *rot = neuesRechteck(Rot), *blau = neuesRechteck(Blau);
@@ -160,10 +156,8 @@ TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
     EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), nullptr);
 }
 
-// A choice in a picker is applied to each selected figure in selection
-// order, one logged setter call each (a group records one compound entry);
-// the popup closes and marks the value. Figures locked against the mouse
-// stay unchanged, except in teacher mode.
+// A choice applies to each selected figure in selection order, one logged
+// setter each; mouse-locked figures only in teacher mode.
 TEST_F(AttributPanels, WahlGiltFuerJedeGewaehlteFigur)
 {
     TRechteck *r = neuesRechteck();
@@ -205,9 +199,7 @@ TEST_F(AttributPanels, WahlGiltFuerJedeGewaehlteFigur)
     EXPECT_EQ(gesperrt->Linienart, 4);
 }
 
-// A popup still open when its choice has no target (nothing selected, or
-// two text fields for the font colour) changes only the value and the bar:
-// nothing is recorded, no figure changes.
+// A choice without a target changes only the value and the bar.
 TEST_F(AttributPanels, WahlOhneZielAendertNurDenWert)
 {
     TTextFeld *t1 = neuesTextfeld(QStringLiteral("eins")), *t2 = neuesTextfeld(QStringLiteral("zwei"));
@@ -232,9 +224,8 @@ TEST_F(AttributPanels, WahlOhneZielAendertNurDenWert)
     EXPECT_FALSE(SchriftfarbeAnwenden(ab(), TFarbe::Echt(Rot)));
 }
 
-// A popup hangs below its button, 2 pixels in; another picker closes it,
-// its own button closes it without cancelling anything, so do moving the
-// window, Escape and a disabled button. Opening and closing records nothing.
+// A popup hangs below its button; another picker, its own button, moving the
+// window, Escape and deselecting close it. Nothing is recorded.
 TEST_F(AttributPanels, OeffnenSchliessenUndUmschalten)
 {
     TRechteck *r = neuesRechteck();

@@ -1,6 +1,5 @@
-// A typed call that changes one figure repaints only the part of the cached
-// sheet image where the figure was and is: the image afterwards is the one a
-// complete repaint gives, pixel for pixel.
+// A typed call that changes one figure repaints only its part of the cached
+// image, which then equals a complete repaint pixel for pixel.
 #include "fenster_hilfen.h"
 #include "language/ui/EingabeFeld.h"
 

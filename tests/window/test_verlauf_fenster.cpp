@@ -1,7 +1,5 @@
-// Undo and redo in the main window with real key events: the menu items with
-// their captions, the keys in the drawing and in the input field, a running
-// gesture; in the analyser the grey entries of undone steps and "Bis hierher
-// zurücknehmen".
+// Undo and redo in the main window with real key events; in the analyser the
+// grey entries of undone steps and "Bis hierher zurücknehmen".
 #include "fenster_hilfen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"

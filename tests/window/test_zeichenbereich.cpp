@@ -43,9 +43,8 @@ struct Bereich : ::testing::Test {
 };
 
 } // namespace
-// The list, a chosen step, "Ganze Seite" and "Seitenbreite" (their values
-// are computed in the surface tests), and a typed value with Enter: shown as
-// "150%"; values outside 11 to 999 leave the zoom and the typed text.
+// The zoom list, a chosen step, "Ganze Seite", "Seitenbreite" and a typed
+// value with Enter; values outside 11 to 999 change nothing.
 TEST_F(Bereich, ZoomlisteAuswahlUndGetippterZoom)
 {
     QStringList texte;

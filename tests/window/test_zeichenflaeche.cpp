@@ -67,9 +67,8 @@ TEST(Zeichenflaeche, ZoomListeUndBerechnungen)
         EXPECT_FALSE(TZeichenflaeche::ZoomEingabeLesen(text)) << text.left(20).toStdString();
 }
 
-// The font fits a width in centimetres: at 200 % the size doubles, the width
-// stays that of an unzoomed screen (within one size step); printing ignores
-// the zoom.
+// The font fits a width in centimetres, zoomed too (within one size step);
+// printing ignores the zoom.
 TEST(Schrift, AnpassenGleicheBreiteInZentimetern)
 {
     TZeichenflaeche zf;

@@ -31,17 +31,10 @@ TEST_F(TeilNeuzeichnen, DasBildGleichtDemGanzNeuGezeichneten)
     auto *el0 = figur<TEllipse>(QStringLiteral("ELLIPSE"), 3, 19, 4, 3);
     TRechteck *re1 = kasten(4, 18, 3, 3);
     for (TZeichenObjekt *fig : std::initializer_list<TZeichenObjekt *>{el0, re1}) {
-        fig->Füllfarbe = TFarbe::Echt(FarbWert(0, 128, 255));
-        fig->Linienfarbe = TFarbe::Echt(0);
-        fig->Linienstärke = 0.05;
-        fig->Linienart = 1;
+        std::tie(fig->Füllfarbe, fig->Linienfarbe, fig->Linienstärke, fig->Linienart) =
+            std::tuple(TFarbe::Echt(FarbWert(0, 128, 255)), TFarbe::Echt(0), fig == re1 ? 0.2 : 0.05, fig == re1 ? 3 : 1);
+        fig->GeometrieBerechnen(); // re1: thick long dashes
     }
-    re1->Linienart = 3; // long dashes
-    re1->Linienstärke = 0.2;
-    for (TZeichenObjekt *fig : std::initializer_list<TZeichenObjekt *>{el0, re1})
-        fig->GeometrieBerechnen();
-    ASSERT_EQ(el0->Name, QStringLiteral("el0"));
-    ASSERT_EQ(re1->Name, QStringLiteral("re1"));
     waehlen({el0}); // its handles move with it
     static const struct {
         const char *aufruf;

@@ -3,6 +3,7 @@
 #include "figures/UZeichenObjekte.h"
 #include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
+#include "language/ui/EingabeFeld.h"
 #include "model/Dokument.h"
 #include "figures/KlassenObjekte.h"
 #include "surface/Zeichenflaeche.h"
@@ -97,6 +98,16 @@ struct Fenster : ::testing::Test {
     TMauszustand zustand() const { return f->Steuerung->Mauszustand; }
     TArbeitsbereich &ab() const { return *f->Arbeitsbereich; }
     TAktionen &akt() const { return *f->Aktionen; }
+    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
+    // Types a call into the input field and runs it with Enter.
+    void tippen(const QString &aufruf)
+    {
+        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
+        QTest::keyClick(feld(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(feld(), aufruf);
+        QTest::keyClick(feld(), Qt::Key_Escape); // close the completion list
+        QTest::keyClick(feld(), Qt::Key_Return);
+    }
     // The sheet pixel of a world point.
     QPoint px(double x, double y) const { return QPoint(zf()->XPixel(x), zf()->YPixel(y)); }
     // The drawing area's cached image of the visible part.

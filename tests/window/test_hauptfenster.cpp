@@ -5,7 +5,6 @@
 #include "dialogs/ui/FAnleitung.h"
 #include "dialogs/ui/FInformation.h"
 #include "dialogs/ui/TextBearbeiten.h"
-#include "language/ui/EingabeFeld.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/AttributPanels.h"
 #include "window/ui/AuswahlButton.h"
@@ -24,17 +23,7 @@
 namespace {
 
 struct Hauptfenster : Fenster {
-    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
     void taste(int k, Qt::KeyboardModifiers mod = {}) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), mod); }
-    // Types a call into the input field and runs it with Enter.
-    void tippen(const QString &aufruf)
-    {
-        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
-        QTest::keyClick(feld(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(feld(), aufruf);
-        QTest::keyClick(feld(), Qt::Key_Escape); // close the completion list
-        QTest::keyClick(feld(), Qt::Key_Return);
-    }
     // Moves, in cm, of the figure since the last call.
     std::pair<double, double> weg(const TZeichenObjekt *o)
     {

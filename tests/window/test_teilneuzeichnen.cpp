@@ -1,7 +1,6 @@
 // A typed call that changes one figure repaints only its part of the cached
 // image, which then equals a complete repaint pixel for pixel.
 #include "fenster_hilfen.h"
-#include "language/ui/EingabeFeld.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "fenster_hilfen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
-#include "language/ui/EingabeFeld.h"
 #include "persistence/ui/DateiBefehle.h"
 
 #include <QContextMenuEvent>
@@ -17,19 +16,6 @@ inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
 namespace {
 
 struct VerlaufFenster : Fenster {
-    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
-    void tippen(const QString &text)
-    {
-        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
-        QTest::keyClick(feld(), Qt::Key_End);
-        for (int i = 0; i < 80; ++i)
-            QTest::keyClick(feld(), Qt::Key_Backspace);
-        for (QChar c : text) {
-            QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(feld(), &druck);
-        }
-        QTest::keyClick(feld(), Qt::Key_Return);
-    }
     QString texte() const
     {
         return akt().ARueckgaengig->text() + (akt().ARueckgaengig->isEnabled() ? " an" : " aus") + " | " +

@@ -1,5 +1,4 @@
-// The drawing area widget: sheet and bands, zoom box, cached image and
-// previews drawn with the inverting pen.
+// The drawing area widget and its zoom box.
 #include "window/ui/MyScrollBox.h"
 
 #include <QComboBox>
@@ -26,23 +25,11 @@ struct Bereich : ::testing::Test {
         box->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
     }
-    QRgb pixel(int x, int y) const
-    {
-        const QRect b = box->PufferBereich();
-        return box->Puffer().pixel(x - b.x(), y - b.y());
-    }
     int breite(double zoom) const { return int(std::nearbyint(20.5 * box->Flaeche.BildschirmPixelProCm * zoom)); }
-    // A preview drawn with the inverting pen.
-    static void rahmen(TZeichenflaeche *zf)
-    {
-        zf->Leinwand->setCompositionMode(QPainter::RasterOp_NotDestination);
-        zf->Leinwand->setPen(QPen(Qt::black, 1, Qt::DotLine));
-        zf->Leinwand->setBrush(Qt::NoBrush);
-        zf->Leinwand->drawRect(QRect(40, 50, 100, 60));
-    }
 };
 
 } // namespace
+
 // The zoom list, a chosen step, "Ganze Seite", "Seitenbreite" and a typed
 // value with Enter; values outside 11 to 999 change nothing.
 TEST_F(Bereich, ZoomlisteAuswahlUndGetippterZoom)

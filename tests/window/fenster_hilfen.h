@@ -55,17 +55,15 @@ struct TAnalysatorAttrappe : TAnalysatorAnschluss {
     std::vector<TObjekt *> Fokusse;
     TObjekt *Fokus = nullptr;
     TObjekt *Markiert = nullptr;
-    int Aufbauten = 0, Diagramme = 0, Karten = 0;
-    bool Sichtbar = false;
 
     void FokusSetzen(TObjekt *o) override { Fokusse.push_back(Fokus = o); }
-    void Aktualisieren() override { ++Aufbauten; }
-    void DiagrammZeichnen() override { ++Diagramme; }
-    void FokusKartenZeichnen() override { ++Karten; }
+    void Aktualisieren() override {}
+    void DiagrammZeichnen() override {}
+    void FokusKartenZeichnen() override {}
     TObjekt *FokusObjekt() const override { return Fokus; }
     TObjekt *MarkiertesObjekt() const override { return Markiert; }
-    void Zeigen() override { Sichtbar = true; }
-    void Schliessen() override { Sichtbar = false; }
+    void Zeigen() override {}
+    void Schliessen() override {}
 };
 
 struct Fenster : ::testing::Test {

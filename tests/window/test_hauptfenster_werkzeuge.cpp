@@ -236,6 +236,7 @@ TEST_F(Werkzeuge, LinienzugZeichnenUndSeineGriffe)
     EXPECT_EQ(std::tuple(zustand(), f->Zeiger()), std::tuple(TMauszustand::UeberGriff, TMauszeiger::PunktVerschieben));
     bewegen(px(6, 22));
     EXPECT_EQ(f->Zeiger(), TMauszeiger::LinienAbschnitt);
+    EXPECT_EQ(ZeigerFuerCursorArt(TCursorArt::Pfeil), TMauszeiger::Standard);
     druecken(px(6, 22), Qt::RightButton);
     loslassen(px(6, 22), Qt::RightButton);
     ASSERT_NE(f->Steuerung->KontextGriff, nullptr);

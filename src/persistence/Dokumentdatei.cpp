@@ -142,10 +142,9 @@ public:
         wurzel->Teilspeicher = nullptr;
         klassen.InXMLSchreiben(*dom.NeuesKind(wurzel));
         // Figures gone since are forgotten now and then.
-        if (speicher_.size() > 2 * reihe_.size() + 64) {
+        // (The entries in reihe_ were written now and stay.)
+        if (speicher_.size() > 2 * reihe_.size() + 64)
             std::erase_if(speicher_, [this](const auto &e) { return e.second.Durchgang != durchgang_; });
-            reihe_.clear(); // its entries may be gone: the next writing looks them up
-        }
         genannt_ = nullptr;
         wandel_ = TObjekt::Wandel;
         return TZustand{dom.AlsStuecke(teile_)};

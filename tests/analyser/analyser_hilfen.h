@@ -1,11 +1,6 @@
 #pragma once
-// A document with a class registry and a call log, helpers that build
-// object trees by hand, and pixel counts.
-#include "figures/UZeichenObjekte.h"
-#include "model/Analysator.h"
-#include "model/Dokument.h"
-#include "figures/KlassenObjekte.h"
-#include "model/modell_hilfen.h" // readable texts in failure messages
+// A document with class registry and call log, object trees, pixel counts.
+#include "model/modell_hilfen.h"
 
 #include <QImage>
 #include <memory>
@@ -15,21 +10,19 @@ struct TAnalyserUmgebung {
     TDokument Dokument{&Analysator};
     TKlassenObjekte Klassen{&Analysator, &Dokument};
 
-    // A new named object of the class (its creation not logged), appended to
-    // `eltern` (the document when none is given).
+    // A new named object (creation not logged) in `eltern` or the document.
     TObjekt *neu(const char *klasse, TObjekt *eltern = nullptr)
     {
         auto objekt = Klassen.ObjektErzeugen(QString::fromUtf8(klasse));
         objekt->NamenVergeben();
         return (eltern ? eltern : &Dokument)->TeilAnhaengen(std::move(objekt));
     }
-    // A group with n rectangles, a polyline with n vertices (folded, as new
-    // polylines are).
-    TObjekt *gruppe(int n, TObjekt *eltern = nullptr) { return mitTeilen("GRUPPE", "RECHTECK", n, eltern); }
-    TObjekt *linienzug(int n, TObjekt *eltern = nullptr) { return mitTeilen("LINIENZUG", "PUNKT", n, eltern); }
-    TObjekt *mitTeilen(const char *klasse, const char *teil, int n, TObjekt *eltern)
+    // A group with n rectangles, a (folded) polyline with n vertices.
+    TObjekt *gruppe(int n) { return mitTeilen("GRUPPE", "RECHTECK", n); }
+    TObjekt *linienzug(int n) { return mitTeilen("LINIENZUG", "PUNKT", n); }
+    TObjekt *mitTeilen(const char *klasse, const char *teil, int n)
     {
-        TObjekt *o = neu(klasse, eltern);
+        TObjekt *o = neu(klasse);
         for (int i = 0; i < n; ++i)
             neu(teil, o);
         return o;
@@ -37,8 +30,7 @@ struct TAnalyserUmgebung {
 };
 
 // Counts the pixels inside a rectangle of an image that pass a test.
-template <typename F>
-int pixelZaehlen(const QImage &bild, const QRect &bereich, F passt)
+template <typename F> int pixelZaehlen(const QImage &bild, const QRect &bereich, F passt)
 {
     int n = 0;
     const QRect r = bereich.intersected(bild.rect());
@@ -48,22 +40,22 @@ int pixelZaehlen(const QImage &bild, const QRect &bereich, F passt)
     return n;
 }
 
-// Pixels of one colour; bluish pixels (antialiased blue text); ink of any colour.
+// Pixels of one colour; bluish pixels (antialiased blue text).
 inline int farbPixel(const QImage &bild, const QRect &bereich, QRgb farbe)
 {
     return pixelZaehlen(bild, bereich, [farbe](QRgb c) { return ((c ^ farbe) & 0xFFFFFF) == 0; });
 }
 inline int blauPixel(const QImage &bild, const QRect &bereich)
 {
-    return pixelZaehlen(bild, bereich, [](QRgb c) { return qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80; });
-}
-inline int tintenPixel(const QImage &bild, const QRect &bereich)
-{
-    return pixelZaehlen(bild, bereich, [](QRgb c) { return (c & 0xFFFFFF) != 0xFFFFFF; });
+    return pixelZaehlen(
+        bild, bereich, [](QRgb c) { return qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80; });
 }
 
 // The colour of a pixel without alpha; of several pixels.
-inline QRgb rgb(const QImage &bild, int x, int y) { return bild.pixel(x, y) & 0xFFFFFF; }
+inline QRgb rgb(const QImage &bild, int x, int y)
+{
+    return bild.pixel(x, y) & 0xFFFFFF;
+}
 inline QList<QRgb> farben(const QImage &bild, std::initializer_list<QPoint> punkte)
 {
     QList<QRgb> f;

@@ -1,29 +1,24 @@
-// The analyser window: call tree and call list, magnifier, object tree with
-// its clicks, zoom and orientation, focus cards, renaming, freed objects,
-// the class registry page, its place beside the main window.
-#include "analyser_hilfen.h"
+// The analyser window: call tree and list, magnifier, object tree, focus
+// cards, renaming, the class registry and the documentation's screenshot.
 #include "analyser/AufrufDarstellung.h"
-#include "analyser/Fensterlage.h"
 #include "analyser/Karten.h"
+#include "analyser/Umbenennen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/DiagrammScrollBox.h"
 #include "analyser/ui/FAnalysator.h"
+#include "analyser_hilfen.h"
+#include "common/gemeinsame_hilfen.h"
+#include "persistence/Dokumentdatei.h"
+#include "window/ui/FMain.h"
+#include "window/ui/MyScrollBox.h"
 
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScreen>
 #include <QSignalSpy>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct FAnalysatorTest : ::testing::Test {
     TAnalyserUmgebung u;
@@ -41,8 +36,7 @@ struct FAnalysatorTest : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
     }
 
-    template <typename T>
-    T *teil(const char *name)
+    template <typename T> T *teil(const char *name)
     {
         T *w = fenster->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
@@ -58,7 +52,8 @@ struct FAnalysatorTest : ::testing::Test {
     }
     void aufruf(const QString &objekt, bool getippt = false)
     {
-        u.Analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MZeichnen, objekt, false, getippt));
+        u.Analysator.Protokollieren(
+            std::make_unique<TMethodenAufruf>(MZeichnen, objekt, false, getippt));
     }
     double kartenHoehe(TDiagrammScrollBox *karte) { return karte->Flaeche().DiagrammHoehe; }
     TKartenMasse masse(const TObjekt &klasse)
@@ -67,7 +62,7 @@ struct FAnalysatorTest : ::testing::Test {
         return KartenMasse(probe, KlassenKartenZeilen(klasse));
     }
 
-    // Clicks a point of the diagram (cm), or the middle of an object's card.
+    // Clicks a point of the diagram (cm) or the middle of an object's card.
     void klicken(const QPointF &cm)
     {
         const TDiagrammFlaeche &f = fenster->Diagramm()->Flaeche();
@@ -106,40 +101,13 @@ QStringList eintraege(const QComboBox *cb)
 
 } // namespace
 
-// The tree keeps the newest 500 calls, the list the newest 2000 and draws
-// only the rows in view, the last one at the bottom.
-TEST_F(FAnalysatorTest, BaumFuenfhundertListeZweitausendAufrufeNurSichtbareZeilenGezeichnet)
-{
-    for (int i = 0; i < 2100; ++i)
-        aufruf(QStringLiteral("re%1").arg(i));
-    QTreeWidget *tv = fenster->Aufrufbaum();
-    ASSERT_EQ(tv->topLevelItemCount(), 500);
-    EXPECT_EQ(tv->topLevelItem(0)->text(0) + tv->topLevelItem(499)->text(0),
-              QStringLiteral("re1600.zeichnen(  )re2099.zeichnen(  )"));
-    TAufrufGitter *dg = fenster->Aufrufliste();
-    const int h = dg->ZeilenHoehe();
-    EXPECT_EQ(dg->ZeilenAnzahl(), 2000);
-    ASSERT_GT(dg->SichtbareZeilen(), 3);
-    EXPECT_EQ(dg->ObersteZeile(), 2000 - dg->SichtbareZeilen());
-    const QImage bild = dg->viewport()->grab().toImage();
-    EXPECT_LE(dg->ZuletztGezeichneteZeilen(), dg->SichtbareZeilen() + 1);
-    const int yLetzte = (1999 - dg->ObersteZeile()) * h;
-    EXPECT_GT(tintenPixel(bild, QRect(14, yLetzte, 300, h)), 30);
-    EXPECT_EQ(tintenPixel(bild, QRect(14, yLetzte + h, 300, h)), 0);
-    dg->ObersteZeileSetzen(700);
-    dg->viewport()->grab();
-    EXPECT_GT(dg->ZuletztGezeichneteZeilen(), 3);
-    EXPECT_LE(dg->ZuletztGezeichneteZeilen(), dg->SichtbareZeilen() + 1);
-}
-
-// Sub-calls nest in the tree; a big group's entry gets its sub-nodes when
-// expanded; the tree never shows entries the log dropped to stay within its
-// bound. Column 0 of the list shows the mouse image for a call made with the
-// mouse, the keyboard image for a typed one, 1 pixel from the left.
+// Sub-calls nest (a big group's only when expanded), dropped entries leave the
+// tree; column 0 of the list shows the mouse or the keyboard image.
 TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
 {
     auto gruppe = [this](int mitglieder, bool getippt) {
-        u.Analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("gr0"), false, getippt));
+        u.Analysator.Oeffnen(
+            std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("gr0"), false, getippt));
         for (int i = 0; i < mitglieder; ++i)
             aufruf(QStringLiteral("re%1").arg(i), getippt);
         u.Analysator.Schliessen();
@@ -155,7 +123,8 @@ TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
     const int h = dg->ZeilenHoehe();
     const QImage bild = dg->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     for (bool getippt : {false, true}) {
-        const QImage symbol = AufrufDarstellung::Symbol(getippt).convertToFormat(QImage::Format_ARGB32);
+        const QImage symbol =
+            AufrufDarstellung::Symbol(getippt).convertToFormat(QImage::Format_ARGB32);
         QImage erwartet(12, h, QImage::Format_ARGB32);
         erwartet.fill(Qt::white);
         QPainter(&erwartet).drawImage(1, (h - symbol.height()) / 2, symbol);
@@ -165,7 +134,8 @@ TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
 
     gruppe(300, false);
     QTreeWidgetItem *gross = tv->topLevelItem(2);
-    EXPECT_EQ(std::tuple(gross->childCount(), gross->childIndicatorPolicy()), std::tuple(0, QTreeWidgetItem::ShowIndicator));
+    EXPECT_EQ(std::tuple(gross->childCount(), gross->childIndicatorPolicy()),
+              std::tuple(0, QTreeWidgetItem::ShowIndicator));
     knopf("SBMethodenaufrufeBaum");
     gross->setExpanded(true);
     ASSERT_EQ(gross->childCount(), 300);
@@ -173,7 +143,8 @@ TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
     const int bleiben = int(TAnalysator::MaximaleAufrufe / 301);
     for (int i = 0; i < bleiben; ++i)
         gruppe(300, false);
-    EXPECT_EQ(std::tuple(int(u.Analysator.Protokoll().size()), tv->topLevelItemCount(), dg->ZeilenAnzahl()),
+    EXPECT_EQ(std::tuple(int(u.Analysator.Protokoll().size()), tv->topLevelItemCount(),
+                         dg->ZeilenAnzahl()),
               std::tuple(bleiben, bleiben, bleiben));
 }
 
@@ -187,17 +158,12 @@ TEST_F(FAnalysatorTest, LupeBleibtZwischenZehnUndVierundzwanzig)
         groessen << fenster->ListenSchriftgroesse();
     }
     EXPECT_EQ(groessen, (QList<int>{10, 10, 12, 14, 16, 18, 20, 22, 24, 24, 24}));
-    // The rows and the text column follow the font.
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(24);
-    const QFontMetrics fm(f, dg);
-    EXPECT_EQ(dg->ZeilenHoehe(), int(std::lround(1.1 * fm.height())));
-    EXPECT_EQ(dg->SpaltenBreite(1), fm.horizontalAdvance(QString(40, QLatin1Char('H'))));
 
     // With the tree showing, the buttons change the tree's font.
     const auto zustand = [&] {
-        return std::tuple(fenster->Aufrufbaum()->isVisible(), dg->isVisible(), fenster->Aufrufbaum()->font().pointSize(),
-                          fenster->BaumSchriftgroesse(), fenster->ListenSchriftgroesse());
+        return std::tuple(fenster->Aufrufbaum()->isVisible(), dg->isVisible(),
+                          fenster->Aufrufbaum()->font().pointSize(), fenster->BaumSchriftgroesse(),
+                          fenster->ListenSchriftgroesse());
     };
     EXPECT_EQ(fenster->Aufrufbaum()->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(zustand(), std::tuple(false, true, 10, 10, 24));
@@ -208,9 +174,8 @@ TEST_F(FAnalysatorTest, LupeBleibtZwischenZehnUndVierundzwanzig)
     EXPECT_EQ(zustand(), std::tuple(false, true, 12, 12, 24));
 }
 
-// A vertex card is focused without changing the selection; a group member
-// selects its top-level group; the document is focused, not selected; empty
-// space changes nothing; a click on a fold marker unfolds the polyline.
+// A vertex is focused without selecting, a group member selects its group, the
+// document is not selected, empty space does nothing, a marker unfolds.
 TEST_F(FAnalysatorTest, KlickAufKartenUndMarken)
 {
     TObjekt *lz = u.linienzug(3);
@@ -222,8 +187,8 @@ TEST_F(FAnalysatorTest, KlickAufKartenUndMarken)
     QSignalSpy neuzeichnen(fenster.get(), &TFAnalysator::ZeichnungNeuZeichnen);
 
     const auto zustand = [&] {
-        return std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt(), int(auswahl.count()),
-                          int(neuzeichnen.count()));
+        return std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt(),
+                          int(auswahl.count()), int(neuzeichnen.count()));
     };
     TObjekt *lp1 = lz->Teile[1].get(), *re0 = g->Teile[0].get();
     karteKlicken(lp1);
@@ -241,14 +206,44 @@ TEST_F(FAnalysatorTest, KlickAufKartenUndMarken)
     ASSERT_TRUE(k && k->Kinder.empty());
     klicken(QPointF(k->MarkeY, k->MarkeX)); // downwards: depth is the y axis
     EXPECT_FALSE(zu->ObjektdiagrammZusammengefaltet);
-    EXPECT_TRUE(fenster->Objektbaum()->KnotenZuObjekt(zu->Teile[0].get()) && fenster->ObjektImFokus() == zu);
+    EXPECT_TRUE(fenster->Objektbaum()->KnotenZuObjekt(zu->Teile[0].get()) &&
+                fenster->ObjektImFokus() == zu);
 }
 
-// Every check and its message is tested on the core; here a refused name
-// reaches the error box and a good one renames, rebuilds and is reported.
+// Every check of a new name with its message (any case; a class name wins; only
+// names one can type); in the window the error box, renaming, rebuilding.
 TEST_F(FAnalysatorTest, UmbenennenMeldetFehlerUndUebernimmt)
 {
     TObjekt *r = u.neu("RECHTECK");
+    u.gruppe(2)->Teile.back()->Name = QStringLiteral("tür"); // gr0 with re1 and tür
+    u.neu("RECHTECK")->Name = QStringLiteral("gruppe");
+    enum Art { Frei, Vergeben, Klasse, Zeichen, Leer };
+    const struct {
+        const char *name;
+        Art art;
+    } faelle[] = {
+        {"RE0", Vergeben},  {"re0", Vergeben},    {"Re1", Vergeben},      {"DOKUMENT1", Vergeben},
+        {"TÜR", Vergeben},  {"haus", Frei},       {"_dach2", Frei},       {"Straße", Frei},
+        {"Ärger", Frei},    {"rechteck", Klasse}, {"Punkt", Klasse},      {"GRUPPE", Klasse},
+        {"", Leer},         {"3haus", Zeichen},   {"mein haus", Zeichen}, {"re0.x", Zeichen},
+        {"haus€", Zeichen}, {"łódź", Zeichen}, // not in Windows-1252
+    };
+    for (const auto &f : faelle) {
+        const QString name = QString::fromUtf8(f.name);
+        const QString texte[] = {
+            QString(),
+            QStringLiteral("Ein Objekt mit dem Bezeichner %1 gibt es schon.").arg(name),
+            QStringLiteral("Es gibt schon eine Klasse %1, daher ist dieser Name als "
+                           "Objektbezeichner unzulässig.")
+                .arg(name),
+            QStringLiteral("Der Objektbezeichner muss mit einem Buchstaben oder _ beginnen und "
+                           "darf nur Buchstaben, "
+                           "Ziffern und _ enthalten."),
+            QStringLiteral("Der Objektbezeichner muss mindestens 1 Zeichen lang sein."),
+        };
+        EXPECT_EQ(UmbenennenPruefen(u.Dokument, name), texte[f.art]) << f.name;
+    }
+
     zumObjektbaum();
     QSignalSpy umbenannt(fenster.get(), &TFAnalysator::Umbenannt);
     umbenennen(QStringLiteral("haus")); // without an object in focus nothing happens
@@ -256,39 +251,50 @@ TEST_F(FAnalysatorTest, UmbenennenMeldetFehlerUndUebernimmt)
 
     fenster->FokusSetzen(r);
     umbenennen(QStringLiteral("rechteck"));
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Fehler:|Es gibt schon eine Klasse rechteck, daher ist dieser "
-                                                    "Name als Objektbezeichner unzulässig.")});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral(
+                             "Fehler:|Es gibt schon eine Klasse rechteck, daher ist dieser "
+                             "Name als Objektbezeichner unzulässig.")});
     EXPECT_EQ(std::tuple(r->Name, int(umbenannt.count())), std::tuple(QStringLiteral("re0"), 0));
 
     const double hoeheVorher = fenster->Objektbaum()->KnotenZuObjekt(r)->Hoehe;
     umbenennen(QStringLiteral("Fensterrahmen"));
-    EXPECT_EQ(std::tuple(r->Name, int(meldungen.size())), std::tuple(QStringLiteral("Fensterrahmen"), 1));
+    EXPECT_EQ(std::tuple(r->Name, int(meldungen.size())),
+              std::tuple(QStringLiteral("Fensterrahmen"), 1));
     ASSERT_EQ(umbenannt.count(), 1);
     EXPECT_EQ(umbenannt.at(0).at(0).value<TObjekt *>(), r);
-    // The diagram was rebuilt with the longer name, the heading follows.
     EXPECT_GT(fenster->Objektbaum()->KnotenZuObjekt(r)->Hoehe, hoeheVorher + 0.5);
     EXPECT_EQ(text("ObjektImFokusLinksOben"), QStringLiteral("Fensterrahmen"));
-    // Through the button as well.
     teil<QLineEdit>("EObjektUmbenennen")->setText(QStringLiteral("fensterRAHMEN"));
     knopf("SBUebernehmen");
-    EXPECT_EQ(meldungen.back(), QStringLiteral("Fehler:|Ein Objekt mit dem Bezeichner fensterRAHMEN gibt es schon."));
+    EXPECT_EQ(meldungen.back(),
+              QStringLiteral("Fehler:|Ein Objekt mit dem Bezeichner fensterRAHMEN gibt es schon."));
     EXPECT_FALSE(teil<QToolButton>("SBUebernehmen")->isDown());
 }
 
-// A tree too big for its zoom shows two hints instead until a smaller zoom
-// is chosen; every percentage the box takes applies, up to 999 %, typed
-// with real keys; what the box refuses leaves the zoom alone.
+// The orientation buttons turn the tree; a tree too big for its zoom shows two
+// hints instead; typed percentages apply up to 999 %, refused ones do nothing.
 TEST_F(FAnalysatorTest, ZoomUndZuGrosserBaum)
 {
     for (int i = 0; i < 100; ++i)
         u.neu("RECHTECK");
     zumObjektbaum();
+    const TDiagrammFlaeche &f = fenster->Diagramm()->Flaeche();
+    EXPECT_GT(f.DiagrammBreite, f.DiagrammHoehe); // side by side
+    knopf("SBObjektdiagrammVertikal");
+    EXPECT_EQ(fenster->Objektbaum()->Ausrichtung, AusrichtungVertikal);
+    EXPECT_GT(f.DiagrammHoehe, f.DiagrammBreite);
+    EXPECT_EQ(fenster->Diagramm()->Seite()->size(), QSize(f.BreitePixel(), f.HoehePixel()));
+    knopf("SBObjektDiagrammHorizontal");
+    EXPECT_EQ(fenster->Objektbaum()->Ausrichtung, AusrichtungHorizontal);
     auto *zoom = teil<QComboBox>("CBObjektdiagrammZoom");
     EXPECT_EQ(eintraege(zoom), (QStringList{"25%", "50%", "75%", "100%", "200%", "400%"}));
-    EXPECT_EQ(std::tuple(zoom->currentText(), fenster->ZuGross()), std::tuple(QStringLiteral("100%"), false));
+    EXPECT_EQ(std::tuple(zoom->currentText(), fenster->ZuGross()),
+              std::tuple(QStringLiteral("100%"), false));
     const auto hinweiseSichtbar = [&] {
-        return std::tuple(fenster->Diagramm()->Flaeche().Zoom, fenster->ZuGross(), teil<QLabel>("LZuGross")->isVisible(),
-                          teil<QLabel>("LKleinererZoom")->isVisible(), fenster->Diagramm()->isVisible());
+        return std::tuple(fenster->Diagramm()->Flaeche().Zoom, fenster->ZuGross(),
+                          teil<QLabel>("LZuGross")->isVisible(),
+                          teil<QLabel>("LKleinererZoom")->isVisible(),
+                          fenster->Diagramm()->isVisible());
     };
     for (int index : {5, 0}) {
         zoom->setCurrentIndex(index);
@@ -303,8 +309,9 @@ TEST_F(FAnalysatorTest, ZoomUndZuGrosserBaum)
     zoomTippen(zoom, QStringLiteral("150 %")); // 15 pt
     EXPECT_EQ(std::tuple(zoom->currentText(), fenster->Diagramm()->Flaeche().Schrift().pixelSize()),
               std::tuple(QStringLiteral("150%"), 20));
-    const std::pair<const char *, double> faelle[] = {{"5", 1.5},   {"500", 5.0},  {"999 %", 9.99}, {"640%", 6.4},
-                                                      {"1000", 6.4}, {"10", 6.4}, {"11", 0.11}};
+    const std::pair<const char *, double> faelle[] = {{"5", 1.5},    {"500", 5.0},  {"999 %", 9.99},
+                                                      {"640%", 6.4}, {"1000", 6.4}, {"10", 6.4},
+                                                      {"11", 0.11}};
     for (const auto &[eingabe, faktor] : faelle) {
         SCOPED_TRACE(eingabe);
         zoomTippen(zoom, QString::fromUtf8(eingabe));
@@ -312,59 +319,23 @@ TEST_F(FAnalysatorTest, ZoomUndZuGrosserBaum)
     }
 }
 
-TEST_F(FAnalysatorTest, AusrichtungsknoepfeDrehenDenBaum)
-{
-    u.neu("RECHTECK");
-    u.neu("RECHTECK");
-    zumObjektbaum();
-    const TDiagrammFlaeche &f = fenster->Diagramm()->Flaeche();
-    EXPECT_GT(f.DiagrammBreite, f.DiagrammHoehe); // side by side
-    knopf("SBObjektdiagrammVertikal");
-    EXPECT_EQ(fenster->Objektbaum()->Ausrichtung, AusrichtungVertikal);
-    EXPECT_GT(f.DiagrammBreite, 2 * 2.0); // document, gap, rectangles
-    EXPECT_EQ(fenster->Diagramm()->Seite()->size(), QSize(f.BreitePixel(), f.HoehePixel()));
-    knopf("SBObjektDiagrammHorizontal");
-    EXPECT_EQ(fenster->Objektbaum()->Ausrichtung, AusrichtungHorizontal);
-}
-
-// The focus cards follow the object; the focus frame shows only on the
-// object tree page (switching to it repaints the drawing) and not while the
-// window is hidden. Hidden, the window builds no cards; shown, it catches up.
-TEST_F(FAnalysatorTest, FokuskartenUndFokusrahmen)
-{
-    TObjekt *r = u.neu("RECHTECK");
-    EXPECT_EQ(text("ObjektImFokusLinksOben") + text("PObjektImFokusRechtsOben"), QStringLiteral("ObjektKarteKlassenkarte:"));
-    EXPECT_NEAR(kartenHoehe(fenster->Fokusklasse()), masse(u.Dokument).Hoehe + 1.0, 1e-9);
-    fenster->FokusSetzen(r);
-    EXPECT_EQ(text("ObjektImFokusLinksOben"), QStringLiteral("re0"));
-    EXPECT_NEAR(kartenHoehe(fenster->Fokusklasse()), masse(*u.Klassen.RECHTECK).Hoehe + 1.0, 1e-9);
-    EXPECT_NEAR(fenster->Tabklasse()->Flaeche().DiagrammBreite, masse(*u.Klassen.RECHTECK).Breite + 1.0, 1e-9);
-
-    QSignalSpy neuzeichnen(fenster.get(), &TFAnalysator::ZeichnungNeuZeichnen);
-    EXPECT_EQ(fenster->FokusrahmenObjekt(), nullptr); // call list showing
-    zumObjektbaum();
-    EXPECT_EQ(std::tuple(int(neuzeichnen.count()), fenster->FokusrahmenObjekt()), std::tuple(1, r));
-    fenster->hide();
-    EXPECT_EQ(fenster->FokusrahmenObjekt(), nullptr);
-    TObjekt *e = u.neu("ELLIPSE");
-    fenster->Aktualisieren();
-    EXPECT_EQ(fenster->Objektbaum()->KnotenZuObjekt(e), nullptr);
-    fenster->show();
-    QTest::qWait(1);
-    EXPECT_NE(fenster->Objektbaum()->KnotenZuObjekt(e), nullptr);
-    EXPECT_EQ(fenster->Objektbaum()->KnotenAnzahl(), 3);
-}
-
-// A focused object freed without telling the window: the document takes the
-// focus and the stale diagram rebuilds itself before painting.
-TEST_F(FAnalysatorTest, EntferntesObjektImFokusWirdZumDokument)
+// The focus frame shows only on the tree page; a focused object freed behind
+// the window's back hands the focus to the document, the diagram rebuilds.
+TEST_F(FAnalysatorTest, FokuskartenUndEntferntesObjektImFokus)
 {
     TObjekt *r = u.neu("RECHTECK");
     u.neu("ELLIPSE");
-    zumObjektbaum();
+    EXPECT_EQ(text("ObjektImFokusLinksOben") + text("PObjektImFokusRechtsOben"),
+              QStringLiteral("ObjektKarteKlassenkarte:"));
     fenster->FokusSetzen(r);
+    EXPECT_EQ(text("ObjektImFokusLinksOben"), QStringLiteral("re0"));
+    EXPECT_NEAR(kartenHoehe(fenster->Fokusklasse()), masse(*u.Klassen.RECHTECK).Hoehe + 1.0, 1e-9);
+    EXPECT_EQ(fenster->FokusrahmenObjekt(), nullptr); // call list showing
+    zumObjektbaum();
+    EXPECT_EQ(fenster->FokusrahmenObjekt(), r);
     u.Dokument.TeilEntfernen(r).reset();
-    EXPECT_EQ(std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt()), std::tuple(&u.Dokument, nullptr));
+    EXPECT_EQ(std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt()),
+              std::tuple(&u.Dokument, nullptr));
     fenster->FokuskartenNeuZeichnen();
     fenster->Fokusobjekt()->Seite()->grab();
     EXPECT_TRUE(fenster->Objektbaum()->Veraltet());
@@ -373,108 +344,79 @@ TEST_F(FAnalysatorTest, EntferntesObjektImFokusWirdZumDokument)
     EXPECT_EQ(fenster->Objektbaum()->KnotenAnzahl(), 2);
 }
 
-// An object freed after it has left the tree (a vertex taken out of its
-// polyline, a group emptied by ungrouping) is reported by the recorder, and
-// the window forgets it at once: a new object that the allocator places at
-// the same address does not become the focus. Previews are not reported.
-TEST_F(FAnalysatorTest, AusDemBaumGenommenesObjektWirdBeimFreigebenVergessen)
+TEST_F(FAnalysatorTest, KlassenverzeichnisUndTrennen)
 {
-    std::vector<const TObjekt *> freigegeben;
-    const int kennung =
-        u.Analysator.FreigabeBeobachterAnmelden([&](const TObjekt *o) { freigegeben.push_back(o); });
-    auto *lz = u.linienzug(3);
-    auto *g = static_cast<TGruppe *>(u.gruppe(2));
-    fenster->Aktualisieren();
-    for (TObjekt *alt : {lz->Teile[1].get(), static_cast<TObjekt *>(g)}) {
-        SCOPED_TRACE(alt->Name.toStdString());
-        fenster->FokusSetzen(alt);
-        ASSERT_EQ(fenster->ObjektImFokus(), alt);
-        std::vector<TZeichenObjekt *> auswahl{g};
-        std::unique_ptr<TObjekt> draussen =
-            alt == g ? g->GruppierungAufloesen(auswahl) : alt->Besitzer->TeilHerausloesen(alt);
-        ASSERT_TRUE(draussen);
-        freigegeben.clear();
-        draussen.reset();
-        EXPECT_EQ(freigegeben, std::vector<const TObjekt *>{alt});
-        TObjekt *neu = alt == g ? u.neu("GRUPPE") : u.neu("PUNKT", lz);
-        fenster->Aktualisieren();
-        EXPECT_TRUE(neu != alt || fenster->ObjektImFokus() == &u.Dokument);
-        EXPECT_NE(fenster->ObjektImFokus(), neu);
-    }
-    freigegeben.clear();
-    auto kopie = u.neu("RECHTECK")->Duplizieren(false);
-    static_cast<TZeichenObjekt *>(kopie.get())->VorschauSetzen(true);
-    kopie.reset();
-    EXPECT_TRUE(freigegeben.empty());
-    u.Analysator.FreigabeBeobachterAbmelden(kennung);
-}
-
-TEST_F(FAnalysatorTest, KlassenverzeichnisListetNeunKlassen)
-{
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Analysator-Fenster"));
     auto *cb = teil<QComboBox>("CBKlassenAuswahl");
-    EXPECT_EQ(eintraege(cb), (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG", "VIELECK",
-                                          "PUNKT", "GRUPPE", "TEXTFELD"}));
-    EXPECT_EQ(cb->currentText(), QStringLiteral("DOKUMENT"));
-    const double hoeheDokument = kartenHoehe(fenster->Verzeichniskarte());
+    EXPECT_EQ(eintraege(cb), (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG",
+                                          "VIELECK", "PUNKT", "GRUPPE", "TEXTFELD"}));
     cb->setCurrentIndex(8);
-    EXPECT_NEAR(kartenHoehe(fenster->Verzeichniskarte()), masse(*u.Klassen.TEXTFELD).Hoehe + 1.0, 1e-9);
-    EXPECT_GT(kartenHoehe(fenster->Verzeichniskarte()), hoeheDokument);
-    EXPECT_EQ(fenster->Verzeichniskarte()->Seite()->height(), fenster->Verzeichniskarte()->Flaeche().HoehePixel());
-}
+    EXPECT_NEAR(kartenHoehe(fenster->Verzeichniskarte()), masse(*u.Klassen.TEXTFELD).Hoehe + 1.0,
+                1e-9);
+    EXPECT_EQ(fenster->Verzeichniskarte()->Seite()->height(),
+              fenster->Verzeichniskarte()->Flaeche().HoehePixel());
 
-TEST_F(FAnalysatorTest, TrennenLaesstKeineVerweiseZurueck)
-{
+    // Detached, the window keeps no references.
     u.neu("RECHTECK");
     fenster->Trennen();
     aufruf(QStringLiteral("re0")); // no longer observed
-    EXPECT_EQ(std::tuple(fenster->Aufrufbaum()->topLevelItemCount(), fenster->Aufrufliste()->ZeilenAnzahl(),
-                         fenster->ObjektImFokus()), std::tuple(0, 0, nullptr));
+    EXPECT_EQ(std::tuple(fenster->Aufrufbaum()->topLevelItemCount(),
+                         fenster->Aufrufliste()->ZeilenAnzahl(), fenster->ObjektImFokus()),
+              std::tuple(0, 0, nullptr));
     fenster->Aktualisieren();
     fenster->Diagramm()->Seite()->grab();
     umbenennen(QStringLiteral("x"));
     EXPECT_TRUE(meldungen.isEmpty());
 }
 
-// The analyser window's place: right of the main window; a main window
-// across the whole screen leaves no room, so the window keeps a usable width
-// at the right edge. The window takes the frame and lower field height the
-// layout computes, and its caption.
-TEST_F(FAnalysatorTest, PlatzierenRechtsNebenDemHauptfenster)
+// A card click selects the outermost group in the main window; the scene is
+// analysator.png, saved when FIGURO_SCREENSHOTS names a folder.
+TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
 {
-    const QRect voll(0, 0, 1920, 1080);
-    const TFensterlage lage = AnalysatorFensterlage(QRect(0, 0, 800, 600), voll);
-    EXPECT_EQ(std::tuple(lage.Rahmen, lage.UnteresFeldHoehe), std::tuple(QRect(800, 0, 1120, 1050), 432));
-    EXPECT_EQ(AnalysatorFensterlage(QRect(100, 50, 800, 600), voll).Rahmen, QRect(900, 50, 1020, 1000));
-    EXPECT_EQ(AnalysatorFensterlage(QRect(0, 0, 1920, 1050), voll).Rahmen,
-              QRect(1920 - AnalysatorMindestBreite, 0, AnalysatorMindestBreite, 1050));
-
-    const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect haupt(bildschirm.left(), bildschirm.top(), bildschirm.width() / 3, bildschirm.height() / 2);
-    fenster->Platzieren(haupt);
-    EXPECT_EQ(fenster->frameGeometry(), AnalysatorFensterlage(haupt, bildschirm).Rahmen);
-    auto *teiler = teil<QSplitter>("Splitter");
-    ASSERT_EQ(teiler->sizes().size(), 2);
-    EXPECT_NEAR(teiler->sizes()[1], AnalysatorFensterlage(haupt, bildschirm).UnteresFeldHoehe, 2);
-    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Analysator-Fenster"));
-}
-
-// The event loop ends when the main window closes although the analyser
-// window is still open.
-TEST_F(FAnalysatorTest, OffenesAnalysatorfensterHaeltDasProgrammNichtAm)
-{
-    const bool vorher = QGuiApplication::quitOnLastWindowClosed();
-    QGuiApplication::setQuitOnLastWindowClosed(true);
-    QWidget haupt;
+    TFMain haupt(false);
+    TFAnalysator analysator(haupt.Analysator(), haupt.Dokument(), haupt.Klassen());
+    haupt.AnalysatorFensterAnschliessen(&analysator);
+    haupt.resize(820, 700);
     haupt.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));
-    ASSERT_TRUE(fenster->isVisible());
-    bool vonHand = false;
-    QTimer::singleShot(3000, &haupt, [&] {
-        vonHand = true;
-        QCoreApplication::quit();
-    });
-    QTimer::singleShot(0, &haupt, [&] { haupt.close(); });
-    QCoreApplication::exec();
-    EXPECT_FALSE(vonHand);
-    QGuiApplication::setQuitOnLastWindowClosed(vorher);
+    ASSERT_TRUE(analysator.isVisible());
+
+    QString meldung;
+    ASSERT_TRUE(DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/baeume.fgo")),
+                                *haupt.Dokument(), *haupt.Klassen(), meldung));
+    auto neu = haupt.Klassen()->ObjektErzeugen(QStringLiteral("LINIENZUG"));
+    auto *zug = static_cast<TLinienZug *>(neu.get());
+    for (const QPointF &p : {QPointF(2, 16.5), QPointF(6, 19.5), QPointF(10, 16), QPointF(15, 19)})
+        zug->PunktAnhaengen(p.x(), p.y(), 1);
+    std::tie(zug->Linienfarbe, zug->Linienstärke, zug->ObjektdiagrammZusammengefaltet) =
+        std::tuple(TFarbe::Echt(FarbWert(0, 0, 255)), 0.1, false);
+    zug->NamenVergeben();
+    zug->GeometrieBerechnen();
+    haupt.Dokument()->TeilAnhaengen(std::move(neu));
+    haupt.Neuzeichnen();
+    analysator.Aktualisieren();
+
+    // A click on the crown of the first tree.
+    analysator.findChild<QTabWidget *>(QStringLiteral("PCAnalysator"))->setCurrentIndex(1);
+    TObjekt *krone = haupt.Dokument()->Teile[0]->Teile[1].get();
+    const TDiagrammFlaeche &f = analysator.Diagramm()->Flaeche();
+    const QPointF mitte = analysator.Objektbaum()->KnotenZuObjekt(krone)->Bildrechteck().center();
+    QTest::mouseClick(analysator.Diagramm()->Seite(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(f.XPixel(mitte.x()), f.YPixel(mitte.y())));
+    ASSERT_EQ(analysator.ObjektImFokus(), krone);
+    EXPECT_EQ(haupt.Auswahl(), std::vector<TZeichenObjekt *>{dynamic_cast<TZeichenObjekt *>(
+                                   haupt.Dokument()->Teile[0].get())});
+    analysator.resize(1060, 700);
+    haupt.Zeichenbereich->verticalScrollBar()->setValue(400);
+    QTest::qWait(50);
+
+    const QPixmap links = haupt.grab();
+    const QPixmap rechts = analysator.grab();
+    QPixmap bild(links.width() + 8 + rechts.width(), std::max(links.height(), rechts.height()));
+    bild.fill(QColor(90, 90, 90));
+    QPainter p(&bild);
+    p.drawPixmap(0, 0, links);
+    p.drawPixmap(links.width() + 8, 0, rechts);
+    p.end();
+    EXPECT_TRUE(testhilfe::bildschirmfotoSichern(bild.toImage(), QStringLiteral("analysator.png")));
 }

@@ -1,29 +1,24 @@
 #pragma once
-// Helpers for the language tests: a workspace with named figures built
-// through the class registry, as the main window builds them; the log as
-// lines (model/modell_hilfen.h); proposal texts and pixel counts.
+// Helpers for the language tests: named figures made through the class
+// registry, the log as lines (model/modell_hilfen.h), proposals, pixel counts.
 #include "language/Arbeitsbereich.h"
-#include "model/MethodenAufruf.h"
 #include "language/Vervollstaendigung.h"
+#include "model/MethodenAufruf.h"
 #include "model/modell_hilfen.h"
 
-#include <QColor>
 #include <QImage>
-#include <cstdlib>
 
-namespace sprachtest {
+namespace sprachtest
+{
 
-// A new named figure of the class, appended to `besitzer` (default: the
-// document). Its creation is not logged.
-inline TObjekt *figurAnlegen(TArbeitsbereich &ws, const QString &klasse, TObjekt *besitzer = nullptr)
+// A new named figure in `besitzer` or the document, its creation not logged.
+inline TObjekt *figurAnlegen(TArbeitsbereich &ws, const QString &klasse,
+                             TObjekt *besitzer = nullptr)
 {
     std::unique_ptr<TObjekt> neu = ws.Klassen().ObjektErzeugen(klasse);
     neu->NamenVergeben();
     return (besitzer ? besitzer : &ws.Dokument())->TeilAnhaengen(std::move(neu));
 }
-
-// The log as lines, sub-calls indented by two blanks per level.
-inline QStringList protokollZeilen(const TAnalysator &analysator) { return baum(analysator); }
 
 inline QStringList vorschlagTexte(const std::vector<const TVorschlag *> &v)
 {
@@ -33,15 +28,15 @@ inline QStringList vorschlagTexte(const std::vector<const TVorschlag *> &v)
     return t;
 }
 
-// The pixels of the area whose every channel lies within `toleranz` of the
-// colour (text is antialiased, so its edges blend).
+// The pixels of the area within `toleranz` of the colour in every channel.
 inline int pixelZaehlen(const QImage &bild, const QRect &bereich, const QColor &farbe, int toleranz)
 {
     int n = 0;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y)
         for (int x = bereich.left(); x <= bereich.right(); ++x) {
             const QColor c = bild.pixelColor(x, y);
-            n += std::abs(c.red() - farbe.red()) <= toleranz && std::abs(c.green() - farbe.green()) <= toleranz &&
+            n += std::abs(c.red() - farbe.red()) <= toleranz &&
+                 std::abs(c.green() - farbe.green()) <= toleranz &&
                  std::abs(c.blue() - farbe.blue()) <= toleranz;
         }
     return n;

@@ -1,17 +1,13 @@
 // The console runner figuro-konsole: its output contract and exit status,
 // run as a separate program.
-#include "sprach_hilfen.h"
 #include "persistence/Dokumentdatei.h"
-#include "teacher/Passwort.h"
+#include "sprach_hilfen.h"
 
-#include <QByteArray>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
-#include <QFile>
+#include <QtCore>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct TLauf {
     int Status = -1;
@@ -20,7 +16,7 @@ struct TLauf {
 };
 
 TLauf starten(const QStringList &argumente, const QByteArray &eingabe = QByteArray(),
-             const QProcessEnvironment &umgebung = QProcessEnvironment::systemEnvironment())
+              const QProcessEnvironment &umgebung = QProcessEnvironment::systemEnvironment())
 {
     QProcess prozess;
     prozess.setProgram(QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole"));
@@ -40,7 +36,7 @@ TLauf starten(const QStringList &argumente, const QByteArray &eingabe = QByteArr
 
 class KonsoleTest : public ::testing::Test
 {
-protected:
+  protected:
     QString skript(const QByteArray &inhalt, const QString &name = QStringLiteral("skript.txt"))
     {
         const QString pfad = verzeichnis.filePath(name);
@@ -67,14 +63,15 @@ TEST_F(KonsoleTest, GoodAndBadLinesWithLineNumbersAndNesting)
     const TLauf lauf = starten({pfad});
     EXPECT_EQ(lauf.Status, 1);
     EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
-              QStringLiteral("dokument1.hintergrundfarbeSetzen( gelb )\n"
-                             "Zeile 4, Zeichen 34-38: Es gibt keine Farbe lila.\n"
-                             "dokument1.zeichnen(  )\n"
-                             "Zeile 7, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n"
-                             "dokument1.einfügen(  )\n"
-                             "Zeile 9, Zeichen 11-11: Methodenbezeichner erwartet. Ein Methodenbezeichner "
-                             "beginnt mit einem Buchstaben oder _!\n"
-                             "Zeile 10, Zeichen 11-11: Methodenbezeichner erwartet.\n"));
+              QStringLiteral(
+                  "dokument1.hintergrundfarbeSetzen( gelb )\n"
+                  "Zeile 4, Zeichen 34-38: Es gibt keine Farbe lila.\n"
+                  "dokument1.zeichnen(  )\n"
+                  "Zeile 7, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n"
+                  "dokument1.einfügen(  )\n"
+                  "Zeile 9, Zeichen 11-11: Methodenbezeichner erwartet. Ein Methodenbezeichner "
+                  "beginnt mit einem Buchstaben oder _!\n"
+                  "Zeile 10, Zeichen 11-11: Methodenbezeichner erwartet.\n"));
 }
 
 // Every line runs: status 0, from standard input or a file, in any encoding.
@@ -88,9 +85,13 @@ TEST_F(KonsoleTest, ReadsStandardInputAndWindows1252Scripts)
     };
     pruefen(starten({}, zeile), weiss);
     pruefen(starten({QStringLiteral("-")}, "\n" + zeile), weiss);
-    pruefen(starten({skript("# Gr\xfc\xdf" "e\n" + zeile)}), weiss);
+    pruefen(starten({skript("# Gr\xfc\xdf"
+                            "e\n" +
+                            zeile)}),
+            weiss);
     // A UTF-8 script with a byte order mark; names in any case.
-    pruefen(starten({skript("\xef\xbb\xbf" "dokument1.hintergrundfarbeSetzen(weiß)\nDOKUMENT1.ZEICHNEN()\n")}),
+    pruefen(starten({skript("\xef\xbb\xbf"
+                            "dokument1.hintergrundfarbeSetzen(weiß)\nDOKUMENT1.ZEICHNEN()\n")}),
             weiss + "dokument1.zeichnen(  )\n");
 }
 
@@ -108,9 +109,11 @@ TEST_F(KonsoleTest, UsageAndFileErrorsGiveStatusTwo)
         {{QStringLiteral("-o")}, "Nach -o fehlt der Dateiname."},
         {{QStringLiteral("a.txt"), QStringLiteral("b.txt")}, ""},
         {{verzeichnis.filePath(QStringLiteral("fehlt.txt"))}, "kann nicht geöffnet werden."},
-        {{QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))}, "kann nicht geöffnet werden"},
+        {{QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))},
+         "kann nicht geöffnet werden"},
         {{QStringLiteral("-o"), kaputt}, ""},
-        {{QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))}, "kann nicht gespeichert werden"},
+        {{QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))},
+         "kann nicht gespeichert werden"},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.argumente.join(u' ').toStdString());
@@ -123,20 +126,21 @@ TEST_F(KonsoleTest, UsageAndFileErrorsGiveStatusTwo)
     EXPECT_TRUE(hilfe.Status == 0 && hilfe.Ausgabe.startsWith("Aufruf: figuro-konsole"));
 }
 
-// Run from a plain shell without XDG_RUNTIME_DIR, Qt warns about it; the
-// runner's output still holds only its own lines, and the error channel
-// stays empty. FIGURO_QT_MELDUNGEN lets Qt's messages through for debugging.
+// Without XDG_RUNTIME_DIR Qt warns, but the output holds only the runner's lines
+// and the error channel stays empty, unless FIGURO_QT_MELDUNGEN is set.
 TEST_F(KonsoleTest, OutputHoldsOnlyTheRunnersOwnLines)
 {
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     umgebung.remove(QStringLiteral("FIGURO_QT_MELDUNGEN"));
-    const QStringList argumente = {QStringLiteral("--export"), verzeichnis.filePath(QStringLiteral("bild.svg"))};
+    const QStringList argumente = {QStringLiteral("--export"),
+                                   verzeichnis.filePath(QStringLiteral("bild.svg"))};
     const QByteArray eingabe("dokument1.zeichnen()\nre0.verschieben(1,1)\n");
     const QByteArray eigeneZeilen("dokument1.zeichnen(  )\n"
                                   "Zeile 2, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n");
     TLauf lauf = starten(argumente, eingabe, umgebung);
-    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe, lauf.Fehler), std::tuple(1, eigeneZeilen, QByteArray()));
+    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe, lauf.Fehler),
+              std::tuple(1, eigeneZeilen, QByteArray()));
 
     umgebung.insert(QStringLiteral("FIGURO_QT_MELDUNGEN"), QStringLiteral("1"));
     lauf = starten(argumente, eingabe, umgebung);
@@ -152,7 +156,8 @@ QString zeichnungSpeichern(const QString &pfad, const QString &passwort = QStrin
     sprachtest::figurAnlegen(ws, QStringLiteral("RECHTECK"));
     ws.Dokument().Passwort = passwort;
     QString meldung;
-    EXPECT_TRUE(DokumentSpeichern(pfad, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
+    EXPECT_TRUE(DokumentSpeichern(pfad, ws.Dokument(), ws.Klassen(), meldung))
+        << meldung.toStdString();
     return pfad;
 }
 
@@ -167,40 +172,51 @@ TEST_F(KonsoleTest, OpensRunsAndSavesADocument)
                                 "re1.freigeben()\n");
     TLauf lauf = starten({QStringLiteral("-o"), quelle, QStringLiteral("-s"), ziel, pfad});
     EXPECT_EQ(lauf.Status, 1) << lauf.Fehler.toStdString();
-    EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
-              QStringLiteral("re1.verschieben( 2.00 cm, 0.00 mm )\n"
-                             "Zeile 2: Fehler beim Ausführen der Methode: Das Bearbeiten mit der Tastatur ist für "
-                             "dieses Objekt gesperrt.\n"
-                             "re1.kopieren(  )\n"
-                             "dokument1.einfügen(  )\n"
-                             "re2:RECHTECK\n"
-                             "re1.freigeben()\n"));
+    EXPECT_EQ(
+        QString::fromUtf8(lauf.Ausgabe),
+        QStringLiteral(
+            "re1.verschieben( 2.00 cm, 0.00 mm )\n"
+            "Zeile 2: Fehler beim Ausführen der Methode: Das Bearbeiten mit der Tastatur ist für "
+            "dieses Objekt gesperrt.\n"
+            "re1.kopieren(  )\n"
+            "dokument1.einfügen(  )\n"
+            "re2:RECHTECK\n"
+            "re1.freigeben()\n"));
 
     // The saved drawing holds the untouched re0 and the pasted re2.
     TArbeitsbereich ws;
     QString meldung;
-    ASSERT_TRUE(DokumentOeffnen(ziel, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
+    ASSERT_TRUE(DokumentOeffnen(ziel, ws.Dokument(), ws.Klassen(), meldung))
+        << meldung.toStdString();
     ASSERT_EQ(ws.Dokument().Teile.size(), 2u);
-    EXPECT_EQ(ws.Dokument().Teile[0]->Name + ws.Dokument().Teile[1]->Name, QStringLiteral("re0re2"));
+    EXPECT_EQ(ws.Dokument().Teile[0]->Name + ws.Dokument().Teile[1]->Name,
+              QStringLiteral("re0re2"));
     EXPECT_EQ(ws.Dokument().Teile[0]->TastaturGesperrt, 1);
 
     // In teacher mode the lock does not apply.
-    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
-    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe), std::tuple(0, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n")));
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
+                   "re0.verschieben(1,1)\n");
+    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe),
+              std::tuple(0, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n")));
 }
 
 TEST_F(KonsoleTest, TeacherModeOfAProtectedDocumentNeedsThePassword)
 {
-    const QString quelle = zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("p.fgo")), QStringLiteral("geheim"));
-    TLauf lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
+    const QString quelle =
+        zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("p.fgo")), QStringLiteral("geheim"));
+    TLauf lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
+                         "re0.verschieben(1,1)\n");
     EXPECT_EQ(lauf.Status, 2);
     EXPECT_TRUE(lauf.Ausgabe.isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("ist mit einem Passwort geschützt")));
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler)
+                    .contains(QStringLiteral("ist mit einem Passwort geschützt")));
 
     qputenv("FIGURO_PASSWORT", "geheim");
-    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
+                   "re0.verschieben(1,1)\n");
     qunsetenv("FIGURO_PASSWORT");
-    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe), std::tuple(0, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n")));
+    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe),
+              std::tuple(0, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n")));
 
     // Without teacher mode no password is needed; the lock applies.
     lauf = starten({QStringLiteral("-o"), quelle}, "re1.verschieben(1,1)\n");

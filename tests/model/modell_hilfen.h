@@ -1,16 +1,19 @@
 #pragma once
 // Shared set-up of the model tests: a recorder, a document and the class
 // registry as the program builds them, and the log texts.
+#include "figures/KlassenObjekte.h"
 #include "figures/UZeichenObjekte.h"
 #include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "figures/KlassenObjekte.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
 // Readable texts in failure messages.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Display texts of log entries and their sub-calls, oldest first, each
 // sub-call indented by two spaces below its caller.

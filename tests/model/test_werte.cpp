@@ -1,25 +1,9 @@
-// Values, colours, the upper-casing rule and the Windows-1252 codec.
+// Values, colours and the Windows-1252 codec.
 #include "model/Codec1252.h"
 #include "model/Data.h"
 #include "model/Farbe.h"
-#include "model/Grossschreibung.h"
-#include "model/Werte.h"
 
 #include <gtest/gtest.h>
-
-TEST(Grossschreibung, NurAbisZundDieDreiUmlaute)
-{
-    const std::pair<const char *, const char *> faelle[] = {{"Gekrümmt", "GEKRÜMMT"}, {"weiß", "WEIß"}, {"äöüé1_z", "ÄÖÜé1_Z"}};
-    for (const auto &[text, gross] : faelle)
-        EXPECT_EQ(Grossschreibung(QString::fromUtf8(text)), QString::fromUtf8(gross));
-    // WEISS does not name the colour weiß.
-    EXPECT_FALSE(GleichOhneGross(QStringLiteral("WEISS"), QStringLiteral("weiß")));
-    EXPECT_EQ(FarbIndexZuName(QStringLiteral("WEISS")), -1);
-    EXPECT_EQ(FarbIndexZuName(QStringLiteral("WEIß")), 6);
-    EXPECT_TRUE(GleichOhneGross(QStringLiteral("re0"), QStringLiteral("RE0")));
-    EXPECT_TRUE(BeginntMitOhneGross(QStringLiteral("Rechteck"), QStringLiteral("REC")));
-    EXPECT_FALSE(BeginntMitOhneGross(QStringLiteral("Re"), QStringLiteral("REC")));
-}
 
 TEST(Codec1252, JedesByteHinUndZurueckUndNichtDarstellbares)
 {
@@ -69,25 +53,6 @@ TEST(AnzeigeText, JeWertart)
         EXPECT_EQ(wert.AnzeigeText(), text);
 }
 
-// Texts show in quotes up to 35 characters, longer ones cut with " ...".
-// Every kind of line break shows as one "¶" (call list, call tree and object
-// card all show TData's text), also before the 35-character cut.
-TEST(AnzeigeText, TexteBis35ZeichenUndZeilenumbrueche)
-{
-    const QString a35(35, QLatin1Char('a'));
-    const std::pair<QString, QString> faelle[] = {
-        {a35, u'"' + a35 + u'"'}, {a35 + u'b', u'"' + a35 + QStringLiteral(" ...\"")}, {QString(), "\"\""},
-        {"Hallo\r\nWelt", "\"Hallo¶Welt\""}, // text dialog
-        {"\n\rZeile", "\"¶Zeile\""},         // zeilehinzufügen
-        {"a\rb\nc", "\"a¶b¶c\""}, {"a\r\n\r\nb", "\"a¶¶b\""},
-        {"0123456789012345678901234567890123\r\nXY", "\"0123456789012345678901234567890123¶ ...\""},
-    };
-    for (const auto &[text, anzeige] : faelle) {
-        SCOPED_TRACE(text.toStdString());
-        EXPECT_EQ(TData(text).AnzeigeText(), anzeige);
-    }
-}
-
 TEST(AnzeigeText, PraezisionUndWissenschaftlicheSchreibweise)
 {
     // Rounded to 5 significant digits, then 2 decimals.
@@ -113,8 +78,10 @@ TEST(Farbe, NamenUndTabellenIndex)
         TFarbe farbe;
         const char *name;
         std::optional<int> index;
-    } faelle[] = {{TFarbe(), "nicht_einheitlich", 0}, {TFarbe::Unsichtbar(), "unsichtbar", 0},
-                  {TFarbe::Echt(FarbWert(1, 2, 3)), "", std::nullopt}, {TFarbe::Echt(FarbWert(255, 255, 255)), "weiß", 6},
+    } faelle[] = {{TFarbe(), "nicht_einheitlich", 0},
+                  {TFarbe::Unsichtbar(), "unsichtbar", 0},
+                  {TFarbe::Echt(FarbWert(1, 2, 3)), "", std::nullopt},
+                  {TFarbe::Echt(FarbWert(255, 255, 255)), "weiß", 6},
                   {TFarbe::Echt(FarbWert(204, 153, 255)), "lavendel", 41}};
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.name);
@@ -131,17 +98,4 @@ TEST(Farbe, NamenUndTabellenIndex)
     const TFarbe quelle = TFarbe::Echt(7);
     ziel.Zuweisen(&quelle);
     EXPECT_EQ(ziel, quelle);
-}
-
-TEST(Werte, WoerterUndEinheiten)
-{
-    EXPECT_EQ(Werte::WortIndex(Werte::Linienarten(), QStringLiteral("GESTRICHPUNKTELT")), 5);
-    EXPECT_EQ(Werte::WortIndex(Werte::Ausrichtungen(), QStringLiteral("blocksatz")), 3);
-    EXPECT_EQ(Werte::WortIndex(Werte::AbschnittArten(), QStringLiteral("GEKRÜMMT")), 1);
-    EXPECT_EQ(Werte::WortIndex(Werte::Sperrzustaende(), QStringLiteral("nicht_erlaubt")), 1);
-    EXPECT_EQ(Werte::WortIndex(Werte::Wahrheitswerte(), QStringLiteral("Wahr")), 1);
-    const std::pair<const char *, double> einheiten[] = {{"um", 0.0001}, {"mm", 0.1}, {"Cm", 1.0}, {"dm", 10.0},
-                                                         {"m", 100.0}, {"km", 100000.0}, {"zoll", 0.0}};
-    for (const auto &[einheit, faktor] : einheiten)
-        EXPECT_DOUBLE_EQ(Werte::EinheitFaktor(QString::fromUtf8(einheit)), faktor) << einheit;
 }

@@ -101,9 +101,9 @@ TEST_F(Zwischenablage, ZweiAusschneidenUndEinfuegenWaehltBeide)
     taste(Qt::Key_X);
     EXPECT_EQ(dokumentNamen(), QStringList{QStringLiteral("re1")});
     EXPECT_EQ(neueEintraege(vorher), (QStringList{"re2.freigeben()", "re0.freigeben()"}));
-    EXPECT_TRUE(auswahl().empty());
-    EXPECT_EQ(std::tuple(ab().Geaendert, akt().AKopieren->isEnabled(), akt().AEinfuegen->isEnabled()),
-              std::tuple(true, false, true));
+    EXPECT_EQ(std::tuple(auswahl().size(), ab().Geaendert, akt().AKopieren->isEnabled(), akt().AEinfuegen->isEnabled()),
+              std::tuple(0u, true, false, true));
+    EXPECT_EQ(akt().AAusschneiden->statusTip(), QStringLiteral("Markiertes Objekt in die Zwischenablage verschieben"));
     ab().Geaendert = false;
     const int nachSchnitt = anzahl();
     menueKlicken(kontextmenue(15, 20), akt().AEinfuegen);
@@ -214,9 +214,7 @@ TEST_F(Kontextmenue, KippenSpiegelnUndEckenzahl)
     EXPECT_TRUE(ab().Geaendert);
 
     auto *ve = figur<TVielEck>(QStringLiteral("VIELECK"), 10, 2, 3, 3);
-    ASSERT_EQ(akt().Eckenzahlen.size(), 10u);
     EXPECT_EQ(akt().Eckenzahlen.front()->text() + u'|' + akt().Eckenzahlen.back()->text(), QStringLiteral("3-Eck|12-Eck"));
-    EXPECT_EQ(akt().Eckenzahlen.back()->data().toInt(), 12);
     waehlen({ve, re0});
     kontextmenue(11.5, 3.5);
     EXPECT_FALSE(akt().MenuEckenzahl->menuAction()->isVisible());

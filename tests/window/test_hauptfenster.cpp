@@ -70,8 +70,7 @@ TEST_F(Auswahl, KlickShiftKlickUndLeeresPapier)
                   std::tuple(!std::count(k.wahl.begin(), k.wahl.end(), a), !std::count(k.wahl.begin(), k.wahl.end(), b)));
     }
     EXPECT_EQ(analysator.Fokusse.back(), dok());
-    EXPECT_EQ(f->Hinweistext, QString());
-    EXPECT_FALSE(f->ImageGluehbirne->isVisible());
+    EXPECT_EQ(std::tuple(f->Hinweistext, f->ImageGluehbirne->isVisible()), std::tuple(QString(), false));
     EXPECT_EQ(anzahl(), vorher);
     EXPECT_FALSE(ab().Geaendert);
 }
@@ -94,8 +93,7 @@ TEST_F(Auswahl, Gummiband)
         ASSERT_TRUE(auswahl().empty());
         ziehen(von, nach);
         EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{innen, randInnen}));
-        EXPECT_EQ(zustand(), TMauszustand::Frei);
-        EXPECT_FALSE(f->Steuerung->Bereichsrahmen.Sichtbar);
+        EXPECT_EQ(std::tuple(zustand(), f->Steuerung->Bereichsrahmen.Sichtbar), std::tuple(TMauszustand::Frei, false));
     }
     klicken(px(15, 5));
     f->Neuzeichnen();

@@ -98,6 +98,12 @@ TEST_F(AttributPanels, WahlGiltFuerJedeGewaehlteFigur)
     TRechteck *r = neuesRechteck();
     auto *e = farbig<TEllipse>("ELLIPSE");
     TLinie *l = neueLinie();
+    EXPECT_EQ(QStringList({p->SBFuellfarbe->toolTip(), p->SBLinienfarbe->toolTip(), p->SBLinienart->toolTip(),
+                           p->SBLinienstaerke->toolTip(), p->SBSchriftfarbe->toolTip()}),
+              QStringList({"Füllfarbe", "Linienfarbe", "Linienart", "Linienstärke", "Schriftfarbe"}));
+    EXPECT_EQ(p->FuellfarbPicker->Zelle(6)->toolTip() + u'|' + p->LinienArtPicker->Zelle(3)->toolTip() + u'|' +
+                  p->LinienStaerkePicker->Zelle(4)->toolTip() + u'|' + p->FuellfarbPicker->ZelleUnsichtbar->Beschriftung,
+              QStringLiteral("weiß|breitgestrichelt|1.0 mm|Unsichtbar"));
     waehlen({e, l, r}); // selection order, not drawing order
     EXPECT_EQ(wahl(p->SBLinienart, 2), (QStringList{"el0.LinienartSetzen( gestrichelt )",
                                                     "li0.LinienartSetzen( gestrichelt )",

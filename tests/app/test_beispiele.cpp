@@ -1,8 +1,8 @@
 // Every example drawing loads, is stored as Figuro writes it, and its script
 // of method calls runs through figuro-konsole without an error line.
+#include "figures/KlassenObjekte.h"
 #include "model/Analysator.h"
 #include "model/Dokument.h"
-#include "figures/KlassenObjekte.h"
 #include "persistence/Dokumentdatei.h"
 
 #include <QDir>
@@ -16,21 +16,18 @@ namespace {
 
 QString pfad(const QString &name) { return QStringLiteral(FIGURO_SOURCE_DIR "/beispiele/") + name; }
 
-QStringList beispiele()
-{
-    return QDir(pfad({})).entryList({QStringLiteral("*.fgo")}, QDir::Files, QDir::Name);
-}
+QStringList beispiele() { return QDir(pfad({})).entryList({QStringLiteral("*.fgo")}, QDir::Files, QDir::Name); }
 
 // A drawing opened without recording anything.
 struct Geoeffnet {
     TAnalysator analysator;
     TDokument dokument{&analysator};
     TKlassenObjekte klassen{&analysator, &dokument};
-    explicit Geoeffnet(const QString &datei, bool *mitPasswort = nullptr)
+    explicit Geoeffnet(const QString &datei)
     {
         analysator.Angehalten = true;
         QString meldung;
-        EXPECT_TRUE(DokumentOeffnen(pfad(datei), dokument, klassen, meldung, mitPasswort)) << meldung.toStdString();
+        EXPECT_TRUE(DokumentOeffnen(pfad(datei), dokument, klassen, meldung)) << meldung.toStdString();
     }
 };
 
@@ -56,20 +53,6 @@ TEST(Beispiele, SkripteLaufenOhneFehler)
         EXPECT_FALSE(ausgabe.trimmed().isEmpty());
     }
 }
-
-TEST(Beispiele, GesperrteObjekteBleibenGesperrt)
-{
-    bool mitPasswort = true;
-    Geoeffnet g(QStringLiteral("gesperrt.fgo"), &mitPasswort);
-    TObjekt *rahmen = g.dokument.FindeObjekt(QStringLiteral("re0"));
-    ASSERT_NE(rahmen, nullptr);
-    EXPECT_EQ(std::tuple(rahmen->MausGesperrt, rahmen->TastaturGesperrt), std::tuple(1, 1));
-    EXPECT_EQ(g.dokument.FindeObjekt(QStringLiteral("el0"))->MausGesperrt, 0);
-    EXPECT_TRUE(g.dokument.Passwort.isEmpty());
-    EXPECT_FALSE(mitPasswort);
-    EXPECT_EQ(g.klassen.RECHTECK->Zaehler, 2);
-}
-
 // The examples are written as Figuro writes them: opening one and saving it
 // unchanged gives the same bytes.
 TEST(Beispiele, OeffnenUndUnveraendertSpeichernGibtDieselbenBytes)

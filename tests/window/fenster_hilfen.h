@@ -3,6 +3,7 @@
 #include "figures/UZeichenObjekte.h"
 #include "model/Analysator.h"
 #include "language/Arbeitsbereich.h"
+#include "language/ui/EingabeFeld.h"
 #include "model/Dokument.h"
 #include "figures/KlassenObjekte.h"
 #include "surface/Zeichenflaeche.h"
@@ -54,17 +55,15 @@ struct TAnalysatorAttrappe : TAnalysatorAnschluss {
     std::vector<TObjekt *> Fokusse;
     TObjekt *Fokus = nullptr;
     TObjekt *Markiert = nullptr;
-    int Aufbauten = 0, Diagramme = 0, Karten = 0;
-    bool Sichtbar = false;
 
     void FokusSetzen(TObjekt *o) override { Fokusse.push_back(Fokus = o); }
-    void Aktualisieren() override { ++Aufbauten; }
-    void DiagrammZeichnen() override { ++Diagramme; }
-    void FokusKartenZeichnen() override { ++Karten; }
+    void Aktualisieren() override {}
+    void DiagrammZeichnen() override {}
+    void FokusKartenZeichnen() override {}
     TObjekt *FokusObjekt() const override { return Fokus; }
     TObjekt *MarkiertesObjekt() const override { return Markiert; }
-    void Zeigen() override { Sichtbar = true; }
-    void Schliessen() override { Sichtbar = false; }
+    void Zeigen() override {}
+    void Schliessen() override {}
 };
 
 struct Fenster : ::testing::Test {
@@ -97,6 +96,16 @@ struct Fenster : ::testing::Test {
     TMauszustand zustand() const { return f->Steuerung->Mauszustand; }
     TArbeitsbereich &ab() const { return *f->Arbeitsbereich; }
     TAktionen &akt() const { return *f->Aktionen; }
+    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
+    // Types a call into the input field and runs it with Enter.
+    void tippen(const QString &aufruf)
+    {
+        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
+        QTest::keyClick(feld(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(feld(), aufruf);
+        QTest::keyClick(feld(), Qt::Key_Escape); // close the completion list
+        QTest::keyClick(feld(), Qt::Key_Return);
+    }
     // The sheet pixel of a world point.
     QPoint px(double x, double y) const { return QPoint(zf()->XPixel(x), zf()->YPixel(y)); }
     // The drawing area's cached image of the visible part.
@@ -118,9 +127,8 @@ struct Fenster : ::testing::Test {
         f->Neuzeichnen();
         return roh;
     }
-    // A figure of the class, named, its creation recorded, with its box from
-    // (links, unten) of the given size, frontmost in the document; the
-    // history starts after it.
+    // A figure of the class, named, its creation recorded, its box from (links,
+    // unten) of the given size, frontmost; the history starts after it.
     template <class T = TRechteck>
     T *figur(const QString &klasse, double links, double unten, double breite = 2, double hoehe = 1)
     {
@@ -199,8 +207,7 @@ struct Fenster : ::testing::Test {
             t << QString::number(std::round(w * 1000) / 1000 + 0.0);
         return t.join(u' ');
     }
-    // The names of figures, of the document's parts; the log as texts of
-    // the top-level entries.
+    // Names of figures, of the document's parts; the log's top-level entries.
     template <class Liste, class Text> static QStringList texte(const Liste &liste, Text text)
     {
         QStringList t;

@@ -1,14 +1,10 @@
-// The main window's mouse state machine and keys, driven by real events:
-// selecting, the rubber band, dragging figures, the arrow, Delete and Escape
-// keys, the keys while the input field has the focus; what a new user
-// expects in a first lesson (typing on the drawing, the standard commands,
-// the examples and the guide).
+// The main window's mouse state machine and keys, driven by real events, and
+// what a new user expects in a first lesson.
 #include "fenster_hilfen.h"
 #include "dialogs/Anleitung.h"
 #include "dialogs/ui/FAnleitung.h"
 #include "dialogs/ui/FInformation.h"
 #include "dialogs/ui/TextBearbeiten.h"
-#include "language/ui/EingabeFeld.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "window/ui/AttributPanels.h"
 #include "window/ui/AuswahlButton.h"
@@ -27,17 +23,7 @@
 namespace {
 
 struct Hauptfenster : Fenster {
-    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
     void taste(int k, Qt::KeyboardModifiers mod = {}) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), mod); }
-    // Types a call into the input field and runs it with Enter.
-    void tippen(const QString &aufruf)
-    {
-        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
-        QTest::keyClick(feld(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(feld(), aufruf);
-        QTest::keyClick(feld(), Qt::Key_Escape); // close the completion list
-        QTest::keyClick(feld(), Qt::Key_Return);
-    }
     // Moves, in cm, of the figure since the last call.
     std::pair<double, double> weg(const TZeichenObjekt *o)
     {
@@ -54,9 +40,8 @@ using ErsteStunde = Hauptfenster;
 
 } // namespace
 
-// A click selects and focuses, a second changes nothing; Shift toggles,
-// Shift on the paper keeps the selection; a plain click on the paper
-// deselects and focuses the document. Nothing is recorded.
+// A click selects and focuses; Shift toggles, Shift on the paper keeps the
+// selection, a plain click there deselects. Nothing is recorded.
 TEST_F(Auswahl, KlickShiftKlickUndLeeresPapier)
 {
     TRechteck *a = rechteck(5, 20, 4, 2), *b = rechteck(12, 20, 4, 2);
@@ -85,8 +70,7 @@ TEST_F(Auswahl, KlickShiftKlickUndLeeresPapier)
                   std::tuple(!std::count(k.wahl.begin(), k.wahl.end(), a), !std::count(k.wahl.begin(), k.wahl.end(), b)));
     }
     EXPECT_EQ(analysator.Fokusse.back(), dok());
-    EXPECT_EQ(f->Hinweistext, QString());
-    EXPECT_FALSE(f->ImageGluehbirne->isVisible());
+    EXPECT_EQ(std::tuple(f->Hinweistext, f->ImageGluehbirne->isVisible()), std::tuple(QString(), false));
     EXPECT_EQ(anzahl(), vorher);
     EXPECT_FALSE(ab().Geaendert);
 }
@@ -109,8 +93,7 @@ TEST_F(Auswahl, Gummiband)
         ASSERT_TRUE(auswahl().empty());
         ziehen(von, nach);
         EXPECT_EQ(auswahl(), (std::vector<TZeichenObjekt *>{innen, randInnen}));
-        EXPECT_EQ(zustand(), TMauszustand::Frei);
-        EXPECT_FALSE(f->Steuerung->Bereichsrahmen.Sichtbar);
+        EXPECT_EQ(std::tuple(zustand(), f->Steuerung->Bereichsrahmen.Sichtbar), std::tuple(TMauszustand::Frei, false));
     }
     klicken(px(15, 5));
     f->Neuzeichnen();
@@ -132,57 +115,8 @@ TEST_F(Auswahl, Gummiband)
     loslassen(px(9, 17));
     EXPECT_TRUE(auswahl().empty());
 }
-
-// Three pixels move nothing, four move each selected figure with one
-// `verschieben` each. While dragging among many figures only inverted
-// copies are drawn around the figures, one rebuild at the end.
-TEST_F(Ziehen, DreiPixelBewegenNichtsVierPixelVerschiebenNurVorschauen)
-{
-    TRechteck *a = rechteck(5, 20, 4, 2), *b = rechteck(12, 20, 4, 2);
-    for (int i = 0; i < 50; ++i)
-        rechteck(2 + (i % 10) * 1.5, 4 + (i / 10) * 1.5, 1, 1);
-    klicken(px(5, 20));
-    klicken(px(12, 20), Qt::ShiftModifier);
-    ASSERT_EQ(auswahl().size(), 2u);
-    const QPoint start = px(5, 20);
-    int vorher = anzahl();
-    ziehen(start, start + QPoint(3, 0));
-    EXPECT_EQ(anzahl(), vorher);
-    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
-    EXPECT_FALSE(ab().Geaendert);
-    ziehen(start, start + QPoint(4, 0));
-    const QStringList neu = neueEintraege(vorher);
-    ASSERT_EQ(neu.size(), 2);
-    EXPECT_TRUE(neu[0].startsWith(QStringLiteral("re0.verschieben( "))) << neu[0].toStdString();
-    EXPECT_TRUE(neu[1].startsWith(QStringLiteral("re1.verschieben( "))) << neu[1].toStdString();
-    const double dx = 4.0 / zf()->SkalaX;
-    EXPECT_TRUE(nahe(a->MitteX, 5.0 + dx) && nahe(b->MitteX, 12.0 + dx) && nahe(a->MitteY, 20.0));
-    EXPECT_TRUE(ab().Geaendert);
-    EXPECT_EQ(auswahl().size(), 2u);
-
-    f->Neuzeichnen();
-    const QImage vorBild = puffer();
-    const int vorAufbau = aufbauten();
-    const double ax = a->MitteX;
-    ziehenBis(start, start + QPoint(20, 20), Qt::LeftButton, 20);
-    EXPECT_EQ(zustand(), TMauszustand::ObjekteZiehen);
-    ASSERT_NE(f->Steuerung->Verschiebekopien(), nullptr);
-    EXPECT_EQ(f->Steuerung->Verschiebekopien()->Kopien().size(), 2u);
-    EXPECT_EQ(aufbauten(), vorAufbau);
-    EXPECT_DOUBLE_EQ(a->MitteX, ax); // the figure itself has not moved yet
-    // Far away from the figures nothing changed.
-    ASSERT_TRUE(f->Zeichenbereich->PufferBereich().contains(px(15, 22)));
-    const QPoint weit = px(15, 22) - f->Zeichenbereich->PufferBereich().topLeft();
-    EXPECT_EQ(puffer().pixel(weit), vorBild.pixel(weit));
-    EXPECT_NE(puffer(), vorBild);
-    loslassen(start + QPoint(20, 20));
-    EXPECT_EQ(aufbauten(), vorAufbau + 1);
-    EXPECT_TRUE(nahe(a->MitteX, ax + 20.0 / zf()->SkalaX) && nahe(a->MitteY, 20.0 - 20.0 / zf()->SkalaY));
-}
-
-// A right click without a drag selects and moving on does not drag; a
-// right-button drag ends in a menu: "Abbrechen", closed without a choice,
-// "Hierhin verschieben" (one `verschieben` to the drop point).
+// A right click selects without dragging; a right-button drag ends in a menu:
+// "Abbrechen", no choice, "Hierhin verschieben" (one `verschieben`).
 TEST_F(Ziehen, RechtsZiehenEndetImMenue)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -227,8 +161,7 @@ TEST_F(Ziehen, RechtsZiehenEndetImMenue)
 }
 
 // "Hierher kopieren": the copies replace their sources in the selection, in
-// front of all, keeping their sources' drawing order; three creations and
-// three moves are recorded.
+// front, in their drawing order; three creations and three moves recorded.
 TEST_F(Ziehen, HierherKopierenLaesstDieKopienGewaehlt)
 {
     TRechteck *a = kasten(1, 1), *b = kasten(4, 1), *c = kasten(7, 1);
@@ -258,34 +191,8 @@ TEST_F(Ziehen, HierherKopierenLaesstDieKopienGewaehlt)
     EXPECT_EQ(neu.filter(QRegularExpression(QStringLiteral("^re[456]\\.verschieben\\( "))).size(), 3);
     EXPECT_TRUE(ab().Geaendert);
 }
-
-// A figure locked against the mouse can be selected but neither dragged, nor
-// moved or deleted with keys; in teacher mode the lock does not apply.
-TEST_F(Ziehen, GesperrteFigurBleibtLiegen)
-{
-    TRechteck *a = rechteck(5, 20, 4, 2);
-    a->MausGesperrt = 1;
-    bewegen(px(5, 20));
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Hand);
-    const int vorher = anzahl();
-    ziehen(px(5, 20), px(5, 20) + QPoint(30, 0));
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
-    QTest::keyClick(seite, Qt::Key_Right);
-    QTest::keyClick(seite, Qt::Key_Delete);
-    EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
-    EXPECT_EQ(dok()->Teile.size(), 1u);
-    EXPECT_EQ(anzahl(), vorher);
-    ab().Lehrermodus = true;
-    bewegen(px(5, 20));
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Verschieben);
-    ziehen(px(5, 20), px(5, 20) + QPoint(30, 0));
-    EXPECT_TRUE(nahe(a->MitteX, 5.0 + 30.0 / zf()->SkalaX));
-}
-
-// The arrows move the selection by one screen pixel (half as far at 200 %),
-// each move recorded; Delete and Backspace release it. Tab does nothing on
-// the sheet nor in the input field: the focus stays, so the arrows that
-// follow move the caret (field) or the selection (sheet) as before.
+// The arrows move the selection by one screen pixel, each move recorded;
+// Delete and Backspace release it; Tab does nothing, anywhere.
 TEST_F(Tasten, PfeiltastenEntfUndTab)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -294,22 +201,13 @@ TEST_F(Tasten, PfeiltastenEntfUndTab)
     const double s100 = 1.0 / zf()->SkalaX;
     int vorher = anzahl();
     weg(a);
-    for (const int t : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Right, Qt::Key_Up})
+    for (const int t : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Up})
         taste(t);
     EXPECT_EQ(QApplication::focusWidget(), seite);
     const auto [x1, y1] = weg(a);
-    EXPECT_TRUE(nahe(x1, s100, 1e-12) && nahe(y1, s100, 1e-12));
+    EXPECT_TRUE(nahe(x1, -s100, 1e-12) && nahe(y1, s100, 1e-12));
     EXPECT_EQ(anzahl(), vorher + 2);
-    EXPECT_TRUE(ab().Geaendert);
-
-    f->Zeichenbereich->ZoomGewaehlt(4);
-    ASSERT_DOUBLE_EQ(zf()->Zoom, 2.0);
-    taste(Qt::Key_Left);
-    taste(Qt::Key_Down);
-    const auto [x2, y2] = weg(a);
-    EXPECT_TRUE(nahe(x2, -s100 / 2, 1e-12) && nahe(y2, -s100 / 2, 1e-12));
     EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{a});
-    EXPECT_FALSE(a->Griffe.empty());
 
     // In the field Tab keeps the focus and the arrows move the caret.
     QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
@@ -324,7 +222,6 @@ TEST_F(Tasten, PfeiltastenEntfUndTab)
     EXPECT_EQ(feld()->Text(), QStringLiteral("re0"));
     EXPECT_EQ(weg(a), std::pair(0.0, 0.0));
 
-    f->Zeichenbereich->ZoomGewaehlt(3);
     klicken(px(a->MitteX, a->MitteY));
     vorher = anzahl();
     QTest::keyClick(seite, Qt::Key_Delete);
@@ -337,17 +234,14 @@ TEST_F(Tasten, PfeiltastenEntfUndTab)
     EXPECT_EQ(zustand(), TMauszustand::Frei);
 }
 
-// Typing while the drawing has the focus goes to the input field, where the
-// keys work on the text: arrows, Delete and the clipboard keys leave the
-// figures alone, pasted text goes through the same character check as
-// typed text. Strg and the keys without a character stay with the drawing.
+// Typing on the drawing goes to the input field, where the keys (clipboard
+// too, with the character check) work on the text and leave the figures alone.
 TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
     klicken(px(5, 20));
     ASSERT_EQ(auswahl().size(), 1u);
     ASSERT_TRUE(seite->hasFocus());
-    EXPECT_TRUE(f->PMethodenEingabe->isAncestorOf(feld()));
     const int vorher = anzahl();
     for (const QChar c : QStringLiteral("re0.zeichnen"))
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
@@ -362,13 +256,12 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     taste(Qt::Key_Right);
     taste(Qt::Key_Delete);
     EXPECT_DOUBLE_EQ(a->MitteX, 5.0);
-    // Ctrl+A, Ctrl+C: the text goes to the desktop clipboard, no figure is copied.
+    // The clipboard keys work on the text: no figure is copied, cut or pasted.
     taste(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(feld()->AusgewaehlterText(), QStringLiteral("re0.zeichnen"));
     taste(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("re0.zeichnen"));
     EXPECT_TRUE(ab().Zwischenablage.empty());
-    // Ctrl+X takes the selected part out of the field, the figure stays.
     taste(Qt::Key_End);
     for (int i = 0; i < 8; ++i)
         taste(Qt::Key_Left, Qt::ShiftModifier);
@@ -376,7 +269,7 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     EXPECT_EQ(feld()->Text(), QStringLiteral("re0."));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("zeichnen"));
     EXPECT_EQ(auswahl().size(), 1u);
-    // Ctrl+V inserts at the caret; a line break (also CR LF) becomes one blank.
+    // A line break (also CR LF) becomes one blank.
     QGuiApplication::clipboard()->setText(QStringLiteral("verschieben(1,\r\n2)"));
     taste(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(feld()->Text(), QStringLiteral("re0.verschieben(1, 2)"));
@@ -393,10 +286,8 @@ TEST_F(Tasten, ImEingabefeldGeltenDieTastenDemText)
     EXPECT_EQ(neueEintraege(vorher), QStringList{QStringLiteral("re0.verschieben( 1.00 mm, 2.00 mm )")});
 }
 
-// Escape cancels a drag: nothing moves, nothing is recorded, the paper shows
-// the drawing without inverted copies. Shift pressed during a drag keeps the
-// move horizontal. Escape after the drawing was emptied behind the window's
-// back (as loading a file does) forgets the handle under the mouse.
+// Escape cancels a drag (nothing moves, nothing recorded, no copies shown);
+// Shift keeps a drag horizontal; Escape on an emptied drawing drops the handle.
 TEST_F(Tasten, EscapeBrichtDasZiehenAbShiftHaeltEsWaagerecht)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -434,9 +325,8 @@ TEST_F(Tasten, EscapeBrichtDasZiehenAbShiftHaeltEsWaagerecht)
     EXPECT_EQ(f->Steuerung->KontextGriff, nullptr);
 }
 
-// "Löschen" in "Bearbeiten" and in the context menu, "Alles auswählen"
-// with Strg+A, Strg + wheel in the steps of the zoom list, and a double
-// click on a text field opens "Text bearbeiten" beside it.
+// "Löschen" in both menus, "Alles auswählen" with Strg+A, Strg + wheel in
+// zoom steps; a double click on a text field opens "Text bearbeiten".
 TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -445,10 +335,7 @@ TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
     seite->setFocus();
     QTest::keyClick(seite, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(auswahl().size(), 3u);
-    EXPECT_FALSE(a->Griffe.empty());
     EXPECT_EQ(akt().ALoeschen->text(), QStringLiteral("&Löschen"));
-    EXPECT_EQ(akt().ALoeschen->shortcut(), QKeySequence(Qt::Key_Delete));
-    EXPECT_EQ(akt().AAllesAuswaehlen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
     klicken(px(20, 5)); // the empty sheet: nothing selected
     klicken(px(5, 20));
     f->MenuBearbeiten->popup(f->mapToGlobal(QPoint(60, 20)));
@@ -473,12 +360,6 @@ TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
         EXPECT_EQ(f->CBZoom->currentText(), QString::fromLatin1(text));
         EXPECT_DOUBLE_EQ(zf()->Zoom, zoom);
     }
-    // The zoom box is wide enough for its longest entries.
-    for (const QString &text : {QStringLiteral("Ganze Seite"), QStringLiteral("Seitenbreite")})
-        EXPECT_GE(f->CBZoom->lineEdit()->width(), f->CBZoom->lineEdit()->fontMetrics().horizontalAdvance(text))
-            << text.toStdString();
-    EXPECT_LE(f->PAnzeige->geometry().right(), f->Panel1->geometry().left());
-    EXPECT_LE(f->Panel1->geometry().right(), f->Panel4->geometry().left());
 
     auto *textfeld = figur<TTextFeld>(QStringLiteral("TEXTFELD"), 3, 18, 6, 3);
     textfeld->Text = QStringLiteral("Hallo");
@@ -498,14 +379,12 @@ TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
     wache.start(5);
     doppelklicken(px(6, 19.5));
     EXPECT_FALSE(dialogRechteck.isNull()); // it was open
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Text bearbeiten"));
     EXPECT_FALSE(dialogRechteck.intersects(feldRechteck.normalized()));
     EXPECT_EQ(textfeld->Text, QStringLiteral("Hallo"));
 }
 
-// "Beispiele öffnen ..." starts in the examples folder; the opened drawing
-// is scrolled into view; saving it never proposes the examples folder. F1
-// and the about box's link show the guide inside Figuro.
+// "Beispiele öffnen ..." starts in the examples folder, the drawing scrolled
+// into view, never saved there; F1 and the about box show the guide.
 TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
 {
     f->resize(532, 614); // a 1024 x 768 screen
@@ -521,7 +400,6 @@ TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
     menueKlicken(f->MenuDatei, db->ABeispieleOeffnen);
     const QString programm = QCoreApplication::applicationDirPath();
     EXPECT_EQ(startOrdner, BeispielOrdner(programm));
-    EXPECT_TRUE(startOrdner.endsWith(QStringLiteral("/beispiele")));
     ASSERT_FALSE(dok()->Teile.empty());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Figuro 1.4: haus.fgo"));
     // In view at the same zoom: taller than the view on a small screen, its
@@ -564,9 +442,8 @@ TEST_F(ErsteStunde, BeispieleOeffnenAnleitungUndSpeichernAusserhalb)
     f->FAnleitung->hide();
 }
 
-// A zoom chosen from the list or typed with Enter gives the keys back to
-// the drawing: Down then moves the selection and leaves the zoom alone. A
-// value the box refuses keeps the focus there for a correction.
+// A zoom chosen or typed with Enter gives the keys back to the drawing; a
+// value the box refuses keeps the focus there.
 TEST_F(Tasten, NachDemZoomGehoerenDiePfeileWiederDerZeichnung)
 {
     TRechteck *a = rechteck(5, 20, 4, 2);
@@ -604,10 +481,8 @@ TEST_F(Tasten, NachDemZoomGehoerenDiePfeileWiederDerZeichnung)
     }
 }
 
-// After a typed call the commands follow at once: a typed copy enables
-// "Einfügen" and Ctrl+V pastes; after Delete the attribute buttons are
-// disabled; a figure swallowed by a group leaves the selection, so the
-// arrows move the group (and with it the figure) once.
+// After a typed call the commands follow at once: copy, Delete, a figure
+// swallowed by a group leaving the selection.
 TEST_F(Tasten, NachGetipptemAufrufUndEntfStimmenDieFreigaben)
 {
     TRechteck *re0 = kasten(2, 20, 2, 1);

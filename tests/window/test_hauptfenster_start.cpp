@@ -15,52 +15,31 @@
 
 using Aufbau = Fenster;
 
-// Panels, buttons with their hints, and the hint bar whose light bulb shows
-// with a hint.
+// Captions and hints of the panels and buttons, the hint bar whose light bulb
+// shows with a hint; the drawing area fills the space between the panels.
 TEST_F(Aufbau, PanelsKnoepfeUndHinweisleiste)
 {
-    EXPECT_EQ(f->PMain->height(), 73);
-    EXPECT_EQ(f->PLinienAttribute->geometry(), QRect(0, 0, 129, 33));
-    const int mehr = f->CBZoom->width() - 73; // the panels right of it move along
-    EXPECT_GE(mehr, 0);                       // wide enough for "Seitenbreite"
-    const std::pair<QWidget *, QRect> lagen[] = {
-        {f->PAnzeige, QRect(132, 0, 121 + mehr, 33)}, {f->CBZoom, QRect(40, 6, 73 + mehr, 21)},
-        {f->Panel1, QRect(256 + mehr, 0, 193, 33)},   {f->Panel4, QRect(452 + mehr, 0, 41, 33)},
-        {f->PFuellungsAttribute, QRect(0, 36, 89, 33)}, {f->PTextFeldAttribute, QRect(92, 36, 329, 33)},
-        {f->SBTextBearbeiten, QRect(220, 4, 101, 24)}};
-    for (const auto &[w, r] : lagen)
-        EXPECT_EQ(w->geometry(), r) << w->objectName().toStdString();
+    EXPECT_GE(f->CBZoom->width(), 73); // wide enough for "Seitenbreite"
     EXPECT_EQ(QStringList({f->LabelZoom->text(), f->SBTextBearbeiten->text(), f->SBSchriftart->text()}),
               QStringList({"Zoom:", "Text bearbeiten ...", "Schriftart ..."}));
-    EXPECT_TRUE(f->SBLinksbuendig->isChecked());
-    EXPECT_FALSE(f->PBearbeitenSperren->isVisible());
-    EXPECT_EQ(std::tuple(f->PanelUnten->height(), f->Panel2->height(), f->PanelButtonGo->width(), f->Panel5->width()),
-              std::tuple(52, 24, 23, 25));
-    // The drawing area fills the space between the panels.
     const QRect z = f->Zeichenbereich->geometry();
-    EXPECT_EQ(z.top(), f->PMain->geometry().bottom() + 1);
-    EXPECT_EQ(z.bottom() + 1, f->PanelUnten->geometry().top());
-
+    EXPECT_EQ(std::tuple(z.top(), z.bottom() + 1),
+              std::tuple(f->PMain->geometry().bottom() + 1, f->PanelUnten->geometry().top()));
     const char *hinweise[] = {"Rechteck zeichnen", "Ellipse zeichnen", "Linie zeichnen", "Linienzug zeichnen",
                               "Kurvenzug zeichnen", "Regelmäßiges Vieleck zeichnen", "Textfeld zeichnen"};
     for (int i = 0; i < WerkzeugAnzahl; ++i) {
         QToolButton *k = f->Werkzeugknoepfe[std::size_t(i)];
-        EXPECT_EQ(std::tuple(k->toolTip(), k->geometry(), k->isCheckable(), k->isChecked()),
-                  std::tuple(QString::fromUtf8(hinweise[i]), QRect(4 + 26 * i, 4, 24, 24), true, false));
+        EXPECT_EQ(std::tuple(k->toolTip(), k->geometry()),
+                  std::tuple(QString::fromUtf8(hinweise[i]), QRect(4 + 26 * i, 4, 24, 24)));
     }
     EXPECT_EQ(QStringList({f->SBMethodeAusfuehren->toolTip(), f->SBAnalysatorfenster->toolTip(),
                            f->SBAnalysatorfensterSchliessen->toolTip()}),
               QStringList({"Methodenaufruf ausführen", "Analysatorfenster öffnen", "Analysatorfenster schließen"}));
-    EXPECT_FALSE(f->SBMethodeAusfuehren->isEnabled());
-
     EXPECT_EQ(f->PanelHilfstext->text(),
               QStringLiteral("Zeichne eine Figur, dann werden die Schaltflächen zum Bearbeiten der Attribute aktiv."));
-    EXPECT_EQ(TFMain::StartHinweis(), f->PanelHilfstext->text());
     EXPECT_TRUE(f->ImageGluehbirne->isVisible());
     f->HinweisSetzen(QString());
     EXPECT_EQ(std::tuple(f->ImageGluehbirne->isVisible(), f->Hinweistext), std::tuple(false, QString()));
-    f->HinweisSetzen(QStringLiteral("x"));
-    EXPECT_EQ(std::tuple(f->ImageGluehbirne->isVisible(), f->PanelHilfstext->text()), std::tuple(true, QStringLiteral("x")));
 
     // The figure the analyser marks gets a green frame, 8 pixels outside
     // its right edge; the document gets none.
@@ -76,9 +55,8 @@ TEST_F(Aufbau, PanelsKnoepfeUndHinweisleiste)
     }
 }
 
-// Half the screen wide, four fifths high, in the corner; the splash for
-// three seconds, the about box from the menu. Only the splash closes
-// itself; the environment switches it off (for tests).
+// Half the screen wide, four fifths high, in the corner; the splash for three
+// seconds (off through the environment), the about box from the menu.
 TEST(Start, GroesseSplashUndInformationUeberDasMenue)
 {
     TFMain f(true);
@@ -97,19 +75,9 @@ TEST(Start, GroesseSplashUndInformationUeberDasMenue)
     EXPECT_EQ(f.AUeberDasProgramm->text(), QStringLiteral("Über das Programm ..."));
     f.AUeberDasProgramm->trigger();
     EXPECT_EQ(std::tuple(f.FInformation->isVisible(), f.FInformation->IstSplash()), std::tuple(true, false));
+    f.TimerSplashTimer(); // the about box opened from the menu stays
+    EXPECT_TRUE(f.FInformation->isVisible());
     f.FInformation->hide();
-
-    TFMain zweites(true);
-    zweites.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&zweites));
-    ASSERT_TRUE(zweites.FInformation->IstSplash());
-    QMenu *info = zweites.MenuInformation;
-    info->popup(zweites.mapToGlobal(QPoint(40, 40)));
-    QTest::mouseClick(info, Qt::LeftButton, {}, info->actionGeometry(zweites.AUeberDasProgramm).center());
-    EXPECT_FALSE(zweites.FInformation->IstSplash());
-    zweites.TimerSplashTimer();
-    EXPECT_TRUE(zweites.FInformation->isVisible());
-    zweites.FInformation->hide();
 
     qputenv("FIGURO_OHNE_SPLASH", "1");
     TFMain ohne;
@@ -117,24 +85,6 @@ TEST(Start, GroesseSplashUndInformationUeberDasMenue)
     EXPECT_EQ(std::tuple(ohne.FInformation->isVisible(), ohne.TimerSplash->isActive()), std::tuple(false, false));
     qunsetenv("FIGURO_OHNE_SPLASH");
 }
-
-// Closing a modified drawing (the question about saving answered No) records
-// no `freigeben` nor anything else.
-TEST_F(Aufbau, BeendenProtokolliertNichts)
-{
-    for (int i = 0; i < 3; ++i) {
-        werkzeug(f->SBRechteck);
-        zug(QPoint(40 + 60 * i, 60), QPoint(90 + 60 * i, 100), Qt::LeftButton, 5);
-    }
-    ASSERT_EQ(dok()->Teile.size(), 3u);
-    int eintraege = 0;
-    f->Analysator()->BeobachterAnmelden([&](const TMethodenAufruf &) { ++eintraege; });
-    f->DateiBefehle->Rueckfrage = [](const QString &) { return QMessageBox::No; };
-    f->close();
-    f.reset();
-    EXPECT_EQ(eintraege, 0);
-}
-
 namespace {
 
 // The extents in centimetres on the paper of the paths in a PDF's content
@@ -210,10 +160,8 @@ TEST_F(Aufbau, DruckenImPdfEinZentimeterProZentimeter)
     EXPECT_FALSE(r->Griffe.empty());
 }
 
-// Connected before the first showing it opens with the main window, right
-// of it, with only its close button showing; the buttons open and close it.
-// Drawing focuses the new figure there, a card click replaces the selection,
-// renaming modifies; closing the main window closes it too.
+// The analyser window opens with the main window, right of it, and closes
+// with it; its buttons, focus, card clicks and renaming.
 TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
 {
     TFMain f(false);
@@ -256,32 +204,3 @@ TEST(AnalysatorFenster, WirdMitDemHauptfensterGezeigtUndGeschlossen)
     EXPECT_FALSE(analysator.isVisible());
 }
 
-// Five cursors of the program's own, drawn and different; the others are
-// Qt's.
-TEST(Cursor, FuenfProgrammcursorSindGezeichnet)
-{
-    std::vector<QImage> bilder;
-    for (TMauszeiger z : {TMauszeiger::Drehen, TMauszeiger::Verschieben, TMauszeiger::PunktVerschieben,
-                          TMauszeiger::LinienAbschnitt, TMauszeiger::Schliessen}) {
-        const QCursor c = TProgrammCursor::Cursor(z);
-        EXPECT_EQ(std::tuple(c.shape(), c.hotSpot()), std::tuple(Qt::BitmapCursor, QPoint(15, 15)));
-        const QImage bild = c.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_FALSE(bild.isNull());
-        int schwarz = 0, durchsichtig = 0;
-        for (int y = 0; y < bild.height(); ++y)
-            for (int x = 0; x < bild.width(); ++x) {
-                const QRgb p = bild.pixel(x, y);
-                durchsichtig += qAlpha(p) == 0;
-                schwarz += qAlpha(p) != 0 && qGray(p) < 60;
-            }
-        EXPECT_GT(schwarz, 10) << bilder.size();
-        EXPECT_GT(durchsichtig, bild.width() * bild.height() / 2) << bilder.size();
-        EXPECT_EQ(std::count(bilder.begin(), bilder.end(), bild), 0) << bilder.size();
-        bilder.push_back(bild);
-    }
-    EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::Kreuz).shape(), Qt::CrossCursor);
-    EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::Hand).shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(ZeigerFuerCursorArt(TCursorArt::GroesseDiagonalSteigend), TMauszeiger::GroesseDiagonalSteigend);
-    EXPECT_EQ(TProgrammCursor::Cursor(TMauszeiger::GroesseDiagonalSteigend).shape(), Qt::SizeBDiagCursor);
-    EXPECT_EQ(ZeigerFuerCursorArt(TCursorArt::Pfeil), TMauszeiger::Standard);
-}

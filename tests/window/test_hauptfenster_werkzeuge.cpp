@@ -8,46 +8,15 @@
 #include <QTimer>
 
 using Werkzeuge = Fenster;
-
-// The new rectangle spans the drag, is recorded with the setters of its
-// values, selected, focused, has its handles; the tool is up again.
-TEST_F(Werkzeuge, RechteckZeichnenProtokolliertErzeugungUndSetzer)
-{
-    werkzeug(f->SBRechteck);
-    const QPoint a = px(4, 22), b = px(10, 18);
-    const int vorher = anzahl();
-    ziehen(a, b);
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *r = dynamic_cast<TRechteck *>(dok()->Teile[0].get());
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->Name, QStringLiteral("re0"));
-    EXPECT_FALSE(r->Vorschau);
-    const TUmgebungsrechteck &u = r->Umgebungsrechteck;
-    EXPECT_TRUE(nahe(u.Links, zf()->XWelt(a.x())) && nahe(u.Rechts, zf()->XWelt(b.x())));
-    EXPECT_TRUE(nahe(u.Unten, zf()->YWelt(b.y())) && nahe(u.Oben, zf()->YWelt(a.y())));
-    const QStringList neu = neueEintraege(vorher);
-    ASSERT_EQ(neu.size(), 8);
-    EXPECT_EQ(neu[0], QStringLiteral("re0:RECHTECK"));
-    EXPECT_EQ(neu[7], QStringLiteral("re0.LinienartSetzen( durchgezogen )"));
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
-    EXPECT_EQ(analysator.Fokus, r);
-    EXPECT_GT(analysator.Aufbauten, 0);
-    EXPECT_FALSE(r->Griffe.empty());
-    EXPECT_FALSE(f->SBRechteck->isChecked());
-    EXPECT_TRUE(ab().Geaendert);
-    EXPECT_TRUE(TMausSteuerung::Tipps(4).contains(f->Hinweistext));
-}
-
-// Every tool takes the pickers' current values (Shift gives the polygon a
-// square box, a line no fill colour); missing values are replaced: an
-// invisible or mixed fill colour gives yellow, a mixed line colour too, a
-// width of 0 and a style of 0 give 0.1 mm and "durchgezogen". When
-// FIGURO_SCREENSHOTS names a folder the drawing is saved as hauptfenster.png.
+// Every tool takes the pickers' values, missing ones replaced; the drawing is
+// saved as hauptfenster.png when FIGURO_SCREENSHOTS names a folder.
 TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
 {
     f->resize(820, 700);
     QTest::qWait(20);
-    const TFarbe gelb = TFarbe::Echt(FarbWert(255, 255, 0));
+    const TFarbe gelb = TFarbe::Echt(FarbWert(255, 255, 0)), schwarz = TFarbe::Echt(0),
+                 blau = TFarbe::Echt(FarbWert(0, 160, 255)), rot = TFarbe::Echt(FarbWert(255, 80, 80)),
+                 gruen = TFarbe::Echt(FarbWert(0, 128, 0));
     const struct {
         QToolButton *knopf;
         QPoint von, nach;
@@ -58,15 +27,11 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
         double sollStaerke;
         std::uint8_t sollArt;
     } zuege[] = {
-        {f->SBRechteck, px(1.2, 28.4), px(6.2, 25), gelb, TFarbe::Echt(0), 0.01, 1, gelb, TFarbe::Echt(0), 0.01, 1},
-        {f->SBEllipse, px(7.8, 28.4), px(13, 25), TFarbe::Echt(FarbWert(0, 160, 255)), TFarbe::Echt(0), 0.05, 1,
-         TFarbe::Echt(FarbWert(0, 160, 255)), TFarbe::Echt(0), 0.05, 1},
-        {f->SBVieleck, px(14.3, 28.6), px(18.7, 24.4), TFarbe::Echt(FarbWert(255, 80, 80)), TFarbe::Echt(0), 0.05, 2,
-         TFarbe::Echt(FarbWert(255, 80, 80)), TFarbe::Echt(0), 0.05, 2},
-        {f->SBLinie, px(1.5, 17.5), px(6.5, 22.5), TFarbe::Echt(0), TFarbe::Echt(FarbWert(0, 128, 0)), 0.1, 1,
-         TFarbe::Echt(0), TFarbe::Echt(FarbWert(0, 128, 0)), 0.1, 1},
-        {f->SBEllipse, px(4, 12), px(10, 8), TFarbe::Unsichtbar(), TFarbe::Echt(0), 0.01, 1, gelb, TFarbe::Echt(0),
-         0.01, 1},
+        {f->SBRechteck, px(1.2, 28.4), px(6.2, 25), gelb, schwarz, 0.01, 1, gelb, schwarz, 0.01, 1},
+        {f->SBEllipse, px(7.8, 28.4), px(13, 25), blau, schwarz, 0.05, 1, blau, schwarz, 0.05, 1},
+        {f->SBVieleck, px(14.3, 28.6), px(18.7, 24.4), rot, schwarz, 0.05, 2, rot, schwarz, 0.05, 2},
+        {f->SBLinie, px(1.5, 17.5), px(6.5, 22.5), schwarz, gruen, 0.1, 1, schwarz, gruen, 0.1, 1},
+        {f->SBEllipse, px(4, 12), px(10, 8), TFarbe::Unsichtbar(), schwarz, 0.01, 1, gelb, schwarz, 0.01, 1},
         {f->SBVieleck, px(12, 12), px(16, 8), TFarbe(), TFarbe(), 0, 0, gelb, gelb, 0.01, 1},
     };
     const auto zeichnen = [&](const auto &z) {
@@ -99,7 +64,6 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
     auto *vieleck = static_cast<TVielEck *>(dok()->Teile[2].get());
     EXPECT_TRUE(nahe(std::fabs(vieleck->Länge), std::fabs(vieleck->Breite))); // Shift: a square box
     EXPECT_EQ(static_cast<TZeichenObjekt *>(dok()->Teile[4].get())->Füllfarbe, TFarbe::Echt(FarbWert(200, 255, 200)));
-    EXPECT_EQ(dok()->Teile[2]->Name, QStringLiteral("ve0"));
     klicken(px(10.4, 26.7)); // the ellipse selected, the mouse resting on it
     bewegen(px(10.9, 27.0));
     EXPECT_EQ(namen(auswahl()), QStringList{QStringLiteral("el0")});
@@ -108,9 +72,8 @@ TEST_F(Werkzeuge, JedesWerkzeugNimmtDiePickerwerte)
     zeichnen(zuege[5]);
 }
 
-// Ctrl keeps the centre at the anchor, at once when pressed or released
-// without moving the mouse, previews only; Escape while drawing throws the
-// new figure away; another tool replaces the first.
+// Ctrl keeps the centre at the anchor, at once, previews only; Escape while
+// drawing or a click without a drag creates nothing.
 TEST_F(Werkzeuge, StrgHaeltDieMitteFestEscapeVerwirft)
 {
     werkzeug(f->SBRechteck);
@@ -151,10 +114,10 @@ TEST_F(Werkzeuge, StrgHaeltDieMitteFestEscapeVerwirft)
     EXPECT_EQ(dok()->Teile.size(), 1u);
     EXPECT_EQ(anzahl(), eintraege);
     EXPECT_FALSE(f->SBEllipse->isChecked());
-    werkzeug(f->SBLinie);
-    werkzeug(f->SBTextFeld);
-    EXPECT_EQ(std::tuple(f->SBLinie->isChecked(), f->SBTextFeld->isChecked()), std::tuple(false, true));
-    EXPECT_EQ(f->Steuerung->NeueFigur()->KlassenId, KlasseTextFeld);
+    // A click without a drag creates nothing and puts the tool up.
+    werkzeug(f->SBEllipse);
+    klicken(e);
+    EXPECT_EQ(std::tuple(dok()->Teile.size(), anzahl(), f->SBEllipse->isChecked()), std::tuple(1ul, eintraege, false));
 }
 
 // A new text field opens the modal text dialog for it at once.
@@ -175,33 +138,12 @@ TEST_F(Werkzeuge, TextfeldOeffnetDenTextdialog)
     werkzeug(f->SBTextFeld);
     ziehen(px(4, 22), px(10, 18));
     ASSERT_EQ(dok()->Teile.size(), 1u);
-    EXPECT_EQ(dok()->Teile[0]->KlassenId, KlasseTextFeld);
     EXPECT_EQ(std::tuple(angefordert, gezeigt), std::tuple(1, true));
     EXPECT_EQ(dialog->TextFeld, dok()->Teile[0].get());
     EXPECT_TRUE(f->SBTextBearbeiten->isEnabled());
 }
-
-// A curve closes at its first point, where the pointer says "close".
-TEST_F(Werkzeuge, KurvenzugSchliesstSichAmAnfangspunkt)
-{
-    werkzeug(f->SBKurvenZug);
-    const QPoint p[] = {px(3, 22), px(8, 25), px(12, 21), px(7, 17)};
-    for (const QPoint &q : p)
-        klicken(q);
-    bewegen(p[0] + QPoint(1, 1));
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Schliessen);
-    bewegen(p[0] + QPoint(10, 10));
-    EXPECT_EQ(f->Zeiger(), TMauszeiger::Kreuz);
-    klicken(p[0]);
-    ASSERT_EQ(dok()->Teile.size(), 1u);
-    auto *lz = static_cast<TLinienZug *>(dok()->Teile[0].get());
-    EXPECT_EQ(std::tuple(lz->Geschlossen, lz->PunktAnzahl(), lz->Punkt(1)->AbschnittArt), std::tuple(1, 4, 1));
-}
-
-// Shift pressed while a corner is dragged makes the preview proportional at
-// once; Escape then cancels: nothing changes, nothing is recorded. The same
-// for the rotation handle. A side handle dragged and released stretches the
-// figure, with previews only until the release.
+// Shift on a dragged corner or the rotation handle acts at once, Escape then
+// cancels; a side handle stretches, with previews until the release.
 TEST_F(Werkzeuge, GriffZiehenMitShiftEscapeUndStrecken)
 {
     TRechteck *r = rechteck(6, 20, 4, 2); // 4..8
@@ -264,10 +206,8 @@ TEST_F(Werkzeuge, GriffZiehenMitShiftEscapeUndStrecken)
     EXPECT_TRUE(ab().Geaendert);
 }
 
-// A polyline drawn click by click and finished with a double click, then
-// selected: pointers over its vertex and segment, a right click keeping the
-// segment handle for the point commands, a double click on it changing
-// nothing, a click on the segment inserting a point.
+// A polyline drawn click by click, then its vertex and segment handles: the
+// pointers, a right click, a double click, a click inserting a point.
 TEST_F(Werkzeuge, LinienzugZeichnenUndSeineGriffe)
 {
     werkzeug(f->SBLinienzug);
@@ -286,12 +226,12 @@ TEST_F(Werkzeuge, LinienzugZeichnenUndSeineGriffe)
     EXPECT_EQ(neueEintraege(vorher).value(0), QStringLiteral("lz0:LINIENZUG"));
     EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{lz});
     EXPECT_FALSE(f->SBLinienzug->isChecked());
-    EXPECT_NE(zustand(), TMauszustand::FigurAufziehen);
 
     bewegen(px(3, 22));
     EXPECT_EQ(std::tuple(zustand(), f->Zeiger()), std::tuple(TMauszustand::UeberGriff, TMauszeiger::PunktVerschieben));
     bewegen(px(6, 22));
     EXPECT_EQ(f->Zeiger(), TMauszeiger::LinienAbschnitt);
+    EXPECT_EQ(ZeigerFuerCursorArt(TCursorArt::Pfeil), TMauszeiger::Standard);
     druecken(px(6, 22), Qt::RightButton);
     loslassen(px(6, 22), Qt::RightButton);
     ASSERT_NE(f->Steuerung->KontextGriff, nullptr);
@@ -315,25 +255,3 @@ TEST_F(Werkzeuge, LinienzugZeichnenUndSeineGriffe)
     EXPECT_TRUE(neu[0].endsWith(QStringLiteral(":PUNKT"))) << neu[0].toStdString();
 }
 
-// A press and release with a tool but no drag creates and records nothing,
-// puts the tool up and brings back the handles hidden while drawing.
-TEST_F(Werkzeuge, KlickOhneZiehenErzeugtNichtsUndZeigtDieAlteAuswahl)
-{
-    TRechteck *r = rechteck(6, 20, 4, 2);
-    klicken(px(6, 20));
-    ASSERT_FALSE(r->Griffe.empty());
-    werkzeug(f->SBEllipse);
-    EXPECT_TRUE(f->SBEllipse->isChecked());
-    EXPECT_EQ(std::tuple(zustand(), f->Zeiger()), std::tuple(TMauszustand::WerkzeugBereit, TMauszeiger::Kreuz));
-    const int vorher = anzahl();
-    bewegen(px(12, 10));
-    druecken(px(12, 10));
-    EXPECT_TRUE(r->Griffe.empty());
-    loslassen(px(12, 10));
-    EXPECT_EQ(std::tuple(dok()->Teile.size(), anzahl()), std::tuple(1ul, vorher));
-    EXPECT_FALSE(f->SBEllipse->isChecked());
-    EXPECT_EQ(zustand(), TMauszustand::Frei);
-    EXPECT_EQ(f->Steuerung->NeueFigur(), nullptr);
-    EXPECT_EQ(auswahl(), std::vector<TZeichenObjekt *>{r});
-    EXPECT_FALSE(r->Griffe.empty());
-}

@@ -1,12 +1,8 @@
-// Undo and redo in the main window with real key events: the menu items at
-// the top of "Bearbeiten" with their captions and enabling, Strg+Z / Strg+Y
-// / Strg+Umschalt+Z in the drawing and in the input field, a running
-// gesture; in the analyser the grey entries of undone steps, their removal
-// by a new step and "Bis hierher zurücknehmen".
+// Undo and redo in the main window with real key events; in the analyser the
+// grey entries of undone steps and "Bis hierher zurücknehmen".
 #include "fenster_hilfen.h"
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
-#include "language/ui/EingabeFeld.h"
 #include "persistence/ui/DateiBefehle.h"
 
 #include <QContextMenuEvent>
@@ -20,19 +16,6 @@ inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
 namespace {
 
 struct VerlaufFenster : Fenster {
-    TEingabeFeld *feld() const { return static_cast<TEingabeFeld *>(f->Eingabefeld); }
-    void tippen(const QString &text)
-    {
-        QTest::mouseClick(feld(), Qt::LeftButton, {}, QPoint(4, feld()->height() / 2));
-        QTest::keyClick(feld(), Qt::Key_End);
-        for (int i = 0; i < 80; ++i)
-            QTest::keyClick(feld(), Qt::Key_Backspace);
-        for (QChar c : text) {
-            QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(feld(), &druck);
-        }
-        QTest::keyClick(feld(), Qt::Key_Return);
-    }
     QString texte() const
     {
         return akt().ARueckgaengig->text() + (akt().ARueckgaengig->isEnabled() ? " an" : " aus") + " | " +
@@ -45,15 +28,7 @@ struct VerlaufFenster : Fenster {
 TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
 {
     TRechteck *re0 = kasten(2, 2);
-    const QList<QAction *> menue = f->MenuBearbeiten->actions();
-    ASSERT_GE(menue.size(), 4);
-    EXPECT_EQ(menue[0], akt().ARueckgaengig);
-    EXPECT_EQ(menue[1], akt().AWiederherstellen);
-    EXPECT_TRUE(menue[2]->isSeparator());
-    EXPECT_EQ(menue[3], akt().AKopieren);
-    EXPECT_EQ(akt().ARueckgaengig->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(akt().AWiederherstellen->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    EXPECT_EQ(f->MenuBearbeiten->actions().mid(0, 2), (QList<QAction *>{akt().ARueckgaengig, akt().AWiederherstellen}));
     EXPECT_EQ(texte().toStdString(), "&Rückgängig aus | &Wiederherstellen aus");
 
     // A typed call, undone with Strg+Z while the input field has the focus.
@@ -79,20 +54,7 @@ TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
     re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
     EXPECT_DOUBLE_EQ(re0->MitteX, 5);
 
-    // A drag of the selected figure is one step; the selection comes back.
     waehlen({re0});
-    const int vorher = anzahl();
-    ziehen(px(5, 3.5), px(8, 3.5));
-    ASSERT_EQ(anzahl(), vorher + 1);
-    EXPECT_EQ(texte().section(QLatin1Char('|'), 0, 0),
-              QStringLiteral("&Rückgängig: ") + protokoll().back() + QStringLiteral(" an "));
-    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
-    re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
-    EXPECT_DOUBLE_EQ(re0->MitteX, 5);
-    EXPECT_EQ(namen(auswahl()), QStringList{QStringLiteral("re0")});
-    EXPECT_FALSE(re0->Griffe.empty()) << "the handles are rebuilt";
-    EXPECT_EQ(anzahl(), vorher + 1) << "undo logs nothing";
-
     // During a running drag Strg+Z first ends the gesture, as Escape does.
     ziehenBis(px(5, 3.5), px(9, 6));
     ASSERT_EQ(zustand(), TMauszustand::ObjekteZiehen);
@@ -101,15 +63,6 @@ TEST_F(VerlaufFenster, TastenMenueUndBeschriftungen)
     loslassen(px(9, 6));
     re0 = static_cast<TRechteck *>(dok()->Teile[0].get());
     EXPECT_DOUBLE_EQ(re0->MitteX, 3) << "the drag is gone and the step before it undone";
-
-    // Entf is a step too.
-    waehlen({re0});
-    QTest::keyClick(seite, Qt::Key_Delete);
-    EXPECT_TRUE(dok()->Teile.empty());
-    EXPECT_TRUE(ab().Geaendert);
-    EXPECT_EQ(texte().section(QLatin1Char('|'), 0, 0).toStdString(), "&Rückgängig: re0.freigeben() an ");
-    QTest::keyClick(seite, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(dokumentNamen(), QStringList{QStringLiteral("re0")});
 }
 
 TEST_F(VerlaufFenster, GraueEintraegeUndBisHierherZuruecknehmen)
@@ -148,7 +101,6 @@ TEST_F(VerlaufFenster, GraueEintraegeUndBisHierherZuruecknehmen)
     QTreeWidget *baum = fenster.Aufrufbaum();
     ASSERT_EQ(baum->topLevelItemCount(), 4);
     EXPECT_EQ(baum->topLevelItem(3)->foreground(0).color(), QColor(150, 150, 150));
-    EXPECT_NE(baum->topLevelItem(2)->foreground(0).color(), QColor(150, 150, 150));
 
     // "Bis hierher zurücknehmen" on the first typed call undoes the turn.
     const QPoint zeile1(liste->SpaltenBreite(0) + 20, liste->ZeilenHoehe() + 3);

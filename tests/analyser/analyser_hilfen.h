@@ -47,8 +47,7 @@ inline int farbPixel(const QImage &bild, const QRect &bereich, QRgb farbe)
 }
 inline int blauPixel(const QImage &bild, const QRect &bereich)
 {
-    return pixelZaehlen(
-        bild, bereich, [](QRgb c) { return qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80; });
+    return pixelZaehlen(bild, bereich, [](QRgb c) { return qBlue(c) > qRed(c) + 80 && qBlue(c) > qGreen(c) + 80; });
 }
 
 // The colour of a pixel without alpha; of several pixels.

@@ -52,8 +52,7 @@ struct FAnalysatorTest : ::testing::Test {
     }
     void aufruf(const QString &objekt, bool getippt = false)
     {
-        u.Analysator.Protokollieren(
-            std::make_unique<TMethodenAufruf>(MZeichnen, objekt, false, getippt));
+        u.Analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MZeichnen, objekt, false, getippt));
     }
     double kartenHoehe(TDiagrammScrollBox *karte) { return karte->Flaeche().DiagrammHoehe; }
     TKartenMasse masse(const TObjekt &klasse)
@@ -106,8 +105,7 @@ QStringList eintraege(const QComboBox *cb)
 TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
 {
     auto gruppe = [this](int mitglieder, bool getippt) {
-        u.Analysator.Oeffnen(
-            std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("gr0"), false, getippt));
+        u.Analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("gr0"), false, getippt));
         for (int i = 0; i < mitglieder; ++i)
             aufruf(QStringLiteral("re%1").arg(i), getippt);
         u.Analysator.Schliessen();
@@ -123,8 +121,7 @@ TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
     const int h = dg->ZeilenHoehe();
     const QImage bild = dg->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     for (bool getippt : {false, true}) {
-        const QImage symbol =
-            AufrufDarstellung::Symbol(getippt).convertToFormat(QImage::Format_ARGB32);
+        const QImage symbol = AufrufDarstellung::Symbol(getippt).convertToFormat(QImage::Format_ARGB32);
         QImage erwartet(12, h, QImage::Format_ARGB32);
         erwartet.fill(Qt::white);
         QPainter(&erwartet).drawImage(1, (h - symbol.height()) / 2, symbol);
@@ -143,8 +140,7 @@ TEST_F(FAnalysatorTest, BaumMitUnteraufrufenUndSymbolenNurWasDasProtokollHaelt)
     const int bleiben = int(TAnalysator::MaximaleAufrufe / 301);
     for (int i = 0; i < bleiben; ++i)
         gruppe(300, false);
-    EXPECT_EQ(std::tuple(int(u.Analysator.Protokoll().size()), tv->topLevelItemCount(),
-                         dg->ZeilenAnzahl()),
+    EXPECT_EQ(std::tuple(int(u.Analysator.Protokoll().size()), tv->topLevelItemCount(), dg->ZeilenAnzahl()),
               std::tuple(bleiben, bleiben, bleiben));
 }
 
@@ -187,8 +183,8 @@ TEST_F(FAnalysatorTest, KlickAufKartenUndMarken)
     QSignalSpy neuzeichnen(fenster.get(), &TFAnalysator::ZeichnungNeuZeichnen);
 
     const auto zustand = [&] {
-        return std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt(),
-                          int(auswahl.count()), int(neuzeichnen.count()));
+        return std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt(), int(auswahl.count()),
+                          int(neuzeichnen.count()));
     };
     TObjekt *lp1 = lz->Teile[1].get(), *re0 = g->Teile[0].get();
     karteKlicken(lp1);
@@ -206,8 +202,7 @@ TEST_F(FAnalysatorTest, KlickAufKartenUndMarken)
     ASSERT_TRUE(k && k->Kinder.empty());
     klicken(QPointF(k->MarkeY, k->MarkeX)); // downwards: depth is the y axis
     EXPECT_FALSE(zu->ObjektdiagrammZusammengefaltet);
-    EXPECT_TRUE(fenster->Objektbaum()->KnotenZuObjekt(zu->Teile[0].get()) &&
-                fenster->ObjektImFokus() == zu);
+    EXPECT_TRUE(fenster->Objektbaum()->KnotenZuObjekt(zu->Teile[0].get()) && fenster->ObjektImFokus() == zu);
 }
 
 // Every check of a new name with its message (any case; a class name wins; only
@@ -222,11 +217,10 @@ TEST_F(FAnalysatorTest, UmbenennenMeldetFehlerUndUebernimmt)
         const char *name;
         Art art;
     } faelle[] = {
-        {"RE0", Vergeben},  {"re0", Vergeben},    {"Re1", Vergeben},      {"DOKUMENT1", Vergeben},
-        {"TÜR", Vergeben},  {"haus", Frei},       {"_dach2", Frei},       {"Straße", Frei},
-        {"Ärger", Frei},    {"rechteck", Klasse}, {"Punkt", Klasse},      {"GRUPPE", Klasse},
-        {"", Leer},         {"3haus", Zeichen},   {"mein haus", Zeichen}, {"re0.x", Zeichen},
-        {"haus€", Zeichen}, {"łódź", Zeichen}, // not in Windows-1252
+        {"RE0", Vergeben},  {"re0", Vergeben},  {"Re1", Vergeben}, {"DOKUMENT1", Vergeben}, {"TÜR", Vergeben},
+        {"haus", Frei},     {"_dach2", Frei},   {"Straße", Frei},  {"Ärger", Frei},         {"rechteck", Klasse},
+        {"Punkt", Klasse},  {"GRUPPE", Klasse}, {"", Leer},        {"3haus", Zeichen},      {"mein haus", Zeichen},
+        {"re0.x", Zeichen}, {"haus€", Zeichen}, {"łódź", Zeichen}, // not in Windows-1252
     };
     for (const auto &f : faelle) {
         const QString name = QString::fromUtf8(f.name);
@@ -251,23 +245,20 @@ TEST_F(FAnalysatorTest, UmbenennenMeldetFehlerUndUebernimmt)
 
     fenster->FokusSetzen(r);
     umbenennen(QStringLiteral("rechteck"));
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral(
-                             "Fehler:|Es gibt schon eine Klasse rechteck, daher ist dieser "
-                             "Name als Objektbezeichner unzulässig.")});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Fehler:|Es gibt schon eine Klasse rechteck, daher ist dieser "
+                                                    "Name als Objektbezeichner unzulässig.")});
     EXPECT_EQ(std::tuple(r->Name, int(umbenannt.count())), std::tuple(QStringLiteral("re0"), 0));
 
     const double hoeheVorher = fenster->Objektbaum()->KnotenZuObjekt(r)->Hoehe;
     umbenennen(QStringLiteral("Fensterrahmen"));
-    EXPECT_EQ(std::tuple(r->Name, int(meldungen.size())),
-              std::tuple(QStringLiteral("Fensterrahmen"), 1));
+    EXPECT_EQ(std::tuple(r->Name, int(meldungen.size())), std::tuple(QStringLiteral("Fensterrahmen"), 1));
     ASSERT_EQ(umbenannt.count(), 1);
     EXPECT_EQ(umbenannt.at(0).at(0).value<TObjekt *>(), r);
     EXPECT_GT(fenster->Objektbaum()->KnotenZuObjekt(r)->Hoehe, hoeheVorher + 0.5);
     EXPECT_EQ(text("ObjektImFokusLinksOben"), QStringLiteral("Fensterrahmen"));
     teil<QLineEdit>("EObjektUmbenennen")->setText(QStringLiteral("fensterRAHMEN"));
     knopf("SBUebernehmen");
-    EXPECT_EQ(meldungen.back(),
-              QStringLiteral("Fehler:|Ein Objekt mit dem Bezeichner fensterRAHMEN gibt es schon."));
+    EXPECT_EQ(meldungen.back(), QStringLiteral("Fehler:|Ein Objekt mit dem Bezeichner fensterRAHMEN gibt es schon."));
     EXPECT_FALSE(teil<QToolButton>("SBUebernehmen")->isDown());
 }
 
@@ -288,12 +279,10 @@ TEST_F(FAnalysatorTest, ZoomUndZuGrosserBaum)
     EXPECT_EQ(fenster->Objektbaum()->Ausrichtung, AusrichtungHorizontal);
     auto *zoom = teil<QComboBox>("CBObjektdiagrammZoom");
     EXPECT_EQ(eintraege(zoom), (QStringList{"25%", "50%", "75%", "100%", "200%", "400%"}));
-    EXPECT_EQ(std::tuple(zoom->currentText(), fenster->ZuGross()),
-              std::tuple(QStringLiteral("100%"), false));
+    EXPECT_EQ(std::tuple(zoom->currentText(), fenster->ZuGross()), std::tuple(QStringLiteral("100%"), false));
     const auto hinweiseSichtbar = [&] {
         return std::tuple(fenster->Diagramm()->Flaeche().Zoom, fenster->ZuGross(),
-                          teil<QLabel>("LZuGross")->isVisible(),
-                          teil<QLabel>("LKleinererZoom")->isVisible(),
+                          teil<QLabel>("LZuGross")->isVisible(), teil<QLabel>("LKleinererZoom")->isVisible(),
                           fenster->Diagramm()->isVisible());
     };
     for (int index : {5, 0}) {
@@ -309,9 +298,8 @@ TEST_F(FAnalysatorTest, ZoomUndZuGrosserBaum)
     zoomTippen(zoom, QStringLiteral("150 %")); // 15 pt
     EXPECT_EQ(std::tuple(zoom->currentText(), fenster->Diagramm()->Flaeche().Schrift().pixelSize()),
               std::tuple(QStringLiteral("150%"), 20));
-    const std::pair<const char *, double> faelle[] = {{"5", 1.5},    {"500", 5.0},  {"999 %", 9.99},
-                                                      {"640%", 6.4}, {"1000", 6.4}, {"10", 6.4},
-                                                      {"11", 0.11}};
+    const std::pair<const char *, double> faelle[] = {{"5", 1.5},    {"500", 5.0}, {"999 %", 9.99}, {"640%", 6.4},
+                                                      {"1000", 6.4}, {"10", 6.4},  {"11", 0.11}};
     for (const auto &[eingabe, faktor] : faelle) {
         SCOPED_TRACE(eingabe);
         zoomTippen(zoom, QString::fromUtf8(eingabe));
@@ -334,8 +322,7 @@ TEST_F(FAnalysatorTest, FokuskartenUndEntferntesObjektImFokus)
     zumObjektbaum();
     EXPECT_EQ(fenster->FokusrahmenObjekt(), r);
     u.Dokument.TeilEntfernen(r).reset();
-    EXPECT_EQ(std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt()),
-              std::tuple(&u.Dokument, nullptr));
+    EXPECT_EQ(std::tuple(fenster->ObjektImFokus(), fenster->FokusrahmenObjekt()), std::tuple(&u.Dokument, nullptr));
     fenster->FokuskartenNeuZeichnen();
     fenster->Fokusobjekt()->Seite()->grab();
     EXPECT_TRUE(fenster->Objektbaum()->Veraltet());
@@ -348,20 +335,18 @@ TEST_F(FAnalysatorTest, KlassenverzeichnisUndTrennen)
 {
     EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Analysator-Fenster"));
     auto *cb = teil<QComboBox>("CBKlassenAuswahl");
-    EXPECT_EQ(eintraege(cb), (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG",
-                                          "VIELECK", "PUNKT", "GRUPPE", "TEXTFELD"}));
+    EXPECT_EQ(eintraege(cb), (QStringList{"DOKUMENT", "RECHTECK", "ELLIPSE", "LINIE", "LINIENZUG", "VIELECK", "PUNKT",
+                                          "GRUPPE", "TEXTFELD"}));
     cb->setCurrentIndex(8);
-    EXPECT_NEAR(kartenHoehe(fenster->Verzeichniskarte()), masse(*u.Klassen.TEXTFELD).Hoehe + 1.0,
-                1e-9);
-    EXPECT_EQ(fenster->Verzeichniskarte()->Seite()->height(),
-              fenster->Verzeichniskarte()->Flaeche().HoehePixel());
+    EXPECT_NEAR(kartenHoehe(fenster->Verzeichniskarte()), masse(*u.Klassen.TEXTFELD).Hoehe + 1.0, 1e-9);
+    EXPECT_EQ(fenster->Verzeichniskarte()->Seite()->height(), fenster->Verzeichniskarte()->Flaeche().HoehePixel());
 
     // Detached, the window keeps no references.
     u.neu("RECHTECK");
     fenster->Trennen();
     aufruf(QStringLiteral("re0")); // no longer observed
-    EXPECT_EQ(std::tuple(fenster->Aufrufbaum()->topLevelItemCount(),
-                         fenster->Aufrufliste()->ZeilenAnzahl(), fenster->ObjektImFokus()),
+    EXPECT_EQ(std::tuple(fenster->Aufrufbaum()->topLevelItemCount(), fenster->Aufrufliste()->ZeilenAnzahl(),
+                         fenster->ObjektImFokus()),
               std::tuple(0, 0, nullptr));
     fenster->Aktualisieren();
     fenster->Diagramm()->Seite()->grab();
@@ -382,8 +367,8 @@ TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
     ASSERT_TRUE(analysator.isVisible());
 
     QString meldung;
-    ASSERT_TRUE(DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/baeume.fgo")),
-                                *haupt.Dokument(), *haupt.Klassen(), meldung));
+    ASSERT_TRUE(DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/baeume.fgo")), *haupt.Dokument(),
+                                *haupt.Klassen(), meldung));
     auto neu = haupt.Klassen()->ObjektErzeugen(QStringLiteral("LINIENZUG"));
     auto *zug = static_cast<TLinienZug *>(neu.get());
     for (const QPointF &p : {QPointF(2, 16.5), QPointF(6, 19.5), QPointF(10, 16), QPointF(15, 19)})
@@ -404,8 +389,8 @@ TEST(Bildschirmfoto, AnalysatorNebenDemHauptfenster)
     QTest::mouseClick(analysator.Diagramm()->Seite(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(f.XPixel(mitte.x()), f.YPixel(mitte.y())));
     ASSERT_EQ(analysator.ObjektImFokus(), krone);
-    EXPECT_EQ(haupt.Auswahl(), std::vector<TZeichenObjekt *>{dynamic_cast<TZeichenObjekt *>(
-                                   haupt.Dokument()->Teile[0].get())});
+    EXPECT_EQ(haupt.Auswahl(),
+              std::vector<TZeichenObjekt *>{dynamic_cast<TZeichenObjekt *>(haupt.Dokument()->Teile[0].get())});
     analysator.resize(1060, 700);
     haupt.Zeichenbereich->verticalScrollBar()->setValue(400);
     QTest::qWait(50);

@@ -41,13 +41,11 @@ TEST(Karten, KlassenkarteMitTrennernUnterNameUndAttributen)
     const QStringList rechteck = KlassenKartenZeilen(*u.Klassen.RECHTECK);
     ASSERT_EQ(rechteck.size(), 1 + 9 + int(u.Klassen.RECHTECK->Methoden().size()));
     EXPECT_EQ(rechteck.mid(0, 13),
-              (QStringList{"RECHTECK", "Linienfarbe", "Linienart", "Linienstärke", "Füllfarbe",
-                           "Winkel", "Länge", "Breite", "DiagonalenschnittpunktX",
-                           "DiagonalenschnittpunktY", "zeichnen(  )", "freigeben(  )",
-                           "verschieben( x-Verschiebung,y-Verschiebung )"}));
+              (QStringList{"RECHTECK", "Linienfarbe", "Linienart", "Linienstärke", "Füllfarbe", "Winkel", "Länge",
+                           "Breite", "DiagonalenschnittpunktX", "DiagonalenschnittpunktY", "zeichnen(  )",
+                           "freigeben(  )", "verschieben( x-Verschiebung,y-Verschiebung )"}));
     EXPECT_TRUE(rechteck.contains(QStringLiteral("drehenUm( DrehpunktX,DrehpunktY,Drehwinkel )")));
-    EXPECT_TRUE(
-        rechteck.contains(QStringLiteral("streckenLängeBreite( FaktorLänge,FaktorBreite )")));
+    EXPECT_TRUE(rechteck.contains(QStringLiteral("streckenLängeBreite( FaktorLänge,FaktorBreite )")));
     EXPECT_EQ(rechteck.back(), QStringLiteral("BreiteSetzen( Breite )"));
     EXPECT_EQ(KlassenKartenZeilen(u.Dokument),
               (QStringList{"DOKUMENT", "Hintergrundfarbe", "zeichnen(  )", "einfügen(  )",
@@ -67,8 +65,7 @@ TEST(Karten, KlassenkarteMitTrennernUnterNameUndAttributen)
             breitest = std::max(breitest, f.TextBreite(z));
         EXPECT_NEAR(m.Breite, breitest + 0.6, Genau);
 
-        const QImage bild =
-            karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, attributAnzahl); });
+        const QImage bild = karteMalen(f, [&] { return KlassenKarteZeichnen(f, zeilen, attributAnzahl); });
         const int links = f.XPixel(0.5) + 1, rechts = f.XPixel(0.5 + m.Breite) - 1;
         QList<int> volleZeilen, trenner{f.YPixel(m.TrennerUnter(0))};
         if (attributAnzahl)
@@ -78,10 +75,8 @@ TEST(Karten, KlassenkarteMitTrennernUnterNameUndAttributen)
                 volleZeilen << y;
         EXPECT_EQ(volleZeilen, trenner);
         EXPECT_EQ(schwarzInZeile(bild, f.YPixel(0.5), links, rechts), rechts - links + 1);
-        EXPECT_EQ(farben(bild, {{f.XPixel(0.25), f.YPixel(0.25)}, {0, 0}}),
-                  (QList<QRgb>{0xFFFFFF, 0}));
-        const QRect ersteZeile(links, f.YPixel(m.ZeileOben(0)), rechts - links,
-                               f.YPixel(m.Zeilenhoehe));
+        EXPECT_EQ(farben(bild, {{f.XPixel(0.25), f.YPixel(0.25)}, {0, 0}}), (QList<QRgb>{0xFFFFFF, 0}));
+        const QRect ersteZeile(links, f.YPixel(m.ZeileOben(0)), rechts - links, f.YPixel(m.Zeilenhoehe));
         EXPECT_GT(farbPixel(bild, ersteZeile, qRgb(0, 0, 0)), 20);
     }
 
@@ -115,19 +110,16 @@ TEST(Karten, ObjektkarteZeigtAktuelleWerteInBlau)
     for (const auto &z : zeilen)
         ganz << z.Text + QLatin1Char('|') + z.Wert;
     EXPECT_EQ(ganz.mid(0, 6),
-              (QStringList{"re0:RECHTECK|", "Linienfarbe = |nicht_einheitlich",
-                           "Linienart = |nicht_einheitlich", "Linienstärke = |1.00 mm",
-                           "Füllfarbe = |rot", "Winkel = |30.00°"}));
-    const std::pair<int, const char *> sperren[] = {
-        {1, "Maus"}, {2, "Tastatur"}, {3, "Maus und Tastatur"}};
+              (QStringList{"re0:RECHTECK|", "Linienfarbe = |nicht_einheitlich", "Linienart = |nicht_einheitlich",
+                           "Linienstärke = |1.00 mm", "Füllfarbe = |rot", "Winkel = |30.00°"}));
+    const std::pair<int, const char *> sperren[] = {{1, "Maus"}, {2, "Tastatur"}, {3, "Maus und Tastatur"}};
     for (const auto &[art, text] : sperren) {
         SCOPED_TRACE(text);
         r->MausGesperrt = art & 1;
         r->TastaturGesperrt = (art & 2) ? 1 : 0;
         const auto mitSperre = ObjektKartenZeilen(*r);
         ASSERT_EQ(mitSperre.size(), zeilen.size() + 1);
-        EXPECT_EQ(mitSperre.back().Text + mitSperre.back().Wert,
-                  QStringLiteral("gesperrt für ") + text);
+        EXPECT_EQ(mitSperre.back().Text + mitSperre.back().Wert, QStringLiteral("gesperrt für ") + text);
     }
     r->MausGesperrt = r->TastaturGesperrt = 0;
     TDiagrammFlaeche f;
@@ -138,8 +130,7 @@ TEST(Karten, ObjektkarteZeigtAktuelleWerteInBlau)
         return QRect(QPoint(f.XPixel(abX), f.YPixel(m.ZeileOben(i))),
                      QPoint(f.XPixel(bisX) - 2, f.YPixel(m.ZeileOben(i) + m.Zeilenhoehe)));
     };
-    const double wertX = 0.5 + 0.3 + f.TextBreite(QStringLiteral("Füllfarbe = ")),
-                 rand = 0.5 + m.Breite;
+    const double wertX = 0.5 + 0.3 + f.TextBreite(QStringLiteral("Füllfarbe = ")), rand = 0.5 + m.Breite;
     EXPECT_GT(blauPixel(bild, zeilenRechteck(4, wertX, rand)), 20);
     EXPECT_GT(farbPixel(bild, zeilenRechteck(4, wertX, rand), qRgb(0, 0, 255)), 5);
     EXPECT_EQ(blauPixel(bild, zeilenRechteck(4, 0.5, wertX).adjusted(0, 0, -1, 0)), 0);
@@ -147,6 +138,5 @@ TEST(Karten, ObjektkarteZeigtAktuelleWerteInBlau)
     EXPECT_EQ(farben(bild, {{(links + rechts) / 2, f.YPixel(0.5)}, {f.XPixel(0.5), f.YPixel(0.5)}}),
               (QList<QRgb>{qRgb(0, 221, 0) & 0xFFFFFF, 0xFFFFFF}));
     EXPECT_EQ(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(0)), links, rechts), rechts - links + 1);
-    EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts),
-              (rechts - links) / 2);
+    EXPECT_LT(schwarzInZeile(bild, f.YPixel(m.TrennerUnter(1)), links, rechts), (rechts - links) / 2);
 }

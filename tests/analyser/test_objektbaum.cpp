@@ -58,10 +58,8 @@ TEST_F(ObjektBaumTest, FaltenVerbirgtDieMitgliederUndZeigtEinPlus)
     };
     auto [cx, cy] = markenPixel(karte(*baum, g));
     // Minus, no plus stroke, the marker's frame.
-    EXPECT_EQ(
-        farben(zeichnen(*baum),
-               {{cx - 2, cy}, {cx + 2, cy}, {cx, cy - 2}, {cx - 4, cy - 4}, {cx + 4, cy + 4}}),
-        (QList<QRgb>{S, S, W, S, S}));
+    EXPECT_EQ(farben(zeichnen(*baum), {{cx - 2, cy}, {cx + 2, cy}, {cx, cy - 2}, {cx - 4, cy - 4}, {cx + 4, cy + 4}}),
+              (QList<QRgb>{S, S, W, S, S}));
 
     g->ObjektdiagrammZusammengefaltet = true;
     baum->Aufbauen();
@@ -69,8 +67,7 @@ TEST_F(ObjektBaumTest, FaltenVerbirgtDieMitgliederUndZeigtEinPlus)
     EXPECT_EQ(baum->KnotenZuObjekt(g->Teile.front().get()), nullptr);
     EXPECT_TRUE(karte(*baum, g).Kinder.empty() && karte(*baum, g).HatMarke());
     std::tie(cx, cy) = markenPixel(karte(*baum, g));
-    EXPECT_EQ(farben(zeichnen(*baum), {{cx, cy - 2}, {cx, cy + 2}, {cx - 2, cy}}),
-              (QList<QRgb>{S, S, S}));
+    EXPECT_EQ(farben(zeichnen(*baum), {{cx, cy - 2}, {cx, cy + 2}, {cx - 2, cy}}), (QList<QRgb>{S, S, S}));
 }
 
 // A click on a fold marker folds, just outside its radius (4 pixels at 96 dpi)
@@ -108,9 +105,9 @@ TEST(PlatzBedarf, HinzufuegenUndUeberlappung)
         std::size_t anzahl;
         double lage; // of the first entry
     } schritte[] = {
-        {true, {0, 2, 5}, 1, 5},      {true, {0.2, 1.8, 4}, 1, 5}, // covered and nearer: dropped
-        {true, {-0.3, 2.3, 6}, 1, 6}, // covers the entry and is farther: replaces it
-        {true, {5, 7, 1}, 2, 6},      // elsewhere: appended
+        {true, {0, 2, 5}, 1, 5},      {true, {0.2, 1.8, 4}, 1, 5},  // covered and nearer: dropped
+        {true, {-0.3, 2.3, 6}, 1, 6},                               // covers the entry and is farther: replaces it
+        {true, {5, 7, 1}, 2, 6},                                    // elsewhere: appended
         {false, {0, 2, 5}, 1, 5},     {false, {0.2, 1.8, 6}, 1, 5}, // covered and farther: dropped
         {false, {0, 2, 3}, 1, 3},                                   // nearer: replaces
     };

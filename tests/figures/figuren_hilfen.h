@@ -26,20 +26,20 @@ inline void PrintTo(const QString &s, std::ostream *os)
 }
 
 // A point (two coordinates), a box figure's centre and size, and a bounding box, within Eps.
-#define EXPECT_PUNKT(ax, ay, x, y)                                                                 \
-    do {                                                                                           \
-        EXPECT_NEAR(ax, x, Eps);                                                                   \
-        EXPECT_NEAR(ay, y, Eps);                                                                   \
+#define EXPECT_PUNKT(ax, ay, x, y)                                                                                     \
+    do {                                                                                                               \
+        EXPECT_NEAR(ax, x, Eps);                                                                                       \
+        EXPECT_NEAR(ay, y, Eps);                                                                                       \
     } while (0)
-#define EXPECT_BOX(f, mx, my, l, b)                                                                \
-    do {                                                                                           \
-        EXPECT_PUNKT((f)->MitteX, (f)->MitteY, mx, my);                                            \
-        EXPECT_PUNKT((f)->Länge, (f)->Breite, l, b);                                               \
+#define EXPECT_BOX(f, mx, my, l, b)                                                                                    \
+    do {                                                                                                               \
+        EXPECT_PUNKT((f)->MitteX, (f)->MitteY, mx, my);                                                                \
+        EXPECT_PUNKT((f)->Länge, (f)->Breite, l, b);                                                                   \
     } while (0)
-#define EXPECT_RAHMEN(f, li, re, un, ob)                                                           \
-    do {                                                                                           \
-        EXPECT_PUNKT((f)->Umgebungsrechteck.Links, (f)->Umgebungsrechteck.Rechts, li, re);         \
-        EXPECT_PUNKT((f)->Umgebungsrechteck.Unten, (f)->Umgebungsrechteck.Oben, un, ob);           \
+#define EXPECT_RAHMEN(f, li, re, un, ob)                                                                               \
+    do {                                                                                                               \
+        EXPECT_PUNKT((f)->Umgebungsrechteck.Links, (f)->Umgebungsrechteck.Rechts, li, re);                             \
+        EXPECT_PUNKT((f)->Umgebungsrechteck.Unten, (f)->Umgebungsrechteck.Oben, un, ob);                               \
     } while (0)
 
 // Display texts of a log entry and its sub-calls, each level indented by two spaces.
@@ -71,8 +71,7 @@ struct Umgebung {
     }
     // A box figure centred at (mx, my), l long and b wide, turned by w:
     // filled red with a thin solid black outline.
-    template <class T = TRechteck>
-    T *box(const char *klasse, double mx, double my, double l, double b, double w = 0)
+    template <class T = TRechteck> T *box(const char *klasse, double mx, double my, double l, double b, double w = 0)
     {
         T *f = neu<T>(klasse);
         f->MitteX = mx;
@@ -99,8 +98,7 @@ struct Umgebung {
         return l;
     }
     // An unfilled polyline through the points, all segments of one kind, vertices named.
-    TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art,
-                          bool geschlossen)
+    TLinienZug *linienZug(std::initializer_list<TWeltPunkt> punkte, std::uint8_t art, bool geschlossen)
     {
         auto *lz = neu<TLinienZug>("LINIENZUG");
         for (const TWeltPunkt &p : punkte)
@@ -134,10 +132,7 @@ struct Umgebung {
     }
     int anzahl() const { return int(a.Protokoll().size()); }
     const TMethodenAufruf &letzter() const { return *a.Protokoll().back(); }
-    QString zuletzt() const
-    {
-        return a.Protokoll().empty() ? QString() : a.Protokoll().back()->AnzeigeText();
-    }
+    QString zuletzt() const { return a.Protokoll().empty() ? QString() : a.Protokoll().back()->AnzeigeText(); }
 };
 
 // A new named group made from the figures, as the main window does it.

@@ -18,23 +18,20 @@ TEST(BoxFigur, OperationenTabelle)
         double mx, my, l, b, w;
         const char *log;
     } faelle[] = {
-        {"drehen normalises", 0, [](TRechteck *r) { r->drehen(370); }, 5, 4, 4, 2, 10,
-         "re0.drehen( 370.00° )"},
+        {"drehen normalises", 0, [](TRechteck *r) { r->drehen(370); }, 5, 4, 4, 2, 10, "re0.drehen( 370.00° )"},
         {"winkelSetzen does not", 0, [](TRechteck *r) { r->winkelSetzen(400); }, 5, 4, 4, 2, 400,
          "re0.winkelSetzen( 400.00° )"},
         // The mirror operations set the angle without normalising and log nothing themselves.
-        {"mirror at a vertical axis", 0, [](TRechteck *r) { r->spiegelnAnVertikalerAchse(1); }, -3,
-         4, 4, 2, 360, ""},
+        {"mirror at a vertical axis", 0, [](TRechteck *r) { r->spiegelnAnVertikalerAchse(1); }, -3, 4, 4, 2, 360, ""},
         {"vertikalSpiegeln", 30, [](TRechteck *r) { r->vertikalSpiegeln(); }, 5, 4, 4, 2, 330,
          "re0.vertikalSpiegeln(  )"},
         // Negative factors make no negative extents.
-        {"strecken negative", 0, [](TRechteck *r) { r->strecken(-2); }, 5, 4, 8, 4, 0,
-         "re0.strecken( -200.000 % )"},
-        {"streckenMitZentrum", 0, [](TRechteck *r) { r->streckenMitZentrum(2, 3, -1); }, -1, 2, 4,
-         2, 0, "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )"},
+        {"strecken negative", 0, [](TRechteck *r) { r->strecken(-2); }, 5, 4, 8, 4, 0, "re0.strecken( -200.000 % )"},
+        {"streckenMitZentrum", 0, [](TRechteck *r) { r->streckenMitZentrum(2, 3, -1); }, -1, 2, 4, 2, 0,
+         "re0.streckenMitZentrum( 2.00 cm, 3.00 cm, -100.000 % )"},
         // Along the own axes; turned by 90 the lower end of the x axis (5, 2) stays.
-        {"streckenMitZentrumLB", 90, [](TRechteck *r) { r->streckenMitZentrumLB(5, 2, 2, 1); }, 5,
-         6, 8, 2, 90, "re0.streckenMitZentrumLB( 5.00 cm, 2.00 cm, 200.000 %, 100.000 % )"},
+        {"streckenMitZentrumLB", 90, [](TRechteck *r) { r->streckenMitZentrumLB(5, 2, 2, 1); }, 5, 6, 8, 2, 90,
+         "re0.streckenMitZentrumLB( 5.00 cm, 2.00 cm, 200.000 %, 100.000 % )"},
         // Typed streckenLängeBreite stretches about the centre.
         {"streckenLaengeBreite", 0,
          [](TRechteck *r) {
@@ -78,26 +75,22 @@ TEST(BoxFigur, SetterUndAttribute)
         int attribut;
         const char *anzeige;
     } setzer[] = {
-        {MBreiteSetzen, [] { return Werte({Laenge(3)}); }, "re0.BreiteSetzen( 3.00 cm )", ABreite,
-         "3.00 cm"},
-        {MLaengeSetzen, [] { return Werte({Laenge(0.5)}); }, "re0.LängeSetzen( 5.00 mm )", ALaenge,
-         "5.00 mm"},
+        {MBreiteSetzen, [] { return Werte({Laenge(3)}); }, "re0.BreiteSetzen( 3.00 cm )", ABreite, "3.00 cm"},
+        {MLaengeSetzen, [] { return Werte({Laenge(0.5)}); }, "re0.LängeSetzen( 5.00 mm )", ALaenge, "5.00 mm"},
         {MDiagonalenschnittpunktSetzen,
          [] {
              return Werte({Laenge(2), Laenge(7)});
          },
-         "re0.DiagonalenschnittpunktSetzen( 2.00 cm, 7.00 cm )", ADiagonalenschnittpunktY,
-         "7.00 cm"},
-        {MWinkelSetzen, [] { return Werte({Winkel(-45)}); }, "re0.winkelSetzen( -45.00° )", AWinkel,
-         "-45.00°"},
+         "re0.DiagonalenschnittpunktSetzen( 2.00 cm, 7.00 cm )", ADiagonalenschnittpunktY, "7.00 cm"},
+        {MWinkelSetzen, [] { return Werte({Winkel(-45)}); }, "re0.winkelSetzen( -45.00° )", AWinkel, "-45.00°"},
         {MFuellfarbeSetzen, [] { return Werte({TData(TFarbe::Echt(FarbWert(0, 0, 255)))}); },
          "re0.FüllfarbeSetzen( blau )", AFuellfarbe, "blau"},
-        {MLinienfarbeSetzen, [] { return Werte({TData(TFarbe::Unsichtbar())}); },
-         "re0.LinienfarbeSetzen( unsichtbar )", ALinienfarbe, "unsichtbar"},
+        {MLinienfarbeSetzen, [] { return Werte({TData(TFarbe::Unsichtbar())}); }, "re0.LinienfarbeSetzen( unsichtbar )",
+         ALinienfarbe, "unsichtbar"},
         {MLinienartSetzen, [] { return Werte({TData(std::uint8_t(3), ArtLinienart)}); },
          "re0.LinienartSetzen( breitgestrichelt )", ALinienart, "breitgestrichelt"},
-        {MLinienstaerkeSetzen, [] { return Werte({Laenge(0.05)}); },
-         "re0.LinienstärkeSetzen( 0.50 mm )", ALinienstaerke, "0.50 mm"},
+        {MLinienstaerkeSetzen, [] { return Werte({Laenge(0.05)}); }, "re0.LinienstärkeSetzen( 0.50 mm )",
+         ALinienstaerke, "0.50 mm"},
     };
     for (const auto &s : setzer) {
         SCOPED_TRACE(s.log);
@@ -142,8 +135,7 @@ TEST_F(Figurbasis, PunktNahAnStreckeVektorWinkelUndLiegtImRechteck)
                   {1, 0.4, 0.5, 0, 0, 2, 0, true},    {2.2, 0, 0.5, 0, 0, 2, 0, true},
                   {2.3, 0, 0.5, 0, 0, 2, 0, false},   {1, 1, 0.5, 1, 1, 1, 1, false}};
     for (const auto &f : faelle)
-        EXPECT_EQ(PunktNahAnStrecke(&zf, f.x, f.y, f.tol, f.x1, f.y1, f.x2, f.y2), f.nah)
-            << f.x << " " << f.y;
+        EXPECT_EQ(PunktNahAnStrecke(&zf, f.x, f.y, f.tol, f.x1, f.y1, f.x2, f.y2), f.nah) << f.x << " " << f.y;
     // A vector too short to have a direction counts as direction 0.
     EXPECT_NEAR(VektorWinkel(0, -1), 1.5 * M_PI, Eps);
     EXPECT_DOUBLE_EQ(VektorWinkel(1e-7, 1e-7), 0.0);

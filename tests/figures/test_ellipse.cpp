@@ -42,9 +42,8 @@ TEST_F(Ellipse, SetterAttributeUndAufziehen)
     EXPECT_EQ(ausfuehren(e, MRadiusXSetzen, Werte({Laenge(3)})), "");
     EXPECT_EQ(ausfuehren(e, MRadiusYSetzen, Werte({Laenge(1.5)})), "");
     EXPECT_EQ(ausfuehren(e, MMittelpunktSetzen, Werte({Laenge(4), Laenge(0.2)})), "");
-    EXPECT_EQ(u.protokoll(),
-              QStringList({"el0.radiusXSetzen( 3.00 cm )", "el0.radiusYSetzen( 1.50 cm )",
-                           "el0.mittelpunktSetzen( 4.00 cm, 2.00 mm )"}));
+    EXPECT_EQ(u.protokoll(), QStringList({"el0.radiusXSetzen( 3.00 cm )", "el0.radiusYSetzen( 1.50 cm )",
+                                          "el0.mittelpunktSetzen( 4.00 cm, 2.00 mm )"}));
     EXPECT_BOX(e, 4, 0.2, 6, 3);
     EXPECT_EQ(attributTexte(e, {ARadiusX, ARadiusY, AMittelpunktX, AMittelpunktY}),
               QStringList({"3.00 cm", "1.50 cm", "4.00 cm", "2.00 mm"}));
@@ -103,9 +102,7 @@ TEST_F(VielEck, SechseckEckenzahlUndKopie)
     EXPECT_PUNKT(v->Umrisspunkte[0].X, v->Umrisspunkte[0].Y, 7, 5);
     EXPECT_PUNKT(v->Umrisspunkte[1].X, v->Umrisspunkte[1].Y, 6, 5 + std::sin(M_PI / 3));
     EXPECT_NEAR(v->Umgebungsrechteck.Links, 3, Eps);
-    auto eckenzahl = [&](std::int32_t n) {
-        return ausfuehren(v, MEckenzahlSetzen, Werte({TData(n)}));
-    };
+    auto eckenzahl = [&](std::int32_t n) { return ausfuehren(v, MEckenzahlSetzen, Werte({TData(n)})); };
     for (std::int32_t falsch : {2, 1001, -5}) {
         EXPECT_EQ(eckenzahl(falsch), "Ein Vieleck muss zwischen 3 und 1000 Ecken haben.");
         EXPECT_EQ(v->Eckenzahl, 6);
@@ -127,8 +124,7 @@ TEST_F(VielEck, SpiegelnGibtDasSpiegelbildFuerJedeEckenzahl)
     for (int n : {3, 4, 5, 6, 7})
         for (double w : {0.0, 30.0, 200.0})
             for (bool vertikal : {true, false}) {
-                SCOPED_TRACE(testing::Message()
-                             << n << " Ecken, Winkel " << w << (vertikal ? " vertikal" : ""));
+                SCOPED_TRACE(testing::Message() << n << " Ecken, Winkel " << w << (vertikal ? " vertikal" : ""));
                 auto *v = u.box<TVielEck>("VIELECK", 5, 4, 4, 3, w);
                 ASSERT_EQ(ausfuehren(v, MEckenzahlSetzen, Werte({TData(std::int32_t(n))})), "");
                 const QVector<TWeltPunkt> vorher = v->Umrisspunkte;
@@ -139,10 +135,9 @@ TEST_F(VielEck, SpiegelnGibtDasSpiegelbildFuerJedeEckenzahl)
                 ASSERT_EQ(v->Umrisspunkte.size(), vorher.size());
                 for (TWeltPunkt p : vorher) {
                     (vertikal ? p.X : p.Y) = Spiegelwert(vertikal ? 5 : 4, vertikal ? p.X : p.Y);
-                    EXPECT_TRUE(std::any_of(v->Umrisspunkte.begin(), v->Umrisspunkte.end(),
-                                            [&](const TWeltPunkt &q) {
-                                                return std::hypot(p.X - q.X, p.Y - q.Y) < 1e-9;
-                                            }))
+                    EXPECT_TRUE(
+                        std::any_of(v->Umrisspunkte.begin(), v->Umrisspunkte.end(),
+                                    [&](const TWeltPunkt &q) { return std::hypot(p.X - q.X, p.Y - q.Y) < 1e-9; }))
                         << p.X << ", " << p.Y;
                 }
             }

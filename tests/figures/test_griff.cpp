@@ -10,21 +10,10 @@ namespace
 
 // Box handles in the order they are made: right, top, left, bottom side,
 // the four corners from upper right counter-clockwise, rotation.
-enum {
-    Rechts = 0,
-    Oben = 1,
-    Links = 2,
-    Unten = 3,
-    EckeOR = 4,
-    EckeOL = 5,
-    EckeUL = 6,
-    EckeUR = 7,
-    Drehung = 8
-};
+enum { Rechts = 0, Oben = 1, Links = 2, Unten = 3, EckeOR = 4, EckeOL = 5, EckeUL = 6, EckeUR = 7, Drehung = 8 };
 
 // One whole drag: press at the handle, move to (x, y), release.
-void ziehen(TZeichenflaeche &zf, TGriff *g, double x, double y, bool shift = false,
-            bool ctrl = false)
+void ziehen(TZeichenflaeche &zf, TGriff *g, double x, double y, bool shift = false, bool ctrl = false)
 {
     g->ZiehenBeginnen(&zf, g->PosX, g->PosY);
     g->Ziehen(shift, ctrl, g->PosX, g->PosY, &zf);
@@ -76,12 +65,9 @@ TEST_F(GriffRechteckArt, ZiehenStrecktUndProtokolliert)
         const char *log; // the calls recorded, separated by "|"
     };
     const Zug zuege[] = {
-        {"click on a side: factor 1", 0, Rechts, 7, 5, false, false, 5, 5, 4, 2,
-         "re0.strecken( 100.000 % )"},
-        {"click on a corner: factor 1", 0, EckeUL, 3, 4, false, false, 5, 5, 4, 2,
-         "re0.strecken( 100.000 % )"},
-        {"click on the rotation handle", 0, Drehung, 5, 7, false, false, 5, 5, 4, 2,
-         "re0.drehen( 0.00° )"},
+        {"click on a side: factor 1", 0, Rechts, 7, 5, false, false, 5, 5, 4, 2, "re0.strecken( 100.000 % )"},
+        {"click on a corner: factor 1", 0, EckeUL, 3, 4, false, false, 5, 5, 4, 2, "re0.strecken( 100.000 % )"},
+        {"click on the rotation handle", 0, Drehung, 5, 7, false, false, 5, 5, 4, 2, "re0.drehen( 0.00° )"},
         // Vertical wobble does not matter for a side; the left side stays at 3.
         {"right side by its own length", 0, Rechts, 11, 5.3, false, false, 7, 5, 8, 2,
          "re0.verschieben( 2.00 cm, 0.00 mm )|re0.BreiteSetzen( 2.00 cm )|"
@@ -107,8 +93,8 @@ TEST_F(GriffRechteckArt, ZiehenStrecktUndProtokolliert)
          "re0.verschieben( -3.00 cm, 0.00 mm )|re0.BreiteSetzen( 2.00 cm )|"
          "re0.LängeSetzen( 2.00 cm )"},
         // 7.5 degrees with Shift round to the nearest 15-degree step: 0.
-        {"rotation with Shift", 0, Drehung, 5 + 2 * std::cos(97.5 * M_PI / 180),
-         5 + 2 * std::sin(97.5 * M_PI / 180), true, false, 5, 5, 4, 2, "re0.drehen( 0.00° )"},
+        {"rotation with Shift", 0, Drehung, 5 + 2 * std::cos(97.5 * M_PI / 180), 5 + 2 * std::sin(97.5 * M_PI / 180),
+         true, false, 5, 5, 4, 2, "re0.drehen( 0.00° )"},
     };
     for (const Zug &z : zuege) {
         SCOPED_TRACE(z.name);
@@ -134,8 +120,7 @@ TEST_F(GriffRechteckArt, GruppenEckeImmerProportional)
     EXPECT_NEAR(g->Länge, 12.0, 1e-6);
     EXPECT_NEAR(g->Breite, 4.0, 1e-6);
     EXPECT_NEAR(a->Länge, 4.0, 1e-6);
-    EXPECT_EQ(u.protokoll(),
-              QStringList({"gr0.verschieben( 3.00 cm, 10.00 mm )", "gr0.strecken( 200.000 % )"}));
+    EXPECT_EQ(u.protokoll(), QStringList({"gr0.verschieben( 3.00 cm, 10.00 mm )", "gr0.strecken( 200.000 % )"}));
     EXPECT_EQ(unteraufrufe(u.letzter()).size(), 2);
 }
 
@@ -176,8 +161,7 @@ TEST_F(GriffLinie, ShiftInFuenfzehnGradSchrittenUndStrgSymmetrisch)
     EXPECT_NEAR(g2->PosX, 6.0, Eps);
     ziehen(zf, g2, 6, 3, true); // 14 degrees: rounded to 15
     const double d = std::sqrt(17.0);
-    EXPECT_PUNKT(li->Punkt2X, li->Punkt2Y, 2 + d * std::cos(M_PI / 12),
-                 2 + d * std::sin(M_PI / 12));
+    EXPECT_PUNKT(li->Punkt2X, li->Punkt2Y, 2 + d * std::cos(M_PI / 12), 2 + d * std::sin(M_PI / 12));
     EXPECT_NEAR(li->Punkt1X, 2.0, Eps);
     EXPECT_EQ(u.protokoll(), QStringList{"li0.punkt2Setzen( 5.98 cm, 3.07 cm )"});
 
@@ -185,8 +169,8 @@ TEST_F(GriffLinie, ShiftInFuenfzehnGradSchrittenUndStrgSymmetrisch)
     ziehen(zf, griff(li, zf, 1), 7, 3, false, true); // about the centre (4, 2)
     EXPECT_PUNKT(li->Punkt2X, li->Punkt2Y, 7.0, 3.0);
     EXPECT_PUNKT(li->Punkt1X, li->Punkt1Y, 1.0, 1.0);
-    EXPECT_EQ(u.protokoll(u.anzahl() - 2), QStringList({"li0.punkt1Setzen( 10.00 mm, 10.00 mm )",
-                                                        "li0.punkt2Setzen( 7.00 cm, 3.00 cm )"}));
+    EXPECT_EQ(u.protokoll(u.anzahl() - 2),
+              QStringList({"li0.punkt1Setzen( 10.00 mm, 10.00 mm )", "li0.punkt2Setzen( 7.00 cm, 3.00 cm )"}));
     // A short line: the first step puts the end point on the mouse.
     TLinie *kurz = u.linie(5, 5, 5.01, 5);
     TGriff *g = griff(kurz, zf, 1);

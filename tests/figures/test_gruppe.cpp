@@ -27,8 +27,8 @@ struct Verschachtelt {
     TLinienZug *a, *b, *c;
     TGruppe *innen, *aussen;
     Verschachtelt(Umgebung &u, double xa, double xb, double xc)
-        : a(quadrat(u, xa, 0)), b(quadrat(u, xb, 0)), c(quadrat(u, xc, 0)),
-          innen(gruppieren(u, {a, b})), aussen(gruppieren(u, {innen, c}))
+        : a(quadrat(u, xa, 0)), b(quadrat(u, xb, 0)), c(quadrat(u, xc, 0)), innen(gruppieren(u, {a, b})),
+          aussen(gruppieren(u, {innen, c}))
     {
     }
 };
@@ -54,20 +54,16 @@ TEST_F(GruppeStruktur, SchluckenVerweigertUngeeigneteObjekteOhneAenderung)
     TGruppe *g = gruppieren(u, {a, b});
     TGruppe *andere = gruppieren(u, {c});
     TGruppe *aussen = gruppieren(u, {andere, d});
-    auto schlucken = [&](TGruppe *gruppe, TObjekt *o) {
-        return ausfuehren(gruppe, MSchlucken, Werte({TData(o)}));
-    };
+    auto schlucken = [&](TGruppe *gruppe, TObjekt *o) { return ausfuehren(gruppe, MSchlucken, Werte({TData(o)})); };
     EXPECT_EQ(schlucken(g, g), "Eine Gruppe kann sich nicht selbst schlucken.");
     EXPECT_EQ(schlucken(g, c), "Das Objekt lz2 ist bereits in einer anderen Gruppe enthalten.");
     EXPECT_EQ(schlucken(g, a), "Das Objekt lz0 ist bereits in dieser Gruppe enthalten.");
     EXPECT_EQ(schlucken(g, a->Punkt(0)),
               "Das Objekt lp0 liegt nicht direkt im Dokument und kann nicht geschluckt werden.");
-    EXPECT_EQ(
-        schlucken(g, &u.d),
-        "Das Objekt dokument1 liegt nicht direkt im Dokument und kann nicht geschluckt werden.");
+    EXPECT_EQ(schlucken(g, &u.d),
+              "Das Objekt dokument1 liegt nicht direkt im Dokument und kann nicht geschluckt werden.");
     // A group inside another cannot swallow the group that holds it.
-    EXPECT_EQ(schlucken(andere, aussen),
-              "Eine Gruppe kann keine Gruppe schlucken, in der sie selbst enthalten ist.");
+    EXPECT_EQ(schlucken(andere, aussen), "Eine Gruppe kann keine Gruppe schlucken, in der sie selbst enthalten ist.");
     EXPECT_EQ(g->MitgliedAnzahl(), 2);
     EXPECT_EQ(u.d.Teile.size(), 2u);
 
@@ -93,11 +89,10 @@ TEST_F(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
     EXPECT_NEAR(g->Zusatzwinkel, 60.0, Eps);
     // The second turn is about the centre of the box after the first
     // (symmetric members: the centre stays).
-    EXPECT_EQ(u.baum(),
-              QStringList({"gr0.drehen( 30.00° )", "  lz0.drehenUm( 2.00 cm, 5.00 mm, 30.00° )",
-                           "  lz1.drehenUm( 2.00 cm, 5.00 mm, 30.00° )", "gr0.drehen( 30.00° )",
-                           "  lz0.drehenUm( 2.00 cm, 5.00 mm, 30.00° )",
-                           "  lz1.drehenUm( 2.00 cm, 5.00 mm, 30.00° )"}));
+    EXPECT_EQ(u.baum(), QStringList({"gr0.drehen( 30.00° )", "  lz0.drehenUm( 2.00 cm, 5.00 mm, 30.00° )",
+                                     "  lz1.drehenUm( 2.00 cm, 5.00 mm, 30.00° )", "gr0.drehen( 30.00° )",
+                                     "  lz0.drehenUm( 2.00 cm, 5.00 mm, 30.00° )",
+                                     "  lz1.drehenUm( 2.00 cm, 5.00 mm, 30.00° )"}));
     const TWeltPunkt p = PunktDrehen(0, 0, 2, 0.5, 60);
     EXPECT_PUNKT(a->Punkt(0)->X, a->Punkt(0)->Y, p.X, p.Y);
 
@@ -111,9 +106,9 @@ TEST_F(GruppeProtokoll, DrehenUndStreckenUmDieGruppenmitte)
     g->drehen(-100);
     EXPECT_EQ(attributTexte(g, {AWinkel}), QStringList{"330.00°"});
     g->drehenUm(0, 0, 10);
-    EXPECT_EQ(u.baum(u.anzahl() - 1), QStringList({"gr0.drehenUm( 0.00 mm, 0.00 mm, 10.00° )",
-                                                   "  lz0.drehenUm( 0.00 mm, 0.00 mm, 10.00° )",
-                                                   "  lz1.drehenUm( 0.00 mm, 0.00 mm, 10.00° )"}));
+    EXPECT_EQ(u.baum(u.anzahl() - 1),
+              QStringList({"gr0.drehenUm( 0.00 mm, 0.00 mm, 10.00° )", "  lz0.drehenUm( 0.00 mm, 0.00 mm, 10.00° )",
+                           "  lz1.drehenUm( 0.00 mm, 0.00 mm, 10.00° )"}));
 }
 
 TEST_F(GruppeProtokoll, AttributeWerdenWeitergegeben)
@@ -128,22 +123,20 @@ TEST_F(GruppeProtokoll, AttributeWerdenWeitergegeben)
     for (const TZeichenObjekt *o : {static_cast<TZeichenObjekt *>(g), g->Mitglied(1)})
         EXPECT_EQ(attributTexte(o, {AFuellfarbe, ALinienfarbe, ALinienstaerke, ALinienart}),
                   QStringList({"blau", "rot", "2.00 mm", "gestrichelt"}));
-    EXPECT_EQ(u.baum().mid(0, 4),
-              QStringList({"gr0.FüllfarbeSetzen( blau )", "  lz0.FüllfarbeSetzen( blau )",
-                           "  re0.FüllfarbeSetzen( blau )", "gr0.LinienfarbeSetzen( rot )"}));
-    EXPECT_EQ(u.protokoll().mid(2), QStringList({"gr0.LinienstärkeSetzen( 2.00 mm )",
-                                                 "gr0.LinienartSetzen( gestrichelt )"}));
+    EXPECT_EQ(u.baum().mid(0, 4), QStringList({"gr0.FüllfarbeSetzen( blau )", "  lz0.FüllfarbeSetzen( blau )",
+                                               "  re0.FüllfarbeSetzen( blau )", "gr0.LinienfarbeSetzen( rot )"}));
+    EXPECT_EQ(u.protokoll().mid(2),
+              QStringList({"gr0.LinienstärkeSetzen( 2.00 mm )", "gr0.LinienartSetzen( gestrichelt )"}));
 }
 
 TEST_F(GruppeProtokoll, SpiegelnUndVerschiebenMitGruppeInDerGruppe)
 {
     Verschachtelt v(u, 0, 2, 5); // box 0..6, centre x = 3
     v.aussen->vertikalSpiegeln();
-    EXPECT_EQ(u.baum(),
-              QStringList({"gr1.spiegelnVertikal(  )", "  gr0.spiegelnAnVertikalerAchse( 3.00 cm )",
-                           "    lz0.spiegelnAnVertikalerAchse( 3.00 cm )",
-                           "    lz1.spiegelnAnVertikalerAchse( 3.00 cm )",
-                           "  lz2.spiegelnAnVertikalerAchse( 3.00 cm )"}));
+    EXPECT_EQ(u.baum(), QStringList({"gr1.spiegelnVertikal(  )", "  gr0.spiegelnAnVertikalerAchse( 3.00 cm )",
+                                     "    lz0.spiegelnAnVertikalerAchse( 3.00 cm )",
+                                     "    lz1.spiegelnAnVertikalerAchse( 3.00 cm )",
+                                     "  lz2.spiegelnAnVertikalerAchse( 3.00 cm )"}));
     EXPECT_NEAR(v.c->Punkt(0)->X, 1.0, Eps);
     EXPECT_NEAR(v.a->Punkt(0)->X, 6.0, Eps);
     EXPECT_NEAR(v.innen->MitteX, 4.5, Eps);
@@ -155,15 +148,14 @@ TEST_F(GruppeProtokoll, SpiegelnUndVerschiebenMitGruppeInDerGruppe)
 
     // Mirrored at a given axis, each member logs on its own.
     v.innen->spiegelnAnVertikalerAchse(0);
-    EXPECT_EQ(u.protokoll(2), QStringList({"lz0.spiegelnAnVertikalerAchse( 0.00 mm )",
-                                           "lz1.spiegelnAnVertikalerAchse( 0.00 mm )"}));
+    EXPECT_EQ(u.protokoll(2),
+              QStringList({"lz0.spiegelnAnVertikalerAchse( 0.00 mm )", "lz1.spiegelnAnVertikalerAchse( 0.00 mm )"}));
     EXPECT_NEAR(v.innen->Umgebungsrechteck.Rechts, -3.0, Eps);
     ausfuehren(v.aussen, MVerschieben, Werte({Laenge(2), Laenge(0.5)}));
-    EXPECT_EQ(u.baum(u.anzahl() - 1), QStringList({"gr1.verschieben( 2.00 cm, 5.00 mm )",
-                                                   "  gr0.verschieben( 2.00 cm, 5.00 mm )",
-                                                   "    lz0.verschieben( 2.00 cm, 5.00 mm )",
-                                                   "    lz1.verschieben( 2.00 cm, 5.00 mm )",
-                                                   "  lz2.verschieben( 2.00 cm, 5.00 mm )"}));
+    EXPECT_EQ(u.baum(u.anzahl() - 1),
+              QStringList({"gr1.verschieben( 2.00 cm, 5.00 mm )", "  gr0.verschieben( 2.00 cm, 5.00 mm )",
+                           "    lz0.verschieben( 2.00 cm, 5.00 mm )", "    lz1.verschieben( 2.00 cm, 5.00 mm )",
+                           "  lz2.verschieben( 2.00 cm, 5.00 mm )"}));
 }
 
 TEST_F(GruppeProtokoll, WinkelSetzenDrehtDieMitgliederEinmal)

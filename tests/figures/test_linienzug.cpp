@@ -39,10 +39,9 @@ TEST_F(LinienZugTangenten, AbschnittAnStelleNenntDenAbschnitt)
         TLinienZug *lz;
         double x, y;
         int abschnitt;
-    } faelle[] = {{lz, 3, 1, 0},       {lz, 3, 1.04, 0},    {lz, 5, 2.5, 1},
-                  {lz, 3, 2.5, -1},    {lz, 9, 1, -1},      {kurve, 1, -0.24, 0},
-                  {kurve, 2.24, 1, 1}, {kurve, 1, 2.24, 2}, {kurve, -0.24, 1, 3},
-                  {kurve, 1, 1, -1}};
+    } faelle[] = {{lz, 3, 1, 0},        {lz, 3, 1.04, 0},     {lz, 5, 2.5, 1},     {lz, 3, 2.5, -1},
+                  {lz, 9, 1, -1},       {kurve, 1, -0.24, 0}, {kurve, 2.24, 1, 1}, {kurve, 1, 2.24, 2},
+                  {kurve, -0.24, 1, 3}, {kurve, 1, 1, -1}};
     for (const auto &f : faelle)
         EXPECT_EQ(f.lz->AbschnittAnStelle(&zf, f.x, f.y), f.abschnitt) << f.x << " " << f.y;
     lz->Geschlossen = 1;
@@ -162,12 +161,11 @@ TEST_F(LinienZugAufziehen, SchliessenNurMitMindestensVierPunkten)
         double x, y;
         bool fertig;
         int punkte;
-    } schritte[] = {
-        {1, 1, false, 2},       // a click without moving adds no point
-        {3, 1, false, 3},       //
-        {1.0, 1.02, false, 3},  // back on the first point with 3 points: no close, no new point
-        {3, 3, false, 4},       //
-        {1.05, 0.99, true, 3}}; // back within 3 pixels: closes
+    } schritte[] = {{1, 1, false, 2},       // a click without moving adds no point
+                    {3, 1, false, 3},       //
+                    {1.0, 1.02, false, 3},  // back on the first point with 3 points: no close, no new point
+                    {3, 3, false, 4},       //
+                    {1.05, 0.99, true, 3}}; // back within 3 pixels: closes
     for (const auto &s : schritte) {
         SCOPED_TRACE(s.x);
         lz->Aufziehen(&zf, false, false, s.x, s.y);
@@ -185,8 +183,7 @@ TEST_F(LinienZugAufziehen, ShiftRundetAuf15GradDoppelklickBeendet)
     TLinienZug *lz = neuerZug(0);
     lz->Aufziehen(&zf, true, false, 3, 1.3);
     const double d = std::hypot(2.0, 0.3);
-    EXPECT_PUNKT(lz->Punkt(1)->X, lz->Punkt(1)->Y, 1 + d * std::cos(M_PI / 12),
-                 1 + d * std::sin(M_PI / 12));
+    EXPECT_PUNKT(lz->Punkt(1)->X, lz->Punkt(1)->Y, 1 + d * std::cos(M_PI / 12), 1 + d * std::sin(M_PI / 12));
     lz->Aufziehen(&zf, true, false, 1.1, 3);
     EXPECT_PUNKT(lz->Punkt(1)->X, lz->Punkt(1)->Y, 1.0, 1 + std::hypot(0.1, 2.0));
 

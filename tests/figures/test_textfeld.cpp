@@ -103,20 +103,16 @@ TEST_F(TextFeldMethoden, SetzerUndZeileHinzufuegenProtokollierenIhreWerte)
         const char *anzeige;
     };
     const Setzer setzer[] = {
-        {MTextSetzen, TData(QStringLiteral("Guten Tag")), "tf0.textSetzen( \"Guten Tag\" )", AText,
-         "\"Guten Tag\""},
-        {MAusrichtungSetzen, TData(std::uint8_t(2), ArtAusrichtung),
-         "tf0.ausrichtungSetzen( zentriert )", AAusrichtung, "zentriert"},
-        {MSchriftfarbeSetzen, TData(TFarbe::Echt(FarbWert(255, 0, 0))),
-         "tf0.schriftfarbeSetzen( rot )", ASchriftfarbe, "rot"},
-        {MSchriftartSetzen, TData(QStringLiteral("Courier")), "tf0.schriftartSetzen( \"Courier\" )",
-         ASchriftart, "\"Courier\""},
-        {MSchriftgroesseSetzen, TData(std::int32_t(20)), "tf0.schriftgroesseSetzen( 20 )",
-         ASchriftgroesse, "20"},
-        {MFettSetzen, TData(std::uint8_t(1), ArtWahrheitswert), "tf0.fettSetzen( wahr )", AFett,
-         "wahr"},
-        {MKursivSetzen, TData(std::uint8_t(0), ArtWahrheitswert), "tf0.kursivSetzen( falsch )",
-         AKursiv, "falsch"},
+        {MTextSetzen, TData(QStringLiteral("Guten Tag")), "tf0.textSetzen( \"Guten Tag\" )", AText, "\"Guten Tag\""},
+        {MAusrichtungSetzen, TData(std::uint8_t(2), ArtAusrichtung), "tf0.ausrichtungSetzen( zentriert )", AAusrichtung,
+         "zentriert"},
+        {MSchriftfarbeSetzen, TData(TFarbe::Echt(FarbWert(255, 0, 0))), "tf0.schriftfarbeSetzen( rot )", ASchriftfarbe,
+         "rot"},
+        {MSchriftartSetzen, TData(QStringLiteral("Courier")), "tf0.schriftartSetzen( \"Courier\" )", ASchriftart,
+         "\"Courier\""},
+        {MSchriftgroesseSetzen, TData(std::int32_t(20)), "tf0.schriftgroesseSetzen( 20 )", ASchriftgroesse, "20"},
+        {MFettSetzen, TData(std::uint8_t(1), ArtWahrheitswert), "tf0.fettSetzen( wahr )", AFett, "wahr"},
+        {MKursivSetzen, TData(std::uint8_t(0), ArtWahrheitswert), "tf0.kursivSetzen( falsch )", AKursiv, "falsch"},
     };
     for (const Setzer &s : setzer) {
         SCOPED_TRACE(s.log);
@@ -126,9 +122,7 @@ TEST_F(TextFeldMethoden, SetzerUndZeileHinzufuegenProtokollierenIhreWerte)
     }
     EXPECT_EQ(u.anzahl(), 7);
     // The size only from 1 to 1000.
-    auto groesse = [&](std::int32_t g) {
-        return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)}));
-    };
+    auto groesse = [&](std::int32_t g) { return ausfuehren(tf, MSchriftgroesseSetzen, Werte({TData(g)})); };
     for (std::int32_t falsch : {0, 1001, 99999999}) {
         EXPECT_EQ(groesse(falsch), "Die Schriftgröße muss zwischen 1 und 1000 liegen.");
         EXPECT_EQ(tf->Schriftgröße, 20);
@@ -143,11 +137,8 @@ TEST_F(TextFeldMethoden, SetzerUndZeileHinzufuegenProtokollierenIhreWerte)
     auto kopie = tf->Duplizieren(true);
     EXPECT_EQ(kopie->Name, "tf1");
     EXPECT_EQ(u.zuletzt(), "tf1:TEXTFELD");
-    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett,
-                         AKursiv, ALaenge})
-        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(),
-                  tf->AttributWert(attribut)->AnzeigeText())
-            << attribut;
+    for (int attribut : {AText, ASchriftart, ASchriftgroesse, ASchriftfarbe, AAusrichtung, AFett, AKursiv, ALaenge})
+        EXPECT_EQ(kopie->AttributWert(attribut)->AnzeigeText(), tf->AttributWert(attribut)->AnzeigeText()) << attribut;
 
     // A line added to an empty text draws as a first line holding only the break.
     tf = u.neu<TTextFeld>("TEXTFELD");

@@ -21,16 +21,12 @@ TEST_F(Treffer, JedeFigurart)
         return f;
     };
     TZeichenObjekt *r = u.rechteck(5, 4, 4, 2), *gedreht = u.rechteck(5, 4, 4, 2, 45);
-    TZeichenObjekt *fern = u.rechteck(50000, -30000, 2, 2),
-                   *leer = ohneFuellung(u.rechteck(5, 4, 4, 2), 0.2);
-    TZeichenObjekt *text = ohneFuellung(u.box<TRechteck>("TEXTFELD", 5, 4, 4, 2)),
-                   *rf = flach(u.rechteck(5, 4, 4, 2));
+    TZeichenObjekt *fern = u.rechteck(50000, -30000, 2, 2), *leer = ohneFuellung(u.rechteck(5, 4, 4, 2), 0.2);
+    TZeichenObjekt *text = ohneFuellung(u.box<TRechteck>("TEXTFELD", 5, 4, 4, 2)), *rf = flach(u.rechteck(5, 4, 4, 2));
     TZeichenObjekt *e = u.box<TEllipse>("ELLIPSE", 5, 5, 4, 2, 90);
     TZeichenObjekt *eo = ohneFuellung(u.box<TEllipse>("ELLIPSE", 5, 5, 4, 2, 90));
-    TZeichenObjekt *ef = flach(u.box<TEllipse>("ELLIPSE", 5, 5, 4, 2, 90)),
-                   *v = u.box<TVielEck>("VIELECK", 2, 2, 4, 2);
-    TZeichenObjekt *l = u.linie(5, 5, 5.1, 5), *breit = u.linie(5, 5.5, 5.1, 5.5),
-                   *p = u.linie(2, 2, 2, 2);
+    TZeichenObjekt *ef = flach(u.box<TEllipse>("ELLIPSE", 5, 5, 4, 2, 90)), *v = u.box<TVielEck>("VIELECK", 2, 2, 4, 2);
+    TZeichenObjekt *l = u.linie(5, 5, 5.1, 5), *breit = u.linie(5, 5.5, 5.1, 5.5), *p = u.linie(2, 2, 2, 2);
     breit->Linienstärke = 0.4;
     const TWeltPunkt innen = PunktDrehen(6.9, 4, 5, 4, 45);
     TLinienZug *zug = u.linienZug({{1, 1}, {5, 1}, {3, 4}}, 0, true),
@@ -38,8 +34,7 @@ TEST_F(Treffer, JedeFigurart)
     TLinienZug *offen = u.linienZug({{1, 1}, {5, 1}, {3, 4}}, 0, false);
     TLinienZug *quadrat = u.linienZug({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 0, true);
     voll->Füllfarbe = offen->Füllfarbe = quadrat->Füllfarbe = TFarbe::Echt(0);
-    TGruppe *gruppe =
-        gruppieren(u, {quadrat, u.linienZug({{3, 0}, {4, 0}, {4, 1}, {3, 1}}, 0, true)});
+    TGruppe *gruppe = gruppieren(u, {quadrat, u.linienZug({{3, 0}, {4, 0}, {4, 1}, {3, 1}}, 0, true)});
     const struct {
         TZeichenObjekt *f;
         bool mitFlaeche; // with a drawing surface or without

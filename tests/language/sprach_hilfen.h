@@ -12,8 +12,7 @@ namespace sprachtest
 {
 
 // A new named figure in `besitzer` or the document, its creation not logged.
-inline TObjekt *figurAnlegen(TArbeitsbereich &ws, const QString &klasse,
-                             TObjekt *besitzer = nullptr)
+inline TObjekt *figurAnlegen(TArbeitsbereich &ws, const QString &klasse, TObjekt *besitzer = nullptr)
 {
     std::unique_ptr<TObjekt> neu = ws.Klassen().ObjektErzeugen(klasse);
     neu->NamenVergeben();
@@ -35,8 +34,7 @@ inline int pixelZaehlen(const QImage &bild, const QRect &bereich, const QColor &
     for (int y = bereich.top(); y <= bereich.bottom(); ++y)
         for (int x = bereich.left(); x <= bereich.right(); ++x) {
             const QColor c = bild.pixelColor(x, y);
-            n += std::abs(c.red() - farbe.red()) <= toleranz &&
-                 std::abs(c.green() - farbe.green()) <= toleranz &&
+            n += std::abs(c.red() - farbe.red()) <= toleranz && std::abs(c.green() - farbe.green()) <= toleranz &&
                  std::abs(c.blue() - farbe.blue()) <= toleranz;
         }
     return n;

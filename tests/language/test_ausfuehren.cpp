@@ -19,10 +19,7 @@ class AusfuehrenTest : public ::testing::Test
         ws.AnalysatorZuruecksetzen = [this](TObjekt *o) { freigegeben.push_back(o); };
     }
 
-    TAufrufErgebnis ausfuehren(const QString &text)
-    {
-        return ws.AufrufAusfuehren(text, int(text.size()), nullptr);
-    }
+    TAufrufErgebnis ausfuehren(const QString &text) { return ws.AufrufAusfuehren(text, int(text.size()), nullptr); }
     QStringList protokoll() const { return baum(ws.Analysator()); }
     TObjekt *neu(const char *klasse, TObjekt *besitzer = nullptr)
     {
@@ -40,10 +37,8 @@ class AusfuehrenTest : public ::testing::Test
 // N repaint, M message shown), the message (or the error with its range), the log.
 TEST(Ausfuehren, ErgebnisseJeAufruf)
 {
-    const QString gesperrt =
-        QStringLiteral("Das Bearbeiten mit der Tastatur ist für dieses Objekt gesperrt.");
-    const QString teil =
-        QStringLiteral("Das Objekt el0 ist Teil einer Gruppe und kann nicht einzeln %1 werden.");
+    const QString gesperrt = QStringLiteral("Das Bearbeiten mit der Tastatur ist für dieses Objekt gesperrt.");
+    const QString teil = QStringLiteral("Das Objekt el0 ist Teil einer Gruppe und kann nicht einzeln %1 werden.");
     const struct {
         const char *text, *sperre; // T keyboard lock, M mouse lock, L teacher mode
         const char *ergebnis;
@@ -76,11 +71,9 @@ TEST(Ausfuehren, ErgebnisseJeAufruf)
         ws.Lehrermodus = sperre.contains(u'L');
         const QString text = QString::fromUtf8(f.text);
         const TAufrufErgebnis e = ws.AufrufAusfuehren(text, int(text.size()), nullptr);
-        EXPECT_EQ(QString(e.Ausgefuehrt ? "A" : "") + (e.Neuzeichnen ? "N" : "") +
-                      (e.MeldungAnzeigen() ? "M" : ""),
+        EXPECT_EQ(QString(e.Ausgefuehrt ? "A" : "") + (e.Neuzeichnen ? "N" : "") + (e.MeldungAnzeigen() ? "M" : ""),
                   QString::fromLatin1(f.ergebnis));
-        const QString fehler =
-            QStringLiteral("%1 %2-%3").arg(e.Fehlermeldung).arg(e.FehlerAnfang).arg(e.FehlerEnde);
+        const QString fehler = QStringLiteral("%1 %2-%3").arg(e.Fehlermeldung).arg(e.FehlerAnfang).arg(e.FehlerEnde);
         EXPECT_EQ(e.Ausgefuehrt ? e.Meldung : fehler, f.meldung);
         EXPECT_TRUE(!e.Ausgefuehrt || e.Fehlermeldung.isEmpty());
         EXPECT_EQ(baum(ws.Analysator()).join(u'|'), QString::fromUtf8(f.log));
@@ -99,8 +92,7 @@ TEST_F(AusfuehrenTest, TypedReleaseOfAFigureAndOfAVertex)
     TAufrufErgebnis e = ausfuehren(QStringLiteral("re0.freigeben()"));
     EXPECT_EQ(std::tuple(e.Meldung, e.Neuzeichnen, ws.Auswahl.empty(), freigegeben),
               std::tuple(QString(), true, true, std::vector<TObjekt *>{re0}));
-    EXPECT_EQ(std::tuple(ws.Dokument().Teile.size(), ws.Dokument().Teile[0].get()),
-              std::tuple(1u, re1));
+    EXPECT_EQ(std::tuple(ws.Dokument().Teile.size(), ws.Dokument().Teile[0].get()), std::tuple(1u, re1));
     EXPECT_EQ(protokoll(), QStringList{QStringLiteral("re0.freigeben()")});
     EXPECT_TRUE(ws.Analysator().Protokoll().back()->AusEingabefeld && dokumentMeldungen >= 1);
 
@@ -129,8 +121,7 @@ TEST_F(AusfuehrenTest, TypedCopyCutAndPaste)
     EXPECT_EQ(protokoll().mid(1), (QStringList{"dokument1.einfügen(  )", "re1:RECHTECK"}));
 
     ws.Auswahl = {figur(re0)};
-    EXPECT_EQ(ausfuehren(QStringLiteral("re0.ausschneiden()")).Meldung,
-              QStringLiteral("Kein Neuzeichnen"));
+    EXPECT_EQ(ausfuehren(QStringLiteral("re0.ausschneiden()")).Meldung, QStringLiteral("Kein Neuzeichnen"));
     EXPECT_EQ(std::tuple(ws.Dokument().Teile.size(), ws.Auswahl.size(), ws.Zwischenablage.size()),
               std::tuple(2u, 0u, 1u));
     EXPECT_EQ(freigegeben, std::vector<TObjekt *>{re0});
@@ -138,8 +129,7 @@ TEST_F(AusfuehrenTest, TypedCopyCutAndPaste)
 
     ausfuehren(QStringLiteral("el0.kopieren()"));
     ausfuehren(QStringLiteral("dokument1.einfügen()"));
-    EXPECT_EQ(std::tuple(ws.Dokument().Teile.back()->Name, gr0->Teile.size()),
-              std::tuple(QStringLiteral("el1"), 1u));
+    EXPECT_EQ(std::tuple(ws.Dokument().Teile.back()->Name, gr0->Teile.size()), std::tuple(QStringLiteral("el1"), 1u));
 }
 
 // Deleting a list that is not the selection keeps the other selected
@@ -149,8 +139,7 @@ TEST_F(AusfuehrenTest, DeletingAListWithADuplicate)
     TObjekt *re1 = neu("RECHTECK");
     ws.Auswahl = {figur(re0), figur(re1)};
     ws.ObjekteLoeschen({figur(re1), figur(re1)});
-    EXPECT_EQ(std::tuple(ws.Auswahl.size(), ws.Auswahl[0], ws.Dokument().Teile.size()),
-              std::tuple(1u, figur(re0), 1u));
+    EXPECT_EQ(std::tuple(ws.Auswahl.size(), ws.Auswahl[0], ws.Dokument().Teile.size()), std::tuple(1u, figur(re0), 1u));
     EXPECT_EQ(protokoll(), QStringList{QStringLiteral("re1.freigeben()")});
     EXPECT_EQ(freigegeben, std::vector<TObjekt *>{re1});
 }

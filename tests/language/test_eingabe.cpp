@@ -43,8 +43,7 @@ struct Eingabe : Fenster {
     {
         figurAnlegen(ab(), QStringLiteral("RECHTECK"));
         figurAnlegen(ab(), QStringLiteral("ELLIPSE"));
-        figurAnlegen(ab(), QStringLiteral("RECHTECK"),
-                     figurAnlegen(ab(), QStringLiteral("GRUPPE")));
+        figurAnlegen(ab(), QStringLiteral("RECHTECK"), figurAnlegen(ab(), QStringLiteral("GRUPPE")));
     }
     // Runs a call directly, as a script would, to set up the drawing.
     void aufruf(const QString &text)
@@ -86,10 +85,7 @@ struct Eingabe : Fenster {
         taste({Qt::CTRL | Qt::Key_A, Qt::Key_Delete});
     }
     QPoint bei(int x) const { return QPoint(x, feld->height() / 2); }
-    void klick(int x, Qt::KeyboardModifiers mod = {})
-    {
-        QTest::mouseClick(feld, Qt::LeftButton, mod, bei(x));
-    }
+    void klick(int x, Qt::KeyboardModifiers mod = {}) { QTest::mouseClick(feld, Qt::LeftButton, mod, bei(x)); }
 
     // The text and the caret (the number of characters before it).
     std::pair<QString, int> textUndMarke() const { return {feld->Text(), feld->Einfuegemarke()}; }
@@ -162,8 +158,7 @@ TEST_F(Eingabe, VorschlagUebernehmen)
     tippen(QStringLiteral("el0.linienartSetzen("));
     ASSERT_EQ(gelistet().size(), 5);
     QListWidget *liste = popup()->ListBox();
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                      liste->visualItemRect(liste->item(3)).center());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(3)).center());
     EXPECT_EQ(textUndMarke(), std::pair(QStringLiteral("el0.linienartSetzen(gepunktelt"), 30));
     EXPECT_EQ(std::tuple(popup()->isVisible(), feld->hasFocus()), std::tuple(false, true));
 
@@ -171,8 +166,8 @@ TEST_F(Eingabe, VorschlagUebernehmen)
     // last change nothing.
     leeren();
     tippen(QStringLiteral("re0.LinienfarbeSetzen(g"));
-    EXPECT_EQ(gelistet(), (QStringList{"grau1", "grau2", "grau3", "grau4", "grau5", "grau6", "grün",
-                                       "gelbgrün", "gold", "gelb", "grellgrün"}));
+    EXPECT_EQ(gelistet(), (QStringList{"grau1", "grau2", "grau3", "grau4", "grau5", "grau6", "grün", "gelbgrün", "gold",
+                                       "gelb", "grellgrün"}));
     const std::tuple<Qt::Key, int, const char *> schritte[] = {{Qt::Key_Up, 1, "grau1"},
                                                                {Qt::Key_Down, 10, "grellgrün"},
                                                                {Qt::Key_Down, 1, "grellgrün"},
@@ -185,8 +180,7 @@ TEST_F(Eingabe, VorschlagUebernehmen)
     EXPECT_EQ(popup()->ListBox()->visualItemRect(popup()->ListBox()->item(6)).height(), 18);
     taste(Qt::Key_Return);
     zeichen(QLatin1Char(')'));
-    EXPECT_EQ(std::tuple(feld->Text(), fehlerfrei),
-              std::tuple(QStringLiteral("re0.LinienfarbeSetzen(gelb)"), true));
+    EXPECT_EQ(std::tuple(feld->Text(), fehlerfrei), std::tuple(QStringLiteral("re0.LinienfarbeSetzen(gelb)"), true));
 }
 
 // Typing at the end scrolls to caret − visible + 3, at most length − visible + 1;
@@ -211,14 +205,12 @@ TEST_F(Eingabe, LangerTextRolltWieVorgesehen)
     const struct {
         Qt::Key taste;
         int mal, marke, erstes;
-    } schritte[] = {{Qt::Key_Home, 1, 0, 1},      {Qt::Key_Right, s, s, 1},
-                    {Qt::Key_Right, 1, s + 1, 4}, {Qt::Key_Left, 2, s - 1, 4},
-                    {Qt::Key_Left, s - 4, 3, 4},  {Qt::Key_Left, 1, 2, 1}};
+    } schritte[] = {{Qt::Key_Home, 1, 0, 1},     {Qt::Key_Right, s, s, 1},    {Qt::Key_Right, 1, s + 1, 4},
+                    {Qt::Key_Left, 2, s - 1, 4}, {Qt::Key_Left, s - 4, 3, 4}, {Qt::Key_Left, 1, 2, 1}};
     for (const auto &k : schritte) {
         SCOPED_TRACE(k.marke);
         taste(k.taste, k.mal);
-        EXPECT_EQ(std::tuple(feld->Einfuegemarke(), feld->ErstesZeichen()),
-                  std::tuple(k.marke, k.erstes));
+        EXPECT_EQ(std::tuple(feld->Einfuegemarke(), feld->ErstesZeichen()), std::tuple(k.marke, k.erstes));
     }
     taste(Qt::Key_End);
     klick(1);
@@ -232,15 +224,13 @@ TEST_F(Eingabe, MausSetztMarkeUndZiehtAuswahl)
     zeichnung();
     tippen(QStringLiteral("re0.drehen(30)"));
     const int zb = feld->Zeichenbreite();
-    const std::pair<int, int> klicks[] = {
-        {4 * zb + zb / 2 - 1, 4}, {4 * zb + zb / 2 + 1, 5}, {380, 14}};
+    const std::pair<int, int> klicks[] = {{4 * zb + zb / 2 - 1, 4}, {4 * zb + zb / 2 + 1, 5}, {380, 14}};
     for (const auto &[x, marke] : klicks) {
         klick(x);
         EXPECT_EQ(feld->Einfuegemarke(), marke);
     }
     mausZug(feld, bei(4 * zb), bei(10 * zb), Qt::LeftButton, 1);
-    EXPECT_EQ(std::tuple(feld->AuswahlAnfang(), feld->AuswahlEnde(), feld->Einfuegemarke()),
-              std::tuple(4, 10, 10));
+    EXPECT_EQ(std::tuple(feld->AuswahlAnfang(), feld->AuswahlEnde(), feld->Einfuegemarke()), std::tuple(4, 10, 10));
     // The caret stands in the method name: drehenUm is offered.
     EXPECT_EQ(gelistet(), (QStringList{"drehenUm"}));
     tippen(QStringLiteral("strecken"));
@@ -265,16 +255,14 @@ TEST_F(Eingabe, NichtSpeicherbareZeichenWerdenAbgelehnt)
     const QString vorherMeldung = meldung;
     const QString nicht = QStringLiteral("Dieses Zeichen kann Figuro nicht speichern.");
     zeichen(QChar(0x2192)); // an arrow
-    EXPECT_EQ(std::tuple(feld->Text(), feld->Einfuegemarke(), meldung, fehlerfrei),
-              std::tuple(text, 23, nicht, false));
+    EXPECT_EQ(std::tuple(feld->Text(), feld->Einfuegemarke(), meldung, fehlerfrei), std::tuple(text, 23, nicht, false));
     taste(Qt::Key_Down);
     EXPECT_EQ(meldung, vorherMeldung);
     QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"));
     QApplication::sendEvent(feld, &emoji);
     EXPECT_EQ(std::tuple(feld->Text(), meldung), std::tuple(text, nicht));
     tippen(QStringLiteral("\")"));
-    EXPECT_EQ(meldung,
-              QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode textSetzen."));
+    EXPECT_EQ(meldung, QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode textSetzen."));
 }
 
 // The field draws its error range light red and its selection blue.
@@ -291,11 +279,8 @@ TEST_F(Eingabe, DarstellungMitFehlerbereichUndAuswahl)
         feld->Blinken();
     const QImage bild = feldBild();
     const auto zelle = [&](int position, const QColor &farbe) {
-        const int x0 =
-            feld->TextLinks() + (position - feld->ErstesZeichen()) * feld->Zeichenbreite();
-        return pixelZaehlen(
-            bild, QRect(x0, feld->TextOben(), feld->Zeichenbreite(), feld->Zeichenhoehe()), farbe,
-            10);
+        const int x0 = feld->TextLinks() + (position - feld->ErstesZeichen()) * feld->Zeichenbreite();
+        return pixelZaehlen(bild, QRect(x0, feld->TextOben(), feld->Zeichenbreite(), feld->Zeichenhoehe()), farbe, 10);
     };
     const QColor blau(0, 0, 255), hellrot(255, 160, 160);
     EXPECT_GT(zelle(24, hellrot), feld->Zeichenbreite()); // the last cell of the range
@@ -310,20 +295,17 @@ TEST_F(Eingabe, HinweiszeileKnopfUndAusfuehren)
     neu(QStringLiteral("RECHTECK"));
     tippen(QStringLiteral("re0.drehen("));
     EXPECT_EQ(hinweis(), feld->Scanner().Fehlermeldung);
-    EXPECT_EQ(std::tuple(hinweis().isEmpty(), gluehbirne(), knopfAn()),
-              std::tuple(false, true, false));
+    EXPECT_EQ(std::tuple(hinweis().isEmpty(), gluehbirne(), knopfAn()), std::tuple(false, true, false));
     const QStringList vorher = protokoll();
     const QString fehler = hinweis();
     taste(Qt::Key_Return);
-    EXPECT_EQ(std::tuple(protokoll(), hinweis(), ab().Geaendert),
-              std::tuple(vorher, fehler, false));
+    EXPECT_EQ(std::tuple(protokoll(), hinweis(), ab().Geaendert), std::tuple(vorher, fehler, false));
 
     tippen(QStringLiteral("30)"));
     EXPECT_EQ(std::tuple(hinweis(), gluehbirne(), knopfAn()), std::tuple(QString(), false, true));
     taste(Qt::Key_Return);
     QTest::mouseClick(f->SBMethodeAusfuehren, Qt::LeftButton);
-    EXPECT_EQ(protokoll().mid(vorher.size()),
-              QStringList(2, QStringLiteral("re0.drehen( 30.00° )")));
+    EXPECT_EQ(protokoll().mid(vorher.size()), QStringList(2, QStringLiteral("re0.drehen( 30.00° )")));
     EXPECT_TRUE(ab().Analysator().Protokoll().back()->AusEingabefeld && ab().Geaendert);
     EXPECT_EQ(feld->Text(), QStringLiteral("re0.drehen(30)"));
 
@@ -352,10 +334,10 @@ TEST_F(Eingabe, BildschirmfotoMitOffenerVervollstaendigung)
     f->resize(640, 560);
     neu(QStringLiteral("RECHTECK"));
     neu(QStringLiteral("ELLIPSE"));
-    for (const char *a : {"re0.DiagonalenschnittpunktSetzen(5 cm, 22 cm)", "re0.LängeSetzen(6 cm)",
-                          "re0.BreiteSetzen(3 cm)", "re0.FüllfarbeSetzen(hellblau)",
-                          "el0.mittelpunktSetzen(10 cm, 20 cm)", "el0.radiusXSetzen(3 cm)",
-                          "el0.radiusYSetzen(2 cm)", "el0.FüllfarbeSetzen(gold)"})
+    for (const char *a :
+         {"re0.DiagonalenschnittpunktSetzen(5 cm, 22 cm)", "re0.LängeSetzen(6 cm)", "re0.BreiteSetzen(3 cm)",
+          "re0.FüllfarbeSetzen(hellblau)", "el0.mittelpunktSetzen(10 cm, 20 cm)", "el0.radiusXSetzen(3 cm)",
+          "el0.radiusYSetzen(2 cm)", "el0.FüllfarbeSetzen(gold)"})
         aufruf(QString::fromUtf8(a));
     f->Neuzeichnen();
     tippen(QStringLiteral("el0.FüllfarbeSetzen(g"));
@@ -364,10 +346,9 @@ TEST_F(Eingabe, BildschirmfotoMitOffenerVervollstaendigung)
     QApplication::processEvents();
     const QImage bild = bildMitListe();
     QListWidget *liste = popup()->ListBox();
-    const QPoint feldchen =
-        popup()->mapToGlobal(QPoint(0, 0)) - f->mapToGlobal(QPoint(0, 0)) +
-        liste->viewport()->mapTo(popup(), liste->visualItemRect(liste->item(0)).topLeft()) +
-        QPoint(10, 9);
+    const QPoint feldchen = popup()->mapToGlobal(QPoint(0, 0)) - f->mapToGlobal(QPoint(0, 0)) +
+                            liste->viewport()->mapTo(popup(), liste->visualItemRect(liste->item(0)).topLeft()) +
+                            QPoint(10, 9);
     EXPECT_EQ(bild.pixelColor(feldchen), QColor(51, 51, 51));
     EXPECT_LT(feldchen.y(), feld->mapTo(f.get(), QPoint(0, 0)).y());
     EXPECT_EQ(gewaehlt(), QStringLiteral("grau3"));
@@ -382,8 +363,7 @@ TEST_F(Eingabe, BildschirmfotoMitOffenerVervollstaendigung)
     const int oben = popup()->mapToGlobal(QPoint(0, 0)).y() - f->mapToGlobal(QPoint(0, 0)).y() - 8;
     ASSERT_GT(oben, 0);
     EXPECT_TRUE(testhilfe::bildschirmfotoSichern(
-        mitHinweis.copy(0, oben, mitHinweis.width(), mitHinweis.height() - oben),
-        QStringLiteral("meintest.png")));
+        mitHinweis.copy(0, oben, mitHinweis.width(), mitHinweis.height() - oben), QStringLiteral("meintest.png")));
 }
 
 // Up and Down walk through the calls that ran (proposals while the list is open);
@@ -394,14 +374,12 @@ TEST_F(Eingabe, VerlaufMitPfeiltasten)
     neu(QStringLiteral("ELLIPSE"));
     const QString a = QStringLiteral("re0.drehen(30)"), b = QStringLiteral("el0.drehen(5)"),
                   c = QStringLiteral("re0.strecken(2)");
-    for (const QString &t :
-         {a, b, b, QStringLiteral("re0.drehen(x)"), c}) { // a refused call is not kept
+    for (const QString &t : {a, b, b, QStringLiteral("re0.drehen(x)"), c}) { // a refused call is not kept
         leeren();
         tippen(t);
         taste(Qt::Key_Return);
     }
-    ASSERT_EQ(std::vector<QString>(feld->Verlauf().Eintraege().begin(),
-                                   feld->Verlauf().Eintraege().end()),
+    ASSERT_EQ(std::vector<QString>(feld->Verlauf().Eintraege().begin(), feld->Verlauf().Eintraege().end()),
               (std::vector<QString>{a, b, c}));
 
     leeren();
@@ -414,13 +392,10 @@ TEST_F(Eingabe, VerlaufMitPfeiltasten)
     EXPECT_EQ(std::tuple(popup()->GewaehlterIndex(), popup()->isVisible(), feld->Text()),
               std::tuple(0, false, entwurf));
     const std::pair<Qt::Key, QString> schritte[] = {
-        {Qt::Key_Up, c},           {Qt::Key_Up, b},
-        {Qt::Key_Up, a},           {Qt::Key_Up, a}, // the oldest stays
-        {Qt::Key_Down, b},         {Qt::Key_Down, c},
-        {Qt::Key_Down, entwurf}, // past the newest: the draft
-        {Qt::Key_Down, entwurf}, // outside a walk Down does nothing
-        {Qt::Key_Up, c},           {Qt::Key_Up, b},
-        {Qt::Key_Escape, entwurf}, // Escape leaves the walk
+        {Qt::Key_Up, c},         {Qt::Key_Up, b},   {Qt::Key_Up, a},           {Qt::Key_Up, a}, // the oldest stays
+        {Qt::Key_Down, b},       {Qt::Key_Down, c}, {Qt::Key_Down, entwurf},   // past the newest: the draft
+        {Qt::Key_Down, entwurf},                                               // outside a walk Down does nothing
+        {Qt::Key_Up, c},         {Qt::Key_Up, b},   {Qt::Key_Escape, entwurf}, // Escape leaves the walk
     };
     for (const auto &[k, text] : schritte) {
         SCOPED_TRACE(text.toStdString());
@@ -443,8 +418,7 @@ TEST_F(Eingabe, VerlaufMitPfeiltasten)
     leeren();
     taste(Qt::Key_Up);
     EXPECT_EQ(feld->Text(), b);
-    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(
-        testhilfe::quellPfad(QStringLiteral("beispiele/haus.fgo"))));
+    ASSERT_TRUE(f->DateiBefehle->DokumentOeffnen(testhilfe::quellPfad(QStringLiteral("beispiele/haus.fgo"))));
     taste({Qt::Key_Escape, Qt::Key_Up, Qt::Key_Up});
     EXPECT_EQ(feld->Text(), c);
     for (int i = 0; i < 250; ++i)
@@ -464,8 +438,7 @@ TEST_F(Eingabe, StrgKlickAufDieAufruflisteHoltDenAufruf)
     QApplication::setActiveWindow(f.get());
     neu(QStringLiteral("RECHTECK"));
     neu(QStringLiteral("TEXTFELD"));
-    const QString langerText =
-        QStringLiteral("Ein Text, der länger ist als fünfunddreißig Zeichen (a)");
+    const QString langerText = QStringLiteral("Ein Text, der länger ist als fünfunddreißig Zeichen (a)");
     aufruf(QStringLiteral("re0.verschieben(123456 cm, -2.5 mm)"));
     aufruf(QStringLiteral("tf0.textSetzen(\"") + langerText + QStringLiteral("\")"));
     aufruf(QStringLiteral("re0.strecken(0.25)"));
@@ -473,8 +446,7 @@ TEST_F(Eingabe, StrgKlickAufDieAufruflisteHoltDenAufruf)
     QApplication::processEvents();
     auto zeileKlicken = [&](int zeile, Qt::KeyboardModifiers mod) {
         liste->ObersteZeileSetzen(zeile);
-        const QPoint p(40, (zeile - liste->ObersteZeile()) * liste->ZeilenHoehe() +
-                               liste->ZeilenHoehe() / 2);
+        const QPoint p(40, (zeile - liste->ObersteZeile()) * liste->ZeilenHoehe() + liste->ZeilenHoehe() / 2);
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, mod, p);
     };
     leeren();
@@ -491,8 +463,7 @@ TEST_F(Eingabe, StrgKlickAufDieAufruflisteHoltDenAufruf)
         SCOPED_TRACE(text.toStdString());
         zeileKlicken(zeile, Qt::ControlModifier);
         EXPECT_EQ(textUndMarke(), std::pair(text, int(text.size())));
-        EXPECT_EQ(std::tuple(feld->hasFocus(), hinweis(), knopfAn()),
-                  std::tuple(true, QString(), true));
+        EXPECT_EQ(std::tuple(feld->hasFocus(), hinweis(), knopfAn()), std::tuple(true, QString(), true));
         const QString eintrag = protokoll()[zeile];
         taste(Qt::Key_Return);
         EXPECT_EQ(protokoll().back(), eintrag);

@@ -63,15 +63,14 @@ TEST_F(KonsoleTest, GoodAndBadLinesWithLineNumbersAndNesting)
     const TLauf lauf = starten({pfad});
     EXPECT_EQ(lauf.Status, 1);
     EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
-              QStringLiteral(
-                  "dokument1.hintergrundfarbeSetzen( gelb )\n"
-                  "Zeile 4, Zeichen 34-38: Es gibt keine Farbe lila.\n"
-                  "dokument1.zeichnen(  )\n"
-                  "Zeile 7, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n"
-                  "dokument1.einfügen(  )\n"
-                  "Zeile 9, Zeichen 11-11: Methodenbezeichner erwartet. Ein Methodenbezeichner "
-                  "beginnt mit einem Buchstaben oder _!\n"
-                  "Zeile 10, Zeichen 11-11: Methodenbezeichner erwartet.\n"));
+              QStringLiteral("dokument1.hintergrundfarbeSetzen( gelb )\n"
+                             "Zeile 4, Zeichen 34-38: Es gibt keine Farbe lila.\n"
+                             "dokument1.zeichnen(  )\n"
+                             "Zeile 7, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n"
+                             "dokument1.einfügen(  )\n"
+                             "Zeile 9, Zeichen 11-11: Methodenbezeichner erwartet. Ein Methodenbezeichner "
+                             "beginnt mit einem Buchstaben oder _!\n"
+                             "Zeile 10, Zeichen 11-11: Methodenbezeichner erwartet.\n"));
 }
 
 // Every line runs: status 0, from standard input or a file, in any encoding.
@@ -109,8 +108,7 @@ TEST_F(KonsoleTest, UsageAndFileErrorsGiveStatusTwo)
         {{QStringLiteral("-o")}, "Nach -o fehlt der Dateiname."},
         {{QStringLiteral("a.txt"), QStringLiteral("b.txt")}, ""},
         {{verzeichnis.filePath(QStringLiteral("fehlt.txt"))}, "kann nicht geöffnet werden."},
-        {{QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))},
-         "kann nicht geöffnet werden"},
+        {{QStringLiteral("-o"), verzeichnis.filePath(QStringLiteral("fehlt.fgo"))}, "kann nicht geöffnet werden"},
         {{QStringLiteral("-o"), kaputt}, ""},
         {{QStringLiteral("-s"), verzeichnis.filePath(QStringLiteral("gibtsnicht/x.fgo"))},
          "kann nicht gespeichert werden"},
@@ -133,14 +131,12 @@ TEST_F(KonsoleTest, OutputHoldsOnlyTheRunnersOwnLines)
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     umgebung.remove(QStringLiteral("FIGURO_QT_MELDUNGEN"));
-    const QStringList argumente = {QStringLiteral("--export"),
-                                   verzeichnis.filePath(QStringLiteral("bild.svg"))};
+    const QStringList argumente = {QStringLiteral("--export"), verzeichnis.filePath(QStringLiteral("bild.svg"))};
     const QByteArray eingabe("dokument1.zeichnen()\nre0.verschieben(1,1)\n");
     const QByteArray eigeneZeilen("dokument1.zeichnen(  )\n"
                                   "Zeile 2, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n");
     TLauf lauf = starten(argumente, eingabe, umgebung);
-    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe, lauf.Fehler),
-              std::tuple(1, eigeneZeilen, QByteArray()));
+    EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe, lauf.Fehler), std::tuple(1, eigeneZeilen, QByteArray()));
 
     umgebung.insert(QStringLiteral("FIGURO_QT_MELDUNGEN"), QStringLiteral("1"));
     lauf = starten(argumente, eingabe, umgebung);
@@ -156,8 +152,7 @@ QString zeichnungSpeichern(const QString &pfad, const QString &passwort = QStrin
     sprachtest::figurAnlegen(ws, QStringLiteral("RECHTECK"));
     ws.Dokument().Passwort = passwort;
     QString meldung;
-    EXPECT_TRUE(DokumentSpeichern(pfad, ws.Dokument(), ws.Klassen(), meldung))
-        << meldung.toStdString();
+    EXPECT_TRUE(DokumentSpeichern(pfad, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
     return pfad;
 }
 
@@ -172,48 +167,39 @@ TEST_F(KonsoleTest, OpensRunsAndSavesADocument)
                                 "re1.freigeben()\n");
     TLauf lauf = starten({QStringLiteral("-o"), quelle, QStringLiteral("-s"), ziel, pfad});
     EXPECT_EQ(lauf.Status, 1) << lauf.Fehler.toStdString();
-    EXPECT_EQ(
-        QString::fromUtf8(lauf.Ausgabe),
-        QStringLiteral(
-            "re1.verschieben( 2.00 cm, 0.00 mm )\n"
-            "Zeile 2: Fehler beim Ausführen der Methode: Das Bearbeiten mit der Tastatur ist für "
-            "dieses Objekt gesperrt.\n"
-            "re1.kopieren(  )\n"
-            "dokument1.einfügen(  )\n"
-            "re2:RECHTECK\n"
-            "re1.freigeben()\n"));
+    EXPECT_EQ(QString::fromUtf8(lauf.Ausgabe),
+              QStringLiteral("re1.verschieben( 2.00 cm, 0.00 mm )\n"
+                             "Zeile 2: Fehler beim Ausführen der Methode: Das Bearbeiten mit der Tastatur ist für "
+                             "dieses Objekt gesperrt.\n"
+                             "re1.kopieren(  )\n"
+                             "dokument1.einfügen(  )\n"
+                             "re2:RECHTECK\n"
+                             "re1.freigeben()\n"));
 
     // The saved drawing holds the untouched re0 and the pasted re2.
     TArbeitsbereich ws;
     QString meldung;
-    ASSERT_TRUE(DokumentOeffnen(ziel, ws.Dokument(), ws.Klassen(), meldung))
-        << meldung.toStdString();
+    ASSERT_TRUE(DokumentOeffnen(ziel, ws.Dokument(), ws.Klassen(), meldung)) << meldung.toStdString();
     ASSERT_EQ(ws.Dokument().Teile.size(), 2u);
-    EXPECT_EQ(ws.Dokument().Teile[0]->Name + ws.Dokument().Teile[1]->Name,
-              QStringLiteral("re0re2"));
+    EXPECT_EQ(ws.Dokument().Teile[0]->Name + ws.Dokument().Teile[1]->Name, QStringLiteral("re0re2"));
     EXPECT_EQ(ws.Dokument().Teile[0]->TastaturGesperrt, 1);
 
     // In teacher mode the lock does not apply.
-    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
-                   "re0.verschieben(1,1)\n");
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
     EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe),
               std::tuple(0, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n")));
 }
 
 TEST_F(KonsoleTest, TeacherModeOfAProtectedDocumentNeedsThePassword)
 {
-    const QString quelle =
-        zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("p.fgo")), QStringLiteral("geheim"));
-    TLauf lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
-                         "re0.verschieben(1,1)\n");
+    const QString quelle = zeichnungSpeichern(verzeichnis.filePath(QStringLiteral("p.fgo")), QStringLiteral("geheim"));
+    TLauf lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
     EXPECT_EQ(lauf.Status, 2);
     EXPECT_TRUE(lauf.Ausgabe.isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler)
-                    .contains(QStringLiteral("ist mit einem Passwort geschützt")));
+    EXPECT_TRUE(QString::fromUtf8(lauf.Fehler).contains(QStringLiteral("ist mit einem Passwort geschützt")));
 
     qputenv("FIGURO_PASSWORT", "geheim");
-    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle},
-                   "re0.verschieben(1,1)\n");
+    lauf = starten({QStringLiteral("--lehrermodus"), QStringLiteral("-o"), quelle}, "re0.verschieben(1,1)\n");
     qunsetenv("FIGURO_PASSWORT");
     EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe),
               std::tuple(0, QByteArray("re0.verschieben( 1.00 mm, 1.00 mm )\n")));

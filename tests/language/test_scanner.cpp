@@ -18,10 +18,9 @@ void gleicherWert(const TData &ist, const TData &soll, double toleranz)
 {
     ASSERT_EQ(ist.Art(), soll.Art());
     EXPECT_NEAR(ist.Zahl(), soll.Zahl(), toleranz);
-    EXPECT_EQ(std::tuple(ist.Farbe().FarbArt, ist.Farbe().Wert, ist.Code(), ist.Ganzzahl(),
-                         ist.Text(), ist.Objekt()),
-              std::tuple(soll.Farbe().FarbArt, soll.Farbe().Wert, soll.Code(), soll.Ganzzahl(),
-                         soll.Text(), soll.Objekt()));
+    EXPECT_EQ(
+        std::tuple(ist.Farbe().FarbArt, ist.Farbe().Wert, ist.Code(), ist.Ganzzahl(), ist.Text(), ist.Objekt()),
+        std::tuple(soll.Farbe().FarbArt, soll.Farbe().Wert, soll.Code(), soll.Ganzzahl(), soll.Text(), soll.Objekt()));
 }
 
 class ScannerTest : public ::testing::Test
@@ -47,8 +46,8 @@ class ScannerTest : public ::testing::Test
 
     TArbeitsbereich ws;
     TScanner s;
-    TObjekt *re0 = nullptr, *ve0 = nullptr, *tf0 = nullptr, *li0 = nullptr, *gr0 = nullptr,
-            *el0 = nullptr, *lz0 = nullptr, *lp0 = nullptr;
+    TObjekt *re0 = nullptr, *ve0 = nullptr, *tf0 = nullptr, *li0 = nullptr, *gr0 = nullptr, *el0 = nullptr,
+            *lz0 = nullptr, *lp0 = nullptr;
 };
 
 // Every argument kind converts to its stored value: numbers in cm, degrees
@@ -106,15 +105,14 @@ TEST_F(ScannerTest, ArgumentsOfEveryKind)
 // message with -1, -1 means the text is a valid call.
 TEST_F(ScannerTest, MessagesAndTheirRanges)
 {
-    const QString objektErwartet = QStringLiteral(
-        "Objektbezeichner erwartet. Ein Objektbezeichner beginnt mit einem Buchstaben oder _!");
-    const QString methodeErwartet = QStringLiteral(
-        "Methodenbezeichner erwartet. Ein Methodenbezeichner beginnt mit einem Buchstaben oder _!");
+    const QString objektErwartet =
+        QStringLiteral("Objektbezeichner erwartet. Ein Objektbezeichner beginnt mit einem Buchstaben oder _!");
+    const QString methodeErwartet =
+        QStringLiteral("Methodenbezeichner erwartet. Ein Methodenbezeichner beginnt mit einem Buchstaben oder _!");
     const QString zahlErwartet = QStringLiteral("Zahl erwartet.");
     const QString zuGross = QStringLiteral("Diese Zahl ist zu groß.");
     const QString textErwartet = QStringLiteral("in \"\" eingeschlossene Zeichenkette erwartet.");
-    const QString andereGruppe =
-        QStringLiteral("Das Objekt %1 ist bereits in einer anderen Gruppe enthalten.");
+    const QString andereGruppe = QStringLiteral("Das Objekt %1 ist bereits in einer anderen Gruppe enthalten.");
     const struct {
         const char16_t *text;
         QString meldung;
@@ -162,13 +160,11 @@ TEST_F(ScannerTest, MessagesAndTheirRanges)
         {u"re0.", QStringLiteral("Methodenbezeichner erwartet."), 5, 5},
         {u"re0.9x()", methodeErwartet, 5, 6},
         {u"re0. zeichnen()", methodeErwartet, 5, 4},
-        {u"re0.versch", QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode versch."),
-         5, 10},
-        {u"li0.drehn(1)", QStringLiteral("Objekte der Klasse LINIE haben keine Methode drehn."), 5,
-         9},
+        {u"re0.versch", QStringLiteral("Objekte der Klasse RECHTECK haben keine Methode versch."), 5, 10},
+        {u"li0.drehn(1)", QStringLiteral("Objekte der Klasse LINIE haben keine Methode drehn."), 5, 9},
         // Methods of other classes are not accepted.
-        {u"li0.FüllfarbeSetzen(rot)",
-         QStringLiteral("Objekte der Klasse LINIE haben keine Methode FüllfarbeSetzen."), 5, 19},
+        {u"li0.FüllfarbeSetzen(rot)", QStringLiteral("Objekte der Klasse LINIE haben keine Methode FüllfarbeSetzen."),
+         5, 19},
         // Quoted text: an unclosed quote takes the rest of the line; Figuro
         // stores texts as Windows-1252.
         {u"tf0.textSetzen(\"abc\" )", QStringLiteral(") erwartet."), 21, 21},
@@ -176,32 +172,25 @@ TEST_F(ScannerTest, MessagesAndTheirRanges)
         {u"tf0.textSetzen(\"abc)", textErwartet, 16, 21},
         {u"tf0.textSetzen(\")", textErwartet, 16, 18},
         {u"tf0.textSetzen(\"Grüße €\")", QString(), -1, -1},
-        {u"tf0.textSetzen(\"日本\")", QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."),
-         16, 20},
+        {u"tf0.textSetzen(\"日本\")", QStringLiteral("Dieses Zeichen kann Figuro nicht speichern."), 16, 20},
         // Colours and the other value words; ß has no upper-case partner:
         // WEISS does not name weiß.
         {u"re0.FüllfarbeSetzen(nicht_einheitlich)",
-         QStringLiteral(
-             "Es ist nicht möglich, das Attribut Farbe auf nicht_einheitlich zu setzen."),
-         21, 38},
+         QStringLiteral("Es ist nicht möglich, das Attribut Farbe auf nicht_einheitlich zu setzen."), 21, 38},
         {u"re0.FüllfarbeSetzen( )", QStringLiteral("Farbe erwartet."), 22, 22},
         {u"re0.LinienfarbeSetzen(", QStringLiteral("Farbe erwartet."), 23, 23},
         {u"re0.FüllfarbeSetzen(WEISS)", QStringLiteral("Es gibt keine Farbe WEISS."), 21, 26},
         {u"re0.LinienartSetzen(Nicht_Einheitlich)",
-         QStringLiteral(
-             "Es ist nicht möglich, das Attribut Linienart auf Nicht_Einheitlich zu setzen."),
-         21, 38},
+         QStringLiteral("Es ist nicht möglich, das Attribut Linienart auf Nicht_Einheitlich zu setzen."), 21, 38},
         {u"re0.LinienartSetzen(dick)", QStringLiteral("dick ist keine Linienart."), 21, 25},
         {u"tf0.fettSetzen(ja)", QStringLiteral(" wahr oder falsch erwartet."), 16, 18},
-        {u"lp0.abschnittArtSetzen(krumm)", QStringLiteral("krumm ist keine LinienAbschnittart."),
-         24, 29},
+        {u"lp0.abschnittArtSetzen(krumm)", QStringLiteral("krumm ist keine LinienAbschnittart."), 24, 29},
         {u"tf0.ausrichtungSetzen(mittig)", QStringLiteral("mittig ist keine Ausrichtung."), 23, 29},
         // Object references must lie directly in the document.
         {u"gr0.schlucken(dokument1)", andereGruppe.arg(u"dokument1"), 15, 24},
         {u"gr0.schlucken(el0)", andereGruppe.arg(u"el0"), 15, 18},
         {u"gr0.schlucken(lp0)", andereGruppe.arg(u"lp0"), 15, 18},
-        {u"gr0.schlucken(xy)", QStringLiteral("Ein Objekt mit dem Bezeichner xy gibt es nicht."),
-         15, 17},
+        {u"gr0.schlucken(xy)", QStringLiteral("Ein Objekt mit dem Bezeichner xy gibt es nicht."), 15, 17},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(QString::fromUtf16(f.text).toStdString());
@@ -235,8 +224,7 @@ TEST_F(ScannerTest, DisplayTextsOfEveryKindScanBackToTheirValue)
         {"re0", MDrehen, TData(1.5e8, ArtWinkel), u"1.5000E+08°", 5e3},
         {"re0", MStrecken, TData(1.5, ArtFaktor), u"150.000 %", 5e-6},
         {"re0", MStrecken, TData(12345.678, ArtFaktor), u"1.23457E+06 %", 0.05},
-        {"re0", MLinienartSetzen, TData(std::uint8_t(3), std::uint8_t(ArtLinienart)),
-         u"breitgestrichelt"},
+        {"re0", MLinienartSetzen, TData(std::uint8_t(3), std::uint8_t(ArtLinienart)), u"breitgestrichelt"},
         {"tf0", MFettSetzen, TData(std::uint8_t(1), std::uint8_t(ArtWahrheitswert)), u"wahr"},
         {"tf0", MTextSetzen, TData(QStringLiteral("Grüße, (a)")), u"\"Grüße, (a)\""},
         // The log shortens a long text; the text typed back is the whole one.
@@ -244,10 +232,8 @@ TEST_F(ScannerTest, DisplayTextsOfEveryKindScanBackToTheirValue)
         // The log shows a line break as ¶; typed back it is the line break.
         {"tf0", MTextSetzen, TData(QStringLiteral("Zeile 1\r\nZeile 2")), u"\"Zeile 1¶Zeile 2\""},
         {"ve0", MEckenzahlSetzen, TData(std::int32_t(12345678)), u"12345678"},
-        {"lp0", MAbschnittArtSetzen, TData(std::uint8_t(1), std::uint8_t(ArtAbschnittArt)),
-         u"gekrümmt"},
-        {"tf0", MAusrichtungSetzen, TData(std::uint8_t(3), std::uint8_t(ArtAusrichtung)),
-         u"Blocksatz"},
+        {"lp0", MAbschnittArtSetzen, TData(std::uint8_t(1), std::uint8_t(ArtAbschnittArt)), u"gekrümmt"},
+        {"tf0", MAusrichtungSetzen, TData(std::uint8_t(3), std::uint8_t(ArtAusrichtung)), u"Blocksatz"},
     };
     for (const auto &f : faelle) {
         const QString anzeige = f.wert.AnzeigeText();
@@ -303,9 +289,9 @@ TEST_F(ScannerTest, MeintestDuNenntDenNaechstenNamen)
         ASSERT_FALSE(s.Fehlermeldung.isEmpty());
         const QString vorschlag = f.vorschlag ? QString::fromUtf16(f.vorschlag) : QString();
         EXPECT_EQ(MeintestDu(s), vorschlag);
-        EXPECT_EQ(Hinweistext(s), f.vorschlag ? s.Fehlermeldung + QStringLiteral(" Meintest du ") +
-                                                    vorschlag + QLatin1Char('?')
-                                              : s.Fehlermeldung);
+        EXPECT_EQ(Hinweistext(s), f.vorschlag
+                                      ? s.Fehlermeldung + QStringLiteral(" Meintest du ") + vorschlag + QLatin1Char('?')
+                                      : s.Fehlermeldung);
     }
     EXPECT_EQ(NaechsterName(QString(), {QStringLiteral("a")}), QString());
 
@@ -332,28 +318,23 @@ TEST(Farbklassen, ClassesOfSampleTexts)
 {
     // Blanks in the expected classes stand for class 3 too, for readability.
     const auto klassen = [](QString k) { return k.replace(QLatin1Char(' '), QLatin1Char('3')); };
-    EXPECT_EQ(
-        TScanner::Farbklassen(QStringLiteral("re0.LinienfarbeSetzen(rot)")),
-        klassen(QStringLiteral("3333") + QString(17, QLatin1Char('2')) + QStringLiteral("31113")));
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("re0.LinienfarbeSetzen(rot)")),
+              klassen(QStringLiteral("3333") + QString(17, QLatin1Char('2')) + QStringLiteral("31113")));
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("re0.verschieben(-2.5 cm, 3e2 mm)")),
               QStringLiteral("3333 22222222222 3 0000311 33 000311 3").remove(QLatin1Char(' ')));
     // Value words: invisible, line styles, segment kinds, colours, units;
     // truth values and alignments stay plain.
-    EXPECT_EQ(
-        TScanner::Farbklassen(
-            QStringLiteral("unsichtbar gerade Gekrümmt gepunktelt grün KM wahr zentriert")),
-        klassen(QStringLiteral("1111111111 111111 11111111 1111111111 1111 11 3333 333333333")));
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("unsichtbar gerade Gekrümmt gepunktelt grün KM wahr zentriert")),
+              klassen(QStringLiteral("1111111111 111111 11111111 1111111111 1111 11 3333 333333333")));
     // Vocabulary: class, method and attribute names in any case.
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("RECHTECK länge dokument1 zeichnen X")),
               klassen(QStringLiteral("22222222 22222 333333333 22222222 2")));
     // A sign before a number is part of it; a dot or e without digits is not.
-    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("a-1 5. 2e 7E3")),
-              klassen(QStringLiteral("300 03 03 000")));
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("a-1 5. 2e 7E3")), klassen(QStringLiteral("300 03 03 000")));
     // A signed exponent belongs to the number, as the scanner reads it.
     EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("1.2346E+05 cm 2e-3 4e+")),
               klassen(QStringLiteral("0000000000 11 0000 033")));
-    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("_x1 ÄÖ 1.5.2")),
-              klassen(QStringLiteral("333 33 00030")));
+    EXPECT_EQ(TScanner::Farbklassen(QStringLiteral("_x1 ÄÖ 1.5.2")), klassen(QStringLiteral("333 33 00030")));
     EXPECT_EQ(TScanner::Farbklassen(QString()), QString());
 }
 

@@ -98,10 +98,8 @@ void Zeichnung(TArbeitsbereich &ws)
     TObjekt *gr = figurAnlegen(ws, QStringLiteral("GRUPPE"));
     gestaltet(figurAnlegen(ws, QStringLiteral("RECHTECK"), gr), 3, 8);
     gestaltet(figurAnlegen(ws, QStringLiteral("LINIE"), gr), 5, 9);
-    static_cast<TVielEck *>(gestaltet(figurAnlegen(ws, QStringLiteral("VIELECK")), 12, 4))
-        ->Eckenzahl = 5;
-    auto *lz =
-        static_cast<TLinienZug *>(gestaltet(figurAnlegen(ws, QStringLiteral("LINIENZUG")), 0, 0));
+    static_cast<TVielEck *>(gestaltet(figurAnlegen(ws, QStringLiteral("VIELECK")), 12, 4))->Eckenzahl = 5;
+    auto *lz = static_cast<TLinienZug *>(gestaltet(figurAnlegen(ws, QStringLiteral("LINIENZUG")), 0, 0));
     lz->PunktAnhaengen(1, 1, 0);
     lz->PunktAnhaengen(5, 1, 0);
     lz->PunktAnhaengen(5, 4, 0);
@@ -132,9 +130,7 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
     const TSchrittArt arten[] = {
         {"typed call",
          {},
-         [](Verlauf &, TArbeitsbereich &ws) {
-             tippenIn(ws, QStringLiteral("re0.verschieben(2, 1)"));
-         },
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("re0.verschieben(2, 1)")); },
          "re0.verschieben( 2.00 mm, 1.00 mm )"},
         {"typed call on a group",
          {},
@@ -142,15 +138,11 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
          nullptr},
         {"typed call on a group member",
          {},
-         [](Verlauf &, TArbeitsbereich &ws) {
-             tippenIn(ws, QStringLiteral("re1.verschieben(1, 1)"));
-         },
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("re1.verschieben(1, 1)")); },
          "re1.verschieben( 1.00 mm, 1.00 mm )"},
         {"typed call on a vertex",
          {},
-         [](Verlauf &, TArbeitsbereich &ws) {
-             tippenIn(ws, QStringLiteral("lp1.koordinatenSetzen(2, 3)"));
-         },
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("lp1.koordinatenSetzen(2, 3)")); },
          nullptr},
         {"typed call naming another figure",
          {},
@@ -165,9 +157,7 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
          nullptr},
         {"typed background colour",
          {},
-         [](Verlauf &, TArbeitsbereich &ws) {
-             tippenIn(ws, QStringLiteral("dokument1.hintergrundfarbeSetzen(gelb)"));
-         },
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("dokument1.hintergrundfarbeSetzen(gelb)")); },
          nullptr},
         {"typed freigeben of a group",
          {},
@@ -175,9 +165,7 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
          "gr0.freigeben()"},
         {"typed ungroup",
          {},
-         [](Verlauf &, TArbeitsbereich &ws) {
-             tippenIn(ws, QStringLiteral("gr0.gruppierungAufheben()"));
-         },
+         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.gruppierungAufheben()")); },
          nullptr},
         {"paste of several",
          {"re0", "gr0"},
@@ -266,9 +254,7 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
          {"re0", "el0"},
          [](Verlauf &, TArbeitsbereich &ws) {
              const auto &blau = BenannteFarben[12];
-             EXPECT_EQ(
-                 FuellfarbeAnwenden(ws, TFarbe::Echt(FarbWert(blau.Rot, blau.Gruen, blau.Blau))),
-                 2);
+             EXPECT_EQ(FuellfarbeAnwenden(ws, TFarbe::Echt(FarbWert(blau.Rot, blau.Gruen, blau.Blau))), 2);
          },
          nullptr},
         {"renaming (no log entry)",

@@ -72,10 +72,9 @@ TEST_F(Vorschlaege, WerteJeParameterart)
     const QStringList farben = alle(VorschlagFarbe);
     ASSERT_EQ(farben.size(), 42);
     EXPECT_FALSE(farben.contains(QStringLiteral("unsichtbar")));
-    const std::tuple<int, const char *, std::uint32_t> stichproben[] = {
-        {0, "grau1", FarbWert(51, 51, 51)},
-        {15, "hellrot", FarbWert(255, 102, 0)},
-        {41, "lavendel", FarbWert(204, 153, 255)}};
+    const std::tuple<int, const char *, std::uint32_t> stichproben[] = {{0, "grau1", FarbWert(51, 51, 51)},
+                                                                        {15, "hellrot", FarbWert(255, 102, 0)},
+                                                                        {41, "lavendel", FarbWert(204, 153, 255)}};
     for (const auto &[i, text, farbe] : stichproben)
         EXPECT_EQ(std::tuple(liste.Vorschlaege()[i]->Text, liste.Vorschlaege()[i]->Farbe),
                   std::tuple(QString(text), farbe));
@@ -129,8 +128,7 @@ TEST_F(Vorschlaege, VorschlagZeichnen)
     VorschlaegeErzeugen(liste, 3, nullptr, ArtFarbwert, &dokument);
     QImage bild = zeichne(*liste.Vorschlaege()[15], 200); // hellrot
     QList<QColor> farben; // background, frame corners, swatch middle and inner corner, right of it
-    for (const QPoint &p :
-         {QPoint(0, 0), QPoint(2, 2), QPoint(19, 15), QPoint(10, 9), QPoint(18, 14), QPoint(20, 9)})
+    for (const QPoint &p : {QPoint(0, 0), QPoint(2, 2), QPoint(19, 15), QPoint(10, 9), QPoint(18, 14), QPoint(20, 9)})
         farben << bild.pixelColor(p);
     const QColor r(255, 102, 0);
     EXPECT_EQ(farben, (QList<QColor>{weiss, schwarz, schwarz, r, r, weiss}));
@@ -139,12 +137,10 @@ TEST_F(Vorschlaege, VorschlagZeichnen)
 
     const auto methode = [re0](const char *name) {
         const QString text = QString::fromLatin1(name);
-        return TVorschlag{
-            .Art = VorschlagMethode, .Text = text, .Methode = re0->FindeMethode(text)};
+        return TVorschlag{.Art = VorschlagMethode, .Text = text, .Methode = re0->FindeMethode(text)};
     };
     const TVorschlag verschieben = methode("verschieben"), kopieren = methode("kopieren");
-    EXPECT_EQ(MethodenAnzeige(*verschieben.Methode),
-              QStringLiteral("verschieben( x-Verschiebung, y-Verschiebung )"));
+    EXPECT_EQ(MethodenAnzeige(*verschieben.Methode), QStringLiteral("verschieben( x-Verschiebung, y-Verschiebung )"));
     EXPECT_EQ(MethodenAnzeige(*kopieren.Methode), QStringLiteral("kopieren(  )"));
     const std::pair<const TObjekt *, const char *> andere[] = {
         {ws.Klassen().LINIE, "punkt2Setzen( X-Koordinate, Y-Koordinate )"},

@@ -16,8 +16,7 @@ TEST(Klassenverzeichnis, ReihenfolgeUndIds)
     QStringList klassenNamen;
     for (const TObjekt *k : klassen)
         klassenNamen << k->KlassenName();
-    EXPECT_EQ(klassenNamen,
-              namen("DOKUMENT RECHTECK ELLIPSE LINIE LINIENZUG VIELECK PUNKT GRUPPE TEXTFELD"));
+    EXPECT_EQ(klassenNamen, namen("DOKUMENT RECHTECK ELLIPSE LINIE LINIENZUG VIELECK PUNKT GRUPPE TEXTFELD"));
     EXPECT_EQ(u.klassen.KlasseZuName(QStringLiteral("ELLIPSE")), u.klassen.ELLIPSE);
     // Class names are matched case-sensitively here.
     EXPECT_EQ(u.klassen.KlasseZuName(QStringLiteral("Rechteck")), nullptr);

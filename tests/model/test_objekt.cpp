@@ -39,9 +39,7 @@ TEST(Dokument, HintergrundfarbeUndEinfuegen)
               std::tuple(std::uint8_t(ArtFarbwert), QStringLiteral("weiß")));
     EXPECT_EQ(u.dokument.AttributWert(AWinkel), nullptr);
 
-    EXPECT_EQ(ausfuehren(&u.dokument, MHintergrundfarbeSetzen,
-                         {TData(TFarbe::Echt(FarbWert(255, 255, 0)))}),
-              "");
+    EXPECT_EQ(ausfuehren(&u.dokument, MHintergrundfarbeSetzen, {TData(TFarbe::Echt(FarbWert(255, 255, 0)))}), "");
     EXPECT_EQ(u.dokument.Hintergrundfarbe.Wert, FarbWert(255, 255, 0));
     EXPECT_EQ(u.log().last(), "dokument1.hintergrundfarbeSetzen( gelb )");
 
@@ -64,9 +62,9 @@ TEST(Zeichnen, GruppeBenenntIhreTeileUndProtokolliertVerschachtelt)
     EXPECT_EQ(ausfuehren(g, MZeichnen), "Kein Neuzeichnen");
     // The document's own zeichnen nests every figure.
     EXPECT_EQ(ausfuehren(&u.dokument, MZeichnen), "Kein Neuzeichnen");
-    EXPECT_EQ(u.log(), QStringList({"gr0.zeichnen(  )", "  re0.zeichnen(  )", "  el0.zeichnen(  )",
-                                    "dokument1.zeichnen(  )", "  gr0.zeichnen(  )",
-                                    "    re0.zeichnen(  )", "    el0.zeichnen(  )"}));
+    EXPECT_EQ(u.log(),
+              QStringList({"gr0.zeichnen(  )", "  re0.zeichnen(  )", "  el0.zeichnen(  )", "dokument1.zeichnen(  )",
+                           "  gr0.zeichnen(  )", "    re0.zeichnen(  )", "    el0.zeichnen(  )"}));
     EXPECT_EQ(u.analysator.Protokoll().back()->AnzahlMitUnteraufrufen(), 4);
     EXPECT_EQ(u.analysator.OffeneAnzahl(), 0);
 }

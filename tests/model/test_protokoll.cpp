@@ -14,20 +14,25 @@ TEST(Aufruf, AnzeigeTexte)
     EXPECT_EQ(text.AnzeigeText(), "tf0.textSetzen( \"Hallo, Welt\" )");
 
     TMethodenAufruf alles(MStreckenMitZentrum, QStringLiteral("x"));
-    alles.LaengeHinzufuegen(0.5).WinkelHinzufuegen(90).FaktorHinzufuegen(2).GanzzahlHinzufuegen(7)
-        .FarbeHinzufuegen(TFarbe::Unsichtbar()).LinienartHinzufuegen(4).WahrheitswertHinzufuegen(true)
-        .AbschnittArtHinzufuegen(0).AusrichtungHinzufuegen(2);
-    EXPECT_EQ(alles.AnzeigeText(),
-              QStringLiteral("x.streckenMitZentrum( 5.00 mm, 90.00°, 200.000 %, 7, unsichtbar, "
-                             "gepunktelt, wahr, gerade, zentriert )"));
+    alles.LaengeHinzufuegen(0.5)
+        .WinkelHinzufuegen(90)
+        .FaktorHinzufuegen(2)
+        .GanzzahlHinzufuegen(7)
+        .FarbeHinzufuegen(TFarbe::Unsichtbar())
+        .LinienartHinzufuegen(4)
+        .WahrheitswertHinzufuegen(true)
+        .AbschnittArtHinzufuegen(0)
+        .AusrichtungHinzufuegen(2);
+    EXPECT_EQ(alles.AnzeigeText(), QStringLiteral("x.streckenMitZentrum( 5.00 mm, 90.00°, 200.000 %, 7, unsichtbar, "
+                                                  "gepunktelt, wahr, gerade, zentriert )"));
 }
 
 TEST(Analysator, VerschachtelungUndMarkierung)
 {
     TAnalysator analysator;
     std::vector<QString> gemeldet;
-    const int kennung = analysator.BeobachterAnmelden(
-        [&gemeldet](const TMethodenAufruf &a) { gemeldet.push_back(a.AnzeigeText()); });
+    const int kennung =
+        analysator.BeobachterAnmelden([&gemeldet](const TMethodenAufruf &a) { gemeldet.push_back(a.AnzeigeText()); });
     analysator.AusEingabefeld = true;
     TAnalysator *zeiger = &analysator;
     TDokument dokument(zeiger);
@@ -69,8 +74,7 @@ TEST(Analysator, HoechstensZweitausendEintraege)
         EXPECT_LE(analysator.Protokoll().size(), 2000u);
     });
     for (int i = 0; i < 2001; ++i)
-        analysator.Protokollieren(
-            std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("o%1").arg(i)));
+        analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MZeichnen, QStringLiteral("o%1").arg(i)));
     ASSERT_EQ(analysator.Protokoll().size(), 2000u);
     EXPECT_EQ(analysator.Protokoll().front()->ObjektName, "o1");
     EXPECT_EQ(analysator.Protokoll().back()->ObjektName, "o2000");

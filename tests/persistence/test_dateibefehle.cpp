@@ -33,9 +33,7 @@ struct Datei {
             fragen << text;
             return antwort;
         };
-        db.Melden = [this](const QString &titel, const QString &text) {
-            meldungen << titel + text;
-        };
+        db.Melden = [this](const QString &titel, const QString &text) { meldungen << titel + text; };
         db.SpeichernDialog = [this] { return speicherPfad; };
         db.OeffnenDialog = [this] { return oeffnenPfad; };
     }
@@ -71,8 +69,7 @@ QByteArray lesen(const QString &pfad)
 
 QStringList kopien()
 {
-    return QDir(TWiederherstellung::StandardOrdner())
-        .entryList({QStringLiteral("*.fgo")}, QDir::Files);
+    return QDir(TWiederherstellung::StandardOrdner()).entryList({QStringLiteral("*.fgo")}, QDir::Files);
 }
 
 } // namespace
@@ -142,18 +139,16 @@ TEST(DateiBefehle, RueckfrageJaDannAbbrechenHaeltNeuAuf)
     d.speicherPfad.clear(); // the save dialog is cancelled
     d.db.ANeu->trigger();
     ASSERT_EQ(d.fragen.size(), 1);
-    EXPECT_EQ(d.fragen[0],
-              QStringLiteral("Beim Anlegen einer neuen Zeichnung wird die bestehende Zeichnung "
-                             "überschrieben. Sie ist seit der letzten Änderung nicht mehr "
-                             "gespeichert worden. Möchten Sie sie speichern?"));
+    EXPECT_EQ(d.fragen[0], QStringLiteral("Beim Anlegen einer neuen Zeichnung wird die bestehende Zeichnung "
+                                          "überschrieben. Sie ist seit der letzten Änderung nicht mehr "
+                                          "gespeichert worden. Möchten Sie sie speichern?"));
     EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u) << "new was stopped";
     EXPECT_TRUE(d.ab.Geaendert);
 
     d.antwort = QMessageBox::Cancel;
     d.db.AOeffnenExecute();
-    EXPECT_EQ(d.fragen.back(),
-              QStringLiteral("Die bestehende Zeichnung ist seit der letzten Änderung nicht "
-                             "mehr gespeichert worden. Möchten Sie das Dokument speichern?"));
+    EXPECT_EQ(d.fragen.back(), QStringLiteral("Die bestehende Zeichnung ist seit der letzten Änderung nicht "
+                                              "mehr gespeichert worden. Möchten Sie das Dokument speichern?"));
     EXPECT_EQ(d.ab.Dokument().Teile.size(), 1u);
 
     // Yes with a name saves and goes on.
@@ -223,9 +218,9 @@ TEST(DateiBefehle, MenueDateiExportUndWiederherstellungskopie)
     for (QAction *a : d.fenster.MenuDatei->actions())
         if (!a->isSeparator())
             texte << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "Beispiele öffnen ...|",
-                                  "&Speichern|Ctrl+S", "S&peichern unter ...|Ctrl+Shift+S",
-                                  "E&xportieren ...|", "Drucken ...|Ctrl+P", "&Beenden|Ctrl+Q"}));
+    EXPECT_EQ(texte, (QStringList{"Neu|Ctrl+N", "Ö&ffnen|Ctrl+O", "Beispiele öffnen ...|", "&Speichern|Ctrl+S",
+                                  "S&peichern unter ...|Ctrl+Shift+S", "E&xportieren ...|", "Drucken ...|Ctrl+P",
+                                  "&Beenden|Ctrl+Q"}));
     EXPECT_EQ(d.db.ANeu->property("kategorie").toString(), QStringLiteral("Datei"));
 
     // The recovery copy follows the unsaved drawing (and goes when it is saved, below).
@@ -256,8 +251,7 @@ TEST(DateiBefehle, MenueDateiExportUndWiederherstellungskopie)
     // The hint bar says what was written.
     const TExportBereich b = ExportBereich(TExportOptionen{50, true, d.ab.Auswahl, 20.5, 29.2});
     EXPECT_EQ(d.fenster.Hinweistext,
-              QStringLiteral("Exportiert als PNG: ") + png +
-                  QStringLiteral(" (die markierten Objekte, ") +
+              QStringLiteral("Exportiert als PNG: ") + png + QStringLiteral(" (die markierten Objekte, ") +
                   QString::number(b.Breite(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
                   QStringLiteral(" cm × ") +
                   QString::number(b.Hoehe(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
@@ -287,11 +281,10 @@ TEST(DateiBefehle, UnlesbareKopieNachAbsturzWirdGemeldetUndAufbewahrt)
     EXPECT_FALSE(d.db.WiederherstellungAnbieten());
     EXPECT_EQ(fragen, 0);
     EXPECT_FALSE(QFile::exists(kopie));
-    EXPECT_EQ(d.meldungen,
-              QStringList{QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht "
-                                         "gelesen werden (Unerwartetes Dateiende.) und "
-                                         "wurde aufbewahrt unter:\n") +
-                          kopie + QStringLiteral(".unlesbar")});
+    EXPECT_EQ(d.meldungen, QStringList{QStringLiteral("Fehler:Die Wiederherstellungskopie kann nicht "
+                                                      "gelesen werden (Unerwartetes Dateiende.) und "
+                                                      "wurde aufbewahrt unter:\n") +
+                                       kopie + QStringLiteral(".unlesbar")});
     EXPECT_EQ(lesen(kopie + QStringLiteral(".unlesbar")), kaputt);
     EXPECT_TRUE(d.ab.Dokument().Teile.empty());
     EXPECT_TRUE(kopien().isEmpty()) << kopien().join(u' ').toStdString();
@@ -322,8 +315,7 @@ TEST(DateiBefehle, StartfrageMitJaAlsVorgabe)
     EXPECT_EQ(titel, QStringLiteral("Warnung:"));
     EXPECT_EQ(text, QStringLiteral("Frage?"));
     EXPECT_TRUE(jaVorgabe);
-    for (const auto &[wert, antwort] :
-         {std::pair{"JA", QMessageBox::Yes}, std::pair{"nein", QMessageBox::No}}) {
+    for (const auto &[wert, antwort] : {std::pair{"JA", QMessageBox::Yes}, std::pair{"nein", QMessageBox::No}}) {
         qputenv("FIGURO_WIEDERHERSTELLEN", wert);
         EXPECT_EQ(d.db.WiederherstellenFrage(QStringLiteral("Frage?")), antwort) << wert;
     }

@@ -25,8 +25,7 @@ TEST(Dateityp, SchreibtNurWasFehltOderAbweichtFehlerWerdenIgnoriert)
     // Unchanged: nothing is written again.
     EXPECT_TRUE(DateitypRegistrieren(ordner.path(), programm, false).isEmpty());
     // Another program path: only the desktop entry is rewritten.
-    const QStringList anders =
-        DateitypRegistrieren(ordner.path(), QStringLiteral("/usr/bin/figuro"), false);
+    const QStringList anders = DateitypRegistrieren(ordner.path(), QStringLiteral("/usr/bin/figuro"), false);
     ASSERT_EQ(anders.size(), 1);
     EXPECT_TRUE(anders[0].endsWith(QStringLiteral("figuro.desktop")));
 
@@ -35,8 +34,7 @@ TEST(Dateityp, SchreibtNurWasFehltOderAbweichtFehlerWerdenIgnoriert)
     QFile sperre(leer.filePath(QStringLiteral("applications")));
     ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
     sperre.close();
-    const QStringList geschrieben =
-        DateitypRegistrieren(leer.path(), QStringLiteral("/x/figuro"), false);
+    const QStringList geschrieben = DateitypRegistrieren(leer.path(), QStringLiteral("/x/figuro"), false);
     EXPECT_EQ(geschrieben.size(), 1); // only the MIME type
     EXPECT_TRUE(DateitypRegistrieren(QString(), QStringLiteral("/x/figuro"), false).isEmpty());
 }

@@ -71,10 +71,7 @@ struct Umgebung {
         return ok;
     }
 
-    template <class T = TObjekt> T *teil(std::size_t i) const
-    {
-        return dynamic_cast<T *>(dokument.Teile.at(i).get());
-    }
+    template <class T = TObjekt> T *teil(std::size_t i) const { return dynamic_cast<T *>(dokument.Teile.at(i).get()); }
 
     QStringList namen() const
     {
@@ -153,8 +150,7 @@ TEST(Dokumentdatei, WurzelnameKlassenverzeichnisUndPasswort)
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"1\" Länge = \"3\" Winkel = \"0\" Schriftart = "
            "\"Courier New\" Schriftgröße = \"18\" Fett = \"wahr\" Kursiv = \"wahr\" Ausrichtung = "
            "\"zentriert\" Text = \"Zeile#10 #13 zwei #34 #35 #34  <&>'ü") +
-        "\x80\" Schriftfarbe = \"Farbe rot\" >\r\n</TEXTFELD>\r\n" + "<TEXTFELD Name = \"tf1\" " +
-        standard +
+        "\x80\" Schriftfarbe = \"Farbe rot\" >\r\n</TEXTFELD>\r\n" + "<TEXTFELD Name = \"tf1\" " + standard +
         L1("MitteX = \"0\" MitteY = \"0\" Breite = \"0\" Länge = \"0\" Winkel = \"0\" "
            ">\r\n</TEXTFELD>\r\n") +
         "<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"10\" ELLIPSEz\xe4hler = \"11\" LINIEz\xe4hler = "
@@ -172,20 +168,17 @@ TEST(Dokumentdatei, WurzelnameKlassenverzeichnisUndPasswort)
         k->Zaehler = 7;
     u.dokument.Passwort = QStringLiteral("alt");
     mitPasswort = true;
-    ASSERT_TRUE(u.lade(
-        Kopf + "<ZEICHNUNG Name = \"dokument1\" >\r\n<RECHTECK Name = \"re0\" >\r\n</RECHTECK>\r\n"
-               "</ZEICHNUNG>\r\n",
-        nullptr, &mitPasswort));
+    ASSERT_TRUE(u.lade(Kopf + "<ZEICHNUNG Name = \"dokument1\" >\r\n<RECHTECK Name = \"re0\" >\r\n</RECHTECK>\r\n"
+                              "</ZEICHNUNG>\r\n",
+                       nullptr, &mitPasswort));
     EXPECT_FALSE(mitPasswort);
     EXPECT_TRUE(u.dokument.Passwort.isEmpty());
     EXPECT_EQ(u.namen(), QStringList{"re0"});
     EXPECT_EQ(u.zaehler(), std::vector<int>(8, 0));
 
     u.klassen.GRUPPE->Zaehler = 9;
-    ASSERT_TRUE(u.lade(
-        Kopf +
-        "<DOKUMENT >\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"3\" LINIEz\xe4hler = \"12\" "
-        "TEXTFELDz\xe4hler = \"1\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n"));
+    ASSERT_TRUE(u.lade(Kopf + "<DOKUMENT >\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"3\" LINIEz\xe4hler = \"12\" "
+                              "TEXTFELDz\xe4hler = \"1\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n"));
     // RECHTECK ELLIPSE LINIE LINIENZUG VIELECK PUNKT GRUPPE TEXTFELD
     EXPECT_EQ(u.zaehler(), (std::vector<int>{3, 0, 12, 0, 0, 0, 0, 1}));
     EXPECT_TRUE(u.dokument.Teile.empty());
@@ -198,12 +191,11 @@ TEST(Dokumentdatei, UnbrauchbareZaehlerGebenNeueTippbareNamen)
     for (const char *zaehler : {"0", "-3", "2147483647"}) {
         SCOPED_TRACE(zaehler);
         Umgebung u;
-        ASSERT_TRUE(
-            u.lade(Kopf + DokumentAnfang +
-                   "<RECHTECK Name = \"re0\" >\r\n</RECHTECK>\r\n<RECHTECK Name = \"re2\" "
-                   ">\r\n</RECHTECK>\r\n"
-                   "<RECHTECK >\r\n</RECHTECK>\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"" +
-                   zaehler + "\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n"));
+        ASSERT_TRUE(u.lade(Kopf + DokumentAnfang +
+                           "<RECHTECK Name = \"re0\" >\r\n</RECHTECK>\r\n<RECHTECK Name = \"re2\" "
+                           ">\r\n</RECHTECK>\r\n"
+                           "<RECHTECK >\r\n</RECHTECK>\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"" +
+                           zaehler + "\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n"));
         // The unnamed one got the first free name, the next ones follow.
         EXPECT_EQ(u.namen(), (QStringList{"re0", "re2", "re1"}));
         QStringList neue;
@@ -224,17 +216,17 @@ TEST(Dokumentdatei, UnbrauchbareZaehlerGebenNeueTippbareNamen)
 TEST(Dokumentdatei, UnbekanntesUndUnpassendesWirdUebersprungen)
 {
     Umgebung u;
-    ASSERT_TRUE(u.lade(Datei(
-        L1("<KREIS Name = \"x\" >\r\n<RECHTECK Name = \"verirrt\" "
-           ">\r\n</RECHTECK>\r\n</KREIS>\r\n<PUNKT Name = \"lose\" >\r\n</PUNKT>\r\n<DOKUMENT Name "
-           "= \"innen\" >\r\n</DOKUMENT>\r\n<RECHTECK Name = \"re0\" Farbe = \"rot\" Linienart = "
-           "\"Gestrichelt\" BearbeitenMitMaus = \"nicht_einheitlich\" >\r\n<PUNKT Name = \"lp9\" "
-           ">\r\n</PUNKT>\r\n</RECHTECK>\r\n<GRUPPE Name = \"gr0\" >\r\n<PUNKT Name = \"lp8\" "
-           ">\r\n</PUNKT>\r\n<LINIE Name = \"li0\" >\r\n</LINIE>\r\n</GRUPPE>\r\n<GRUPPE Name = "
-           "\"leer\" >\r\n</GRUPPE>\r\n<LINIENZUG Name = \"einpunkt\" >\r\n<PUNKT "
-           ">\r\n</PUNKT>\r\n</LINIENZUG>\r\n<LINIENZUG Name = \"lz0\" >\r\n<PUNKT Name = \"a\" "
-           ">\r\n</PUNKT>\r\n<RECHTECK Name = \"re7\" >\r\n</RECHTECK>\r\n<PUNKT Name = \"b\" "
-           ">\r\n</PUNKT>\r\n</LINIENZUG>\r\n"))));
+    ASSERT_TRUE(
+        u.lade(Datei(L1("<KREIS Name = \"x\" >\r\n<RECHTECK Name = \"verirrt\" "
+                        ">\r\n</RECHTECK>\r\n</KREIS>\r\n<PUNKT Name = \"lose\" >\r\n</PUNKT>\r\n<DOKUMENT Name "
+                        "= \"innen\" >\r\n</DOKUMENT>\r\n<RECHTECK Name = \"re0\" Farbe = \"rot\" Linienart = "
+                        "\"Gestrichelt\" BearbeitenMitMaus = \"nicht_einheitlich\" >\r\n<PUNKT Name = \"lp9\" "
+                        ">\r\n</PUNKT>\r\n</RECHTECK>\r\n<GRUPPE Name = \"gr0\" >\r\n<PUNKT Name = \"lp8\" "
+                        ">\r\n</PUNKT>\r\n<LINIE Name = \"li0\" >\r\n</LINIE>\r\n</GRUPPE>\r\n<GRUPPE Name = "
+                        "\"leer\" >\r\n</GRUPPE>\r\n<LINIENZUG Name = \"einpunkt\" >\r\n<PUNKT "
+                        ">\r\n</PUNKT>\r\n</LINIENZUG>\r\n<LINIENZUG Name = \"lz0\" >\r\n<PUNKT Name = \"a\" "
+                        ">\r\n</PUNKT>\r\n<RECHTECK Name = \"re7\" >\r\n</RECHTECK>\r\n<PUNKT Name = \"b\" "
+                        ">\r\n</PUNKT>\r\n</LINIENZUG>\r\n"))));
     EXPECT_EQ(u.namen(), (QStringList{"re0", "gr0", "li0", "lz0", "a", "b"}));
     auto *r = u.teil<TRechteck>(0);
     ASSERT_NE(r, nullptr);
@@ -269,8 +261,7 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
         {Datei("<VIELECK Eckenanzahl = \"6.5\" >\r\n</VIELECK>\r\n"), "Ungültige Zahl: 6.5"},
         {Datei("<ELLIPSE RadiusX = \"1e999\" >\r\n</ELLIPSE>\r\n"), "Ungültige Zahl: 1e999"},
         {Datei("<LINIE Punkt1X = \"nan\" >\r\n</LINIE>\r\n"), "Ungültige Zahl: nan"},
-        {Datei(L1("<TEXTFELD Schriftgröße = \"groß\" >\r\n</TEXTFELD>\r\n")),
-         "Ungültige Zahl: groß"},
+        {Datei(L1("<TEXTFELD Schriftgröße = \"groß\" >\r\n</TEXTFELD>\r\n")), "Ungültige Zahl: groß"},
         {Kopf + "<DOKUMENT >\r\n<KLASSENVERZEICHNIS GRUPPEz\xe4hler = \"x\" "
                 ">\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n",
          "Ungültige Zahl: x"},
@@ -289,8 +280,7 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
         EXPECT_FALSE(u.analysator.Angehalten);
     }
     QString meldung;
-    EXPECT_FALSE(
-        DokumentOeffnen(QStringLiteral("/gibt/es/nicht.fgo"), u.dokument, u.klassen, meldung));
+    EXPECT_FALSE(DokumentOeffnen(QStringLiteral("/gibt/es/nicht.fgo"), u.dokument, u.klassen, meldung));
     EXPECT_EQ(meldung, QStringLiteral("Fehler beim Öffnen der Datei."));
     EXPECT_EQ(u.bytes(), vorher);
 }
@@ -332,13 +322,12 @@ TEST(Dokumentdatei, GruppierenUndSchluckenBleibenLesbar)
     EXPECT_TRUE(oeffnetWieder());
 
     const QByteArray vorher = DokumentAlsBytes(ab.Dokument(), ab.Klassen());
-    const QString zuTief = QStringLiteral(
-        "Die Gruppe wäre zu tief verschachtelt, um sie speichern und wieder öffnen zu können.");
+    const QString zuTief =
+        QStringLiteral("Die Gruppe wäre zu tief verschachtelt, um sie speichern und wieder öffnen zu können.");
     ab.Auswahl = {aussen, huelle};
     EXPECT_EQ(befehle::Gruppieren(ab, huelle, &meldung), nullptr);
     EXPECT_EQ(meldung, zuTief);
-    const QString aufruf =
-        huelle->Name + QStringLiteral(".schlucken(") + aussen->Name + QStringLiteral(")");
+    const QString aufruf = huelle->Name + QStringLiteral(".schlucken(") + aussen->Name + QStringLiteral(")");
     const TAufrufErgebnis e = ab.AufrufAusfuehren(aufruf, int(aufruf.size()), nullptr);
     EXPECT_TRUE(e.Ausgefuehrt);
     EXPECT_EQ(e.Meldung, zuTief);

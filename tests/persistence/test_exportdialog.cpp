@@ -57,9 +57,9 @@ TEST(ExportDialog, EndungFolgtDemFilterUndPngFragtNachAufloesung)
         QStringList titel;
         antworten<QFileDialog>([&](QFileDialog *datei) {
             titel << datei->windowTitle();
-            EXPECT_EQ(datei->nameFilters(), (QStringList{QStringLiteral("PNG-Bild (*.png)"),
-                                                         QStringLiteral("SVG-Grafik (*.svg)"),
-                                                         QStringLiteral("PDF-Dokument (*.pdf)")}));
+            EXPECT_EQ(datei->nameFilters(),
+                      (QStringList{QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
+                                   QStringLiteral("PDF-Dokument (*.pdf)")}));
             if (fall.filter) {
                 auto *typen = datei->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
                 ASSERT_NE(typen, nullptr);
@@ -89,8 +89,7 @@ TEST(ExportDialog, EndungFolgtDemFilterUndPngFragtNachAufloesung)
             EXPECT_EQ(titel.value(1), QStringLiteral("Als PNG-Bild exportieren"));
         if (fall.ergebnis) {
             EXPECT_EQ(pfad, ordner.filePath(QString::fromUtf8(fall.datei)));
-            EXPECT_EQ(std::pair(optionen.Dpi, optionen.Transparent),
-                      std::pair(fall.dpi, fall.transparent));
+            EXPECT_EQ(std::pair(optionen.Dpi, optionen.Transparent), std::pair(fall.dpi, fall.transparent));
         }
     }
 }

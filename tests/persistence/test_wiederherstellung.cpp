@@ -28,8 +28,7 @@ QStringList dateien(const QString &ordner)
 TEST(Wiederherstellung, KopienLaufenderUndBeendeterFigurosUndDieFrage)
 {
     QTemporaryDir tmp;
-    const QString ordner =
-        tmp.filePath(QStringLiteral("neu/wiederherstellung")); // made when needed
+    const QString ordner = tmp.filePath(QStringLiteral("neu/wiederherstellung")); // made when needed
     auto a = std::make_unique<TWiederherstellung>(ordner);
     TWiederherstellung b(ordner);
     ASSERT_TRUE(a->Bereit());
@@ -74,11 +73,8 @@ TEST(Wiederherstellung, KopienLaufenderUndBeendeterFigurosUndDieFrage)
     // The question at the start names the file and the time.
     const QDateTime zeit(QDate(2026, 12, 7), QTime(8, 5, 30));
     EXPECT_EQ(TWiederherstellung::Frage({QStringLiteral("/k"), QString(), zeit}),
-              QStringLiteral(
-                  "Figuro wurde nicht ordnungsgemäß beendet. Soll die nicht gespeicherte Zeichnung "
-                  "wiederhergestellt werden?\n\nDatei: unbenannt\nStand: 07.12.2026, 08:05 Uhr"));
-    EXPECT_TRUE(TWiederherstellung::Frage(
-                    {QStringLiteral("/k"), QStringLiteral("/schule/7a/haus.fgo"), zeit})
-                    .endsWith(QStringLiteral(
-                        "\n\nDatei: /schule/7a/haus.fgo\nStand: 07.12.2026, 08:05 Uhr")));
+              QStringLiteral("Figuro wurde nicht ordnungsgemäß beendet. Soll die nicht gespeicherte Zeichnung "
+                             "wiederhergestellt werden?\n\nDatei: unbenannt\nStand: 07.12.2026, 08:05 Uhr"));
+    EXPECT_TRUE(TWiederherstellung::Frage({QStringLiteral("/k"), QStringLiteral("/schule/7a/haus.fgo"), zeit})
+                    .endsWith(QStringLiteral("\n\nDatei: /schule/7a/haus.fgo\nStand: 07.12.2026, 08:05 Uhr")));
 }

@@ -59,8 +59,7 @@ TEST(XMLLesen, FormenDerElementeUndWerte)
          "DOKUMENT{Name=dokument1}(RECHTECK{Name=re0,Breite=2} "
          "KLASSENVERZEICHNIS{RECHTECKzähler=1})"},
         // Line ends separate like blanks, before the declaration too.
-        {"\r\n  <?xml\nversion\r\n=\n\"1.0\"\n?>\n<A\r\nb\n=\n\"1\"\n>\n<B\n/>\n</A\n>",
-         "A{b=1}(B)"},
+        {"\r\n  <?xml\nversion\r\n=\n\"1.0\"\n?>\n<A\r\nb\n=\n\"1\"\n>\n<B\n/>\n</A\n>", "A{b=1}(B)"},
         // Blanks before a tag name are skipped like before any word; a tab
         // is an ordinary character.
         {KOPF "< A ></ A >", "A"},
@@ -141,8 +140,7 @@ TEST(XMLLesen, JedeSyntaxmeldungWoertlich)
         {KOPF "<X a = \"#65", "Unerwartetes Dateiende."},
         // Nested too deep (the deepest file allowed is read by the document file tests); a
         // hostile file with a million open tags neither overflows the stack nor is read to its end.
-        {Kopf + QByteArray("<G >").repeated(TXMLDOM::MaxTiefe + 1) +
-             QByteArray("</G>").repeated(TXMLDOM::MaxTiefe + 1),
+        {Kopf + QByteArray("<G >").repeated(TXMLDOM::MaxTiefe + 1) + QByteArray("</G>").repeated(TXMLDOM::MaxTiefe + 1),
          "Die Datei ist zu tief verschachtelt."},
         {Kopf + QByteArray("<G >").repeated(1000000), "Die Datei ist zu tief verschachtelt."},
     };
@@ -167,8 +165,7 @@ TEST(XMLLesen, FehlerpositionNenntZeileUndSpalte)
     EXPECT_TRUE(dom.LadenAusBytes(Kopf + "<A ></A>", fehler));
     EXPECT_EQ(dom.FehlerZeile(), 0);
     EXPECT_EQ(Text(*dom.Wurzel()), QStringLiteral("A"));
-    EXPECT_EQ(Lesen(Kopf + "<NEU >", std::move(dom)),
-              QStringLiteral("Fehler: Unerwartetes Dateiende."));
+    EXPECT_EQ(Lesen(Kopf + "<NEU >", std::move(dom)), QStringLiteral("Fehler: Unerwartetes Dateiende."));
 }
 
 TEST(XMLLesen, DateifehlerAlsText)
@@ -176,8 +173,7 @@ TEST(XMLLesen, DateifehlerAlsText)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // A missing file, no name, a folder.
-    for (const QString &pfad :
-         {dir.filePath(QStringLiteral("gibtsnicht.fgo")), QString(), dir.path()}) {
+    for (const QString &pfad : {dir.filePath(QStringLiteral("gibtsnicht.fgo")), QString(), dir.path()}) {
         TXMLDOM dom;
         QString fehler;
         EXPECT_FALSE(dom.LadenAusDatei(pfad, fehler)) << pfad.toStdString();

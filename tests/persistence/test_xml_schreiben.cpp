@@ -52,8 +52,7 @@ TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
     TXMLDOM zurueck;
     ASSERT_TRUE(zurueck.LadenAusDatei(pfad, fehler)) << fehler.toStdString();
     EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Alles"))->Wert, alles);
-    EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Null"))->Wert,
-              QString(QChar(0)) + QStringLiteral("x"));
+    EXPECT_EQ(zurueck.Wurzel()->AttributSuchen(QStringLiteral("Null"))->Wert, QString(QChar(0)) + QStringLiteral("x"));
     ASSERT_EQ(zurueck.Wurzel()->KindAnzahl(), 1);
 
     // Saving replaces an old file without leftovers; a failure leaves everything in place, a
@@ -72,16 +71,15 @@ TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
               (QStringList{QStringLiteral("rund.fgo"), QStringLiteral("z.fgo")}));
 
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("ordner.fgo/inhalt")));
-    for (const QString &ziel : {QString(), dir.filePath(QStringLiteral("fehlt/x.fgo")),
-                                dir.filePath(QStringLiteral("ordner.fgo"))}) {
+    for (const QString &ziel :
+         {QString(), dir.filePath(QStringLiteral("fehlt/x.fgo")), dir.filePath(QStringLiteral("ordner.fgo"))}) {
         fehler.clear();
         EXPECT_FALSE(a.SpeichernInDatei(ziel, fehler)) << ziel.toStdString();
         EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnend er Datei.")) << ziel.toStdString();
     }
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("ordner.fgo/inhalt"))).exists());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              (QStringList{QStringLiteral("ordner.fgo"), QStringLiteral("rund.fgo"),
-                           QStringLiteral("z.fgo")}));
+              (QStringList{QStringLiteral("ordner.fgo"), QStringLiteral("rund.fgo"), QStringLiteral("z.fgo")}));
 }
 
 // A null attribute is ignored, the first of two equal names is found, a

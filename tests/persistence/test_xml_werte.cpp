@@ -68,26 +68,24 @@ TEST(XMLWerte, ZahlenSchreibenUndLesen)
         EXPECT_EQ(ZahlAlsText(f.zahl), QString::fromLatin1(f.text)) << f.text;
 
     // A comma reads as a point.
-    const std::pair<const char *, double> gut[] = {
-        {"1.5", 1.5},   {"1,5", 1.5},       {"-0,25", -0.25}, {"+3", 3.0}, {" 2 ", 2.0},
-        {"1E15", 1e15}, {"1.5e-7", 1.5e-7}, {"2E+3", 2000.0}, {".5", 0.5}, {"5.", 5.0}};
+    const std::pair<const char *, double> gut[] = {{"1.5", 1.5}, {"1,5", 1.5},   {"-0,25", -0.25},   {"+3", 3.0},
+                                                   {" 2 ", 2.0}, {"1E15", 1e15}, {"1.5e-7", 1.5e-7}, {"2E+3", 2000.0},
+                                                   {".5", 0.5},  {"5.", 5.0}};
     for (const auto &[text, zahl] : gut)
         EXPECT_EQ(Lies(QString::fromUtf8(text)), zahl) << text;
-    for (const char *falsch : {"", " ", "abc", "1.2.3", "1,2,3", "--1", "+-1", "1e", "e5", "1 2",
-                               "0x10", "inf", "-inf", "nan", "NaN", "1e999", "-1e400", "½", "١"})
+    for (const char *falsch : {"", " ", "abc", "1.2.3", "1,2,3", "--1", "+-1", "1e", "e5", "1 2", "0x10", "inf", "-inf",
+                               "nan", "NaN", "1e999", "-1e400", "½", "١"})
         EXPECT_EQ(Lies(QString::fromUtf8(falsch)), std::nullopt) << falsch;
 
-    const std::pair<const char *, std::int32_t> ganz[] = {
-        {"42", 42},
-        {"-7", -7},
-        {"+5", 5},
-        {" 12 ", 12},
-        {"2147483647", 2147483647},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()}};
+    const std::pair<const char *, std::int32_t> ganz[] = {{"42", 42},
+                                                          {"-7", -7},
+                                                          {"+5", 5},
+                                                          {" 12 ", 12},
+                                                          {"2147483647", 2147483647},
+                                                          {"-2147483648", std::numeric_limits<std::int32_t>::min()}};
     for (const auto &[text, zahl] : ganz)
         EXPECT_EQ(LiesGanz(QString::fromUtf8(text)), zahl) << text;
-    for (const char *falsch :
-         {"", "2147483648", "-2147483649", "1.0", "1,0", "1e3", "x", "12a", "--3", "+-3", "0x1F"})
+    for (const char *falsch : {"", "2147483648", "-2147483649", "1.0", "1,0", "1e3", "x", "12a", "--3", "+-3", "0x1F"})
         EXPECT_EQ(LiesGanz(QString::fromUtf8(falsch)), std::nullopt) << falsch;
 }
 
@@ -95,16 +93,14 @@ TEST(XMLWerte, FarbenUndWoerter)
 {
     // Known names; an unknown one keeps the old value; a capital N means not uniform; anything
     // else is invisible, the value kept.
-    const std::pair<const char *, TFarbe> faelle[] = {
-        {"Farbe blau", TFarbe::Echt(FarbWert(0, 0, 255))},
-        {"Farbe türkis", TFarbe::Echt(FarbWert(0, 255, 255))},
-        {"Farbe lila", TFarbe::Echt(FarbWert(1, 2, 3))},
-        {"Nix", TFarbe(FarbArtNichtEinheitlich, FarbWert(1, 2, 3))},
-        {"farbe rot", TFarbe(FarbArtUnsichtbar, FarbWert(1, 2, 3))}};
+    const std::pair<const char *, TFarbe> faelle[] = {{"Farbe blau", TFarbe::Echt(FarbWert(0, 0, 255))},
+                                                      {"Farbe türkis", TFarbe::Echt(FarbWert(0, 255, 255))},
+                                                      {"Farbe lila", TFarbe::Echt(FarbWert(1, 2, 3))},
+                                                      {"Nix", TFarbe(FarbArtNichtEinheitlich, FarbWert(1, 2, 3))},
+                                                      {"farbe rot", TFarbe(FarbArtUnsichtbar, FarbWert(1, 2, 3))}};
     for (const auto &[text, erwartet] : faelle) {
         // Start from another kind than the expected one, value 1, 2, 3.
-        TFarbe f(erwartet.FarbArt == FarbArtUnsichtbar ? FarbArtFarbe : FarbArtUnsichtbar,
-                 FarbWert(1, 2, 3));
+        TFarbe f(erwartet.FarbArt == FarbArtUnsichtbar ? FarbArtFarbe : FarbArtUnsichtbar, FarbWert(1, 2, 3));
         TextAlsFarbe(QString::fromUtf8(text), f);
         EXPECT_EQ(f, erwartet) << text;
     }
@@ -113,8 +109,7 @@ TEST(XMLWerte, FarbenUndWoerter)
     EXPECT_EQ(FarbeAlsText(TFarbe(FarbArtNichtEinheitlich, 0)), QStringLiteral("NichtEinheitlich"));
     const std::pair<QString (*)(std::uint8_t), QStringList> woerter[] = {
         {LinienartAlsText,
-         {"nicht_einheitlich", "durchgezogen", "gestrichelt", "breitgestrichelt", "gepunktelt",
-          "gestrichpunktelt"}},
+         {"nicht_einheitlich", "durchgezogen", "gestrichelt", "breitgestrichelt", "gepunktelt", "gestrichpunktelt"}},
         {AusrichtungAlsText, {"linksbündig", "rechtsbündig", "zentriert", "Blocksatz"}},
         {SperrzustandAlsText, {"erlaubt", "nicht_erlaubt", "nicht_einheitlich"}},
         {AbschnittArtAlsText, {"gerade", "gekrümmt"}},

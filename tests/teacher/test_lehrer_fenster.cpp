@@ -66,10 +66,9 @@ struct LehrerFenster : Fenster {
     // button visible, shown pressed; combined button visible.
     std::vector<bool> panel() const
     {
-        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren,
-                          *t = lehrer->SBBearbeitenMitTastaturSperren;
-        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(),
-                t->isVisible() && t->isChecked(), lehrer->SBBearbeitenMitMausTastatur->isVisible()};
+        const QToolButton *m = lehrer->SBBearbeitenMitMausSperren, *t = lehrer->SBBearbeitenMitTastaturSperren;
+        return {m->isVisible(), m->isVisible() && m->isChecked(), t->isVisible(), t->isVisible() && t->isChecked(),
+                lehrer->SBBearbeitenMitMausTastatur->isVisible()};
     }
     // Teacher mode, its two menu entries and the lock panel all on or all off.
     void modusErwarten(bool an)
@@ -97,8 +96,7 @@ struct LehrerFenster : Fenster {
 
     // Runs "Dokument mit Passwort schützen ..." with the entry (and its repetition, the
     // same unless given) and the button; a dialog that stays open is then cancelled.
-    void passwortSetzen(const QString &eingabe, bool uebernehmen = true,
-                        const QString &wiederholung = QString())
+    void passwortSetzen(const QString &eingabe, bool uebernehmen = true, const QString &wiederholung = QString())
     {
         imDialog = [this, eingabe, uebernehmen, wiederholung](QDialog *d) {
             auto *schutz = qobject_cast<TFPasswortschutz *>(d);
@@ -108,8 +106,7 @@ struct LehrerFenster : Fenster {
             EXPECT_EQ(schutz->EPasswortWiederholung->text(), gezeigt);
             schutz->EPasswort->setText(eingabe);
             schutz->EPasswortWiederholung->setText(wiederholung.isNull() ? eingabe : wiederholung);
-            QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen,
-                              Qt::LeftButton);
+            QTest::mouseClick(uebernehmen ? schutz->BUebernehmen : schutz->BAbbrechen, Qt::LeftButton);
             if ((nochOffen = schutz->isVisible()))
                 QTest::mouseClick(schutz->BAbbrechen, Qt::LeftButton);
         };
@@ -135,14 +132,12 @@ TEST_F(LehrerFenster, KnoepfeSperrenDieAuswahlUndSperrenBleibenNachDemAusschalte
     QStringList texte;
     for (const QAction *a : f->MenuFuerLehrer->actions())
         texte << a->text();
-    EXPECT_EQ(texte, QStringList({"Lehrermodus an", "Lehrermodus aus",
-                                  "Dokument mit Passwort schützen ..."}));
-    EXPECT_EQ(QStringList({lehrer->SBBearbeitenMitMausSperren->toolTip(),
-                           lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
-                           lehrer->SBBearbeitenMitMausTastatur->toolTip()}),
-              QStringList({"Bearbeiten mit der Maus erlauben/sperren",
-                           "Bearbeiten mit der Tastatur erlauben/sperren",
-                           "Bearbeiten mit der Maus/Tastatur erlauben/sperren"}));
+    EXPECT_EQ(texte, QStringList({"Lehrermodus an", "Lehrermodus aus", "Dokument mit Passwort schützen ..."}));
+    EXPECT_EQ(
+        QStringList({lehrer->SBBearbeitenMitMausSperren->toolTip(), lehrer->SBBearbeitenMitTastaturSperren->toolTip(),
+                     lehrer->SBBearbeitenMitMausTastatur->toolTip()}),
+        QStringList({"Bearbeiten mit der Maus erlauben/sperren", "Bearbeiten mit der Tastatur erlauben/sperren",
+                     "Bearbeiten mit der Maus/Tastatur erlauben/sperren"}));
     TRechteck *r = rechteck(5, 20);
     lehrermodusAn();
     klicken(px(5, 20));
@@ -286,12 +281,11 @@ TEST_F(LehrerFenster, PasswortSetzenAendernUndAufheben)
     for (int i = 1; i <= 5; ++i)
         zeilen << s->findChild<QLabel *>(QStringLiteral("Label%1").arg(i))->text();
     zeilen << s->BUebernehmen->text() << s->BAbbrechen->text();
-    EXPECT_EQ(zeilen,
-              QStringList({"FPasswortschutz", "Wenn Sie hier ein Passwort eingeben, kann der",
-                           "Lehrermodus für das aktuelle Dokument in Zukunft nur",
-                           "durch Eingabe dieses Passwortes aktiviert werden.",
-                           "Geben Sie nichts ein, so wird der Passwortschutz",
-                           "für dieses Dokument aufgehoben.", "Übernehmen", "Abbrechen"}));
+    EXPECT_EQ(zeilen, QStringList({"FPasswortschutz", "Wenn Sie hier ein Passwort eingeben, kann der",
+                                   "Lehrermodus für das aktuelle Dokument in Zukunft nur",
+                                   "durch Eingabe dieses Passwortes aktiviert werden.",
+                                   "Geben Sie nichts ein, so wird der Passwortschutz",
+                                   "für dieses Dokument aufgehoben.", "Übernehmen", "Abbrechen"}));
 
     // The dialog shows the current password; "Abbrechen" keeps it even after typing.
     passwortSetzen(QStringLiteral("anders"), false);
@@ -309,8 +303,7 @@ TEST_F(LehrerFenster, PasswortSetzenAendernUndAufheben)
     meldungen.clear();
     passwortSetzen(QStringLiteral("Tafel"), true, QStringLiteral("Tafle"));
     EXPECT_TRUE(nochOffen);
-    EXPECT_EQ(meldungen,
-              QStringList{QStringLiteral("Warnung:|Die beiden Eingaben stimmen nicht überein.")});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Warnung:|Die beiden Eingaben stimmen nicht überein.")});
     EXPECT_TRUE(dok()->Passwort.isEmpty());
 
     // A character the file cannot hold is refused, the dialog stays open.
@@ -318,9 +311,8 @@ TEST_F(LehrerFenster, PasswortSetzenAendernUndAufheben)
     passwortSetzen(QStringLiteral("Tafel\u0416"));
     EXPECT_TRUE(nochOffen);
     EXPECT_TRUE(dok()->Passwort.isEmpty());
-    EXPECT_EQ(meldungen,
-              QStringList{QStringLiteral(
-                  "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral(
+                             "Warnung:|Das Zeichen \"\u0416\" kann im Passwort nicht gespeichert werden.")});
 
     // The same password again is no change.
     ab().Geaendert = false;
@@ -332,8 +324,7 @@ TEST_F(LehrerFenster, GeoeffnetesDokumentMitPasswortVerlangtEsFuerDenLehrermodus
 {
     ASSERT_NE(f->DateiBefehle, nullptr);
     QTemporaryDir ordner;
-    const QString ohne = ordner.filePath(QStringLiteral("ohne.fgo")),
-                  mit = ordner.filePath(QStringLiteral("mit.fgo"));
+    const QString ohne = ordner.filePath(QStringLiteral("ohne.fgo")), mit = ordner.filePath(QStringLiteral("mit.fgo"));
     QString meldung;
     ASSERT_TRUE(DokumentSpeichern(ohne, *dok(), *f->Klassen(), meldung));
     dok()->Passwort = QStringLiteral("Tafel");
@@ -359,8 +350,7 @@ TEST_F(LehrerFenster, GeoeffnetesDokumentMitPasswortVerlangtEsFuerDenLehrermodus
         TFPasswortabfrage *a = lehrer->FPasswortabfrage;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
         EXPECT_EQ(QStringList({a->windowTitle(), a->LAnweisung->text(), a->BOK->text()}),
-                  QStringList({"Bitte geben Sie das Passwort ein:",
-                               "Bitte geben Sie das Passwort ein:", "OK"}));
+                  QStringList({"Bitte geben Sie das Passwort ein:", "Bitte geben Sie das Passwort ein:", "OK"}));
         QTest::keyClicks(a->EPass, QStringLiteral("Tafel"));
         EXPECT_EQ(a->EPass->displayText(), QStringLiteral("*****"));
         EXPECT_TRUE(a->LAnweisung->isVisible());

@@ -7,11 +7,9 @@ TEST(Passwort, FalscheZiffernLesenAlsNullUndZweiPasswoerterGelten)
 {
     // A bad digit reads as "0", upper-case digits as the digits they are, an odd last one is
     // ignored.
-    const char *gleich[][2] = {
-        {"zz", "00"}, {"9G", "90"}, {"ÿA", "0a"}, {"AB", "ab"}, {"9d0", "9d"}};
+    const char *gleich[][2] = {{"zz", "00"}, {"9G", "90"}, {"ÿA", "0a"}, {"AB", "ab"}, {"9d0", "9d"}};
     for (const auto &g : gleich)
-        EXPECT_EQ(PasswortEntschluesseln(QString::fromUtf8(g[0])),
-                  PasswortEntschluesseln(QString::fromUtf8(g[1])))
+        EXPECT_EQ(PasswortEntschluesseln(QString::fromUtf8(g[0])), PasswortEntschluesseln(QString::fromUtf8(g[1])))
             << g[0];
     EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9D04C7BE2A61")), MasterPasswort());
     EXPECT_EQ(PasswortEntschluesseln(QStringLiteral("9")), QString());

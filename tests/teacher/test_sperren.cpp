@@ -62,9 +62,8 @@ struct Dialog : ::testing::Test {
     // Whether "leave as it is" and its two lines show, for the mouse, then the keyboard.
     std::vector<bool> sichtbar() const
     {
-        return {d.RBMausLassen->isVisible(), d.LMaus1->isVisible(),
-                d.LMaus2->isVisible(),       d.RBTastaturLassen->isVisible(),
-                d.LTastatur1->isVisible(),   d.LTastatur2->isVisible()};
+        return {d.RBMausLassen->isVisible(),     d.LMaus1->isVisible(),     d.LMaus2->isVisible(),
+                d.RBTastaturLassen->isVisible(), d.LTastatur1->isVisible(), d.LTastatur2->isVisible()};
     }
 };
 
@@ -75,13 +74,12 @@ TEST_F(Dialog, GruppeUndLinienzugSperrenIhreTeileMit)
     auto *lz = neu<TLinienZug>("LINIENZUG");
     for (int i = 0; i < 3; ++i)
         lz->PunktAnhaengen(i, i % 2, 0);
-    TGruppe *g = TGruppe::Gruppieren(
-        std::make_unique<TGruppe>(&ab.Dokument(), &ab.Analysator(), ab.Klassen().GRUPPE), {a, lz});
+    TGruppe *g =
+        TGruppe::Gruppieren(std::make_unique<TGruppe>(&ab.Dokument(), &ab.Analysator(), ab.Klassen().GRUPPE), {a, lz});
     const std::vector<TObjekt *> liste{g};
 
     EXPECT_TRUE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
-    EXPECT_EQ(alleSperren(*g, true),
-              std::vector<int>(6, 1)); // group, rectangle, polyline, 3 vertices
+    EXPECT_EQ(alleSperren(*g, true), std::vector<int>(6, 1)); // group, rectangle, polyline, 3 vertices
     EXPECT_EQ(alleSperren(*g, false), std::vector<int>(6, 0));
     // Locking again changes nothing.
     EXPECT_FALSE(Sperren::MausAnwenden(liste, Sperren::Gesperrt));
@@ -100,8 +98,7 @@ TEST_F(Dialog, GruppeUndLinienzugSperrenIhreTeileMit)
 TEST_F(Dialog, LeereAuswahlUndWahlZweiLassenAllesWieEsIst)
 {
     const Sperren::TZustand leer = Sperren::Gemeinsam({});
-    EXPECT_EQ(std::pair(leer.Maus, leer.Tastatur),
-              std::pair(Sperren::Uneinheitlich, Sperren::Uneinheitlich));
+    EXPECT_EQ(std::pair(leer.Maus, leer.Tastatur), std::pair(Sperren::Uneinheitlich, Sperren::Uneinheitlich));
     a->TastaturSperreSetzen(true);
     const std::vector<TObjekt *> liste{a, b};
     EXPECT_FALSE(Sperren::Anwenden(liste, {Sperren::Uneinheitlich, Sperren::Uneinheitlich}));
@@ -117,23 +114,21 @@ TEST_F(Dialog, LassenNurBeiGemischtemZustandUndAbbrechen)
 {
     QStringList texte{d.windowTitle()};
     for (const QAbstractButton *k : std::initializer_list<const QAbstractButton *>{
-             d.RBMausAlleErlauben, d.RBMAusAlleSperren, d.RBMausLassen, d.RBTastaturErlauben,
-             d.RBTastaturSperren, d.RBTastaturLassen, d.BUebernehmen, d.BAbbrechen})
+             d.RBMausAlleErlauben, d.RBMAusAlleSperren, d.RBMausLassen, d.RBTastaturErlauben, d.RBTastaturSperren,
+             d.RBTastaturLassen, d.BUebernehmen, d.BAbbrechen})
         texte << k->text();
     texte << d.LMaus1->text() << d.LMaus2->text() << d.LTastatur1->text() << d.LTastatur2->text();
-    EXPECT_EQ(
-        texte,
-        QStringList({"Bearbeiten mit der Maus/Tastatur erlauben/sperren",
-                     "Bearbeiten mit der Maus für alle markierten Objekte erlauben",
-                     "Bearbeiten mit der Maus für alle markierten Objekte sperren",
-                     "Alles lassen, wie es ist",
-                     "Bearbeiten mit der Tastatur für alle markierten Objekte erlauben",
-                     "Bearbeiten mit der Tastatur für alle markierten Objekte sperren",
-                     "Alles lassen, wie es ist", "Übernehmen", "Abbrechen",
-                     "Bei einigen der markierten Objekte ist das Bearbeiten mit der Maus erlaubt,",
-                     "Bei anderen nicht. Was wünschen Sie?",
-                     "Bei einigen der markierten Objekte ist das Bearbeiten mit der Tastatur",
-                     "erlaubt, bei anderen nicht. Was wünschen Sie?"}));
+    EXPECT_EQ(texte,
+              QStringList({"Bearbeiten mit der Maus/Tastatur erlauben/sperren",
+                           "Bearbeiten mit der Maus für alle markierten Objekte erlauben",
+                           "Bearbeiten mit der Maus für alle markierten Objekte sperren", "Alles lassen, wie es ist",
+                           "Bearbeiten mit der Tastatur für alle markierten Objekte erlauben",
+                           "Bearbeiten mit der Tastatur für alle markierten Objekte sperren",
+                           "Alles lassen, wie es ist", "Übernehmen", "Abbrechen",
+                           "Bei einigen der markierten Objekte ist das Bearbeiten mit der Maus erlaubt,",
+                           "Bei anderen nicht. Was wünschen Sie?",
+                           "Bei einigen der markierten Objekte ist das Bearbeiten mit der Tastatur",
+                           "erlaubt, bei anderen nicht. Was wünschen Sie?"}));
     a->TastaturSperreSetzen(true); // keyboard mixed, mouse allowed for both
     oeffnen();
     EXPECT_EQ(sichtbar(), std::vector<bool>({false, false, false, true, true, true}));

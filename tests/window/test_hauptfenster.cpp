@@ -329,7 +329,7 @@ TEST_F(Tasten, EscapeBrichtDasZiehenAbShiftHaeltEsWaagerecht)
 // zoom steps; a double click on a text field opens "Text bearbeiten".
 TEST_F(ErsteStunde, LoeschenAllesAuswaehlenZoomradUndDoppelklickAufText)
 {
-    TRechteck *a = rechteck(5, 20, 4, 2);
+    rechteck(5, 20, 4, 2);
     rechteck(12, 20, 4, 2);
     rechteck(12, 14, 4, 2);
     seite->setFocus();

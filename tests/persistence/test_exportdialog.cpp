@@ -85,8 +85,8 @@ TEST(ExportDialog, EndungFolgtDemFilterUndPngFragtNachAufloesung)
         TExportOptionen optionen;
         EXPECT_EQ(TExportDialog::Fragen(nullptr, pfad, optionen), fall.ergebnis);
         EXPECT_EQ(titel.value(0), QStringLiteral("Exportieren"));
-        if (fall.dateiOk && QString::fromUtf8(fall.datei).endsWith(QStringLiteral(".png")))
-            EXPECT_EQ(titel.value(1), QStringLiteral("Als PNG-Bild exportieren"));
+        const bool png = fall.dateiOk && QString::fromUtf8(fall.datei).endsWith(QStringLiteral(".png"));
+        EXPECT_EQ(titel.value(1), png ? QStringLiteral("Als PNG-Bild exportieren") : QString());
         if (fall.ergebnis) {
             EXPECT_EQ(pfad, ordner.filePath(QString::fromUtf8(fall.datei)));
             EXPECT_EQ(std::pair(optionen.Dpi, optionen.Transparent), std::pair(fall.dpi, fall.transparent));

@@ -1,5 +1,6 @@
 // The writer's exact bytes and the round trip through a file.
 #include "persistence/XMLDOM.h"
+#include "persistence/Dateischreiben.h"
 
 #include "model/Farbe.h"
 
@@ -7,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -105,4 +108,23 @@ TEST(XMLSchreiben, KnotenVerwaltung)
     TXMLKnoten *zweite = dom.NeueWurzel();
     EXPECT_EQ(dom.Wurzel(), zweite);
     EXPECT_TRUE(zweite->Name.isEmpty());
+}
+
+// Saving over a file with a second hard link (a teacher's shared copy)
+// overwrites it in place: the link sees the new bytes, inode and rights stay.
+TEST(XMLSchreiben, DateiMitZweitemLinkWirdAnOrtUndStelleUeberschrieben)
+{
+    QTemporaryDir tmp;
+    const QString datei = tmp.filePath(QStringLiteral("a.fgo")), link = tmp.filePath(QStringLiteral("b.fgo"));
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("alt") == 3);
+    f.close();
+    ASSERT_TRUE(QFile::setPermissions(datei, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    ASSERT_EQ(::link(QFile::encodeName(datei).constData(), QFile::encodeName(link).constData()), 0);
+    struct stat alt {}, neu {};
+    ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &alt), 0);
+    EXPECT_TRUE(DateiSicherSchreiben(datei, "neu"));
+    ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &neu), 0);
+    EXPECT_EQ(std::pair(neu.st_ino, neu.st_mode), std::pair(alt.st_ino, alt.st_mode));
+    EXPECT_EQ(std::pair(Lesen(datei), Lesen(link)), std::pair(QByteArray("neu"), QByteArray("neu")));
 }

@@ -75,23 +75,6 @@ TEST_F(Ellipse, SetterAttributeUndAufziehen)
     }
 }
 
-// Dragging out erases every preview it drew.
-TEST_F(Ellipse, AufziehenHinterlaesstKeineSpuren)
-{
-    Bild b;
-    u.rechteck(6, 6, 8, 6)->Zeichnen(&b.zf);
-    b.maler.end();
-    const QImage vorher = b.bild.copy();
-    b.maler.begin(&b.bild);
-    auto *e = u.neu<TEllipse>("ELLIPSE");
-    e->AufziehenBeginnen(&b.zf, 3, 3);
-    for (int i = 1; i <= 10; ++i)
-        e->Aufziehen(&b.zf, i % 2 == 0, i % 3 == 0, 3 + i * 0.7, 3 + i * 0.4);
-    e->Zeichnen(&b.zf); // erases the last preview as the next step would
-    b.fertig();
-    EXPECT_EQ(b.bild, vorher);
-}
-
 using VielEck = Figuren;
 
 TEST_F(VielEck, SechseckEckenzahlUndKopie)

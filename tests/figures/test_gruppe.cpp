@@ -11,15 +11,6 @@ TLinienZug *quadrat(Umgebung &u, double x, double y)
     return u.linienZug({{x, y}, {x + 1, y}, {x + 1, y + 1}, {x, y + 1}}, 0, true);
 }
 
-// The parts of a document or group, in drawing order.
-std::vector<TObjekt *> teile(const TObjekt &o)
-{
-    std::vector<TObjekt *> l;
-    for (const auto &t : o.Teile)
-        l.push_back(t.get());
-    return l;
-}
-using Objekte = std::vector<TObjekt *>;
 
 // Squares lz0, lz1 and lz2 at (xa, 0), (xb, 0) and (xc, 0); the first two
 // grouped as gr0, which is grouped with the third as gr1.
@@ -34,16 +25,6 @@ struct Verschachtelt {
 };
 
 using GruppeStruktur = Figuren;
-
-// Ungrouped inside another group, the members go to that group.
-TEST_F(GruppeStruktur, AufloesenInDerGruppe)
-{
-    Verschachtelt v(u, 1, 3, 5);
-    std::vector<TZeichenObjekt *> auswahl{v.aussen};
-    ASSERT_EQ(v.innen->GruppierungAufloesen(auswahl).get(), v.innen);
-    EXPECT_EQ(teile(*v.aussen), (Objekte{v.a, v.b, v.c}));
-    EXPECT_EQ(auswahl, std::vector<TZeichenObjekt *>{v.aussen});
-}
 
 TEST_F(GruppeStruktur, SchluckenVerweigertUngeeigneteObjekteOhneAenderung)
 {

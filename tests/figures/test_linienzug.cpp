@@ -150,34 +150,6 @@ struct LinienZugAufziehen : Figuren {
     }
 };
 
-TEST_F(LinienZugAufziehen, SchliessenNurMitMindestensVierPunkten)
-{
-    TLinienZug *lz = neuerZug(1);
-    EXPECT_TRUE(lz->Vorschau);
-    ASSERT_EQ(lz->PunktAnzahl(), 2);
-    EXPECT_EQ(lz->Punkt(1)->AbschnittArt, 1);
-    // Each step: move, click; whether it ends the polyline, then the points.
-    const struct {
-        double x, y;
-        bool fertig;
-        int punkte;
-    } schritte[] = {{1, 1, false, 2},       // a click without moving adds no point
-                    {3, 1, false, 3},       //
-                    {1.0, 1.02, false, 3},  // back on the first point with 3 points: no close, no new point
-                    {3, 3, false, 4},       //
-                    {1.05, 0.99, true, 3}}; // back within 3 pixels: closes
-    for (const auto &s : schritte) {
-        SCOPED_TRACE(s.x);
-        lz->Aufziehen(&zf, false, false, s.x, s.y);
-        EXPECT_EQ(lz->PunktAnklicken(&zf), s.fertig);
-        EXPECT_EQ(lz->PunktAnzahl(), s.punkte);
-    }
-    EXPECT_EQ(lz->Geschlossen, 1);
-    EXPECT_FALSE(lz->Vorschau);
-    EXPECT_NEAR(lz->MitteX, 2.0, 0.3);
-    EXPECT_EQ(u.anzahl(), 0); // nothing is logged while drawing
-}
-
 TEST_F(LinienZugAufziehen, ShiftRundetAuf15GradDoppelklickBeendet)
 {
     TLinienZug *lz = neuerZug(0);

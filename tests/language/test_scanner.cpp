@@ -338,18 +338,4 @@ TEST(Farbklassen, ClassesOfSampleTexts)
     EXPECT_EQ(TScanner::Farbklassen(QString()), QString());
 }
 
-// Drawing a call text starts at the first character shown and stops at the width.
-TEST(Farbklassen, TextZeichnenAbDemErstenZeichenBisZurBreite)
-{
-    QImage bild(600, 40, QImage::Format_RGB32);
-    bild.fill(qRgb(128, 128, 128));
-    QPainter maler(&bild);
-    maler.setFont(QFont(QStringLiteral("DejaVu Sans Mono")));
-    const int w = maler.fontMetrics().horizontalAdvance(QLatin1Char('v'));
-    const QString text = QStringLiteral("re0.verschieben(1,1)");
-    EXPECT_EQ(TScanner::TextZeichnen(text, &maler, 5, 0, 0, 3 * w, -1, -1, -1, -1), 3 * w);
-    maler.end();
-    EXPECT_EQ(bild.pixel(3 * w + 1, 2) | 0xff000000u, qRgb(128, 128, 128));
-}
-
 } // namespace

@@ -44,26 +44,6 @@ struct Vorschlaege : ::testing::Test {
 
 } // namespace
 
-// Object names: the document first, then every object depth first, on white.
-// Methods in the class's order; a method list without an object is empty.
-TEST_F(Vorschlaege, ObjektnamenUndMethoden)
-{
-    TObjekt *re0 = neu("RECHTECK");
-    neu("ELLIPSE", neu("GRUPPE"));
-    TObjekt *zug = neu("LINIENZUG");
-    neu("PUNKT", zug);
-    neu("PUNKT", zug);
-    neu("LINIE");
-    VorschlaegeErzeugen(liste, 1, nullptr, 0, &dokument);
-    EXPECT_EQ(alle(VorschlagObjekt, Weiss),
-              (QStringList{"dokument1", "re0", "gr0", "el0", "lz0", "lp0", "lp1", "li0"}));
-    VorschlaegeErzeugen(liste, 2, re0, 0, &dokument);
-    ASSERT_EQ(alle(VorschlagMethode, 0u).size(), int(re0->Methoden().size()));
-    EXPECT_EQ(liste.Vorschlaege()[2]->Methode, re0->FindeMethode(QStringLiteral("verschieben")));
-    VorschlaegeErzeugen(liste, 2, nullptr, 0, &dokument);
-    EXPECT_TRUE(liste.Vorschlaege().empty());
-}
-
 // The 42 colours with their swatches, no "unsichtbar"; the other value words
 // with their codes; numbers and texts have no proposals.
 TEST_F(Vorschlaege, WerteJeParameterart)

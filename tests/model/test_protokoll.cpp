@@ -54,17 +54,6 @@ TEST(Analysator, VerschachtelungUndMarkierung)
     EXPECT_EQ(gemeldet.size(), 1u);
 }
 
-TEST(Analysator, VorschauUndAngehaltenWerdenVerworfen)
-{
-    TAnalysator analysator;
-    analysator.Protokollieren(
-        std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("v"), /*unterdrueckt*/ true));
-    EXPECT_TRUE(analysator.Protokoll().empty());
-    analysator.Angehalten = true;
-    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MVerschieben, QStringLiteral("a")));
-    EXPECT_TRUE(analysator.Protokoll().empty());
-}
-
 TEST(Analysator, HoechstensZweitausendEintraege)
 {
     TAnalysator analysator;

@@ -168,15 +168,3 @@ TEST(XMLLesen, FehlerpositionNenntZeileUndSpalte)
     EXPECT_EQ(Lesen(Kopf + "<NEU >", std::move(dom)), QStringLiteral("Fehler: Unerwartetes Dateiende."));
 }
 
-TEST(XMLLesen, DateifehlerAlsText)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    // A missing file, no name, a folder.
-    for (const QString &pfad : {dir.filePath(QStringLiteral("gibtsnicht.fgo")), QString(), dir.path()}) {
-        TXMLDOM dom;
-        QString fehler;
-        EXPECT_FALSE(dom.LadenAusDatei(pfad, fehler)) << pfad.toStdString();
-        EXPECT_EQ(fehler, QStringLiteral("Fehler beim Öffnen der Datei.")) << pfad.toStdString();
-    }
-}

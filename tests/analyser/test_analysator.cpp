@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -5,7 +5,6 @@
 #include "model/MethodenAufruf.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -4,7 +4,6 @@
 #include "analyser_hilfen.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -27,27 +27,6 @@ TGriff *griff(TZeichenObjekt *f, TZeichenflaeche &zf, int index)
     return index < int(f->Griffe.size()) ? f->Griffe[index].get() : nullptr;
 }
 
-using GriffRechteck = Figuren;
-
-TEST_F(GriffRechteck, CursorNachArt)
-{
-    TRechteck *r = u.rechteck(5, 5, 4, 2);
-    r->GriffeErzeugen(&zf);
-    ASSERT_EQ(r->Griffe.size(), 9u);
-    const std::pair<int, TCursorArt> cursor[] = {{Rechts, TCursorArt::GroesseHorizontal},
-                                                 {Oben, TCursorArt::GroesseVertikal},
-                                                 {Links, TCursorArt::GroesseHorizontal},
-                                                 {EckeOR, TCursorArt::GroesseDiagonalSteigend},
-                                                 {EckeOL, TCursorArt::GroesseDiagonalFallend},
-                                                 {EckeUL, TCursorArt::GroesseDiagonalSteigend},
-                                                 {Drehung, TCursorArt::Drehen}};
-    for (const auto &[index, art] : cursor)
-        EXPECT_EQ(r->Griffe[index]->CursorArt(), art) << index;
-    // A turned box turns the cursors with it.
-    r->Winkel = 45;
-    r->GeometrieBerechnen();
-    EXPECT_EQ(griff(r, zf, Rechts)->CursorArt(), TCursorArt::GroesseDiagonalSteigend);
-}
 
 // Drags of single handles of the rectangle at (5, 5), 4 x 2, turned by w:
 // the box and the calls recorded at the release.

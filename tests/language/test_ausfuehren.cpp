@@ -2,7 +2,6 @@
 // typed release, copy, cut and paste, deleting a list.
 #include "sprach_hilfen.h"
 
-#include <gtest/gtest.h>
 
 using namespace sprachtest;
 

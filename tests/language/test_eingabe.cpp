@@ -3,7 +3,6 @@
 #include "analyser/ui/AufrufGitter.h"
 #include "analyser/ui/FAnalysator.h"
 #include "common/gemeinsame_hilfen.h"
-#include "language/ui/EingabeFeld.h"
 #include "language/ui/FCodeComplete.h"
 #include "persistence/ui/DateiBefehle.h"
 #include "sprach_hilfen.h"

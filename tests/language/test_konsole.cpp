@@ -4,7 +4,6 @@
 #include "sprach_hilfen.h"
 
 #include <QtCore>
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -5,7 +5,6 @@
 #include "sprach_hilfen.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 using namespace sprachtest;
 

@@ -10,7 +10,6 @@
 
 #include <QRandomGenerator>
 #include <QUndoStack>
-#include <gtest/gtest.h>
 
 using namespace sprachtest;
 
@@ -116,6 +115,12 @@ void tippenIn(TArbeitsbereich &ws, const QString &text)
     ws.AufrufAusfuehren(text, int(text.size()), nullptr);
 }
 
+// A step that types one call.
+std::function<void(Verlauf &, TArbeitsbereich &)> getippt(const char *aufruf)
+{
+    return [aufruf](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QString::fromUtf8(aufruf)); };
+}
+
 struct TSchrittArt {
     const char *name;
     std::vector<const char *> auswahl; // selected before the step
@@ -128,26 +133,11 @@ struct TSchrittArt {
 TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
 {
     const TSchrittArt arten[] = {
-        {"typed call",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("re0.verschieben(2, 1)")); },
-         "re0.verschieben( 2.00 mm, 1.00 mm )"},
-        {"typed call on a group",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.drehen(45)")); },
-         nullptr},
-        {"typed call on a group member",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("re1.verschieben(1, 1)")); },
-         "re1.verschieben( 1.00 mm, 1.00 mm )"},
-        {"typed call on a vertex",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("lp1.koordinatenSetzen(2, 3)")); },
-         nullptr},
-        {"typed call naming another figure",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.schlucken(el0)")); },
-         nullptr},
+        {"typed call", {}, getippt("re0.verschieben(2, 1)"), "re0.verschieben( 2.00 mm, 1.00 mm )"},
+        {"typed call on a group", {}, getippt("gr0.drehen(45)"), nullptr},
+        {"typed call on a group member", {}, getippt("re1.verschieben(1, 1)"), "re1.verschieben( 1.00 mm, 1.00 mm )"},
+        {"typed call on a vertex", {}, getippt("lp1.koordinatenSetzen(2, 3)"), nullptr},
+        {"typed call naming another figure", {}, getippt("gr0.schlucken(el0)"), nullptr},
         {"a card folded before a typed call",
          {},
          [](Verlauf &t, TArbeitsbereich &ws) {
@@ -155,18 +145,9 @@ TEST_F(Verlauf, JedeArtVonSchrittWirdGenauZurueckgenommenUndWiederholt)
              tippenIn(ws, QStringLiteral("re0.verschieben(2, 1)"));
          },
          nullptr},
-        {"typed background colour",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("dokument1.hintergrundfarbeSetzen(gelb)")); },
-         nullptr},
-        {"typed freigeben of a group",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.freigeben()")); },
-         "gr0.freigeben()"},
-        {"typed ungroup",
-         {},
-         [](Verlauf &, TArbeitsbereich &ws) { tippenIn(ws, QStringLiteral("gr0.gruppierungAufheben()")); },
-         nullptr},
+        {"typed background colour", {}, getippt("dokument1.hintergrundfarbeSetzen(gelb)"), nullptr},
+        {"typed freigeben of a group", {}, getippt("gr0.freigeben()"), "gr0.freigeben()"},
+        {"typed ungroup", {}, getippt("gr0.gruppierungAufheben()"), nullptr},
         {"paste of several",
          {"re0", "gr0"},
          [](Verlauf &, TArbeitsbereich &ws) {

@@ -4,7 +4,6 @@
 #include "sprach_hilfen.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 using namespace sprachtest;
 
@@ -32,13 +31,6 @@ struct Vorschlaege : ::testing::Test {
             EXPECT_TRUE(!farbe || x->Farbe == *farbe) << x->Text.toStdString();
         }
         return t;
-    }
-    QStringList fuer(const QString &text, int marke)
-    {
-        TScanner scanner;
-        scanner.Analysieren(text, marke, &dokument);
-        VorschlaegeErzeugen(liste, scanner, &dokument);
-        return alle();
     }
 };
 

@@ -30,26 +30,6 @@ TEST(Ebenen, ProtokolliertNurWennSichEtwasBewegt)
     EXPECT_EQ(u.neu("RECHTECK")->Name, QStringLiteral("re4"));
 }
 
-TEST(Dokument, HintergrundfarbeUndEinfuegen)
-{
-    Umgebung u;
-    auto wert = u.dokument.AttributWert(AHintergrundfarbe);
-    ASSERT_NE(wert, nullptr);
-    EXPECT_EQ(std::tuple(wert->Art(), wert->AnzeigeText()),
-              std::tuple(std::uint8_t(ArtFarbwert), QStringLiteral("weiß")));
-    EXPECT_EQ(u.dokument.AttributWert(AWinkel), nullptr);
-
-    EXPECT_EQ(ausfuehren(&u.dokument, MHintergrundfarbeSetzen, {TData(TFarbe::Echt(FarbWert(255, 255, 0)))}), "");
-    EXPECT_EQ(u.dokument.Hintergrundfarbe.Wert, FarbWert(255, 255, 0));
-    EXPECT_EQ(u.log().last(), "dokument1.hintergrundfarbeSetzen( gelb )");
-
-    int eingefuegt = 0;
-    u.dokument.EinfuegenAktion = [&eingefuegt] { ++eingefuegt; };
-    EXPECT_EQ(ausfuehren(&u.dokument, MEinfuegen), "");
-    EXPECT_EQ(eingefuegt, 1);
-    EXPECT_EQ(u.log().last(), "dokument1.einfügen(  )");
-}
-
 TEST(Zeichnen, GruppeBenenntIhreTeileUndProtokolliertVerschachtelt)
 {
     Umgebung u;

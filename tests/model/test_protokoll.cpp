@@ -27,33 +27,6 @@ TEST(Aufruf, AnzeigeTexte)
                                                   "gepunktelt, wahr, gerade, zentriert )"));
 }
 
-TEST(Analysator, VerschachtelungUndMarkierung)
-{
-    TAnalysator analysator;
-    std::vector<QString> gemeldet;
-    const int kennung =
-        analysator.BeobachterAnmelden([&gemeldet](const TMethodenAufruf &a) { gemeldet.push_back(a.AnzeigeText()); });
-    analysator.AusEingabefeld = true;
-    TAnalysator *zeiger = &analysator;
-    TDokument dokument(zeiger);
-    analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MVerschieben, dokument));
-    analysator.Oeffnen(std::make_unique<TMethodenAufruf>(MDrehen, QStringLiteral("innen")));
-    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("blatt")));
-    analysator.Schliessen();
-    EXPECT_TRUE(gemeldet.empty()); // nothing top-level yet
-    analysator.Schliessen();
-    ASSERT_EQ(analysator.Protokoll().size(), 1u);
-    EXPECT_TRUE(analysator.Protokoll()[0]->AusEingabefeld);
-    EXPECT_EQ(gemeldet, std::vector<QString>{QStringLiteral("dokument1.verschieben(  )")});
-    // Closing with nothing open does nothing.
-    analysator.Schliessen();
-    EXPECT_EQ(baum(analysator),
-              QStringList({"dokument1.verschieben(  )", "  innen.drehen(  )", "    blatt.strecken(  )"}));
-    analysator.BeobachterAbmelden(kennung);
-    analysator.Protokollieren(std::make_unique<TMethodenAufruf>(MStrecken, QStringLiteral("x")));
-    EXPECT_EQ(gemeldet.size(), 1u);
-}
-
 TEST(Analysator, HoechstensZweitausendEintraege)
 {
     TAnalysator analysator;

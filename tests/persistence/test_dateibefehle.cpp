@@ -1,5 +1,4 @@
 // The file commands of the main window, every dialog answered by the test.
-#include "language/Arbeitsbereich.h"
 #include "persistence/Dokumentdatei.h"
 #include "persistence/Wiederherstellung.h"
 #include "persistence/ui/DateiBefehle.h"

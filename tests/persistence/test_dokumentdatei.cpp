@@ -284,10 +284,8 @@ TEST(Dokumentdatei, FehlerhafteDateiLaesstDasOffeneDokumentUnveraendert)
     EXPECT_EQ(meldung, QStringLiteral("Fehler beim Öffnen der Datei."));
     EXPECT_EQ(u.bytes(), vorher);
 }
-// Grouping and `schlucken` build nothing the reader would refuse: at the
-// limit the drawing saves and opens again, one level more is refused with
-// a message and changes nothing (before, such a drawing saved and then
-// could not be opened).
+// Grouping and `schlucken` build nothing the reader would refuse: at the limit the drawing saves
+// and opens again, one level more is refused with a message and changes nothing.
 TEST(Dokumentdatei, GruppierenUndSchluckenBleibenLesbar)
 {
     TArbeitsbereich ab;

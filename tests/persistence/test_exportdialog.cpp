@@ -1,6 +1,4 @@
-// The export question: the file dialog for PNG, SVG or PDF and, for PNG,
-// the resolution and transparency dialog, answered by real key and mouse
-// input on the dialogs as they open.
+// The export question (file dialog, then for PNG resolution and transparency), answered by real input.
 #include "persistence/ui/ExportDialog.h"
 
 #include <QApplication>

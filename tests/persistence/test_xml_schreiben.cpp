@@ -85,9 +85,8 @@ TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
               (QStringList{QStringLiteral("ordner.fgo"), QStringLiteral("rund.fgo"), QStringLiteral("z.fgo")}));
 }
 
-// A null attribute is ignored, the first of two equal names is found, a
-// second root replaces the first; without a root only the declaration is
-// written (escapes and Windows-1252 bytes: see test_dokumentdatei.cpp).
+// A null attribute is ignored, the first of two equal names is found, a second root replaces the
+// first; without a root only the declaration is written.
 TEST(XMLSchreiben, KnotenVerwaltung)
 {
     EXPECT_EQ(TXMLDOM().AlsBytes(), Kopf);

@@ -33,8 +33,7 @@ struct Geoeffnet {
 
 } // namespace
 
-// At least six, each with its script; every script changes something, so
-// the log is not empty.
+// At least six, each with its script; every script changes something, so the log is not empty.
 TEST(Beispiele, SkripteLaufenOhneFehler)
 {
     const QString konsole = QStringLiteral(FIGURO_BINARY_DIR "/src/figuro-konsole");

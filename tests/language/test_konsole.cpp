@@ -136,6 +136,9 @@ TEST_F(KonsoleTest, OutputHoldsOnlyTheRunnersOwnLines)
                                   "Zeile 2, Zeichen 1-3: re0 ist kein Bezeichner eines Objekts.\n");
     TLauf lauf = starten(argumente, eingabe, umgebung);
     EXPECT_EQ(std::tuple(lauf.Status, lauf.Ausgabe, lauf.Fehler), std::tuple(1, eigeneZeilen, QByteArray()));
+    QFile svg(verzeichnis.filePath(QStringLiteral("bild.svg"))); // the sheet in real centimetres, as vectors
+    const QByteArray bild = svg.open(QIODevice::ReadOnly) ? svg.readAll() : QByteArray();
+    EXPECT_TRUE(bild.contains("width=\"20.500cm\"") && !bild.contains("<image")) << bild.left(300).toStdString();
 
     umgebung.insert(QStringLiteral("FIGURO_QT_MELDUNGEN"), QStringLiteral("1"));
     lauf = starten(argumente, eingabe, umgebung);

@@ -15,8 +15,7 @@
 namespace
 {
 
-// Answers the next modal dialog of type T once it is shown; a dialog of
-// another type still open after three seconds is cancelled as a failure.
+// Answers the next modal dialog of type T; another one still open after 3 s fails and is cancelled.
 template <class T> void antworten(std::function<void(T *)> antwort, int versuche = 300)
 {
     QTimer::singleShot(10, [antwort, versuche] {

@@ -26,8 +26,7 @@ QByteArray Lesen(const QString &pfad)
 }
 } // namespace
 
-// Every character but NUL and the 1252 gaps survives the file, each line
-// ends in exactly one CR LF.
+// Every character but NUL and the 1252 gaps survives the file, each line ends in exactly one CR LF.
 TEST(XMLSchreiben, UndLesenErgibtDieselbenWerte)
 {
     TXMLDOM dom;

@@ -25,7 +25,6 @@ class TSchreiber
 public:
     explicit TSchreiber(qsizetype geschaetzt) { Puffer.resize(geschaetzt > 64 ? geschaetzt : 64); }
 
-
     QByteArray Ergebnis()
     {
         Puffer.truncate(Laenge);

@@ -32,7 +32,7 @@ QByteArray desktopEintrag(const QString &programm)
                           "Exec=%1 %f\n"
                           "Icon=figuro\n"
                           "Terminal=false\n"
-                          "Categories=Education;Graphics;\n"
+                          "Categories=Education;ComputerScience;\n"
                           "MimeType=application/x-figuro;\n")
         .arg(exec)
         .toUtf8();

@@ -115,6 +115,11 @@ bool TObjekt::ZaehlerBrauchbar(std::int64_t zaehler)
 
 QString TObjekt::NameErzeugen()
 {
+    return NameErzeugen([this](const QString &name) { return Dokument && nameInGebrauch(*Dokument, name, this); });
+}
+
+QString TObjekt::NameErzeugen(const std::function<bool(const QString &)> &inGebrauch)
+{
     std::int32_t &zaehler = IstKlasse ? Zaehler : Klasse->Zaehler;
     const QString praefix = NamensPraefixZuId(KlassenId);
     for (;;) {
@@ -125,7 +130,7 @@ QString TObjekt::NameErzeugen()
             zaehler = 0;
         QString name = praefix + QString::number(zaehler);
         ++zaehler;
-        if (!Dokument || !nameInGebrauch(*Dokument, name, this))
+        if (!inGebrauch(name))
             return name;
     }
 }

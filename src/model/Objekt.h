@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -93,6 +94,9 @@ public:
     // class counter, which advances; names already used in the document are
     // skipped, so a generated name is always new and can be typed.
     QString NameErzeugen();
+    // The same with the test for a name in use given, for naming many
+    // objects at once against a set of the names taken.
+    QString NameErzeugen(const std::function<bool(const QString &)> &inGebrauch);
     // True for a class counter that can give the next name (0 ... 2^31-2).
     static bool ZaehlerBrauchbar(std::int64_t zaehler);
     void ErzeugungProtokollieren();

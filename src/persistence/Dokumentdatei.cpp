@@ -2,6 +2,7 @@
 
 #include "language/Arbeitsbereich.h"
 #include "model/Dokument.h"
+#include "model/Grossschreibung.h"
 #include "figures/KlassenObjekte.h"
 #include "persistence/ObjektXML.h"
 #include "persistence/XMLDOM.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <QSet>
 #include <unordered_map>
 
 namespace {
@@ -21,18 +23,30 @@ void DOMFuellen(TXMLDOM &dom, const TDokument &dokument, const TKlassenObjekte &
     klassen.InXMLSchreiben(*dom.NeuesKind(wurzel));
 }
 
-// Gives every object without a name one from its class counter, depth first.
-void UnbenannteBenennen(TObjekt &objekt)
+void NamenSammeln(const TObjekt &objekt, QSet<QString> &namen)
+{
+    if (!objekt.Name.isEmpty())
+        namen.insert(Grossschreibung(objekt.Name));
+    for (const auto &teil : objekt.Teile)
+        NamenSammeln(*teil, namen);
+}
+
+// Gives every object without a name one from its class counter, depth
+// first, skipping the names taken; those are collected once, so that a file
+// of many unnamed objects does not search the whole document for each.
+void UnbenannteBenennen(TObjekt &objekt, QSet<QString> &namen)
 {
     if (objekt.Name.isEmpty()) {
         if (objekt.KlassenId == KlasseDokument) {
             objekt.Name = QStringLiteral("dokument1");
         } else if (objekt.Klasse) {
-            objekt.Name = objekt.NameErzeugen();
+            objekt.Name =
+                objekt.NameErzeugen([&namen](const QString &name) { return namen.contains(Grossschreibung(name)); });
         }
+        namen.insert(Grossschreibung(objekt.Name));
     }
     for (auto &teil : objekt.Teile)
-        UnbenannteBenennen(*teil);
+        UnbenannteBenennen(*teil, namen);
 }
 
 bool AusDOM(const TXMLDOM &dom, TDokument &dokument, TKlassenObjekte &klassen, QString &meldung, bool *mitPasswort)
@@ -67,7 +81,9 @@ bool AusDOM(const TXMLDOM &dom, TDokument &dokument, TKlassenObjekte &klassen, Q
     for (TObjekt *klasse : klassen.Klassen())
         if (klasse->KlassenId < zaehler.size() && zaehler[klasse->KlassenId])
             klasse->Zaehler = *zaehler[klasse->KlassenId];
-    UnbenannteBenennen(dokument);
+    QSet<QString> namen;
+    NamenSammeln(dokument, namen);
+    UnbenannteBenennen(dokument, namen);
     if (mitPasswort)
         *mitPasswort = !dokument.Passwort.isEmpty();
     meldung.clear();

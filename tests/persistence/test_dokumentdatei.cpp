@@ -192,12 +192,12 @@ TEST(Dokumentdatei, UnbrauchbareZaehlerGebenNeueTippbareNamen)
         SCOPED_TRACE(zaehler);
         Umgebung u;
         ASSERT_TRUE(u.lade(Kopf + DokumentAnfang +
-                           "<RECHTECK Name = \"re0\" >\r\n</RECHTECK>\r\n<RECHTECK Name = \"re2\" "
+                           "<RECHTECK Name = \"RE0\" >\r\n</RECHTECK>\r\n<RECHTECK Name = \"re2\" "
                            ">\r\n</RECHTECK>\r\n"
                            "<RECHTECK >\r\n</RECHTECK>\r\n<KLASSENVERZEICHNIS RECHTECKz\xe4hler = \"" +
                            zaehler + "\" >\r\n</KLASSENVERZEICHNIS>\r\n</DOKUMENT>\r\n"));
-        // The unnamed one got the first free name, the next ones follow.
-        EXPECT_EQ(u.namen(), (QStringList{"re0", "re2", "re1"}));
+        // The unnamed one got the first free name (whatever the case), the next ones follow.
+        EXPECT_EQ(u.namen(), (QStringList{"RE0", "re2", "re1"}));
         QStringList neue;
         for (int i = 0; i < 2; ++i) {
             auto o = u.klassen.ObjektErzeugen(QStringLiteral("RECHTECK"));

@@ -135,6 +135,14 @@ QString TObjekt::NameErzeugen(const std::function<bool(const QString &)> &inGebr
     }
 }
 
+void TObjekt::NamenSammeln(QSet<QString> &namen) const
+{
+    if (!Name.isEmpty())
+        namen.insert(Grossschreibung(Name));
+    for (const auto &teil : Teile)
+        teil->NamenSammeln(namen);
+}
+
 void TObjekt::NamenVergeben()
 {
     Name = NameErzeugen();

@@ -3,6 +3,7 @@
 #include "model/Katalog.h"
 #include "model/MethodenAufruf.h"
 
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -97,6 +98,9 @@ public:
     // The same with the test for a name in use given, for naming many
     // objects at once against a set of the names taken.
     QString NameErzeugen(const std::function<bool(const QString &)> &inGebrauch);
+    // Adds the names of the object and everything in it, upper-cased
+    // (Grossschreibung), to `namen`; empty names are left out.
+    void NamenSammeln(QSet<QString> &namen) const;
     // True for a class counter that can give the next name (0 ... 2^31-2).
     static bool ZaehlerBrauchbar(std::int64_t zaehler);
     void ErzeugungProtokollieren();

@@ -23,14 +23,6 @@ void DOMFuellen(TXMLDOM &dom, const TDokument &dokument, const TKlassenObjekte &
     klassen.InXMLSchreiben(*dom.NeuesKind(wurzel));
 }
 
-void NamenSammeln(const TObjekt &objekt, QSet<QString> &namen)
-{
-    if (!objekt.Name.isEmpty())
-        namen.insert(Grossschreibung(objekt.Name));
-    for (const auto &teil : objekt.Teile)
-        NamenSammeln(*teil, namen);
-}
-
 // Gives every object without a name one from its class counter, depth
 // first, skipping the names taken; those are collected once, so that a file
 // of many unnamed objects does not search the whole document for each.
@@ -82,7 +74,7 @@ bool AusDOM(const TXMLDOM &dom, TDokument &dokument, TKlassenObjekte &klassen, Q
         if (klasse->KlassenId < zaehler.size() && zaehler[klasse->KlassenId])
             klasse->Zaehler = *zaehler[klasse->KlassenId];
     QSet<QString> namen;
-    NamenSammeln(dokument, namen);
+    dokument.NamenSammeln(namen);
     UnbenannteBenennen(dokument, namen);
     if (mitPasswort)
         *mitPasswort = !dokument.Passwort.isEmpty();

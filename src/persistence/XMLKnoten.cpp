@@ -277,9 +277,7 @@ void TXMLKnoten::AttributHinzufuegen(QString name, QString wert)
 
 void TXMLKnoten::TextHinzufuegen(const QString &name, const QString &wert)
 {
-    if (Abdruck)
-        return textAbdrucken(name, wert);
-    AttributHinzufuegen(name, wert);
+    AttributHinzufuegen(name, wert); // records while there is an Abdruck
 }
 
 void TXMLKnoten::textAbdrucken(const QString &name, const QString &wert)

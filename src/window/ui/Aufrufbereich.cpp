@@ -15,13 +15,6 @@ bool gleich(const TUmgebungsrechteck &a, const TUmgebungsrechteck &b)
     return a.Links == b.Links && a.Rechts == b.Rechts && a.Unten == b.Unten && a.Oben == b.Oben;
 }
 
-void namenSammeln(const TObjekt &o, QSet<QString> &namen)
-{
-    namen.insert(Grossschreibung(o.Name));
-    for (const auto &teil : o.Teile)
-        namenSammeln(*teil, namen);
-}
-
 bool nurBenannte(const TMethodenAufruf &a, const QSet<QString> &namen)
 {
     if (!namen.contains(Grossschreibung(a.ObjektName)))
@@ -107,7 +100,7 @@ bool TAufrufbereich::nurDieFigur() const
     if (neu < 1 || neu > (long long)protokoll.size())
         return false;
     QSet<QString> namen;
-    namenSammeln(*figur_, namen);
+    figur_->NamenSammeln(namen);
     for (std::size_t i = protokoll.size() - std::size_t(neu); i < protokoll.size(); ++i)
         if (!nurBenannte(*protokoll[i], namen))
             return false;
